@@ -1,0 +1,55 @@
+#pragma once
+// Private-profile INI files with Windows semantics: section and key names compare
+// without regard to case, a missing file or key yields the caller's default, values
+// are read with surrounding blanks removed, integers from their leading digits.
+// A write keeps every other line and comment and replaces the file atomically.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace platform {
+
+// One INI file held in memory. Parsing keeps every line so that a save rewrites
+// the file unchanged apart from the edited keys.
+class IniDocument {
+public:
+    // Missing or unreadable files give an empty document.
+    static IniDocument load(const QString &path);
+
+    QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+    // Leading digits (with an optional sign) after trimming; no digits gives defaultValue.
+    int intValue(const QString &section, const QString &key, int defaultValue) const;
+    bool contains(const QString &section, const QString &key) const;
+    QStringList keys(const QString &section) const;   // in file order
+    QStringList sections() const;                     // in file order
+
+    // Creates the section or key as needed; other lines stay as they were.
+    void setValue(const QString &section, const QString &key, const QString &value);
+    void removeKey(const QString &section, const QString &key);
+
+    // Writes a temporary file beside `path`, then renames it over `path`.
+    bool save(const QString &path) const;
+
+private:
+    struct Line {
+        QString text;       // the line as read (or as composed for new keys)
+        QString section;    // section the line belongs to ("" before the first header)
+        QString key;        // key name for key lines, empty otherwise
+        QString value;      // trimmed value for key lines
+        bool isHeader = false;
+    };
+    QVector<Line> lines_;
+    int findKey(const QString &section, const QString &key) const;
+    int findSectionEnd(const QString &section) const;   // -1 when the section is absent
+};
+
+// One-shot helpers: each opens, reads or writes, and closes the file at once.
+QString ReadIniString(const QString &path, const QString &section, const QString &key, const QString &defaultValue);
+int ReadIniInt(const QString &path, const QString &section, const QString &key, int defaultValue);
+bool ReadIniBool(const QString &path, const QString &section, const QString &key, bool defaultValue);
+bool WriteIniString(const QString &path, const QString &section, const QString &key, const QString &value);
+bool WriteIniInt(const QString &path, const QString &section, const QString &key, int value);
+bool WriteIniBool(const QString &path, const QString &section, const QString &key, bool value);
+
+} // namespace platform
