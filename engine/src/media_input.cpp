@@ -1,0 +1,260 @@
+#include "media_input.h"
+
+#include "stream_choice.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace korvid {
+namespace {
+
+void setError(std::string *error, const std::string &text) {
+    if (error)
+        *error = text;
+}
+
+// Siting that the codec's standard implies when the stream does not say.
+AVChromaLocation standardChromaLocation(AVCodecID codec) {
+    switch (codec) {
+    case AV_CODEC_ID_H264:
+    case AV_CODEC_ID_HEVC:
+    case AV_CODEC_ID_MPEG2VIDEO:
+    case AV_CODEC_ID_MPEG4:
+        return AVCHROMA_LOC_LEFT;
+    default:
+        return AVCHROMA_LOC_UNSPECIFIED;
+    }
+}
+
+AVCodecContext *openDecoder(const AVStream *stream, int threads) {
+    const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (!codec)
+        return nullptr;
+    AVCodecContext *context = avcodec_alloc_context3(codec);
+    if (!context)
+        return nullptr;
+    if (avcodec_parameters_to_context(context, stream->codecpar) < 0) {
+        avcodec_free_context(&context);
+        return nullptr;
+    }
+    context->pkt_timebase = stream->time_base;
+    context->thread_count = threads;
+    context->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    if (avcodec_open2(context, codec, nullptr) < 0)
+        avcodec_free_context(&context);
+    return context;
+}
+
+} // namespace
+
+std::unique_ptr<MediaInput> MediaInput::open(const std::string &path, const MediaInputOptions &options,
+                                             std::string *error) {
+    std::unique_ptr<MediaInput> input(new MediaInput());
+    if (!input->openFile(path, error))
+        return nullptr;
+    if (!input->chooseStreams(options)) {
+        setError(error, "the file has neither video nor audio");
+        return nullptr;
+    }
+    if (!input->openDecoders(options, error))
+        return nullptr;
+    input->computeOrigin();
+    return input;
+}
+
+MediaInput::~MediaInput() {
+    avcodec_free_context(&videoDecoder_);
+    avcodec_free_context(&audioDecoder_);
+    av_packet_free(&packet_);
+    avformat_close_input(&format_);
+}
+
+int MediaInput::interruptCallback(void *self) {
+    return static_cast<MediaInput *>(self)->stopRequested_ ? 1 : 0;
+}
+
+bool MediaInput::openFile(const std::string &path, std::string *error) {
+    format_ = avformat_alloc_context();
+    packet_ = av_packet_alloc();
+    if (!format_ || !packet_) {
+        setError(error, "out of memory");
+        return false;
+    }
+    format_->interrupt_callback = {&MediaInput::interruptCallback, this};
+    if (avformat_open_input(&format_, path.c_str(), nullptr, nullptr) < 0) {
+        setError(error, "cannot open or recognise the file");
+        return false;   // avformat_open_input freed the context
+    }
+    if (avformat_find_stream_info(format_, nullptr) < 0) {
+        setError(error, "cannot read the file's streams");
+        return false;
+    }
+    return true;
+}
+
+bool MediaInput::chooseStreams(const MediaInputOptions &options) {
+    int video = options.openVideo ? chooseVideoStream(format_, options.videoStreamId) : -1;
+    int audio = options.openAudio ? chooseAudioStream(format_, options.audioTrack) : -1;
+    for (unsigned i = 0; i < format_->nb_streams; ++i) {
+        bool used = static_cast<int>(i) == video || static_cast<int>(i) == audio;
+        format_->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+    videoStream_ = video >= 0 ? format_->streams[video] : nullptr;
+    audioStream_ = audio >= 0 ? format_->streams[audio] : nullptr;
+    return videoStream_ || audioStream_;
+}
+
+// A stream without a working decoder counts as absent.
+bool MediaInput::openDecoders(const MediaInputOptions &options, std::string *error) {
+    if (videoStream_ && !(videoDecoder_ = openDecoder(videoStream_, options.decoderThreads))) {
+        videoStream_->discard = AVDISCARD_ALL;
+        videoStream_ = nullptr;
+    }
+    if (audioStream_ && !(audioDecoder_ = openDecoder(audioStream_, options.decoderThreads))) {
+        audioStream_->discard = AVDISCARD_ALL;
+        audioStream_ = nullptr;
+    }
+    if (!videoStream_ && !audioStream_) {
+        setError(error, "no decoder for the file's streams");
+        return false;
+    }
+    return true;
+}
+
+// The earliest start of the streams in use; the container's start as fallback.
+void MediaInput::computeOrigin() {
+    int64_t origin = AV_NOPTS_VALUE;
+    for (AVStream *stream : {videoStream_, audioStream_}) {
+        if (!stream || stream->start_time == AV_NOPTS_VALUE)
+            continue;
+        int64_t start = av_rescale_q(stream->start_time, stream->time_base, AV_TIME_BASE_Q);
+        if (origin == AV_NOPTS_VALUE || start < origin)
+            origin = start;
+    }
+    if (origin == AV_NOPTS_VALUE)
+        origin = format_->start_time;
+    originTicks_ = origin == AV_NOPTS_VALUE ? 0 : origin;
+}
+
+double MediaInput::durationSeconds() const {
+    if (format_->duration != AV_NOPTS_VALUE && format_->duration > 0)
+        return format_->duration / static_cast<double>(AV_TIME_BASE);
+    AVStream *stream = videoStream_ ? videoStream_ : audioStream_;
+    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        return stream->duration * av_q2d(stream->time_base);
+    return 0;
+}
+
+double MediaInput::videoFrameRate() const {
+    if (!videoStream_)
+        return 0;
+    AVRational rate = videoStream_->avg_frame_rate;
+    if (rate.num <= 0 || rate.den <= 0)
+        rate = videoStream_->r_frame_rate;
+    return rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
+}
+
+bool MediaInput::isProgramStream() const {
+    const char *name = format_->iformat->name;
+    return std::strcmp(name, "mpeg") == 0 || std::strcmp(name, "vob") == 0;
+}
+
+double MediaInput::secondsOf(int64_t timestamp, StreamKind kind) const {
+    const AVStream *stream = kind == StreamKind::Video ? videoStream_ : audioStream_;
+    if (timestamp == AV_NOPTS_VALUE || !stream)
+        return std::nan("");
+    int64_t ticks = av_rescale_q(timestamp, stream->time_base, AV_TIME_BASE_Q);
+    return (ticks - originTicks_) / static_cast<double>(AV_TIME_BASE);
+}
+
+double MediaInput::secondsOf(const AVFrame *frame, StreamKind kind) const {
+    int64_t timestamp = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
+    return secondsOf(timestamp, kind);
+}
+
+AVCodecContext *MediaInput::decoderFor(int streamIndex) const {
+    if (videoStream_ && streamIndex == videoStream_->index)
+        return videoDecoder_;
+    if (audioStream_ && streamIndex == audioStream_->index)
+        return audioDecoder_;
+    return nullptr;
+}
+
+DecodeStatus MediaInput::receiveFrame(AVFrame *frame, StreamKind *kind) {
+    av_frame_unref(frame);
+    for (;;) {
+        if (stopRequested_)
+            return DecodeStatus::Stopped;
+        DecodeStatus status = receiveFromDecoders(frame, kind);
+        if (status != DecodeStatus::Error)   // Error here means "needs input"
+            return status;
+        status = feedNextPacket();
+        if (status != DecodeStatus::Frame)
+            return status;
+    }
+}
+
+// Frame when a decoder had one, End when all are drained, Error when they need input.
+DecodeStatus MediaInput::receiveFromDecoders(AVFrame *frame, StreamKind *kind) {
+    bool allDrained = true;
+    for (StreamKind candidate : {StreamKind::Video, StreamKind::Audio}) {
+        AVCodecContext *decoder = candidate == StreamKind::Video ? videoDecoder_ : audioDecoder_;
+        if (!decoder)
+            continue;
+        int result = avcodec_receive_frame(decoder, frame);
+        if (result == 0) {
+            *kind = candidate;
+            if (candidate == StreamKind::Video)
+                completeVideoFrame(frame);
+            return DecodeStatus::Frame;
+        }
+        if (result != AVERROR_EOF)
+            allDrained = false;
+    }
+    return allDrained ? DecodeStatus::End : DecodeStatus::Error;
+}
+
+// Frame when a packet was handed on (or the decoders were told the input ended).
+DecodeStatus MediaInput::feedNextPacket() {
+    if (demuxerDrained_)
+        return DecodeStatus::End;
+    int result = av_read_frame(format_, packet_);
+    if (result == AVERROR_EXIT || stopRequested_)
+        return DecodeStatus::Stopped;
+    if (result < 0) {
+        // End of file, or a damaged or truncated tail: decode what was read.
+        demuxerDrained_ = true;
+        for (AVCodecContext *decoder : {videoDecoder_, audioDecoder_})
+            if (decoder)
+                avcodec_send_packet(decoder, nullptr);
+        return DecodeStatus::Frame;
+    }
+    if (AVCodecContext *decoder = decoderFor(packet_->stream_index))
+        avcodec_send_packet(decoder, packet_);   // damaged packets are skipped
+    av_packet_unref(packet_);
+    return DecodeStatus::Frame;
+}
+
+// Fills in what decoders may leave open: the chroma siting, and the time of
+// frames flushed at the end without one (the previous frame's plus one frame).
+void MediaInput::completeVideoFrame(AVFrame *frame) {
+    if (frame->chroma_location == AVCHROMA_LOC_UNSPECIFIED)
+        frame->chroma_location = videoDecoder_->chroma_sample_location != AVCHROMA_LOC_UNSPECIFIED
+                                     ? videoDecoder_->chroma_sample_location
+                                     : standardChromaLocation(videoDecoder_->codec_id);
+    if (frame->best_effort_timestamp == AV_NOPTS_VALUE && lastVideoTimestamp_ != AV_NOPTS_VALUE) {
+        double frameRate = videoFrameRate();
+        frame->best_effort_timestamp = lastVideoTimestamp_ + videoTicks(1 / (frameRate > 0 ? frameRate : 25.0));
+    }
+    lastVideoTimestamp_ = frame->best_effort_timestamp;
+}
+
+void MediaInput::flushDecoders() {
+    for (AVCodecContext *decoder : {videoDecoder_, audioDecoder_})
+        if (decoder)
+            avcodec_flush_buffers(decoder);
+    demuxerDrained_ = false;
+    lastVideoTimestamp_ = AV_NOPTS_VALUE;
+}
+
+} // namespace korvid

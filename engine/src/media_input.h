@@ -1,0 +1,120 @@
+#pragma once
+// MediaInput: the input side of the engine, shared by the probe, the frame
+// service and the transcoder.
+//
+//   auto input = MediaInput::open(path, options, &error);   // null on failure
+//   input->videoStream() / audioStream()   chosen streams (null when absent)
+//   input->videoDecoder() / audioDecoder() opened decoders (null when absent)
+//   input->receiveFrame(frame, &kind)      next decoded frame of either stream,
+//                                          in file order; End after both drain
+//   input->secondsOf(frame, kind)          frame time on the file's own timeline
+//   input->seekTo(seconds)                 positions both streams at or before
+//                                          that second (decoders flushed)
+//   input->decodeVideoAt(seconds, frame)   accurate seek: the picture shown at
+//                                          that second (the last one past the end)
+//
+// Timeline: the file's first timestamp (the container's start time) is second 0;
+// originTicks() gives it in AV_TIME_BASE units. Decoded video frames always carry
+// a chroma location (the stream's when the decoder leaves it unspecified), so
+// scalers can honour chroma siting.
+//
+// Stream choice (identifiers as MediaInfo reports them):
+//   videoStreamId -1 or 0: first video stream; else the stream whose id equals
+//   it, with MPEG program-stream ids mapped (video 224 = 0xE0 is FFmpeg's 0x1E0).
+//   audioTrack -1: first audio stream; Matroska: 0-based position among the audio
+//   streams; else the stream whose id equals it (MP4 track ID, TS PID, PS stream
+//   id: MPEG audio 0xC0 is FFmpeg's 0x1C0; 189 = private stream 0xBD means its
+//   first sub-stream from 0x80 up; a sub-stream id 0x80.. matches directly).
+//   No match falls back to the first stream of the kind.
+//
+// Threads: the object is not shared between threads, except requestStop(), which
+// any thread may call to make blocking reads and decoding return promptly.
+// Everything is released by the destructor; no thread outlives the object.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+namespace korvid {
+
+struct MediaInputOptions {
+    int decoderThreads = 1;     // 0 = let FFmpeg choose
+    int videoStreamId = -1;
+    int audioTrack = -1;
+    bool openVideo = true;
+    bool openAudio = true;
+};
+
+enum class StreamKind { Video, Audio };
+enum class DecodeStatus { Frame, End, Error, Stopped };
+
+class MediaInput {
+public:
+    static std::unique_ptr<MediaInput> open(const std::string &path, const MediaInputOptions &options,
+                                            std::string *error = nullptr);
+    ~MediaInput();
+    MediaInput(const MediaInput &) = delete;
+    MediaInput &operator=(const MediaInput &) = delete;
+
+    AVFormatContext *format() const { return format_; }
+    AVStream *videoStream() const { return videoStream_; }
+    AVStream *audioStream() const { return audioStream_; }
+    AVCodecContext *videoDecoder() const { return videoDecoder_; }
+    AVCodecContext *audioDecoder() const { return audioDecoder_; }
+
+    int64_t originTicks() const { return originTicks_; }       // AV_TIME_BASE units
+    double durationSeconds() const;                            // 0 when unknown
+    double videoFrameRate() const;                             // 0 when unknown
+    bool isProgramStream() const;                              // MPEG-PS / VOB
+
+    // Next decoded frame of the chosen streams. `frame` is unreferenced first.
+    DecodeStatus receiveFrame(AVFrame *frame, StreamKind *kind);
+    // Seconds of a timestamp (in the stream's time base) on the file's timeline.
+    double secondsOf(int64_t timestamp, StreamKind kind) const;
+    double secondsOf(const AVFrame *frame, StreamKind kind) const;
+    // Repositions before `seconds` (keyframe at or before it where the container
+    // allows); the next frames may start earlier, never later than necessary.
+    bool seekTo(double seconds);
+    // Accurate seek on the video stream; false when no picture could be decoded.
+    // *reachedEnd is set when the picture is the last one because the file ended.
+    bool decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEnd = nullptr);
+
+    void requestStop() { stopRequested_ = true; }
+    bool stopRequested() const { return stopRequested_; }
+
+private:
+    MediaInput() = default;
+    bool openFile(const std::string &path, std::string *error);
+    bool chooseStreams(const MediaInputOptions &options);
+    bool openDecoders(const MediaInputOptions &options, std::string *error);
+    void computeOrigin();
+    DecodeStatus receiveFromDecoders(AVFrame *frame, StreamKind *kind);
+    DecodeStatus feedNextPacket();
+    void flushDecoders();
+    void completeVideoFrame(AVFrame *frame);
+    bool seekVideoBefore(int64_t timestamp);
+    DecodeStatus decodeVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore);
+    int decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, AVFrame *scratch, bool *ended);
+    int64_t videoTicks(double seconds) const;
+    AVCodecContext *decoderFor(int streamIndex) const;
+    static int interruptCallback(void *self);
+
+    AVFormatContext *format_ = nullptr;
+    AVStream *videoStream_ = nullptr;
+    AVStream *audioStream_ = nullptr;
+    AVCodecContext *videoDecoder_ = nullptr;
+    AVCodecContext *audioDecoder_ = nullptr;
+    AVPacket *packet_ = nullptr;
+    int64_t originTicks_ = 0;
+    bool demuxerDrained_ = false;
+    int64_t lastVideoTimestamp_ = AV_NOPTS_VALUE;
+    std::atomic<bool> stopRequested_{false};
+};
+
+} // namespace korvid
