@@ -1,0 +1,16 @@
+#pragma once
+// The naming settings edited by the rename dialog and read by output naming.
+
+#include <QString>
+
+namespace naming {
+
+struct RenameSettings {
+    QString nameTemplate = QStringLiteral("#Name");  // g_Rename_Template
+    int firstSerialNumber = 1;                       // i_OutputPSPSerialNumber
+    int fixedDigits = 3;                             // i_FitDigi
+    bool addDash = false;                            // g_b_Add1
+    bool addUnderscore = false;                      // g_b_Add2
+};
+
+} // namespace naming
