@@ -1,0 +1,37 @@
+#pragma once
+// The audio stage of the pipeline: filter (resample, sync, volume, trim, format)
+// and encode on the reading thread; audio is cheap next to video.
+
+#include "transcode_audio_setup.h"
+#include "transcode_encoder.h"
+#include "transcode_filters.h"
+
+#include <memory>
+
+namespace korvid {
+
+class AudioStage {
+public:
+    struct Setup {
+        bool forceSync;
+        double volumeDb;
+        double lengthSeconds;
+        bool reportsProgress;    // audio-only conversions report progress by audio
+    };
+    AudioStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder);
+
+    // Takes a decoded frame whose pts counts source samples from the clip's start.
+    bool push(AVFrame *frame);
+    // Flushes the filters and the encoder.
+    bool finish();
+
+private:
+    bool buildChain(const AVFrame *firstFrame);
+    bool encodeFiltered();
+
+    Setup setup_;
+    std::unique_ptr<StreamEncoder> encoder_;
+    std::unique_ptr<FilterChain> chain_;
+};
+
+} // namespace korvid

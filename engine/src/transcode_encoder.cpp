@@ -1,0 +1,42 @@
+#include "transcode_encoder.h"
+
+namespace korvid {
+
+std::unique_ptr<StreamEncoder> StreamEncoder::attach(AVCodecContext *encoder, OutputFile &output)
+{
+    const int index = output.addStream(encoder);
+    if (index < 0) {
+        avcodec_free_context(&encoder);
+        return nullptr;
+    }
+    return std::unique_ptr<StreamEncoder>(new StreamEncoder(encoder, output, index));
+}
+
+StreamEncoder::~StreamEncoder()
+{
+    av_packet_free(&packet_);
+    avcodec_free_context(&encoder_);
+}
+
+bool StreamEncoder::encode(const AVFrame *frame)
+{
+    const int status = avcodec_send_frame(encoder_, frame);
+    if (status < 0 && status != AVERROR_EOF)
+        return false;
+    return writePendingPackets();
+}
+
+bool StreamEncoder::writePendingPackets()
+{
+    for (;;) {
+        const int status = avcodec_receive_packet(encoder_, packet_);
+        if (status == AVERROR(EAGAIN) || status == AVERROR_EOF)
+            return true;
+        if (status < 0)
+            return false;
+        if (!output_.write(packet_, index_, encoder_->time_base))
+            return false;
+    }
+}
+
+} // namespace korvid

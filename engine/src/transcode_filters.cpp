@@ -1,0 +1,78 @@
+#include "transcode_filters.h"
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+#include <libavutil/error.h>
+}
+
+namespace korvid {
+
+namespace {
+
+std::string errorText(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<FilterChain> FilterChain::create(bool isVideo, const std::string &sourceArguments,
+                                                 const std::string &chain, std::string *error)
+{
+    std::unique_ptr<FilterChain> result(new FilterChain);
+    result->graph_ = avfilter_graph_alloc();
+    if (!result->graph_)
+        return nullptr;
+    // Filters run on the caller's thread; the pipeline already overlaps its stages.
+    result->graph_->nb_threads = 1;
+    const AVFilter *source = avfilter_get_by_name(isVideo ? "buffer" : "abuffer");
+    const AVFilter *sink = avfilter_get_by_name(isVideo ? "buffersink" : "abuffersink");
+    int status = avfilter_graph_create_filter(&result->source_, source, "in", sourceArguments.c_str(), nullptr,
+                                              result->graph_);
+    if (status >= 0)
+        status = avfilter_graph_create_filter(&result->sink_, sink, "out", nullptr, nullptr, result->graph_);
+    AVFilterInOut *outputs = avfilter_inout_alloc();
+    AVFilterInOut *inputs = avfilter_inout_alloc();
+    if (status >= 0 && outputs && inputs) {
+        outputs->name = av_strdup("in");
+        outputs->filter_ctx = result->source_;
+        inputs->name = av_strdup("out");
+        inputs->filter_ctx = result->sink_;
+        status = avfilter_graph_parse_ptr(result->graph_, chain.c_str(), &inputs, &outputs, nullptr);
+    }
+    avfilter_inout_free(&outputs);
+    avfilter_inout_free(&inputs);
+    if (status >= 0)
+        status = avfilter_graph_config(result->graph_, nullptr);
+    if (status < 0) {
+        if (error)
+            *error = "filter \"" + chain + "\": " + errorText(status);
+        return nullptr;
+    }
+    return result;
+}
+
+FilterChain::~FilterChain()
+{
+    avfilter_graph_free(&graph_);
+}
+
+bool FilterChain::push(AVFrame *frame)
+{
+    return av_buffersrc_add_frame_flags(source_, frame, 0) >= 0;
+}
+
+bool FilterChain::close(int64_t endPts)
+{
+    return av_buffersrc_close(source_, endPts, AV_BUFFERSRC_FLAG_PUSH) >= 0;
+}
+
+int FilterChain::pull(AVFrame *frame)
+{
+    return av_buffersink_get_frame(sink_, frame);
+}
+
+} // namespace korvid

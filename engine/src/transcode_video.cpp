@@ -1,0 +1,132 @@
+#include "transcode_video.h"
+
+#include "convert_progress.h"
+
+#include <algorithm>
+#include <cstdio>
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+}
+
+namespace korvid {
+
+VideoStage::VideoStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder)
+    : setup_(setup), encoder_(std::move(encoder))
+{
+}
+
+VideoStage::~VideoStage()
+{
+    abort();
+    if (filterThread_.joinable())
+        filterThread_.join();
+    if (encodeThread_.joinable())
+        encodeThread_.join();
+}
+
+void VideoStage::start()
+{
+    filterThread_ = std::thread([this] { filterLoop(); });
+    encodeThread_ = std::thread([this] { encodeLoop(); });
+}
+
+bool VideoStage::push(AVFrame *frame)
+{
+    return decoded_.push(frame) && !failed_;
+}
+
+bool VideoStage::finish(bool drain)
+{
+    drain_ = drain;
+    if (!drain)
+        abort();
+    decoded_.close();
+    if (filterThread_.joinable())
+        filterThread_.join();
+    if (encodeThread_.joinable())
+        encodeThread_.join();
+    return !failed_;
+}
+
+void VideoStage::abort()
+{
+    decoded_.abort();
+    filtered_.abort();
+}
+
+void VideoStage::fail()
+{
+    failed_ = true;
+    abort();
+}
+
+bool VideoStage::buildChain(const AVFrame *firstFrame)
+{
+    const VideoChainInput input{firstFrame, AV_TIME_BASE_Q, setup_.deinterlace, setup_.lengthSeconds};
+    std::string error;
+    chain_ = FilterChain::create(true, videoSourceArguments(input),
+                                 videoFilterChain(input, *setup_.job, setup_.geometry), &error);
+    if (!chain_)
+        std::fprintf(stderr, "korvid: %s\n", error.c_str());
+    return chain_ != nullptr;
+}
+
+bool VideoStage::forwardFiltered()
+{
+    for (;;) {
+        AVFrame *frame = av_frame_alloc();
+        const int status = frame ? chain_->pull(frame) : AVERROR(ENOMEM);
+        if (status < 0) {
+            av_frame_free(&frame);
+            return status == AVERROR(EAGAIN) || status == AVERROR_EOF;
+        }
+        frame->pts = av_rescale_q(frame->pts, av_buffersink_get_time_base(chain_->sink()),
+                                  encoder_->context()->time_base);
+        if (!filtered_.push(frame))
+            return false;
+    }
+}
+
+bool VideoStage::filterFrame(AVFrame *frame)
+{
+    if (!chain_ && !buildChain(frame))
+        return false;
+    endPts_ = std::max(endPts_, frame->pts + std::max<int64_t>(frame->pkt_duration, 1));
+    return chain_->push(frame) && forwardFiltered();
+}
+
+bool VideoStage::filterEnd()
+{
+    return !chain_ || (chain_->close(endPts_) && forwardFiltered());
+}
+
+void VideoStage::filterLoop()
+{
+    while (AVFrame *frame = decoded_.pop()) {
+        const bool filtered = filterFrame(frame);
+        av_frame_free(&frame);
+        if (!filtered)
+            return fail();
+    }
+    if (drain_ && !failed_ && !filterEnd())
+        return fail();
+    filtered_.close();
+}
+
+void VideoStage::encodeLoop()
+{
+    const AVRational timeBase = encoder_->context()->time_base;
+    while (AVFrame *frame = filtered_.pop()) {
+        frame->pict_type = AV_PICTURE_TYPE_NONE;
+        const bool encoded = encoder_->encode(frame);
+        conversionProgress().frameEncoded(double(frame->pts) * av_q2d(timeBase));
+        av_frame_free(&frame);
+        if (!encoded)
+            return fail();
+    }
+    if (drain_ && !failed_ && !encoder_->encode(nullptr))
+        fail();
+}
+
+} // namespace korvid

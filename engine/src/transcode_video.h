@@ -1,0 +1,56 @@
+#pragma once
+// The video stage of the pipeline: a filter thread (deinterlace, frame rate,
+// trim, scale, letter box) and an encoder thread, fed by the reading thread
+// through bounded queues so that decoding, filtering and encoding overlap.
+
+#include "transcode_encoder.h"
+#include "transcode_filters.h"
+#include "transcode_queue.h"
+#include "transcode_video_setup.h"
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace korvid {
+
+class VideoStage {
+public:
+    struct Setup {
+        const VideoJob *job;
+        VideoGeometry geometry;
+        bool deinterlace;
+        double lengthSeconds;
+    };
+    VideoStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder);
+    ~VideoStage();   // joins the threads
+
+    void start();
+    // Takes a decoded frame whose pts and pkt_duration count microseconds from the clip's start.
+    bool push(AVFrame *frame);
+    // Ends the input and waits for both threads; `drain` flushes the encoder.
+    bool finish(bool drain);
+    void abort();
+
+private:
+    void filterLoop();
+    void encodeLoop();
+    bool filterFrame(AVFrame *frame);
+    bool filterEnd();
+    bool forwardFiltered();
+    bool buildChain(const AVFrame *firstFrame);
+    void fail();
+
+    Setup setup_;
+    std::unique_ptr<StreamEncoder> encoder_;
+    std::unique_ptr<FilterChain> chain_;
+    FrameQueue decoded_{8};
+    FrameQueue filtered_{8};
+    std::thread filterThread_;
+    std::thread encodeThread_;
+    std::atomic<bool> failed_{false};
+    std::atomic<bool> drain_{true};
+    int64_t endPts_ = 0;   // where the last pushed frame ends
+};
+
+} // namespace korvid

@@ -1,0 +1,166 @@
+#include "transcode_video_setup.h"
+
+#include <cmath>
+
+extern "C" {
+#include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
+}
+
+namespace korvid {
+
+namespace {
+
+// DVD video buffer and peak rate (what DVD players are built for).
+constexpr int kDvdBufferBits = 1835008;
+constexpr int64_t kDvdMaxRate = 9000000;
+constexpr int kMpegBFrames = 2;
+
+const char *h264ProfileName(H264Profile profile)
+{
+    switch (profile) {
+    case H264Profile::Baseline: return "baseline";
+    case H264Profile::Main: return "main";
+    case H264Profile::High: break;
+    }
+    return "high";
+}
+
+AVChromaLocation chromaLocationOf(const ChromaSiting &siting)
+{
+    return siting.horizontal == 0 ? AVCHROMA_LOC_LEFT : AVCHROMA_LOC_CENTER;
+}
+
+// Pictures per group: about half a second for MPEG-1/2 (15 PAL, 18 NTSC on DVD), two seconds elsewhere.
+int groupOfPictures(const VideoJob &job, AVRational rate)
+{
+    const double fps = av_q2d(rate);
+    if (job.codec->mpegVideo)
+        return job.codec->codec == VideoCodec::Dvd ? (fps < 26 ? 15 : 18) : std::max(1, int(std::lround(fps / 2)));
+    return std::max(1, int(std::lround(fps * 2)));
+}
+
+void applyH264Settings(AVCodecContext *encoder, const VideoJob &job)
+{
+    av_opt_set(encoder->priv_data, "preset", job.highQuality ? "medium" : "veryfast", 0);
+    av_opt_set(encoder->priv_data, "profile", h264ProfileName(job.h264Profile), 0);
+}
+
+void applyMpegFamilySettings(AVCodecContext *encoder, const VideoJob &job, const AVRational rate)
+{
+    encoder->gop_size = groupOfPictures(job, rate);
+    if (job.highQuality) {
+        encoder->mb_decision = FF_MB_DECISION_RD;
+        av_opt_set_int(encoder->priv_data, "trellis", 1, 0);
+        if (job.codec->mpegVideo)
+            encoder->max_b_frames = kMpegBFrames;
+    }
+    if (job.codec->codec == VideoCodec::Dvd) {
+        encoder->rc_max_rate = kDvdMaxRate;
+        encoder->rc_buffer_size = kDvdBufferBits;
+    }
+}
+
+void applyCodecSettings(AVCodecContext *encoder, const VideoJob &job, const ConversionJob &conversion, AVRational rate)
+{
+    if (job.codec->codec == VideoCodec::H264)
+        applyH264Settings(encoder, job);
+    else
+        applyMpegFamilySettings(encoder, job, rate);
+    if (job.codec->codec == VideoCodec::Xvid && conversion.muxer == "avi")
+        encoder->codec_tag = MKTAG('X', 'V', 'I', 'D');
+}
+
+std::string chromaPosition(const char *prefix, int horizontal, int vertical)
+{
+    return std::string(":") + prefix + "_h_chr_pos=" + std::to_string(horizontal) + ":" + prefix +
+           "_v_chr_pos=" + std::to_string(vertical);
+}
+
+std::string rational(AVRational value)
+{
+    return std::to_string(value.num) + "/" + std::to_string(value.den);
+}
+
+std::string scaleFilter(const VideoChainInput &input, const VideoJob &job, const VideoGeometry &geometry)
+{
+    int horizontal = 0, vertical = 128;
+    avcodec_enum_to_chroma_pos(&horizontal, &vertical, input.firstFrame->chroma_location);
+    const ChromaSiting &out = job.codec->siting;
+    return "scale=w=" + std::to_string(geometry.pictureWidth) + ":h=" + std::to_string(geometry.pictureHeight) +
+           chromaPosition("in", horizontal, vertical) + chromaPosition("out", out.horizontal, out.vertical) +
+           ":flags=bicubic,format=yuv420p";
+}
+
+std::string padFilter(const VideoGeometry &geometry)
+{
+    if (geometry.pictureWidth == geometry.frameWidth && geometry.pictureHeight == geometry.frameHeight)
+        return {};
+    const int left = ((geometry.frameWidth - geometry.pictureWidth) / 2) & ~1;
+    const int top = ((geometry.frameHeight - geometry.pictureHeight) / 2) & ~1;
+    return ",pad=" + std::to_string(geometry.frameWidth) + ":" + std::to_string(geometry.frameHeight) + ":" +
+           std::to_string(left) + ":" + std::to_string(top) + ":black";
+}
+
+} // namespace
+
+const AVCodec *videoEncoderFor(const VideoJob &job)
+{
+    return avcodec_find_encoder_by_name(job.codec->encoder);
+}
+
+AVCodecContext *openVideoEncoder(const VideoJob &job, const VideoGeometry &geometry, const ConversionJob &conversion,
+                                 const ConversionSettings &settings, bool globalHeader, std::string *error)
+{
+    const AVCodec *codec = videoEncoderFor(job);
+    AVCodecContext *encoder = codec ? avcodec_alloc_context3(codec) : nullptr;
+    if (!encoder) {
+        *error = std::string("no encoder ") + job.codec->encoder;
+        return nullptr;
+    }
+    encoder->width = geometry.frameWidth;
+    encoder->height = geometry.frameHeight;
+    encoder->pix_fmt = AV_PIX_FMT_YUV420P;
+    encoder->sample_aspect_ratio = geometry.sampleAspect;
+    encoder->framerate = geometry.frameRate;
+    encoder->time_base = av_inv_q(geometry.frameRate);
+    encoder->bit_rate = geometry.bitRate;
+    encoder->color_range = AVCOL_RANGE_MPEG;
+    encoder->chroma_sample_location = chromaLocationOf(job.codec->siting);
+    encoder->thread_count = settings.threads;
+    if (globalHeader)
+        encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    applyCodecSettings(encoder, job, conversion, geometry.frameRate);
+    if (avcodec_open2(encoder, codec, nullptr) < 0) {
+        *error = std::string("the ") + job.codec->encoder + " encoder refused " + std::to_string(geometry.frameWidth) +
+                 "x" + std::to_string(geometry.frameHeight) + " at " + rational(geometry.frameRate);
+        avcodec_free_context(&encoder);
+    }
+    return encoder;
+}
+
+std::string videoSourceArguments(const VideoChainInput &input)
+{
+    const AVFrame *frame = input.firstFrame;
+    AVRational sar = frame->sample_aspect_ratio;
+    if (sar.num <= 0 || sar.den <= 0)
+        sar = AVRational{1, 1};
+    return "video_size=" + std::to_string(frame->width) + "x" + std::to_string(frame->height) +
+           ":pix_fmt=" + std::to_string(frame->format) + ":time_base=" + rational(input.timeBase) +
+           ":pixel_aspect=" + rational(sar);
+}
+
+std::string videoFilterChain(const VideoChainInput &input, const VideoJob &job, const VideoGeometry &geometry)
+{
+    std::string chain;
+    if (input.deinterlace)
+        chain += "bwdif=mode=send_frame:parity=auto:deint=all,";
+    chain += "fps=fps=" + rational(geometry.frameRate) + ":start_time=0";
+    if (input.lengthSeconds > 0)
+        chain += ",trim=end=" + std::to_string(input.lengthSeconds);
+    chain.append(",").append(scaleFilter(input, job, geometry)).append(padFilter(geometry));
+    chain += ",setsar=sar=" + rational(geometry.sampleAspect);
+    return chain;
+}
+
+} // namespace korvid
