@@ -1,6 +1,7 @@
 #include "transcode_audio.h"
 
 #include "convert_progress.h"
+#include "frame_picture.h"
 
 #include <cstdio>
 
@@ -9,14 +10,6 @@ extern "C" {
 }
 
 namespace korvid {
-
-namespace {
-
-struct FrameDeleter {
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-
-} // namespace
 
 AudioStage::AudioStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder)
     : setup_(setup), encoder_(std::move(encoder))
@@ -40,7 +33,7 @@ bool AudioStage::buildChain(const AVFrame *firstFrame)
 
 bool AudioStage::encodeFiltered()
 {
-    std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
+    FramePointer frame(av_frame_alloc());
     const AVRational timeBase = encoder_->context()->time_base;
     for (;;) {
         const int status = chain_->pull(frame.get());

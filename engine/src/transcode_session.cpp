@@ -6,12 +6,14 @@ namespace korvid {
 
 namespace {
 
-// Frames this far before the clip's start cannot be shown and are not passed on.
-constexpr double kLeadInSeconds = 0.5;
 // Reading goes on this long past the clip's end; the filters cut exactly.
 constexpr double kLeadOutSeconds = 0.5;
 constexpr AVRational kMicroseconds{1, 1000000};
 constexpr double kFallbackFrameRate = 25;
+constexpr int kSeekAttempts = 5;
+constexpr double kSeekToleranceSeconds = 0.001;
+constexpr double kFirstPrerollSeconds = 1;
+constexpr double kPrerollGrowth = 4;
 
 SourcePicture sourcePictureOf(const MediaInput &input, const WorkFileCommand &command)
 {
@@ -103,13 +105,13 @@ bool TranscodeSession::openAudio()
 
 bool TranscodeSession::run(KorvidWindow *window)
 {
-    if (job_.startSeconds > 0 && !input_->seekTo(job_.startSeconds))
+    if (job_.startSeconds > 0 && !seekToStart())
         return fail("cannot seek to the clip's start");
     if (video_)
         video_->start();
     if (window && window->post)
         window->post(window, KORVID_MSG_READY, 0, 0);
-    const bool read = readAll();
+    const bool read = readAll() && (!leadFrame_ || pushLeadFrame(leadFrame_->pkt_duration));
     if (!read) {
         if (video_)
             video_->abort();
@@ -118,9 +120,40 @@ bool TranscodeSession::run(KorvidWindow *window)
     return finish();
 }
 
+// Some containers (MPEG transport streams among them) seek to positions whose first
+// decodable picture lies after the one asked for; those seek again, further back.
+bool TranscodeSession::seekToStart()
+{
+    double preroll = 0;
+    for (int attempt = 0; attempt < kSeekAttempts; ++attempt) {
+        const double target = std::max(0.0, job_.startSeconds - preroll);
+        if (!input_->seekTo(target))
+            return false;
+        const double first = firstFrameSeconds();
+        if (first <= job_.startSeconds + kSeekToleranceSeconds || target == 0)
+            return input_->seekTo(target);
+        preroll = std::max(kFirstPrerollSeconds, preroll * kPrerollGrowth) + (first - job_.startSeconds);
+    }
+    return input_->seekTo(0);
+}
+
+// Seconds of the first frame of the converted kind after a seek (a large number at the end).
+double TranscodeSession::firstFrameSeconds()
+{
+    FramePointer frame(av_frame_alloc());
+    StreamKind kind = StreamKind::Video;
+    const StreamKind wanted = video_ ? StreamKind::Video : StreamKind::Audio;
+    while (frame && input_->receiveFrame(frame.get(), &kind) == DecodeStatus::Frame) {
+        if (kind == wanted)
+            return input_->secondsOf(frame.get(), kind);
+        av_frame_unref(frame.get());
+    }
+    return 1e12;
+}
+
 bool TranscodeSession::readAll()
 {
-    std::unique_ptr<AVFrame, void (*)(AVFrame *)> frame(av_frame_alloc(), [](AVFrame *f) { av_frame_free(&f); });
+    FramePointer frame(av_frame_alloc());
     StreamKind kind = StreamKind::Video;
     while (!conversionProgress().stopRequested() && !pastTheEnd()) {
         const DecodeStatus status = input_->receiveFrame(frame.get(), &kind);
@@ -146,19 +179,34 @@ bool TranscodeSession::handleFrame(AVFrame *frame, StreamKind kind)
     return true;
 }
 
+// Frames before the clip's start are held back one at a time: the last of them is
+// the picture shown at the start unless a frame follows within half a frame.
 bool TranscodeSession::handleVideo(AVFrame *frame, double seconds)
 {
     lastVideoSeconds_ = seconds;
-    if (seconds < -kLeadInSeconds)
-        return true;
-    AVFrame *copy = av_frame_alloc();
+    FramePointer copy(av_frame_alloc());
     if (!copy)
         return false;
-    av_frame_move_ref(copy, frame);
+    av_frame_move_ref(copy.get(), frame);
     copy->pts = std::llround(seconds * 1e6);
     copy->pkt_duration = frameDurationMicroseconds(*copy);
+    if (copy->pts < 0) {
+        leadFrame_ = std::move(copy);
+        return true;
+    }
+    if (leadFrame_ && copy->pts > copy->pkt_duration / 2 && !pushLeadFrame(copy->pts))
+        return false;
+    leadFrame_.reset();
     producedAnything_ = true;
-    return video_->push(copy);
+    return video_->push(copy.release());
+}
+
+bool TranscodeSession::pushLeadFrame(int64_t nextPts)
+{
+    leadFrame_->pts = 0;
+    leadFrame_->pkt_duration = nextPts;
+    producedAnything_ = true;
+    return video_->push(leadFrame_.release());
 }
 
 bool TranscodeSession::handleAudio(AVFrame *frame, double seconds)

@@ -4,6 +4,7 @@
 // on the caller's thread; the video stage adds a filter and an encoder thread.
 
 #include "convert_job.h"
+#include "frame_picture.h"
 #include "global_settings.h"
 #include "media_input.h"
 #include "transcode_audio.h"
@@ -36,10 +37,13 @@ private:
     bool openVideo();
     bool openAudio();
     bool fail(const std::string &reason);
+    bool seekToStart();
+    double firstFrameSeconds();
     bool readAll();
     bool handleFrame(AVFrame *frame, StreamKind kind);
     bool handleVideo(AVFrame *frame, double seconds);
     bool handleAudio(AVFrame *frame, double seconds);
+    bool pushLeadFrame(int64_t nextPts);
     bool pastTheEnd() const;
     int64_t frameDurationMicroseconds(const AVFrame &frame) const;
     bool finish();
@@ -52,6 +56,7 @@ private:
     std::unique_ptr<VideoStage> video_;
     std::unique_ptr<AudioStage> audio_;
     VideoGeometry geometry_;
+    FramePointer leadFrame_;   // the latest frame before the clip's start
     double lastVideoSeconds_ = -1e9;
     double lastAudioSeconds_ = -1e9;
     bool producedAnything_ = false;

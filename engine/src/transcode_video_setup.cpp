@@ -155,7 +155,7 @@ std::string videoFilterChain(const VideoChainInput &input, const VideoJob &job, 
     std::string chain;
     if (input.deinterlace)
         chain += "bwdif=mode=send_frame:parity=auto:deint=all,";
-    chain += "fps=fps=" + rational(geometry.frameRate) + ":start_time=0";
+    chain += "fps=fps=" + rational(geometry.frameRate);
     if (input.lengthSeconds > 0)
         chain += ",trim=end=" + std::to_string(input.lengthSeconds);
     chain.append(",").append(scaleFilter(input, job, geometry)).append(padFilter(geometry));
