@@ -20,12 +20,16 @@ public:
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
     // Leading digits (with an optional sign) after trimming; no digits gives defaultValue.
     int intValue(const QString &section, const QString &key, int defaultValue) const;
+    // True for any number other than 0; a text without digits gives defaultValue.
+    bool boolValue(const QString &section, const QString &key, bool defaultValue) const;
     bool contains(const QString &section, const QString &key) const;
     QStringList keys(const QString &section) const;   // in file order
     QStringList sections() const;                     // in file order
 
     // Creates the section or key as needed; other lines stay as they were.
     void setValue(const QString &section, const QString &key, const QString &value);
+    void setIntValue(const QString &section, const QString &key, int value);     // decimal
+    void setBoolValue(const QString &section, const QString &key, bool value);   // "1" or "0"
     void removeKey(const QString &section, const QString &key);
 
     // Writes a temporary file beside `path`, then renames it over `path`.
@@ -39,9 +43,12 @@ private:
         QString value;      // trimmed value for key lines
         bool isHeader = false;
     };
+    static Line parseLine(const QString &text, const QString &currentSection);
     QVector<Line> lines_;
+    QString lineBreak_ = QStringLiteral("\n");   // kept as the file had it
     int findKey(const QString &section, const QString &key) const;
-    int findSectionEnd(const QString &section) const;   // -1 when the section is absent
+    // Index after the section's last key (or its header); -1 when the section is absent.
+    int findSectionEnd(const QString &section) const;
 };
 
 // One-shot helpers: each opens, reads or writes, and closes the file at once.

@@ -19,7 +19,8 @@ struct Volume {
 QList<Volume> MountedVolumes();
 void SetVolumeSourceForTesting(std::function<QList<Volume>()> source);   // empty function restores the real one
 
-// Reports optical volumes that appear or disappear (polls the mount table).
+// Reports optical volumes that appear or disappear: polls the mount table every
+// two seconds; discs already present at construction are not reported.
 class VolumeWatcher : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +32,7 @@ signals:
     void opticalVolumeRemoved(const platform::Volume &volume);
 
 private:
-    QList<Volume> known_;
+    QList<Volume> known_;   // optical volumes seen by the last check
 };
 
 } // namespace platform

@@ -1,0 +1,37 @@
+#include "IniFile.h"
+
+namespace platform {
+
+QString ReadIniString(const QString &path, const QString &section, const QString &key, const QString &defaultValue)
+{
+    return IniDocument::load(path).value(section, key, defaultValue);
+}
+
+int ReadIniInt(const QString &path, const QString &section, const QString &key, int defaultValue)
+{
+    return IniDocument::load(path).intValue(section, key, defaultValue);
+}
+
+bool ReadIniBool(const QString &path, const QString &section, const QString &key, bool defaultValue)
+{
+    return IniDocument::load(path).boolValue(section, key, defaultValue);
+}
+
+bool WriteIniString(const QString &path, const QString &section, const QString &key, const QString &value)
+{
+    IniDocument document = IniDocument::load(path);
+    document.setValue(section, key, value);
+    return document.save(path);
+}
+
+bool WriteIniInt(const QString &path, const QString &section, const QString &key, int value)
+{
+    return WriteIniString(path, section, key, QString::number(value));
+}
+
+bool WriteIniBool(const QString &path, const QString &section, const QString &key, bool value)
+{
+    return WriteIniString(path, section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace platform

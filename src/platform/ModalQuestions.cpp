@@ -1,0 +1,70 @@
+#include "ModalQuestions.h"
+
+#include "ReplaceableService.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+class DialogQuestions : public ModalQuestions {
+public:
+    void information(QWidget *parent, const QString &title, const QString &text) override
+    {
+        QMessageBox::information(parent, title, text);
+    }
+
+    void error(QWidget *parent, const QString &title, const QString &text) override
+    {
+        QMessageBox::critical(parent, title, text);
+    }
+
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override
+    {
+        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    }
+
+    bool okCancel(QWidget *parent, const QString &title, const QString &text) override
+    {
+        return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    }
+
+    QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileNames(parent, title, folder, filter);
+    }
+
+    QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    }
+
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, title, folder);
+    }
+
+    int exec(QDialog &dialog) override
+    {
+        return dialog.exec();
+    }
+};
+
+using QuestionsService = ReplaceableService<ModalQuestions, DialogQuestions>;
+
+} // namespace
+
+ModalQuestions &questions()
+{
+    return QuestionsService::current();
+}
+
+void SetQuestionsForTesting(ModalQuestions *replacement)
+{
+    QuestionsService::replace(replacement);
+}
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#include "RecordingDesktop.h"
+
+RecordingDesktop::RecordingDesktop()
+{
+    platform::SetDesktopForTesting(this);
+}
+
+RecordingDesktop::~RecordingDesktop()
+{
+    platform::SetDesktopForTesting(nullptr);
+}
+
+bool RecordingDesktop::record(const QString &call)
+{
+    calls_.append(call);
+    return result_;
+}
+
+bool RecordingDesktop::openFolder(const QString &folder) { return record(QStringLiteral("openFolder|") + folder); }
+bool RecordingDesktop::openUrl(const QString &url) { return record(QStringLiteral("openUrl|") + url); }
+bool RecordingDesktop::showFileInFolder(const QString &file) { return record(QStringLiteral("showFileInFolder|") + file); }
+bool RecordingDesktop::powerOff() { return record(QStringLiteral("powerOff")); }

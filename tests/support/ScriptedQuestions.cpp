@@ -1,0 +1,117 @@
+#include "ScriptedQuestions.h"
+
+#include <QDialog>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char *KindName(ScriptedQuestions::Kind kind)
+{
+    static const char *const kNames[] = {"information", "error", "confirm", "okCancel",
+                                         "openFiles", "saveFile", "chooseFolder", "exec"};
+    return kNames[int(kind)];
+}
+
+void FailUnanswered(const ScriptedQuestions::Question &question)
+{
+    const QByteArray message = QStringLiteral("Unanswered %1 question \"%2\": \"%3\"")
+                                   .arg(QLatin1String(KindName(question.kind)), question.title, question.text)
+                                   .toUtf8();
+    if (::testing::UnitTest::GetInstance()->current_test_info())
+        ADD_FAILURE() << message.constData();
+    else
+        qFatal("%s", message.constData());
+}
+
+} // namespace
+
+ScriptedQuestions::ScriptedQuestions()
+{
+    platform::SetQuestionsForTesting(this);
+}
+
+ScriptedQuestions::~ScriptedQuestions()
+{
+    platform::SetQuestionsForTesting(nullptr);
+}
+
+void ScriptedQuestions::answerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
+void ScriptedQuestions::answerOkCancel(bool ok) { okCancelAnswers_.push_back(ok); }
+void ScriptedQuestions::answerOpenFiles(const QStringList &files) { openFilesAnswers_.push_back(files); }
+void ScriptedQuestions::answerSaveFile(const QString &path) { saveFileAnswers_.push_back(path); }
+void ScriptedQuestions::answerChooseFolder(const QString &folder) { chooseFolderAnswers_.push_back(folder); }
+void ScriptedQuestions::answerExec(int resultCode) { execAnswers_.push_back([resultCode](QDialog &) { return resultCode; }); }
+void ScriptedQuestions::answerExec(std::function<int(QDialog &)> answer) { execAnswers_.push_back(std::move(answer)); }
+
+QStringList ScriptedQuestions::texts(Kind kind) const
+{
+    QStringList result;
+    for (const Question &question : asked_) {
+        if (question.kind == kind)
+            result.append(question.text);
+    }
+    return result;
+}
+
+int ScriptedQuestions::unusedAnswers() const
+{
+    return int(confirmAnswers_.size() + okCancelAnswers_.size() + openFilesAnswers_.size() + saveFileAnswers_.size()
+               + chooseFolderAnswers_.size() + execAnswers_.size());
+}
+
+template <typename Answer>
+Answer ScriptedQuestions::next(std::deque<Answer> &answers, const Question &question, Answer unanswered)
+{
+    asked_.append(question);
+    if (answers.empty()) {
+        FailUnanswered(question);
+        return unanswered;
+    }
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+void ScriptedQuestions::information(QWidget *, const QString &title, const QString &text)
+{
+    asked_.append({Kind::Information, title, text, {}});
+}
+
+void ScriptedQuestions::error(QWidget *, const QString &title, const QString &text)
+{
+    asked_.append({Kind::Error, title, text, {}});
+}
+
+bool ScriptedQuestions::confirm(QWidget *, const QString &title, const QString &text)
+{
+    return next(confirmAnswers_, {Kind::Confirm, title, text, {}}, false);
+}
+
+bool ScriptedQuestions::okCancel(QWidget *, const QString &title, const QString &text)
+{
+    return next(okCancelAnswers_, {Kind::OkCancel, title, text, {}}, false);
+}
+
+QStringList ScriptedQuestions::openFiles(QWidget *, const QString &title, const QString &folder, const QString &filter)
+{
+    return next(openFilesAnswers_, {Kind::OpenFiles, title, folder, filter}, QStringList());
+}
+
+QString ScriptedQuestions::saveFile(QWidget *, const QString &title, const QString &suggestedPath, const QString &filter)
+{
+    return next(saveFileAnswers_, {Kind::SaveFile, title, suggestedPath, filter}, QString());
+}
+
+QString ScriptedQuestions::chooseFolder(QWidget *, const QString &title, const QString &folder)
+{
+    return next(chooseFolderAnswers_, {Kind::ChooseFolder, title, folder, {}}, QString());
+}
+
+int ScriptedQuestions::exec(QDialog &dialog)
+{
+    const auto answer = next(execAnswers_, {Kind::Exec, dialog.objectName(), dialog.windowTitle(), {}},
+                             std::function<int(QDialog &)>([](QDialog &) { return int(QDialog::Rejected); }));
+    const int result = answer(dialog);
+    dialog.setResult(result);
+    return result;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The modal-question double. While one exists it answers every question of the
+// program (platform::questions()) from its script and records each question.
+//
+//   ScriptedQuestions questions;
+//   questions.answerConfirm(true);                         // the next Yes/No question: Yes
+//   questions.answerOpenFiles({"/tmp/a.avi"});
+//   questions.answerExec([](QDialog &dialog) { ...; return QDialog::Accepted; });
+//   ... drive the window ...
+//   EXPECT_EQ(questions.asked().first().text, "Process Finished!");
+//
+// Information and error boxes need no answer. A question of another kind with no
+// scripted answer left fails the running GoogleTest test (or aborts a program
+// that is not one) and returns a "no" answer, so a test never blocks on a window.
+
+#include "ModalQuestions.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+class ScriptedQuestions : public platform::ModalQuestions {
+public:
+    enum class Kind { Information, Error, Confirm, OkCancel, OpenFiles, SaveFile, ChooseFolder, Exec };
+    struct Question {
+        Kind kind;
+        QString title;    // for Exec: the dialog's objectName
+        QString text;     // the message; for file and folder dialogs the starting folder or path
+        QString filter;   // file dialogs only
+    };
+
+    ScriptedQuestions();    // installs itself as platform::questions()
+    ~ScriptedQuestions() override;   // puts the real dialogs back
+
+    void answerConfirm(bool yes);
+    void answerOkCancel(bool ok);
+    void answerOpenFiles(const QStringList &files);   // empty: the user cancelled
+    void answerSaveFile(const QString &path);         // empty: the user cancelled
+    void answerChooseFolder(const QString &folder);   // empty: the user cancelled
+    void answerExec(int resultCode);
+    void answerExec(std::function<int(QDialog &)> answer);
+
+    const QList<Question> &asked() const { return asked_; }
+    QStringList texts(Kind kind) const;   // the texts of the questions of one kind, in order
+    int unusedAnswers() const;
+
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void error(QWidget *parent, const QString &title, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override;
+    bool okCancel(QWidget *parent, const QString &title, const QString &text) override;
+    QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
+    QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter) override;
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
+    int exec(QDialog &dialog) override;
+
+private:
+    template <typename Answer>
+    Answer next(std::deque<Answer> &answers, const Question &question, Answer unanswered);
+
+    QList<Question> asked_;
+    std::deque<bool> confirmAnswers_;
+    std::deque<bool> okCancelAnswers_;
+    std::deque<QStringList> openFilesAnswers_;
+    std::deque<QString> saveFileAnswers_;
+    std::deque<QString> chooseFolderAnswers_;
+    std::deque<std::function<int(QDialog &)>> execAnswers_;
+};

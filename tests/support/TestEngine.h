@@ -1,0 +1,73 @@
+#pragma once
+// TestEngine: the scripted engine for tests of the program.
+//
+// The program reaches the engine only by loading "Korvid.dll" (libKorvid.so)
+// from its folder. A TestEngine loads <build>/test-engine/libKorvid.so itself,
+// keeps it loaded (so its script and records survive the program's own load and
+// release per probe, clip and preview), resets it, and makes that folder the
+// program's folder (platform::SetProgramFolderForTesting). Everything the program
+// then asks the engine is recorded and answered from the script; see
+// test_engine/test_engine_control.h for the answers after a reset.
+//
+//   TestEngine engine;                                   // in the test or fixture
+//   engine.setCoreCount(4);
+//   engine.setProbe(path, TestEngine::videoInfo(60, 29.97f, 1280, 720));
+//   engine.setEntryDelay("X_SetPar_D2IPOD_VIDEO", -1);  // runs until stopped or finishRunning()
+//   engine.addProgress(10, 25);                          // what X_Get_Info reports
+//   ... drive the window ...
+//   EXPECT_TRUE(engine.waitForCalls("X_SetPar_D2IPOD_VIDEO"));
+//   QStringList arguments = TestEngine::arguments(engine.calls("X_SetPar_D2IPOD_VIDEO").first());
+//
+// Variants: TestEngine("test-engine-missing") loads a build without X_TO_HD_ZUNE
+// (for "a library missing one name"); more can be built with
+// pelorin_add_test_engine() in CMake. For "no engine at all" point the program's
+// folder at an empty folder instead.
+//
+// Messages go to the raw KorvidWindow pointers the program handed over. Destroy
+// the windows only after waitForPosts() or after this object (its destructor
+// drops pending posts); one TestEngine per test.
+
+#include "korvid.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class TestEngine {
+public:
+    explicit TestEngine(const QString &variant = QStringLiteral("test-engine"));
+    ~TestEngine();
+    TestEngine(const TestEngine &) = delete;
+    TestEngine &operator=(const TestEngine &) = delete;
+
+    // <build>/<variant>/, the folder holding that variant's libKorvid.so.
+    static QString folder(const QString &variant = QStringLiteral("test-engine"));
+
+    void reset();
+    void setCoreCount(int count);
+    void setEntryResult(const QString &name, int result);
+    void setEntryDelay(const QString &name, int milliseconds);   // -1: until stopped or finishRunning()
+    void finishRunning();
+    void setProbe(const QString &path, const EngineFileInfo &info, int result = 0);
+    void setPicture(const QString &path, uint32_t topRgb, uint32_t bottomRgb);   // 0xRRGGBB
+    void addProgress(int secondsDone, int framesPerSecond, int producing = 1);
+    void setWriteTargetFiles(bool enabled);
+    void clearPosts(const QString &name);
+    void addPost(const QString &name, uint32_t message, uintptr_t wparam = 0, intptr_t lparam = 0, int delayMilliseconds = 0);
+    bool postNow(uint32_t message, uintptr_t wparam = 0, intptr_t lparam = 0);
+    bool waitForPosts(int timeoutMilliseconds = 5000);
+    bool waitForCalls(const QString &name, int count = 1, int timeoutMilliseconds = 5000);
+
+    QStringList calls() const;                          // "Name|arg|arg|...", in order
+    QStringList calls(const QString &name) const;       // only those of one entry point
+    int callCount(const QString &name) const;
+    static QStringList arguments(const QString &call);  // the arguments of one recorded call
+
+    // A probe record: the given video with 128 kbps, 44100 Hz audio and square pixels.
+    static EngineFileInfo videoInfo(int durationSeconds, float frameRate, int width, int height);
+
+private:
+    struct Controls;
+    void *handle_ = nullptr;
+    std::unique_ptr<Controls> controls_;
+};

@@ -1,0 +1,109 @@
+// The test engine's controls (test_engine_control.h).
+
+#include "TestEngineState.h"
+#include "test_engine_control.h"
+
+using testengine::State;
+
+extern "C" {
+
+void TestEngine_Reset(void)
+{
+    State::instance().reset();
+}
+
+void TestEngine_SetCoreCount(int32_t count)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().coreCount = count;
+}
+
+void TestEngine_SetEntryResult(const char *name, int32_t result)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().results[name] = result;
+}
+
+void TestEngine_SetEntryDelay(const char *name, int32_t milliseconds)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().delays[name] = milliseconds;
+}
+
+void TestEngine_FinishRunning(void)
+{
+    State::instance().finishRunning();
+}
+
+void TestEngine_SetProbe(const char *path, const EngineFileInfo *info, int32_t result)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().probes[path] = testengine::Probe{info ? *info : EngineFileInfo{}, result};
+}
+
+void TestEngine_SetPicture(const char *path, uint32_t topRgb, uint32_t bottomRgb)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().pictures[path] = testengine::Picture{topRgb, bottomRgb};
+}
+
+void TestEngine_AddProgress(int32_t secondsDone, int32_t framesPerSecond, int32_t producing)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().progress.push_back(EngineProgress{secondsDone, framesPerSecond, producing});
+}
+
+void TestEngine_SetWriteTargetFiles(int32_t enabled)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().writeTargetFiles = enabled != 0;
+}
+
+void TestEngine_ClearPosts(const char *name)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().postRules[name].clear();
+}
+
+void TestEngine_AddPost(const char *name, uint32_t message, uintptr_t wparam, intptr_t lparam, int32_t delayMilliseconds)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().postRules[name].push_back(testengine::PostRule{message, wparam, lparam, delayMilliseconds});
+}
+
+int32_t TestEngine_PostNow(uint32_t message, uintptr_t wparam, intptr_t lparam)
+{
+    State &state = State::instance();
+    std::lock_guard lock(state.mutex);
+    if (!state.lastWindow)
+        return 0;
+    state.poster.schedule(state.lastWindow, message, wparam, lparam, 0);
+    return 1;
+}
+
+int32_t TestEngine_WaitForPosts(int32_t timeoutMilliseconds)
+{
+    return State::instance().poster.waitIdle(timeoutMilliseconds) ? 1 : 0;
+}
+
+int32_t TestEngine_CallCount(void)
+{
+    std::lock_guard lock(State::instance().mutex);
+    return int32_t(State::instance().calls.size());
+}
+
+const char *TestEngine_Call(int32_t index)
+{
+    State &state = State::instance();
+    std::lock_guard lock(state.mutex);
+    if (index < 0 || size_t(index) >= state.calls.size())
+        return "";
+    return state.calls[size_t(index)].c_str();
+}
+
+int32_t TestEngine_WaitForCalls(const char *name, int32_t count, int32_t timeoutMilliseconds)
+{
+    return State::instance().waitForCalls(name, count, timeoutMilliseconds) ? 1 : 0;
+}
+
+} // extern "C"
