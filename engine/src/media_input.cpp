@@ -121,11 +121,14 @@ bool MediaInput::openDecoders(const MediaInputOptions &options, std::string *err
     return true;
 }
 
-// The earliest start of the streams in use; the container's start as fallback.
+// The earliest start of the file's video and audio streams, whichever are in
+// use, so every reader of the file shares one timeline.
 void MediaInput::computeOrigin() {
     int64_t origin = AV_NOPTS_VALUE;
-    for (AVStream *stream : {videoStream_, audioStream_}) {
-        if (!stream || stream->start_time == AV_NOPTS_VALUE)
+    for (unsigned i = 0; i < format_->nb_streams; ++i) {
+        const AVStream *stream = format_->streams[i];
+        AVMediaType type = stream->codecpar->codec_type;
+        if ((type != AVMEDIA_TYPE_VIDEO && type != AVMEDIA_TYPE_AUDIO) || stream->start_time == AV_NOPTS_VALUE)
             continue;
         int64_t start = av_rescale_q(stream->start_time, stream->time_base, AV_TIME_BASE_Q);
         if (origin == AV_NOPTS_VALUE || start < origin)

@@ -2,6 +2,8 @@
 // picture shown at a given second.
 #include "media_input.h"
 
+#include "frame_pointer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,11 +15,6 @@ namespace {
 constexpr double kProgramStreamPrerollSeconds = 1.0;
 constexpr double kPrerollGrowth = 4.0;
 constexpr int kSeekAttempts = 5;
-
-struct FrameDeleter {
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-using FramePointer = std::unique_ptr<AVFrame, FrameDeleter>;
 
 int64_t frameTimestamp(const AVFrame *frame) {
     return frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;

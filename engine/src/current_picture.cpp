@@ -1,0 +1,60 @@
+#include "current_picture.h"
+
+#include "frame_picture.h"
+
+namespace korvid {
+
+// Built on first use, so a library that stays mapped between loads still
+// starts from whatever the last probe or frame service left, never from junk.
+CurrentPicture &CurrentPicture::instance() {
+    static CurrentPicture picture;
+    return picture;
+}
+
+CurrentPicture::~CurrentPicture() {
+    av_frame_free(&frame_);
+}
+
+void CurrentPicture::set(const AVFrame *frame, int32_t second) {
+    AVFrame *copy = av_frame_clone(frame);
+    std::lock_guard lock(mutex_);
+    av_frame_free(&frame_);
+    frame_ = copy;
+    black_ = copy == nullptr;
+    second_ = second;
+}
+
+void CurrentPicture::setBlack(int32_t second) {
+    std::lock_guard lock(mutex_);
+    av_frame_free(&frame_);
+    black_ = true;
+    second_ = second;
+}
+
+void CurrentPicture::clear() {
+    std::lock_guard lock(mutex_);
+    av_frame_free(&frame_);
+    black_ = false;
+    second_ = 0;
+}
+
+CurrentPicture::Render CurrentPicture::renderBgr(int width, int height, std::vector<uint8_t> &rows,
+                                                 int32_t *second) {
+    std::lock_guard lock(mutex_);
+    *second = second_;
+    if (black_) {
+        rows.assign(static_cast<size_t>(width) * 3 * height, 0);
+        return Render::Done;
+    }
+    if (!frame_)
+        return Render::NoPicture;
+    return scaleToBgrRows(frame_, width, height, rows) ? Render::Done : Render::Failed;
+}
+
+AVFrame *CurrentPicture::copyFrame(int32_t *second) {
+    std::lock_guard lock(mutex_);
+    *second = second_;
+    return frame_ ? av_frame_clone(frame_) : nullptr;
+}
+
+} // namespace korvid

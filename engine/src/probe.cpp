@@ -1,0 +1,83 @@
+// X_GetFileinfo_GetPic: the probe of one file and its first picture.
+#include "korvid.h"
+
+#include "current_picture.h"
+#include "frame_picture.h"
+#include "media_input.h"
+#include "probe_record.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+using namespace korvid;
+
+// Files whose video does not start within this much audio count as audio-only.
+constexpr double kLongestAudioBeforeVideo = 30.0;
+
+static_assert(sizeof(EngineFileInfo) == 40, "the host reads a 40-byte record");
+
+FramePointer firstPicture(MediaInput &input) {
+    FramePointer frame(av_frame_alloc());
+    StreamKind kind = StreamKind::Video;
+    while (frame && input.receiveFrame(frame.get(), &kind) == DecodeStatus::Frame) {
+        if (kind == StreamKind::Video)
+            return frame;
+        if (input.secondsOf(frame.get(), kind) > kLongestAudioBeforeVideo)
+            break;
+    }
+    return nullptr;
+}
+
+int32_t wholeSecond(double seconds) {
+    return std::isfinite(seconds) && seconds > 0 ? static_cast<int32_t>(seconds) : 0;
+}
+
+// Aspect from the picture itself, and its size where the container had none.
+void describePicture(EngineFileInfo &info, const MediaInput &input, AVFrame *picture) {
+    if (info.width < 1 || info.height < 1) {
+        info.width = picture->width;
+        info.height = picture->height;
+    }
+    AVRational sampleAspect = av_guess_sample_aspect_ratio(input.format(), input.videoStream(), picture);
+    AspectFields aspect = aspectFieldsOf(info.width, info.height, sampleAspect);
+    info.aspectCode = aspect.code;
+    info.aspectFlag = aspect.flag;
+}
+
+// A file with audio but no decodable picture is audio-only: no size, no rate.
+void describeAudioOnly(EngineFileInfo &info) {
+    info.width = 0;
+    info.height = 0;
+    info.frameRate = 0;
+    info.videoBitRateKbps = 0;
+    info.aspectCode = 0;
+    info.aspectFlag = 1;
+}
+
+} // namespace
+
+// `ten` and `transportStream` are hints of the host that the demuxers do not need.
+extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFileInfo,
+                                                   int32_t transportStream) {
+    CurrentPicture::instance().clear();
+    if (!path || !engineFileInfo)
+        return -1;
+    std::unique_ptr<MediaInput> input = MediaInput::open(path, MediaInputOptions{});
+    if (!input)
+        return -1;
+    FramePointer picture = input->videoStream() ? firstPicture(*input) : nullptr;
+    EngineFileInfo info = describeInput(*input, audioBitRateOf(*input));
+    if (picture) {
+        describePicture(info, *input, picture.get());
+        CurrentPicture::instance().set(picture.get(), wholeSecond(input->secondsOf(picture.get(), StreamKind::Video)));
+    } else if (input->audioStream()) {
+        describeAudioOnly(info);
+        CurrentPicture::instance().setBlack(0);
+    } else {
+        return -1;
+    }
+    std::memcpy(engineFileInfo, &info, sizeof info);
+    return 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The real engine, loaded with dlopen as the program loads it, and a window
+// handle that records what the engine posts.
+
+#include "korvid.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace enginetest {
+
+class EngineLibrary {
+public:
+    EngineLibrary();    // loads KORVID_ENGINE_PATH; loaded() tells whether it worked
+    ~EngineLibrary();   // dlclose
+    EngineLibrary(const EngineLibrary &) = delete;
+    EngineLibrary &operator=(const EngineLibrary &) = delete;
+
+    bool loaded() const;
+
+    decltype(&X_Get_CPU_Core_Number) coreCount = nullptr;
+    decltype(&X_GetFileinfo_GetPic) probe = nullptr;
+    decltype(&X_Get_Frame) getFrame = nullptr;
+    decltype(&X_Get_Frame_JPEG) getFrameJpeg = nullptr;
+    decltype(&X_GetFrame_Init) frameInit = nullptr;
+    decltype(&X_Set_NextFrame_Time) frameSeek = nullptr;
+    decltype(&X_GetFrame_UnInit) frameUninit = nullptr;
+
+private:
+    template <typename Function>
+    void bind(Function &target, const char *name);
+    void *handle_ = nullptr;
+};
+
+struct Post {
+    uint32_t message;
+    uintptr_t wparam;
+};
+
+// Thread-safe recorder of posted messages.
+class RecordingWindow : public KorvidWindow {
+public:
+    RecordingWindow();
+    std::vector<Post> posts();
+    // Waits until `message` has been posted `count` times; false on time-out.
+    bool waitFor(uint32_t message, size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+private:
+    static void record(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam);
+    size_t countOf(uint32_t message) const;
+
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::vector<Post> posts_;
+};
+
+} // namespace enginetest

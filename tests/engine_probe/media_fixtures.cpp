@@ -1,0 +1,119 @@
+#include "media_fixtures.h"
+
+#include "media_tools.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <vector>
+
+namespace enginetest {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+Arguments picture(const std::string &size, const std::string &rate, int seconds) {
+    return {"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=" + rate + ":duration=" + std::to_string(seconds)};
+}
+
+Arguments tone(int frequency, int sampleRate, int seconds) {
+    return {"-f", "lavfi", "-i", "sine=frequency=" + std::to_string(frequency) + ":sample_rate=" +
+                                     std::to_string(sampleRate) + ":duration=" + std::to_string(seconds)};
+}
+
+Arguments join(std::initializer_list<Arguments> parts) {
+    Arguments all;
+    for (const Arguments &part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+const Arguments kH264{"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-pix_fmt", "yuv420p"};
+const Arguments kTwoTracks{"-map", "0:v", "-map", "1:a", "-map", "2:a", "-metadata:s:a:0", "language=eng",
+                           "-metadata:s:a:1", "language=ger"};
+
+// How each fixture is made from lavfi sources.
+const std::map<std::string, Arguments> &recipes() {
+    static const std::map<std::string, Arguments> table{
+        {"h264_aac.mp4", join({picture("320x240", "25", 4), tone(440, 44100, 4), kH264, {"-c:a", "aac", "-b:a", "96k"}})},
+        {"mpeg4_mp3.avi", join({picture("352x288", "25", 3), tone(440, 44100, 3),
+                                {"-c:v", "mpeg4", "-b:v", "400k", "-c:a", "libmp3lame", "-b:a", "128k"}})},
+        {"flv1_mp3.flv", join({picture("320x240", "25", 3), tone(440, 22050, 3),
+                               {"-c:v", "flv", "-c:a", "libmp3lame", "-ar", "22050"}})},
+        {"wmv2_wma.wmv", join({picture("320x240", "25", 3), tone(440, 44100, 3), {"-c:v", "wmv2", "-c:a", "wmav2"}})},
+        {"two_audio.mkv", join({picture("640x360", "30000/1001", 3), tone(440, 48000, 3), tone(880, 48000, 3), kH264,
+                                kTwoTracks, {"-c:a", "aac"}})},
+        {"two_audio.mp4", join({picture("640x360", "30000/1001", 3), tone(440, 48000, 3), tone(880, 48000, 3), kH264,
+                                kTwoTracks, {"-c:a", "aac"}})},
+        {"pids.ts", join({picture("640x480", "25", 4), tone(440, 48000, 4), tone(880, 48000, 4),
+                          {"-map", "0:v", "-map", "1:a", "-map", "2:a", "-c:v", "mpeg2video", "-b:v", "2M", "-c:a",
+                           "mp2", "-streamid", "0:0x120", "-streamid", "1:0x130", "-streamid", "2:0x131"}})},
+        {"mixed_audio.mpg", join({picture("352x288", "25", 2), tone(440, 48000, 2), tone(880, 48000, 2),
+                                  {"-map", "0:v", "-map", "1:a", "-map", "2:a", "-c:v", "mpeg2video", "-c:a:0", "mp2",
+                                   "-c:a:1", "ac3", "-f", "vob"}})},
+        {"ac3.mpg", join({picture("720x576", "25", 4), tone(440, 48000, 4), {"-target", "pal-dvd", "-aspect", "4:3"}})},
+        {"anamorphic.mkv", join({picture("720x576", "25", 2), tone(440, 48000, 2), kH264, {"-aspect", "16:9", "-c:a", "aac"}})},
+        {"portrait.mp4", join({picture("360x640", "30", 2), kH264})},
+        {"audio_only.mp3", join({tone(440, 48000, 3), {"-c:a", "libmp3lame", "-b:a", "128k"}})},
+        {"offset.ts", join({picture("320x240", "25", 4), tone(440, 48000, 4), kH264,
+                            {"-c:a", "aac", "-output_ts_offset", "10"}})},
+        {"long_gop.mp4", join({picture("640x360", "25", 12), {"-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
+                                                              "-bf", "3", "-pix_fmt", "yuv420p"}})},
+    };
+    return table;
+}
+
+std::string fixtureFolder() {
+    static TempFolder folder;
+    return folder.path();
+}
+
+// Fixtures made from other fixtures or written directly.
+bool makeDerived(const std::string &name, const std::string &path) {
+    if (name == "truncated.mp4" || name == "truncated.ts") {
+        std::vector<uint8_t> whole = readFile(fixture(name == "truncated.mp4" ? "h264_aac.mp4" : "pids.ts"));
+        whole.resize(whole.size() / 2);
+        writeFile(path, whole);
+        return !whole.empty();
+    }
+    if (name == "garbage.mp4") {
+        std::vector<uint8_t> bytes(64 * 1024);
+        uint32_t state = 12345;
+        for (uint8_t &byte : bytes)
+            byte = static_cast<uint8_t>((state = state * 1103515245u + 12345u) >> 24);
+        writeFile(path, bytes);
+        return true;
+    }
+    if (name == "empty.avi") {
+        writeFile(path, {});
+        return true;
+    }
+    if (name == "subtitles_only.mkv") {
+        std::string subtitles = scratchPath("subtitles.srt");
+        std::string text = "1\n00:00:00,000 --> 00:00:01,000\nHello\n";
+        writeFile(subtitles, std::vector<uint8_t>(text.begin(), text.end()));
+        return makeMedia({"-i", subtitles}, path);
+    }
+    return false;
+}
+
+} // namespace
+
+std::string scratchPath(const std::string &name) {
+    return fixtureFolder() + "/" + name;
+}
+
+std::string fixture(const std::string &name) {
+    static std::recursive_mutex mutex;
+    static std::map<std::string, std::string> made;
+    std::lock_guard lock(mutex);
+    if (auto found = made.find(name); found != made.end())
+        return found->second;
+    std::string path = scratchPath(name);
+    auto recipe = recipes().find(name);
+    bool ok = recipe != recipes().end() ? makeMedia(recipe->second, path) : makeDerived(name, path);
+    return made[name] = ok ? path : std::string();
+}
+
+} // namespace enginetest

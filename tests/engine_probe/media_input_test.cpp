@@ -1,0 +1,136 @@
+// MediaInput, the engine's input side: which streams it takes for the
+// identifiers the program knows, its timeline, and decoding.
+#include "media_input.h"
+
+#include "media_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace enginetest {
+namespace {
+
+using korvid::DecodeStatus;
+using korvid::MediaInput;
+using korvid::MediaInputOptions;
+using korvid::StreamKind;
+
+struct FramePointer {
+    FramePointer() : frame(av_frame_alloc()) {}
+    ~FramePointer() { av_frame_free(&frame); }
+    AVFrame *frame;
+};
+
+std::unique_ptr<MediaInput> openWith(const std::string &name, int audioTrack, int videoStreamId = -1) {
+    MediaInputOptions options;
+    options.audioTrack = audioTrack;
+    options.videoStreamId = videoStreamId;
+    return MediaInput::open(fixture(name), options);
+}
+
+struct TrackCase {
+    const char *file;
+    int audioTrack;
+    int expectedAudioPosition;   // among the file's audio streams
+};
+
+TEST(MediaInputStreams, AudioTrackFollowsTheProgramsIdentifiers) {
+    for (TrackCase c : {TrackCase{"two_audio.mkv", -1, 0}, TrackCase{"two_audio.mkv", 0, 0},
+                        TrackCase{"two_audio.mkv", 1, 1}, TrackCase{"two_audio.mkv", 5, 0},
+                        TrackCase{"two_audio.mp4", 3, 1}, TrackCase{"two_audio.mp4", 2, 0},
+                        TrackCase{"two_audio.mp4", 9, 0}, TrackCase{"pids.ts", 0x131, 1}, TrackCase{"pids.ts", 0x130, 0},
+                        TrackCase{"mixed_audio.mpg", 0xC0, 0}, TrackCase{"mixed_audio.mpg", 189, 1},
+                        TrackCase{"mixed_audio.mpg", 0x80, 1}, TrackCase{"mixed_audio.mpg", 77, 0}}) {
+        SCOPED_TRACE(std::string(c.file) + " track " + std::to_string(c.audioTrack));
+        auto input = openWith(c.file, c.audioTrack);
+        ASSERT_TRUE(input);
+        ASSERT_TRUE(input->audioStream());
+        int position = 0;
+        for (unsigned i = 0; i < input->format()->nb_streams && input->format()->streams[i] != input->audioStream(); ++i)
+            position += input->format()->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+        EXPECT_EQ(position, c.expectedAudioPosition);
+    }
+}
+
+TEST(MediaInputStreams, VideoStreamIdentifiersAreMapped) {
+    auto ts = openWith("pids.ts", -1, 0x120);
+    ASSERT_TRUE(ts && ts->videoStream());
+    EXPECT_EQ(ts->videoStream()->id, 0x120);
+    auto ps = openWith("mixed_audio.mpg", -1, 224);
+    ASSERT_TRUE(ps && ps->videoStream());
+    EXPECT_EQ(ps->videoStream()->id, 0x1E0);
+    auto unknown = openWith("two_audio.mp4", -1, 42);
+    ASSERT_TRUE(unknown && unknown->videoStream());
+}
+
+TEST(MediaInputStreams, AudioOnlyFilesHaveNoVideo) {
+    auto input = openWith("audio_only.mp3", -1);
+    ASSERT_TRUE(input);
+    EXPECT_EQ(input->videoStream(), nullptr);
+    EXPECT_NE(input->audioDecoder(), nullptr);
+}
+
+TEST(MediaInputTimeline, FirstTimestampIsSecondZero) {
+    auto input = openWith("offset.ts", -1);
+    ASSERT_TRUE(input);
+    EXPECT_GT(input->originTicks(), 9 * AV_TIME_BASE);
+    FramePointer frame;
+    StreamKind kind = StreamKind::Audio;
+    while (input->receiveFrame(frame.frame, &kind) == DecodeStatus::Frame && kind != StreamKind::Video) {
+    }
+    ASSERT_EQ(kind, StreamKind::Video);
+    EXPECT_NEAR(input->secondsOf(frame.frame, kind), 0.0, 0.1);
+    EXPECT_NE(frame.frame->chroma_location, AVCHROMA_LOC_UNSPECIFIED);
+}
+
+TEST(MediaInputDecoding, DecodesEveryFrameOfBothStreams) {
+    auto input = openWith("h264_aac.mp4", -1);
+    ASSERT_TRUE(input);
+    FramePointer frame;
+    StreamKind kind = StreamKind::Video;
+    int videoFrames = 0;
+    double audioSeconds = 0;
+    DecodeStatus status;
+    while ((status = input->receiveFrame(frame.frame, &kind)) == DecodeStatus::Frame) {
+        videoFrames += kind == StreamKind::Video;
+        if (kind == StreamKind::Audio)
+            audioSeconds = input->secondsOf(frame.frame, kind);
+    }
+    EXPECT_EQ(status, DecodeStatus::End);
+    EXPECT_EQ(videoFrames, 100);
+    EXPECT_NEAR(audioSeconds, 4.0, 0.1);
+}
+
+TEST(MediaInputDecoding, SeekToStartsAtOrBeforeTheSecond) {
+    auto input = openWith("h264_aac.mp4", -1);
+    ASSERT_TRUE(input);
+    ASSERT_TRUE(input->seekTo(2.5));
+    FramePointer frame;
+    StreamKind kind = StreamKind::Audio;
+    while (input->receiveFrame(frame.frame, &kind) == DecodeStatus::Frame && kind != StreamKind::Video) {
+    }
+    double first = input->secondsOf(frame.frame, kind);
+    EXPECT_LE(first, 2.5);
+    EXPECT_GE(first, 1.5);
+}
+
+TEST(MediaInputDecoding, StopRequestEndsDecoding) {
+    auto input = openWith("long_gop.mp4", -1);
+    ASSERT_TRUE(input);
+    input->requestStop();
+    FramePointer frame;
+    StreamKind kind;
+    EXPECT_EQ(input->receiveFrame(frame.frame, &kind), DecodeStatus::Stopped);
+    EXPECT_FALSE(input->decodeVideoAt(5, frame.frame));
+}
+
+TEST(MediaInputDecoding, RejectsFilesWithoutStreams) {
+    std::string error;
+    EXPECT_FALSE(MediaInput::open(fixture("garbage.mp4"), MediaInputOptions{}, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(MediaInput::open(fixture("subtitles_only.mkv"), MediaInputOptions{}, &error));
+}
+
+} // namespace
+} // namespace enginetest

@@ -1,0 +1,59 @@
+#pragma once
+// Test helpers around the ffmpeg and ffprobe programs: running them without a
+// shell, decoding reference frames, and comparing pictures.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace enginetest {
+
+// Runs a program (searched on PATH) with its output discarded; true on exit 0.
+bool runProgram(const std::vector<std::string> &arguments);
+// Runs a program and returns its standard output ("" on failure).
+std::string programOutput(const std::vector<std::string> &arguments);
+
+// A fresh folder under the system's temporary folder, removed by the destructor.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const std::string &path() const { return path_; }
+    std::string file(const std::string &name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// Runs ffmpeg quietly with the given arguments followed by the output file.
+bool makeMedia(const std::vector<std::string> &arguments, const std::string &output);
+
+// Frame number `index` (in decode order of presentation) of the first video
+// stream, scaled by ffmpeg to width x height blue-green-red rows.
+std::vector<uint8_t> referenceFrame(const std::string &file, int index, int width, int height,
+                                    const std::string &extraScaleOptions = "");
+
+// Scale filter options that place chroma where the file's first video stream
+// says it is, at the quality the engine scales with (the ffmpeg program itself
+// assumes centred chroma).
+std::string sitedScaleOptions(const std::string &file);
+
+// Peak signal-to-noise ratio in dB over equal-sized byte pictures (99 when equal).
+double psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b);
+double psnr(const uint8_t *a, const std::vector<uint8_t> &b);
+
+// A number that ffprobe prints for `-show_entries entries` of `selectStreams`.
+double probeNumber(const std::string &file, const std::string &selectStreams, const std::string &entries);
+
+// The first video stream's average frame rate ("30000/1001" read exactly).
+double probeFrameRate(const std::string &file);
+
+// Threads of this process now.
+int threadCount();
+
+std::vector<uint8_t> readFile(const std::string &path);
+void writeFile(const std::string &path, const std::vector<uint8_t> &bytes);
+
+} // namespace enginetest
