@@ -1,0 +1,124 @@
+// The adding pass of the clip list and the optical-disc notices.
+
+#include "AddingReport.h"
+#include "ClipListPanel.h"
+#include "FpsSelecteContent.h"
+#include "ModalQuestions.h"
+#include "OptionVariables.h"
+#include "Volumes.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+
+void TClipListPanel::suiImageButton_OpenDirClick()
+{
+    if (Busy)
+        return;
+    const QString filter = environment.openDialogFilter ? environment.openDialogFilter() : OpenDialogFilter;
+    const QStringList files = platform::questions().openFiles(window(), QStringLiteral("Open"), QString(),
+                                                              platform::QtFilterFromWindowsFilter(filter));
+    if (files.isEmpty())
+        return;
+    const ClipProbeServices services = probeServices();
+    QDir::setCurrent(services.settingsFolder);   // the engine writes "2.bmp" there
+    emit previewShutdownRequested();
+    repaint();
+    Busy = true;
+    const bool showsProgress = files.size() > 1;
+    QStringList rejected;
+    for (qsizetype index = 0; index < files.size(); ++index) {
+        if (showsProgress)
+            showProgress(static_cast<int>(index), static_cast<int>(files.size()));
+        if (!ProbeAndAddFile(files[index]))
+            rejected << files[index];
+    }
+    if (showsProgress)
+        showProgress(static_cast<int>(files.size()), static_cast<int>(files.size()));
+    Panel_AddProgress->hide();
+    Busy = false;
+    if (!rejected.isEmpty())
+        platform::questions().information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
+    const bool anyHighlighted = std::any_of(InfoListItems.cbegin(), InfoListItems.cend(),
+                                            [](const TInfoListItem *row) { return row->IsHighlighted(); });
+    if (!anyHighlighted && !InfoListItems.isEmpty())
+        SelectClipRow(InfoListItems.first());
+}
+
+// The panel repaints between files so that the window shows the pass moving on.
+void TClipListPanel::showProgress(int done, int total)
+{
+    const AddingProgress progress = AddingProgressAt(done, total);
+    Panel_Progress1->resize(progress.barWidth, Panel_Progress1->height());
+    Label_Percent->setText(QString::number(progress.percent));
+    Panel_AddProgress->show();
+    Panel_AddProgress->raise();
+    Panel_AddProgress->repaint();
+    emit progressShown(progress.percent);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TClipListPanel::ProbeAndAddFile(const QString &fileName)
+{
+    std::unique_ptr<TVideoInfo> clip = ProbeClip(fileName, probeServices());
+    if (!clip)
+        return false;
+    TVideoInfo *added = clip.get();
+    added->CheckedChanged = [this](TVideoInfo &changed) { emit clipCheckedChanged(&changed); };
+    AddToList(std::move(clip));
+    emit clipCheckedChanged(added);
+    Panel_Intro->setVisible(VideoInfoList.empty());
+    update();
+    return true;
+}
+
+ClipProbeServices TClipListPanel::probeServices()
+{
+    ClipProbeServices services;
+    services.rows = &rowFactory_;
+    services.frameRateQuestion = &frameRateQuestion();
+    services.settingsFolder = environment.settingsFolder ? environment.settingsFolder() : g_s_Application_Data_Path;
+    services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage() : QString();
+    services.localeLanguage = environment.localeLanguage ? environment.localeLanguage() : QString();
+    return services;
+}
+
+// Without the skinned form of the main window, a plain dialog asks.
+FrameRateQuestion &TClipListPanel::frameRateQuestion()
+{
+    if (frameRateQuestion_)
+        return *frameRateQuestion_;
+    if (!ownFpsQuestion_) {
+        ownFpsForm_ = std::make_unique<QDialog>();
+        ownFpsForm_->setObjectName(QStringLiteral("TFPSSelecteForm"));
+        ownFpsForm_->resize(425, 236);
+        ownFpsContent_ = new TFpsSelecteContent(ownFpsForm_.get());
+        ownFpsQuestion_ = std::make_unique<FpsDialogQuestion>(*ownFpsForm_, *ownFpsContent_);
+    }
+    return *ownFpsQuestion_;
+}
+
+void TClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)
+{
+    connect(watcher, &platform::VolumeWatcher::opticalVolumeArrived, this, &TClipListPanel::opticalVolumeArrived);
+    connect(watcher, &platform::VolumeWatcher::opticalVolumeRemoved, this, &TClipListPanel::opticalVolumeRemoved);
+}
+
+// A disc inserted into an empty list names the DVD and, when it holds a
+// VIDEO_TS folder, is remembered; nothing is added.
+void TClipListPanel::opticalVolumeArrived(const platform::Volume &volume)
+{
+    if (!VideoInfoList.empty())
+        return;
+    if (!volume.label.isEmpty())
+        emit discLabelFound(volume.label.left(255));
+    if (QDir(volume.mountPoint + QStringLiteral("VIDEO_TS")).exists())
+        DiscDrive = volume.mountPoint;
+}
+
+void TClipListPanel::opticalVolumeRemoved(const platform::Volume &volume)
+{
+    if (volume.mountPoint == DiscDrive)
+        ClearClipList();
+}

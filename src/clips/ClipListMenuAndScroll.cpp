@@ -1,0 +1,102 @@
+// The clip list's pop-up menu and its scroll thumb.
+
+#include "ClipListPanel.h"
+#include "ListScrolling.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+QMenu *TClipListPanel::PopupMenu()
+{
+    if (popupMenu_)
+        return popupMenu_;
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
+    const auto addEntry = [this](const QString &caption, const QString &name) {
+        QAction *entry = popupMenu_->addAction(caption);
+        entry->setObjectName(name);
+        connect(entry, &QAction::triggered, this, [this, name] { PopupMenuClick(name); });
+    };
+    addEntry(QStringLiteral("Remove Select"), QStringLiteral("Remove"));
+    addEntry(QStringLiteral("Clear"), QStringLiteral("Clear"));
+    popupMenu_->addSeparator();
+    addEntry(QStringLiteral("Add clip(s)..."), QStringLiteral("Add"));
+    return popupMenu_;
+}
+
+void TClipListPanel::ShowPopupMenu(const QPoint &globalPosition)
+{
+    QMenu *menu = PopupMenu();
+    const bool anyHighlighted = std::any_of(InfoListItems.cbegin(), InfoListItems.cend(),
+                                            [](const TInfoListItem *row) { return row->IsHighlighted(); });
+    menu->findChild<QAction *>(QStringLiteral("Remove"))->setEnabled(anyHighlighted);
+    menu->findChild<QAction *>(QStringLiteral("Clear"))->setEnabled(!VideoInfoList.empty());
+    menu->popup(globalPosition);
+}
+
+void TClipListPanel::PopupMenuClick(const QString &entryName)
+{
+    if (entryName == QLatin1String("Remove"))
+        RemoveSelectedClips();
+    else if (entryName == QLatin1String("Clear"))
+        ClearClipList();
+    else if (entryName == QLatin1String("Add"))
+        suiImageButton_OpenDirClick();
+}
+
+void TClipListPanel::rowReleased(TInfoListItem *, Qt::MouseButton button, QPoint globalPosition)
+{
+    if (!ignoresClicks() && button == Qt::RightButton)
+        ShowPopupMenu(globalPosition);
+}
+
+void TClipListPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!ignoresClicks() && event->button() == Qt::RightButton)
+        ShowPopupMenu(event->globalPosition().toPoint());
+}
+
+int TClipListPanel::ThumbTop() const
+{
+    return Image_Bar->y();
+}
+
+void TClipListPanel::SetThumbTop(int top)
+{
+    Image_Bar->move(Image_Bar->x(), listscroll::ClampedThumbTop(top));
+    scrollList();
+}
+
+void TClipListPanel::scrollList()
+{
+    const int top = listscroll::ListTop(static_cast<int>(InfoListItems.size()), ThumbTop());
+    if (suiImagePanel_InfoMove->y() == top)
+        return;
+    suiImagePanel_InfoMove->move(0, top);
+    suiImagePanel_InfoMove->update();
+}
+
+bool TClipListPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != Image_Bar)
+        return QWidget::eventFilter(watched, event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        thumbDragging_ = mouse->button() == Qt::LeftButton;
+        dragStartCursorY_ = mouse->globalPosition().toPoint().y();
+        dragStartThumbTop_ = ThumbTop();
+        return true;
+    case QEvent::MouseMove:
+        if (thumbDragging_)
+            SetThumbTop(dragStartThumbTop_ + mouse->globalPosition().toPoint().y() - dragStartCursorY_);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton)
+            thumbDragging_ = false;
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}

@@ -1,0 +1,139 @@
+#pragma once
+// The clip list of the main window: the clips in list order with their rows in
+// a scrolling panel, the current and selected clip, removing and clearing, the
+// pop-up menu, the adding pass and the optical-disc notices. The main window
+// hosts it in its clip-list area and wires its buttons, the preview and the
+// naming to it (see the signals and TClipListEnvironment).
+
+#include "ClipProbe.h"
+#include "InfoListItem.h"
+#include "RowPictures.h"
+#include "VideoInfo.h"
+
+#include <QList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class FpsDialogQuestion;
+class FrameRateQuestion;
+class TFpsSelecteContent;
+class TTrimEdits;
+namespace platform {
+class VolumeWatcher;
+struct Volume;
+}
+
+// What the list needs from the rest of the program; unset hooks use defaults.
+struct TClipListEnvironment {
+    std::function<QString()> openDialogFilter;       // Windows filter syntax; default: the option OpenDialogFilter
+    std::function<QString()> settingsFolder;         // ending with "/"; default: g_s_Application_Data_Path
+    std::function<QString()> defaultAudioLanguage;   // the options dialog's audio-language box
+    std::function<QString()> localeLanguage;         // LocaleLanguage
+    // The naming template's output name of a clip at a list position (from 0);
+    // the source's base name when unset.
+    std::function<QString(const TVideoInfo &clip, int position)> outputName;
+    std::function<bool()> previewSeeking;            // the preview shows "Seeking please wait..."
+};
+
+class TClipListPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TClipListPanel(const TRowPictures &pictures, QWidget *parent = nullptr);
+    ~TClipListPanel() override;
+
+    TClipListEnvironment environment;
+
+    std::vector<std::unique_ptr<TVideoInfo>> VideoInfoList;   // owning, in list order
+    QList<TVideoInfo *> SelectedVideoInfos;                   // scratch of RemoveSelectedClips
+    QList<TInfoListItem *> InfoListItems;                     // every row in display order
+    QList<TInfoListItem *> SelectedItems;                     // scratch of RemoveSelectedClips
+    TVideoInfo *CurVideoInfo = nullptr;
+    bool Busy = false;                                        // an adding pass runs
+    QString DiscDrive = QStringLiteral("A");                  // mount point of a DVD-Video disc, "A" for none
+
+    void AddToList(std::unique_ptr<TVideoInfo> clip);
+    void MakeCurrent(TVideoInfo *clip);
+    void SelectClipRow(TInfoListItem *row);
+    void RemoveSelectedClips();
+    void ClearClipList();
+    void RenumberClips();
+    void RefreshOutputNames();
+
+    // The add-files command: file dialog, probes, progress and report.
+    void suiImageButton_OpenDirClick();
+    bool ProbeAndAddFile(const QString &fileName);
+
+    // The start and end edits stay the host's; normalColour is suiEdit_OutputFolder's.
+    void AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour);
+    TTrimEdits *TrimEdits() const { return trimEdits_; }
+    // The skinned TFPSSelecteForm's question; without one the panel uses a plain dialog.
+    void SetFrameRateQuestion(FrameRateQuestion *question) { frameRateQuestion_ = question; }
+    void SetIntroPicture(const QPixmap &picture);
+    void SetScrollThumbPicture(const QPixmap &picture);
+    void WatchVolumes(platform::VolumeWatcher *watcher);
+
+    QMenu *PopupMenu();   // made on first use
+    void ShowPopupMenu(const QPoint &globalPosition);
+    int ThumbTop() const;
+    void SetThumbTop(int top);   // as a drag of the thumb would
+
+signals:
+    // The clip stops being current: the preview stores its picture in the clip's
+    // Thumbnail and shuts its frame engine down.
+    void currentClipLeaving(TVideoInfo *clip);
+    // The new current clip (null: none, the seek-bar range is cleared).
+    void currentClipChanged(TVideoInfo *clip);
+    // Before an adding pass: the preview shuts its frame engine down.
+    void previewShutdownRequested();
+    void clipCheckedChanged(TVideoInfo *clip);
+    void trimRangeStored(TVideoInfo *clip);
+    void discLabelFound(const QString &label);   // for suiEdit_DVDName
+    void progressShown(int percent);             // each step of the progress panel
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildProgressPanel();
+    void connectRow(TInfoListItem *row);
+    void placeRow(TInfoListItem *row);
+    void rowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
+    bool ignoresClicks() const;
+    void PopupMenuClick(const QString &entryName);
+    void removeRowsOf(const TVideoInfo &clip);
+    void updateListHeight();
+    void scrollList();
+    void showProgress(int done, int total);
+    QString outputNameOf(const TVideoInfo &clip, int position) const;
+    ClipProbeServices probeServices();
+    FrameRateQuestion &frameRateQuestion();
+    void opticalVolumeArrived(const platform::Volume &volume);
+    void opticalVolumeRemoved(const platform::Volume &volume);
+
+    const TRowPictures &pictures_;
+    TInfoListItemFactory rowFactory_;
+    QWidget *suiImagePanel_InfoMove = nullptr;
+    QWidget *Panel_Bar = nullptr;
+    QLabel *Image_Bar = nullptr;
+    QLabel *Panel_Intro = nullptr;
+    QWidget *Panel_AddProgress = nullptr;
+    QWidget *Panel_Progress1 = nullptr;
+    QLabel *Label_Percent = nullptr;
+    QMenu *popupMenu_ = nullptr;
+    TTrimEdits *trimEdits_ = nullptr;
+    FrameRateQuestion *frameRateQuestion_ = nullptr;
+    std::unique_ptr<QDialog> ownFpsForm_;
+    TFpsSelecteContent *ownFpsContent_ = nullptr;
+    std::unique_ptr<FpsDialogQuestion> ownFpsQuestion_;
+    bool thumbDragging_ = false;
+    int dragStartCursorY_ = 0;
+    int dragStartThumbTop_ = 0;
+};

@@ -1,0 +1,146 @@
+#include "ClipProbe.h"
+
+#include "AudioChoice.h"
+#include "FrameRateChoice.h"
+#include "LibraryLoader.h"
+#include "MediaInfoInterfa.h"
+#include "ProbeRules.h"
+#include "korvid.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+struct EngineProbeCalls {
+    std::unique_ptr<platform::Library> library;
+    decltype(&X_Global_CMD) globalCommand = nullptr;
+    decltype(&X_GetFileinfo_GetPic) fileInfo = nullptr;
+    decltype(&X_Get_Frame) getFrame = nullptr;
+
+    bool load()
+    {
+        library = platform::Library::loadFromProgramFolder(QStringLiteral("Korvid.dll"));
+        if (!library)
+            return false;
+        globalCommand = library->bind<decltype(&X_Global_CMD)>("X_Global_CMD");
+        fileInfo = library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic");
+        getFrame = library->bind<decltype(&X_Get_Frame)>("X_Get_Frame");
+        return globalCommand && fileInfo && getFrame;
+    }
+};
+
+// Without a dialog to ask, a disagreement is settled as "calculate for me" would.
+class CalculatingQuestion : public FrameRateQuestion {
+public:
+    FrameRateAnswer ask(const QString &, float, float) override { return {true, false}; }
+};
+
+float finiteOrZero(float value) { return std::isfinite(value) ? value : 0.0f; }
+
+// The engine may write into the path, so it gets a copy with room to spare.
+bool probeWithEngine(const EngineProbeCalls &engine, const QString &fileName, int transportStream,
+                     const QString &settingsFolder, EngineFileInfo &facts)
+{
+    const QByteArray path = fileName.toUtf8();
+    QByteArray buffer(path.size() + 10, '\0');
+    std::memcpy(buffer.data(), path.constData(), static_cast<size_t>(path.size()));
+    const QByteArray scratchFile = (settingsFolder + QStringLiteral("telvotempfile.tmp")).toUtf8();
+    engine.globalCommand(scratchFile.constData(), "29.976", 1);
+    return engine.fileInfo(buffer.data(), 10, &facts, transportStream) != -1;
+}
+
+void applyFrameRate(TVideoInfo &clip, const TMediaInfo &media, const EngineFileInfo &facts,
+                    const ClipProbeServices &services)
+{
+    CalculatingQuestion calculating;
+    FrameRateQuestion &question = services.frameRateQuestion ? *services.frameRateQuestion : calculating;
+    clip.ContainerKind = probe::ContainerKindOf(media.Format);
+    clip.FrameRate = probe::DecideFrameRate(media.Format, finiteOrZero(media.Video.FrameRate),
+                                            finiteOrZero(facts.frameRate), clip.FileName, question);
+}
+
+void applyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo &media,
+                const ClipProbeServices &services)
+{
+    if (clip.Row)
+        clip.Row->SetName(probe::RowNameText(clip.FileName));
+    clip.SetDuration(facts.durationSeconds);
+    clip.SetStartTime(0);
+    clip.SetEndTime(facts.durationSeconds);
+    clip.SetChecked(true);
+    clip.VideoStreamID = media.Video.ID;
+    clip.SetAspect(facts.aspectCode, probe::SizeWithFallback(facts.width, media.Video.Width, probe::kDefaultWidth),
+                   probe::SizeWithFallback(facts.height, media.Video.Height, probe::kDefaultHeight));
+    applyFrameRate(clip, media, facts, services);
+    clip.SetInfoText(probe::InfoText(clip.FileName, probe::SizeText(clip.Width, clip.Height), clip.FrameRate,
+                                     {facts.videoBitRateKbps, facts.audioBitRateKbps, facts.audioSampleRate}));
+    clip.AspectFromCode = facts.aspectFlag == 0;
+}
+
+// Copies the engine's first picture (rows of blue, green, red bytes) into the
+// thumbnail; a picture the engine could not make leaves the thumbnail black.
+void grabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip)
+{
+    const QSize size = probe::ThumbnailSize(clip.Width, clip.Height, clip.AspectFromCode,
+                                            DisplayAspectOfIndex(clip.AspectIndex));
+    uint8_t *pixels = nullptr;
+    int32_t frameSecond = 0;
+    engine.getFrame(size.width(), size.height(), "2.bmp", &pixels, &frameSecond);
+    clip.Thumbnail = QImage(size, QImage::Format_BGR888);
+    clip.Thumbnail.fill(Qt::black);
+    if (!pixels)
+        return;
+    const auto rowBytes = static_cast<size_t>(size.width()) * 3;
+    for (int y = 0; y < size.height(); ++y)
+        std::memcpy(clip.Thumbnail.scanLine(y), pixels + rowBytes * static_cast<size_t>(y), rowBytes);
+}
+
+void addAudioRows(TVideoInfo &clip, const TMediaInfo &media, const ClipProbeServices &services)
+{
+    const auto count = static_cast<uint32_t>(media.AudioStreamCount());
+    for (uint32_t index = 0; index < count; ++index) {
+        if (const auto stream = media.AudioStreamAt(index)) {
+            clip.AddAudioRow(*stream);
+            if (!clip.AudioRows.empty())
+                clip.AudioRows.back()->SetTreeEnd(index + 1 == count);
+        }
+    }
+    QStringList languages;
+    for (const auto &row : clip.AudioRows)
+        languages << row->Language();
+    clip.ChooseAudioRow(DefaultAudioIndex(languages, services.optionAudioLanguage, services.localeLanguage));
+}
+
+void showProbedFacts(TVideoInfo &clip, const TMediaInfo &media)
+{
+    if (!clip.Row)
+        return;
+    clip.Row->SetFrameRate(clip.FrameRate);
+    clip.Row->SetPictureSize(media.Video.AspectRatio);
+    clip.Row->Unhighlight();
+}
+
+} // namespace
+
+std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services)
+{
+    EngineProbeCalls engine;
+    if (!engine.load())
+        return nullptr;
+    TMediaInfo media;
+    TMediaInfoInterfa().GetMediaInfo(fileName, media);
+    EngineFileInfo facts{};
+    if (!probeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, media.Format),
+                         services.settingsFolder, facts))
+        return nullptr;
+    auto clip = std::make_unique<TVideoInfo>(services.rows);
+    clip->FileName = fileName;
+    applyFacts(*clip, facts, media, services);
+    grabThumbnail(engine, *clip);
+    showProbedFacts(*clip, media);
+    addAudioRows(*clip, media, services);
+    return clip;
+}

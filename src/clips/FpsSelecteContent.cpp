@@ -1,0 +1,94 @@
+#include "FpsSelecteContent.h"
+
+#include "FrameRateText.h"
+#include "ModalQuestions.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+template <typename Control>
+Control *placed(QWidget *form, const char *name, const QString &text, int left, int top)
+{
+    auto *control = new Control(text, form);
+    control->setObjectName(QLatin1String(name));
+    control->move(left, top);
+    control->adjustSize();
+    control->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    return control;
+}
+
+} // namespace
+
+TFpsSelecteContent::TFpsSelecteContent(QWidget *form) : QWidget(form)
+{
+    setObjectName(QStringLiteral("FpsSelecteContent"));
+    setGeometry(0, 0, 0, 0);   // the controls belong to the form itself
+    placed<QLabel>(form, "Label1", QStringLiteral("Please choose the original FPS for this video clip. "), 92, 72);
+    labMessage = placed<QLabel>(form, "labMessage", QString(), 10, 96);
+    labMessage->setFixedSize(402, 17);
+    labMessage->setAlignment(Qt::AlignCenter);
+    rbtnFPS1 = placed<QRadioButton>(form, "rbtnFPS1", QString(), 112, 123);
+    rbtnFPS2 = placed<QRadioButton>(form, "rbtnFPS2", QString(), 248, 123);
+    cbCalculate = placed<QCheckBox>(form, "cbCalculate",
+                                    QStringLiteral(" I'm not sure which one to choose. Please calculate for me. "), 59, 153);
+    btnOk = placed<QPushButton>(form, "btnOk", QStringLiteral("OK"), 296, 184);
+    btnOk->setEnabled(false);
+    connect(rbtnFPS1, &QRadioButton::clicked, this, &TFpsSelecteContent::rbtnFPSClick);
+    connect(rbtnFPS2, &QRadioButton::clicked, this, &TFpsSelecteContent::rbtnFPSClick);
+    connect(cbCalculate, &QCheckBox::clicked, this, &TFpsSelecteContent::cbCalculateClick);
+    connect(btnOk, &QPushButton::clicked, form, [form] { form->close(); });
+}
+
+void TFpsSelecteContent::Prepare(const QString &fileName, float rateA, float rateB)
+{
+    labMessage->setText(fileName);
+    rbtnFPS1->setText(FrameRateText(rateA));
+    rbtnFPS2->setText(FrameRateText(rateB));
+    rbtnFPS1->adjustSize();
+    rbtnFPS2->adjustSize();
+    // An exclusive group refuses to uncheck its checked button.
+    for (QRadioButton *button : {rbtnFPS1, rbtnFPS2}) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+    }
+    rbtnFPS1->setAutoExclusive(true);
+    rbtnFPS2->setAutoExclusive(true);
+    if (cbCalculate->isChecked()) {
+        cbCalculate->setChecked(false);
+        cbCalculateClick();
+    }
+}
+
+FrameRateAnswer TFpsSelecteContent::Answer() const
+{
+    return {cbCalculate->isChecked(), rbtnFPS1->isChecked()};
+}
+
+void TFpsSelecteContent::rbtnFPSClick()
+{
+    btnOk->setEnabled(true);
+}
+
+void TFpsSelecteContent::cbCalculateClick()
+{
+    const bool calculate = cbCalculate->isChecked();
+    rbtnFPS1->setEnabled(!calculate);
+    rbtnFPS2->setEnabled(!calculate);
+    if (calculate)
+        btnOk->setEnabled(true);
+    else if (!rbtnFPS1->isChecked() && !rbtnFPS2->isChecked())
+        btnOk->setEnabled(false);
+}
+
+// The answer is read from the controls however the dialog was closed.
+FrameRateAnswer FpsDialogQuestion::ask(const QString &fileName, float rateA, float rateB)
+{
+    content_.Prepare(fileName, rateA, rateB);
+    platform::questions().exec(form_);
+    return content_.Answer();
+}

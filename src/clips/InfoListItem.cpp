@@ -1,0 +1,211 @@
+#include "InfoListItem.h"
+
+#include "LabelInfo.h"
+#include "FrameRateText.h"
+#include "RowTexts.h"
+#include "TimeText.h"
+#include "VideoInfo.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const TRowPictures &pictures, QWidget *parent)
+    : QWidget(parent), isClipRow_(isClipRow), owner_(owner), pictures_(pictures)
+{
+    setObjectName(isClipRow ? QStringLiteral("ClipRow") : QStringLiteral("AudioRow"));
+    setFixedSize(kWidth, kHeight);
+    setCursor(pictures_.cursor);
+    setFocusPolicy(Qt::ClickFocus);
+    CheckImage = new QLabel(this);
+    CheckImage->setObjectName(QStringLiteral("CheckImage"));
+    CheckImage->setGeometry(3, 2, 14, 14);
+    CheckImage->setCursor(pictures_.cursor);
+    // A clip row's check mark takes no clicks: a click on it is a click on the row.
+    CheckImage->setAttribute(Qt::WA_TransparentForMouseEvents, isClipRow);
+    if (!isClipRow) {
+        CheckImage->setGeometry(20, 2, 16, 16);
+        CheckImage->installEventFilter(this);
+        TreeImage = new QLabel(this);
+        TreeImage->setObjectName(QStringLiteral("TreeImage"));
+        TreeImage->setGeometry(8, 0, 18, 18);
+        TreeImage->setCursor(pictures_.cursor);
+        TreeImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    showCheckPicture();
+}
+
+TLabelInfo *TInfoListItem::label(TLabelInfo *&slot, const char *objectName, int left, int width)
+{
+    if (!slot) {
+        slot = new TLabelInfo(this);
+        slot->setObjectName(QLatin1String(objectName));
+        slot->setGeometry(left, 0, width > 0 ? width : kWidth - left, kHeight);
+        slot->show();
+        CheckImage->raise();
+    }
+    return slot;
+}
+
+QLabel *TInfoListItem::LabelNamed(const QString &objectName) const
+{
+    return findChild<QLabel *>(objectName, Qt::FindDirectChildrenOnly);
+}
+
+void TInfoListItem::SetName(const QString &text)
+{
+    label(NameLabel, "NameLabel", 3, 118)->setText(text);
+}
+
+void TInfoListItem::SetDuration(int hours, int minutes, int seconds)
+{
+    durationSeconds_ = 3600 * hours + 60 * minutes + seconds;
+    label(DurationLabel, "DurationLabel", 128)->setText(TimeText(hours, minutes, seconds));
+}
+
+void TInfoListItem::SetStart(int hours, int minutes, int seconds)
+{
+    label(StartLabel, "StartLabel", 362)->setText(rowtext::Start(hours, minutes, seconds));
+}
+
+void TInfoListItem::SetEnd(int hours, int minutes, int seconds)
+{
+    label(EndLabel, "EndLabel", 412)->setText(rowtext::End(hours, minutes, seconds, durationSeconds_));
+}
+
+void TInfoListItem::SetFrameRate(float framesPerSecond)
+{
+    label(FpsLabel, "FpsLabel", 180, 55)->setText(ClipRowFrameRateText(framesPerSecond));
+}
+
+void TInfoListItem::SetPictureSize(const QString &aspectText)
+{
+    label(SizeLabel, "SizeLabel", 235, 123)->setText(rowtext::PictureSize(owner_.Width, owner_.Height, aspectText));
+}
+
+void TInfoListItem::SetOutputName(const QString &text)
+{
+    label(OutputLabel, "OutputLabel", 465)->setText(text);
+}
+
+void TInfoListItem::SetHint(const QString &text)
+{
+    setToolTip(text);
+}
+
+void TInfoListItem::SetAudioLanguage(const QString &language, int id)
+{
+    LanguageText = language;
+    label(AudioLangLabel, "AudioLangLabel", 38, 82)->setText(rowtext::AudioLanguage(language, id));
+}
+
+void TInfoListItem::SetAudioFormat(const QString &codec, int channels)
+{
+    label(AudioCodecLabel, "AudioCodecLabel", 128, 85)->setText(rowtext::AudioFormat(codec, channels));
+}
+
+void TInfoListItem::SetSamplingRate(int hertz)
+{
+    label(AudioRateLabel, "AudioRateLabel", 220, 50)->setText(rowtext::SamplingRate(hertz));
+}
+
+void TInfoListItem::SetBitRate(int bitsPerSecond)
+{
+    label(AudioBitrateLabel, "AudioBitrateLabel", 270, 88)->setText(rowtext::BitRate(bitsPerSecond));
+}
+
+void TInfoListItem::SetTreeEnd(bool isLast)
+{
+    if (TreeImage)
+        TreeImage->setPixmap(isLast ? pictures_.treeLast : pictures_.treeMiddle);
+}
+
+void TInfoListItem::showCheckPicture()
+{
+    if (isClipRow_)
+        CheckImage->setPixmap(Checked ? pictures_.clipChecked : pictures_.clipUnchecked);
+    else
+        CheckImage->setPixmap(Checked ? pictures_.audioChecked : pictures_.audioUnchecked);
+}
+
+// The clip hears of every change and ticks its clip row in turn.
+void TInfoListItem::SetChecked(bool checked)
+{
+    const bool changed = checked != Checked;
+    Checked = checked;
+    showCheckPicture();
+    if (changed)
+        owner_.SetChecked(checked);
+}
+
+void TInfoListItem::SetRowNumber(int number)
+{
+    rowNumber_ = number;
+    CheckImage->raise();
+    if (!Highlighted)
+        update();
+}
+
+void TInfoListItem::Highlight()
+{
+    Highlighted = true;
+    owner_.Selected = true;
+    update();
+}
+
+void TInfoListItem::Unhighlight()
+{
+    if (!Highlighted)
+        return;
+    Highlighted = false;
+    owner_.Selected = false;
+    update();
+}
+
+// Clicking an unticked audio row's check mark chooses that audio track.
+void TInfoListItem::CheckImageClick()
+{
+    if (isClipRow_ || Checked)
+        return;
+    owner_.ChooseAudioRow(owner_.IndexOfAudioRow(this));
+}
+
+void TInfoListItem::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPixmap &background = Highlighted ? pictures_.highlight
+                                            : (rowNumber_ % 2 == 0 ? pictures_.stripeEven : pictures_.stripeOdd);
+    if (background.isNull())
+        painter.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+    else
+        painter.drawPixmap(rect(), background);
+}
+
+void TInfoListItem::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(this, event->button());
+}
+
+void TInfoListItem::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(this, event->button(), event->globalPosition().toPoint());
+}
+
+bool TInfoListItem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == CheckImage && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        CheckImageClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::unique_ptr<TClipRow> TInfoListItemFactory::MakeClipRow(TVideoInfo &owner)
+{
+    return std::make_unique<TInfoListItem>(true, owner, pictures_);
+}
+
+std::unique_ptr<TClipRow> TInfoListItemFactory::MakeAudioRow(TVideoInfo &owner)
+{
+    return std::make_unique<TInfoListItem>(false, owner, pictures_);
+}

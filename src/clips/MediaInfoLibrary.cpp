@@ -1,0 +1,118 @@
+#include "MediaInfoLibrary.h"
+
+#include "LibraryLoader.h"
+
+#include <QByteArray>
+#include <clocale>
+#include <cstddef>
+#include <langinfo.h>
+#include <memory>
+
+namespace {
+
+// The five entry points as the library's own MediaInfoDLL.h declares them
+// (stream kind and kind of information are C enumerations).
+using NewFunction = void *(*)();
+using OpenFunction = size_t (*)(void *handle, const char *fileName);
+using GetFunction = const char *(*)(void *handle, int streamKind, size_t streamNumber, const char *parameter,
+                                    int kindOfInfo, int kindOfSearch);
+using CloseFunction = void (*)(void *handle);
+using DeleteFunction = void (*)(void *handle);
+
+constexpr int kInfoText = 1;    // MediaInfo_Info_Text
+constexpr int kSearchName = 0;  // MediaInfo_Info_Name
+
+struct BoundLibrary {
+    std::unique_ptr<platform::Library> library;
+    NewFunction newHandle = nullptr;
+    OpenFunction open = nullptr;
+    GetFunction get = nullptr;
+    CloseFunction close = nullptr;
+    DeleteFunction deleteHandle = nullptr;
+
+    bool complete() const { return newHandle && open && get && close && deleteHandle; }
+};
+
+QString &libraryName()
+{
+    static QString name = QStringLiteral("MediaInfo.dll");
+    return name;
+}
+
+std::unique_ptr<BoundLibrary> &loadedLibrary()
+{
+    static std::unique_ptr<BoundLibrary> loaded;
+    return loaded;
+}
+
+// The ANSI interface converts names and answers with the process's character
+// type; this program's texts are UTF-8, so that character type must be UTF-8.
+void useUtf8CharacterType()
+{
+    const char *codeset = nl_langinfo(CODESET);
+    if (codeset && QByteArray(codeset) == "UTF-8")
+        return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+        std::setlocale(LC_CTYPE, "en_US.UTF-8");
+}
+
+std::unique_ptr<BoundLibrary> bindLibrary()
+{
+    auto bound = std::make_unique<BoundLibrary>();
+    bound->library = platform::Library::loadByName(libraryName());
+    if (!bound->library)
+        return nullptr;
+    bound->newHandle = bound->library->bind<NewFunction>("MediaInfoA_New");
+    bound->open = bound->library->bind<OpenFunction>("MediaInfoA_Open");
+    bound->get = bound->library->bind<GetFunction>("MediaInfoA_Get");
+    bound->close = bound->library->bind<CloseFunction>("MediaInfoA_Close");
+    bound->deleteHandle = bound->library->bind<DeleteFunction>("MediaInfoA_Delete");
+    if (!bound->complete())
+        return nullptr;
+    useUtf8CharacterType();
+    return bound;
+}
+
+const BoundLibrary *ensureLoaded()
+{
+    auto &loaded = loadedLibrary();
+    if (!loaded)
+        loaded = bindLibrary();
+    return loaded.get();
+}
+
+} // namespace
+
+MediaInfoFileHandle::MediaInfoFileHandle(const QString &fileName)
+{
+    const BoundLibrary *library = ensureLoaded();
+    if (!library)
+        return;
+    handle_ = library->newHandle();
+    if (handle_)
+        library->open(handle_, fileName.toUtf8().constData());
+}
+
+MediaInfoFileHandle::~MediaInfoFileHandle()
+{
+    if (!handle_)
+        return;
+    const BoundLibrary *library = loadedLibrary().get();
+    library->close(handle_);
+    library->deleteHandle(handle_);
+}
+
+QString MediaInfoFileHandle::Get(MediaStreamKind kind, int number, const char *parameter)
+{
+    if (!handle_)
+        return QString::fromLatin1(kMediaInfoUnavailableText);
+    const char *answer = loadedLibrary()->get(handle_, static_cast<int>(kind), static_cast<size_t>(number), parameter,
+                                              kInfoText, kSearchName);
+    return answer ? QString::fromUtf8(answer) : QString();
+}
+
+void SetMediaInfoLibraryNameForTesting(const QString &windowsName)
+{
+    libraryName() = windowsName;
+    loadedLibrary().reset();
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The media library's ANSI C interface, loaded by name on the first probe and
+// kept loaded; a failed load is tried again at the next probe.
+
+#include "MediaInfoInterfa.h"
+
+// One file opened for the duration of one probe. Without the library the handle
+// is null and every query answers kMediaInfoUnavailableText.
+class MediaInfoFileHandle : public TMediaInfoHandle {
+public:
+    explicit MediaInfoFileHandle(const QString &fileName);
+    ~MediaInfoFileHandle() override;
+    MediaInfoFileHandle(const MediaInfoFileHandle &) = delete;
+    MediaInfoFileHandle &operator=(const MediaInfoFileHandle &) = delete;
+
+    QString Get(MediaStreamKind kind, int number, const char *parameter) override;
+
+private:
+    void *handle_ = nullptr;
+};

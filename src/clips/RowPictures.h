@@ -1,0 +1,23 @@
+#pragma once
+// The pictures every clip-list row is drawn with, made once by the main window
+// from its images: the three row backgrounds, the two halves of the check mark
+// picture and the two halves of the tree connector.
+
+#include <QCursor>
+#include <QPixmap>
+
+struct TRowPictures {
+    QPixmap stripeOdd;        // table_bk1: odd clip numbers
+    QPixmap stripeEven;       // table_bk2: even clip numbers
+    QPixmap highlight;        // table_bk3: the selected clip
+    QPixmap clipUnchecked, clipChecked;
+    QPixmap audioUnchecked, audioChecked;
+    QPixmap treeMiddle, treeLast;
+    QCursor cursor;           // "Press.cur"
+
+    // checkMarks: 28 x 14, unticked left half, ticked right half.
+    // treeLines: 10 x 36, middle connector upper half, last connector lower half.
+    static TRowPictures FromImages(const QPixmap &tableOdd, const QPixmap &tableEven, const QPixmap &tableHighlight,
+                                   const QPixmap &checkMarks, const QPixmap &treeLines,
+                                   const QCursor &cursor = QCursor(Qt::PointingHandCursor));
+};

@@ -1,0 +1,104 @@
+#include "TrimEdits.h"
+
+#include "TimeText.h"
+#include "TrimRules.h"
+#include "VideoInfo.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+TTrimEdits::TTrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent)
+    : QObject(parent), suiEdit_Start(start), suiEdit_Stop(stop)
+{
+    suiEdit_Start->setObjectName(QStringLiteral("suiEdit_Start"));
+    suiEdit_Stop->setObjectName(QStringLiteral("suiEdit_Stop"));
+    prepare(suiEdit_Start);
+    prepare(suiEdit_Stop);
+    ShowClip(nullptr);
+}
+
+void TTrimEdits::prepare(QLineEdit *edit)
+{
+    edit->setInputMask(QLatin1String(trim::kInputMask));
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this, edit] { suiEditChange(edit); });
+    setColour(edit, normal_);
+}
+
+void TTrimEdits::SetNormalColour(const QColor &colour)
+{
+    normal_ = colour;
+    RestoreNormalColour();
+}
+
+void TTrimEdits::ShowClip(TVideoInfo *clip)
+{
+    clip_ = nullptr;   // no range checks while the texts are replaced
+    suiEdit_Start->setText(clip ? TimeText(clip->StartTime) : QString());
+    suiEdit_Stop->setText(clip ? TimeText(clip->EndTime) : QString());
+    suiEdit_Start->setEnabled(clip != nullptr);
+    suiEdit_Stop->setEnabled(clip != nullptr);
+    clip_ = clip;
+    RestoreNormalColour();
+}
+
+void TTrimEdits::SetDragging(bool dragging)
+{
+    setColour(suiEdit_Start, dragging ? kDragging : normal_);
+    setColour(suiEdit_Stop, dragging ? kDragging : normal_);
+}
+
+void TTrimEdits::RestoreNormalColour()
+{
+    SetDragging(false);
+}
+
+QColor TTrimEdits::ColourOf(const QLineEdit *edit)
+{
+    return edit->property("trimColour").value<QColor>();
+}
+
+void TTrimEdits::setColour(QLineEdit *edit, const QColor &colour)
+{
+    edit->setProperty("trimColour", colour);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(colour.name()));
+}
+
+bool TTrimEdits::outOfRange(QLineEdit *edit) const
+{
+    const int seconds = trim::SecondsOfText(edit->displayText());
+    return edit == suiEdit_Start ? trim::StartOutOfRange(seconds, *clip_) : trim::EndOutOfRange(seconds, *clip_);
+}
+
+void TTrimEdits::suiEditChange(QLineEdit *edit)
+{
+    if (!clip_) {
+        setColour(edit, normal_);
+        return;
+    }
+    setColour(edit, outOfRange(edit) ? kOutOfRange : normal_);
+    emit timesEdited();
+}
+
+// An out-of-range time is never stored: the edit shows the clip's time again.
+void TTrimEdits::suiEditExit(QLineEdit *edit)
+{
+    if (!clip_)
+        return;
+    const bool isStart = edit == suiEdit_Start;
+    if (outOfRange(edit)) {
+        edit->setText(TimeText(isStart ? clip_->StartTime : clip_->EndTime));
+        setColour(edit, normal_);
+        return;
+    }
+    const int seconds = trim::SecondsOfText(edit->displayText());
+    isStart ? clip_->SetStartTime(seconds) : clip_->SetEndTime(seconds);
+    emit rangeStored(clip_);
+}
+
+bool TTrimEdits::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == suiEdit_Start || watched == suiEdit_Stop))
+        suiEditExit(static_cast<QLineEdit *>(watched));
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,158 @@
+#include "VideoInfo.h"
+
+int AspectIndexOfEngineCode(int code)
+{
+    switch (code) {
+    case 1: return 2;
+    case 2: return 0;
+    case 3: return 1;
+    case 4: return 3;
+    default: return 4;
+    }
+}
+
+double DisplayAspectOfIndex(int aspectIndex)
+{
+    if (aspectIndex < 0 || aspectIndex >= static_cast<int>(kDisplayAspects.size()))
+        return 0.0;
+    return kDisplayAspects[static_cast<size_t>(aspectIndex)];
+}
+
+namespace {
+
+int storableSeconds(int seconds)
+{
+    return (seconds < 0 || seconds > kMaxClipSeconds) ? 0 : seconds;
+}
+
+struct ClockTime {
+    int hours, minutes, seconds;
+};
+
+ClockTime clockTime(int seconds)
+{
+    return {seconds / 3600, seconds % 3600 / 60, seconds % 60};
+}
+
+} // namespace
+
+TVideoInfo::TVideoInfo(TClipRowFactory *rows)
+    : Thumbnail(240, 180, QImage::Format_RGB888), rowFactory_(rows)
+{
+    Thumbnail.fill(Qt::black);
+    if (rowFactory_)
+        Row = rowFactory_->MakeClipRow(*this);
+}
+
+void TVideoInfo::SetDuration(int seconds)
+{
+    Duration = storableSeconds(seconds);
+    if (Row) {
+        const ClockTime time = clockTime(Duration);
+        Row->SetDuration(time.hours, time.minutes, time.seconds);
+    }
+}
+
+void TVideoInfo::SetStartTime(int seconds)
+{
+    StartTime = storableSeconds(seconds);
+    if (Row) {
+        const ClockTime time = clockTime(StartTime);
+        Row->SetStart(time.hours, time.minutes, time.seconds);
+    }
+}
+
+void TVideoInfo::SetEndTime(int seconds)
+{
+    EndTime = storableSeconds(seconds);
+    if (Row) {
+        const ClockTime time = clockTime(EndTime);
+        Row->SetEnd(time.hours, time.minutes, time.seconds);
+    }
+}
+
+void TVideoInfo::SetAspect(int engineAspectCode, int width, int height)
+{
+    Width = width;
+    Height = height;
+    SizeRatio = height > 0 ? static_cast<double>(width) / height : 1.0;
+    AspectIndex = AspectIndexOfEngineCode(engineAspectCode);
+}
+
+void TVideoInfo::SetChecked(bool checked)
+{
+    if (checked == Checked)
+        return;
+    Checked = checked;
+    if (Row)
+        Row->SetChecked(checked);
+    if (CheckedChanged)
+        CheckedChanged(*this);
+}
+
+void TVideoInfo::SetSelected(bool selected)
+{
+    if (Row)
+        selected ? Row->Highlight() : Row->Unhighlight();
+    for (const auto &audioRow : AudioRows)
+        selected ? audioRow->Highlight() : audioRow->Unhighlight();
+    Selected = selected;
+}
+
+void TVideoInfo::SetInfoText(const QString &text)
+{
+    InfoText = text;
+    if (Row)
+        Row->SetHint(text);
+}
+
+void TVideoInfo::SetOutputName(const QString &name)
+{
+    OutputName = name;
+    if (!Row)
+        return;
+    Row->SetOutputName(name);
+    Row->SetHint(InfoText + QStringLiteral("\nOutput Name : ") + name);
+}
+
+void TVideoInfo::SetNumber(int number)
+{
+    if (Row)
+        Row->SetRowNumber(number);
+    for (const auto &audioRow : AudioRows)
+        audioRow->SetRowNumber(number);
+}
+
+void TVideoInfo::AddAudioRow(const TAudioStream &stream)
+{
+    if (!rowFactory_)
+        return;
+    std::unique_ptr<TClipRow> row = rowFactory_->MakeAudioRow(*this);
+    row->SetStreamID(stream.ID);
+    row->SetAudioLanguage(stream.Language, stream.ID);
+    row->SetAudioFormat(stream.Codec, stream.Channels);
+    row->SetSamplingRate(stream.SamplingRate);
+    row->SetBitRate(stream.BitRate);
+    row->Unhighlight();
+    AudioRows.push_back(std::move(row));
+}
+
+void TVideoInfo::ChooseAudioRow(int index)
+{
+    if (index < 0 || index >= static_cast<int>(AudioRows.size()))
+        return;
+    for (const auto &audioRow : AudioRows)
+        audioRow->SetChecked(false);
+    TClipRow &chosen = *AudioRows[static_cast<size_t>(index)];
+    chosen.SetChecked(true);
+    AudioStreamID = chosen.StreamID();
+}
+
+int TVideoInfo::IndexOfAudioRow(const TClipRow *row) const
+{
+    for (size_t index = 0; index < AudioRows.size(); ++index) {
+        if (AudioRows[index].get() == row)
+            return static_cast<int>(index);
+    }
+    return -1;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The clip record: one added source file, what its probe found, its trim range,
+// chosen audio stream, frame rate and output name. A clip owns its rows and its
+// thumbnail.
+
+#include "ClipRow.h"
+#include "MediaStreams.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Display aspects indexed by AspectIndex: 4:3, 16:9, square, 2.21:1, unknown.
+inline constexpr std::array<double, 5> kDisplayAspects = {4.0 / 3.0, 16.0 / 9.0, 1.0, 2.21, 0.0};
+// The engine's aspect code (1 square, 2 4:3, 3 16:9, 4 2.21:1) as an index of kDisplayAspects.
+int AspectIndexOfEngineCode(int code);
+double DisplayAspectOfIndex(int aspectIndex);
+
+inline constexpr int kMaxClipSeconds = 86400;
+
+class TVideoInfo {
+public:
+    // rows may be null: the clip then has no rows (plain use and tests).
+    explicit TVideoInfo(TClipRowFactory *rows = nullptr);
+    ~TVideoInfo() = default;
+    TVideoInfo(const TVideoInfo &) = delete;
+    TVideoInfo &operator=(const TVideoInfo &) = delete;
+
+    std::unique_ptr<QStringList> AudioList;      // never made by this program
+    std::unique_ptr<QStringList> SubtitleList;   // never made by this program
+    int Duration = 0;         // seconds
+    int StartTime = 0;        // seconds
+    int EndTime = 0;          // seconds
+    int AspectIndex = -1;
+    int AudioIndex = 0;
+    int SubtitleIndex = 0;
+    int TitleNumber = 0;
+    bool Checked = false;
+    bool Selected = false;
+    QString FileName;
+    double SizeRatio = 1.0;
+    int Width = 0;
+    int Height = 0;
+    QString InfoText;
+    QString OutputName;
+    QString VideoStandard;
+    int ContainerKind = -1;   // -1 other, 0 Windows Media, 1 transport stream, 2 Matroska
+    int AudioStreamID = 0;
+    int VideoStreamID = -1;
+    QImage Thumbnail;
+    bool AspectFromCode = false;
+    float FrameRate = 0.0f;   // 0 means unknown ("Auto")
+    QString OutputPath;
+    std::unique_ptr<TClipRow> Row;
+    std::vector<std::unique_ptr<TClipRow>> AudioRows;
+
+    // Seconds outside 0..86400 are stored as 0.
+    void SetDuration(int seconds);
+    void SetStartTime(int seconds);
+    void SetEndTime(int seconds);
+    void SetAspect(int engineAspectCode, int width, int height);
+    void SetChecked(bool checked);
+    void SetSelected(bool selected);
+    void SetInfoText(const QString &text);
+    void SetOutputName(const QString &name);
+    void SetNumber(int number);
+    void AddAudioRow(const TAudioStream &stream);
+    // Ticks the audio row at index, unticks the others and takes its stream ID.
+    void ChooseAudioRow(int index);
+    int IndexOfAudioRow(const TClipRow *row) const;
+
+    // Called after the tick changes (the main window follows the first ticked clip).
+    std::function<void(TVideoInfo &)> CheckedChanged;
+
+private:
+    TClipRowFactory *rowFactory_;
+};

@@ -1,0 +1,65 @@
+#include "MediaFixtures.h"
+
+#include <QProcess>
+#include <cstdio>
+
+namespace fixtures {
+
+namespace {
+
+QStringList sources(const QString &size = QStringLiteral("320x240"))
+{
+    return {"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25",
+            "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000",
+            "-f", "lavfi", "-i", "sine=frequency=880:sample_rate=44100",
+            "-t", "1", "-map", "0:v", "-map", "1:a", "-map", "2:a"};
+}
+
+QString made(const QStringList &arguments, const QString &path)
+{
+    return RunFfmpeg(QStringList(arguments) << path) ? path : QString();
+}
+
+} // namespace
+
+bool RunFfmpeg(const QStringList &arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{"-y", "-v", "error", "-nostdin"} + arguments);
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0) {
+        std::fprintf(stderr, "ffmpeg failed: %s\n", ffmpeg.readAllStandardError().constData());
+        return false;
+    }
+    return true;
+}
+
+QString TransportStreamWithTwoAudioPids(const QString &path)
+{
+    return made(sources() + QStringList{"-c:v", "mpeg2video", "-c:a", "mp2", "-metadata:s:a:0", "language=eng",
+                                        "-metadata:s:a:1", "language=ger", "-f", "mpegts"},
+                path);
+}
+
+QString MatroskaWithTwoLanguages(const QString &path)
+{
+    return made(sources() + QStringList{"-c:v", "libx264", "-c:a", "aac", "-ac:a:1", "2", "-metadata:s:a:0",
+                                        "language=eng", "-metadata:s:a:1", "language=fre"},
+                path);
+}
+
+QString Mp4WithTwoAudioTracks(const QString &path)
+{
+    return made(sources() + QStringList{"-c:v", "mpeg4", "-c:a", "aac"}, path);
+}
+
+QString AviWithTwoAudioTracks(const QString &path)
+{
+    return made(sources() + QStringList{"-c:v", "mpeg4", "-c:a", "libmp3lame"}, path);
+}
+
+QString VideoOnly(const QString &path, const QString &size)
+{
+    return made({"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25", "-t", "1"}, path);
+}
+
+} // namespace fixtures

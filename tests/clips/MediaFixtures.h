@@ -1,0 +1,19 @@
+#pragma once
+// Small media files made at test time by the ffmpeg program (one second each).
+
+#include <QString>
+#include <QStringList>
+
+namespace fixtures {
+
+// Runs ffmpeg with lavfi sources; returns false (and prints why) when it fails.
+bool RunFfmpeg(const QStringList &arguments);
+
+// Each writes `path` and returns it, or an empty text when ffmpeg failed.
+QString TransportStreamWithTwoAudioPids(const QString &path);   // MPEG-2 video, MP2 "eng" and "ger"
+QString MatroskaWithTwoLanguages(const QString &path);          // H.264, AAC "eng" mono and "fre" stereo
+QString Mp4WithTwoAudioTracks(const QString &path);             // MPEG-4 video, two AAC tracks
+QString AviWithTwoAudioTracks(const QString &path);             // MPEG-4 video, two MP3 tracks
+QString VideoOnly(const QString &path, const QString &size);    // one stream, codec from the extension
+
+} // namespace fixtures
