@@ -1,0 +1,40 @@
+#pragma once
+// A private settings world for one test: temporary folders for the program
+// (path_PNG), the configuration home ($XDG_CONFIG_HOME), the home folder ($HOME)
+// and the user's videos folder (through $XDG_CONFIG_HOME/user-dirs.dirs). The
+// environment, path_PNG and g_s_Application_Data_Path come back on destruction.
+//
+//   SettingsSandbox sandbox;
+//   sandbox.writeProgramFile("Option.ini", "[Option]\nTemplate=#Name\n");
+//   LocateSettings();                                   // now sandbox.settingsFolder()
+//   ReadGeneralOptions();                               // output root under videosFolder()
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+class SettingsSandbox {
+public:
+    SettingsSandbox();
+    ~SettingsSandbox();
+    SettingsSandbox(const SettingsSandbox &) = delete;
+    SettingsSandbox &operator=(const SettingsSandbox &) = delete;
+
+    // Folders, each ending with "/". settingsFolder() is where LocateSettings() puts the settings.
+    QString programFolder() const;
+    QString configFolder() const;
+    QString videosFolder() const;
+    QString settingsFolder() const;
+
+    void writeProgramFile(const QString &name, const QByteArray &content) const;
+    void writeSettingsFile(const QString &name, const QByteArray &content) const;   // creates the folder
+    QByteArray readSettingsFile(const QString &name) const;                         // empty when missing
+
+private:
+    QString folder(const QString &name) const;
+    QTemporaryDir root_;
+    QByteArray savedConfigHome_;
+    QByteArray savedHome_;
+    QString savedProgramPath_;
+    QString savedSettingsPath_;
+};
