@@ -1,0 +1,130 @@
+#include "ProfileDefinitions.h"
+
+#include "LibraryLoader.h"
+#include "TargetCatalogue.h"
+
+namespace targets {
+namespace {
+
+// A range longer than this is a broken definition; a drop-down list cannot use it anyway.
+constexpr qint64 MaxRangeItems = 10000;
+
+QString Indexed(const QString &base, const char *suffix, int index)
+{
+    return base + QLatin1String(suffix) + QString::number(index);
+}
+
+QString Key(const QString &base, const char *suffix)
+{
+    return base + QLatin1String(suffix);
+}
+
+ChoiceList ReadEnumerated(const ProfileDefinitions &reader, const QString &section, const QString &base,
+                          int count)
+{
+    ChoiceList list;
+    list.enabled = true;
+    for (int index = 0; index < count; ++index) {
+        const QString text = reader.text(section, Indexed(base, "Text", index));
+        if (text != NoDefinition)
+            list.items.append(text);
+    }
+    return list;
+}
+
+ChoiceList ReadRange(const ProfileDefinitions &reader, const QString &section, const QString &base,
+                     int minimum, int maximum)
+{
+    ChoiceList list;
+    list.enabled = true;
+    // A step of 0 or below could never reach the maximum: take it as 1.
+    const qint64 step = qMax(1, reader.integer(section, Key(base, "Step"), 1));
+    for (qint64 number = minimum; number <= maximum && list.items.size() < MaxRangeItems; number += step)
+        list.items.append(QString::number(number));
+    return list;
+}
+
+int ValidIndexOrNone(int index, const QStringList &items)
+{
+    return index >= 0 && index < items.size() ? index : -1;
+}
+
+} // namespace
+
+ProfileDefinitions::ProfileDefinitions(platform::IniDocument document) : document_(std::move(document)) {}
+
+ProfileDefinitions ProfileDefinitions::load(const QString &path)
+{
+    return ProfileDefinitions(platform::IniDocument::load(path));
+}
+
+ProfileDefinitions ProfileDefinitions::loadShipped()
+{
+    return load(platform::ProgramFolder() + DefinitionFileName);
+}
+
+QString ProfileDefinitions::text(const QString &section, const QString &key) const
+{
+    return document_.value(section, key, NoDefinition);
+}
+
+int ProfileDefinitions::integer(const QString &section, const QString &key, int defaultValue) const
+{
+    return document_.intValue(section, key, defaultValue);
+}
+
+ChoiceList ReadChoiceList(const ProfileDefinitions &reader, const QString &section, const QString &base)
+{
+    ChoiceList list;
+    const int count = reader.integer(section, Key(base, "Count"), 0);
+    const int maximum = reader.integer(section, Key(base, "Max"), 0);
+    const int minimum = reader.integer(section, Key(base, "Min"), 0);
+    if (count >= 1) {
+        list = ReadEnumerated(reader, section, base, count);
+    } else if (maximum != 0 || minimum != 0) {
+        list = ReadRange(reader, section, base, minimum, maximum);
+    } else {
+        const QString fixedText = reader.text(section, Key(base, "Text"));
+        if (fixedText != NoDefinition)
+            return ChoiceList{.items = {fixedText}, .selectedIndex = 0, .enabled = false};
+    }
+    list.selectedIndex = ValidIndexOrNone(reader.integer(section, Key(base, "Default"), -1), list.items);
+    return list;
+}
+
+NumberSetting ReadNumberSetting(const ProfileDefinitions &reader, const QString &section, const QString &base)
+{
+    const int fixedNumber = reader.integer(section, Key(base, "Text"), -1);
+    if (fixedNumber != -1)
+        return NumberSetting{fixedNumber, fixedNumber, fixedNumber, 0, false};
+    NumberSetting setting;
+    setting.maximum = reader.integer(section, Key(base, "Max"), 0);
+    setting.minimum = reader.integer(section, Key(base, "Min"), 0);
+    setting.value = reader.integer(section, Key(base, "Default"), 0);
+    setting.step = reader.integer(section, Key(base, "Step"), 1);
+    return setting;
+}
+
+QString ResolveChoiceValue(const ProfileDefinitions &reader, const QString &section, const QString &base,
+                           int index)
+{
+    for (const QString &key : {Indexed(base, "Value", index), Indexed(base, "Text", index),
+                               Key(base, "Value"), Key(base, "Text")}) {
+        const QString value = reader.text(section, key);
+        if (value != NoDefinition)
+            return value;
+    }
+    return NoDefinition;
+}
+
+QString JoinSection(const QString &section, const QString &name)
+{
+    return section + QLatin1Char('-') + name;
+}
+
+QString TargetSectionName(int target)
+{
+    return JoinSection(SectionPrefix, TargetName(target));
+}
+
+} // namespace targets

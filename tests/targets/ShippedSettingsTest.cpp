@@ -1,0 +1,111 @@
+// Checks the default profile and option files that ship in the program's folder.
+
+#include "DefinitionSections.h"
+#include "IniFile.h"
+#include "TargetCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QSet>
+
+using namespace targets;
+
+namespace {
+
+const QString ProgramFolder = QStringLiteral(PELORIN_PROGRAM_FOLDER "/");
+
+const ProfileDefinitions &Definitions()
+{
+    static const ProfileDefinitions reader = ProfileDefinitions::load(ProgramFolder + "PfDef.dll");
+    return reader;
+}
+
+// Fields of a profile value list, counted from 1; an empty or missing field is 0.
+int Field(const QString &valueList, int number)
+{
+    const QStringList fields = valueList.split(',');
+    return number <= fields.size() ? fields.at(number - 1).trimmed().toInt() : 0;
+}
+
+int CountOf(const QString &section, const QString &fallback, const char *family)
+{
+    return int(ReadChoiceListWithFallback(Definitions(), section, fallback, family).items.size());
+}
+
+// The indexes of one profile against the lists the main window fills for its target.
+void ExpectProfileFits(int target, const QString &name, const QString &values)
+{
+    const QString section = TargetSectionName(target);
+    const std::string where = section.toStdString() + " " + name.toStdString() + " = " + values.toStdString();
+    const int format = Field(values, 1);
+    ASSERT_GE(format, 0) << where;
+    ASSERT_LT(format, CountOf(section, section, "OutputFormat")) << where;
+    const QString formatSection = OutputFormatSubSection(Definitions(), section, format);
+    const struct { int field; const char *family; } indexes[] = {
+        {6, "AudioBitrate"}, {7, "AudioSampleRate"}, {8, "AudioVolume"}, {11, "AudioCodec"},
+        {2, "VideoAspect"}, {3, "VideoResolution"}, {4, "VideoFrameRate"}, {10, "VideoCodec"},
+    };
+    const bool music = target >= TargetAAC;
+    for (const auto &index : indexes) {
+        if (music && QString(index.family).startsWith(QStringLiteral("Video")))
+            continue;
+        EXPECT_GE(Field(values, index.field), 0) << where << " field " << index.field;
+        EXPECT_LT(Field(values, index.field), CountOf(section, formatSection, index.family))
+            << where << " field " << index.field;
+    }
+    EXPECT_NE(Field(values, 9), 0) << where << " is not protected";
+    if (!music) {
+        const NumberSetting bitRate = ReadNumberSettingWithFallback(Definitions(), section, formatSection, "VideoBitRate");
+        EXPECT_GE(Field(values, 5), bitRate.minimum) << where;
+        EXPECT_LE(Field(values, 5), bitRate.maximum) << where;
+    }
+}
+
+TEST(ShippedProfiles, EveryTargetWithProfilesHasProtectedBuiltInsThatFitItsLists)
+{
+    const platform::IniDocument settings = platform::IniDocument::load(ProgramFolder + "PfSetting.ini");
+    for (int target = 0; target < TargetCount; ++target) {
+        const QString profileSection = ProfileSectionOf(Definitions(), TargetSectionName(target));
+        if (profileSection == NoProfile)
+            continue;
+        const int count = settings.intValue(profileSection, "ProfileCount", 0);
+        EXPECT_GE(count, 2) << profileSection.toStdString();
+        const int selected = settings.intValue(profileSection, "ProfileDefault", -1);
+        EXPECT_TRUE(selected >= -1 && selected < count) << profileSection.toStdString();
+        for (int slot = 0; slot < count; ++slot) {
+            const QString name = settings.value(profileSection, "ProfileText" + QString::number(slot), "nodef");
+            ASSERT_NE(name, "nodef") << profileSection.toStdString() << " slot " << slot;
+            // The options dialog finds a profile's value list under its name.
+            const QString values = settings.value(profileSection, name, "nodef");
+            ASSERT_NE(values, "nodef") << profileSection.toStdString() << " " << name.toStdString();
+            ExpectProfileFits(target, name, values);
+        }
+    }
+}
+
+// Windows filter syntax: description|patterns|description|patterns..., patterns joined by ";".
+TEST(ShippedOptions, OpenDialogFilterListsTodaysVideoFiles)
+{
+    const QString filter = platform::ReadIniString(ProgramFolder + "Option.ini", "Option", "OpenDialogFilter", "");
+    const QStringList parts = filter.split('|');
+    ASSERT_GE(parts.size(), 2);
+    ASSERT_EQ(parts.size() % 2, 0) << filter.toStdString();
+    const QRegularExpression pattern("^\\*\\.([a-z0-9]+|\\*)$");
+    QSet<QString> firstFilterExtensions;
+    for (int index = 1; index < parts.size(); index += 2) {
+        EXPECT_FALSE(parts.at(index - 1).trimmed().isEmpty());
+        for (const QString &entry : parts.at(index).split(';')) {
+            const QRegularExpressionMatch match = pattern.match(entry);
+            EXPECT_TRUE(match.hasMatch()) << entry.toStdString();
+            if (index == 1)
+                firstFilterExtensions.insert(match.captured(1));
+        }
+    }
+    for (const char *extension : {"avi", "mp4", "m4v", "mov", "mkv", "webm", "wmv", "asf", "flv", "mpg", "mpeg",
+                                  "vob", "ts", "m2ts", "mts", "3gp", "divx", "dat", "rmvb", "swf"})
+        EXPECT_TRUE(firstFilterExtensions.contains(extension)) << extension;
+    EXPECT_EQ(parts.at(parts.size() - 1), "*.*");
+}
+
+} // namespace
