@@ -20,7 +20,9 @@ public:
     static std::unique_ptr<Library> loadByName(const QString &windowsName);
     // File name in the program's folder only.
     static std::unique_ptr<Library> loadFromProgramFolder(const QString &windowsName);
-    ~Library();   // releases the library
+    // Releases the library. Its code stays mapped (RTLD_NODELETE, see LibraryLoader.cpp),
+    // so a library must not count on its statics starting fresh at the next load.
+    ~Library();
 
     Library(const Library &) = delete;
     Library &operator=(const Library &) = delete;
