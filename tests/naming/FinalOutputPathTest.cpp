@@ -1,6 +1,7 @@
 // Final output paths: character cleaning, fallback names and never overwriting a file.
 
 #include "FinalOutputPath.h"
+#include "QStringPrinting.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 // The extension rule over targets, output formats and the MPEG aspect modes.
 
 #include "OutputExtension.h"
+#include "QStringPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Output names from the template: tokens, durations, serial numbers, the growing text.
 
 #include "OutputName.h"
+#include "QStringPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Rules of the rename dialog without its window.
 
 #include "RenameRules.h"
+#include "QStringPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,187 @@
+// The rename dialog through its widgets, offscreen: token clicks, separators, OK and Cancel.
+
+#include "RenameFormContent.h"
+#include "QStringPrinting.h"
+#include "RenameSettingsStore.h"
+
+#include "OptionVariables.h"
+#include "SettingsLocation.h"
+#include "SettingsSandbox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace naming {
+namespace {
+
+class RenameFormContentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        LocateSettings();
+        content = new RenameFormContent(&host);
+    }
+
+    template <typename T>
+    T *control(const QString &name) const
+    {
+        T *found = host.findChild<T *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void clickToken(int position) const
+    {
+        QTest::mouseClick(control<QWidget>(QStringLiteral("TokenLabel%1").arg(position)), Qt::LeftButton);
+    }
+    QString templateText() const { return control<QLineEdit>(QStringLiteral("suiEdit_Template"))->text(); }
+
+    SettingsSandbox sandbox;   // outlives the host, whose end writes Option.ini
+    QDialog host;
+    RenameFormContent *content = nullptr;   // owned by the host
+};
+
+TEST_F(RenameFormContentTest, TokenClicksAppendWithTheChosenSeparator)
+{
+    control<QLineEdit>(QStringLiteral("suiEdit_Template"))->clear();
+    control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->setChecked(true);
+    clickToken(0);
+    EXPECT_EQ(templateText(), QStringLiteral("#Name"));
+    clickToken(5);
+    EXPECT_EQ(templateText(), QStringLiteral("#Name-#SN"));
+
+    QTest::mouseClick(control<QCheckBox>(QStringLiteral("suiCheckBox_Add2")), Qt::LeftButton);
+    EXPECT_FALSE(control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
+    clickToken(3);
+    EXPECT_EQ(templateText(), QStringLiteral("#Name-#SN_#Resolution"));
+
+    control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(false);
+    clickToken(1);
+    clickToken(2);
+    clickToken(4);
+    EXPECT_EQ(templateText(), QStringLiteral("#Name-#SN_#Resolution#ClipID#Length#Time"));
+}
+
+TEST_F(RenameFormContentTest, TokenLabelsShowQuotedTokenCaptionsInOrder)
+{
+    const char *tokens[] = {"#Name", "#ClipID", "#Length", "#Resolution", "#Time", "#SN"};
+    int previousTop = control<QWidget>(QStringLiteral("Label4"))->y();
+    for (int position = 0; position < 6; ++position) {
+        auto *label = control<QLabel>(QStringLiteral("TokenLabel%1").arg(position));
+        EXPECT_TRUE(label->text().startsWith(QLatin1Char('"') + QLatin1String(tokens[position]) + QLatin1Char('"')));
+        EXPECT_EQ(label->toolTip(), QStringLiteral("Click to add this template"));
+        EXPECT_EQ(label->x(), 36);
+        EXPECT_EQ(label->y(), previousTop + 22);
+        previousTop = label->y();
+    }
+}
+
+TEST_F(RenameFormContentTest, TokenLabelTurnsBlueAndUnderlinedWhileHovered)
+{
+    auto *label = control<QLabel>(QStringLiteral("TokenLabel2"));
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(label, &enter);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(label->font().underline());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(label, &leave);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_FALSE(label->font().underline());
+    EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(RenameFormContentTest, CancelAndCloseKeepTheSettingsButCloseTheDialog)
+{
+    for (const char *button : {"suiImageButton_Cancel", "suiImageButton_Close"}) {
+        host.show();
+        control<QLineEdit>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("#SN typed"));
+        control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"))->setText(QStringLiteral("7"));
+        QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+        EXPECT_EQ(host.result(), QDialog::Rejected) << button;
+        EXPECT_FALSE(host.isVisible()) << button;
+        EXPECT_EQ(CurrentRenameSettings().nameTemplate, QStringLiteral("#Name")) << button;
+        EXPECT_EQ(CurrentRenameSettings().fixedDigits, 3) << button;
+        EXPECT_EQ(templateText(), QStringLiteral("#SN typed")) << "controls keep what was typed";
+    }
+}
+
+TEST_F(RenameFormContentTest, OkStoresTheControlsUntrimmed)
+{
+    host.show();
+    control<QLineEdit>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("  #Name_#SN "));
+    control<QLineEdit>(QStringLiteral("suiEdit_SN"))->setText(QStringLiteral("42"));
+    control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"))->setText(QStringLiteral("0"));
+    control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("suiImageButton_OK")), Qt::LeftButton);
+
+    EXPECT_EQ(host.result(), QDialog::Accepted);
+    const RenameSettings stored = CurrentRenameSettings();
+    EXPECT_EQ(stored.nameTemplate, QStringLiteral("  #Name_#SN "));
+    EXPECT_EQ(stored.firstSerialNumber, 42);
+    EXPECT_EQ(stored.fixedDigits, 0);
+    EXPECT_FALSE(stored.addDash);
+    EXPECT_TRUE(stored.addUnderscore);
+}
+
+TEST_F(RenameFormContentTest, NumberFieldsAcceptDigitsOnly)
+{
+    auto *digits = control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"));
+    digits->clear();
+    QTest::keyClicks(digits, QStringLiteral("a-45"));
+    EXPECT_EQ(digits->text(), QStringLiteral("4"));
+    auto *start = control<QLineEdit>(QStringLiteral("suiEdit_SN"));
+    start->clear();
+    QTest::keyClicks(start, QStringLiteral("-1x20"));
+    EXPECT_EQ(start->text(), QStringLiteral("120"));
+}
+
+TEST(RenameFormSettings, LoadedAtCreationAndWrittenBackAtDestruction)
+{
+    SettingsSandbox sandbox;
+    sandbox.writeSettingsFile(QStringLiteral("Option.ini"),
+                              "[Option]\nTemplate=#SN_#Name\nOutputPSPSerialNumber=20\nFitDigi=5\nAdd2=1\n");
+    LocateSettings();
+    auto host = std::make_unique<QDialog>();
+    new RenameFormContent(host.get());
+    EXPECT_EQ(host->findChild<QLineEdit *>(QStringLiteral("suiEdit_Template"))->text(), QStringLiteral("#SN_#Name"));
+    EXPECT_EQ(host->findChild<QLineEdit *>(QStringLiteral("suiEdit_SN"))->text(), QStringLiteral("20"));
+    EXPECT_EQ(host->findChild<QLineEdit *>(QStringLiteral("suiEdit_SN_FD"))->text(), QStringLiteral("5"));
+    EXPECT_TRUE(host->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Add2"))->isChecked());
+    EXPECT_FALSE(host->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
+
+    g_Rename_Template = QStringLiteral("#Time");
+    g_b_Add1 = true;
+    g_b_Add2 = false;
+    EXPECT_FALSE(sandbox.readSettingsFile(QStringLiteral("Option.ini")).contains("#Time"));
+    host.reset();
+    const QByteArray written = sandbox.readSettingsFile(QStringLiteral("Option.ini"));
+    EXPECT_TRUE(written.contains("Template=#Time"));
+    EXPECT_TRUE(written.contains("FitDigi=5"));
+    EXPECT_TRUE(written.contains("Add1=1"));
+    EXPECT_TRUE(written.contains("Add2=0"));
+}
+
+TEST(RenameFormSettings, FirstStartShowsTheDefaults)
+{
+    SettingsSandbox sandbox;
+    LocateSettings();
+    QDialog host;
+    new RenameFormContent(&host);
+    EXPECT_EQ(host.findChild<QLineEdit *>(QStringLiteral("suiEdit_Template"))->text(), QStringLiteral("#Name"));
+    EXPECT_EQ(host.findChild<QLineEdit *>(QStringLiteral("suiEdit_SN"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(host.findChild<QLineEdit *>(QStringLiteral("suiEdit_SN_FD"))->text(), QStringLiteral("3"));
+    EXPECT_FALSE(host.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
+    EXPECT_FALSE(host.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Add2"))->isChecked());
+}
+
+} // namespace
+} // namespace naming
