@@ -1,0 +1,143 @@
+// Frame service and probe latency of the engine.
+//
+//   frame_seek_bench <libKorvid.so> <media file> [seeks]
+//
+// Loads the engine as the program does, probes the file a few times (each probe
+// includes decoding the first picture), then starts the frame service and asks
+// for pictures at pseudo-random seconds, timing each from the request to the
+// engine's "frame ready" message. Prints median and 90th percentile.
+#include "korvid.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kProbeRuns = 5;
+constexpr int kDefaultSeeks = 40;
+
+// Counts the frame service's messages and wakes the waiting benchmark.
+struct CountingWindow : KorvidWindow {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int ready = 0;
+    int frames = 0;
+    int closed = 0;
+
+    CountingWindow() : KorvidWindow{&CountingWindow::record} {}
+    static void record(KorvidWindow *self, uint32_t message, uintptr_t, intptr_t) {
+        auto *window = static_cast<CountingWindow *>(self);
+        std::lock_guard lock(window->mutex);
+        window->ready += message == KORVID_MSG_READY;
+        window->frames += message == KORVID_MSG_FRAME;
+        window->closed += message == KORVID_MSG_CLOSED;
+        window->changed.notify_all();
+    }
+    template <typename Condition>
+    void waitUntil(Condition condition) {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return condition(*this); });
+    }
+};
+
+struct Engine {
+    void *handle = nullptr;
+    decltype(&X_GetFileinfo_GetPic) probe = nullptr;
+    decltype(&X_GetFrame_Init) init = nullptr;
+    decltype(&X_Set_NextFrame_Time) seek = nullptr;
+    decltype(&X_GetFrame_UnInit) uninit = nullptr;
+
+    explicit Engine(const char *path) : handle(dlopen(path, RTLD_NOW | RTLD_LOCAL)) {
+        if (!handle)
+            return;
+        probe = reinterpret_cast<decltype(probe)>(dlsym(handle, "X_GetFileinfo_GetPic"));
+        init = reinterpret_cast<decltype(init)>(dlsym(handle, "X_GetFrame_Init"));
+        seek = reinterpret_cast<decltype(seek)>(dlsym(handle, "X_Set_NextFrame_Time"));
+        uninit = reinterpret_cast<decltype(uninit)>(dlsym(handle, "X_GetFrame_UnInit"));
+    }
+    ~Engine() {
+        if (handle)
+            dlclose(handle);
+    }
+    bool usable() const { return probe && init && seek && uninit; }
+};
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    size_t index = static_cast<size_t>(fraction * (values.size() - 1) + 0.5);
+    return values[index];
+}
+
+// Probe times in ms; `info` keeps the last probe's record.
+std::vector<double> timeProbes(Engine &engine, const std::string &file, EngineFileInfo &info) {
+    std::vector<double> times;
+    for (int run = 0; run < kProbeRuns; ++run) {
+        std::vector<char> buffer(file.begin(), file.end());
+        buffer.resize(file.size() + 10, '\0');
+        Clock::time_point start = Clock::now();
+        if (engine.probe(buffer.data(), 10, &info, 0) < 0)
+            return {};
+        times.push_back(millisecondsSince(start));
+    }
+    return times;
+}
+
+// Seek times in ms at pseudo-random seconds spread over the whole file.
+std::vector<double> timeSeeks(Engine &engine, const std::string &file, int durationSeconds, int seeks) {
+    CountingWindow window;
+    engine.init(&window, 2, file.c_str(), "", "0");
+    window.waitUntil([](CountingWindow &w) { return w.ready > 0; });
+    std::vector<double> times;
+    uint32_t state = 20240611;
+    for (int i = 0; i < seeks; ++i) {
+        state = state * 1664525u + 1013904223u;
+        int second = static_cast<int>((state >> 8) % static_cast<uint32_t>(std::max(durationSeconds - 1, 1)));
+        Clock::time_point start = Clock::now();
+        engine.seek(second);
+        window.waitUntil([i](CountingWindow &w) { return w.frames > i; });
+        times.push_back(millisecondsSince(start));
+    }
+    engine.uninit();
+    window.waitUntil([](CountingWindow &w) { return w.closed > 0; });
+    return times;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <libKorvid.so> <media file> [seeks]\n", argv[0]);
+        return 2;
+    }
+    Engine engine(argv[1]);
+    if (!engine.usable()) {
+        std::fprintf(stderr, "cannot load the engine %s: %s\n", argv[1], dlerror());
+        return 1;
+    }
+    const std::string file = argv[2];
+    const int seeks = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultSeeks;
+    EngineFileInfo info{};
+    std::vector<double> probes = timeProbes(engine, file, info);
+    if (probes.empty()) {
+        std::fprintf(stderr, "the engine cannot probe %s\n", file.c_str());
+        return 1;
+    }
+    std::vector<double> seekTimes = timeSeeks(engine, file, info.durationSeconds, seeks);
+    std::printf("%s: %dx%d, %d s; probe median %.1f ms; seek median %.1f ms, p90 %.1f ms, max %.1f ms (%d seeks)\n",
+                file.c_str(), info.width, info.height, info.durationSeconds, percentile(probes, 0.5),
+                percentile(seekTimes, 0.5), percentile(seekTimes, 0.9), percentile(seekTimes, 1.0), seeks);
+    return 0;
+}
