@@ -26,9 +26,17 @@ bool StreamEncoder::encode(const AVFrame *frame)
     return writePendingPackets();
 }
 
-bool StreamEncoder::writePendingPackets()
+bool StreamEncoder::drainUntil(std::chrono::steady_clock::time_point deadline)
 {
-    for (;;) {
+    const int status = avcodec_send_frame(encoder_, nullptr);
+    if (status < 0 && status != AVERROR_EOF)
+        return false;
+    return writePendingPackets(deadline);
+}
+
+bool StreamEncoder::writePendingPackets(std::chrono::steady_clock::time_point deadline)
+{
+    while (std::chrono::steady_clock::now() < deadline) {
         const int status = avcodec_receive_packet(encoder_, packet_);
         if (status == AVERROR(EAGAIN) || status == AVERROR_EOF)
             return true;
@@ -37,6 +45,7 @@ bool StreamEncoder::writePendingPackets()
         if (!output_.write(packet_, index_, encoder_->time_base))
             return false;
     }
+    return true;
 }
 
 } // namespace korvid

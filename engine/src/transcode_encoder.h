@@ -3,6 +3,7 @@
 
 #include "transcode_output.h"
 
+#include <chrono>
 #include <memory>
 
 extern "C" {
@@ -24,11 +25,13 @@ public:
     // Encodes one frame (timestamps in the encoder's time base) and writes what
     // comes out. Null drains the encoder. False on an encoder or write error.
     bool encode(const AVFrame *frame);
+    // Drains the encoder but gives up on what is still inside at `deadline`.
+    bool drainUntil(std::chrono::steady_clock::time_point deadline);
 
 private:
     StreamEncoder(AVCodecContext *encoder, OutputFile &output, int index)
         : encoder_(encoder), output_(output), index_(index) {}
-    bool writePendingPackets();
+    bool writePendingPackets(std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max());
 
     AVCodecContext *encoder_;
     OutputFile &output_;

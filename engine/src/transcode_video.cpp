@@ -11,6 +11,13 @@ extern "C" {
 
 namespace korvid {
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kStopDrainTime = std::chrono::milliseconds(300);
+
+} // namespace
+
 VideoStage::VideoStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder)
     : setup_(setup), encoder_(std::move(encoder))
 {
@@ -39,8 +46,10 @@ bool VideoStage::push(AVFrame *frame)
 bool VideoStage::finish(bool drain)
 {
     drain_ = drain;
-    if (!drain)
+    if (!drain) {
+        stopping_ = true;
         abort();
+    }
     decoded_.close();
     if (filterThread_.joinable())
         filterThread_.join();
@@ -55,9 +64,11 @@ void VideoStage::abort()
     filtered_.abort();
 }
 
+// A queue that was aborted for a stop is not a failure.
 void VideoStage::fail()
 {
-    failed_ = true;
+    if (!stopping_)
+        failed_ = true;
     abort();
 }
 
@@ -125,7 +136,9 @@ void VideoStage::encodeLoop()
         if (!encoded)
             return fail();
     }
-    if (drain_ && !failed_ && !encoder_->encode(nullptr))
+    // After a stop the pictures still inside the encoder are written if that is quick.
+    const auto deadline = drain_ ? Clock::time_point::max() : Clock::now() + kStopDrainTime;
+    if (!failed_ && !encoder_->drainUntil(deadline))
         fail();
 }
 

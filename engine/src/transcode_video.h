@@ -50,6 +50,7 @@ private:
     std::thread encodeThread_;
     std::atomic<bool> failed_{false};
     std::atomic<bool> drain_{true};
+    std::atomic<bool> stopping_{false};
     int64_t endPts_ = 0;   // where the last pushed frame ends
 };
 

@@ -1,0 +1,109 @@
+// Driving a conversion from outside: the ready message, progress from another
+// thread, a stop that leaves a playable shorter file, and no engine thread left
+// running once an entry point has returned.
+
+#include "convert_test_base.h"
+#include "engine_library.h"
+#include "media_tools.h"
+#include "output_facts.h"
+
+#include <chrono>
+#include <thread>
+
+namespace converttest {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class ConversionControlTest : public ConvertTest {
+protected:
+    // A clip long enough to be stopped half-way: 20 s of 640x360.
+    static std::string longSource()
+    {
+        static const std::string path = [] {
+            const std::string file = enginetest::scratchPath("long.mp4");
+            const bool made = enginetest::makeMedia(
+                {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=20", "-f", "lavfi", "-i",
+                 "sine=frequency=440:duration=20", "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac"},
+                file);
+            return made ? file : std::string();
+        }();
+        return path;
+    }
+
+    static std::array<int32_t, 3> info()
+    {
+        std::array<int32_t, 3> record{-1, -1, -1};
+        engine().X_Get_Info(record.data());
+        return record;
+    }
+};
+
+TEST_F(ConversionControlTest, InfoIsZeroWhileNothingConverts)
+{
+    EXPECT_EQ(info(), (std::array<int32_t, 3>{0, 0, 0}));
+}
+
+TEST_F(ConversionControlTest, StopFromAnotherThreadFinishesAShorterPlayableFile)
+{
+    JobValues job = jobFor("h264_aac.mp4", "stopped.mp4");
+    job.source = longSource();
+    job.frameSize = "640:360";
+    job.highQuality = 1;
+    enginetest::RecordingWindow window;
+    const int threadsBefore = enginetest::threadCount();
+
+    int32_t result = -1;
+    std::thread converter([&] { result = callQualityAudio(engine().X_TO_HD_AVC, &window, job); });
+    ASSERT_TRUE(window.waitFor(KORVID_MSG_READY, 1));
+    std::array<int32_t, 3> progress{};
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while ((progress = info())[0] < 1 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_NE(progress[2], 0);
+    EXPECT_GT(progress[1], 0);
+
+    const auto stopAt = Clock::now();
+    engine().X_StopConvert();
+    converter.join();
+    const double stopSeconds = std::chrono::duration<double>(Clock::now() - stopAt).count();
+
+    EXPECT_EQ(result, 0);
+    EXPECT_LT(stopSeconds, 2.0);
+    EXPECT_EQ(info(), (std::array<int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(window.posts().size(), 1u);
+    EXPECT_EQ(enginetest::threadCount(), threadsBefore);
+    EXPECT_TRUE(decodesCleanly(job.target));
+    const OutputSummary output(job.target);
+    EXPECT_GT(output.number(output.video("duration")), 0.5);
+    EXPECT_LT(output.number(output.video("duration")), 19);
+}
+
+TEST_F(ConversionControlTest, ConversionAfterAStopRunsToTheEnd)
+{
+    engine().X_StopConvert();   // a stop with nothing running is not remembered
+    JobValues job = jobFor("h264_aac.mp4", "after_stop.mp4");
+    enginetest::RecordingWindow window;
+    ASSERT_EQ(callCommon(engine().X_SetPar_D2IPOD_VIDEO, &window, job), 0);
+    const OutputSummary output(job.target);
+    EXPECT_NEAR(output.number(output.format("duration")), 4.0, 0.15);
+    ASSERT_EQ(window.posts().size(), 1u);
+    EXPECT_EQ(window.posts()[0].message, uint32_t(KORVID_MSG_READY));
+}
+
+TEST_F(ConversionControlTest, GlobalSettingsDeinterlaceAndPickTheVideoStream)
+{
+    engine().X_SetPar_Global(8, 1, 0, 1, 1, 0x120);
+    engine().X_Global_CMD(enginetest::scratchPath("telvotempfile.tmp").c_str(), "25", 1);
+    JobValues job = jobFor("pids.ts", "deinterlaced.mp4");
+    job.audioTrack = "305";
+    job.length = "1";
+    ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0);
+    const OutputSummary output(job.target);
+    EXPECT_EQ(output.video("r_frame_rate"), "25/1");
+    EXPECT_NEAR(toneFrequency(job.target), 880, 60);
+    EXPECT_NEAR(output.number(output.format("duration")), 1.0, 0.15);
+}
+
+} // namespace
+} // namespace converttest

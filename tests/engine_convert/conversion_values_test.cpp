@@ -1,0 +1,304 @@
+// The job values reach the output: sizes with letter and pillar boxes, display
+// aspect, frame rate, trimming, audio track, rate, channels, volume, bit rate,
+// metadata, and the codec limits of DVD, MPEG and H.263.
+
+#include "convert_test_base.h"
+#include "media_tools.h"
+#include "output_facts.h"
+
+#include <cmath>
+
+namespace converttest {
+namespace {
+
+using enginetest::psnr;
+using enginetest::referenceFrame;
+
+class ConversionValuesTest : public ConvertTest {
+protected:
+    static int32_t convertAvc(const JobValues &job) { return callQualityAudio(engine().X_TO_HD_AVC, nullptr, job); }
+    static int32_t convertMpeg(const JobValues &job) { return callMpeg(engine().X_TO_HD_MPEG, nullptr, job); }
+    static int32_t convertAudio(const JobValues &job)
+    {
+        return callAudioOnly(engine().X_SetPar_D2IPOD_MP3, nullptr, job);
+    }
+};
+
+struct BoxCase {
+    const char *frameSize;
+    const char *pictureSize;
+    int width, height;
+    // A band that must be black and one that must show the picture: left, top, right, bottom.
+    int black[4];
+    int picture[4];
+};
+
+TEST_F(ConversionValuesTest, PicturesSitCentredInTheFrameWithBlackBars)
+{
+    const BoxCase cases[] = {
+        {"320:240", "320:180", 320, 240, {0, 0, 320, 26}, {0, 40, 320, 200}},     // letter box
+        {"320:180", "240:180", 320, 180, {0, 0, 36, 180}, {50, 0, 270, 180}},     // pillar box
+    };
+    for (const BoxCase &box : cases) {
+        JobValues job = jobFor("h264_aac.mp4", "box.mp4");
+        job.frameSize = box.frameSize;
+        job.pictureSize = box.pictureSize;
+        job.length = "1";
+        ASSERT_EQ(convertAvc(job), 0);
+        const OutputSummary output(job.target);
+        EXPECT_EQ(output.number(output.video("width")), box.width);
+        EXPECT_EQ(output.number(output.video("height")), box.height);
+        const std::vector<uint8_t> grey = firstPictureGrey(job.target, box.width, box.height);
+        EXPECT_LT(averageGrey(grey, box.width, box.black[0], box.black[1], box.black[2], box.black[3]), 20)
+            << box.pictureSize;
+        EXPECT_GT(averageGrey(grey, box.width, box.picture[0], box.picture[1], box.picture[2], box.picture[3]), 40)
+            << box.pictureSize;
+    }
+}
+
+struct AspectCase {
+    bool mpeg;
+    const char *displayAspect;
+    const char *expected;
+};
+
+TEST_F(ConversionValuesTest, DisplayAspectIsSignalledThroughTheSampleAspect)
+{
+    const AspectCase cases[] = {
+        {false, "16:9", "16:9"},
+        {false, "1:1", "4:3"},
+        {false, "720/480", "3:2"},
+        {false, "2.21:1", "221:100"},
+        {true, "17/10", "16:9"},    // MPEG-2 takes the nearest aspect it can signal
+        {true, "2.3:1", "221:100"},
+    };
+    for (const AspectCase &aspect : cases) {
+        JobValues job = jobFor("h264_aac.mp4", aspect.mpeg ? "aspect.mpg" : "aspect.mp4");
+        job.frameSize = "320:240";
+        job.displayAspect = aspect.displayAspect;
+        job.length = "1";
+        if (aspect.mpeg) {
+            job.outputFormat = job.engineCodec = "mpeg2";
+            job.audioCodec = "mp2";
+        }
+        ASSERT_EQ(aspect.mpeg ? convertMpeg(job) : convertAvc(job), 0);
+        const OutputSummary output(job.target);
+        EXPECT_EQ(output.video("display_aspect_ratio"), aspect.expected) << aspect.displayAspect;
+    }
+}
+
+struct RateCase {
+    const char *rateText;
+    const char *expected;
+    int framesPerSecond;
+};
+
+TEST_F(ConversionValuesTest, FrameRateTextsGiveExactRates)
+{
+    const RateCase cases[] = {
+        {"29.97", "30000/1001", 30}, {"23,976", "24000/1001", 24}, {"15", "15/1", 15},
+        {"Auto", "25/1", 25},        {"nodef", "25/1", 25},
+    };
+    for (const RateCase &rate : cases) {
+        JobValues job = jobFor("h264_aac.mp4", "rate.mp4");
+        job.frameRate = rate.rateText;
+        job.length = "2";
+        ASSERT_EQ(convertAvc(job), 0);
+        const OutputSummary output(job.target);
+        EXPECT_EQ(output.video("r_frame_rate"), rate.expected) << rate.rateText;
+        EXPECT_NEAR(packetCount(job.target, "v:0"), 2 * rate.framesPerSecond, 1) << rate.rateText;
+    }
+}
+
+TEST_F(ConversionValuesTest, TvSystemDecidesTheMpegFrameRate)
+{
+    JobValues job = jobFor("h264_aac.mp4", "pal.mpg");
+    job.outputFormat = job.engineCodec = "mpeg2";
+    job.audioCodec = "mp2";
+    job.frameRate = "30000/1001";
+    job.tvSystem = 2;
+    job.length = "1";
+    ASSERT_EQ(convertMpeg(job), 0);
+    EXPECT_EQ(OutputSummary(job.target).video("r_frame_rate"), "25/1");
+}
+
+// Index of the 25 fps picture shown at `second` of the file's own timeline,
+// whose second 0 is its first timestamp of any stream.
+int pictureShownAt(const std::string &file, double second)
+{
+    const OutputSummary source(file);
+    const double videoStart = source.number(source.video("start_time")) - source.number(source.format("start_time"));
+    return int(std::floor((second - videoStart) * 25 + 1e-6));
+}
+
+// The clip starts with the picture shown at the start second and keeps the
+// source's timing although the source's first timestamp is not 0.
+TEST_F(ConversionValuesTest, TrimmingStartsAtThePictureOfTheStartSecond)
+{
+    JobValues job = jobFor("offset.ts", "trim.mp4");
+    job.frameSize = "320:240";
+    job.videoBitRate = "3000";
+    job.start = "1";
+    job.length = "2";
+    ASSERT_EQ(convertAvc(job), 0);
+
+    const OutputSummary output(job.target);
+    EXPECT_NEAR(output.number(output.format("duration")), 2.0, 0.1);
+    EXPECT_EQ(packetCount(job.target, "v:0"), 50);
+    const int shown = pictureShownAt(job.source, 1.0);
+    const std::vector<uint8_t> first = referenceFrame(job.target, 0, 320, 240);
+    const double atStart = psnr(first, referenceFrame(job.source, shown, 320, 240));
+    EXPECT_GT(atStart, 30);
+    EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown - 1, 320, 240)) + 3);
+    EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown + 1, 320, 240)) + 3);
+}
+
+TEST_F(ConversionValuesTest, WholeClipKeepsEveryFrameOnce)
+{
+    JobValues job = jobFor("offset.ts", "whole.mp4");
+    job.frameSize = "320:240";
+    job.videoBitRate = "3000";
+    ASSERT_EQ(convertAvc(job), 0);
+    EXPECT_EQ(packetCount(job.target, "v:0"), packetCount(job.source, "v:0"));
+    const std::vector<uint8_t> first = referenceFrame(job.target, 0, 320, 240);
+    EXPECT_GT(psnr(first, referenceFrame(job.source, 0, 320, 240)), 30);
+    EXPECT_GT(psnr(referenceFrame(job.target, 40, 320, 240), referenceFrame(job.source, 40, 320, 240)), 30);
+}
+
+struct TrackCase {
+    const char *fixture;
+    const char *audioTrack;
+    double tone;
+};
+
+TEST_F(ConversionValuesTest, AudioTrackChoosesTheStreamByItsIdentifier)
+{
+    const TrackCase cases[] = {
+        {"two_audio.mkv", "0", 440},   {"two_audio.mkv", "1", 880},    // Matroska: position
+        {"two_audio.mp4", "2", 440},   {"two_audio.mp4", "3", 880},    // MP4 track ID
+        {"pids.ts", "304", 440},       {"pids.ts", "305", 880},        // transport-stream PID
+        {"mixed_audio.mpg", "192", 440}, {"mixed_audio.mpg", "189", 880}, // MPEG audio, private stream 1
+        {"two_audio.mp4", "-1", 440},  {"two_audio.mp4", "77", 440},   // first / no match
+    };
+    for (const TrackCase &track : cases) {
+        JobValues job = jobFor(track.fixture, "track.wav");
+        job.audioCodec = "pcm";
+        job.audioTrack = track.audioTrack;
+        job.length = "1";
+        ASSERT_EQ(convertAudio(job), 0) << track.fixture << " " << track.audioTrack;
+        EXPECT_NEAR(toneFrequency(job.target), track.tone, 60) << track.fixture << " " << track.audioTrack;
+    }
+}
+
+TEST_F(ConversionValuesTest, AudioKeepsMonoMakesStereoAndTakesAllowedRates)
+{
+    JobValues mono = jobFor("h264_aac.mp4", "mono.m4a");
+    mono.sampleRate = "22050";
+    ASSERT_EQ(convertAudio(mono), 0);
+    const OutputSummary monoOutput(mono.target);
+    EXPECT_EQ(monoOutput.audio("channels"), "1");
+    EXPECT_EQ(monoOutput.audio("sample_rate"), "22050");
+
+    JobValues stereo = jobFor("busy.mp4", "stereo.m4a");
+    stereo.sampleRate = "48000";
+    ASSERT_EQ(convertAudio(stereo), 0);
+    EXPECT_EQ(OutputSummary(stereo.target).audio("channels"), "2");
+
+    JobValues flash = jobFor("h264_aac.mp4", "rate.flv");
+    flash.outputFormat = flash.engineCodec = "flv";
+    flash.sampleRate = "48000";    // FLV stores 44.1, 22.05 and 11.025 kHz only
+    flash.length = "1";
+    ASSERT_EQ(callQuality(engine().X_SetPar_D2FLV, nullptr, flash), 0);
+    EXPECT_EQ(OutputSummary(flash.target).audio("sample_rate"), "44100");
+}
+
+TEST_F(ConversionValuesTest, VolumeIsAGainInDecibels)
+{
+    JobValues plain = jobFor("h264_aac.mp4", "plain.wav");
+    plain.audioCodec = "pcm";
+    JobValues louder = plain;
+    louder.target = plain.target + ".louder.wav";
+    louder.volume = "6";
+    ASSERT_EQ(convertAudio(plain), 0);
+    ASSERT_EQ(convertAudio(louder), 0);
+    EXPECT_NEAR(audioLevelDb(louder.target) - audioLevelDb(plain.target), 6.0, 0.5);
+}
+
+TEST_F(ConversionValuesTest, BitRatesAndMetadataReachTheFile)
+{
+    JobValues job = jobFor("busy.mp4", "rates.mp4");
+    job.frameSize = "640:360";
+    job.videoBitRate = "600";
+    job.audioCodec = "mp3";
+    job.audioBitrate = "192";
+    job.title = "A title";
+    job.artist = "An artist";
+    ASSERT_EQ(convertAvc(job), 0);
+    const OutputSummary output(job.target);
+    EXPECT_NEAR(output.number(output.video("bit_rate")) / 1000, 600, 600 * 0.1);
+    EXPECT_NEAR(output.number(output.audio("bit_rate")) / 1000, 192, 192 * 0.05);
+    EXPECT_EQ(output.format("tags.title"), "A title");
+    EXPECT_EQ(output.format("tags.artist"), "An artist");
+}
+
+TEST_F(ConversionValuesTest, SizesFollowTheSourceWhenNotGiven)
+{
+    JobValues anamorphic = jobFor("anamorphic.mkv", "anamorphic.mp4");
+    anamorphic.frameSize = "nodef";
+    anamorphic.displayAspect = "nodef";
+    ASSERT_EQ(convertAvc(anamorphic), 0);
+    const OutputSummary wide(anamorphic.target);
+    EXPECT_EQ(wide.video("width"), "720");
+    EXPECT_EQ(wide.video("height"), "576");
+    EXPECT_EQ(wide.video("display_aspect_ratio"), "16:9");
+
+    JobValues portrait = jobFor("portrait.mp4", "portrait.mp4");
+    portrait.frameSize = "nodef";
+    ASSERT_EQ(convertAvc(portrait), 0);
+    const OutputSummary tall(portrait.target);
+    EXPECT_EQ(tall.video("width"), "360");
+    EXPECT_EQ(tall.video("height"), "640");
+    EXPECT_EQ(tall.audio("codec_name"), "");
+}
+
+TEST_F(ConversionValuesTest, H263TakesTheNearestLegalSize)
+{
+    JobValues job = jobFor("h264_aac.mp4", "h263.3gp");
+    job.outputFormat = "3gp";
+    job.engineCodec = "h263";
+    job.frameSize = "320:240";
+    job.length = "1";
+    ASSERT_EQ(callCommon(engine().X_SetPar_D23GP, nullptr, job), 0);
+    const OutputSummary output(job.target);
+    EXPECT_EQ(output.video("width"), "352");
+    EXPECT_EQ(output.video("height"), "288");
+}
+
+struct AudioFormatCase {
+    const char *extension;
+    const char *format;
+    const char *codec;
+};
+
+TEST_F(ConversionValuesTest, AudioTargetsTakeTheContainerFromTheExtension)
+{
+    const AudioFormatCase cases[] = {
+        {"mp3", "mp3", "mp3"},     {"aac", "aac", "aac"}, {"ac3", "ac3", "ac3"},
+        {"m4a", "mov,mp4", "aac"}, {"ogg", "ogg", "vorbis"}, {"wma", "asf", "wmav2"}, {"wav", "wav", "pcm_s16le"},
+    };
+    for (const AudioFormatCase &audio : cases) {
+        JobValues job = jobFor("two_audio.mp4", std::string("audio.") + audio.extension);
+        job.audioCodec = "nodef";
+        job.sampleRate = "48000";
+        job.length = "1";
+        ASSERT_EQ(convertAudio(job), 0) << audio.extension;
+        const OutputSummary output(job.target);
+        EXPECT_EQ(output.format("format_name").rfind(audio.format, 0), 0u) << output.format("format_name");
+        EXPECT_EQ(output.audio("codec_name"), audio.codec);
+        EXPECT_EQ(output.video("codec_name"), "");
+        EXPECT_NEAR(output.number(output.format("duration")), 1.0, 0.15) << audio.extension;
+    }
+}
+
+} // namespace
+} // namespace converttest

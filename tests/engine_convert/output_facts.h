@@ -1,0 +1,44 @@
+#pragma once
+// What an independent reader (ffprobe, ffmpeg) finds in a converted file.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace converttest {
+
+// Everything ffprobe says about a file's container and its first video and
+// audio streams, read with one ffprobe run. Missing values read as "" or -1.
+class OutputSummary {
+public:
+    explicit OutputSummary(const std::string &file);
+
+    std::string format(const std::string &key) const { return value("format." + key); }
+    std::string video(const std::string &key) const { return streamValue("video", key); }
+    std::string audio(const std::string &key) const { return streamValue("audio", key); }
+    double number(const std::string &text) const;
+
+private:
+    std::string value(const std::string &key) const;
+    std::string streamValue(const std::string &type, const std::string &key) const;
+    std::map<std::string, std::string> values_;
+};
+
+// Packets of the selected stream ("v:0", "a:0"); -1 when there is no such stream.
+int packetCount(const std::string &file, const std::string &streams);
+
+// Dominant tone of the first audio stream in Hz, from its zero crossings.
+double toneFrequency(const std::string &file);
+// Root-mean-square level of the first audio stream in dB below full scale.
+double audioLevelDb(const std::string &file);
+
+// The first picture of `file` as grey bytes of width x height.
+std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int height);
+// Average of the grey bytes in a rectangle of a width-wide picture.
+double averageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom);
+
+// True when ffmpeg decodes every stream of the file without an error.
+bool decodesCleanly(const std::string &file);
+
+} // namespace converttest
