@@ -1,7 +1,7 @@
 #include "transcode_audio.h"
 
 #include "convert_progress.h"
-#include "frame_picture.h"
+#include "frame_pointer.h"
 
 #include <cstdio>
 

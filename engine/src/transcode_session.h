@@ -4,7 +4,7 @@
 // on the caller's thread; the video stage adds a filter and an encoder thread.
 
 #include "convert_job.h"
-#include "frame_picture.h"
+#include "frame_pointer.h"
 #include "global_settings.h"
 #include "media_input.h"
 #include "transcode_audio.h"
