@@ -1,0 +1,30 @@
+#pragma once
+// A button drawn from the skin's four state pictures (normal, hover, pressed,
+// disabled), with an optional caption drawn over the picture. `tag` carries the
+// number a handler reads (a target or category number).
+
+#include <QAbstractButton>
+
+#include "skin/Skin.h"
+
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(const QString &pictureSet, QWidget *parent, const QString &objectName);
+
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+    void setPictureSet(const QString &pictureSet);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    const QPixmap &pictureForState() const;
+
+    skin::ButtonPictures pictures_;
+    int tag_ = 0;
+};

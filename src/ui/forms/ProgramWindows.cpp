@@ -1,0 +1,36 @@
+#include "forms/ProgramWindows.h"
+
+namespace {
+
+template <typename Form>
+void create(std::unique_ptr<Form> &slot, const std::function<void()> &afterEach, auto &&...arguments)
+{
+    slot = std::make_unique<Form>(arguments...);
+    if (afterEach)
+        afterEach();
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(const std::function<void()> &afterEach)
+{
+    create(MainForm, afterEach, this);
+    create(OptionForm, afterEach);
+    create(ProcessForm, afterEach);
+    create(Form_About, afterEach);
+    create(RenameForm, afterEach);
+    create(FPSSelecteForm, afterEach);
+    create(NoticeForm, afterEach);
+}
+
+// The main window goes first, as the message loop ends with it; the others follow in creation order.
+ProgramWindows::~ProgramWindows()
+{
+    MainForm.reset();
+    OptionForm.reset();
+    ProcessForm.reset();
+    Form_About.reset();
+    RenameForm.reset();
+    FPSSelecteForm.reset();
+    NoticeForm.reset();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Every window of the program, created once at start-up in a fixed order and
+// destroyed together at the end (the progress and rename windows write their
+// options back as they go).
+
+#include <functional>
+#include <memory>
+
+#include "forms/TFPSSelecteForm.h"
+#include "forms/TForm_About.h"
+#include "forms/TOptionForm.h"
+#include "forms/TProcessForm.h"
+#include "forms/TRenameForm.h"
+#include "mainform/TMainForm.h"
+
+class ProgramWindows {
+public:
+    // Creates main, options, progress, about, rename, frame-rate and notice windows
+    // in this order; `afterEach` runs after each creation (the splash repaints there).
+    explicit ProgramWindows(const std::function<void()> &afterEach = {});
+    ~ProgramWindows();
+
+    ProgramWindows(const ProgramWindows &) = delete;
+    ProgramWindows &operator=(const ProgramWindows &) = delete;
+
+    std::unique_ptr<TMainForm> MainForm;
+    std::unique_ptr<TOptionForm> OptionForm;
+    std::unique_ptr<TProcessForm> ProcessForm;
+    std::unique_ptr<TForm_About> Form_About;
+    std::unique_ptr<TRenameForm> RenameForm;
+    std::unique_ptr<TFPSSelecteForm> FPSSelecteForm;
+    std::unique_ptr<TNoticeForm> NoticeForm;
+};

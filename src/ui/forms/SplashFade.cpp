@@ -1,0 +1,39 @@
+#include "forms/SplashFade.h"
+
+void SplashFade::fade(const ApplyOpacity &apply, const Pause &pause)
+{
+    if (fadingIn_)
+        fadeIn(apply, pause);
+    else
+        fadeOut(apply, pause);
+}
+
+void SplashFade::fadeIn(const ApplyOpacity &apply, const Pause &pause)
+{
+    while (alpha_ < 255) {
+        alpha_ += 10;
+        if (alpha_ > 255) {
+            alpha_ = 255;
+            apply(alpha_);
+            fadingIn_ = false;
+            return;
+        }
+        apply(alpha_);
+        pause(20);
+    }
+}
+
+void SplashFade::fadeOut(const ApplyOpacity &apply, const Pause &pause)
+{
+    while (alpha_ > 0) {
+        alpha_ -= 5;
+        if (alpha_ < 0) {
+            alpha_ = 0;
+            apply(alpha_);
+            fadingIn_ = false;
+            return;
+        }
+        apply(alpha_);
+        pause(10);
+    }
+}

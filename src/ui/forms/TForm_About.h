@@ -1,0 +1,16 @@
+#pragma once
+// The about box: version, build date, links to the home page and to support.
+
+#include "controls/SkinnedForm.h"
+
+class TForm_About : public SkinnedDialog {
+    Q_OBJECT
+public:
+    explicit TForm_About(QWidget *parent = nullptr);
+
+    void suiButton1Click();
+
+private:
+    void addLink(const char *captionName, const QString &caption, const char *linkName, const QString &address,
+                 const QString &shown, int top);
+};

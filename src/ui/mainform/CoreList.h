@@ -1,0 +1,20 @@
+#pragma once
+// The processor-core list of the main window: one choice per core as the engine
+// reports them. Below two cores the list keeps its design: the single, selected,
+// disabled item "1".
+
+#include <QStringList>
+
+struct CoreListChoices {
+    QStringList items{QStringLiteral("1")};
+    int selectedIndex = 0;
+    bool enabled = false;
+
+    bool operator==(const CoreListChoices &) const = default;
+};
+
+CoreListChoices CoreListForCount(int coreCount);
+
+// Asks the engine library "Korvid.dll" for X_Get_CPU_Core_Number and releases it
+// again; -1 when the library or the function is missing.
+int EngineCoreCount();

@@ -1,0 +1,170 @@
+#include "mainform/ParameterPanelLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+
+#include "ChoiceListWidgets.h"
+#include "controls/FormBuilding.h"
+
+namespace {
+
+constexpr int kRowTop = 444;
+constexpr int kRowStep = 28;
+constexpr int kRowHeight = 22;
+// Label left, label width, control left, control width of the three columns.
+constexpr int kColumns[3][4] = {{32, 146, 178, 114}, {316, 124, 442, 134}, {602, 110, 714, 146}};
+constexpr QColor kAspectGreen(203, 233, 171);
+
+QRect labelCell(int column, int row)
+{
+    return {kColumns[column][0], kRowTop + row * kRowStep, kColumns[column][1], kRowHeight};
+}
+
+QRect controlCell(int column, int row, int width = 0)
+{
+    return {kColumns[column][2], kRowTop + row * kRowStep, width > 0 ? width : kColumns[column][3], kRowHeight};
+}
+
+void paintBase(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, colour);
+    control->setPalette(palette);
+}
+
+QComboBox *addCombo(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items = {})
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setGeometry(geometry);
+    combo->addItems(items);
+    paintBase(combo, targets::ParameterControlColour(true));
+    return combo;
+}
+
+QSpinBox *addSpin(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setGeometry(geometry);
+    spin->setRange(0, 100000);
+    spin->setValue(812);
+    spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    paintBase(spin, targets::ParameterControlColour(true));
+    return spin;
+}
+
+QCheckBox *addCheck(QWidget *parent, const char *name, const QString &text, const QRect &geometry, bool checked)
+{
+    auto *check = new QCheckBox(text, parent);
+    check->setObjectName(QLatin1String(name));
+    check->setGeometry(geometry);
+    check->setChecked(checked);
+    return check;
+}
+
+void buildVideoColumn(QWidget *form)
+{
+    AddLabel(form, "Label9", "Output Format :", labelCell(0, 0));
+    addCombo(form, "suiComboBox_OutputFormat", controlCell(0, 0), {"avi"})->setCurrentIndex(0);
+    AddLabel(form, "Label20", "Video Codec :", labelCell(0, 1));
+    addCombo(form, "suiComboBox_VideoCodec", controlCell(0, 1));
+    AddLabel(form, "Label1", "Output Image Setting :", labelCell(0, 2));
+    paintBase(addCombo(form, "suiComboBox_Profile", controlCell(0, 2),
+                       {"Original Size and Keep Aspect Ratio", "Custom Size and Keep Aspect Ratio",
+                        "Custom Size with Custom Aspect Ratio"}), kAspectGreen);
+    AddLabel(form, "Label3", "Video Resolution (W : H) :", labelCell(0, 3));
+    paintBase(addCombo(form, "suiComboBox_Resolution", controlCell(0, 3)), kAspectGreen);
+    const QRect size = controlCell(0, 3);
+    paintBase(addSpin(form, "suiSpinEdit_VideoWidth", QRect(size.left(), size.top(), 58, kRowHeight)), kAspectGreen);
+    AddLabel(form, "Label21", ":", QRect(size.left() + 58, size.top(), 14, kRowHeight))->setAlignment(Qt::AlignCenter);
+    paintBase(addSpin(form, "suiSpinEdit_VideoHeight", QRect(size.left() + 72, size.top(), 58, kRowHeight)), kAspectGreen);
+    for (const char *name : {"suiSpinEdit_VideoWidth", "Label21", "suiSpinEdit_VideoHeight"})
+        form->findChild<QWidget *>(QLatin1String(name))->hide();
+    AddLabel(form, "Label4", "Video Frame Rate :", labelCell(0, 4));
+    addCombo(form, "suiComboBox_VideoFrameRate", controlCell(0, 4), {"23.97", "24", "25", "29.97"});
+    AddLabel(form, "Label5", "Video Quality :", labelCell(0, 5));
+    addSpin(form, "suiSpinEdit_VideoBitRate", controlCell(0, 5, 78));
+    AddLabel(form, "Label12", "Kbps", QRect(controlCell(0, 5).left() + 84, controlCell(0, 5).top(), 34, kRowHeight));
+}
+
+void buildAudioColumn(QWidget *form)
+{
+    AddLabel(form, "Label8", "Format :", labelCell(1, 0));
+    addCombo(form, "suiComboBox_AudioCodec", controlCell(1, 0));
+    AddLabel(form, "Label6", "Audio Quality :", labelCell(1, 1));
+    addCombo(form, "suiComboBox_AudioBitRate", controlCell(1, 1, 96));
+    AddLabel(form, "Label2", "Kbps", QRect(controlCell(1, 1).left() + 100, controlCell(1, 1).top(), 34, kRowHeight));
+    AddLabel(form, "Label18", "Audio Sample Rate :", labelCell(1, 2));
+    addCombo(form, "suiComboBox_AudioSampleRate", controlCell(1, 2));
+    AddLabel(form, "Label10", "Volume :", labelCell(1, 3));
+    auto *volume = new QSlider(Qt::Horizontal, form);
+    volume->setObjectName(QStringLiteral("suiTrackBar_Volume"));
+    volume->setGeometry(controlCell(1, 3, 84));
+    volume->setRange(0, 9);
+    AddLabel(form, "Label_DB", "+ 0 db.", QRect(controlCell(1, 3).left() + 88, controlCell(1, 3).top(), 46, kRowHeight));
+    AddLabel(form, "Label19", "Display Name :", labelCell(1, 4));
+    AddLineEdit(form, "suiEdit_DVDName", QStringLiteral("Video"), controlCell(1, 4));
+    AddLabel(form, "Label23", "Artist Name :", labelCell(1, 5));
+    AddLineEdit(form, "suiEdit_ArtistName", QStringLiteral("Unknown"), controlCell(1, 5));
+}
+
+void buildGeneralColumn(QWidget *form)
+{
+    AddLabel(form, "Label_PF", "Profile Setting :", labelCell(2, 0));
+    addCombo(form, "suiComboBox_PF", controlCell(2, 0));
+    AddLabel(form, "Label7", "CPU Core Use :", labelCell(2, 1));
+    QComboBox *cores = addCombo(form, "suiComboBox_CPU", controlCell(2, 1, 60), {"1"});
+    cores->setCurrentIndex(0);
+    cores->setEnabled(false);
+    const QRect wide(kColumns[2][0], 0, kColumns[2][1] + kColumns[2][3] + 2, kRowHeight);
+    addCheck(form, "suiCheckBox_HQE", "Use High Quality Engine", wide.translated(0, kRowTop + 2 * kRowStep), false);
+    addCheck(form, "suiCheckBox_DeInterlace", "Use Advanced De-interlace Accelerator", wide.translated(0, kRowTop + 3 * kRowStep), false);
+    addCheck(form, "suiCheckBox_ForceSync", "Use Intelligent A/V Synchronizer", wide.translated(0, kRowTop + 4 * kRowStep), false);
+    AddLabel(form, "Label_DVDSetting", "DVD Setting :", labelCell(2, 5))->hide();
+    addCombo(form, "suiComboBox_DVDPF", controlCell(2, 5),
+             {"DVD Format: NTSC, Aspact Ratio: 4:3 for Standard TV", "DVD Format: NTSC, Aspact Ratio: 16:9 for Wide-screen TV",
+              "DVD Format: PAL, Aspact Ratio: 4:3 for Standard TV", "DVD Format: PAL, Aspact Ratio: 16:9 for Wide-screen TV"})
+        ->hide();
+}
+
+// Controls whose values are used but which lie outside the visible area or are never shown.
+void buildOutOfSightControls(QWidget *form)
+{
+    addCombo(form, "suiComboBox_AudioChannel", QRect(162, 720, 130, kRowHeight), {"1 Channel Mono", "2 Channels Stereo"});
+    addCheck(form, "suiCheckBox_AddLetterBox", "Auto Add Letter Box", QRect(316, 720, 200, kRowHeight), true);
+    QStringList volumes;
+    for (int level = 0; level <= 9; ++level)
+        volumes << QString::number(level);
+    addCombo(form, "suiComboBox_Volume", QRect(520, 720, 60, kRowHeight), volumes)->hide();
+}
+
+} // namespace
+
+void BuildParameterPanel(QWidget *form)
+{
+    buildVideoColumn(form);
+    buildAudioColumn(form);
+    buildGeneralColumn(form);
+    buildOutOfSightControls(form);
+}
+
+void BuildDvdPanel(QWidget *form)
+{
+    QWidget *panel = AddPanel(form, QStringLiteral("DVDPanel"), QRect(35, 469, 420, 112));
+    panel->setProperty("skinClass", QStringLiteral("popup"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    AddLabel(panel, "Label11", "DVD Format :", QRect(14, 12, 120, kRowHeight));
+    addCheck(panel, "suiCheckBox_DVD_NTSC", "NTSC DVD", QRect(140, 12, 110, kRowHeight), true);
+    addCheck(panel, "suiCheckBox_DVD_PAL", "PAL DVD", QRect(260, 12, 110, kRowHeight), false);
+    AddLabel(panel, "Label13", "DVD Aspect Ratio :", QRect(14, 44, 120, kRowHeight));
+    addCheck(panel, "suiCheckBox_DVD_169", "16 : 9", QRect(140, 44, 110, kRowHeight), true);
+    addCheck(panel, "suiCheckBox_DVD_43", "4 : 3", QRect(260, 44, 110, kRowHeight), false);
+    addCheck(panel, "suiCheckBox_AddLetterBox_VOB", "Auto Add Letter Box", QRect(140, 76, 200, kRowHeight), true);
+    panel->hide();
+}

@@ -1,0 +1,219 @@
+#include "mainform/TMainForm.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <cfenv>
+
+#include "Desktop.h"
+#include "EngineWindow.h"
+#include "LibraryLoader.h"
+#include "ModalQuestions.h"
+#include "OptionVariables.h"
+#include "ProductInfo.h"
+#include "ProductTexts.h"
+#include "SettingsFolder.h"
+#include "SettingsLocation.h"
+#include "TargetCatalogue.h"
+#include "controls/PictureButton.h"
+#include "controls/SkinnedForm.h"
+#include "forms/ProgramWindows.h"
+#include "mainform/CoreList.h"
+#include "mainform/MainFormLayout.h"
+#include "mainform/ParameterPanelLayout.h"
+#include "mainform/TargetButtonsLayout.h"
+#include "mainform/TargetSelector.h"
+#include "skin/CursorFile.h"
+#include "skin/Skin.h"
+
+TMainForm::TMainForm(ProgramWindows *windows) : QWidget(nullptr), windows_(windows)
+{
+    // Faults inside the engine and the media library give special values, not traps.
+    fedisableexcept(FE_ALL_EXCEPT);
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(kDisplayTitle);
+    setStyleSheet(skin::StyleSheet());
+    buildControls();
+    FormCreate();
+    connectHandlers();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildControls()
+{
+    QLabel *background = DressWithBackground(this, skin::Background(QStringLiteral("MAIN")));
+    BuildTitleBar(this);
+    BuildClipListArea(this);
+    BuildPreviewArea(this);
+    BuildParameterPanel(this);
+    BuildDvdPanel(this);
+    BuildTargetButtons(this);
+    BuildBottomBar(this);
+    BuildHiddenPictures(this);
+    seekingLabel_ = findChild<QLabel *>(QStringLiteral("Label_Info"));
+    outputFolderEdit_ = findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"));
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setObjectName(QStringLiteral("Timer_Update"));
+    updateTimer_->setInterval(10000);
+
+    auto *dragger = new WindowDragger(this, WindowDragger::Mode::FollowCursor);
+    dragger->addHandle(background);
+    dragger->addHandle(findChild<QLabel *>(QStringLiteral("Image")));
+    targetSelector_ = new TTargetSelector({this, findChild<QWidget *>(QStringLiteral("DVDPanel")),
+                                           findChild<QComboBox *>(QStringLiteral("suiComboBox_PF")),
+                                           [this](int target) { SelectTarget(target); }});
+}
+
+void TMainForm::FormCreate()
+{
+    LocateSettings();
+    LocaleLanguage = platform::LocaleEnglishLanguageName().left(30).toUpper();
+    skin::RegisterCursors(platform::ProgramFolder());
+    findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->raise();
+    findChild<QWidget *>(QStringLiteral("Panel_Intro"))->raise();
+    fillCoreList();
+    targetSelector_->RegisterTypes();
+}
+
+void TMainForm::fillCoreList()
+{
+    const CoreListChoices choices = CoreListForCount(EngineCoreCount());
+    auto *cores = findChild<QComboBox *>(QStringLiteral("suiComboBox_CPU"));
+    cores->clear();
+    cores->addItems(choices.items);
+    cores->setCurrentIndex(choices.selectedIndex);
+    cores->setEnabled(choices.enabled);
+}
+
+void TMainForm::connectHandlers()
+{
+    const std::pair<const char *, void (TMainForm::*)()> handlers[] = {
+        {"suiImageButton_Close", &TMainForm::suiImageButton_CloseClick},
+        {"suiImageButton_Min", &TMainForm::suiImageButton_MinClick},
+        {"suiImageButton_Browse", &TMainForm::suiImageButton_BrowseClick},
+        {"suiImageButton_Open", &TMainForm::suiImageButton_OpenClick},
+        {"suiImageButton_About", &TMainForm::suiImageButton_AboutClick},
+        {"suiImageButton_Home", &TMainForm::suiImageButton_HomeClick},
+        {"suiImageButton_Mail", &TMainForm::suiImageButton_MailClick},
+    };
+    for (const auto &[name, handler] : handlers)
+        connect(findChild<PictureButton *>(QLatin1String(name)), &PictureButton::clicked, this, handler);
+    connect(updateTimer_, &QTimer::timeout, this, &TMainForm::Timer_UpdateTimer);
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->hide();
+    outputFolderEdit_->setText(g_s_OutputFolder);
+    seekingLabel_->hide();
+    findChild<QWidget *>(QStringLiteral("Panel_Intro"))->show();
+    Busy = false;
+    CurTargetType = -1;
+    targetSelector_->SelectStartCategory();
+    update();
+    updateTimer_->start();
+}
+
+void TMainForm::SelectTarget(int target)
+{
+    CurTargetType = target;
+    outputFolderEdit_->setText(g_s_OutputFolder + targets::TargetFolder(target));
+}
+
+bool TMainForm::previewIsSeeking() const
+{
+    return !seekingLabel_->isHidden();
+}
+
+void TMainForm::saveOptions()
+{
+    if (windows_ && windows_->OptionForm)
+        windows_->OptionForm->SaveGeneralSettings();
+}
+
+void TMainForm::suiImageButton_CloseClick()
+{
+    if (previewIsSeeking()) {
+        platform::questions().information(this, kDisplayTitle, QStringLiteral("Seeking disc, please waiting."));
+        return;
+    }
+    saveOptions();
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (previewIsSeeking())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
+void TMainForm::suiImageButton_MinClick()
+{
+    showMinimized();
+}
+
+void TMainForm::suiImageButton_BrowseClick()
+{
+    QString folder = platform::questions().chooseFolder(this, QStringLiteral("Please select an output folder:"),
+                                                        g_s_OutputFolder);
+    if (folder.isEmpty())
+        return;
+    update();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    g_s_OutputFolder = folder;
+    saveOptions();
+    outputFolderEdit_->setText(g_s_OutputFolder);
+}
+
+void TMainForm::suiImageButton_OpenClick()
+{
+    platform::desktop().openFolder(outputFolderEdit_->text());
+}
+
+void TMainForm::suiImageButton_AboutClick()
+{
+    if (windows_ && windows_->Form_About)
+        platform::questions().exec(*windows_->Form_About);
+}
+
+void TMainForm::suiImageButton_HomeClick()
+{
+    platform::desktop().openUrl(QLatin1String(product::kHomePage));
+}
+
+void TMainForm::suiImageButton_MailClick()
+{
+    platform::desktop().openUrl(QLatin1String(product::kSupportAddress));
+}
+
+void TMainForm::Timer_UpdateTimer()
+{
+    updateTimer_->stop();
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    // Engine notifications (ready 0x908, frame 0x96C, closed 0x9D0) belong to the
+    // preview; until it is attached they are accepted and dropped here.
+    if (event->type() == platform::EngineMessageEvent::eventType())
+        return true;
+    return QWidget::event(event);
+}

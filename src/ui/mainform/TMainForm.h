@@ -1,0 +1,65 @@
+#pragma once
+// The main window. It lays out its controls, runs the start-up and closing steps,
+// and routes to the classes that carry the behaviour: the target selectors here,
+// and the clip list, the preview and the parameter panel, which find their
+// controls on this form by name.
+
+#include <QString>
+#include <QWidget>
+
+class ProgramWindows;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class TTargetSelector;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    // `windows` gives access to the other windows (created after this one).
+    explicit TMainForm(ProgramWindows *windows = nullptr);
+    ~TMainForm() override;
+
+    // Makes target `target` current and shows its output folder. The parameter
+    // panel takes this over: it fills its controls for the target here.
+    void SelectTarget(int target);
+
+    TTargetSelector *targetSelector() const { return targetSelector_; }
+    ProgramWindows *windows() const { return windows_; }
+
+    int CurTargetType = -1;
+    bool Busy = false;           // clips are being added: list commands do nothing
+    QString DiscDrive = QStringLiteral("A");
+    QString LocaleLanguage;      // English name of the user's language, upper case
+
+    // Handlers of the title bar and the bottom bar.
+    void suiImageButton_CloseClick();
+    void suiImageButton_MinClick();
+    void suiImageButton_BrowseClick();
+    void suiImageButton_OpenClick();
+    void suiImageButton_AboutClick();
+    void suiImageButton_HomeClick();
+    void suiImageButton_MailClick();
+    void Timer_UpdateTimer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void buildControls();
+    void connectHandlers();
+    void fillCoreList();
+    void saveOptions();
+    bool previewIsSeeking() const;
+
+    ProgramWindows *windows_;
+    TTargetSelector *targetSelector_ = nullptr;
+    QLabel *seekingLabel_ = nullptr;       // Label_Info
+    QLineEdit *outputFolderEdit_ = nullptr;
+    QTimer *updateTimer_ = nullptr;
+    bool shownOnce_ = false;
+};

@@ -1,0 +1,96 @@
+#include "mainform/TargetSelector.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "TargetCatalogue.h"
+#include "controls/PictureButton.h"
+
+TTargetSelector::TTargetSelector(const Wiring &wiring) : QObject(wiring.form), wiring_(wiring) {}
+
+PictureButton *TTargetSelector::button(const char *name) const
+{
+    return wiring_.form->findChild<PictureButton *>(QLatin1String(name));
+}
+
+QWidget *TTargetSelector::row(const char *name) const
+{
+    return wiring_.form->findChild<QWidget *>(QLatin1String(name));
+}
+
+void TTargetSelector::RegisterTypes()
+{
+    for (int category = 0; category < targets::CategoryCount; ++category) {
+        const targets::CategoryInfo &info = targets::Category(category);
+        const char *defaultButton = targets::TargetButton(info.defaultTarget).buttonName;
+        AddConverterType(button(info.buttonName), row(info.rowName), button(defaultButton));
+    }
+    for (int target = 0; target < targets::RegisteredTargetCount; ++target)
+        AddTargetType(button(targets::TargetButton(target).buttonName), target);
+}
+
+void TTargetSelector::AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget)
+{
+    categoryButton->setTag(int(converterTypes_.size()));
+    converterTypes_.append({categoryButton, row, defaultTarget});
+    connect(categoryButton, &PictureButton::clicked, this, [this, categoryButton] { ConverterTypeClick(categoryButton); });
+}
+
+void TTargetSelector::AddTargetType(PictureButton *targetButton, int target)
+{
+    targetButton->setTag(target);
+    targetTypes_.append({targetButton, -1});
+    connect(targetButton, &PictureButton::clicked, this, [this, targetButton] { TargetTypeClick(targetButton); });
+}
+
+void TTargetSelector::ConverterTypeClick(PictureButton *sender)
+{
+    const int category = sender->tag();
+    for (const TConverterType &type : converterTypes_) {
+        type.CategoryButton->setEnabled(true);
+        type.Row->hide();
+    }
+    const TConverterType &chosen = converterTypes_[category];
+    chosen.CategoryButton->setEnabled(false);
+    const bool isMusic = category == targets::CategoryMusic;
+    const bool isDvd = category == targets::CategoryDVD;
+    if (!isMusic)
+        chosen.Row->show();
+    if (isDvd)
+        wiring_.dvdPanel->show();
+    curConverterType_ = category;
+    TargetTypeClick(chosen.CurrentTargetButton);
+    if (!isDvd && !wiring_.dvdPanel->isHidden())
+        wiring_.dvdPanel->hide();
+    wiring_.form->update();
+}
+
+void TTargetSelector::TargetTypeClick(PictureButton *sender)
+{
+    const int target = sender->tag();
+    for (const TTargetType &type : targetTypes_)
+        type.TargetButton->setEnabled(true);
+    wiring_.form->update();
+    targetTypes_[target].TargetButton->setEnabled(false);
+    wiring_.selectTarget(target);
+    converterTypes_[curConverterType_].CurrentTargetButton = sender;
+    restoreProfileIndex(target);
+}
+
+void TTargetSelector::restoreProfileIndex(int target)
+{
+    int &profileIndex = targetTypes_[target].ProfileIndex;
+    if (profileIndex == -1)
+        return;
+    if (profileIndex < wiring_.profileList->count()) {
+        const QSignalBlocker blocker(wiring_.profileList);
+        wiring_.profileList->setCurrentIndex(profileIndex);
+    } else {
+        profileIndex = -1;
+    }
+}
+
+void TTargetSelector::SelectStartCategory()
+{
+    ConverterTypeClick(converterTypes_[targets::StartCategory].CategoryButton);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The category buttons and target rows of the main window, and the records that
+// tie them together. A category click shows that category's row and re-selects
+// its current target; a target click makes that target current through the
+// main window's `SelectTarget`.
+
+#include <QObject>
+#include <QVector>
+#include <functional>
+
+class PictureButton;
+class QComboBox;
+class QWidget;
+
+struct TConverterType {
+    PictureButton *CategoryButton = nullptr;
+    QWidget *Row = nullptr;
+    PictureButton *CurrentTargetButton = nullptr;   // the target last chosen in this category
+};
+
+struct TTargetType {
+    PictureButton *TargetButton = nullptr;
+    int ProfileIndex = -1;   // last chosen entry of suiComboBox_PF for this target, -1 for none
+};
+
+class TTargetSelector : public QObject {
+    Q_OBJECT
+public:
+    struct Wiring {
+        QWidget *form;
+        QWidget *dvdPanel;                         // DVDPanel: shown only with the DVD category
+        QComboBox *profileList;                    // suiComboBox_PF
+        std::function<void(int target)> selectTarget;
+    };
+    explicit TTargetSelector(const Wiring &wiring);
+
+    // Registration of the 8 categories and the targets 0..41, in number order.
+    void RegisterTypes();
+
+    void ConverterTypeClick(PictureButton *sender);
+    void TargetTypeClick(PictureButton *sender);
+    void SelectStartCategory();
+
+    const QVector<TConverterType> &ConverterTypes() const { return converterTypes_; }
+    QVector<TTargetType> &TargetTypes() { return targetTypes_; }
+    int CurConverterType() const { return curConverterType_; }
+
+private:
+    void AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget);
+    void AddTargetType(PictureButton *targetButton, int target);
+    void restoreProfileIndex(int target);
+    PictureButton *button(const char *name) const;
+    QWidget *row(const char *name) const;
+
+    Wiring wiring_;
+    QVector<TConverterType> converterTypes_;
+    QVector<TTargetType> targetTypes_;
+    int curConverterType_ = -1;
+};

@@ -1,0 +1,83 @@
+#include "skin/WindowShape.h"
+
+#include <QVector>
+
+namespace skin {
+namespace {
+
+class KeyedPicture {
+public:
+    KeyedPicture(const QImage &picture, QRgb key)
+        : image_(picture.convertToFormat(QImage::Format_RGB32)),
+          key_(key == 0 && !image_.isNull() ? rgbAt(0, 0) : (key & 0xFFFFFF)) {}
+
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    bool isKey(int x, int y) const { return rgbAt(x, y) == key_; }
+
+    int runFromLeft(int y) const
+    {
+        int x = 0;
+        while (x < width() && isKey(x, y))
+            ++x;
+        return x;
+    }
+
+    int runFromRight(int y) const
+    {
+        int x = width();
+        while (x > 0 && isKey(x - 1, y))
+            --x;
+        return width() - x;
+    }
+
+private:
+    QRgb rgbAt(int x, int y) const { return image_.pixel(x, y) & 0xFFFFFF; }
+    QImage image_;
+    QRgb key_;
+};
+
+// Rows swept from the top and from the bottom while the edge pixel is key-coloured.
+QVector<bool> sweptRows(const KeyedPicture &picture, int edgeX)
+{
+    QVector<bool> rows(picture.height(), false);
+    for (int y = 0; y < picture.height() && picture.isKey(edgeX, y); ++y)
+        rows[y] = true;
+    for (int y = picture.height() - 1; y >= 0 && picture.isKey(edgeX, y); --y)
+        rows[y] = true;
+    return rows;
+}
+
+} // namespace
+
+QRegion TransparentCorners(const QImage &picture, QRgb key)
+{
+    if (picture.isNull())
+        return {};
+    const KeyedPicture keyed(picture, key);
+    const QVector<bool> leftRows = sweptRows(keyed, 0);
+    const QVector<bool> rightRows = sweptRows(keyed, keyed.width() - 1);
+    QVector<QRect> rects;   // y-x sorted, not touching: the form setRects() needs
+    for (int y = 0; y < keyed.height(); ++y) {
+        const int left = leftRows[y] ? keyed.runFromLeft(y) : 0;
+        const int right = rightRows[y] ? keyed.runFromRight(y) : 0;
+        if (left + right >= keyed.width()) {
+            rects.append(QRect(0, y, keyed.width(), 1));
+            continue;
+        }
+        if (left > 0)
+            rects.append(QRect(0, y, left, 1));
+        if (right > 0)
+            rects.append(QRect(keyed.width() - right, y, right, 1));
+    }
+    QRegion region;
+    region.setRects(rects.constData(), int(rects.size()));
+    return region;
+}
+
+QRegion WindowShapeFromPicture(const QImage &picture, QRgb key)
+{
+    return QRegion(picture.rect()).subtracted(TransparentCorners(picture, key));
+}
+
+} // namespace skin
