@@ -1,0 +1,137 @@
+#include "ConversionRun.h"
+
+#include "ClipJob.h"
+#include "EntryPoints.h"
+#include "JobParameters.h"
+#include "TargetCatalogue.h"
+#include "TargetRoutes.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <array>
+
+namespace conversion {
+namespace {
+
+template <typename Hook, typename... Arguments>
+void Notify(const Hook &hook, Arguments... arguments)
+{
+    if (hook)
+        hook(arguments...);
+}
+
+} // namespace
+
+int EngineThreadCount(int cpuIndex)
+{
+    return std::clamp(cpuIndex + 3, 4, 8);
+}
+
+ConversionRun::ConversionRun(KorvidWindow *window, ProgressHooks hooks)
+    : window_(window), hooks_(std::move(hooks))
+{
+}
+
+ConversionRun::~ConversionRun() = default;
+
+void ConversionRun::Start(RunSettings settings, ClipLookup clipAt)
+{
+    settings_ = std::move(settings);
+    clipAt_ = std::move(clipAt);
+    parametersRead_ = false;
+}
+
+void ConversionRun::RunFolderStep()
+{
+    QDir().mkpath(settings_.outputFolder);
+    job_.JobFolder = settings_.outputFolder + targets::TargetFolder(settings_.target);
+    QDir().mkpath(job_.JobFolder);
+    if (!parametersRead_) {
+        parametersRead_ = true;
+        const targets::ProfileDefinitions noDefinitions;
+        ReadJobParameters(job_, settings_.target, settings_.panel,
+                          settings_.definitions ? *settings_.definitions : noDefinitions);
+    }
+}
+
+int ConversionRun::ConvertClip(int clipIndex)
+{
+    RunFolderStep();
+    if (!PrepareClipJob(job_, clipIndex, settings_, clipAt_))
+        return RunComplete;
+    Notify(hooks_.clipPrepared, clipIndex);
+    Notify(hooks_.repaint);
+    if (!LoadEngine())
+        return EngineUnavailable;
+    PassGlobalSettings();
+    Notify(hooks_.setStopButtonEnabled, false);   // the engine's ready message enables it again
+    Notify(hooks_.setInfoTimerEnabled, true);
+    const int result = CallTargetEntryPoint();
+    Notify(hooks_.setInfoTimerEnabled, false);
+    FreeEngine();
+    return result;
+}
+
+bool ConversionRun::LoadEngine()
+{
+    std::unique_ptr<ConversionEngine> engine = ConversionEngine::Load();
+    const std::lock_guard lock(engineMutex_);
+    engine_ = std::move(engine);
+    return engine_ != nullptr;
+}
+
+void ConversionRun::FreeEngine()
+{
+    const std::lock_guard lock(engineMutex_);
+    engine_.reset();
+}
+
+void ConversionRun::PassGlobalSettings() const
+{
+    const JobPanelValues &panel = settings_.panel;
+    const bool forceSync = panel.forceSync || job_.ForceSync;
+    engine_->function<decltype(&X_SetPar_Global)>(EngineName::X_SetPar_Global)(
+        EngineThreadCount(panel.cpuIndex), panel.deinterlace ? 1 : 0, 0, forceSync ? 1 : 0,
+        job_.TransportStream ? 1 : 0, job_.StreamID);
+    const QByteArray workFile = (job_.JobFolder + QStringLiteral("telvotempfile.tmp")).toUtf8();
+    const QByteArray sourceRate = job_.SourceFrameRate.toUtf8();
+    engine_->function<decltype(&X_Global_CMD)>(EngineName::X_Global_CMD)(workFile.constData(), sourceRate.constData(), 1);
+}
+
+int ConversionRun::CallTargetEntryPoint()
+{
+    const std::optional<EngineName> name = RouteTarget(settings_.target, job_);
+    const EntryPoint *entry = name ? FindEntryPoint(*name) : nullptr;
+    if (!entry)
+        return ClipFailed;
+    return CallEntryPoint(*entry, *engine_, EngineArgumentValues(job_, window_));
+}
+
+bool ConversionRun::EngineLoaded() const
+{
+    const std::lock_guard lock(engineMutex_);
+    return engine_ != nullptr;
+}
+
+bool ConversionRun::QueryProgress(EngineProgress &progress) const
+{
+    const std::lock_guard lock(engineMutex_);
+    if (!engine_)
+        return false;
+    std::array<int32_t, 3> record{};
+    engine_->function<decltype(&X_Get_Info)>(EngineName::X_Get_Info)(record.data());
+    progress = {record[0], record[1], record[2]};
+    return true;
+}
+
+bool ConversionRun::StopEngine() const
+{
+    const std::lock_guard lock(engineMutex_);
+    if (!engine_)
+        return false;
+    engine_->function<decltype(&X_StopConvert)>(EngineName::X_StopConvert)();
+    return true;
+}
+
+} // namespace conversion

@@ -1,0 +1,76 @@
+#pragma once
+// One clip after the other through the engine: the job of each clip, the engine
+// library loaded for that clip only, the global settings and the target's entry point.
+// ConvertClip runs on the run's worker thread; EngineLoaded, QueryProgress and
+// StopEngine may be called from the window thread meanwhile.
+
+#include "ConversionEngine.h"
+#include "ConvertJob.h"
+#include "RunInputs.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace conversion {
+
+// ConvertClip's results besides the entry point's own.
+enum ConvertClipResult : int {
+    ClipFailed = -1,        // the conversion failed, or the target has no entry point
+    RunComplete = 1,        // no clip at this index
+    EngineUnavailable = 2,  // the engine library could not be loaded or bound
+};
+
+// What the progress window does for a clip; each is called on the worker thread.
+// clipPrepared comes once the job holds the clip's values: the window shows them and
+// stores the job's TargetFile as the clip's OutputPath.
+struct ProgressHooks {
+    std::function<void(int clipIndex)> clipPrepared;     // show the new clip's labels
+    std::function<void()> repaint;                       // before the engine loads
+    std::function<void(bool enabled)> setStopButtonEnabled;
+    std::function<void(bool enabled)> setInfoTimerEnabled;
+};
+
+// The thread count passed to the engine for the selected entry of the CPU list.
+int EngineThreadCount(int cpuIndex);
+
+class ConversionRun {
+public:
+    ConversionRun(KorvidWindow *window, ProgressHooks hooks);
+    ~ConversionRun();
+
+    // A new run: the panel and the profile are read again before its first clip.
+    void Start(RunSettings settings, ClipLookup clipAt);
+
+    // Creates the output folders and, once per run, reads the run-wide job values.
+    void RunFolderStep();
+
+    // Converts clip `clipIndex`: RunComplete, EngineUnavailable, ClipFailed or the
+    // entry point's result (0 after a finished or stopped clip).
+    int ConvertClip(int clipIndex);
+
+    const ConvertJob &Job() const { return job_; }
+
+    // Window thread: whether a clip is converting, its progress, and the stop request.
+    bool EngineLoaded() const;
+    bool QueryProgress(EngineProgress &progress) const;
+    bool StopEngine() const;
+
+private:
+    bool LoadEngine();
+    void FreeEngine();
+    void PassGlobalSettings() const;
+    int CallTargetEntryPoint();
+
+    KorvidWindow *window_;
+    ProgressHooks hooks_;
+    RunSettings settings_;
+    ClipLookup clipAt_;
+    ConvertJob job_;
+    bool parametersRead_ = false;
+
+    mutable std::mutex engineMutex_;   // guards engine_ against release while polled
+    std::unique_ptr<ConversionEngine> engine_;
+};
+
+} // namespace conversion

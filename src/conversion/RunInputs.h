@@ -1,0 +1,26 @@
+#pragma once
+// What a conversion run is given when it starts: the target, the parameter panel's
+// values, the options it reads, the profile definitions, and the clip list.
+
+#include "JobClip.h"
+#include "JobPanelValues.h"
+#include "ProfileDefinitions.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace conversion {
+
+struct RunSettings {
+    int target = -1;
+    JobPanelValues panel;
+    QString outputFolder;          // g_s_OutputFolder, ends with "/"
+    int minDurationSeconds = 0;    // i_MinDurationTime
+    const targets::ProfileDefinitions *definitions = nullptr;   // the main window's open reader
+};
+
+// The clip at a list index, or nothing past the end of the list.
+using ClipLookup = std::function<std::optional<JobClip>(int index)>;
+
+} // namespace conversion

@@ -1,0 +1,15 @@
+#pragma once
+// The parameter panel's values right after a target is chosen, with nothing changed by
+// the user: the preselected choice of every list of the shipped definitions, read the
+// way the panel fills itself (target section, then the output format's sub-section;
+// the aspect handling; MPEG's aspect-mode sub-sections).
+
+#include "JobClip.h"
+#include "JobPanelValues.h"
+#include "ProfileDefinitions.h"
+
+namespace conversion::testing_support {
+
+JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions, int target, const JobClip &clip);
+
+} // namespace conversion::testing_support
