@@ -2,6 +2,7 @@
 
 #include "DefinitionSections.h"
 #include "IniFile.h"
+#include "ModalQuestions.h"
 #include "TargetCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,10 @@ TEST(ShippedOptions, OpenDialogFilterListsTodaysVideoFiles)
                                   "vob", "ts", "m2ts", "mts", "3gp", "divx", "dat", "rmvb", "swf"})
         EXPECT_TRUE(firstFilterExtensions.contains(extension)) << extension;
     EXPECT_EQ(parts.at(parts.size() - 1), "*.*");
+    // The file dialog gets it in Qt's syntax: one filter per pair, the supported files first.
+    const QStringList qtFilters = platform::QtFilterFromWindowsFilter(filter).split(";;");
+    EXPECT_EQ(qtFilters.size(), parts.size() / 2);
+    EXPECT_TRUE(qtFilters.first().startsWith("Supported Format File (*.avi ")) << qtFilters.first().toStdString();
 }
 
 } // namespace
