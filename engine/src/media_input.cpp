@@ -188,18 +188,21 @@ DecodeStatus MediaInput::receiveFrame(AVFrame *frame, StreamKind *kind) {
     for (;;) {
         if (stopRequested_)
             return DecodeStatus::Stopped;
-        DecodeStatus status = receiveFromDecoders(frame, kind);
-        if (status != DecodeStatus::Error)   // Error here means "needs input"
-            return status;
-        status = feedNextPacket();
+        bool allDrained = false;
+        if (takeDecodedFrame(frame, kind, &allDrained))
+            return DecodeStatus::Frame;
+        if (allDrained)
+            return DecodeStatus::End;
+        DecodeStatus status = feedNextPacket();
         if (status != DecodeStatus::Frame)
             return status;
     }
 }
 
-// Frame when a decoder had one, End when all are drained, Error when they need input.
-DecodeStatus MediaInput::receiveFromDecoders(AVFrame *frame, StreamKind *kind) {
-    bool allDrained = true;
+// True with a frame from either decoder; otherwise *allDrained tells whether
+// they are finished rather than waiting for input.
+bool MediaInput::takeDecodedFrame(AVFrame *frame, StreamKind *kind, bool *allDrained) {
+    *allDrained = true;
     for (StreamKind candidate : {StreamKind::Video, StreamKind::Audio}) {
         AVCodecContext *decoder = candidate == StreamKind::Video ? videoDecoder_ : audioDecoder_;
         if (!decoder)
@@ -209,12 +212,12 @@ DecodeStatus MediaInput::receiveFromDecoders(AVFrame *frame, StreamKind *kind) {
             *kind = candidate;
             if (candidate == StreamKind::Video)
                 completeVideoFrame(frame);
-            return DecodeStatus::Frame;
+            return true;
         }
         if (result != AVERROR_EOF)
-            allDrained = false;
+            *allDrained = false;
     }
-    return allDrained ? DecodeStatus::End : DecodeStatus::Error;
+    return false;
 }
 
 // Frame when a packet was handed on (or the decoders were told the input ended).

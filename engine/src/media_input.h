@@ -8,8 +8,10 @@
 //   input->receiveFrame(frame, &kind)      next decoded frame of either stream,
 //                                          in file order; End after both drain
 //   input->secondsOf(frame, kind)          frame time on the file's own timeline
-//   input->seekTo(seconds)                 positions both streams at or before
-//                                          that second (decoders flushed)
+//   input->seekTo(seconds)                 positions both streams before that
+//                                          second (decoders flushed); transport and
+//                                          program streams seek by byte position and
+//                                          may land late: check the first frame
 //   input->decodeVideoAt(seconds, frame)   accurate seek: the picture shown at
 //                                          that second (the last one past the end)
 //
@@ -78,8 +80,8 @@ public:
     // Seconds of a timestamp (in the stream's time base) on the file's timeline.
     double secondsOf(int64_t timestamp, StreamKind kind) const;
     double secondsOf(const AVFrame *frame, StreamKind kind) const;
-    // Repositions before `seconds` (keyframe at or before it where the container
-    // allows); the next frames may start earlier, never later than necessary.
+    // Repositions before `seconds` (the keyframe at or before it where the
+    // container has an index; program streams start a second earlier).
     bool seekTo(double seconds);
     // Accurate seek on the video stream; false when no picture could be decoded.
     // *reachedEnd is set when the picture is the last one because the file ended.
@@ -94,7 +96,7 @@ private:
     bool chooseStreams(const MediaInputOptions &options);
     bool openDecoders(const MediaInputOptions &options, std::string *error);
     void computeOrigin();
-    DecodeStatus receiveFromDecoders(AVFrame *frame, StreamKind *kind);
+    bool takeDecodedFrame(AVFrame *frame, StreamKind *kind, bool *allDrained);
     DecodeStatus feedNextPacket();
     void flushDecoders();
     void completeVideoFrame(AVFrame *frame);
