@@ -1,7 +1,8 @@
 #pragma once
 // The window handle handed to the engine. A QObject owns one EngineWindow; the
 // engine's post() may come from any thread and only queues an EngineMessageEvent
-// for that object on its own thread.
+// for that object on its own thread. Stop the engine before the object goes; a
+// message for an object already gone is dropped.
 
 #include <QEvent>
 #include <QObject>

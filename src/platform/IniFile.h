@@ -3,6 +3,7 @@
 // without regard to case, a missing file or key yields the caller's default, values
 // are read with surrounding blanks removed, integers from their leading digits.
 // A write keeps every other line and comment and replaces the file atomically.
+// Files are UTF-8; a file that is not valid UTF-8 reads as Latin-1.
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,6 @@
 #include "TestEngine.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -41,12 +40,10 @@ TEST(LibraryLoader, BareNameLoadsFromTheProgramFolderFirst)
 
 TEST(LibraryLoader, BareNameFallsBackToTheSystemSearch)
 {
-    QTemporaryDir emptyFolder;
-    SetProgramFolderForTesting(emptyFolder.path());
+    NoEngine noEngine;
     EXPECT_TRUE(Library::loadByName(QStringLiteral("libm.so.6")));
     EXPECT_FALSE(Library::loadFromProgramFolder(QStringLiteral("libm.so.6")));
     EXPECT_FALSE(Library::loadByName(QStringLiteral("Korvid.dll")));
-    SetProgramFolderForTesting(QString());
 }
 
 TEST(LibraryLoader, ProgramFolderLoadFindsTheLibraryThere)

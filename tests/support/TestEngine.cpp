@@ -169,3 +169,13 @@ EngineFileInfo TestEngine::videoInfo(int durationSeconds, float frameRate, int w
     info.aspectFlag = 1;
     return info;
 }
+
+NoEngine::NoEngine()
+{
+    platform::SetProgramFolderForTesting(emptyFolder_.path());
+}
+
+NoEngine::~NoEngine()
+{
+    platform::SetProgramFolderForTesting(QString());
+}

@@ -20,8 +20,7 @@
 //
 // Variants: TestEngine("test-engine-missing") loads a build without X_TO_HD_ZUNE
 // (for "a library missing one name"); more can be built with
-// pelorin_add_test_engine() in CMake. For "no engine at all" point the program's
-// folder at an empty folder instead.
+// pelorin_add_test_engine() in CMake. For "no engine at all" use NoEngine below.
 //
 // Messages go to the raw KorvidWindow pointers the program handed over. Destroy
 // the windows only after waitForPosts() or after this object (its destructor
@@ -31,6 +30,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 
 class TestEngine {
@@ -70,4 +70,14 @@ private:
     struct Controls;
     void *handle_ = nullptr;
     std::unique_ptr<Controls> controls_;
+};
+
+// No engine: the program's folder is an empty folder while this object lives.
+class NoEngine {
+public:
+    NoEngine();
+    ~NoEngine();
+
+private:
+    QTemporaryDir emptyFolder_;
 };
