@@ -6,8 +6,8 @@
 namespace targets {
 namespace {
 
-// A range longer than this is a broken definition; a drop-down list cannot use it anyway.
-constexpr qint64 MaxRangeItems = 10000;
+// A list longer than this is a broken definition; a drop-down list cannot use it anyway.
+constexpr int MaxListItems = 10000;
 
 QString Indexed(const QString &base, const char *suffix, int index)
 {
@@ -24,7 +24,7 @@ ChoiceList ReadEnumerated(const ProfileDefinitions &reader, const QString &secti
 {
     ChoiceList list;
     list.enabled = true;
-    for (int index = 0; index < count; ++index) {
+    for (int index = 0; index < qMin(count, MaxListItems); ++index) {
         const QString text = reader.text(section, Indexed(base, "Text", index));
         if (text != NoDefinition)
             list.items.append(text);
@@ -39,7 +39,7 @@ ChoiceList ReadRange(const ProfileDefinitions &reader, const QString &section, c
     list.enabled = true;
     // A step of 0 or below could never reach the maximum: take it as 1.
     const qint64 step = qMax(1, reader.integer(section, Key(base, "Step"), 1));
-    for (qint64 number = minimum; number <= maximum && list.items.size() < MaxRangeItems; number += step)
+    for (qint64 number = minimum; number <= maximum && list.items.size() < MaxListItems; number += step)
         list.items.append(QString::number(number));
     return list;
 }

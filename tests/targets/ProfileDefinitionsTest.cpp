@@ -26,6 +26,15 @@ using namespace targets;
 
 namespace {
 
+// GoogleTest names a case by its description.
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case> &info)
+{
+    std::string name = info.param.name;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
+}
+
 struct ChoiceCase {
     const char *name;
     const char *ini;
@@ -69,19 +78,17 @@ TEST_P(ReadChoiceListCases, FillsAsDefined)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ReadChoiceListCases, ::testing::ValuesIn(ChoiceCases),
-                         [](const auto &info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), ' ', '_');
-                             return name;
-                         });
+                         CaseName<ChoiceCase>);
 
-TEST(ReadChoiceList, HugeRangeEndsInsteadOfExhaustingMemory)
+TEST(ReadChoiceList, HugeListsEndInsteadOfExhaustingTimeOrMemory)
 {
     DefinitionFixture fixture;
-    const ChoiceList list = ReadChoiceList(fixture.load("[S]\nKMin=-2147483648\nKMax=2147483647\n"), "S", "K");
-    EXPECT_TRUE(list.enabled);
-    EXPECT_EQ(list.items.first(), "-2147483648");
-    EXPECT_LE(list.items.size(), 10000);
+    const ChoiceList range = ReadChoiceList(fixture.load("[S]\nKMin=-2147483648\nKMax=2147483647\n"), "S", "K");
+    EXPECT_TRUE(range.enabled);
+    EXPECT_EQ(range.items.first(), "-2147483648");
+    EXPECT_LE(range.items.size(), 10000);
+    const ChoiceList counted = ReadChoiceList(fixture.load("[S]\nKCount=2147483647\nKText0=a\n"), "S", "K");
+    EXPECT_EQ(counted.items, QStringList{"a"});
 }
 
 TEST(ReadChoiceList, MissingFileBehavesAsEmpty)
@@ -117,11 +124,7 @@ TEST_P(ReadNumberSettingCases, FillsAsDefined)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ReadNumberSettingCases, ::testing::ValuesIn(NumberCases),
-                         [](const auto &info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), ' ', '_');
-                             return name;
-                         });
+                         CaseName<NumberCase>);
 
 TEST(ResolveChoiceValue, TakesTheFirstPresentKey)
 {
