@@ -7,7 +7,7 @@
 #include "OptionVariables.h"
 #include "Volumes.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -84,19 +84,34 @@ ClipProbeServices TClipListPanel::probeServices()
     return services;
 }
 
-// Without the skinned form of the main window, a plain dialog asks.
+// The program's skinned frame-rate window (a top-level dialog named
+// "FPSSelecteForm") gets the dialog's controls on first use; without it a plain
+// dialog of the panel's own asks.
 FrameRateQuestion &TClipListPanel::frameRateQuestion()
 {
     if (frameRateQuestion_)
         return *frameRateQuestion_;
     if (!ownFpsQuestion_) {
-        ownFpsForm_ = std::make_unique<QDialog>();
-        ownFpsForm_->setObjectName(QStringLiteral("TFPSSelecteForm"));
-        ownFpsForm_->resize(425, 236);
-        ownFpsContent_ = new TFpsSelecteContent(ownFpsForm_.get());
-        ownFpsQuestion_ = std::make_unique<FpsDialogQuestion>(*ownFpsForm_, *ownFpsContent_);
+        QDialog *form = ProgramFpsForm();
+        if (!form) {
+            ownFpsForm_ = std::make_unique<QDialog>();
+            ownFpsForm_->setObjectName(QStringLiteral("FPSSelecteForm"));
+            ownFpsForm_->resize(425, 236);
+            form = ownFpsForm_.get();
+        }
+        auto *content = form->findChild<TFpsSelecteContent *>();
+        ownFpsQuestion_ = std::make_unique<FpsDialogQuestion>(*form, content ? *content : *new TFpsSelecteContent(form));
     }
     return *ownFpsQuestion_;
+}
+
+QDialog *TClipListPanel::ProgramFpsForm()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("FPSSelecteForm"))
+            return qobject_cast<QDialog *>(window);
+    }
+    return nullptr;
 }
 
 void TClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)

@@ -51,12 +51,6 @@ void TClipListPanel::rowReleased(TInfoListItem *, Qt::MouseButton button, QPoint
         ShowPopupMenu(globalPosition);
 }
 
-void TClipListPanel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (!ignoresClicks() && event->button() == Qt::RightButton)
-        ShowPopupMenu(event->globalPosition().toPoint());
-}
-
 int TClipListPanel::ThumbTop() const
 {
     return Image_Bar->y();
@@ -77,8 +71,21 @@ void TClipListPanel::scrollList()
     suiImagePanel_InfoMove->update();
 }
 
+// A right-button release on the list background opens the pop-up menu.
+bool TClipListPanel::listBackgroundEvent(QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (!ignoresClicks() && mouse->button() == Qt::RightButton)
+        ShowPopupMenu(mouse->globalPosition().toPoint());
+    return true;
+}
+
 bool TClipListPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Panel_Info)
+        return listBackgroundEvent(event) || QWidget::eventFilter(watched, event);
     if (watched != Image_Bar)
         return QWidget::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);

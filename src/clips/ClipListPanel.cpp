@@ -7,28 +7,22 @@
 
 #include <QDialog>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
 
 namespace {
-
-constexpr int kListWidth = TInfoListItem::kWidth;
-constexpr int kShownHeight = listscroll::kRowHeight * listscroll::kShownRows;
-constexpr int kBarWidth = 16;
-constexpr int kThumbHeight = kShownHeight - listscroll::kThumbTopMax;
 
 const QString kClearQuestion = QStringLiteral("Do you want to cancel the current operation and return to homepage?");
 
 } // namespace
 
-TClipListPanel::TClipListPanel(const TRowPictures &pictures, QWidget *parent)
-    : QWidget(parent), pictures_(pictures), rowFactory_(pictures)
+TClipListPanel::TClipListPanel(QWidget *form)
+    : QWidget(form), pictures_(TRowPictures::FromForm(form)), rowFactory_(pictures_)
 {
-    setObjectName(QStringLiteral("Panel_Info"));
-    resize(kListWidth + kBarWidth, kShownHeight);
-    buildControls();
-    buildProgressPanel();
+    setObjectName(QStringLiteral("ClipListPanel"));
+    if (!adoptControls(form))
+        buildControls();
+    Image_Bar->installEventFilter(this);
+    Panel_Info->installEventFilter(this);
+    connectFormControls(form);
 }
 
 // The clips go first: their rows are children of the list panel.
@@ -36,68 +30,6 @@ TClipListPanel::~TClipListPanel()
 {
     CurVideoInfo = nullptr;
     VideoInfoList.clear();
-}
-
-void TClipListPanel::buildControls()
-{
-    suiImagePanel_InfoMove = new QWidget(this);
-    suiImagePanel_InfoMove->setObjectName(QStringLiteral("suiImagePanel_InfoMove"));
-    suiImagePanel_InfoMove->setGeometry(0, 0, kListWidth, 0);
-    Panel_Bar = new QWidget(this);
-    Panel_Bar->setObjectName(QStringLiteral("Panel_Bar"));
-    Panel_Bar->setGeometry(kListWidth, 0, kBarWidth, kShownHeight);
-    Image_Bar = new QLabel(Panel_Bar);
-    Image_Bar->setObjectName(QStringLiteral("Image_Bar"));
-    Image_Bar->setGeometry(2, listscroll::kThumbTopMin, kBarWidth - 4, kThumbHeight);
-    Image_Bar->setStyleSheet(QStringLiteral("background-color: #9a9a9a;"));
-    Image_Bar->installEventFilter(this);
-    Panel_Intro = new QLabel(this);
-    Panel_Intro->setObjectName(QStringLiteral("Panel_Intro"));
-    Panel_Intro->setGeometry(0, 0, kListWidth, kShownHeight);
-    Panel_Intro->setScaledContents(true);
-}
-
-void TClipListPanel::buildProgressPanel()
-{
-    Panel_AddProgress = new QWidget(this);
-    Panel_AddProgress->setObjectName(QStringLiteral("Panel_AddProgress"));
-    Panel_AddProgress->setGeometry((kListWidth - 300) / 2, (kShownHeight - 60) / 2, 300, 60);
-    Panel_AddProgress->setAutoFillBackground(true);
-    auto *caption = new QLabel(QStringLiteral("Adding clips, please wait..."), Panel_AddProgress);
-    caption->setGeometry(14, 6, 272, 18);
-    auto *track = new QWidget(Panel_AddProgress);
-    track->setGeometry(14, 30, 271, 12);
-    track->setStyleSheet(QStringLiteral("background-color: #d0d0d0;"));
-    Panel_Progress1 = new QWidget(track);
-    Panel_Progress1->setObjectName(QStringLiteral("Panel_Progress1"));
-    Panel_Progress1->setGeometry(0, 0, 0, 12);
-    Panel_Progress1->setStyleSheet(QStringLiteral("background-color: #3c78c8;"));
-    Label_Percent = new QLabel(QStringLiteral("0"), Panel_AddProgress);
-    Label_Percent->setObjectName(QStringLiteral("Label_Percent"));
-    Label_Percent->setGeometry(14, 42, 60, 16);
-    Panel_AddProgress->hide();
-}
-
-void TClipListPanel::SetIntroPicture(const QPixmap &picture)
-{
-    Panel_Intro->setPixmap(picture);
-}
-
-void TClipListPanel::SetScrollThumbPicture(const QPixmap &picture)
-{
-    Image_Bar->setStyleSheet(QString());
-    Image_Bar->setPixmap(picture);
-    Image_Bar->resize(picture.size());
-}
-
-void TClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour)
-{
-    delete trimEdits_;
-    trimEdits_ = new TTrimEdits(start, stop, this);
-    trimEdits_->SetNormalColour(normalColour);
-    trimEdits_->ShowClip(CurVideoInfo);
-    connect(trimEdits_, &TTrimEdits::timesEdited, this, &TClipListPanel::RefreshOutputNames);
-    connect(trimEdits_, &TTrimEdits::rangeStored, this, &TClipListPanel::trimRangeStored);
 }
 
 bool TClipListPanel::ignoresClicks() const
@@ -207,7 +139,7 @@ void TClipListPanel::ClearClipList()
     MakeCurrent(nullptr);
     VideoInfoList.clear();
     update();
-    suiImagePanel_InfoMove->resize(kListWidth, 0);
+    suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, 0);
     DiscDrive = QStringLiteral("A");
     if (trimEdits_)
         trimEdits_->RestoreNormalColour();
@@ -246,5 +178,5 @@ QString TClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const
 
 void TClipListPanel::updateListHeight()
 {
-    suiImagePanel_InfoMove->resize(kListWidth, listscroll::kRowHeight * static_cast<int>(InfoListItems.size()));
+    suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, listscroll::kRowHeight * static_cast<int>(InfoListItems.size()));
 }

@@ -1,9 +1,15 @@
 #pragma once
 // The clip list of the main window: the clips in list order with their rows in
 // a scrolling panel, the current and selected clip, removing and clearing, the
-// pop-up menu, the adding pass and the optical-disc notices. The main window
-// hosts it in its clip-list area and wires its buttons, the preview and the
-// naming to it (see the signals and TClipListEnvironment).
+// pop-up menu, the adding pass and the optical-disc notices.
+//
+// Made as a child of the main window, it takes over the form's clip-list controls
+// by name (Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar, Panel_Intro,
+// Panel_AddProgress, Panel_Progress1, Label_Percent), its buttons
+// (suiImageButton_OpenDir, suiImageButton_OpenFile, suiImageButton_Clear), the
+// trimming edits (suiEdit_Start, suiEdit_Stop), the hidden row pictures and
+// Label_Info; without such a form it builds the list controls inside itself.
+// The preview and the naming connect to its signals and TClipListEnvironment.
 
 #include "ClipProbe.h"
 #include "InfoListItem.h"
@@ -22,7 +28,6 @@ class QLineEdit;
 class QMenu;
 class FpsDialogQuestion;
 class FrameRateQuestion;
-class TFpsSelecteContent;
 class TTrimEdits;
 namespace platform {
 class VolumeWatcher;
@@ -44,7 +49,7 @@ struct TClipListEnvironment {
 class TClipListPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TClipListPanel(const TRowPictures &pictures, QWidget *parent = nullptr);
+    explicit TClipListPanel(QWidget *form = nullptr);
     ~TClipListPanel() override;
 
     TClipListEnvironment environment;
@@ -74,8 +79,7 @@ public:
     TTrimEdits *TrimEdits() const { return trimEdits_; }
     // The skinned TFPSSelecteForm's question; without one the panel uses a plain dialog.
     void SetFrameRateQuestion(FrameRateQuestion *question) { frameRateQuestion_ = question; }
-    void SetIntroPicture(const QPixmap &picture);
-    void SetScrollThumbPicture(const QPixmap &picture);
+    void SetRowCursor(const QCursor &cursor) { pictures_.cursor = cursor; }   // "Press.cur"
     void WatchVolumes(platform::VolumeWatcher *watcher);
 
     QMenu *PopupMenu();   // made on first use
@@ -98,13 +102,15 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    bool adoptControls(QWidget *form);
     void buildControls();
     void buildProgressPanel();
+    void connectFormControls(QWidget *form);
     void connectRow(TInfoListItem *row);
     void placeRow(TInfoListItem *row);
+    bool listBackgroundEvent(QEvent *event);
     void rowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
     bool ignoresClicks() const;
     void PopupMenuClick(const QString &entryName);
@@ -115,15 +121,17 @@ private:
     QString outputNameOf(const TVideoInfo &clip, int position) const;
     ClipProbeServices probeServices();
     FrameRateQuestion &frameRateQuestion();
+    static QDialog *ProgramFpsForm();
     void opticalVolumeArrived(const platform::Volume &volume);
     void opticalVolumeRemoved(const platform::Volume &volume);
 
-    const TRowPictures &pictures_;
+    TRowPictures pictures_;
     TInfoListItemFactory rowFactory_;
+    QWidget *Panel_Info = nullptr;
     QWidget *suiImagePanel_InfoMove = nullptr;
     QWidget *Panel_Bar = nullptr;
-    QLabel *Image_Bar = nullptr;
-    QLabel *Panel_Intro = nullptr;
+    QWidget *Image_Bar = nullptr;
+    QWidget *Panel_Intro = nullptr;
     QWidget *Panel_AddProgress = nullptr;
     QWidget *Panel_Progress1 = nullptr;
     QLabel *Label_Percent = nullptr;
@@ -131,7 +139,6 @@ private:
     TTrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;
     std::unique_ptr<QDialog> ownFpsForm_;
-    TFpsSelecteContent *ownFpsContent_ = nullptr;
     std::unique_ptr<FpsDialogQuestion> ownFpsQuestion_;
     bool thumbDragging_ = false;
     int dragStartCursorY_ = 0;

@@ -28,7 +28,8 @@ TFpsSelecteContent::TFpsSelecteContent(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("FpsSelecteContent"));
     setGeometry(0, 0, 0, 0);   // the controls belong to the form itself
-    placed<QLabel>(form, "Label1", QStringLiteral("Please choose the original FPS for this video clip. "), 92, 72);
+    if (!form->findChild<QLabel *>(QStringLiteral("Label1")))
+        placed<QLabel>(form, "Label1", QStringLiteral("Please choose the original FPS for this video clip. "), 92, 72);
     labMessage = placed<QLabel>(form, "labMessage", QString(), 10, 96);
     labMessage->setFixedSize(402, 17);
     labMessage->setAlignment(Qt::AlignCenter);

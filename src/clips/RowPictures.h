@@ -6,6 +6,8 @@
 #include <QCursor>
 #include <QPixmap>
 
+class QWidget;
+
 struct TRowPictures {
     QPixmap stripeOdd;        // table_bk1: odd clip numbers
     QPixmap stripeEven;       // table_bk2: even clip numbers
@@ -20,4 +22,9 @@ struct TRowPictures {
     static TRowPictures FromImages(const QPixmap &tableOdd, const QPixmap &tableEven, const QPixmap &tableHighlight,
                                    const QPixmap &checkMarks, const QPixmap &treeLines,
                                    const QCursor &cursor = QCursor(Qt::PointingHandCursor));
+    // From the main window's hidden pictures "table_bk1", "table_bk2", "table_bk3",
+    // "Image_Chk" and "Image_line" (labels found by name); plain drawn pictures
+    // stand in for any that is missing.
+    static TRowPictures FromForm(const QWidget *form);
+    static TRowPictures Drawn();
 };

@@ -57,6 +57,13 @@ QString AviWithTwoAudioTracks(const QString &path)
     return made(sources() + QStringList{"-c:v", "mpeg4", "-c:a", "libmp3lame"}, path);
 }
 
+QString OneAudioTrack(const QString &path)
+{
+    return made({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i",
+                 "sine=frequency=440:sample_rate=48000", "-t", "1"},
+                path);
+}
+
 QString VideoOnly(const QString &path, const QString &size)
 {
     return made({"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25", "-t", "1"}, path);

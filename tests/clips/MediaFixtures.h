@@ -15,5 +15,6 @@ QString MatroskaWithTwoLanguages(const QString &path);          // H.264, AAC "e
 QString Mp4WithTwoAudioTracks(const QString &path);             // MPEG-4 video, two AAC tracks
 QString AviWithTwoAudioTracks(const QString &path);             // MPEG-4 video, two MP3 tracks
 QString VideoOnly(const QString &path, const QString &size);    // one stream, codec from the extension
+QString OneAudioTrack(const QString &path);                     // video and one audio track, codecs from the extension
 
 } // namespace fixtures

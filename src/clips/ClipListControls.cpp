@@ -1,0 +1,116 @@
+// The controls of the clip list: taken over from the main window by name, or
+// built inside the panel when there is no such window.
+
+#include "ClipListPanel.h"
+#include "FpsSelecteContent.h"
+#include "ListScrolling.h"
+#include "TrimEdits.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kListWidth = TInfoListItem::kWidth;
+constexpr int kShownHeight = listscroll::kRowHeight * listscroll::kShownRows;
+constexpr int kBarWidth = 14;
+constexpr int kThumbHeight = kShownHeight - listscroll::kThumbTopMax;
+
+template <typename Widget = QWidget>
+Widget *named(QWidget *form, const char *name)
+{
+    return form ? form->findChild<Widget *>(QLatin1String(name)) : nullptr;
+}
+
+QWidget *panel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *widget = new QWidget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+bool TClipListPanel::adoptControls(QWidget *form)
+{
+    Panel_Info = named(form, "Panel_Info");
+    suiImagePanel_InfoMove = named(form, "suiImagePanel_InfoMove");
+    Panel_Bar = named(form, "Panel_Bar");
+    Image_Bar = named(form, "Image_Bar");
+    Panel_Intro = named(form, "Panel_Intro");
+    Panel_AddProgress = named(form, "Panel_AddProgress");
+    Panel_Progress1 = named(form, "Panel_Progress1");
+    Label_Percent = named<QLabel>(form, "Label_Percent");
+    const QWidget *controls[] = {Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar,
+                                 Panel_Intro, Panel_AddProgress, Panel_Progress1, Label_Percent};
+    const bool complete = std::all_of(std::begin(controls), std::end(controls), [](const QWidget *w) { return w; });
+    if (complete)
+        hide();   // the form's own controls show the list
+    return complete;
+}
+
+void TClipListPanel::buildControls()
+{
+    resize(kListWidth + kBarWidth + 1, kShownHeight);
+    Panel_Info = panel(this, "Panel_Info", QRect(0, 0, kListWidth, kShownHeight));
+    suiImagePanel_InfoMove = panel(Panel_Info, "suiImagePanel_InfoMove", QRect(0, 0, kListWidth, 0));
+    Panel_Bar = panel(this, "Panel_Bar", QRect(kListWidth + 1, 0, kBarWidth, kShownHeight));
+    Image_Bar = panel(Panel_Bar, "Image_Bar", QRect(2, listscroll::kThumbTopMin, kBarWidth - 4, kThumbHeight));
+    Image_Bar->setStyleSheet(QStringLiteral("background-color: #9a9a9a;"));
+    Panel_Intro = panel(this, "Panel_Intro", QRect(0, 0, kListWidth, kShownHeight));
+    Panel_Intro->setStyleSheet(QStringLiteral("background-color: #ffffff;"));
+    buildProgressPanel();
+}
+
+void TClipListPanel::buildProgressPanel()
+{
+    Panel_AddProgress = panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 60) / 2, 300, 60));
+    Panel_AddProgress->setStyleSheet(QStringLiteral("background-color: #f0f0f0;"));
+    auto *caption = new QLabel(QStringLiteral("Adding clips, please wait..."), Panel_AddProgress);
+    caption->setGeometry(14, 6, 272, 18);
+    QWidget *track = panel(Panel_AddProgress, "Panel_AddTrack", QRect(14, 30, 271, 12));
+    track->setStyleSheet(QStringLiteral("background-color: #d0d0d0;"));
+    Panel_Progress1 = panel(track, "Panel_Progress1", QRect(0, 0, 0, 12));
+    Panel_Progress1->setStyleSheet(QStringLiteral("background-color: #3c78c8;"));
+    Label_Percent = new QLabel(QStringLiteral("0"), Panel_AddProgress);
+    Label_Percent->setObjectName(QStringLiteral("Label_Percent"));
+    Label_Percent->setGeometry(14, 42, 60, 16);
+    Panel_AddProgress->hide();
+}
+
+// The main window's buttons, trimming edits, seeking text and disc name field.
+void TClipListPanel::connectFormControls(QWidget *form)
+{
+    const std::pair<const char *, void (TClipListPanel::*)()> commands[] = {
+        {"suiImageButton_OpenDir", &TClipListPanel::suiImageButton_OpenDirClick},
+        {"suiImageButton_OpenFile", &TClipListPanel::RemoveSelectedClips},
+        {"suiImageButton_Clear", &TClipListPanel::ClearClipList},
+    };
+    for (const auto &[name, command] : commands) {
+        if (auto *button = named<QAbstractButton>(form, name))
+            connect(button, &QAbstractButton::clicked, this, command);
+    }
+    auto *start = named<QLineEdit>(form, "suiEdit_Start");
+    auto *stop = named<QLineEdit>(form, "suiEdit_Stop");
+    if (start && stop) {
+        const auto *outputFolder = named<QLineEdit>(form, "suiEdit_OutputFolder");
+        AttachTrimEdits(start, stop, outputFolder ? outputFolder->palette().color(QPalette::Base) : TTrimEdits::kDefaultNormal);
+    }
+    if (const QWidget *seeking = named(form, "Label_Info"))
+        environment.previewSeeking = [seeking] { return !seeking->isHidden(); };
+    if (auto *discName = named<QLineEdit>(form, "suiEdit_DVDName"))
+        connect(this, &TClipListPanel::discLabelFound, discName, &QLineEdit::setText);
+}
+
+void TClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour)
+{
+    delete trimEdits_;
+    trimEdits_ = new TTrimEdits(start, stop, this);
+    trimEdits_->SetNormalColour(normalColour);
+    trimEdits_->ShowClip(CurVideoInfo);
+    connect(trimEdits_, &TTrimEdits::timesEdited, this, &TClipListPanel::RefreshOutputNames);
+    connect(trimEdits_, &TTrimEdits::rangeStored, this, &TClipListPanel::trimRangeStored);
+}

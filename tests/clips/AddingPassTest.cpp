@@ -1,0 +1,193 @@
+// The adding pass through the test engine and the real media library: rows,
+// facts, frame-rate questions, the transport-stream flag, progress and report.
+
+#include "ClipListFixture.h"
+#include "FpsSelecteContent.h"
+#include "LibraryLoader.h"
+#include "MediaInfoInterfa.h"
+#include "QtPrinters.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+
+using Kind = ScriptedQuestions::Kind;
+
+TEST_F(ClipListFixture, AddedClipShowsItsFactsRowsAndThumbnail)
+{
+    addFiles({scripted(twoAudioTs, 5400, 25.0f, 1920, 1080)});
+    ASSERT_EQ(panel->VideoInfoList.size(), 1u);
+    const TVideoInfo &clip = *panel->VideoInfoList.front();
+    EXPECT_EQ(clip.FileName, twoAudioTs);
+    EXPECT_TRUE(clip.Checked);
+    EXPECT_EQ(clip.ContainerKind, 1);
+    EXPECT_FLOAT_EQ(clip.FrameRate, 25.0f);
+    EXPECT_GT(clip.VideoStreamID, 0);
+    EXPECT_EQ(clip.Thumbnail.size(), QSize(240, 136));
+    EXPECT_EQ(clip.Thumbnail.pixelColor(120, 10), QColor(Qt::red));
+    EXPECT_EQ(clip.Thumbnail.pixelColor(120, 130), QColor(Qt::blue));
+    EXPECT_EQ(clip.InfoText, "Clip Name : two audio.ts\nVideo : Size 1920X1080 , Bitrate 1000.00 , FPS 25.00\n"
+                             "Audio : Bitrate 128.00, Samplerate 44100");
+
+    ASSERT_EQ(panel->InfoListItems.size(), 3);
+    TInfoListItem *row = panel->InfoListItems[0];
+    EXPECT_EQ(labelText(row, "NameLabel"), "      two audio.ts                  ");
+    EXPECT_EQ(labelText(row, "DurationLabel"), "01:30:00");
+    EXPECT_EQ(labelText(row, "StartLabel"), "Beginning");
+    EXPECT_EQ(labelText(row, "EndLabel"), "Ending");
+    EXPECT_EQ(labelText(row, "FpsLabel"), "FPS:25.00");
+    EXPECT_EQ(labelText(row, "SizeLabel"), "(WxH)1920x1080(4:3)");
+    EXPECT_EQ(labelText(row, "OutputLabel"), "two audio");
+    EXPECT_EQ(row->toolTip(), clip.InfoText + "\nOutput Name : two audio");
+    TInfoListItem *english = panel->InfoListItems[1];
+    EXPECT_EQ(labelText(english, "AudioLangLabel"), "Audio:English");
+    EXPECT_EQ(labelText(english, "AudioCodecLabel"), "Codec:MPEG Audio 1CH");
+    EXPECT_EQ(labelText(english, "AudioRateLabel"), "48.0KHz");
+    EXPECT_EQ(labelText(panel->InfoListItems[2], "AudioRateLabel"), "44.1KHz");
+    EXPECT_TRUE(labelText(english, "AudioBitrateLabel").startsWith("Bitrate:"));
+
+    // The first row is selected after the pass, the clip is current.
+    EXPECT_TRUE(row->IsHighlighted() && english->IsHighlighted());
+    EXPECT_EQ(panel->CurVideoInfo, &clip);
+    EXPECT_FALSE(panel->Busy);
+}
+
+TEST_F(ClipListFixture, DefaultAudioFollowsOptionThenLocaleThenEnglish)
+{
+    const struct { const char *option; const char *locale; int checkedRow; } cases[] = {
+        {"german", "French", 2}, {"", "GERMAN", 2}, {"Spanish", "ITALIAN", 1},
+    };
+    for (const auto &c : cases) {
+        panel = std::make_unique<TClipListPanel>();
+        panel->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
+        panel->environment.defaultAudioLanguage = [&c] { return QString::fromLatin1(c.option); };
+        panel->environment.localeLanguage = [&c] { return QString::fromLatin1(c.locale); };
+        addFiles({scripted(twoAudioTs)});
+        ASSERT_EQ(panel->InfoListItems.size(), 3);
+        const TInfoListItem *chosen = panel->InfoListItems[c.checkedRow];
+        EXPECT_TRUE(chosen->IsChecked()) << c.option;
+        EXPECT_FALSE(panel->InfoListItems[3 - c.checkedRow]->IsChecked()) << c.option;
+        EXPECT_EQ(panel->VideoInfoList.front()->AudioStreamID, chosen->StreamID());
+    }
+}
+
+TEST_F(ClipListFixture, TransportStreamFlagGoesToTheEngine)
+{
+    const QString mts = media->path() + "/copy.mts";
+    const QString avi = media->path() + "/copy of ts.avi";
+    QFile::copy(twoAudioTs, mts);
+    QFile::copy(twoAudioTs, avi);
+    addFiles({scripted(twoAudioTs), scripted(mts), scripted(avi)});
+    const QStringList calls = engine->calls("X_GetFileinfo_GetPic");
+    ASSERT_EQ(calls.size(), 3);
+    const QString flags[] = {"1", "1", "0"};
+    for (int index = 0; index < 3; ++index) {
+        const QStringList arguments = TestEngine::arguments(calls[index]);
+        EXPECT_EQ(arguments.value(3), flags[index]) << calls[index].toStdString();
+        EXPECT_EQ(arguments.value(1), "10");
+    }
+    const QStringList global = TestEngine::arguments(engine->calls("X_Global_CMD").first());
+    EXPECT_EQ(global, (QStringList{settings.path() + "/telvotempfile.tmp", "29.976", "1"}));
+    EXPECT_EQ(TestEngine::arguments(engine->calls("X_Get_Frame").first()).value(2), "2.bmp");
+}
+
+TEST_F(ClipListFixture, ThreeClipsAreNumberedAndPlacedWithTheirAudioRows)
+{
+    addFiles({scripted(twoAudioTs), scripted(noAudioMp4), scripted(oneAudioMp4)});
+    EXPECT_EQ(rowTops(), (QList<int>{0, 18, 36, 54, 72, 90}));
+    EXPECT_EQ(rowNumbers(), (QList<int>{1, 1, 1, 2, 3, 3}));
+    EXPECT_FALSE(panel->findChild<QWidget *>("Panel_Intro")->isVisibleTo(panel.get()));
+    EXPECT_EQ(panel->findChild<QWidget *>("suiImagePanel_InfoMove")->height(), 108);
+}
+
+TEST_F(ClipListFixture, FourFilesShowProgressAndRejectedOnesAreReported)
+{
+    QList<int> percents;
+    QObject::connect(panel.get(), &TClipListPanel::progressShown, [&percents](int percent) { percents << percent; });
+    const QString empty = media->path() + "/empty file.avi";
+    QFile(empty).open(QIODevice::WriteOnly);
+    const QString missing = media->path() + "/no such 'file' $(x).mkv";
+    addFiles({scripted(twoAudioTs), empty, missing, scripted(oneAudioMp4)});
+    EXPECT_EQ(percents, (QList<int>{0, 25, 50, 75, 100}));
+    EXPECT_EQ(panel->VideoInfoList.size(), 2u);
+    EXPECT_EQ(questions->texts(Kind::Information),
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + empty + "\n" + missing + "\n"});
+    EXPECT_FALSE(panel->findChild<QWidget *>("Panel_AddProgress")->isVisibleTo(panel.get()));
+
+    percents.clear();
+    addFiles({scripted(noAudioMp4)});
+    EXPECT_TRUE(percents.isEmpty());
+}
+
+TEST_F(ClipListFixture, WithoutAnEngineEveryFileIsRejected)
+{
+    QTemporaryDir emptyFolder;
+    platform::SetProgramFolderForTesting(emptyFolder.path());
+    addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
+    platform::SetProgramFolderForTesting(TestEngine::folder());
+    EXPECT_TRUE(panel->VideoInfoList.empty());
+    EXPECT_EQ(questions->texts(Kind::Information).value(0),
+              "Some UNSUPPORTED file(s) format can not add in. \n\n" + twoAudioTs + "\n" + oneAudioMp4 + "\n");
+}
+
+TEST_F(ClipListFixture, CancelledDialogAddsNothingAndTheFilterIsTranslated)
+{
+    panel->environment.openDialogFilter = [] { return QStringLiteral("Supported Format File|*.avi;*.mpg|All File (*.*)|*.*"); };
+    addFiles({});
+    EXPECT_TRUE(panel->VideoInfoList.empty());
+    EXPECT_EQ(questions->asked().first().filter, "Supported Format File (*.avi *.mpg);;All File (*.*) (*)");
+    EXPECT_EQ(engine->callCount("X_GetFileinfo_GetPic"), 0);
+}
+
+TEST_F(ClipListFixture, ClearDisagreementAsksTheFrameRateDialog)
+{
+    // The media library reads 25 from the file; the engine says 29.97.
+    QString shownFile, firstRate, secondRate;
+    questions->answerExec([&](QDialog &dialog) {
+        auto *content = dialog.findChild<TFpsSelecteContent *>();
+        shownFile = content->labMessage->text();
+        firstRate = content->rbtnFPS1->text();
+        secondRate = content->rbtnFPS2->text();
+        content->rbtnFPS2->click();
+        return 0;
+    });
+    addFiles({scripted(oneAudioMp4, 60, 29.97f)});
+    ASSERT_EQ(panel->VideoInfoList.size(), 1u);
+    EXPECT_FLOAT_EQ(panel->VideoInfoList.front()->FrameRate, 29.97f);
+    EXPECT_EQ(shownFile, oneAudioMp4);
+    EXPECT_EQ(firstRate, "25.00");
+    EXPECT_EQ(secondRate, "29.96");
+    EXPECT_EQ(questions->asked().last().title, "FPSSelecteForm");
+}
+
+TEST_F(ClipListFixture, AbsurdEngineAnswersGiveTheFallbacks)
+{
+    EngineFileInfo absurd = TestEngine::videoInfo(90000, std::numeric_limits<float>::quiet_NaN(), -5, 0);
+    absurd.aspectCode = 77;
+    absurd.aspectFlag = 0;
+    engine->setProbe(noAudioMp4, absurd);
+    EngineFileInfo fast = TestEngine::videoInfo(-3, 200.0f, 100000, 1);
+    const QString copy = media->path() + "/Größe \"x\" & y;.mp4";
+    QFile::copy(noAudioMp4, copy);
+    engine->setProbe(copy, fast);
+    SetMediaInfoLibraryNameForTesting(QStringLiteral("NoSuchMediaInfo.dll"));
+    addFiles({noAudioMp4, copy});
+    ASSERT_EQ(panel->VideoInfoList.size(), 2u);
+    const TVideoInfo &first = *panel->VideoInfoList[0];
+    EXPECT_EQ(first.Duration, 0);
+    EXPECT_EQ(first.FrameRate, 0.0f);
+    EXPECT_EQ(first.Width, 720);
+    EXPECT_EQ(first.Height, 480);
+    EXPECT_EQ(first.ContainerKind, -1);
+    EXPECT_EQ(first.Thumbnail.size(), QSize(240, 160));
+    EXPECT_EQ(labelText(static_cast<TInfoListItem *>(first.Row.get()), "FpsLabel"), "FPS:Auto");
+    EXPECT_EQ(labelText(static_cast<TInfoListItem *>(first.Row.get()), "DurationLabel"), "00:00:00");
+    const TVideoInfo &second = *panel->VideoInfoList[1];
+    EXPECT_FLOAT_EQ(second.FrameRate, 200.0f);
+    EXPECT_TRUE(second.InfoText.contains(" , FPS Auto\n"));
+    EXPECT_EQ(second.Thumbnail.size(), QSize(240, 4));
+    EXPECT_EQ(TestEngine::arguments(engine->calls("X_GetFileinfo_GetPic").last()).value(0), copy);
+    EXPECT_EQ(panel->InfoListItems.size(), 2);   // no media library: no audio rows
+}

@@ -1,0 +1,75 @@
+#include "ClipListFixture.h"
+
+#include "LibraryLoader.h"
+#include "MediaInfoInterfa.h"
+
+#include <QLabel>
+
+void ClipListFixture::SetUpTestSuite()
+{
+    media = new QTemporaryDir;
+    const QString base = media->path() + QLatin1Char('/');
+    twoAudioTs = fixtures::TransportStreamWithTwoAudioPids(base + "two audio.ts");
+    noAudioMp4 = fixtures::VideoOnly(base + "silent.mp4", QStringLiteral("320x240"));
+    oneAudioMp4 = fixtures::OneAudioTrack(base + "one audio.mp4");
+    twoLanguageMkv = fixtures::MatroskaWithTwoLanguages(base + "languages.mkv");
+}
+
+void ClipListFixture::TearDownTestSuite()
+{
+    delete media;
+    media = nullptr;
+}
+
+void ClipListFixture::SetUp()
+{
+    ASSERT_FALSE(twoAudioTs.isEmpty() || noAudioMp4.isEmpty() || oneAudioMp4.isEmpty() || twoLanguageMkv.isEmpty());
+    engine = std::make_unique<TestEngine>();
+    questions = std::make_unique<ScriptedQuestions>();
+    panel = std::make_unique<TClipListPanel>();
+    panel->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
+}
+
+void ClipListFixture::TearDown()
+{
+    panel.reset();
+    EXPECT_EQ(questions->unusedAnswers(), 0);
+    questions.reset();
+    engine.reset();
+    SetMediaInfoLibraryNameForTesting(QStringLiteral("MediaInfo.dll"));
+}
+
+QString ClipListFixture::scripted(const QString &path, int durationSeconds, float frameRate, int width, int height)
+{
+    engine->setProbe(path, TestEngine::videoInfo(durationSeconds, frameRate, width, height));
+    engine->setPicture(path, 0xFF0000, 0x0000FF);
+    return path;
+}
+
+void ClipListFixture::addFiles(const QStringList &files)
+{
+    questions->answerOpenFiles(files);
+    panel->suiImageButton_OpenDirClick();
+}
+
+QList<int> ClipListFixture::rowTops() const
+{
+    QList<int> tops;
+    for (const TInfoListItem *row : panel->InfoListItems)
+        tops << row->y();
+    return tops;
+}
+
+QList<int> ClipListFixture::rowNumbers() const
+{
+    QList<int> numbers;
+    for (const TInfoListItem *row : panel->InfoListItems)
+        numbers << row->RowNumber();
+    return numbers;
+}
+
+QString ClipListFixture::labelText(TInfoListItem *row, const char *labelName) const
+{
+    const QLabel *label = row->LabelNamed(QLatin1String(labelName));
+    return label ? label->text() : QStringLiteral("<no label>");
+}

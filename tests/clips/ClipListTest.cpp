@@ -1,0 +1,207 @@
+// Selection, removal, clearing, the pop-up menu, scrolling and disc notices of
+// the clip list.
+
+#include "ClipListFixture.h"
+#include "QtPrinters.h"
+#include "Volumes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+using Kind = ScriptedQuestions::Kind;
+
+namespace {
+
+QAction *menuEntry(TClipListPanel &panel, const char *name)
+{
+    return panel.PopupMenu()->findChild<QAction *>(QLatin1String(name));
+}
+
+} // namespace
+
+TEST_F(ClipListFixture, RemovingTheFirstClipRenumbersAndSelectsTheNext)
+{
+    int namings = 0;
+    panel->environment.outputName = [&namings](const TVideoInfo &, int position) {
+        ++namings;
+        return QStringLiteral("clip_%1").arg(position + 1);
+    };
+    addFiles({scripted(twoAudioTs), scripted(noAudioMp4), scripted(oneAudioMp4)});
+    TVideoInfo *second = panel->VideoInfoList[1].get();
+    SCOPED_TRACE("first clip is selected after adding");
+    ASSERT_TRUE(panel->VideoInfoList[0]->Selected);
+    namings = 0;
+    panel->RemoveSelectedClips();
+    EXPECT_EQ(rowTops(), (QList<int>{0, 18, 36}));
+    EXPECT_EQ(rowNumbers(), (QList<int>{1, 2, 2}));
+    EXPECT_EQ(panel->VideoInfoList[0].get(), second);
+    EXPECT_TRUE(second->Selected);
+    EXPECT_EQ(panel->CurVideoInfo, second);
+    EXPECT_EQ(second->OutputName, "clip_1");
+    EXPECT_EQ(panel->VideoInfoList[1]->OutputName, "clip_2");
+    EXPECT_GE(namings, 2);
+    // The removed clip's rows went with it.
+    EXPECT_EQ(panel->findChildren<TInfoListItem *>().size(), 3);
+}
+
+TEST_F(ClipListFixture, RemovingTheLastClipSelectsTheNewLastRow)
+{
+    addFiles({scripted(oneAudioMp4), scripted(twoAudioTs)});
+    panel->SelectClipRow(panel->InfoListItems[2]);
+    ASSERT_EQ(panel->CurVideoInfo, panel->VideoInfoList[1].get());
+    QSignalSpy leaving(panel.get(), &TClipListPanel::currentClipLeaving);
+    panel->RemoveSelectedClips();
+    ASSERT_EQ(panel->InfoListItems.size(), 2);
+    EXPECT_TRUE(panel->InfoListItems[1]->IsHighlighted());
+    EXPECT_TRUE(panel->InfoListItems[0]->IsHighlighted());
+    EXPECT_EQ(panel->CurVideoInfo, panel->VideoInfoList[0].get());
+    EXPECT_EQ(leaving.size(), 1);
+}
+
+TEST_F(ClipListFixture, PressOnARowSelectsExactlyOneClipUnlessBusyOrSeeking)
+{
+    addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
+    TInfoListItem *secondAudio = panel->InfoListItems[4];
+    bool seeking = true;
+    panel->environment.previewSeeking = [&seeking] { return seeking; };
+    QTest::mousePress(secondAudio, Qt::LeftButton);
+    EXPECT_TRUE(panel->VideoInfoList[0]->Selected);
+    EXPECT_FALSE(panel->VideoInfoList[1]->Selected);
+    seeking = false;
+    panel->Busy = true;
+    QTest::mousePress(secondAudio, Qt::LeftButton);
+    EXPECT_FALSE(panel->VideoInfoList[1]->Selected);
+    panel->Busy = false;
+    QTest::mousePress(secondAudio->LabelNamed("AudioLangLabel"), Qt::LeftButton);
+    EXPECT_FALSE(panel->VideoInfoList[0]->Selected);
+    EXPECT_TRUE(panel->VideoInfoList[1]->Selected);
+    EXPECT_TRUE(panel->InfoListItems[3]->IsHighlighted());
+    EXPECT_FALSE(panel->InfoListItems[1]->IsHighlighted());
+    EXPECT_EQ(panel->CurVideoInfo, panel->VideoInfoList[1].get());
+}
+
+TEST_F(ClipListFixture, ClearAsksFirstAndNoKeepsTheList)
+{
+    panel->ClearClipList();
+    EXPECT_TRUE(questions->asked().isEmpty());
+
+    addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
+    questions->answerConfirm(false);
+    panel->ClearClipList();
+    EXPECT_EQ(questions->texts(Kind::Confirm),
+              QStringList{"Do you want to cancel the current operation and return to homepage?"});
+    EXPECT_EQ(panel->VideoInfoList.size(), 2u);
+
+    panel->DiscDrive = "/media/cdrom/";
+    panel->SetThumbTop(80);
+    questions->answerConfirm(true);
+    QSignalSpy changed(panel.get(), &TClipListPanel::currentClipChanged);
+    panel->ClearClipList();
+    EXPECT_TRUE(panel->VideoInfoList.empty());
+    EXPECT_TRUE(panel->InfoListItems.isEmpty());
+    EXPECT_EQ(panel->CurVideoInfo, nullptr);
+    EXPECT_EQ(panel->DiscDrive, "A");
+    EXPECT_EQ(panel->ThumbTop(), 2);
+    EXPECT_TRUE(panel->findChild<QWidget *>("Panel_Intro")->isVisibleTo(panel.get()));
+    EXPECT_EQ(panel->findChildren<TInfoListItem *>().size(), 0);
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_EQ(changed.last().first().value<TVideoInfo *>(), nullptr);
+}
+
+TEST_F(ClipListFixture, MenuEntriesFollowTheList)
+{
+    QMenu *menu = panel->PopupMenu();
+    QStringList captions;
+    for (const QAction *entry : menu->actions())
+        captions << (entry->isSeparator() ? "-" : entry->text());
+    EXPECT_EQ(captions, (QStringList{"Remove Select", "Clear", "-", "Add clip(s)..."}));
+    panel->ShowPopupMenu(QPoint(10, 10));
+    EXPECT_FALSE(menuEntry(*panel, "Remove")->isEnabled());
+    EXPECT_FALSE(menuEntry(*panel, "Clear")->isEnabled());
+    EXPECT_TRUE(menuEntry(*panel, "Add")->isEnabled());
+    menu->hide();
+
+    addFiles({scripted(oneAudioMp4)});
+    panel->ShowPopupMenu(QPoint(10, 10));
+    EXPECT_TRUE(menuEntry(*panel, "Remove")->isEnabled());
+    EXPECT_TRUE(menuEntry(*panel, "Clear")->isEnabled());
+    menu->hide();
+
+    // "Add clip(s)..." runs the add command.
+    questions->answerOpenFiles({scripted(noAudioMp4)});
+    menuEntry(*panel, "Add")->trigger();
+    EXPECT_EQ(panel->VideoInfoList.size(), 2u);
+    menuEntry(*panel, "Remove")->trigger();
+    EXPECT_EQ(panel->VideoInfoList.size(), 1u);
+}
+
+TEST_F(ClipListFixture, ThumbScrollsTheListOnlyBeyondNineRows)
+{
+    QWidget *list = panel->findChild<QWidget *>("suiImagePanel_InfoMove");
+    addFiles({scripted(twoAudioTs), scripted(twoAudioTs), scripted(twoAudioTs)});
+    ASSERT_EQ(panel->InfoListItems.size(), 9);
+    panel->SetThumbTop(120);
+    EXPECT_EQ(panel->ThumbTop(), 120);
+    EXPECT_EQ(list->y(), 0);
+
+    QStringList more;
+    for (int copy = 0; copy < 4; ++copy)
+        more << scripted(twoAudioTs);
+    more << scripted(noAudioMp4) << scripted(noAudioMp4);
+    addFiles(more);
+    ASSERT_EQ(panel->InfoListItems.size(), 23);
+    panel->SetThumbTop(120);
+    EXPECT_EQ(list->y(), -18 * 14);
+    panel->SetThumbTop(61);
+    EXPECT_EQ(list->y(), -18 * 7);
+    panel->SetThumbTop(500);
+    EXPECT_EQ(panel->ThumbTop(), 120);
+
+    // Dragging the thumb with the mouse moves it by the cursor's movement.
+    QWidget *thumb = panel->findChild<QWidget *>("Image_Bar");
+    panel->SetThumbTop(2);
+    QTest::mousePress(thumb, Qt::LeftButton, {}, QPoint(3, 3));
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 33), thumb->mapToGlobal(QPointF(3, 33)), Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(thumb, &move);
+    QTest::mouseRelease(thumb, Qt::LeftButton, {}, QPoint(3, 33));
+    EXPECT_EQ(panel->ThumbTop(), 32);
+    EXPECT_EQ(list->y(), -18 * (14 * 30 / 118));
+}
+
+TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)
+{
+    QTemporaryDir disc;
+    QDir(disc.path()).mkdir("VIDEO_TS");
+    const platform::Volume dvd{disc.path() + "/", "MY_MOVIE", platform::Volume::Kind::Optical};
+    QList<platform::Volume> mounted;
+    platform::SetVolumeSourceForTesting([&mounted] { return mounted; });
+    platform::VolumeWatcher watcher;
+    panel->WatchVolumes(&watcher);
+    QSignalSpy labels(panel.get(), &TClipListPanel::discLabelFound);
+
+    mounted = {dvd};
+    watcher.checkNow();
+    EXPECT_EQ(panel->DiscDrive, dvd.mountPoint);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first().first().toString(), "MY_MOVIE");
+
+    addFiles({scripted(oneAudioMp4)});
+    // Removing the remembered disc asks the clear question.
+    questions->answerConfirm(false);
+    mounted.clear();
+    watcher.checkNow();
+    EXPECT_EQ(questions->texts(Kind::Confirm).size(), 1);
+    EXPECT_EQ(panel->VideoInfoList.size(), 1u);
+
+    // Inserting a disc while clips are listed changes nothing.
+    QTemporaryDir other;
+    mounted = {{other.path() + "/", "OTHER", platform::Volume::Kind::Optical}};
+    watcher.checkNow();
+    EXPECT_EQ(labels.size(), 1);
+    EXPECT_EQ(panel->DiscDrive, dvd.mountPoint);
+    platform::SetVolumeSourceForTesting({});
+}

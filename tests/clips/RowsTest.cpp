@@ -1,0 +1,161 @@
+// The rows of a clip: every setter's text, the tick and audio-track choice by
+// clicking, tree connectors, stripes and highlight.
+
+#include "InfoListItem.h"
+#include "QtPrinters.h"
+#include "VideoInfo.h"
+
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Rows : public ::testing::Test {
+protected:
+    TRowPictures pictures = TRowPictures::Drawn();
+    TInfoListItemFactory factory{pictures};
+
+    static QString text(const TClipRow &row, const char *label)
+    {
+        const QLabel *shown = static_cast<const TInfoListItem &>(row).LabelNamed(QLatin1String(label));
+        return shown ? shown->text() : QStringLiteral("<no label>");
+    }
+    static TAudioStream stream(int id, const char *language, const char *codec = "AC-3", int channels = 6,
+                               int hertz = 48000, int bitRate = 448000)
+    {
+        TAudioStream audio;
+        audio.ID = id;
+        audio.Language = QString::fromUtf8(language);
+        audio.Codec = QString::fromLatin1(codec);
+        audio.Channels = channels;
+        audio.SamplingRate = hertz;
+        audio.BitRate = bitRate;
+        return audio;
+    }
+    static bool samePicture(const QPixmap &a, const QPixmap &b) { return a.toImage() == b.toImage(); }
+};
+
+} // namespace
+
+TEST_F(Rows, ClipRowTexts)
+{
+    TVideoInfo clip(&factory);
+    clip.SetDuration(5400);
+    clip.SetStartTime(0);
+    clip.SetEndTime(5400);
+    EXPECT_EQ(text(*clip.Row, "DurationLabel"), "01:30:00");
+    EXPECT_EQ(text(*clip.Row, "StartLabel"), "Beginning");
+    EXPECT_EQ(text(*clip.Row, "EndLabel"), "Ending");
+    clip.SetEndTime(5399);
+    clip.SetStartTime(3725);
+    EXPECT_EQ(text(*clip.Row, "EndLabel"), "01:29:59");
+    EXPECT_EQ(text(*clip.Row, "StartLabel"), "01:02:05");
+    clip.SetDuration(90000);
+    EXPECT_EQ(text(*clip.Row, "DurationLabel"), "00:00:00");
+
+    const struct { float rate; const char *shown; } rates[] = {
+        {29.97f, "FPS:29.96"}, {static_cast<float>(30000.0 / 1001.0), "FPS:29.97"}, {25.0f, "FPS:25.00"},
+        {0.0f, "FPS:Auto"}, {200.0f, "FPS:Auto"}
+    };
+    for (const auto &r : rates) {
+        clip.Row->SetFrameRate(r.rate);
+        EXPECT_EQ(text(*clip.Row, "FpsLabel"), r.shown) << r.rate;
+    }
+    clip.SetAspect(1, 720, 480);
+    const struct { const char *aspect; const char *shown; } sizes[] = {
+        {"16:9", "(WxH)720x480(16:9)"}, {"1.778", "(WxH)720x480(1.778:1)"}, {"", "(WxH)720x480(:1)"},
+    };
+    for (const auto &s : sizes) {
+        clip.Row->SetPictureSize(s.aspect);
+        EXPECT_EQ(text(*clip.Row, "SizeLabel"), s.shown);
+    }
+    clip.Row->SetName("      a.avi");
+    EXPECT_EQ(text(*clip.Row, "NameLabel"), "      a.avi");
+    const auto *row = static_cast<TInfoListItem *>(clip.Row.get());
+    EXPECT_EQ(row->LabelNamed("NameLabel")->geometry(), QRect(3, 0, 118, 18));
+    EXPECT_EQ(row->LabelNamed("FpsLabel")->geometry(), QRect(180, 0, 55, 18));
+    EXPECT_EQ(row->size(), QSize(540, 18));
+}
+
+TEST_F(Rows, AudioRowTexts)
+{
+    TVideoInfo clip(&factory);
+    clip.AddAudioRow(stream(4352, "English"));
+    clip.AddAudioRow(stream(-1, "", "MP3", 2, 44100, 128000));
+    clip.AddAudioRow(stream(-1, "", "PCM", 1, -1, -1));
+    const TClipRow &english = *clip.AudioRows[0];
+    EXPECT_EQ(text(english, "AudioLangLabel"), "Audio:English");
+    EXPECT_EQ(text(english, "AudioCodecLabel"), "Codec:AC-3 6CH");
+    EXPECT_EQ(text(english, "AudioRateLabel"), "48.0KHz");
+    EXPECT_EQ(text(english, "AudioBitrateLabel"), "Bitrate:448.0Kb");
+    EXPECT_EQ(text(*clip.AudioRows[1], "AudioLangLabel"), "Audio ID:4294967295");
+    EXPECT_EQ(text(*clip.AudioRows[1], "AudioRateLabel"), "44.1KHz");
+    EXPECT_EQ(text(*clip.AudioRows[2], "AudioRateLabel"), "4294967.3KHz");
+    EXPECT_EQ(english.StreamID(), 4352);
+    EXPECT_EQ(english.Language(), "English");
+}
+
+TEST_F(Rows, ClickingAnAudioCheckMarkChoosesThatTrack)
+{
+    TVideoInfo clip(&factory);
+    for (int id : {4352, 4353, 4354})
+        clip.AddAudioRow(stream(id, ""));
+    for (size_t index = 0; index < clip.AudioRows.size(); ++index)
+        clip.AudioRows[index]->SetTreeEnd(index + 1 == clip.AudioRows.size());
+    clip.ChooseAudioRow(0);
+    auto *second = static_cast<TInfoListItem *>(clip.AudioRows[1].get());
+    QWidget *check = second->findChild<QLabel *>("CheckImage");
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->geometry(), QRect(20, 2, 16, 16));
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_EQ(clip.AudioStreamID, 4353);
+    EXPECT_FALSE(clip.AudioRows[0]->IsChecked());
+    EXPECT_TRUE(second->IsChecked());
+    EXPECT_TRUE(clip.Checked);
+    EXPECT_TRUE(clip.Row->IsChecked());
+    QTest::mouseClick(check, Qt::LeftButton);   // already chosen: nothing changes
+    EXPECT_TRUE(second->IsChecked());
+
+    const auto connector = [&clip](size_t index) {
+        return static_cast<TInfoListItem *>(clip.AudioRows[index].get())->findChild<QLabel *>("TreeImage")->pixmap();
+    };
+    EXPECT_TRUE(samePicture(connector(0), pictures.treeMiddle));
+    EXPECT_TRUE(samePicture(connector(1), pictures.treeMiddle));
+    EXPECT_TRUE(samePicture(connector(2), pictures.treeLast));
+    EXPECT_TRUE(samePicture(second->findChild<QLabel *>("CheckImage")->pixmap(), pictures.audioChecked));
+}
+
+TEST_F(Rows, ClipRowCheckMarkTakesNoClicksAndFollowsTheClip)
+{
+    TVideoInfo clip(&factory);
+    auto *row = static_cast<TInfoListItem *>(clip.Row.get());
+    QLabel *check = row->findChild<QLabel *>("CheckImage");
+    EXPECT_EQ(check->geometry(), QRect(3, 2, 14, 14));
+    EXPECT_TRUE(check->testAttribute(Qt::WA_TransparentForMouseEvents));
+    clip.SetChecked(true);
+    EXPECT_TRUE(samePicture(check->pixmap(), pictures.clipChecked));
+    row->SetChecked(false);
+    EXPECT_FALSE(clip.Checked);
+    EXPECT_TRUE(samePicture(check->pixmap(), pictures.clipUnchecked));
+}
+
+TEST_F(Rows, StripesAlternateByClipNumberAndHighlightShowsTheSelection)
+{
+    TVideoInfo clip(&factory);
+    clip.AddAudioRow(stream(1, ""));
+    auto *row = static_cast<TInfoListItem *>(clip.Row.get());
+    const auto background = [](TInfoListItem *item) { return item->grab().toImage().pixelColor(300, 9); };
+    clip.SetNumber(1);
+    EXPECT_EQ(background(row), pictures.stripeOdd.toImage().pixelColor(300, 9));
+    clip.SetNumber(2);
+    EXPECT_EQ(background(row), pictures.stripeEven.toImage().pixelColor(300, 9));
+    EXPECT_EQ(static_cast<TInfoListItem *>(clip.AudioRows[0].get())->RowNumber(), 2);
+    clip.SetSelected(true);
+    EXPECT_TRUE(clip.Selected);
+    EXPECT_EQ(background(row), pictures.highlight.toImage().pixelColor(300, 9));
+    clip.AudioRows[0]->Unhighlight();
+    EXPECT_FALSE(clip.Selected);
+    clip.SetSelected(false);
+    EXPECT_EQ(background(row), pictures.stripeEven.toImage().pixelColor(300, 9));
+}
