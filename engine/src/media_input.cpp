@@ -157,9 +157,9 @@ double MediaInput::videoFrameRate() const {
     return rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
 }
 
-bool MediaInput::isProgramStream() const {
+bool MediaInput::seeksByPosition() const {
     const char *name = format_->iformat->name;
-    return std::strcmp(name, "mpeg") == 0 || std::strcmp(name, "vob") == 0;
+    return std::strcmp(name, "mpeg") == 0 || std::strcmp(name, "vob") == 0 || std::strcmp(name, "mpegts") == 0;
 }
 
 double MediaInput::secondsOf(int64_t timestamp, StreamKind kind) const {

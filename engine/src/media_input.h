@@ -73,7 +73,7 @@ public:
     int64_t originTicks() const { return originTicks_; }       // AV_TIME_BASE units
     double durationSeconds() const;                            // 0 when unknown
     double videoFrameRate() const;                             // 0 when unknown
-    bool isProgramStream() const;                              // MPEG-PS / VOB
+    bool seeksByPosition() const;   // MPEG program and transport streams: no index
 
     // Next decoded frame of the chosen streams. `frame` is unreferenced first.
     DecodeStatus receiveFrame(AVFrame *frame, StreamKind *kind);
@@ -81,7 +81,7 @@ public:
     double secondsOf(int64_t timestamp, StreamKind kind) const;
     double secondsOf(const AVFrame *frame, StreamKind kind) const;
     // Repositions before `seconds` (the keyframe at or before it where the
-    // container has an index; program streams start a second earlier).
+    // container has an index; streams that seek by position start a second earlier).
     bool seekTo(double seconds);
     // Accurate seek on the video stream; false when no picture could be decoded.
     // *reachedEnd is set when the picture is the last one because the file ended.

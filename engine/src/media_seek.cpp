@@ -10,9 +10,9 @@
 namespace korvid {
 namespace {
 
-// Program streams seek by byte position and land up to half a group of
-// pictures late; they start this much earlier (and further back when late).
-constexpr double kProgramStreamPrerollSeconds = 1.0;
+// Program and transport streams seek by byte position and land up to half a
+// group of pictures late; they start this much earlier (further back when late).
+constexpr double kPositionSeekPrerollSeconds = 1.0;
 constexpr double kPrerollGrowth = 4.0;
 constexpr int kSeekAttempts = 5;
 
@@ -29,7 +29,7 @@ enum class SeekOutcome { Found, LandedLate, Nothing };
 } // namespace
 
 bool MediaInput::seekTo(double seconds) {
-    double preroll = isProgramStream() ? kProgramStreamPrerollSeconds : 0.0;
+    double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
     int64_t target = originTicks_ + static_cast<int64_t>((seconds - preroll) * AV_TIME_BASE);
     int result = avformat_seek_file(format_, -1, INT64_MIN, target, target, 0);
     if (result < 0)
@@ -119,7 +119,7 @@ bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEn
     const int64_t skipBefore = target - videoTicks(2 / (frameRate > 0 ? frameRate : 25.0));
     const int64_t firstTimestamp = videoStream_->start_time != AV_NOPTS_VALUE ? videoStream_->start_time : INT64_MIN;
     FramePointer scratch(av_frame_alloc());
-    double preroll = isProgramStream() ? kProgramStreamPrerollSeconds : 0.0;
+    double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
     bool ended = false;
     SeekOutcome outcome = SeekOutcome::Nothing;
     for (int attempt = 0; attempt < kSeekAttempts && !stopRequested_; ++attempt) {
@@ -133,7 +133,7 @@ bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEn
         // Landing after the target (or past the stream's end) means: go further back.
         if (outcome == SeekOutcome::Found || fromStart)
             break;
-        preroll = std::max(kProgramStreamPrerollSeconds, preroll * kPrerollGrowth);
+        preroll = std::max(kPositionSeekPrerollSeconds, preroll * kPrerollGrowth);
     }
     if (reachedEnd)
         *reachedEnd = ended;

@@ -102,7 +102,7 @@ TEST_F(FrameService, SeeksAreAccurateOnEveryContainer) {
         const char *file;
         int second;
     };
-    for (Case c : {Case{"long_gop.mp4", 11}, Case{"long_gop.mp4", 2}, Case{"ac3.mpg", 3}, Case{"ac3.mpg", 1},
+    for (Case c : {Case{"long_gop.mp4", 11}, Case{"long_gop.mp4", 2}, Case{"long_gop.ts", 9}, Case{"ac3.mpg", 3}, Case{"ac3.mpg", 1},
                    Case{"offset.ts", 2}, Case{"pids.ts", 3}, Case{"two_audio.mkv", 2}, Case{"wmv2_wma.wmv", 2}}) {
         SCOPED_TRACE(c.file + std::string(" at ") + std::to_string(c.second));
         RecordingWindow fresh;

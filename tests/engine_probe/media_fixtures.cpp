@@ -77,6 +77,8 @@ bool makeDerived(const std::string &name, const std::string &path) {
         writeFile(path, whole);
         return !whole.empty();
     }
+    if (name == "long_gop.ts")   // H.264 with 10-second groups of pictures, without an index
+        return makeMedia({"-i", fixture("long_gop.mp4"), "-c", "copy", "-f", "mpegts"}, path);
     if (name == "garbage.mp4") {
         std::vector<uint8_t> bytes(64 * 1024);
         uint32_t state = 12345;
