@@ -15,6 +15,11 @@ bool SameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+QString IndexKey(const QString &section, const QString &key)
+{
+    return section.toCaseFolded() + QLatin1Char('\n') + key.toCaseFolded();
+}
+
 // Settings files are UTF-8; files written by older tools in a single-byte code
 // page still load (as Latin-1) instead of turning into replacement characters.
 QString DecodeText(const QByteArray &bytes)
@@ -96,17 +101,24 @@ IniDocument IniDocument::load(const QString &path)
         document.lines_.append(parseLine(raw, section));
         section = document.lines_.constLast().section;
     }
+    document.rebuildKeyIndex();
     return document;
+}
+
+// Reads are many (a profile definition file has thousands of lines), edits few.
+void IniDocument::rebuildKeyIndex()
+{
+    keyIndex_.clear();
+    for (int index = int(lines_.size()) - 1; index >= 0; --index) {
+        const Line &line = lines_.at(index);
+        if (!line.key.isEmpty())
+            keyIndex_.insert(IndexKey(line.section, line.key), index);
+    }
 }
 
 int IniDocument::findKey(const QString &section, const QString &key) const
 {
-    for (int index = 0; index < lines_.size(); ++index) {
-        const Line &line = lines_.at(index);
-        if (!line.key.isEmpty() && SameName(line.section, section) && SameName(line.key, key))
-            return index;
-    }
-    return -1;
+    return keyIndex_.value(IndexKey(section, key), -1);
 }
 
 int IniDocument::findSectionEnd(const QString &section) const
@@ -188,6 +200,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
         insertAt = int(lines_.size());
     }
     lines_.insert(insertAt, parseLine(cleanKey + QLatin1Char('=') + cleanValue, cleanSection));
+    rebuildKeyIndex();
 }
 
 void IniDocument::setIntValue(const QString &section, const QString &key, int value)
@@ -202,8 +215,9 @@ void IniDocument::setBoolValue(const QString &section, const QString &key, bool 
 
 void IniDocument::removeKey(const QString &section, const QString &key)
 {
-    for (int index = findKey(section, key); index >= 0; index = findKey(section, key))
-        lines_.removeAt(index);
+    const QString removed = IndexKey(section, key);
+    lines_.removeIf([&removed](const Line &line) { return !line.key.isEmpty() && IndexKey(line.section, line.key) == removed; });
+    rebuildKeyIndex();
 }
 
 bool IniDocument::save(const QString &path) const

@@ -5,6 +5,7 @@
 // A write keeps every other line and comment and replaces the file atomically.
 // Files are UTF-8; a file that is not valid UTF-8 reads as Latin-1.
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -47,6 +48,8 @@ private:
     static Line parseLine(const QString &text, const QString &currentSection);
     QVector<Line> lines_;
     QString lineBreak_ = QStringLiteral("\n");   // kept as the file had it
+    QHash<QString, int> keyIndex_;   // case-folded "section\nkey" -> first line of that key
+    void rebuildKeyIndex();
     int findKey(const QString &section, const QString &key) const;
     // Index after the section's last key (or its header); -1 when the section is absent.
     int findSectionEnd(const QString &section) const;
