@@ -3,6 +3,7 @@
 #include "convert_progress.h"
 #include "frame_pointer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 extern "C" {
@@ -16,9 +17,24 @@ AudioStage::AudioStage(const Setup &setup, std::unique_ptr<StreamEncoder> encode
 {
 }
 
+AudioStage::~AudioStage()
+{
+    av_channel_layout_uninit(&inputLayout_);
+}
+
+bool AudioStage::sameFormat(const AVFrame &frame) const
+{
+    return frame.format == inputFormat_ && frame.sample_rate == inputRate_ &&
+           av_channel_layout_compare(&frame.ch_layout, &inputLayout_) == 0;
+}
+
 bool AudioStage::buildChain(const AVFrame *firstFrame)
 {
-    const AudioChainInput input{firstFrame, setup_.forceSync, setup_.volumeDb, setup_.lengthSeconds};
+    inputFormat_ = firstFrame->format;
+    inputRate_ = firstFrame->sample_rate;
+    av_channel_layout_uninit(&inputLayout_);
+    av_channel_layout_copy(&inputLayout_, &firstFrame->ch_layout);
+    const AudioChainInput input{firstFrame, setup_.forceSync, setup_.volumeDb, setup_.lengthSeconds, !chain_};
     const AVCodecContext *encoder = encoder_->context();
     std::string error;
     chain_ = FilterChain::create(false, audioSourceArguments(input), audioFilterChain(input, encoder), &error);
@@ -42,6 +58,9 @@ bool AudioStage::encodeFiltered()
         if (status < 0)
             return false;
         frame->pts = av_rescale_q(frame->pts, av_buffersink_get_time_base(chain_->sink()), timeBase);
+        // A chain built for a new format may overlap the previous one by a few samples.
+        frame->pts = std::max(frame->pts, nextPts_);
+        nextPts_ = frame->pts + frame->nb_samples;
         if (setup_.reportsProgress)
             conversionProgress().frameEncoded(double(frame->pts) * av_q2d(timeBase));
         const bool encoded = encoder_->encode(frame.get());
@@ -51,9 +70,13 @@ bool AudioStage::encodeFiltered()
     }
 }
 
+// Streams whose rate or channels change on the way (broadcast recordings) get a
+// new chain for the new format; the timestamps keep the two joined.
 bool AudioStage::push(AVFrame *frame)
 {
-    if (!chain_ && !buildChain(frame))
+    if (chain_ && !sameFormat(*frame) && !(chain_->push(nullptr) && encodeFiltered()))
+        return false;
+    if ((!chain_ || !sameFormat(*frame)) && !buildChain(frame))
         return false;
     return chain_->push(frame) && encodeFiltered();
 }

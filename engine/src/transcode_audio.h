@@ -19,6 +19,9 @@ public:
         bool reportsProgress;    // audio-only conversions report progress by audio
     };
     AudioStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder);
+    ~AudioStage();
+    AudioStage(const AudioStage &) = delete;
+    AudioStage &operator=(const AudioStage &) = delete;
 
     // Takes a decoded frame whose pts counts source samples from the clip's start.
     bool push(AVFrame *frame);
@@ -26,12 +29,17 @@ public:
     bool finish();
 
 private:
+    bool sameFormat(const AVFrame &frame) const;
     bool buildChain(const AVFrame *firstFrame);
     bool encodeFiltered();
 
     Setup setup_;
     std::unique_ptr<StreamEncoder> encoder_;
     std::unique_ptr<FilterChain> chain_;
+    int inputFormat_ = -1;             // of the frames the chain was built for
+    int inputRate_ = 0;
+    AVChannelLayout inputLayout_{};
+    int64_t nextPts_ = 0;              // in the encoder's time base
 };
 
 } // namespace korvid

@@ -115,7 +115,7 @@ std::string audioFilterChain(const AudioChainInput &input, const AVCodecContext 
     // Fills gaps and trims overlaps so the audio starts at 0 with the video; with
     // forced sync it also stretches up to 1000 samples per second to follow the clock.
     std::string chain = "aresample=" + std::to_string(encoder->sample_rate) +
-                        ":async=" + (input.forceSync ? "1000" : "1") + ":first_pts=0";
+                        ":async=" + (input.forceSync ? "1000" : "1") + (input.startsAtZero ? ":first_pts=0" : "");
     if (input.volumeDb != 0)
         chain += ",volume=" + std::to_string(input.volumeDb) + "dB";
     if (input.lengthSeconds > 0)

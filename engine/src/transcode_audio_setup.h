@@ -22,6 +22,7 @@ struct AudioChainInput {
     bool forceSync;              // stretch to the timestamps, not only fill and trim
     double volumeDb;
     double lengthSeconds;        // 0: no end
+    bool startsAtZero;           // pad or trim the start to the clip's second 0
 };
 
 // Timestamps pushed into the chain count samples of the source rate.

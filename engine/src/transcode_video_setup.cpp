@@ -51,7 +51,7 @@ void applyMpegFamilySettings(AVCodecContext *encoder, const VideoJob &job, const
     encoder->gop_size = groupOfPictures(job, rate);
     if (job.highQuality) {
         encoder->mb_decision = FF_MB_DECISION_RD;
-        av_opt_set_int(encoder->priv_data, "trellis", 1, 0);
+        av_opt_set_int(encoder, "trellis", 1, AV_OPT_SEARCH_CHILDREN);
         if (job.codec->mpegVideo)
             encoder->max_b_frames = kMpegBFrames;
     }
