@@ -2,6 +2,7 @@
 
 #include "JobTexts.h"
 #include "TargetCatalogue.h"
+#include "VideoInfo.h"
 
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 namespace conversion {
 namespace {
 
-constexpr std::array<double, 5> DisplayAspectRatios = {4.0 / 3.0, 16.0 / 9.0, 1.0, 2.21, 0.0};
 constexpr std::array<const char *, 4> DisplayAspectNames = {"4:3", "16:9", "1:1", "2.21:1"};
 
 // Real to integer toward zero, held inside the integer range (NaN gives 0).
@@ -133,12 +133,6 @@ int RoundUpToFour(int value)
     return value > std::numeric_limits<int>::max() - missing ? value - value % 4 : value + missing;
 }
 
-double DisplayAspectRatio(int aspectIndex)
-{
-    const bool known = aspectIndex >= 0 && aspectIndex < int(DisplayAspectRatios.size());
-    return known ? DisplayAspectRatios[aspectIndex] : 0.0;
-}
-
 QString DisplayAspectName(const JobClip &clip)
 {
     if (clip.aspectIndex >= 0 && clip.aspectIndex < int(DisplayAspectNames.size()))
@@ -151,7 +145,7 @@ PixelSize SourceDisplaySize(const JobClip &clip)
     const PixelSize coded{clip.width, clip.height};
     if (!clip.aspectFromCode)
         return coded;
-    const PixelSize derived{TruncateToInt(clip.height * DisplayAspectRatio(clip.aspectIndex)), clip.height};
+    const PixelSize derived{TruncateToInt(clip.height * DisplayAspectOfIndex(clip.aspectIndex)), clip.height};
     return derived.width > 0 ? derived : coded;
 }
 

@@ -18,8 +18,6 @@ struct PixelSize {
 // A value that is not a multiple of 4 is raised to the next one (-6 gives -4).
 int RoundUpToFour(int value);
 
-// Width over height of the clip's display aspect by AspectIndex (0.0 for index 4).
-double DisplayAspectRatio(int aspectIndex);
 // "4:3", "16:9", "1:1", "2.21:1", or the coded size as "W/H".
 QString DisplayAspectName(const JobClip &clip);
 

@@ -1,5 +1,7 @@
 #include "ClipJob.h"
 
+#include "ClipRecordFacts.h"
+
 #include "JobParameters.h"
 #include "TargetCatalogue.h"
 
@@ -95,6 +97,47 @@ TEST(ClipTexts, AudioSubtitleAndStreamChoices)
     EXPECT_EQ(SubtitleTrackText(subtitles), QLatin1String("0"));
     subtitles.subtitleIndex = 2;
     EXPECT_EQ(SubtitleTrackText(subtitles), QLatin1String("-1"));
+}
+
+TEST(ClipRecordFacts, TheRecordAsTheJobReadsIt)
+{
+    std::vector<std::unique_ptr<TVideoInfo>> clips;
+    clips.push_back(std::make_unique<TVideoInfo>());
+    TVideoInfo &record = *clips.back();
+    record.FileName = QStringLiteral("/videos/a.mkv");
+    record.OutputName = QStringLiteral("a.mp4");
+    record.SetDuration(90);
+    record.SetStartTime(5);
+    record.SetEndTime(50);
+    record.SetAspect(3, 720, 576);
+    record.AspectFromCode = true;
+    record.FrameRate = 25.0f;
+    record.ContainerKind = ContainerMatroska;
+    record.VideoStreamID = 1;
+    record.AudioStreamID = 2;
+    record.SubtitleList = std::make_unique<QStringList>(QStringList{QStringLiteral("en#1")});
+
+    const ClipLookup lookup = ClipLookupOf(clips);
+    const std::optional<JobClip> clip = lookup(0);
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(clip->fileName, record.FileName);
+    EXPECT_EQ(clip->outputName, record.OutputName);
+    EXPECT_EQ(clip->durationSeconds, 90);
+    EXPECT_EQ(clip->startSeconds, 5);
+    EXPECT_EQ(clip->endSeconds, 50);
+    EXPECT_EQ(clip->width, 720);
+    EXPECT_EQ(clip->height, 576);
+    EXPECT_EQ(clip->aspectIndex, 1);
+    EXPECT_TRUE(clip->aspectFromCode);
+    EXPECT_EQ(clip->frameRate, 25.0f);
+    EXPECT_EQ(clip->containerKind, ContainerMatroska);
+    EXPECT_EQ(clip->videoStreamId, 1);
+    EXPECT_EQ(clip->audioStreamId, 2);
+    EXPECT_EQ(clip->audioRowCount, 0);
+    EXPECT_EQ(clip->firstTickedAudioRow, -1);
+    EXPECT_EQ(clip->subtitleCount, 1);
+    EXPECT_FALSE(lookup(1));
+    EXPECT_FALSE(lookup(-1));
 }
 
 class PrepareClipJobTest : public testing::Test {

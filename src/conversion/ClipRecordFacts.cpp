@@ -1,0 +1,50 @@
+#include "ClipRecordFacts.h"
+
+namespace conversion {
+namespace {
+
+int FirstTickedAudioRow(const TVideoInfo &clip)
+{
+    for (std::size_t i = 0; i < clip.AudioRows.size(); ++i) {
+        if (clip.AudioRows[i] && clip.AudioRows[i]->IsChecked())
+            return int(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+JobClip JobClipOf(const TVideoInfo &clip)
+{
+    JobClip facts;
+    facts.fileName = clip.FileName;
+    facts.outputName = clip.OutputName;
+    facts.titleNumber = clip.TitleNumber;
+    facts.durationSeconds = clip.Duration;
+    facts.startSeconds = clip.StartTime;
+    facts.endSeconds = clip.EndTime;
+    facts.frameRate = clip.FrameRate;
+    facts.containerKind = clip.ContainerKind;
+    facts.videoStreamId = clip.VideoStreamID;
+    facts.audioStreamId = clip.AudioStreamID;
+    facts.audioRowCount = int(clip.AudioRows.size());
+    facts.firstTickedAudioRow = FirstTickedAudioRow(clip);
+    facts.subtitleCount = clip.SubtitleList ? int(clip.SubtitleList->size()) : -1;
+    facts.subtitleIndex = clip.SubtitleIndex;
+    facts.width = clip.Width;
+    facts.height = clip.Height;
+    facts.aspectIndex = clip.AspectIndex;
+    facts.aspectFromCode = clip.AspectFromCode;
+    return facts;
+}
+
+ClipLookup ClipLookupOf(const std::vector<std::unique_ptr<TVideoInfo>> &clips)
+{
+    return [&clips](int index) -> std::optional<JobClip> {
+        if (index < 0 || std::size_t(index) >= clips.size() || !clips[std::size_t(index)])
+            return std::nullopt;
+        return JobClipOf(*clips[std::size_t(index)]);
+    };
+}
+
+} // namespace conversion
