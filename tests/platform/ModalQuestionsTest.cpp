@@ -1,0 +1,75 @@
+// The real questions, answered by a timer that presses a button of whatever
+// modal window is up (offscreen, so nothing appears on a screen).
+
+#include "ModalQuestions.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Presses the button `buttonText` of the next modal message box; records what it showed.
+struct BoxAnswerer {
+    explicit BoxAnswerer(const QString &buttonText)
+    {
+        QTimer::singleShot(0, [this, buttonText] { answer(buttonText); });
+    }
+    void answer(const QString &buttonText)
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, [this, buttonText] { answer(buttonText); });
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text().remove(QLatin1Char('&')) == buttonText)
+                return button->click();
+        }
+        ADD_FAILURE() << "no button " << buttonText.toStdString();
+        box->done(QMessageBox::Abort);   // never leave the test waiting
+    }
+    QString title;
+    QString text;
+};
+
+TEST(ModalQuestions, InformationShowsItsTitleAndText)
+{
+    BoxAnswerer answerer(QStringLiteral("OK"));
+    platform::questions().information(nullptr, QStringLiteral("Pelorin"), QStringLiteral("Process Finished!"));
+    EXPECT_EQ(answerer.title, QStringLiteral("Pelorin"));
+    EXPECT_EQ(answerer.text, QStringLiteral("Process Finished!"));
+}
+
+TEST(ModalQuestions, ConfirmAndOkCancelReportTheButtonPressed)
+{
+    {
+        BoxAnswerer answerer(QStringLiteral("Yes"));
+        EXPECT_TRUE(platform::questions().confirm(nullptr, QString(), QStringLiteral("Delete?")));
+    }
+    {
+        BoxAnswerer answerer(QStringLiteral("No"));
+        EXPECT_FALSE(platform::questions().confirm(nullptr, QString(), QStringLiteral("Delete?")));
+    }
+    {
+        BoxAnswerer answerer(QStringLiteral("Cancel"));
+        EXPECT_FALSE(platform::questions().okCancel(nullptr, QString(), QStringLiteral("Go on?")));
+    }
+}
+
+TEST(ModalQuestions, ExecRunsTheDialogModallyAndReturnsItsResult)
+{
+    QDialog dialog;
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        EXPECT_TRUE(dialog.isModal());
+        dialog.done(5);
+    });
+    EXPECT_EQ(platform::questions().exec(dialog), 5);
+}
+
+} // namespace
