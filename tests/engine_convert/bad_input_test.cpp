@@ -70,6 +70,34 @@ TEST_F(ConvertTest, TruncatedTransportStreamConvertsWhatIsThere)
     EXPECT_TRUE(decodesCleanly(job.target));
 }
 
+// Broadcast recordings change audio rate and channels on the way; two joined
+// transport streams show it.
+TEST_F(ConvertTest, AudioThatChangesFormatOnTheWayConvertsWhole)
+{
+    const std::string first = enginetest::scratchPath("part1.ts");
+    const std::string second = enginetest::scratchPath("part2.ts");
+    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi",
+                                       "-i", "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "mpeg2video",
+                                       "-c:a", "mp2", "-ac", "1", "-f", "mpegts"},
+                                      first));
+    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi",
+                                       "-i", "sine=frequency=880:sample_rate=44100:duration=2", "-c:v", "mpeg2video",
+                                       "-c:a", "mp2", "-ac", "2", "-output_ts_offset", "2", "-f", "mpegts"},
+                                      second));
+    std::vector<uint8_t> joined = enginetest::readFile(first);
+    const std::vector<uint8_t> tail = enginetest::readFile(second);
+    joined.insert(joined.end(), tail.begin(), tail.end());
+    JobValues job = jobFor("h264_aac.mp4", "joined.mp4");
+    job.source = enginetest::scratchPath("joined.ts");
+    enginetest::writeFile(job.source, joined);
+
+    ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0);
+    const OutputSummary output(job.target);
+    EXPECT_NEAR(output.number(output.audio("duration")), 4.0, 0.2);
+    EXPECT_NEAR(output.number(output.video("duration")), 4.0, 0.2);
+    EXPECT_TRUE(decodesCleanly(job.target));
+}
+
 TEST_F(ConvertTest, MissingTextsTakeTheirDefaults)
 {
     JobValues job = jobFor("h264_aac.mp4", "defaults.mp4");
