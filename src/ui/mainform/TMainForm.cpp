@@ -72,7 +72,7 @@ void TMainForm::FormCreate()
 {
     LocateSettings();
     LocaleLanguage = platform::LocaleEnglishLanguageName().left(30).toUpper();
-    skin::RegisterCursors(platform::ProgramFolder());
+    skin::RegisterCursors(path_PNG);
     findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->raise();
     findChild<QWidget *>(QStringLiteral("Panel_Intro"))->raise();
     fillCoreList();

@@ -11,6 +11,8 @@ namespace {
 constexpr QPoint kAppleRowPosition(162, 352);
 constexpr QPoint kHiddenRowPosition(20, 760);   // below the window's visible area
 constexpr QRect kCategoryBar(20, 700, 780, 30);
+constexpr QSize kAppleRowSize(692, 64);    // MP3 at 582 is the last button
+constexpr QSize kCaptionRowSize(806, 30);  // the last buttons stand at 696
 constexpr QSize kDeviceButton(110, 64);
 constexpr QSize kCaptionButton(110, 30);
 constexpr QSize kCategoryButton(90, 30);
@@ -31,8 +33,7 @@ QWidget *buildRow(QWidget *form, int category)
     auto *row = new QWidget(form);
     row->setObjectName(QLatin1String(targets::Category(category).rowName));
     const bool isApple = category == targets::CategoryApple;
-    row->setGeometry(QRect(isApple ? kAppleRowPosition : kHiddenRowPosition,
-                           QSize(806, isApple ? kDeviceButton.height() : kCaptionButton.height())));
+    row->setGeometry(isApple ? QRect(kAppleRowPosition, kAppleRowSize) : QRect(kHiddenRowPosition, kCaptionRowSize));
     row->hide();
     return row;
 }

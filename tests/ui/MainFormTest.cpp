@@ -1,0 +1,253 @@
+// The main window through its real controls: start-up state, catalogue clicks,
+// the core list, closing, the folder buttons, the about box and its links.
+
+#include "MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "OptionVariables.h"
+#include "TargetCatalogue.h"
+#include "TestEngine.h"
+#include "controls/PictureButton.h"
+#include "mainform/TargetSelector.h"
+
+namespace {
+
+class MainFormTest : public MainWindowFixture {
+protected:
+    NoEngine noEngine;   // tests that want an engine make a TestEngine, which points elsewhere
+
+    TTargetSelector &selector() { return *form().targetSelector(); }
+    bool rowShown(const char *rowName) { return !control(rowName)->isHidden(); }
+    QStringList coreItems()
+    {
+        auto *cores = control<QComboBox>("suiComboBox_CPU");
+        QStringList items;
+        for (int i = 0; i < cores->count(); ++i)
+            items << cores->itemText(i);
+        return items;
+    }
+};
+
+TEST_F(MainFormTest, StartsWithTheAppleCategoryAndIPodSelected)
+{
+    start();
+    EXPECT_EQ(selector().CurConverterType(), targets::CategoryApple);
+    EXPECT_FALSE(control("sb_Apple")->isEnabled());
+    EXPECT_TRUE(rowShown("ip_Apple"));
+    EXPECT_EQ(form().CurTargetType, targets::TargetiPod);
+    EXPECT_FALSE(control("sb_iPod")->isEnabled());
+    for (const char *other : {"sb_iPad", "sb_iPhone", "sb_AppleTV", "sb_AppleTV_HD", "sb_MP3"})
+        EXPECT_TRUE(control(other)->isEnabled()) << other;
+    EXPECT_TRUE(control("ip_Apple")->isVisible());
+    EXPECT_TRUE(QRect(QPoint(), form().size()).contains(control("ip_Apple")->geometry()));
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "iPod/");
+    EXPECT_TRUE(control("Panel_AddProgress")->isHidden());
+    EXPECT_TRUE(control("Label_Info")->isHidden());
+    EXPECT_FALSE(control("Panel_Intro")->isHidden());
+    EXPECT_TRUE(control("suiImageButton_Option")->isHidden());
+    EXPECT_EQ(form().size(), QSize(891, 667));
+    EXPECT_FALSE(form().Busy);
+    EXPECT_EQ(form().DiscDrive, "A");
+}
+
+TEST_F(MainFormTest, RegistersEveryCategoryAndTargetWithItsNumberAsTag)
+{
+    start();
+    ASSERT_EQ(selector().ConverterTypes().size(), 8);
+    for (int category = 0; category < 8; ++category)
+        EXPECT_EQ(selector().ConverterTypes()[category].CategoryButton->tag(), category);
+    ASSERT_EQ(selector().TargetTypes().size(), 42);
+    for (int target = 0; target < 42; ++target) {
+        const TTargetType &type = selector().TargetTypes()[target];
+        EXPECT_EQ(type.TargetButton->tag(), target);
+        EXPECT_EQ(type.TargetButton->objectName(), QLatin1String(targets::TargetButton(target).buttonName));
+        EXPECT_EQ(type.ProfileIndex, -1);
+    }
+}
+
+TEST_F(MainFormTest, CategoryClicksShowTheirRowAndTheDvdPanelOnlyForDvd)
+{
+    start();
+    click("sb_DVD");
+    EXPECT_FALSE(control("DVDPanel")->isHidden());
+    EXPECT_TRUE(rowShown("ip_DVD"));
+    EXPECT_FALSE(rowShown("ip_Apple"));
+    EXPECT_EQ(form().CurTargetType, targets::TargetVOB_File);
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "DVD/");
+
+    click("sb_Sony");
+    EXPECT_TRUE(control("DVDPanel")->isHidden());
+    EXPECT_TRUE(rowShown("ip_Sony"));
+    EXPECT_EQ(form().CurTargetType, targets::TargetPSP);
+    EXPECT_FALSE(control("sb_Sony")->isEnabled());
+    EXPECT_TRUE(control("sb_DVD")->isEnabled());
+
+    click("sb_Music");
+    for (const char *row : {"ip_GeneralVideo", "ip_HD_Video", "ip_Apple", "ip_Sony", "ip_Microsoft", "ip_Portable",
+                            "ip_Music", "ip_DVD"})
+        EXPECT_FALSE(rowShown(row)) << row;
+    EXPECT_EQ(form().CurTargetType, targets::TargetMP3);
+    EXPECT_EQ(selector().CurConverterType(), targets::CategoryMusic);
+}
+
+TEST_F(MainFormTest, MP3ChosenInTheAppleRowBecomesTheAppleCategorysTarget)
+{
+    start();
+    click("sb_MP3");
+    EXPECT_EQ(form().CurTargetType, targets::TargetMP3);
+    EXPECT_FALSE(control("sb_MP3")->isEnabled());
+    EXPECT_TRUE(control("sb_iPod")->isEnabled());
+    EXPECT_EQ(selector().ConverterTypes()[targets::CategoryApple].CurrentTargetButton->objectName(), "sb_MP3");
+
+    click("sb_Portable");
+    EXPECT_EQ(form().CurTargetType, targets::TargetNokia);
+    click("sb_Apple");
+    EXPECT_EQ(form().CurTargetType, targets::TargetMP3);
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "MP3/");
+}
+
+TEST_F(MainFormTest, RemembersProfileIndexOnlyWhileTheProfileListHoldsIt)
+{
+    start();
+    auto *profiles = control<QComboBox>("suiComboBox_PF");
+    profiles->addItems({"one", "two", "three"});
+    selector().TargetTypes()[targets::TargetiPad].ProfileIndex = 2;
+    selector().TargetTypes()[targets::TargetiPhone].ProfileIndex = 5;
+    click("sb_iPad");
+    EXPECT_EQ(profiles->currentIndex(), 2);
+    EXPECT_EQ(selector().TargetTypes()[targets::TargetiPad].ProfileIndex, 2);
+    click("sb_iPhone");
+    EXPECT_EQ(selector().TargetTypes()[targets::TargetiPhone].ProfileIndex, -1);
+    EXPECT_EQ(profiles->currentIndex(), 2);
+}
+
+TEST_F(MainFormTest, CoreListStaysAtOneWithoutTheEngine)
+{
+    start();
+    EXPECT_EQ(coreItems(), QStringList{"1"});
+    EXPECT_EQ(control<QComboBox>("suiComboBox_CPU")->currentIndex(), 0);
+    EXPECT_FALSE(control("suiComboBox_CPU")->isEnabled());
+}
+
+TEST_F(MainFormTest, CoreListFollowsTheEnginesCoreCount)
+{
+    const struct { int cores; QStringList items; int selected; bool enabled; } cases[] = {
+        {0, {"1"}, 0, false}, {1, {"1"}, 0, false}, {4, {"1", "2", "3", "4"}, 1, true},
+    };
+    for (const auto &coreCase : cases) {
+        TestEngine engine;
+        engine.setCoreCount(coreCase.cores);
+        start();
+        EXPECT_EQ(coreItems(), coreCase.items) << coreCase.cores;
+        EXPECT_EQ(control<QComboBox>("suiComboBox_CPU")->currentIndex(), coreCase.selected) << coreCase.cores;
+        EXPECT_EQ(control("suiComboBox_CPU")->isEnabled(), coreCase.enabled) << coreCase.cores;
+        EXPECT_EQ(engine.callCount("X_Get_CPU_Core_Number"), 1);
+        finish();
+    }
+}
+
+TEST_F(MainFormTest, ClosingWhileSeekingIsRefusedAndClosingSavesTheOptions)
+{
+    start();
+    control("Label_Info")->show();
+    click("suiImageButton_Close");
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information), QStringList{"Seeking disc, please waiting."});
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").isEmpty());
+
+    control("Label_Info")->hide();
+    click("suiImageButton_Close");
+    EXPECT_FALSE(form().isVisible());
+    const QByteArray options = sandbox.readSettingsFile("Option.ini");
+    EXPECT_TRUE(options.contains("DefaultAudio=1")) << options.constData();
+    EXPECT_TRUE(options.contains("OutputFolder=" + g_s_OutputFolder.toUtf8())) << options.constData();
+}
+
+TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndSavesIt)
+{
+    start();
+    const QString chosen = sandbox.configFolder() + "chosen";
+    QDir().mkpath(chosen);
+    questions.answerChooseFolder(chosen);
+    click("suiImageButton_Browse");
+    ASSERT_EQ(questions.asked().size(), 1);
+    EXPECT_EQ(questions.asked().first().title, "Please select an output folder:");
+    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
+    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains(("OutputFolder=" + chosen + "/").toUtf8()));
+
+    questions.answerChooseFolder(QString());
+    click("suiImageButton_Browse");
+    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+
+    click("suiImageButton_Open");
+    EXPECT_EQ(desktop.calls(), QStringList{"openFolder|" + chosen + "/"});
+}
+
+TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop)
+{
+    start();
+    int shown = 0;
+    const auto checkAbout = [&](QDialog &dialog) {
+        ++shown;
+        EXPECT_EQ(dialog.objectName(), "Form_About");
+        EXPECT_EQ(dialog.findChild<QLabel *>("Label1")->text(), "4.0");
+        EXPECT_EQ(dialog.findChild<QLabel *>("Label5")->text(), "4.0");
+        EXPECT_EQ(dialog.findChild<QLabel *>("Label2")->text(), "20090514");
+        EXPECT_EQ(dialog.size(), QSize(430, 234));
+        return int(QDialog::Accepted);
+    };
+    questions.answerExec(checkAbout);
+    questions.answerExec(checkAbout);
+    click("suiImageButton_About");
+    click("suiImageButton_About");
+    EXPECT_EQ(shown, 2);
+
+    click("suiImageButton_Home");
+    click("suiImageButton_Mail");
+    ASSERT_EQ(desktop.calls().size(), 2);
+    EXPECT_TRUE(desktop.calls()[0].startsWith("openUrl|https://www.example.com"));
+    EXPECT_TRUE(desktop.calls()[1].startsWith("openUrl|mailto:"));
+    EXPECT_TRUE(desktop.calls()[1].contains("example.com"));
+}
+
+TEST_F(MainFormTest, UpdateTimerRunsTenSecondsOnceAndDoesNothingElse)
+{
+    start();
+    auto *timer = form().findChild<QTimer *>("Timer_Update");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 10000);
+    form().Timer_UpdateTimer();
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(questions.asked().isEmpty());
+    EXPECT_TRUE(desktop.calls().isEmpty());
+}
+
+TEST_F(MainFormTest, DragsByTheBackgroundWithTheLeftButtonOnly)
+{
+    start();
+    QWidget *background = control("Image_Bk");
+    const QPoint start = form().pos();
+    QTest::mousePress(background, Qt::RightButton, {}, {100, 100});
+    QMouseEvent rightMove(QEvent::MouseMove, QPointF(140, 130), background->mapToGlobal(QPointF(140, 130)),
+                          Qt::NoButton, Qt::RightButton, {});
+    QApplication::sendEvent(background, &rightMove);
+    QTest::mouseRelease(background, Qt::RightButton, {}, {140, 130});
+    EXPECT_EQ(form().pos(), start);
+
+    QTest::mousePress(background, Qt::LeftButton, {}, {100, 100});
+    QMouseEvent leftMove(QEvent::MouseMove, QPointF(140, 130), background->mapToGlobal(QPointF(140, 130)),
+                         Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(background, &leftMove);
+    QTest::mouseRelease(background, Qt::LeftButton, {}, {140, 130});
+    EXPECT_EQ(form().pos(), start + QPoint(40, 30));
+}
+
+} // namespace

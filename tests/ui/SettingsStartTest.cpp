@@ -1,0 +1,92 @@
+// First and later starts of the program through its real windows: the per-user
+// settings files, the marker files and the default output folder.
+
+#include "MainWindowFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+#include "OptionVariables.h"
+#include "TestEngine.h"
+
+namespace {
+
+class SettingsStartTest : public MainWindowFixture {
+protected:
+    NoEngine noEngine;
+
+    void shipDefaults(const QByteArray &options, const QByteArray &profiles)
+    {
+        sandbox.writeProgramFile("Option.ini", options);
+        sandbox.writeProgramFile("PfSetting.ini", profiles);
+    }
+    bool programFileExists(const char *name) { return QFile::exists(sandbox.programFolder() + name); }
+};
+
+TEST_F(SettingsStartTest, FirstStartCopiesTheDefaultsIntoANewSettingsFolder)
+{
+    shipDefaults("[Option]\nTemplate=#Name_Shipped\n", "[iPod-Profile]\nCount=0\n");
+    start();
+    EXPECT_EQ(g_s_Application_Data_Path, sandbox.settingsFolder());
+    EXPECT_TRUE(sandbox.settingsFolder().endsWith("/Pelorin/Pelorin Video Converter/"));
+    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("Template=#Name_Shipped"));
+    EXPECT_EQ(sandbox.readSettingsFile("PfSetting.ini"), QByteArray("[iPod-Profile]\nCount=0\n"));
+    EXPECT_EQ(g_Rename_Template, "#Name_Shipped");
+}
+
+TEST_F(SettingsStartTest, LaterStartKeepsTheUsersFilesAndAMarkerReplacesOnlyItsFile)
+{
+    shipDefaults("[Option]\nTemplate=#Shipped\n", "[Shipped]\n");
+    sandbox.writeSettingsFile("Option.ini", "[Option]\nTemplate=#Mine\n");
+    sandbox.writeSettingsFile("PfSetting.ini", "[Mine]\n");
+    start();
+    EXPECT_EQ(g_Rename_Template, "#Mine");
+    EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Mine]"));
+    finish();
+
+    sandbox.writeProgramFile("ReplaceOption.ini", "");
+    start();
+    EXPECT_EQ(g_Rename_Template, "#Shipped");
+    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("Template=#Shipped"));
+    EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Mine]"));
+    EXPECT_FALSE(programFileExists("ReplaceOption.ini"));
+}
+
+TEST_F(SettingsStartTest, PfSettingMarkerReplacesTheProfilesOnlyOnce)
+{
+    shipDefaults("[Option]\n", "[Shipped]\n");
+    sandbox.writeSettingsFile("PfSetting.ini", "[Mine]\n");
+    sandbox.writeProgramFile("ReplacePfSetting.ini", "anything");
+    start();
+    EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Shipped]"));
+    EXPECT_FALSE(programFileExists("ReplacePfSetting.ini"));
+}
+
+TEST_F(SettingsStartTest, WithoutAnOutputFolderTheVideosFolderGetsOneAndItIsWrittenWithASlash)
+{
+    start();
+    const QString expected = sandbox.videosFolder() + "OutputFolder/";
+    EXPECT_EQ(g_s_OutputFolder, expected);
+    EXPECT_TRUE(QDir(expected).exists());
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), expected + "iPod/");
+    click("suiImageButton_Close");
+    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains(("OutputFolder=" + expected).toUtf8()));
+}
+
+TEST_F(SettingsStartTest, AStoredFolderWithoutSlashGetsOneAndTheEndWritesTheWindowsOptions)
+{
+    const QString stored = sandbox.configFolder() + "mine";
+    QDir().mkpath(stored);
+    sandbox.writeSettingsFile("Option.ini", ("[Option]\nOutputFolder=" + stored + "\nFitDigi=5\nOpenFolder=0\n").toUtf8());
+    start();
+    EXPECT_EQ(g_s_OutputFolder, stored + "/");
+    click("suiImageButton_Close");
+    finish();
+    const QByteArray options = sandbox.readSettingsFile("Option.ini");
+    EXPECT_TRUE(options.contains(("OutputFolder=" + stored + "/\n").toUtf8())) << options.constData();
+    for (const char *written : {"Template=#Name", "FitDigi=5", "OpenFolder=0", "PowerOff=0", "Upload=0"})
+        EXPECT_TRUE(options.contains(written)) << written << "\n" << options.constData();
+}
+
+} // namespace
