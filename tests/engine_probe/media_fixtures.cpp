@@ -39,6 +39,7 @@ const std::map<std::string, Arguments> &recipes() {
         {"h264_aac.mp4", join({picture("320x240", "25", 4), tone(440, 44100, 4), kH264, {"-c:a", "aac", "-b:a", "96k"}})},
         {"mpeg4_mp3.avi", join({picture("352x288", "25", 3), tone(440, 44100, 3),
                                 {"-c:v", "mpeg4", "-b:v", "400k", "-c:a", "libmp3lame", "-b:a", "128k"}})},
+        {"mpeg4_bframes.avi", join({picture("320x240", "25", 6), {"-c:v", "mpeg4", "-bf", "2", "-g", "50", "-q:v", "3"}})},
         {"flv1_mp3.flv", join({picture("320x240", "25", 3), tone(440, 22050, 3),
                                {"-c:v", "flv", "-c:a", "libmp3lame", "-ar", "22050"}})},
         {"wmv2_wma.wmv", join({picture("320x240", "25", 3), tone(440, 44100, 3), {"-c:v", "wmv2", "-c:a", "wmav2"}})},

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -127,14 +128,23 @@ double probeNumber(const std::string &file, const std::string &selectStreams, co
     return output.empty() ? std::nan("") : std::strtod(output.c_str(), nullptr);
 }
 
-double probeFrameRate(const std::string &file) {
-    std::string text = programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
-                                      "stream=avg_frame_rate", "-of", "default=nw=1:nk=1", file});
-    int numerator = 0;
-    int denominator = 0;
-    if (std::sscanf(text.c_str(), "%d/%d", &numerator, &denominator) != 2 || denominator <= 0)
-        return std::nan("");
-    return static_cast<double>(numerator) / denominator;
+int frameShownAt(const std::string &file, double seconds) {
+    double target = probeNumber(file, "", "format=start_time") + seconds + 1e-6;
+    std::istringstream times(programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
+                                            "frame=best_effort_timestamp_time", "-of", "csv", file}));
+    const std::string prefix = "frame,";   // other lines carry side data
+    int shown = 0;
+    int index = 0;
+    for (std::string line; std::getline(times, line);) {
+        if (line.rfind(prefix, 0) != 0)
+            continue;
+        char *end = nullptr;
+        double time = std::strtod(line.c_str() + prefix.size(), &end);
+        if (end != line.c_str() + prefix.size() && time <= target)
+            shown = index;
+        ++index;
+    }
+    return shown;
 }
 
 int threadCount() {

@@ -47,8 +47,9 @@ double psnr(const uint8_t *a, const std::vector<uint8_t> &b);
 // A number that ffprobe prints for `-show_entries entries` of `selectStreams`.
 double probeNumber(const std::string &file, const std::string &selectStreams, const std::string &entries);
 
-// The first video stream's average frame rate ("30000/1001" read exactly).
-double probeFrameRate(const std::string &file);
+// The number (in presentation order) of the first video stream's frame that is
+// shown at `seconds` after the file's start time, by ffprobe's frame times.
+int frameShownAt(const std::string &file, double seconds);
 
 // Threads of this process now.
 int threadCount();
