@@ -16,8 +16,12 @@ namespace naming {
 
 namespace {
 
+// Layout inside the 460 x 350 dialog below its 44-pixel title band.
+constexpr int kInterpretationTop = 118;
 constexpr int kTokenLabelLeft = 36;
 constexpr int kTokenLabelStep = 22;
+constexpr int kSerialRowTop = 276;
+constexpr int kCheckBoxRowTop = 312;
 
 QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, QPoint position)
 {
@@ -47,13 +51,25 @@ QCheckBox *AddCheckBox(QWidget *parent, const QString &name, const QString &sepa
     return box;
 }
 
+// A light card behind the token labels, whose specified black and blue texts need it
+// on the dark skin.
+void AddTokenCard(QWidget *parent, int top)
+{
+    auto *card = new QWidget(parent);
+    card->setObjectName(QStringLiteral("Panel_Tokens"));
+    card->setAttribute(Qt::WA_StyledBackground);
+    card->setStyleSheet(QStringLiteral("#Panel_Tokens { background: #eef1f5; border-radius: 6px; }"));
+    card->setGeometry(kTokenLabelLeft - 8, top - 4, 412, 6 * kTokenLabelStep + 6);
+}
+
 } // namespace
 
 RenameFormContent::RenameFormContent(QWidget *form)
     : QObject(form), form_(form)
 {
     setObjectName(QStringLiteral("RenameFormContent"));
-    BuildTexts();
+    BuildTemplateControls();
+    BuildTokenLabels();
     BuildSerialControls();
     BuildButtons();
     ReadRenameOptions();
@@ -65,24 +81,21 @@ RenameFormContent::~RenameFormContent()
     WriteRenameOptions();
 }
 
-QSize RenameFormContent::DesignSize()
+void RenameFormContent::BuildTemplateControls()
 {
-    return {520, 404};
-}
-
-void RenameFormContent::BuildTexts()
-{
-    AddLabel(form_, QStringLiteral("Label3"), QStringLiteral("Renaming Template :"), {24, 44});
-    suiEdit_Template = AddEdit(form_, QStringLiteral("suiEdit_Template"), {36, 66, 440, 22}, QString());
+    AddLabel(form_, QStringLiteral("Label3"), QStringLiteral("Renaming Template :"), {20, 54});
+    suiEdit_Template = AddEdit(form_, QStringLiteral("suiEdit_Template"), {20, 74, 420, 22}, QString());
     AddLabel(form_, QStringLiteral("Label11"),
-             QStringLiteral("eg : \"#Name-#Resolution\" means : Titanic-720x480.avi"), {36, 94});
-    QLabel *interpretation = AddLabel(form_, QStringLiteral("Label4"),
-        QStringLiteral("Template Interpretation : (simply click template label to add it to content)"), {24, 122});
-    BuildTokenLabels(interpretation->y() + kTokenLabelStep);
+             QStringLiteral("eg : \"#Name-#Resolution\" means : Titanic-720x480.avi"), {20, 100});
+    AddLabel(form_, QStringLiteral("Label4"),
+             QStringLiteral("Template Interpretation : (simply click template label to add it to content)"),
+             {20, kInterpretationTop});
 }
 
-void RenameFormContent::BuildTokenLabels(int firstTop)
+void RenameFormContent::BuildTokenLabels()
 {
+    const int firstTop = kInterpretationTop + kTokenLabelStep;
+    AddTokenCard(form_, firstTop);
     const QStringList tokens = TemplateTokenList();
     for (int position = 0; position < tokens.size(); ++position) {
         const QString token = tokens[position];
@@ -97,32 +110,33 @@ void RenameFormContent::BuildTokenLabels(int firstTop)
 
 void RenameFormContent::BuildSerialControls()
 {
-    AddLabel(form_, QStringLiteral("Label12"), QStringLiteral("SN Start :"), {36, 292});
-    suiEdit_SN = AddEdit(form_, QStringLiteral("suiEdit_SN"), {110, 288, 80, 22}, QStringLiteral("\\d{0,10}"));
-    AddLabel(form_, QStringLiteral("Label5"), QStringLiteral("Fixed Digit :"), {220, 292});
-    suiEdit_SN_FD = AddEdit(form_, QStringLiteral("suiEdit_SN_FD"), {300, 288, 30, 22}, QStringLiteral("\\d?"));
-    suiCheckBox_Add1 = AddCheckBox(form_, QStringLiteral("suiCheckBox_Add1"), QStringLiteral("-"), {36, 324});
-    suiCheckBox_Add2 = AddCheckBox(form_, QStringLiteral("suiCheckBox_Add2"), QStringLiteral("_"), {220, 324});
+    AddLabel(form_, QStringLiteral("Label12"), QStringLiteral("SN Start :"), {20, kSerialRowTop + 4});
+    suiEdit_SN = AddEdit(form_, QStringLiteral("suiEdit_SN"), {90, kSerialRowTop, 90, 22}, QStringLiteral("\\d{0,10}"));
+    AddLabel(form_, QStringLiteral("Label5"), QStringLiteral("Fixed Digit :"), {204, kSerialRowTop + 4});
+    suiEdit_SN_FD = AddEdit(form_, QStringLiteral("suiEdit_SN_FD"), {284, kSerialRowTop, 28, 22}, QStringLiteral("\\d?"));
+    suiCheckBox_Add1 = AddCheckBox(form_, QStringLiteral("suiCheckBox_Add1"), QStringLiteral("-"), {20, kCheckBoxRowTop});
+    suiCheckBox_Add2 = AddCheckBox(form_, QStringLiteral("suiCheckBox_Add2"), QStringLiteral("_"), {136, kCheckBoxRowTop});
     connect(suiCheckBox_Add1, &QCheckBox::toggled, this, &RenameFormContent::suiCheckBox_Add1Click);
     connect(suiCheckBox_Add2, &QCheckBox::toggled, this, &RenameFormContent::suiCheckBox_Add2Click);
 }
 
 void RenameFormContent::BuildButtons()
 {
-    suiImageButton_OK = AddPictureButton(QStringLiteral("suiImageButton_OK"), QStringLiteral("OK"), {300, 362, 90, 28});
-    suiImageButton_Cancel = AddPictureButton(QStringLiteral("suiImageButton_Cancel"), QStringLiteral("Cancel"),
-                                             {400, 362, 90, 28});
-    suiImageButton_Close = AddPictureButton(QStringLiteral("suiImageButton_Close"), QStringLiteral("X"),
-                                            {490, 8, 22, 22});
+    suiImageButton_OK = AdoptOrAddButton(QStringLiteral("suiImageButton_OK"), QStringLiteral("OK"), {254, 306, 90, 30});
+    AdoptOrAddButton(QStringLiteral("suiImageButton_Cancel"), QStringLiteral("Cancel"), {350, 306, 90, 30});
+    AdoptOrAddButton(QStringLiteral("suiImageButton_Close"), QStringLiteral("X"), {422, 8, 28, 28});
 }
 
-QPushButton *RenameFormContent::AddPictureButton(const QString &name, const QString &text, const QRect &geometry)
+QAbstractButton *RenameFormContent::AdoptOrAddButton(const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *button = new QPushButton(text, form_);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFocusPolicy(Qt::NoFocus);
-    connect(button, &QPushButton::clicked, this, [this, button] { suiImageButton_OKClick(button); });
+    auto *button = form_->findChild<QAbstractButton *>(name, Qt::FindDirectChildrenOnly);
+    if (!button) {
+        button = new QPushButton(text, form_);
+        button->setObjectName(name);
+        button->setGeometry(geometry);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(button, &QAbstractButton::clicked, this, [this, button] { suiImageButton_OKClick(button); });
     return button;
 }
 
@@ -160,7 +174,7 @@ void RenameFormContent::suiCheckBox_Add2Click(bool checked)
         suiCheckBox_Add1->setChecked(false);
 }
 
-void RenameFormContent::suiImageButton_OKClick(QPushButton *button)
+void RenameFormContent::suiImageButton_OKClick(QAbstractButton *button)
 {
     const bool accepted = button == suiImageButton_OK;
     if (accepted)

@@ -1,19 +1,22 @@
 #pragma once
 // The controls and behaviour of the rename dialog. The controls are placed straight on
 // the hosting form (the skinned TRenameForm), so its background picture stays the
-// handle that moves the window. Creation loads the naming settings from Option.ini
-// into the naming globals and shows them; destruction (with the form) writes the
-// globals back. OK copies the controls into the globals; OK, Cancel and Close all
-// close the form (done(Accepted) for OK, done(Rejected) otherwise).
+// handle that moves the window. Buttons named suiImageButton_OK, suiImageButton_Cancel
+// and suiImageButton_Close that the form already has (its picture buttons) are used
+// as they are; missing ones are made here.
+//
+// Creation loads the naming settings from Option.ini into the naming globals and shows
+// them; destruction (with the form) writes the globals back. OK copies the controls
+// into the globals; OK, Cancel and Close all close the form (done(Accepted) for OK,
+// done(Rejected) otherwise).
 
 #include "RenameSettings.h"
 
 #include <QObject>
-#include <QSize>
 
+class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace naming {
@@ -27,20 +30,17 @@ public:
     void ShowSettings(const RenameSettings &settings);
     RenameSettings SettingsFromControls() const;
 
-    // The area the controls take, from the form's top left corner.
-    static QSize DesignSize();
-
 private:
-    void BuildTexts();
-    void BuildTokenLabels(int firstTop);
+    void BuildTemplateControls();
+    void BuildTokenLabels();
     void BuildSerialControls();
     void BuildButtons();
-    QPushButton *AddPictureButton(const QString &name, const QString &text, const QRect &geometry);
+    QAbstractButton *AdoptOrAddButton(const QString &name, const QString &text, const QRect &geometry);
 
     void TokenLabelClick(const QString &token);
     void suiCheckBox_Add1Click(bool checked);
     void suiCheckBox_Add2Click(bool checked);
-    void suiImageButton_OKClick(QPushButton *button);
+    void suiImageButton_OKClick(QAbstractButton *button);
 
     QWidget *form_;
     QLineEdit *suiEdit_Template = nullptr;
@@ -48,9 +48,7 @@ private:
     QLineEdit *suiEdit_SN_FD = nullptr;
     QCheckBox *suiCheckBox_Add1 = nullptr;
     QCheckBox *suiCheckBox_Add2 = nullptr;
-    QPushButton *suiImageButton_OK = nullptr;
-    QPushButton *suiImageButton_Cancel = nullptr;
-    QPushButton *suiImageButton_Close = nullptr;
+    QAbstractButton *suiImageButton_OK = nullptr;
 };
 
 } // namespace naming

@@ -2,13 +2,22 @@
 
 #include <QMouseEvent>
 
+namespace {
+
+// Own style sheet, so the colours hold under the skin's style sheet for all widgets.
+QString LinkLabelStyle(bool hovered)
+{
+    return QStringLiteral("TLinkLabel { font-family: Tahoma, \"DejaVu Sans\"; background: transparent; color: %1;"
+                          " text-decoration: %2; }")
+        .arg(hovered ? QStringLiteral("rgb(0, 0, 255)") : QStringLiteral("black"),
+             hovered ? QStringLiteral("underline") : QStringLiteral("none"));
+}
+
+} // namespace
+
 TLinkLabel::TLinkLabel(const QString &caption, QWidget *parent)
     : QLabel(caption, parent)
 {
-    QFont tahoma = font();
-    tahoma.setFamily(QStringLiteral("Tahoma"));
-    setFont(tahoma);
-    setAutoFillBackground(false);
     setCursor(Qt::PointingHandCursor);
     showHovered(false);
 }
@@ -34,10 +43,5 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void TLinkLabel::showHovered(bool hovered)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, hovered ? QColor(0, 0, 255) : QColor(Qt::black));
-    setPalette(colours);
-    QFont underlined = font();
-    underlined.setUnderline(hovered);
-    setFont(underlined);
+    setStyleSheet(LinkLabelStyle(hovered));
 }

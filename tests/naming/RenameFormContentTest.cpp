@@ -170,6 +170,22 @@ TEST(RenameFormSettings, LoadedAtCreationAndWrittenBackAtDestruction)
     EXPECT_TRUE(written.contains("Add2=0"));
 }
 
+TEST(RenameFormButtons, TheFormsOwnPictureButtonsAreUsed)
+{
+    SettingsSandbox sandbox;
+    LocateSettings();
+    QDialog host;
+    auto *skinnedOk = new QPushButton(&host);
+    skinnedOk->setObjectName(QStringLiteral("suiImageButton_OK"));
+    new RenameFormContent(&host);
+    EXPECT_EQ(host.findChildren<QAbstractButton *>(QStringLiteral("suiImageButton_OK")).size(), 1);
+    host.findChild<QLineEdit *>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("#SN"));
+    host.show();
+    QTest::mouseClick(skinnedOk, Qt::LeftButton);
+    EXPECT_EQ(host.result(), QDialog::Accepted);
+    EXPECT_EQ(g_Rename_Template, QStringLiteral("#SN"));
+}
+
 TEST(RenameFormSettings, FirstStartShowsTheDefaults)
 {
     SettingsSandbox sandbox;
