@@ -86,24 +86,27 @@ bool TClipListPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Panel_Info)
         return listBackgroundEvent(event) || QWidget::eventFilter(watched, event);
-    if (watched != Image_Bar)
-        return QWidget::eventFilter(watched, event);
+    if (watched == Image_Bar)
+        return thumbEvent(event) || QWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
+}
+
+// Dragging the thumb with the left button scrolls the list.
+bool TClipListPanel::thumbEvent(QEvent *event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
+    const int cursorY = mouse->globalPosition().toPoint().y();
+    if (type == QEvent::MouseButtonPress) {
         thumbDragging_ = mouse->button() == Qt::LeftButton;
-        dragStartCursorY_ = mouse->globalPosition().toPoint().y();
+        dragStartCursorY_ = cursorY;
         dragStartThumbTop_ = ThumbTop();
-        return true;
-    case QEvent::MouseMove:
-        if (thumbDragging_)
-            SetThumbTop(dragStartThumbTop_ + mouse->globalPosition().toPoint().y() - dragStartCursorY_);
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton)
-            thumbDragging_ = false;
-        return true;
-    default:
-        return QWidget::eventFilter(watched, event);
+    } else if (type == QEvent::MouseMove && thumbDragging_) {
+        SetThumbTop(dragStartThumbTop_ + cursorY - dragStartCursorY_);
+    } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+        thumbDragging_ = false;
     }
+    return true;
 }

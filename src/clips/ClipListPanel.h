@@ -111,6 +111,7 @@ private:
     void connectRow(TInfoListItem *row);
     void placeRow(TInfoListItem *row);
     bool listBackgroundEvent(QEvent *event);
+    bool thumbEvent(QEvent *event);
     void rowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
     bool ignoresClicks() const;
     void PopupMenuClick(const QString &entryName);
