@@ -85,29 +85,37 @@ void ExpectUsableNumber(const NumberSetting &setting, const std::string &where)
     EXPECT_GE(setting.maximum, setting.value) << where;
 }
 
+QStringList ShownNumbers(int target)
+{
+    if (IsMusicTarget(target))
+        return {};
+    if (target == TargetMPEG)
+        return {"VideoBitRate", "VideoWidth", "VideoHeight"};
+    return {"VideoBitRate"};
+}
+
+void ExpectContextFilled(int target, const ReadingContext &context)
+{
+    for (const QString &family : ShownFamilies(target))
+        ExpectUsableList(ReadChoiceListWithFallback(Shipped(), context.section, context.fallback, family),
+                         context.describe() + " " + family.toStdString());
+    for (const QString &family : ShownNumbers(target))
+        ExpectUsableNumber(ReadNumberSettingWithFallback(Shipped(), context.section, context.fallback, family),
+                           context.describe() + " " + family.toStdString());
+}
+
 TEST(ShippedDefinitions, EveryTargetFillsTheControlsItShows)
 {
     for (int target = 0; target < TargetCount; ++target) {
         const QString targetSection = TargetSectionName(target);
-        ASSERT_TRUE(Shipped().integer(targetSection, "OutputFormatCount", 0) >= 1) << targetSection.toStdString();
-        ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "OutputFormat"), targetSection.toStdString());
-        ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "AudioChannel"), targetSection.toStdString());
+        const std::string where = targetSection.toStdString();
+        ASSERT_GE(Shipped().integer(targetSection, "OutputFormatCount", 0), 1) << where;
+        ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "OutputFormat"), where);
+        ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "AudioChannel"), where);
         if (!IsMusicTarget(target))
-            ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "VideoAspect"), targetSection.toStdString());
-        for (const ReadingContext &context : ContextsOf(target)) {
-            for (const QString &family : ShownFamilies(target)) {
-                const std::string where = context.describe() + " " + family.toStdString();
-                ExpectUsableList(ReadChoiceListWithFallback(Shipped(), context.section, context.fallback, family), where);
-            }
-            if (IsMusicTarget(target))
-                continue;
-            QStringList numbers{"VideoBitRate"};
-            if (target == TargetMPEG)
-                numbers << "VideoWidth" << "VideoHeight";
-            for (const QString &family : numbers)
-                ExpectUsableNumber(ReadNumberSettingWithFallback(Shipped(), context.section, context.fallback, family),
-                                   context.describe() + " " + family.toStdString());
-        }
+            ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "VideoAspect"), where);
+        for (const ReadingContext &context : ContextsOf(target))
+            ExpectContextFilled(target, context);
     }
 }
 
