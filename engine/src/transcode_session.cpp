@@ -87,8 +87,10 @@ bool TranscodeSession::openVideo()
     auto stream = encoder ? StreamEncoder::attach(encoder, *output_) : nullptr;
     if (!stream)
         return false;
+    const double clipStart = double(input_->originTicks()) / AV_TIME_BASE + job_.startSeconds;
+    const SubtitleBurnIn subtitles = subtitleBurnInFor(input_->format(), job_.sourceFile, job_.subtitleTrack, clipStart);
     video_ = std::make_unique<VideoStage>(
-        VideoStage::Setup{&job, geometry_, settings_.deinterlace, job_.lengthSeconds}, std::move(stream));
+        VideoStage::Setup{&job, geometry_, settings_.deinterlace, job_.lengthSeconds, subtitles}, std::move(stream));
     return true;
 }
 

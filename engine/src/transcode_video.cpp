@@ -74,7 +74,8 @@ void VideoStage::fail()
 
 bool VideoStage::buildChain(const AVFrame *firstFrame)
 {
-    const VideoChainInput input{firstFrame, AV_TIME_BASE_Q, setup_.deinterlace, setup_.lengthSeconds};
+    const VideoChainInput input{firstFrame, AV_TIME_BASE_Q, setup_.deinterlace, setup_.lengthSeconds,
+                                setup_.subtitles};
     std::string error;
     chain_ = FilterChain::create(true, videoSourceArguments(input),
                                  videoFilterChain(input, *setup_.job, setup_.geometry), &error);

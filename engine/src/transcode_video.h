@@ -21,6 +21,7 @@ public:
         VideoGeometry geometry;
         bool deinterlace;
         double lengthSeconds;
+        SubtitleBurnIn subtitles;
     };
     VideoStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder);
     ~VideoStage();   // joins the threads

@@ -4,6 +4,7 @@
 
 extern "C" {
 #include <libavutil/opt.h>
+#include <libavutil/avstring.h>
 #include <libavutil/pixdesc.h>
 }
 
@@ -102,7 +103,47 @@ std::string padFilter(const VideoGeometry &geometry)
            std::to_string(left) + ":" + std::to_string(top) + ":black";
 }
 
+// A filter option value inside a filter chain: escaped for the option parser, then for the chain parser.
+std::string escapedFilterValue(const std::string &value)
+{
+    char *optionLevel = nullptr;
+    char *chainLevel = nullptr;
+    std::string escaped;
+    if (av_escape(&optionLevel, value.c_str(), ":=", AV_ESCAPE_MODE_BACKSLASH, 0) >= 0 &&
+        av_escape(&chainLevel, optionLevel, ",;[]", AV_ESCAPE_MODE_BACKSLASH, 0) >= 0)
+        escaped = chainLevel;
+    av_free(optionLevel);
+    av_free(chainLevel);
+    return escaped;
+}
+
+// The subtitle filter times its events on the container's clock, so the
+// pictures visit that clock while it draws.
+std::string subtitleFilter(const SubtitleBurnIn &subtitles)
+{
+    if (subtitles.index < 0)
+        return {};
+    const std::string offset = std::to_string(subtitles.offsetSeconds);
+    return "setpts=PTS+" + offset + "/TB,subtitles=filename=" + escapedFilterValue(subtitles.file) +
+           ":si=" + std::to_string(subtitles.index) + ",setpts=PTS-" + offset + "/TB,";
+}
+
 } // namespace
+
+SubtitleBurnIn subtitleBurnInFor(const AVFormatContext *format, const std::string &file, int subtitleTrack,
+                                 double offsetSeconds)
+{
+    int position = 0;
+    for (unsigned i = 0; subtitleTrack >= 0 && i < format->nb_streams; ++i) {
+        const AVCodecParameters *parameters = format->streams[i]->codecpar;
+        if (parameters->codec_type != AVMEDIA_TYPE_SUBTITLE || position++ != subtitleTrack)
+            continue;
+        const AVCodecDescriptor *descriptor = avcodec_descriptor_get(parameters->codec_id);
+        if (descriptor && (descriptor->props & AV_CODEC_PROP_TEXT_SUB))
+            return {file, subtitleTrack, offsetSeconds};
+    }
+    return {};
+}
 
 const AVCodec *videoEncoderFor(const VideoJob &job)
 {
@@ -155,6 +196,7 @@ std::string videoFilterChain(const VideoChainInput &input, const VideoJob &job, 
     std::string chain;
     if (input.deinterlace)
         chain += "bwdif=mode=send_frame:parity=auto:deint=all,";
+    chain += subtitleFilter(input.subtitles);
     chain += "fps=fps=" + rational(geometry.frameRate);
     if (input.lengthSeconds > 0)
         chain += ",trim=end=" + std::to_string(input.lengthSeconds);

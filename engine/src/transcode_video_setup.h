@@ -10,6 +10,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 }
 
 namespace korvid {
@@ -20,11 +21,24 @@ const AVCodec *videoEncoderFor(const VideoJob &job);
 AVCodecContext *openVideoEncoder(const VideoJob &job, const VideoGeometry &geometry, const ConversionJob &conversion,
                                  const ConversionSettings &settings, bool globalHeader, std::string *error);
 
+// Text subtitles drawn into the picture: the index-th subtitle stream of `file`.
+struct SubtitleBurnIn {
+    std::string file;
+    int index = -1;                  // -1: none
+    double offsetSeconds = 0;        // container time of the clip's second 0
+};
+
+// The burn-in for `subtitleTrack` (position among the subtitle streams), or none
+// when there is no such stream or it is a picture-based one.
+SubtitleBurnIn subtitleBurnInFor(const AVFormatContext *format, const std::string &file, int subtitleTrack,
+                                 double offsetSeconds);
+
 struct VideoChainInput {
     const AVFrame *firstFrame;       // size, format, sample aspect and chroma siting of the frames
     AVRational timeBase;             // of the pushed frames' timestamps
     bool deinterlace;
     double lengthSeconds;            // 0: no end
+    SubtitleBurnIn subtitles;
 };
 
 // Buffer source arguments and the chain from source frames to encoder frames.

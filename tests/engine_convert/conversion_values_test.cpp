@@ -274,6 +274,32 @@ TEST_F(ConversionValuesTest, H263TakesTheNearestLegalSize)
     EXPECT_EQ(output.video("height"), "288");
 }
 
+// Text subtitles are drawn in at their own times; the file name may hold any character.
+TEST_F(ConversionValuesTest, SubtitleTrackDrawsTextSubtitlesIn)
+{
+    const std::string subtitles = enginetest::scratchPath("hello.srt");
+    const std::string text = "1\n00:00:00,000 --> 00:00:02,000\nHELLO WORLD\n";
+    enginetest::writeFile(subtitles, std::vector<uint8_t>(text.begin(), text.end()));
+    const std::string source = enginetest::scratchPath("dark, titled: [one].mkv");
+    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "color=black:size=320x240:rate=25:duration=3", "-i",
+                                       subtitles, "-c:v", "libx264", "-preset", "ultrafast", "-c:s", "srt",
+                                       "-output_ts_offset", "5"},
+                                      source));
+    double textBrightness[2] = {};
+    for (int track : {-1, 0}) {
+        JobValues job = jobFor("h264_aac.mp4", "subtitled.mp4");
+        job.source = source;
+        job.frameSize = "320:240";
+        job.start = "1";
+        job.subtitleTrack = std::to_string(track);
+        ASSERT_EQ(convertAvc(job), 0);
+        const std::vector<uint8_t> grey = firstPictureGrey(job.target, 320, 240);
+        textBrightness[track + 1] = averageGrey(grey, 320, 0, 160, 320, 240);
+    }
+    EXPECT_LT(textBrightness[0], 1);
+    EXPECT_GT(textBrightness[1], textBrightness[0] + 1);
+}
+
 struct AudioFormatCase {
     const char *extension;
     const char *format;
