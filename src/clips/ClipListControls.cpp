@@ -47,9 +47,18 @@ bool TClipListPanel::adoptControls(QWidget *form)
     const QWidget *controls[] = {Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar,
                                  Panel_Intro, Panel_AddProgress, Panel_Progress1, Label_Percent};
     const bool complete = std::all_of(std::begin(controls), std::end(controls), [](const QWidget *w) { return w; });
-    if (complete)
-        hide();   // the form's own controls show the list
-    return complete;
+    if (!complete)
+        return false;
+    // The panel lies over the form's list area and holds the rows' panel, so that
+    // the form's destruction takes the panel, its clips and their rows down in
+    // that order.
+    setParent(Panel_Info);
+    setGeometry(Panel_Info->rect());
+    suiImagePanel_InfoMove->setParent(this);
+    suiImagePanel_InfoMove->move(0, 0);
+    suiImagePanel_InfoMove->show();
+    show();
+    return true;
 }
 
 void TClipListPanel::buildControls()

@@ -4,7 +4,8 @@
 // pop-up menu, the adding pass and the optical-disc notices.
 //
 // Made as a child of the main window, it takes over the form's clip-list controls
-// by name (Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar, Panel_Intro,
+// by name (it settles inside Panel_Info and takes suiImagePanel_InfoMove as its
+// own child; Panel_Bar, Image_Bar, Panel_Intro,
 // Panel_AddProgress, Panel_Progress1, Label_Percent), its buttons
 // (suiImageButton_OpenDir, suiImageButton_OpenFile, suiImageButton_Clear), the
 // trimming edits (suiEdit_Start, suiEdit_Stop), the hidden row pictures and

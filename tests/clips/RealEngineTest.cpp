@@ -1,0 +1,50 @@
+// Adding real files through the real engine library and the real media library.
+
+#include "ClipListPanel.h"
+#include "LibraryLoader.h"
+#include "MediaFixtures.h"
+#include "QtPrinters.h"
+#include "ScriptedQuestions.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
+{
+    if (!QFile::exists(platform::ProgramFolder() + platform::MapLibraryName("Korvid.dll")))
+        GTEST_SKIP() << "no engine library in " << platform::ProgramFolder().toStdString();
+    QTemporaryDir folder;
+    const QString mkv = fixtures::MatroskaWithTwoLanguages(folder.path() + "/Film – two languages.mkv");
+    ASSERT_FALSE(mkv.isEmpty());
+    const QString garbage = folder.path() + "/not a video.avi";
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2048, 'x'));
+    file.close();
+
+    ScriptedQuestions questions;
+    TClipListPanel panel;
+    panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
+    panel.environment.localeLanguage = [] { return QStringLiteral("FRENCH"); };
+    questions.answerOpenFiles({mkv, garbage});
+    panel.suiImageButton_OpenDirClick();
+
+    ASSERT_EQ(panel.VideoInfoList.size(), 1u);
+    const TVideoInfo &clip = *panel.VideoInfoList.front();
+    EXPECT_EQ(clip.Width, 320);
+    EXPECT_EQ(clip.Height, 240);
+    EXPECT_FLOAT_EQ(clip.FrameRate, 25.0f);
+    EXPECT_EQ(clip.ContainerKind, 2);
+    EXPECT_LE(clip.Duration, 1);
+    EXPECT_EQ(clip.Thumbnail.size(), QSize(240, 180));
+    EXPECT_NE(clip.Thumbnail.pixelColor(10, 10), clip.Thumbnail.pixelColor(230, 170));   // a picture, not a fill
+    ASSERT_EQ(clip.AudioRows.size(), 2u);
+    EXPECT_EQ(clip.AudioRows[0]->Language(), "English");
+    EXPECT_EQ(clip.AudioRows[1]->Language(), "French");
+    EXPECT_TRUE(clip.AudioRows[1]->IsChecked());
+    EXPECT_EQ(clip.AudioStreamID, clip.AudioRows[1]->StreamID());
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + garbage + "\n"});
+}
