@@ -41,6 +41,8 @@ int RunProgram(int argc, char **argv)
     if (!guard.isFirst())
         return platform::kSecondCopyExitStatus;
     QApplication application(argc, argv);
+    // The skin's fields rely on the Fusion style's palette-driven drawing.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     try {
         RunMessageLoop(application);
     } catch (const std::exception &failure) {

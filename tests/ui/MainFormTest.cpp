@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "OptionVariables.h"
+#include "ChoiceListWidgets.h"
 #include "TargetCatalogue.h"
 #include "TestEngine.h"
 #include "controls/PictureButton.h"
@@ -248,6 +249,28 @@ TEST_F(MainFormTest, DragsByTheBackgroundWithTheLeftButtonOnly)
     QApplication::sendEvent(background, &leftMove);
     QTest::mouseRelease(background, Qt::LeftButton, {}, {140, 130});
     EXPECT_EQ(form().pos(), start + QPoint(40, 30));
+}
+
+} // namespace
+
+namespace {
+
+// Lists paint their face from the button colour, fields from the base colour.
+QColor faceColour(QWidget *control)
+{
+    return control->palette().color(QPalette::Active, QPalette::Button);
+}
+
+TEST_F(MainFormTest, ParameterColoursSetInCodeReachTheFacesOfTheLists)
+{
+    start();
+    auto *codecs = control<QComboBox>("suiComboBox_VideoCodec");
+    targets::ApplyChoiceList(*codecs, {{}, -1, false});
+    EXPECT_EQ(faceColour(codecs), QColor(255, 255, 255));
+    targets::ApplyChoiceList(*codecs, {{"H.264"}, 0, true});
+    EXPECT_EQ(faceColour(codecs), QColor(202, 202, 202));
+    EXPECT_EQ(faceColour(control("suiComboBox_Profile")), QColor(203, 233, 171));
+    EXPECT_EQ(control("suiSpinEdit_VideoWidth")->palette().color(QPalette::Base), QColor(203, 233, 171));
 }
 
 } // namespace

@@ -40,3 +40,11 @@ QLineEdit *AddLineEdit(QWidget *parent, const QString &name, const QString &text
     edit->setGeometry(geometry);
     return edit;
 }
+
+void SetFieldColour(QWidget *field, const QColor &colour)
+{
+    QPalette palette = field->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, colour);
+    field->setPalette(palette);
+}

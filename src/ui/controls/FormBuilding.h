@@ -6,6 +6,7 @@
 #include <QString>
 
 class PictureButton;
+class QColor;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -16,3 +17,6 @@ PictureButton *AddPictureButton(QWidget *parent, const QString &name, const QStr
                                 const QString &hint = QString());
 QLineEdit *AddLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
 QWidget *AddPanel(QWidget *parent, const QString &name, const QRect &geometry);
+
+// The field's background (its palette's base colour in every state).
+void SetFieldColour(QWidget *field, const QColor &colour);

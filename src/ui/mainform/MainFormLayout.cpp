@@ -101,8 +101,11 @@ void BuildPreviewArea(QWidget *form)
     AddLineEdit(form, QStringLiteral("suiEdit_Start"), QString(), QRect(659, 300, 74, 22))->setEnabled(false);
     AddLabel(form, QStringLiteral("Label_StopCaption"), QStringLiteral("End"), QRect(757, 302, 30, 20));
     AddLineEdit(form, QStringLiteral("suiEdit_Stop"), QString(), QRect(787, 300, 74, 22))->setEnabled(false);
-    for (const char *name : {"suiEdit_Start", "suiEdit_Stop"})
-        form->findChild<QLineEdit *>(QLatin1String(name))->setInputMask(QStringLiteral("90:00:00;_"));
+    for (const char *name : {"suiEdit_Start", "suiEdit_Stop"}) {
+        auto *edit = form->findChild<QLineEdit *>(QLatin1String(name));
+        edit->setInputMask(QStringLiteral("90:00:00;_"));
+        SetFieldColour(edit, QColor(0xCA, 0xCA, 0xCA));
+    }
 }
 
 void BuildBottomBar(QWidget *form)

@@ -29,21 +29,13 @@ QRect controlCell(int column, int row, int width = 0)
     return {kColumns[column][2], kRowTop + row * kRowStep, width > 0 ? width : kColumns[column][3], kRowHeight};
 }
 
-void paintBase(QWidget *control, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, colour);
-    control->setPalette(palette);
-}
-
 QComboBox *addCombo(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items = {})
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setGeometry(geometry);
     combo->addItems(items);
-    paintBase(combo, targets::ParameterControlColour(true));
+    SetFieldColour(combo, targets::ParameterControlColour(true));
     return combo;
 }
 
@@ -55,7 +47,7 @@ QSpinBox *addSpin(QWidget *parent, const char *name, const QRect &geometry)
     spin->setRange(0, 100000);
     spin->setValue(812);
     spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    paintBase(spin, targets::ParameterControlColour(true));
+    SetFieldColour(spin, targets::ParameterControlColour(true));
     return spin;
 }
 
@@ -75,15 +67,15 @@ void buildVideoColumn(QWidget *form)
     AddLabel(form, "Label20", "Video Codec :", labelCell(0, 1));
     addCombo(form, "suiComboBox_VideoCodec", controlCell(0, 1));
     AddLabel(form, "Label1", "Output Image Setting :", labelCell(0, 2));
-    paintBase(addCombo(form, "suiComboBox_Profile", controlCell(0, 2),
+    SetFieldColour(addCombo(form, "suiComboBox_Profile", controlCell(0, 2),
                        {"Original Size and Keep Aspect Ratio", "Custom Size and Keep Aspect Ratio",
                         "Custom Size with Custom Aspect Ratio"}), kAspectGreen);
     AddLabel(form, "Label3", "Video Resolution (W : H) :", labelCell(0, 3));
-    paintBase(addCombo(form, "suiComboBox_Resolution", controlCell(0, 3)), kAspectGreen);
+    SetFieldColour(addCombo(form, "suiComboBox_Resolution", controlCell(0, 3)), kAspectGreen);
     const QRect size = controlCell(0, 3);
-    paintBase(addSpin(form, "suiSpinEdit_VideoWidth", QRect(size.left(), size.top(), 58, kRowHeight)), kAspectGreen);
+    SetFieldColour(addSpin(form, "suiSpinEdit_VideoWidth", QRect(size.left(), size.top(), 58, kRowHeight)), kAspectGreen);
     AddLabel(form, "Label21", ":", QRect(size.left() + 58, size.top(), 14, kRowHeight))->setAlignment(Qt::AlignCenter);
-    paintBase(addSpin(form, "suiSpinEdit_VideoHeight", QRect(size.left() + 72, size.top(), 58, kRowHeight)), kAspectGreen);
+    SetFieldColour(addSpin(form, "suiSpinEdit_VideoHeight", QRect(size.left() + 72, size.top(), 58, kRowHeight)), kAspectGreen);
     for (const char *name : {"suiSpinEdit_VideoWidth", "Label21", "suiSpinEdit_VideoHeight"})
         form->findChild<QWidget *>(QLatin1String(name))->hide();
     AddLabel(form, "Label4", "Video Frame Rate :", labelCell(0, 4));

@@ -18,6 +18,7 @@
 #include "SettingsFolder.h"
 #include "SettingsLocation.h"
 #include "TargetCatalogue.h"
+#include "controls/FieldColours.h"
 #include "controls/PictureButton.h"
 #include "controls/SkinnedForm.h"
 #include "forms/ProgramWindows.h"
@@ -54,6 +55,7 @@ void TMainForm::buildControls()
     BuildTargetButtons(this);
     BuildBottomBar(this);
     BuildHiddenPictures(this);
+    FieldColours::Follow(this);
     seekingLabel_ = findChild<QLabel *>(QStringLiteral("Label_Info"));
     outputFolderEdit_ = findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"));
     updateTimer_ = new QTimer(this);
