@@ -60,6 +60,8 @@ int ConversionRun::ConvertClip(int clipIndex)
     RunFolderStep();
     if (!PrepareClipJob(job_, clipIndex, settings_, clipAt_))
         return RunComplete;
+    // The target's preparation changes the job, so it comes before the engine is loaded.
+    const EntryPoint *entry = TargetEntryPoint();
     Notify(hooks_.clipPrepared, clipIndex);
     Notify(hooks_.repaint);
     if (!LoadEngine())
@@ -67,7 +69,7 @@ int ConversionRun::ConvertClip(int clipIndex)
     PassGlobalSettings();
     Notify(hooks_.setStopButtonEnabled, false);   // the engine's ready message enables it again
     Notify(hooks_.setInfoTimerEnabled, true);
-    const int result = CallTargetEntryPoint();
+    const int result = entry ? CallEntryPoint(*entry, *engine_, EngineArgumentValues(job_, window_)) : ClipFailed;
     Notify(hooks_.setInfoTimerEnabled, false);
     FreeEngine();
     return result;
@@ -99,13 +101,10 @@ void ConversionRun::PassGlobalSettings() const
     engine_->function<decltype(&X_Global_CMD)>(EngineName::X_Global_CMD)(workFile.constData(), sourceRate.constData(), 1);
 }
 
-int ConversionRun::CallTargetEntryPoint()
+const EntryPoint *ConversionRun::TargetEntryPoint()
 {
     const std::optional<EngineName> name = RouteTarget(settings_.target, job_);
-    const EntryPoint *entry = name ? FindEntryPoint(*name) : nullptr;
-    if (!entry)
-        return ClipFailed;
-    return CallEntryPoint(*entry, *engine_, EngineArgumentValues(job_, window_));
+    return name ? FindEntryPoint(*name) : nullptr;
 }
 
 bool ConversionRun::EngineLoaded() const
@@ -114,14 +113,14 @@ bool ConversionRun::EngineLoaded() const
     return engine_ != nullptr;
 }
 
-bool ConversionRun::QueryProgress(EngineProgress &progress) const
+bool ConversionRun::QueryProgress(ClipProgress &progress) const
 {
     const std::lock_guard lock(engineMutex_);
     if (!engine_)
         return false;
     std::array<int32_t, 3> record{};
     engine_->function<decltype(&X_Get_Info)>(EngineName::X_Get_Info)(record.data());
-    progress = {record[0], record[1], record[2]};
+    progress = {{record[0], record[1], record[2]}, job_.StartSeconds, job_.ShownLength};
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "ConversionEngine.h"
 #include "ConvertJob.h"
+#include "EntryPoints.h"
 #include "RunInputs.h"
 
 #include <functional>
@@ -31,6 +32,14 @@ struct ProgressHooks {
     std::function<void(bool enabled)> setInfoTimerEnabled;
 };
 
+// What the progress window shows while a clip converts, taken together so that the
+// window thread never reads a job the worker is rewriting.
+struct ClipProgress {
+    EngineProgress engine{};   // X_Get_Info: seconds done, frames per second, producing
+    int startSeconds = 0;      // the clip's StartSeconds
+    int shownLength = 0;       // the clip's ShownLength
+};
+
 // The thread count passed to the engine for the selected entry of the CPU list.
 int EngineThreadCount(int cpuIndex);
 
@@ -49,18 +58,21 @@ public:
     // entry point's result (0 after a finished or stopped clip).
     int ConvertClip(int clipIndex);
 
+    // The job of the current or last clip. Read it on the worker thread, or on the
+    // window thread once the run has ended.
     const ConvertJob &Job() const { return job_; }
 
-    // Window thread: whether a clip is converting, its progress, and the stop request.
+    // Window thread, while ConvertClip runs: whether a clip is converting, its
+    // progress, and the stop request. False when no engine is loaded.
     bool EngineLoaded() const;
-    bool QueryProgress(EngineProgress &progress) const;
+    bool QueryProgress(ClipProgress &progress) const;
     bool StopEngine() const;
 
 private:
     bool LoadEngine();
     void FreeEngine();
     void PassGlobalSettings() const;
-    int CallTargetEntryPoint();
+    const EntryPoint *TargetEntryPoint();
 
     KorvidWindow *window_;
     ProgressHooks hooks_;
@@ -69,7 +81,9 @@ private:
     ConvertJob job_;
     bool parametersRead_ = false;
 
-    mutable std::mutex engineMutex_;   // guards engine_ against release while polled
+    // Guards engine_; the worker changes job_ only while engine_ is null, so a reader
+    // that finds the engine under this lock also sees a settled job.
+    mutable std::mutex engineMutex_;
     std::unique_ptr<ConversionEngine> engine_;
 };
 

@@ -20,6 +20,10 @@ struct RunSettings {
     const targets::ProfileDefinitions *definitions = nullptr;   // the main window's open reader
 };
 
+// The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime.
+RunSettings RunSettingsFromOptions(int target, const JobPanelValues &panel,
+                                   const targets::ProfileDefinitions &definitions);
+
 // The clip at a list index, or nothing past the end of the list.
 using ClipLookup = std::function<std::optional<JobClip>(int index)>;
 

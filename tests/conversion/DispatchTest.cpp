@@ -373,10 +373,13 @@ TEST_F(DispatchTest, StopAndProgressWhileAClipConverts)
     std::thread worker([&] { result = run.ConvertClip(0); });
     ASSERT_TRUE(engine_.waitForCalls(QStringLiteral("X_SetPar_D2IPOD_VIDEO")));
     EXPECT_TRUE(run.EngineLoaded());
-    EngineProgress progress{};
+    ClipProgress progress;
     EXPECT_TRUE(run.QueryProgress(progress));
-    EXPECT_EQ(progress.secondsDone, 3);
-    EXPECT_EQ(progress.framesPerSecond, 25);
+    EXPECT_EQ(progress.engine.secondsDone, 3);
+    EXPECT_EQ(progress.engine.framesPerSecond, 25);
+    EXPECT_EQ(progress.engine.producing, 1);
+    EXPECT_EQ(progress.startSeconds, 1);
+    EXPECT_EQ(progress.shownLength, 4);
     EXPECT_TRUE(run.StopEngine());
     worker.join();
     EXPECT_EQ(result, 0) << "a stopped clip";
