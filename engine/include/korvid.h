@@ -84,10 +84,14 @@ KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFil
  * engine-owned buffer of height rows of width*3 bytes (B,G,R), top row first,
  * valid until the next engine call. result[0] receives the frame's second.
  * When bmpName is not null, also writes a 24-bit BMP of that name.
- * Width or height outside 1..8192 returns -1 and leaves *pixels null. */
+ * Width or height outside 1..8192, or no picture (no successful probe or
+ * frame yet), returns -1 and leaves *pixels null; a BMP that cannot be
+ * written returns -1 with *pixels set. */
 KORVID_API int32_t X_Get_Frame(int32_t width, int32_t height, const char *bmpName, uint8_t **pixels, int32_t *result);
 
-/* Writes the current picture as a JPEG file. */
+/* Writes the current picture as a JPEG file, scaled to width x height (its
+ * own size when either is below 1). -1 when there is no picture or the file
+ * cannot be written. */
 KORVID_API int32_t X_Get_Frame_JPEG(int32_t width, int32_t height, const char *jpegName);
 
 /* ---- Frame service ------------------------------------------------------ */
