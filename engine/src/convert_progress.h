@@ -17,7 +17,7 @@ public:
     // Ends it: X_Get_Info reports zeros again.
     void end();
 
-    // One frame (video, or audio in audio-only conversions) reached the encoder.
+    // One packet (video, or audio in audio-only conversions) was written.
     void frameEncoded(double secondsOfClip);
 
     // Fills secondsDone, framesPerSecond, producing.

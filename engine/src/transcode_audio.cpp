@@ -1,6 +1,5 @@
 #include "transcode_audio.h"
 
-#include "convert_progress.h"
 #include "frame_pointer.h"
 
 #include <algorithm>
@@ -61,8 +60,6 @@ bool AudioStage::encodeFiltered()
         // A chain built for a new format may overlap the previous one by a few samples.
         frame->pts = std::max(frame->pts, nextPts_);
         nextPts_ = frame->pts + frame->nb_samples;
-        if (setup_.reportsProgress)
-            conversionProgress().frameEncoded(double(frame->pts) * av_q2d(timeBase));
         const bool encoded = encoder_->encode(frame.get());
         av_frame_unref(frame.get());
         if (!encoded)

@@ -16,7 +16,6 @@ public:
         bool forceSync;
         double volumeDb;
         double lengthSeconds;
-        bool reportsProgress;    // audio-only conversions report progress by audio
     };
     AudioStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder);
     ~AudioStage();

@@ -1,15 +1,18 @@
 #include "transcode_encoder.h"
 
+#include "convert_progress.h"
+
 namespace korvid {
 
-std::unique_ptr<StreamEncoder> StreamEncoder::attach(AVCodecContext *encoder, OutputFile &output)
+std::unique_ptr<StreamEncoder> StreamEncoder::attach(AVCodecContext *encoder, OutputFile &output,
+                                                     bool reportsProgress)
 {
     const int index = output.addStream(encoder);
     if (index < 0) {
         avcodec_free_context(&encoder);
         return nullptr;
     }
-    return std::unique_ptr<StreamEncoder>(new StreamEncoder(encoder, output, index));
+    return std::unique_ptr<StreamEncoder>(new StreamEncoder(encoder, output, index, reportsProgress));
 }
 
 StreamEncoder::~StreamEncoder()
@@ -42,6 +45,8 @@ bool StreamEncoder::writePendingPackets(std::chrono::steady_clock::time_point de
             return true;
         if (status < 0)
             return false;
+        if (reportsProgress_)
+            conversionProgress().frameEncoded(double(packet_->pts + packet_->duration) * av_q2d(encoder_->time_base));
         if (!output_.write(packet_, index_, encoder_->time_base))
             return false;
     }

@@ -15,7 +15,8 @@ namespace korvid {
 class StreamEncoder {
 public:
     // Takes ownership of an opened encoder and adds its stream to `output`.
-    static std::unique_ptr<StreamEncoder> attach(AVCodecContext *encoder, OutputFile &output);
+    // With `reportsProgress` every written packet counts as a frame of progress.
+    static std::unique_ptr<StreamEncoder> attach(AVCodecContext *encoder, OutputFile &output, bool reportsProgress);
     ~StreamEncoder();
     StreamEncoder(const StreamEncoder &) = delete;
     StreamEncoder &operator=(const StreamEncoder &) = delete;
@@ -29,13 +30,14 @@ public:
     bool drainUntil(std::chrono::steady_clock::time_point deadline);
 
 private:
-    StreamEncoder(AVCodecContext *encoder, OutputFile &output, int index)
-        : encoder_(encoder), output_(output), index_(index) {}
+    StreamEncoder(AVCodecContext *encoder, OutputFile &output, int index, bool reportsProgress)
+        : encoder_(encoder), output_(output), index_(index), reportsProgress_(reportsProgress) {}
     bool writePendingPackets(std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max());
 
     AVCodecContext *encoder_;
     OutputFile &output_;
     int index_;
+    bool reportsProgress_;
     AVPacket *packet_ = av_packet_alloc();
 };
 

@@ -84,7 +84,7 @@ bool TranscodeSession::openVideo()
     geometry_ = decideGeometry(job, sourcePictureOf(*input_, command_), videoEncoderFor(job));
     AVCodecContext *encoder =
         openVideoEncoder(job, geometry_, job_, settings_, output_->needsGlobalHeader(), &error_);
-    auto stream = encoder ? StreamEncoder::attach(encoder, *output_) : nullptr;
+    auto stream = encoder ? StreamEncoder::attach(encoder, *output_, true) : nullptr;
     if (!stream)
         return false;
     const double clipStart = double(input_->originTicks()) / AV_TIME_BASE + job_.startSeconds;
@@ -97,10 +97,10 @@ bool TranscodeSession::openVideo()
 bool TranscodeSession::openAudio()
 {
     AVCodecContext *encoder = openAudioEncoder(job_, input_->audioDecoder(), output_->needsGlobalHeader(), &error_);
-    auto stream = encoder ? StreamEncoder::attach(encoder, *output_) : nullptr;
+    auto stream = encoder ? StreamEncoder::attach(encoder, *output_, !job_.video) : nullptr;
     if (!stream)
         return false;
-    const AudioStage::Setup setup{settings_.forceSync, job_.audio.volumeDb, job_.lengthSeconds, !job_.video};
+    const AudioStage::Setup setup{settings_.forceSync, job_.audio.volumeDb, job_.lengthSeconds};
     audio_ = std::make_unique<AudioStage>(setup, std::move(stream));
     return true;
 }

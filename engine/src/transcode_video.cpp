@@ -1,6 +1,5 @@
 #include "transcode_video.h"
 
-#include "convert_progress.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -128,11 +127,9 @@ void VideoStage::filterLoop()
 
 void VideoStage::encodeLoop()
 {
-    const AVRational timeBase = encoder_->context()->time_base;
     while (AVFrame *frame = filtered_.pop()) {
         frame->pict_type = AV_PICTURE_TYPE_NONE;
         const bool encoded = encoder_->encode(frame);
-        conversionProgress().frameEncoded(double(frame->pts) * av_q2d(timeBase));
         av_frame_free(&frame);
         if (!encoded)
             return fail();
