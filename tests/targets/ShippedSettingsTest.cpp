@@ -63,6 +63,32 @@ void ExpectProfileFits(int target, const QString &name, const QString &values)
     }
 }
 
+// Selecting a target applies its preselected profile after the first fill: that profile must
+// be the definition's own defaults, or the panel would not show what the definitions preselect.
+void ExpectPreselectedProfileIsTheDefault(int target, const QString &values)
+{
+    const QString section = TargetSectionName(target);
+    const int format = Field(values, 1);
+    const QString formatSection = OutputFormatSubSection(Definitions(), section, format);
+    const auto selected = [&](const char *family) {
+        return ReadChoiceListWithFallback(Definitions(), section, formatSection, family).selectedIndex;
+    };
+    const std::string where = section.toStdString() + " " + values.toStdString();
+    EXPECT_EQ(format, selected("OutputFormat")) << where;
+    EXPECT_EQ(Field(values, 6), selected("AudioBitrate")) << where;
+    EXPECT_EQ(Field(values, 7), selected("AudioSampleRate")) << where;
+    EXPECT_EQ(Field(values, 8), selected("AudioVolume")) << where;
+    EXPECT_EQ(Field(values, 11), selected("AudioCodec")) << where;
+    if (target >= TargetAAC)
+        return;
+    EXPECT_EQ(Field(values, 2), selected("VideoAspect")) << where;
+    EXPECT_EQ(Field(values, 3), selected("VideoResolution")) << where;
+    EXPECT_EQ(Field(values, 4), selected("VideoFrameRate")) << where;
+    EXPECT_EQ(Field(values, 10), selected("VideoCodec")) << where;
+    EXPECT_EQ(Field(values, 5), ReadNumberSettingWithFallback(Definitions(), section, formatSection, "VideoBitRate").value)
+        << where;
+}
+
 TEST(ShippedProfiles, EveryTargetWithProfilesHasProtectedBuiltInsThatFitItsLists)
 {
     const platform::IniDocument settings = platform::IniDocument::load(ProgramFolder + "PfSetting.ini");
@@ -81,6 +107,8 @@ TEST(ShippedProfiles, EveryTargetWithProfilesHasProtectedBuiltInsThatFitItsLists
             const QString values = settings.value(profileSection, name, "nodef");
             ASSERT_NE(values, "nodef") << profileSection.toStdString() << " " << name.toStdString();
             ExpectProfileFits(target, name, values);
+            if (slot == selected)
+                ExpectPreselectedProfileIsTheDefault(target, values);
         }
     }
 }
