@@ -33,8 +33,19 @@ VideoStage::~VideoStage()
 
 void VideoStage::start()
 {
-    filterThread_ = std::thread([this] { filterLoop(); });
-    encodeThread_ = std::thread([this] { encodeLoop(); });
+    filterThread_ = std::thread([this] { guarded(&VideoStage::filterLoop); });
+    encodeThread_ = std::thread([this] { guarded(&VideoStage::encodeLoop); });
+}
+
+// Nothing may escape a thread's function; a failure there fails the conversion.
+void VideoStage::guarded(void (VideoStage::*loop)())
+{
+    try {
+        (this->*loop)();
+    } catch (...) {
+        failed_ = true;
+        abort();
+    }
 }
 
 bool VideoStage::push(AVFrame *frame)

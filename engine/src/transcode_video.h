@@ -34,6 +34,7 @@ public:
     void abort();
 
 private:
+    void guarded(void (VideoStage::*loop)());
     void filterLoop();
     void encodeLoop();
     bool filterFrame(AVFrame *frame);
