@@ -56,9 +56,10 @@ struct VideoJob {
     const VideoCodecInfo *codec = nullptr;
     std::optional<PixelSize> frameSize;           // absent: the source's size
     std::optional<PixelSize> pictureSize;         // absent: fills the frame
-    std::optional<DisplayAspectValue> aspect;     // absent: the source's display aspect
-    std::optional<Fraction> frameRate;            // absent: the source's rate
-    int bitRateKbps = 0;                          // 0: a rate from the size and frame rate
+    std::optional<DisplayAspectValue> aspect;     // absent: the source's display aspect when the
+                                                  // size is absent too, else square pixels
+    std::optional<Fraction> frameRate;            // absent ("Auto", "nodef"): the source's rate
+    int bitRateKbps = 0;                          // 0: 0.1 bit per pixel and frame, 200..20000 kbit/s
     bool highQuality = false;
     TvSystem tvSystem = TvSystem::None;
     H264Profile h264Profile = H264Profile::High;
@@ -66,8 +67,8 @@ struct VideoJob {
 
 struct AudioJob {
     const AudioCodecInfo *codec = nullptr;
-    int sampleRate = 0;                           // 0: the source's rate
-    int bitRateKbps = 0;                          // 0: the codec's usual rate
+    int sampleRate = 0;                           // 0: the source's rate (both then made legal)
+    int bitRateKbps = 0;                          // 0: 128 kbit/s, AC-3 192 kbit/s
     double volumeDb = 0;
 };
 
