@@ -300,6 +300,31 @@ TEST_F(ConversionValuesTest, SubtitleTrackDrawsTextSubtitlesIn)
     EXPECT_GT(textBrightness[1], textBrightness[0] + 1);
 }
 
+// Downscaling keeps chroma where the source sites it (left, as in MPEG-2 and
+// H.264) instead of assuming centred chroma as plain scaling does.
+TEST_F(ConversionValuesTest, ScalingHonoursTheSourcesChromaSiting)
+{
+    const std::string source = enginetest::scratchPath("left_sited.mkv");
+    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=1", "-c:v",
+                                       "libx264", "-preset", "ultrafast", "-qp", "0", "-pix_fmt", "yuv420p",
+                                       "-chroma_sample_location", "left"},
+                                      source));
+    JobValues job = jobFor("h264_aac.mp4", "sited.mkv");
+    job.source = source;
+    job.outputFormat = "mkv";
+    job.frameSize = "320:180";
+    job.videoBitRate = "20000";
+    job.highQuality = 1;
+    ASSERT_EQ(convertAvc(job), 0);
+
+    const std::vector<uint8_t> ours = firstPictureChroma(job.target, 320, 180, "");
+    const std::string sited = "scale=320:180:in_h_chr_pos=0:in_v_chr_pos=128:out_h_chr_pos=0:out_v_chr_pos=128";
+    const double againstSited = psnr(ours, firstPictureChroma(source, 320, 180, sited));
+    const double againstCentred = psnr(ours, firstPictureChroma(source, 320, 180, "scale=320:180"));
+    EXPECT_GT(againstSited, 45);
+    EXPECT_GT(againstSited, againstCentred + 4);
+}
+
 struct AudioFormatCase {
     const char *extension;
     const char *format;

@@ -112,6 +112,19 @@ std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int he
     return std::vector<uint8_t>(raw.begin(), raw.end());
 }
 
+std::vector<uint8_t> firstPictureChroma(const std::string &file, int width, int height, const std::string &filter)
+{
+    std::vector<std::string> command{"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-frames:v", "1"};
+    if (!filter.empty())
+        command.insert(command.end(), {"-vf", filter});
+    command.insert(command.end(), {"-pix_fmt", "yuv420p", "-f", "rawvideo", "-"});
+    const std::string raw = programOutput(command);
+    const size_t lumaBytes = size_t(width) * height;
+    if (raw.size() != lumaBytes * 3 / 2)
+        return {};
+    return std::vector<uint8_t>(raw.begin() + lumaBytes, raw.end());
+}
+
 double averageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom)
 {
     double sum = 0;

@@ -35,6 +35,8 @@ double audioLevelDb(const std::string &file);
 
 // The first picture of `file` as grey bytes of width x height.
 std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int height);
+// The first picture's chroma planes (4:2:0), after the ffmpeg filter `filter` ("" for none).
+std::vector<uint8_t> firstPictureChroma(const std::string &file, int width, int height, const std::string &filter);
 // Average of the grey bytes in a rectangle of a width-wide picture.
 double averageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom);
 
