@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QApplication>
 
 #include "OptionVariables.h"
 #include "ChoiceListWidgets.h"
@@ -271,6 +272,34 @@ TEST_F(MainFormTest, ParameterColoursSetInCodeReachTheFacesOfTheLists)
     EXPECT_EQ(faceColour(codecs), QColor(202, 202, 202));
     EXPECT_EQ(faceColour(control("suiComboBox_Profile")), QColor(203, 233, 171));
     EXPECT_EQ(control("suiSpinEdit_VideoWidth")->palette().color(QPalette::Base), QColor(203, 233, 171));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, EngineMessagesPostedToTheWindowHandleArriveAsSignals)
+{
+    start();
+    QList<uint32_t> received;
+    QObject::connect(&form(), &TMainForm::engineMessage,
+                     [&](uint32_t message, uintptr_t wparam, intptr_t) { received << message + uint32_t(wparam); });
+    KorvidWindow *handle = form().engineWindowHandle();
+    handle->post(handle, KORVID_MSG_READY, 0, 0);
+    handle->post(handle, KORVID_MSG_FRAME, 1, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(received, (QList<uint32_t>{KORVID_MSG_READY, KORVID_MSG_FRAME + 1}));
+}
+
+TEST_F(MainFormTest, AnInstalledTargetSelectionReplacesTheDefault)
+{
+    windows = std::make_unique<ProgramWindows>();
+    QList<int> selected;
+    form().setSelectTargetHandler([&](int target) { selected << target; });
+    form().show();
+    click("sb_iPad");
+    EXPECT_EQ(selected, (QList<int>{targets::TargetiPod, targets::TargetiPad}));
+    EXPECT_EQ(form().CurTargetType, -1);
 }
 
 } // namespace

@@ -30,7 +30,8 @@
 #include "skin/CursorFile.h"
 #include "skin/Skin.h"
 
-TMainForm::TMainForm(ProgramWindows *windows) : QWidget(nullptr), windows_(windows)
+TMainForm::TMainForm(ProgramWindows *windows)
+    : QWidget(nullptr), windows_(windows), engineWindow_(std::make_unique<platform::EngineWindow>(this))
 {
     // Faults inside the engine and the media library give special values, not traps.
     fedisableexcept(FE_ALL_EXCEPT);
@@ -131,8 +132,17 @@ void TMainForm::FormShow()
     updateTimer_->start();
 }
 
+void TMainForm::setSelectTargetHandler(std::function<void(int target)> handler)
+{
+    selectTargetHandler_ = std::move(handler);
+}
+
 void TMainForm::SelectTarget(int target)
 {
+    if (selectTargetHandler_) {
+        selectTargetHandler_(target);
+        return;
+    }
     CurTargetType = target;
     outputFolderEdit_->setText(g_s_OutputFolder + targets::TargetFolder(target));
 }
@@ -211,11 +221,16 @@ void TMainForm::Timer_UpdateTimer()
     updateTimer_->stop();
 }
 
+KorvidWindow *TMainForm::engineWindowHandle() const
+{
+    return engineWindow_->handle();
+}
+
 bool TMainForm::event(QEvent *event)
 {
-    // Engine notifications (ready 0x908, frame 0x96C, closed 0x9D0) belong to the
-    // preview; until it is attached they are accepted and dropped here.
-    if (event->type() == platform::EngineMessageEvent::eventType())
-        return true;
-    return QWidget::event(event);
+    if (event->type() != platform::EngineMessageEvent::eventType())
+        return QWidget::event(event);
+    const auto *message = static_cast<platform::EngineMessageEvent *>(event);
+    emit engineMessage(message->message, message->wparam, message->lparam);
+    return true;
 }

@@ -6,6 +6,15 @@
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "korvid.h"
+
+namespace platform {
+class EngineWindow;
+}
 
 class ProgramWindows;
 class QLabel;
@@ -20,9 +29,16 @@ public:
     explicit TMainForm(ProgramWindows *windows = nullptr);
     ~TMainForm() override;
 
-    // Makes target `target` current and shows its output folder. The parameter
-    // panel takes this over: it fills its controls for the target here.
+    // Selects target `target`: by default makes it current and shows its output
+    // folder with the target's sub-folder. The parameter panel installs its own
+    // selection, which then does all of that itself (including CurTargetType).
     void SelectTarget(int target);
+    void setSelectTargetHandler(std::function<void(int target)> handler);
+
+    // The handle the engine posts to; its messages arrive as engineMessage().
+    KorvidWindow *engineWindowHandle() const;
+    // "Seeking please wait..." is shown: row clicks and closing are refused.
+    bool previewIsSeeking() const;
 
     TTargetSelector *targetSelector() const { return targetSelector_; }
     ProgramWindows *windows() const { return windows_; }
@@ -42,6 +58,10 @@ public:
     void suiImageButton_MailClick();
     void Timer_UpdateTimer();
 
+signals:
+    // 0x908 ready, 0x96C frame (wparam 1: a frame can be fetched), 0x9D0 closed.
+    void engineMessage(uint32_t message, uintptr_t wparam, intptr_t lparam);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -54,7 +74,6 @@ private:
     void connectHandlers();
     void fillCoreList();
     void saveOptions();
-    bool previewIsSeeking() const;
 
     ProgramWindows *windows_;
     TTargetSelector *targetSelector_ = nullptr;
@@ -62,4 +81,6 @@ private:
     QLineEdit *outputFolderEdit_ = nullptr;
     QTimer *updateTimer_ = nullptr;
     bool shownOnce_ = false;
+    std::function<void(int)> selectTargetHandler_;
+    std::unique_ptr<platform::EngineWindow> engineWindow_;
 };
