@@ -1,0 +1,63 @@
+// The clip list hosted by the program's own main window, as the main window
+// makes it: the form's controls, its row pictures and its frame-rate window.
+
+#include "ClipListPanel.h"
+#include "FpsSelecteContent.h"
+#include "MediaFixtures.h"
+#include "QtPrinters.h"
+#include "ScriptedQuestions.h"
+#include "SettingsSandbox.h"
+#include "TestEngine.h"
+#include "forms/ProgramWindows.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
+{
+    SettingsSandbox sandbox;
+    ScriptedQuestions questions;
+    TestEngine engine;
+    QTemporaryDir media;
+    const QString file = fixtures::OneAudioTrack(media.path() + "/clip one.mp4");
+    ASSERT_FALSE(file.isEmpty());
+    engine.setProbe(file, TestEngine::videoInfo(120, 29.97f, 320, 240));   // the file itself runs at 25
+
+    auto windows = std::make_unique<ProgramWindows>();
+    TMainForm &form = *windows->MainForm;
+    auto *clipList = new TClipListPanel(&form);
+    form.show();
+
+    QString askedBy;
+    questions.answerOpenFiles({file});
+    questions.answerExec([&askedBy](QDialog &dialog) {
+        askedBy = dialog.objectName();
+        dialog.findChild<QRadioButton *>("rbtnFPS1")->click();
+        return 0;
+    });
+    form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
+
+    EXPECT_EQ(askedBy, "FPSSelecteForm");
+    EXPECT_NE(windows->FPSSelecteForm->findChild<TFpsSelecteContent *>(), nullptr);
+    ASSERT_EQ(clipList->VideoInfoList.size(), 1u);
+    EXPECT_FLOAT_EQ(clipList->VideoInfoList.front()->FrameRate, 25.0f);
+    ASSERT_EQ(clipList->InfoListItems.size(), 2);
+    QWidget *rowsPanel = form.findChild<QWidget *>("suiImagePanel_InfoMove");
+    EXPECT_EQ(clipList->InfoListItems[0]->parentWidget(), rowsPanel);
+    EXPECT_TRUE(clipList->InfoListItems[0]->isVisibleTo(&form));
+    EXPECT_EQ(form.findChild<QLineEdit *>("suiEdit_Stop")->displayText(), "00:02:00");
+    EXPECT_EQ(windows->FPSSelecteForm->findChildren<QLabel *>("Label1").size(), 1);   // the form's own label is kept
+
+    questions.answerConfirm(true);
+    form.findChild<QAbstractButton *>("suiImageButton_Clear")->click();
+    EXPECT_TRUE(clipList->VideoInfoList.empty());
+    questions.answerOpenFiles({file});
+    questions.answerExec(0);
+    form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
+    windows.reset();   // the windows go down with the clips and rows, once each
+}
