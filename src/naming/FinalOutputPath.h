@@ -14,7 +14,7 @@ QString CleanOutputName(const QString &outputName, const QString &fallbackName);
 bool PathIsTaken(const QString &path);
 
 // folder + name, or the first free folder + n + "-" + name for n = 1, 2, 3, ...
-// `folder` ends with "/".
+// `folder` ends with "/". A name beyond 255 bytes is shortened before its extension.
 QString UniqueOutputPath(const QString &folder, const QString &name);
 
 // The output root followed by the target's sub-folder, ending with "/".

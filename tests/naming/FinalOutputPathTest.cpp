@@ -87,6 +87,20 @@ TEST_F(UniquePaths, NameOfOnlyDotsLandsInsideTheFolder)
               folder() + QStringLiteral("1-007"));
 }
 
+TEST_F(UniquePaths, OverlongNamesAreShortenedBeforeTheirExtension)
+{
+    const QString longName = QString(300, QChar(0x00e9)) + QStringLiteral(".mp4");   // two bytes each
+    const QString first = UniqueOutputPath(folder(), longName);
+    const QString firstName = first.mid(folder().size());
+    EXPECT_EQ(firstName, QString(125, QChar(0x00e9)) + QStringLiteral(".mp4"));
+    occupy(firstName);
+    const QString second = UniqueOutputPath(folder(), longName);
+    EXPECT_EQ(second.mid(folder().size()), QStringLiteral("1-") + QString(124, QChar(0x00e9)) + QStringLiteral(".mp4"));
+
+    const QString noExtension = QStringLiteral("x.") + QString(300, QLatin1Char('y'));
+    EXPECT_EQ(UniqueOutputPath(folder(), noExtension).mid(folder().size()).toUtf8().size(), 255);
+}
+
 TEST_F(UniquePaths, CreatesTheMissingRootAndTargetFolders)
 {
     const QString targetFolder = TargetOutputFolder(folder() + QStringLiteral("root"), QStringLiteral("iPod/"));
