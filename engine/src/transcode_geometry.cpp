@@ -19,6 +19,10 @@ constexpr AVRational kFallbackRate{25, 1};
 constexpr double kDvdMaxVideoKbps = 8000;    // leaves room for audio under the 9.8 Mbit/s mux limit
 constexpr double kDvdMinVideoKbps = 1000;
 
+// The frame rates an MPEG-1/2 sequence header can name.
+const AVRational kMpegRates[] = {{24000, 1001}, {24, 1}, {25, 1}, {30000, 1001}, {30, 1}, {50, 1}, {60000, 1001},
+                                 {60, 1}, {0, 0}};
+
 const PixelSize kH263Sizes[] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
 
 int even(int value) { return std::max(2, value & ~1); }
@@ -115,8 +119,9 @@ AVRational frameRateFor(const VideoJob &job, const SourcePicture &source, bool p
         rate = pal ? kPalRate : kNtscRate;
     else if (job.tvSystem != TvSystem::None)
         rate = job.tvSystem == TvSystem::Pal ? kPalRate : kNtscRate;
-    if (encoder && encoder->supported_framerates)
-        rate = encoder->supported_framerates[av_find_nearest_q_idx(rate, encoder->supported_framerates)];
+    const AVRational *allowed = job.codec->mpegVideo ? kMpegRates : encoder ? encoder->supported_framerates : nullptr;
+    if (allowed)
+        rate = allowed[av_find_nearest_q_idx(rate, allowed)];
     return rate;
 }
 

@@ -110,8 +110,18 @@ TEST_F(ConversionValuesTest, FrameRateTextsGiveExactRates)
     }
 }
 
-TEST_F(ConversionValuesTest, TvSystemDecidesTheMpegFrameRate)
+// MPEG-1/2 name only eight rates; the TV system, when given, decides.
+TEST_F(ConversionValuesTest, MpegRatesAreOnesTheFormatCanName)
 {
+    JobValues slow = jobFor("h264_aac.mp4", "slow.mpg");
+    slow.outputFormat = "mpg";
+    slow.engineCodec = "mpeg1";
+    slow.audioCodec = "mp2";
+    slow.frameRate = "15";
+    slow.length = "1";
+    ASSERT_EQ(callMpeg(engine().X_SetPar_D2MPEG, nullptr, slow), 0);
+    EXPECT_EQ(OutputSummary(slow.target).video("r_frame_rate"), "24000/1001");
+
     JobValues job = jobFor("h264_aac.mp4", "pal.mpg");
     job.outputFormat = job.engineCodec = "mpeg2";
     job.audioCodec = "mp2";
