@@ -63,14 +63,15 @@ void SyncSize(JobPanelValues &panel, int mode, const JobClip &clip)
 
 } // namespace
 
-JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions, int target, const JobClip &clip)
+JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions, int target, const JobClip &clip,
+                                  int aspectChoice)
 {
     const QString section = targets::TargetSectionName(target);
     const PanelReader reader{definitions, section, targets::FirstFillSubSection(definitions, section)};
     JobPanelValues panel;
     panel.cpuIndex = 0;
     panel.volumePosition = std::max(reader.list("AudioVolume").selectedIndex, 0);
-    panel.aspectIndex = reader.list("VideoAspect").selectedIndex;
+    panel.aspectIndex = aspectChoice >= 0 ? aspectChoice : reader.list("VideoAspect").selectedIndex;
     ReadSectionLists(panel, reader);
     const int mode = targets::AspectModeOf(
         targets::ResolveChoiceValue(definitions, section, QStringLiteral("VideoAspect"), panel.aspectIndex));

@@ -10,6 +10,8 @@
 
 namespace conversion::testing_support {
 
-JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions, int target, const JobClip &clip);
+// `aspectChoice` picks another entry of the "Output Image Setting" list; -1 keeps the preselected one.
+JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions, int target, const JobClip &clip,
+                                  int aspectChoice = -1);
 
 } // namespace conversion::testing_support

@@ -8,6 +8,7 @@
 #include "DefinitionSections.h"
 #include "LibraryLoader.h"
 #include "MediaProbe.h"
+#include "ProfileDefinitions.h"
 #include "OutputExtension.h"
 #include "TestHelpers.h"
 #include "TargetCatalogue.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace conversion {
 namespace {
@@ -75,7 +77,16 @@ QString Lookup(const std::map<QString, QString> &table, const QString &name)
     return found == table.end() ? QString() : found->second;
 }
 
-class EngineEndToEnd : public testing::TestWithParam<int> {
+// "16:9" as 1.777...; 0 for a text that is no ratio.
+double RatioOf(const QString &aspect)
+{
+    const double height = aspect.section(QLatin1Char(':'), 1, 1).toDouble();
+    return height > 0 ? aspect.section(QLatin1Char(':'), 0, 0).toDouble() / height : 0.0;
+}
+
+// The shipped definitions, the generated source clip and the real engine, shared by
+// every test of the program.
+class EngineEndToEnd : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -83,14 +94,19 @@ protected:
         clipPath_ = clipFolder_->path() + QLatin1String("/source.mp4");
         clipMade_ = MakeTestClip(clipPath_, ClipSeconds, 160, 120);
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
-        definitions_ = new targets::ProfileDefinitions(
-            targets::ProfileDefinitions::load(QStringLiteral(PELORIN_PROGRAM_FOLDER "/PfDef.dll")));
     }
 
     static void TearDownTestSuite()
     {
-        delete definitions_;
         delete clipFolder_;
+        clipFolder_ = nullptr;
+    }
+
+    static const targets::ProfileDefinitions &Definitions()
+    {
+        static const targets::ProfileDefinitions definitions =
+            targets::ProfileDefinitions::load(QStringLiteral(PELORIN_PROGRAM_FOLDER "/PfDef.dll"));
+        return definitions;
     }
 
     static JobClip SourceClip()
@@ -116,77 +132,111 @@ protected:
         naming::OutputPanelValues naming;
         naming.targetNumber = target;
         naming.aspectMode = targets::AspectModeOf(
-            targets::ResolveChoiceValue(*definitions_, section, QStringLiteral("VideoAspect"), panel.aspectIndex));
+            targets::ResolveChoiceValue(Definitions(), section, QStringLiteral("VideoAspect"), panel.aspectIndex));
         naming.outputFormatIndex = panel.outputFormatIndex;
         naming.outputFormatValue =
-            targets::ResolveChoiceValue(*definitions_, section, QStringLiteral("OutputFormat"), panel.outputFormatIndex);
+            targets::ResolveChoiceValue(Definitions(), section, QStringLiteral("OutputFormat"), panel.outputFormatIndex);
         return QStringLiteral("clip") + naming::OutputExtension(naming);
     }
 
-    int Convert(int target, ConversionRun &run, const QString &outputFolder)
+    // Converts the source clip for `target` with the panel as given; the job is left in `run`.
+    int Convert(int target, const JobPanelValues &panel, ConversionRun &run)
     {
         JobClip clip = SourceClip();
-        RunSettings settings;
-        settings.target = target;
-        settings.panel = DefaultPanelValues(*definitions_, target, clip);
-        settings.outputFolder = outputFolder;
-        settings.definitions = definitions_;
-        clip.outputName = OutputNameFor(target, settings.panel);
+        clip.outputName = OutputNameFor(target, panel);
+        RunSettings settings{target, panel, output_.path() + QLatin1Char('/'), 0, &Definitions()};
         run.Start(settings, [clip](int index) { return index == 0 ? std::optional<JobClip>(clip) : std::nullopt; });
         return run.ConvertClip(0);
     }
 
-    static void ExpectVideo(const ConvertJob &job, const ProbedMedia &media)
+    // The file of a successful conversion holds what its job asked for.
+    static void ExpectAsAsked(const ConvertJob &job, bool audioOnly)
     {
-        const QString codec = Lookup(VideoCodecs, job.EngineCodec);
-        EXPECT_FALSE(codec.isEmpty()) << "the job names no known video codec: " << job.EngineCodec.toStdString();
-        EXPECT_EQ(media.videoCodec, codec);
+        const ProbedMedia media = ProbeMedia(job.TargetFile);
+        ASSERT_TRUE(media.readable) << media.error.toStdString();
+        const QString container = audioOnly ? QFileInfo(job.TargetFile).suffix() : job.OutputFormat;
+        const QString format = Lookup(ContainerFormats, container);
+        EXPECT_FALSE(format.isEmpty()) << "the job names no known container: " << container.toStdString();
+        EXPECT_EQ(media.formatName, format);
+        const QString audioCodec = Lookup(AudioCodecs, job.AudioCodec);
+        EXPECT_FALSE(audioCodec.isEmpty()) << "the job names no known audio codec: " << job.AudioCodec.toStdString();
+        EXPECT_EQ(media.audioCodec, audioCodec);
+        EXPECT_NEAR(media.durationSeconds, ClipSeconds, 0.4);
+        if (audioOnly) {
+            EXPECT_TRUE(media.videoCodec.isEmpty()) << "an audio target wrote video";
+            return;
+        }
+        const QString videoCodec = Lookup(VideoCodecs, job.EngineCodec);
+        EXPECT_FALSE(videoCodec.isEmpty()) << "the job names no known video codec: " << job.EngineCodec.toStdString();
+        EXPECT_EQ(media.videoCodec, videoCodec);
         EXPECT_EQ(QStringLiteral("%1:%2").arg(media.width).arg(media.height), job.FrameSize);
+        if (job.DisplayAspect == QLatin1String("4:3") || job.DisplayAspect == QLatin1String("16:9")) {
+            // MPEG-1 picks its pixel shape from a fixed table, so 4:3 comes out as 880:657.
+            EXPECT_NEAR(RatioOf(media.displayAspect), RatioOf(job.DisplayAspect), 0.01)
+                << media.displayAspect.toStdString() << " for " << job.DisplayAspect.toStdString();
+        }
     }
 
     static inline QTemporaryDir *clipFolder_ = nullptr;
     static inline QString clipPath_;
     static inline bool clipMade_ = false;
-    static inline targets::ProfileDefinitions *definitions_ = nullptr;
+    QTemporaryDir output_;
 };
 
-TEST_P(EngineEndToEnd, DefaultChoicesConvert)
+class EveryTargetDefaults : public EngineEndToEnd, public testing::WithParamInterface<int> {};
+
+TEST_P(EveryTargetDefaults, Convert)
 {
     ASSERT_TRUE(clipMade_) << "the ffmpeg program could not make the source clip";
     const int target = GetParam();
-    QTemporaryDir output;
     ConversionRun run(QuietWindow(), {});
-    const int result = Convert(target, run, output.path() + QLatin1Char('/'));
-    const ConvertJob &job = run.Job();
+    const int result = Convert(target, DefaultPanelValues(Definitions(), target, SourceClip()), run);
     if (target == targets::TargetDVD_Disc || target == targets::TargetDVD_ISO) {
         EXPECT_EQ(result, ClipFailed) << "the disc and ISO targets have no entry point";
-        EXPECT_FALSE(QFileInfo::exists(job.TargetFile));
+        EXPECT_FALSE(QFileInfo::exists(run.Job().TargetFile));
         return;
     }
-    ASSERT_EQ(result, 0) << "the engine failed on " << job.TargetFile.toStdString();
-    const ProbedMedia media = ProbeMedia(job.TargetFile);
-    ASSERT_TRUE(media.readable) << media.error.toStdString();
-
-    const bool audioOnly = target >= targets::TargetAAC;
-    const QString container = audioOnly ? QFileInfo(job.TargetFile).suffix() : job.OutputFormat;
-    const QString format = Lookup(ContainerFormats, container);
-    EXPECT_FALSE(format.isEmpty()) << "the job names no known container: " << container.toStdString();
-    EXPECT_EQ(media.formatName, format);
-
-    const QString audioCodec = Lookup(AudioCodecs, job.AudioCodec);
-    EXPECT_FALSE(audioCodec.isEmpty()) << "the job names no known audio codec: " << job.AudioCodec.toStdString();
-    EXPECT_EQ(media.audioCodec, audioCodec);
-    if (audioOnly)
-        EXPECT_TRUE(media.videoCodec.isEmpty()) << "an audio target wrote video";
-    else
-        ExpectVideo(job, media);
-    EXPECT_NEAR(media.durationSeconds, ClipSeconds, 0.4);
+    ASSERT_EQ(result, 0) << "the engine failed on " << run.Job().TargetFile.toStdString();
+    ExpectAsAsked(run.Job(), target >= targets::TargetAAC);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTarget, EngineEndToEnd, testing::Range(0, targets::TargetCount),
+INSTANTIATE_TEST_SUITE_P(EngineEndToEnd, EveryTargetDefaults, testing::Range(0, targets::TargetCount),
                          [](const testing::TestParamInfo<int> &info) {
                              return std::to_string(info.param) + "_" + targets::TargetName(info.param).toStdString();
                          });
+
+// Every "Output Image Setting" of target MPEG, the letter-boxed DVD, SVCD and VCD modes among them.
+class MpegAspectChoices : public EngineEndToEnd, public testing::WithParamInterface<int> {};
+
+TEST_P(MpegAspectChoices, Convert)
+{
+    ASSERT_TRUE(clipMade_) << "the ffmpeg program could not make the source clip";
+    const targets::ChoiceList choices =
+        targets::ReadChoiceList(Definitions(), targets::TargetSectionName(targets::TargetMPEG), QStringLiteral("VideoAspect"));
+    ASSERT_LT(qsizetype(GetParam()), choices.items.size()) << "the shipped MPEG profile has fewer image settings";
+    ConversionRun run(QuietWindow(), {});
+    const JobPanelValues panel = DefaultPanelValues(Definitions(), targets::TargetMPEG, SourceClip(), GetParam());
+    ASSERT_EQ(Convert(targets::TargetMPEG, panel, run), 0) << choices.items[GetParam()].toStdString();
+    ExpectAsAsked(run.Job(), false);
+}
+
+INSTANTIATE_TEST_SUITE_P(EngineEndToEnd, MpegAspectChoices, testing::Range(0, 11));
+
+// The four DVD settings of the VOB target: NTSC or PAL, 16:9 or 4:3, letter-boxed.
+class DvdSettings : public EngineEndToEnd, public testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+TEST_P(DvdSettings, Convert)
+{
+    ASSERT_TRUE(clipMade_) << "the ffmpeg program could not make the source clip";
+    JobPanelValues panel = DefaultPanelValues(Definitions(), targets::TargetVOB_File, SourceClip());
+    std::tie(panel.dvdNtsc, panel.dvdWide) = GetParam();
+    ConversionRun run(QuietWindow(), {});
+    ASSERT_EQ(Convert(targets::TargetVOB_File, panel, run), 0);
+    EXPECT_EQ(run.Job().TvSystem, panel.dvdNtsc ? 1 : 2);
+    ExpectAsAsked(run.Job(), false);
+}
+
+INSTANTIATE_TEST_SUITE_P(EngineEndToEnd, DvdSettings, testing::Combine(testing::Bool(), testing::Bool()));
 
 } // namespace
 } // namespace conversion

@@ -29,6 +29,7 @@ void ReadStreams(ProbedMedia &media, const QJsonArray &streams)
             media.videoCodec = stream.value(QLatin1String("codec_name")).toString();
             media.width = stream.value(QLatin1String("width")).toInt();
             media.height = stream.value(QLatin1String("height")).toInt();
+            media.displayAspect = stream.value(QLatin1String("display_aspect_ratio")).toString();
         } else if (type == QLatin1String("audio") && media.audioCodec.isEmpty()) {
             media.audioCodec = stream.value(QLatin1String("codec_name")).toString();
         }

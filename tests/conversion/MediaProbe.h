@@ -12,6 +12,7 @@ struct ProbedMedia {
     QString videoCodec;        // empty when there is no video stream
     int width = 0;
     int height = 0;
+    QString displayAspect;     // e.g. "16:9"; empty when the stream names none
     QString audioCodec;        // empty when there is no audio stream
     QString error;             // ffprobe's complaint when not readable
 };
