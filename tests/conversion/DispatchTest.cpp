@@ -121,17 +121,11 @@ protected:
         ASSERT_TRUE(root_.isValid());
         settings_.outputFolder = root_.path() + QLatin1String("/Output/");
         settings_.panel = Panel();
-        clip_.fileName = QStringLiteral("/videos/clip.avi");
+        clip_ = testing_support::VideoClip(QStringLiteral("/videos/clip.avi"), 640, 480, 60);
         clip_.outputName = QStringLiteral("clip.out");
         clip_.startSeconds = 1;
         clip_.endSeconds = 5;
-        clip_.durationSeconds = 60;
-        clip_.frameRate = 25.0f;
-        clip_.videoStreamId = 1;
-        clip_.audioRowCount = 2;
-        clip_.audioStreamId = 2;
-        clip_.width = 640;
-        clip_.height = 480;
+        clip_.audioRowCount = 2;   // a choice of audio: the chosen stream goes to the engine
         clip_.aspectIndex = 0;
     }
 

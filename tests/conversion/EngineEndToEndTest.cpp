@@ -111,18 +111,7 @@ protected:
 
     static JobClip SourceClip()
     {
-        JobClip clip;
-        clip.fileName = clipPath_;
-        clip.durationSeconds = ClipSeconds;
-        clip.endSeconds = ClipSeconds;
-        clip.frameRate = 25.0f;
-        clip.videoStreamId = 1;
-        clip.audioRowCount = 1;
-        clip.audioStreamId = 2;
-        clip.width = 160;
-        clip.height = 120;
-        clip.aspectIndex = 2;   // square pixels
-        return clip;
+        return VideoClip(clipPath_, 160, 120, ClipSeconds);
     }
 
     // The output name's extension, as the clip list's naming gives it.
