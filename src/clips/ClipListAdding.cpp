@@ -5,12 +5,36 @@
 #include "FpsSelecteContent.h"
 #include "ModalQuestions.h"
 #include "OptionVariables.h"
+#include "SettingsFolder.h"
 #include "Volumes.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+
+namespace {
+
+// One of the program's windows, found by its name among the top-level windows.
+QWidget *programWindow(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
+
+// The options dialog's default audio language box ("suiComboBox_AudLang").
+QString optionsAudioLanguage()
+{
+    const QWidget *options = programWindow("OptionForm");
+    const auto *box = options ? options->findChild<QComboBox *>(QStringLiteral("suiComboBox_AudLang")) : nullptr;
+    return box ? box->currentText() : QString();
+}
+
+} // namespace
 
 void TClipListPanel::suiImageButton_OpenDirClick()
 {
@@ -79,8 +103,10 @@ ClipProbeServices TClipListPanel::probeServices()
     services.rows = &rowFactory_;
     services.frameRateQuestion = &frameRateQuestion();
     services.settingsFolder = environment.settingsFolder ? environment.settingsFolder() : g_s_Application_Data_Path;
-    services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage() : QString();
-    services.localeLanguage = environment.localeLanguage ? environment.localeLanguage() : QString();
+    services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage()
+                                                                    : optionsAudioLanguage();
+    services.localeLanguage = environment.localeLanguage ? environment.localeLanguage()
+                                                         : platform::LocaleEnglishLanguageName().left(30).toUpper();
     return services;
 }
 
@@ -107,11 +133,7 @@ FrameRateQuestion &TClipListPanel::frameRateQuestion()
 
 QDialog *TClipListPanel::ProgramFpsForm()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("FPSSelecteForm"))
-            return qobject_cast<QDialog *>(window);
-    }
-    return nullptr;
+    return qobject_cast<QDialog *>(programWindow("FPSSelecteForm"));
 }
 
 void TClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)

@@ -39,8 +39,8 @@ struct Volume;
 struct TClipListEnvironment {
     std::function<QString()> openDialogFilter;       // Windows filter syntax; default: the option OpenDialogFilter
     std::function<QString()> settingsFolder;         // ending with "/"; default: g_s_Application_Data_Path
-    std::function<QString()> defaultAudioLanguage;   // the options dialog's audio-language box
-    std::function<QString()> localeLanguage;         // LocaleLanguage
+    std::function<QString()> defaultAudioLanguage;   // default: the options window's suiComboBox_AudLang
+    std::function<QString()> localeLanguage;         // default: the locale's language name, upper case
     // The naming template's output name of a clip at a list position (from 0);
     // the source's base name when unset.
     std::function<QString(const TVideoInfo &clip, int position)> outputName;

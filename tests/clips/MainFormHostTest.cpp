@@ -11,6 +11,7 @@
 #include "forms/ProgramWindows.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,8 +57,18 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     questions.answerConfirm(true);
     form.findChild<QAbstractButton *>("suiImageButton_Clear")->click();
     EXPECT_TRUE(clipList->VideoInfoList.empty());
-    questions.answerOpenFiles({file});
-    questions.answerExec(0);
+
+    // The default audio track follows the options window's language box.
+    const QString mkv = fixtures::MatroskaWithTwoLanguages(media.path() + "/languages.mkv");
+    engine.setProbe(mkv, TestEngine::videoInfo(60, 25.0f, 320, 240));
+    auto *languageBox = windows->OptionForm->findChild<QComboBox *>("suiComboBox_AudLang");
+    ASSERT_NE(languageBox, nullptr);
+    languageBox->addItem("French");
+    languageBox->setCurrentText("French");
+    questions.answerOpenFiles({mkv});
     form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
+    ASSERT_EQ(clipList->VideoInfoList.size(), 1u);
+    ASSERT_EQ(clipList->VideoInfoList.front()->AudioRows.size(), 2u);
+    EXPECT_TRUE(clipList->VideoInfoList.front()->AudioRows[1]->IsChecked());
     windows.reset();   // the windows go down with the clips and rows, once each
 }
