@@ -303,3 +303,25 @@ TEST_F(MainFormTest, AnInstalledTargetSelectionReplacesTheDefault)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainFormTest, CreatesEveryWindowOnceInItsOrder)
+{
+    const QStringList windowNames = {"MainForm", "OptionForm", "ProcessForm", "Form_About",
+                                     "RenameForm", "FPSSelecteForm", "NoticeForm"};
+    QStringList created;
+    const auto recordNewWindows = [&] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (windowNames.contains(window->objectName()) && !created.contains(window->objectName()))
+                created << window->objectName();
+    };
+    windows = std::make_unique<ProgramWindows>(recordNewWindows);
+    EXPECT_EQ(created, windowNames);
+    EXPECT_FALSE(windows->NoticeForm->isVisible());
+    for (QWidget *dialog : std::initializer_list<QWidget *>{windows->OptionForm.get(), windows->ProcessForm.get(),
+                                                            windows->RenameForm.get(), windows->FPSSelecteForm.get()})
+        EXPECT_FALSE(dialog->mask().isEmpty()) << dialog->objectName().toStdString();
+}
+
+} // namespace
