@@ -17,6 +17,8 @@
 #include "TestEngine.h"
 #include "controls/PictureButton.h"
 #include "mainform/TargetSelector.h"
+#include "skin/CursorFile.h"
+#include <QFile>
 
 namespace {
 
@@ -322,6 +324,21 @@ TEST_F(MainFormTest, CreatesEveryWindowOnceInItsOrder)
     for (QWidget *dialog : std::initializer_list<QWidget *>{windows->OptionForm.get(), windows->ProcessForm.get(),
                                                             windows->RenameForm.get(), windows->FPSSelecteForm.get()})
         EXPECT_FALSE(dialog->mask().isEmpty()) << dialog->objectName().toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, RangeBarHandlesUseTheDragCursorFromTheProgramsFolder)
+{
+    QDir().mkpath(sandbox.programFolder() + "Cursor");
+    ASSERT_TRUE(QFile::copy(QApplication::applicationDirPath() + "/Cursor/DragWE.cur",
+                            sandbox.programFolder() + "Cursor/DragWE.cur"));
+    start();
+    EXPECT_EQ(control("Image_Left")->cursor().hotSpot(), QPoint(16, 16));
+    EXPECT_EQ(control("Image_Right")->cursor().hotSpot(), QPoint(16, 16));
+    EXPECT_EQ(skin::RegisteredCursor(skin::kPressCursor).shape(), Qt::ArrowCursor);   // no Press.cur there
 }
 
 } // namespace

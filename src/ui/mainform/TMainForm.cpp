@@ -76,6 +76,8 @@ void TMainForm::FormCreate()
     LocateSettings();
     LocaleLanguage = platform::LocaleEnglishLanguageName().left(30).toUpper();
     skin::RegisterCursors(path_PNG);
+    for (const char *handle : {"Image_Left", "Image_Right"})
+        findChild<QWidget *>(QLatin1String(handle))->setCursor(skin::RegisteredCursor(skin::kDragCursor));
     findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->raise();
     findChild<QWidget *>(QStringLiteral("Panel_Intro"))->raise();
     fillCoreList();
