@@ -2,7 +2,7 @@
 
 #include "FinalOutputPath.h"
 #include "OptionVariables.h"
-#include "RenameSettingsStore.h"
+#include "RenameSettings.h"
 #include "TargetCatalogue.h"
 #include "VideoInfo.h"
 

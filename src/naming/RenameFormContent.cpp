@@ -2,7 +2,7 @@
 
 #include "OptionsFile.h"
 #include "RenameRules.h"
-#include "RenameSettingsStore.h"
+#include "RenameSettings.h"
 #include "TLinkLabel.h"
 
 #include <QCheckBox>

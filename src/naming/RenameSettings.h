@@ -1,5 +1,7 @@
 #pragma once
-// The naming settings edited by the rename dialog and read by output naming.
+// The naming settings edited by the rename dialog and read by output naming, and
+// their home while the program runs: the option variables g_Rename_Template,
+// i_OutputPSPSerialNumber, i_FitDigi, g_b_Add1 and g_b_Add2.
 
 #include <QString>
 
@@ -12,5 +14,8 @@ struct RenameSettings {
     bool addDash = false;                            // g_b_Add1
     bool addUnderscore = false;                      // g_b_Add2
 };
+
+RenameSettings CurrentRenameSettings();
+void StoreRenameSettings(const RenameSettings &settings);
 
 } // namespace naming

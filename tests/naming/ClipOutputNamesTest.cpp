@@ -4,7 +4,7 @@
 #include "QStringPrinting.h"
 
 #include "OptionVariables.h"
-#include "RenameSettingsStore.h"
+#include "RenameSettings.h"
 #include "VideoInfo.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "RenameFormContent.h"
 #include "QStringPrinting.h"
-#include "RenameSettingsStore.h"
+#include "RenameSettings.h"
 
 #include "OptionVariables.h"
 #include "SettingsLocation.h"

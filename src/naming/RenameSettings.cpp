@@ -1,4 +1,4 @@
-#include "RenameSettingsStore.h"
+#include "RenameSettings.h"
 
 #include "OptionVariables.h"
 
