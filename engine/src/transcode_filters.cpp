@@ -28,23 +28,9 @@ std::unique_ptr<FilterChain> FilterChain::create(bool isVideo, const std::string
         return nullptr;
     // Filters run on the caller's thread; the pipeline already overlaps its stages.
     result->graph_->nb_threads = 1;
-    const AVFilter *source = avfilter_get_by_name(isVideo ? "buffer" : "abuffer");
-    const AVFilter *sink = avfilter_get_by_name(isVideo ? "buffersink" : "abuffersink");
-    int status = avfilter_graph_create_filter(&result->source_, source, "in", sourceArguments.c_str(), nullptr,
-                                              result->graph_);
+    int status = result->createEnds(isVideo, sourceArguments);
     if (status >= 0)
-        status = avfilter_graph_create_filter(&result->sink_, sink, "out", nullptr, nullptr, result->graph_);
-    AVFilterInOut *outputs = avfilter_inout_alloc();
-    AVFilterInOut *inputs = avfilter_inout_alloc();
-    if (status >= 0 && outputs && inputs) {
-        outputs->name = av_strdup("in");
-        outputs->filter_ctx = result->source_;
-        inputs->name = av_strdup("out");
-        inputs->filter_ctx = result->sink_;
-        status = avfilter_graph_parse_ptr(result->graph_, chain.c_str(), &inputs, &outputs, nullptr);
-    }
-    avfilter_inout_free(&outputs);
-    avfilter_inout_free(&inputs);
+        status = result->parseBetweenEnds(chain);
     if (status >= 0)
         status = avfilter_graph_config(result->graph_, nullptr);
     if (status < 0) {
@@ -53,6 +39,31 @@ std::unique_ptr<FilterChain> FilterChain::create(bool isVideo, const std::string
         return nullptr;
     }
     return result;
+}
+
+int FilterChain::createEnds(bool isVideo, const std::string &sourceArguments)
+{
+    const AVFilter *source = avfilter_get_by_name(isVideo ? "buffer" : "abuffer");
+    const AVFilter *sink = avfilter_get_by_name(isVideo ? "buffersink" : "abuffersink");
+    const int status = avfilter_graph_create_filter(&source_, source, "in", sourceArguments.c_str(), nullptr, graph_);
+    return status < 0 ? status : avfilter_graph_create_filter(&sink_, sink, "out", nullptr, nullptr, graph_);
+}
+
+int FilterChain::parseBetweenEnds(const std::string &chain)
+{
+    AVFilterInOut *outputs = avfilter_inout_alloc();
+    AVFilterInOut *inputs = avfilter_inout_alloc();
+    int status = AVERROR(ENOMEM);
+    if (outputs && inputs) {
+        outputs->name = av_strdup("in");
+        outputs->filter_ctx = source_;
+        inputs->name = av_strdup("out");
+        inputs->filter_ctx = sink_;
+        status = avfilter_graph_parse_ptr(graph_, chain.c_str(), &inputs, &outputs, nullptr);
+    }
+    avfilter_inout_free(&outputs);
+    avfilter_inout_free(&inputs);
+    return status;
 }
 
 FilterChain::~FilterChain()

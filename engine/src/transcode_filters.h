@@ -32,6 +32,8 @@ public:
 
 private:
     FilterChain() = default;
+    int createEnds(bool isVideo, const std::string &sourceArguments);
+    int parseBetweenEnds(const std::string &chain);
     AVFilterGraph *graph_ = nullptr;
     AVFilterContext *source_ = nullptr;
     AVFilterContext *sink_ = nullptr;

@@ -72,6 +72,19 @@ void applyCodecSettings(AVCodecContext *encoder, const VideoJob &job, const Conv
         encoder->codec_tag = MKTAG('X', 'V', 'I', 'D');
 }
 
+void applyPictureSettings(AVCodecContext *encoder, const VideoJob &job, const VideoGeometry &geometry)
+{
+    encoder->width = geometry.frameWidth;
+    encoder->height = geometry.frameHeight;
+    encoder->pix_fmt = AV_PIX_FMT_YUV420P;
+    encoder->sample_aspect_ratio = geometry.sampleAspect;
+    encoder->framerate = geometry.frameRate;
+    encoder->time_base = av_inv_q(geometry.frameRate);
+    encoder->bit_rate = geometry.bitRate;
+    encoder->color_range = AVCOL_RANGE_MPEG;
+    encoder->chroma_sample_location = chromaLocationOf(job.codec->siting);
+}
+
 std::string chromaPosition(const char *prefix, int horizontal, int vertical)
 {
     return std::string(":") + prefix + "_h_chr_pos=" + std::to_string(horizontal) + ":" + prefix +
@@ -159,15 +172,7 @@ AVCodecContext *openVideoEncoder(const VideoJob &job, const VideoGeometry &geome
         *error = std::string("no encoder ") + job.codec->encoder;
         return nullptr;
     }
-    encoder->width = geometry.frameWidth;
-    encoder->height = geometry.frameHeight;
-    encoder->pix_fmt = AV_PIX_FMT_YUV420P;
-    encoder->sample_aspect_ratio = geometry.sampleAspect;
-    encoder->framerate = geometry.frameRate;
-    encoder->time_base = av_inv_q(geometry.frameRate);
-    encoder->bit_rate = geometry.bitRate;
-    encoder->color_range = AVCOL_RANGE_MPEG;
-    encoder->chroma_sample_location = chromaLocationOf(job.codec->siting);
+    applyPictureSettings(encoder, job, geometry);
     encoder->thread_count = settings.threads;
     if (globalHeader)
         encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
