@@ -91,16 +91,18 @@ TEST_F(ConversionControlTest, ConversionAfterAStopRunsToTheEnd)
     EXPECT_EQ(window.posts()[0].message, uint32_t(KORVID_MSG_READY));
 }
 
-TEST_F(ConversionControlTest, GlobalSettingsDeinterlaceAndPickTheVideoStream)
+// Thread count, deinterlacing, forced sync, the transport-stream hint and the
+// video stream identifier; the work file's frame rate stands for the source's.
+TEST_F(ConversionControlTest, GlobalSettingsAndWorkFileRateApply)
 {
     engine().X_SetPar_Global(8, 1, 0, 1, 1, 0x120);
-    engine().X_Global_CMD(enginetest::scratchPath("telvotempfile.tmp").c_str(), "25", 1);
+    engine().X_Global_CMD(enginetest::scratchPath("telvotempfile.tmp").c_str(), "29.97", 1);
     JobValues job = jobFor("pids.ts", "deinterlaced.mp4");
     job.audioTrack = "305";
     job.length = "1";
     ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0);
     const OutputSummary output(job.target);
-    EXPECT_EQ(output.video("r_frame_rate"), "25/1");
+    EXPECT_EQ(output.video("r_frame_rate"), "30000/1001");
     EXPECT_NEAR(toneFrequency(job.target), 880, 60);
     EXPECT_NEAR(output.number(output.format("duration")), 1.0, 0.15);
 }
