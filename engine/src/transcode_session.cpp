@@ -73,6 +73,9 @@ bool TranscodeSession::openInput()
         return fail("the source has no video");
     if (!job_.video && !input_->audioStream())
         return fail("the source has no audio");
+    const bool containerJumps = input_->format()->iformat->flags & AVFMT_TS_DISCONT;
+    videoTimeline_ = StreamTimeline(containerJumps);
+    audioTimeline_ = StreamTimeline(containerJumps);
     MediaInput *input = input_.get();
     conversionProgress().setStopHandler([input] { input->requestStop(); });
     return true;
@@ -173,7 +176,10 @@ bool TranscodeSession::readAll()
 
 bool TranscodeSession::handleFrame(AVFrame *frame, StreamKind kind)
 {
-    const double seconds = input_->secondsOf(frame, kind) - job_.startSeconds;
+    const double raw = input_->secondsOf(frame, kind);
+    const double seconds = kind == StreamKind::Video
+                               ? videoTimeline_.mend(raw, frameDurationMicroseconds(*frame) / 1e6) - job_.startSeconds
+                               : audioTimeline_.mend(raw, audioDurationSeconds(*frame)) - job_.startSeconds;
     if (kind == StreamKind::Video && video_)
         return handleVideo(frame, seconds);
     if (kind == StreamKind::Audio && audio_)
@@ -219,6 +225,11 @@ bool TranscodeSession::handleAudio(AVFrame *frame, double seconds)
     frame->pts = std::llround(seconds * frame->sample_rate);
     producedAnything_ = true;
     return audio_->push(frame);
+}
+
+double TranscodeSession::audioDurationSeconds(const AVFrame &frame)
+{
+    return frame.sample_rate > 0 ? double(frame.nb_samples) / frame.sample_rate : 0;
 }
 
 int64_t TranscodeSession::frameDurationMicroseconds(const AVFrame &frame) const

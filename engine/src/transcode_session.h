@@ -9,6 +9,7 @@
 #include "media_input.h"
 #include "transcode_audio.h"
 #include "transcode_output.h"
+#include "transcode_timeline.h"
 #include "transcode_video.h"
 
 #include <memory>
@@ -46,6 +47,7 @@ private:
     bool pushLeadFrame(int64_t nextPts);
     bool pastTheEnd() const;
     int64_t frameDurationMicroseconds(const AVFrame &frame) const;
+    static double audioDurationSeconds(const AVFrame &frame);
     bool finish();
 
     const ConversionJob &job_;
@@ -57,6 +59,8 @@ private:
     std::unique_ptr<AudioStage> audio_;
     VideoGeometry geometry_;
     FramePointer leadFrame_;   // the latest frame before the clip's start
+    StreamTimeline videoTimeline_{false};
+    StreamTimeline audioTimeline_{false};
     double lastVideoSeconds_ = -1e9;
     double lastAudioSeconds_ = -1e9;
     bool producedAnything_ = false;

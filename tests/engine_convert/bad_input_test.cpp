@@ -70,32 +70,56 @@ TEST_F(ConvertTest, TruncatedTransportStreamConvertsWhatIsThere)
     EXPECT_TRUE(decodesCleanly(job.target));
 }
 
-// Broadcast recordings change audio rate and channels on the way; two joined
-// transport streams show it.
-TEST_F(ConvertTest, AudioThatChangesFormatOnTheWayConvertsWhole)
+// Two 2-second transport streams joined byte by byte, as broadcast recordings
+// are: the second part's audio has `rate` Hz and `channels`, and its clock
+// starts `offset` seconds in (0: the clock restarts).
+std::string joinedTransportStream(const std::string &name, const std::string &rate, const std::string &channels,
+                                  const std::string &offset)
 {
-    const std::string first = enginetest::scratchPath("part1.ts");
-    const std::string second = enginetest::scratchPath("part2.ts");
-    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi",
-                                       "-i", "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "mpeg2video",
-                                       "-c:a", "mp2", "-ac", "1", "-f", "mpegts"},
-                                      first));
-    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi",
-                                       "-i", "sine=frequency=880:sample_rate=44100:duration=2", "-c:v", "mpeg2video",
-                                       "-c:a", "mp2", "-ac", "2", "-output_ts_offset", "2", "-f", "mpegts"},
-                                      second));
-    std::vector<uint8_t> joined = enginetest::readFile(first);
-    const std::vector<uint8_t> tail = enginetest::readFile(second);
-    joined.insert(joined.end(), tail.begin(), tail.end());
-    JobValues job = jobFor("h264_aac.mp4", "joined.mp4");
-    job.source = enginetest::scratchPath("joined.ts");
-    enginetest::writeFile(job.source, joined);
+    const std::string parts[] = {enginetest::scratchPath(name + ".1.ts"), enginetest::scratchPath(name + ".2.ts")};
+    const std::vector<std::string> picture{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2"};
+    const std::vector<std::string> first{"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=2",
+                                         "-ac", "1"};
+    const std::vector<std::string> second{"-f", "lavfi", "-i", "sine=frequency=880:sample_rate=" + rate +
+                                          ":duration=2", "-ac", channels, "-output_ts_offset", offset};
+    std::vector<uint8_t> joined;
+    for (int part = 0; part < 2; ++part) {
+        std::vector<std::string> arguments = picture;
+        const auto &audio = part == 0 ? first : second;
+        arguments.insert(arguments.end(), audio.begin(), audio.end());
+        arguments.insert(arguments.end(), {"-c:v", "mpeg2video", "-c:a", "mp2", "-f", "mpegts"});
+        if (!enginetest::makeMedia(arguments, parts[part]))
+            return {};
+        const std::vector<uint8_t> bytes = enginetest::readFile(parts[part]);
+        joined.insert(joined.end(), bytes.begin(), bytes.end());
+    }
+    const std::string path = enginetest::scratchPath(name);
+    enginetest::writeFile(path, joined);
+    return path;
+}
 
-    ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0);
-    const OutputSummary output(job.target);
-    EXPECT_NEAR(output.number(output.audio("duration")), 4.0, 0.2);
-    EXPECT_NEAR(output.number(output.video("duration")), 4.0, 0.2);
-    EXPECT_TRUE(decodesCleanly(job.target));
+struct JoinedCase {
+    const char *name;
+    const char *rate;
+    const char *channels;
+    const char *offset;
+};
+
+// Audio that changes rate and channels on the way, and clocks that restart,
+// still give the whole four seconds with every picture.
+TEST_F(ConvertTest, JoinedTransportStreamsConvertWhole)
+{
+    for (const JoinedCase &joined : {JoinedCase{"format_change.ts", "44100", "2", "2"},
+                                     JoinedCase{"clock_restart.ts", "48000", "1", "0"}}) {
+        JobValues job = jobFor("h264_aac.mp4", "joined.mp4");
+        job.source = joinedTransportStream(joined.name, joined.rate, joined.channels, joined.offset);
+        ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0) << joined.name;
+        const OutputSummary output(job.target);
+        EXPECT_NEAR(output.number(output.audio("duration")), 4.0, 0.2) << joined.name;
+        // (The join may cost the picture that straddles it.)
+        EXPECT_NEAR(packetCount(job.target, "v:0"), 100, 1) << joined.name;
+        EXPECT_TRUE(decodesCleanly(job.target));
+    }
 }
 
 TEST_F(ConvertTest, MissingTextsTakeTheirDefaults)

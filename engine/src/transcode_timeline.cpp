@@ -1,0 +1,28 @@
+#include "transcode_timeline.h"
+
+namespace korvid {
+
+namespace {
+
+constexpr double kBackwardJumpSeconds = 1;
+constexpr double kForwardJumpSeconds = 10;
+
+} // namespace
+
+bool StreamTimeline::isDiscontinuity(double seconds) const
+{
+    if (std::isnan(expected_))
+        return false;
+    return seconds < expected_ - kBackwardJumpSeconds || (containerJumps_ && seconds > expected_ + kForwardJumpSeconds);
+}
+
+double StreamTimeline::mend(double seconds, double durationSeconds)
+{
+    if (isDiscontinuity(seconds + offset_))
+        offset_ = expected_ - seconds;
+    const double mended = seconds + offset_;
+    expected_ = mended + durationSeconds;
+    return mended;
+}
+
+} // namespace korvid
