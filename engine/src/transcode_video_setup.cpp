@@ -141,6 +141,15 @@ std::string subtitleFilter(const SubtitleBurnIn &subtitles)
            ":si=" + std::to_string(subtitles.index) + ",setpts=PTS-" + offset + "/TB,";
 }
 
+// Video that starts well after the clip (its audio came first) gets its first
+// picture repeated from second 0, since not every container can hold a late
+// start; a start within rounding of 0 is kept, so nothing is doubled.
+bool startsLate(const VideoChainInput &input)
+{
+    const AVFrame *first = input.firstFrame;
+    return first->pts > first->pkt_duration * 3 / 2;
+}
+
 } // namespace
 
 SubtitleBurnIn subtitleBurnInFor(const AVFormatContext *format, const std::string &file, int subtitleTrack,
@@ -202,7 +211,7 @@ std::string videoFilterChain(const VideoChainInput &input, const VideoJob &job, 
     if (input.deinterlace)
         chain += "bwdif=mode=send_frame:parity=auto:deint=all,";
     chain += subtitleFilter(input.subtitles);
-    chain += "fps=fps=" + rational(geometry.frameRate);
+    chain += "fps=fps=" + rational(geometry.frameRate) + (startsLate(input) ? ":start_time=0" : "");
     if (input.lengthSeconds > 0)
         chain += ",trim=end=" + std::to_string(input.lengthSeconds);
     chain.append(",").append(scaleFilter(input, job, geometry)).append(padFilter(geometry));

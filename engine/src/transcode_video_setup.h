@@ -34,7 +34,7 @@ SubtitleBurnIn subtitleBurnInFor(const AVFormatContext *format, const std::strin
                                  double offsetSeconds);
 
 struct VideoChainInput {
-    const AVFrame *firstFrame;       // size, format, sample aspect and chroma siting of the frames
+    const AVFrame *firstFrame;       // size, format, sample aspect, chroma siting and start of the frames
     AVRational timeBase;             // of the pushed frames' timestamps
     bool deinterlace;
     double lengthSeconds;            // 0: no end
