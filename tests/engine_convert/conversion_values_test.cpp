@@ -175,6 +175,32 @@ TEST_F(ConversionValuesTest, WholeClipKeepsEveryFrameOnce)
     EXPECT_GT(psnr(referenceFrame(job.target, 40, 320, 240), referenceFrame(job.source, 40, 320, 240)), 30);
 }
 
+// AVI has no way to start its video late: the first picture fills the gap, so
+// audio and pictures stay together.
+TEST_F(ConversionValuesTest, VideoThatStartsAfterItsAudioStaysInSync)
+{
+    const std::string source = enginetest::scratchPath("late_video.mkv");
+    ASSERT_TRUE(enginetest::makeMedia({"-itsoffset", "2", "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2",
+                                       "-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:v", "libx264",
+                                       "-preset", "ultrafast", "-c:a", "aac"},
+                                      source));
+    JobValues job = jobFor("h264_aac.mp4", "late.avi");
+    job.source = source;
+    job.outputFormat = "avi";
+    job.engineCodec = "xvid";
+    job.audioCodec = "mp3";
+    job.frameSize = "320:240";
+    job.videoBitRate = "3000";
+    ASSERT_EQ(callAvi(engine().X_SetPar_D2AVI, nullptr, job), 0);
+    EXPECT_NEAR(packetCount(job.target, "v:0"), 101, 1);
+    // At second 3 the source shows its picture 24 (they start at 2.023 s, 25 per second).
+    const std::vector<uint8_t> atThree = pictureGrey(job.target, 75, 320, 240);
+    const double matching = psnr(atThree, pictureGrey(source, 24, 320, 240));
+    EXPECT_GT(matching, 40);
+    EXPECT_GT(matching, psnr(atThree, pictureGrey(source, 23, 320, 240)) + 3);
+    EXPECT_GT(matching, psnr(atThree, pictureGrey(source, 25, 320, 240)) + 3);
+}
+
 struct TrackCase {
     const char *fixture;
     const char *audioTrack;

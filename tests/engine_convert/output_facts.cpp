@@ -104,11 +104,12 @@ double audioLevelDb(const std::string &file)
     return 10 * std::log10(squares / samples.size() / (32768.0 * 32768.0));
 }
 
-std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int height)
+std::vector<uint8_t> pictureGrey(const std::string &file, int index, int width, int height)
 {
-    const std::string raw = programOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-frames:v", "1",
-                                           "-vf", "scale=" + std::to_string(width) + ":" + std::to_string(height),
-                                           "-pix_fmt", "gray", "-f", "rawvideo", "-"});
+    const std::string filter = "select=eq(n\\," + std::to_string(index) + "),scale=" + std::to_string(width) + ":" +
+                               std::to_string(height);
+    const std::string raw = programOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-vf", filter,
+                                           "-frames:v", "1", "-pix_fmt", "gray", "-f", "rawvideo", "-"});
     return std::vector<uint8_t>(raw.begin(), raw.end());
 }
 

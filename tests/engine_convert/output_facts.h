@@ -33,8 +33,12 @@ double toneFrequency(const std::string &file);
 // Root-mean-square level of the first audio stream in dB below full scale.
 double audioLevelDb(const std::string &file);
 
-// The first picture of `file` as grey bytes of width x height.
-std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int height);
+// Picture number `index` of `file` as grey bytes of width x height.
+std::vector<uint8_t> pictureGrey(const std::string &file, int index, int width, int height);
+inline std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int height)
+{
+    return pictureGrey(file, 0, width, height);
+}
 // The first picture's chroma planes (4:2:0), after the ffmpeg filter `filter` ("" for none).
 std::vector<uint8_t> firstPictureChroma(const std::string &file, int width, int height, const std::string &filter);
 // Average of the grey bytes in a rectangle of a width-wide picture.
