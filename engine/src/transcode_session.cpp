@@ -84,7 +84,10 @@ bool TranscodeSession::openInput()
 bool TranscodeSession::openVideo()
 {
     const VideoJob &job = *job_.video;
-    geometry_ = decideGeometry(job, sourcePictureOf(*input_, command_), videoEncoderFor(job));
+    const SourcePicture source = sourcePictureOf(*input_, command_);
+    if ((source.width < 1 || source.height < 1) && !job.frameSize)
+        return fail("the source's picture size is unknown");
+    geometry_ = decideGeometry(job, source, videoEncoderFor(job));
     AVCodecContext *encoder =
         openVideoEncoder(job, geometry_, job_, settings_, output_->needsGlobalHeader(), &error_);
     auto stream = encoder ? StreamEncoder::attach(encoder, *output_, true) : nullptr;
