@@ -7,6 +7,8 @@
 #include "OptionVariables.h"
 #include "SettingsLocation.h"
 #include "SettingsSandbox.h"
+#include "controls/SkinnedForm.h"
+#include "skin/Skin.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -184,6 +186,25 @@ TEST(RenameFormButtons, TheFormsOwnPictureButtonsAreUsed)
     QTest::mouseClick(skinnedOk, Qt::LeftButton);
     EXPECT_EQ(host.result(), QDialog::Accepted);
     EXPECT_EQ(g_Rename_Template, QStringLiteral("#SN"));
+}
+
+TEST(RenameFormHosting, TheBackgroundPictureStaysTheDragHandle)
+{
+    SettingsSandbox sandbox;
+    LocateSettings();
+    SkinnedDialog form(QStringLiteral("RENAME"), WindowDragger::Mode::SystemMove);
+    form.setStyleSheet(skin::StyleSheet());
+    new RenameFormContent(&form);
+    for (const QPoint free : {QPoint(8, 200), QPoint(452, 200), QPoint(300, 58)}) {
+        const QWidget *underCursor = form.childAt(free);
+        ASSERT_NE(underCursor, nullptr);
+        EXPECT_EQ(underCursor->objectName(), QStringLiteral("Image_Bk")) << free.x() << "," << free.y();
+    }
+    for (const QWidget *control : form.findChildren<QWidget *>()) {
+        if (control->parentWidget() == &form) {
+            EXPECT_TRUE(form.rect().contains(control->geometry())) << control->objectName().toStdString();
+        }
+    }
 }
 
 TEST(RenameFormSettings, FirstStartShowsTheDefaults)
