@@ -46,8 +46,8 @@ private:
     Setup setup_;
     std::unique_ptr<StreamEncoder> encoder_;
     std::unique_ptr<FilterChain> chain_;
-    FrameQueue decoded_{8};
-    FrameQueue filtered_{8};
+    FrameQueue decoded_{3};
+    FrameQueue filtered_{3};
     std::thread filterThread_;
     std::thread encodeThread_;
     std::atomic<bool> failed_{false};
