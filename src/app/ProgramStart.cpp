@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "ModalQuestions.h"
+#include "ProgramParts.h"
 #include "ProductTexts.h"
 #include "SingleInstance.h"
 #include "forms/ProgramWindows.h"
@@ -27,6 +28,7 @@ int RunMessageLoop(QApplication &application)
 {
     QApplication::setApplicationDisplayName(kDisplayTitle);
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
+    AttachProgramParts(*windows);
     windows->MainForm->setWindowTitle(kInternalWindowName);
     windows->MainForm->show();
     return application.exec();
