@@ -1,11 +1,41 @@
 #include "ProgramParts.h"
 
+#include <QAbstractButton>
+
 #include "ClipListPanel.h"
+#include "ModalQuestions.h"
+#include "Volumes.h"
 #include "forms/ProgramWindows.h"
+#include "skin/CursorFile.h"
+
+namespace {
+
+TClipListPanel *AttachClipList(TMainForm &mainForm)
+{
+    // Children of the main window: it owns them and they live as long as it does.
+    auto *clipList = new TClipListPanel(&mainForm);
+    clipList->environment.localeLanguage = [&mainForm] { return mainForm.LocaleLanguage; };
+    clipList->environment.previewSeeking = [&mainForm] { return mainForm.previewIsSeeking(); };
+    clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
+    clipList->WatchVolumes(new platform::VolumeWatcher(&mainForm));
+    return clipList;
+}
+
+// The template dialog; every close, OK or not, renames the clips' outputs.
+void AttachRenameButton(ProgramWindows &windows, TClipListPanel *clipList)
+{
+    auto *button = windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Rename"));
+    TRenameForm *renameForm = windows.RenameForm.get();
+    QObject::connect(button, &QAbstractButton::clicked, clipList, [renameForm, clipList] {
+        platform::questions().exec(*renameForm);
+        clipList->RefreshOutputNames();
+    });
+}
+
+} // namespace
 
 void AttachProgramParts(ProgramWindows &windows)
 {
-    TMainForm &mainForm = *windows.MainForm;
-    // Children of the main window: it owns them and they live as long as it does.
-    new TClipListPanel(&mainForm);
+    TClipListPanel *clipList = AttachClipList(*windows.MainForm);
+    AttachRenameButton(windows, clipList);
 }

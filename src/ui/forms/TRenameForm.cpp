@@ -1,9 +1,6 @@
 #include "forms/TRenameForm.h"
 
-#include <QLineEdit>
-
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "RenameFormContent.h"
 #include "controls/FormBuilding.h"
 #include "controls/PictureButton.h"
 #include "forms/DialogChrome.h"
@@ -13,15 +10,11 @@ TRenameForm::TRenameForm(QWidget *parent) : SkinnedDialog(QStringLiteral("RENAME
 {
     setObjectName(QStringLiteral("RenameForm"));
     setStyleSheet(skin::StyleSheet());
-    connect(AddDialogChrome(this, QStringLiteral("Output Name")), &PictureButton::clicked, this, &QDialog::reject);
-    ReadRenameOptions();
-    AddLabel(this, QStringLiteral("Label_TemplateCaption"), QStringLiteral("Template :"), QRect(24, 66, 90, 22));
-    auto *edit = new QLineEdit(g_Rename_Template, this);
-    edit->setObjectName(QStringLiteral("suiEdit_Template"));
-    edit->setGeometry(116, 66, 320, 22);
+    AddDialogChrome(this, QStringLiteral("Output Name"));   // the content wires Close
+    AddPictureButton(this, QStringLiteral("suiImageButton_OK"), QStringLiteral("caption"), {250, 308})->setText(QStringLiteral("OK"));
+    AddPictureButton(this, QStringLiteral("suiImageButton_Cancel"), QStringLiteral("caption"), {352, 308})->setText(QStringLiteral("Cancel"));
+    // Reads the naming options now and writes them back when the form goes.
+    new naming::RenameFormContent(this);
 }
 
-TRenameForm::~TRenameForm()
-{
-    WriteRenameOptions();
-}
+TRenameForm::~TRenameForm() = default;

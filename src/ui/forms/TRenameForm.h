@@ -1,7 +1,6 @@
 #pragma once
-// The output-name template dialog. Its creation reads the naming options into
-// the naming globals; its destruction writes them back. The template editing is
-// added by the naming work.
+// The output-name template dialog. Its content reads the naming options into
+// the naming globals at creation and writes them back at destruction.
 
 #include "controls/SkinnedForm.h"
 
