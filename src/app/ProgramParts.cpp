@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "ClipListPanel.h"
+#include "MainWindowStart.h"
 #include "ModalQuestions.h"
 #include "Volumes.h"
 #include "forms/ProgramWindows.h"
@@ -38,4 +39,5 @@ void AttachProgramParts(ProgramWindows &windows)
 {
     TClipListPanel *clipList = AttachClipList(*windows.MainForm);
     AttachRenameButton(windows, clipList);
+    conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The conversion progress window. It holds the three completion choices, read
-// when it is created and written back when it is destroyed; the run itself is
-// added by the conversion work.
+// The conversion progress window: its labels, progress bar, buttons and the three
+// completion choices, read when it is created and written back when it is destroyed.
+// The run that drives it is attached from outside; closing asks its guard first.
 
 #include "controls/SkinnedForm.h"
 
+#include <functional>
+
 class QCheckBox;
+class QLabel;
 
 class TProcessForm : public SkinnedDialog {
     Q_OBJECT
@@ -13,10 +16,24 @@ public:
     explicit TProcessForm(QWidget *parent = nullptr);
     ~TProcessForm() override;
 
+    // Asked before the window closes; false keeps it open. `explain` is true for the
+    // close button (the guard tells the user why), false for other closes.
+    void setCloseGuard(std::function<bool(bool explain)> guard) { closeGuard_ = std::move(guard); }
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QCheckBox *addChoice(const char *name, const QString &text, int top, bool checked);
+    void addRunLabels();
+    void addProgressBar();
+    void addButtons();
+    bool mayClose(bool explain) const;
 
     QCheckBox *powerOff_;
     QCheckBox *openFolder_;
     QCheckBox *upload_;
+    std::function<bool(bool explain)> closeGuard_;
 };

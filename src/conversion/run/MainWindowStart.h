@@ -1,0 +1,33 @@
+#pragma once
+// The main window's start button: the checks before a run, the parameter panel's
+// values read from its controls, and the run handed to the progress window.
+
+#include "JobPanelValues.h"
+
+class QWidget;
+class TMainForm;
+class TProcessForm;
+
+namespace conversion {
+
+class TProcessRun;
+
+// What the start checks look at, taken from the main window when the button is pressed.
+struct StartState {
+    bool busy = false;             // clips are being added from a folder
+    bool seeking = false;          // "Seeking please wait..." is shown
+    bool anyClipChecked = false;
+    int target = -1;
+    int clipCount = 0;
+};
+
+// The start checks with their messages; true when the run may begin.
+bool StartChecksPass(QWidget *parent, const StartState &state);
+
+// The parameter panel's current values, read from the main window's controls by name.
+JobPanelValues PanelValuesOf(const QWidget &mainForm);
+
+// Gives the progress window its run and the main window's start button its handler.
+TProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm);
+
+} // namespace conversion

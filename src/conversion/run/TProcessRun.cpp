@@ -1,0 +1,259 @@
+#include "TProcessRun.h"
+
+#include "Desktop.h"
+#include "ModalQuestions.h"
+#include "TargetCatalogue.h"
+#include "TimeText.h"
+#include "forms/TProcessForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+namespace conversion {
+
+namespace {
+
+constexpr uint32_t kEngineReadyMessage = 2312;
+constexpr int kInfoInterval = 500;
+const QString kFailedClipsText = QStringLiteral(
+    "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you select AVI format and try again.\n\n");
+
+} // namespace
+
+TProcessRun::TProcessRun(TProcessForm &form)
+    : QObject(&form), form_(form), engineWindow_(this),
+      run_(engineWindow_.handle(),
+           {[this](int index) { ShowClip(index); }, [this] { OnWindowThread([this] { form_.repaint(); }); },
+            [this](bool on) { OnWindowThread([this, on] { stopButton_->setEnabled(on); }); },
+            [this](bool on) { OnWindowThread([this, on] { on ? timer_->start() : timer_->stop(); }); }}),
+      timer_(new QTimer(this)),
+      stopButton_(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert")))
+{
+    setObjectName(QStringLiteral("ProcessRun"));
+    timer_->setObjectName(QStringLiteral("Timer_Info"));
+    timer_->setInterval(kInfoInterval);
+    connect(timer_, &QTimer::timeout, this, &TProcessRun::Timer_InfoTimer);
+    connect(stopButton_, &QAbstractButton::clicked, this, &TProcessRun::suiImageButton_StopConvertClick);
+    connect(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Min")), &QAbstractButton::clicked, this,
+            &TProcessRun::suiImageButton_MinClick);
+    form.setCloseGuard([self = QPointer(this)](bool explain) { return !self || self->CloseQuery(explain); });
+}
+
+TProcessRun::~TProcessRun()
+{
+    stopRequested_ = true;
+    run_.StopEngine();
+    {
+        std::lock_guard lock(messageMutex_);
+        closing_ = true;
+    }
+    messageDismissed_.notify_all();
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void TProcessRun::StartConversion(RunRequest request)
+{
+    if (worker_.joinable())
+        worker_.join();   // the last run has posted its end already
+    request_ = std::move(request);
+    target_ = request_.settings.target;
+    run_.Start(request_.settings, request_.clipAt);
+    const bool psp = target_ == targets::TargetPSP;
+    form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setVisible(psp);
+    label("Label_Upload")->setVisible(psp);
+    form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setVisible(!psp);
+    FormShow();
+    stopRequested_ = false;
+    running_ = true;
+    worker_ = std::thread([this] { RunConversion(); });
+    platform::questions().exec(form_);
+}
+
+void TProcessRun::FormShow()
+{
+    for (const char *name : {"Label_StartTime", "Label_StopTime", "Label_Length", "Label_CurrentTime"})
+        label(name)->setText(QStringLiteral("00:00:00"));
+    for (const char *name : {"Label_TitleName", "Label_DesName", "Label_CopyFile"})
+        label(name)->clear();
+    label("Label_FPS")->setText(QStringLiteral("0"));
+    label("Label_CurrentFrame")->setText(QStringLiteral("0"));
+    label("Label_Upload")->setEnabled(false);
+    ShowProgress(ProgressForPosition(0, 0));
+}
+
+void TProcessRun::RunConversion()
+{
+    run_.RunFolderStep();
+    QStringList failed;
+    int result = ClipFailed;
+    for (int index = 0;; ++index) {
+        result = run_.ConvertClip(index);
+        if (result == RunComplete || result == EngineUnavailable)
+            break;
+        if (result == ClipFailed) {
+            failed << run_.Job().SourceFile;
+        }
+        if (stopRequested_)
+            break;
+    }
+    if (!failed.isEmpty())
+        ShowFailedClips(failed);
+    OnWindowThread([this, result] {
+        running_ = false;
+        FinishRun(result);
+    });
+}
+
+void TProcessRun::ShowFailedClips(const QStringList &failed)
+{
+    QString text = kFailedClipsText;
+    for (const QString &path : failed)
+        text += path + QLatin1Char('\n');
+    {
+        std::lock_guard lock(messageMutex_);
+        messagePending_ = true;
+    }
+    OnWindowThread([this, text] {
+        platform::questions().information(&form_, QString(), text);
+        std::lock_guard lock(messageMutex_);
+        messagePending_ = false;
+        messageDismissed_.notify_all();
+    });
+    std::unique_lock lock(messageMutex_);
+    messageDismissed_.wait(lock, [this] { return !messagePending_ || closing_; });
+}
+
+void TProcessRun::ShowClip(int clipIndex)
+{
+    const ConvertJob &job = run_.Job();
+    const std::optional<JobClip> clip = request_.clipAt(clipIndex);
+    const QString outputName = clip ? clip->outputName : QString();
+    const QString targetFile = job.TargetFile;
+    const int start = job.StartSeconds;
+    const int length = job.ShownLength;
+    const QString title = QFileInfo(job.SourceFile).fileName();
+    OnWindowThread([=, this] {
+        tickCount_ = 0;
+        label("Label_StartTime")->setText(TimeText(start));
+        label("Label_StopTime")->setText(TimeText(start + length));
+        label("Label_Length")->setText(TimeText(length));
+        label("Label_CurrentTime")->setText(TimeText(0));
+        label("Label_TitleName")->setText(title);
+        label("Label_DesName")->setText(outputName);
+        label("Label_FPS")->setText(QStringLiteral("0"));
+        label("Label_CurrentFrame")->setText(QStringLiteral("0"));
+        label("Label_CopyFile")->clear();
+        ShowProgress(ProgressForPosition(0, length));
+        if (request_.storeTargetFile)
+            request_.storeTargetFile(clipIndex, targetFile);
+    });
+}
+
+void TProcessRun::Timer_InfoTimer()
+{
+    ClipProgress progress;
+    if (!run_.QueryProgress(progress))
+        return;
+    const InfoTickFigures figures = FiguresOfTick(++tickCount_, progress);
+    label("Label_CurrentTime")->setText(figures.currentTime);
+    label("Label_FPS")->setText(figures.fps);
+    label("Label_CurrentFrame")->setText(figures.remaining);
+    if (figures.repaintNow)
+        form_.repaint();
+    ShowProgress(figures.progress);
+}
+
+void TProcessRun::ShowProgress(const ProgressShown &shown)
+{
+    auto *panel = form_.findChild<QWidget *>(QStringLiteral("Panel_Progress"));
+    panel->resize(shown.barWidth, panel->height());
+    label("Label_Percent")->setText(shown.percent);
+}
+
+void TProcessRun::suiImageButton_StopConvertClick()
+{
+    if (!timer_->isActive() || !run_.EngineLoaded())
+        return;
+    if (!platform::questions().confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
+        return;
+    stopRequested_ = true;
+    run_.StopEngine();
+    timer_->stop();
+}
+
+void TProcessRun::suiImageButton_MinClick()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->showMinimized();
+}
+
+bool TProcessRun::CloseQuery(bool explain)
+{
+    // The whole run, not only a clip's engine: between two clips the worker goes on.
+    if (!running_)
+        return true;
+    if (explain)
+        platform::questions().information(&form_, QString(), QStringLiteral("Please stop conversion process first!"));
+    return false;
+}
+
+void TProcessRun::FinishRun(int result)
+{
+    const CompletionChoices choices{checked("suiCheckBox_PowerOff"), checked("suiCheckBox_Upload"),
+                                    checked("suiCheckBox_OpenFolder")};
+    CarryOut(PlanFinish(result, target_, choices));
+}
+
+void TProcessRun::CarryOut(const FinishPlan &plan)
+{
+    if (plan.showFullPercent) {
+        form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setEnabled(true);
+        label("Label_Upload")->setEnabled(true);
+        ShowProgress(ProgressForPercent(100));
+    }
+    if (plan.action == FinishAction::ShutDown)
+        platform::desktop().powerOff();
+    else if (plan.action == FinishAction::OpenFolder)
+        platform::desktop().showFileInFolder(run_.Job().TargetFile);
+    else if (plan.action == FinishAction::Upload && uploadFiles)
+        uploadFiles();
+    if (plan.messageKind == FinishPlan::Message::Information)
+        platform::questions().information(&form_, QString(), plan.message);
+    else if (plan.messageKind == FinishPlan::Message::Error)
+        platform::questions().error(&form_, QString(), plan.message);
+    if (plan.closeWindow)
+        form_.done(0);
+}
+
+bool TProcessRun::event(QEvent *event)
+{
+    if (event->type() != platform::EngineMessageEvent::eventType())
+        return QObject::event(event);
+    if (static_cast<platform::EngineMessageEvent *>(event)->message == kEngineReadyMessage)
+        stopButton_->setEnabled(true);
+    return true;
+}
+
+void TProcessRun::OnWindowThread(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+}
+
+QLabel *TProcessRun::label(const char *name) const
+{
+    return form_.findChild<QLabel *>(QLatin1String(name));
+}
+
+bool TProcessRun::checked(const char *name) const
+{
+    return form_.findChild<QCheckBox *>(QLatin1String(name))->isChecked();
+}
+
+} // namespace conversion

@@ -1,0 +1,95 @@
+#pragma once
+// The behaviour of the progress window: starts a run on a worker thread, shows each
+// clip and its progress, stops on request and ends the run with its outcome.
+//
+// Threads: the worker runs RunConversion and the engine; everything that touches a
+// widget is marshalled to the window thread. The stop flag is atomic; the engine handle
+// lives in ConversionRun behind its own lock.
+
+#include "ConversionRun.h"
+#include "FinishRules.h"
+#include "ProgressFigures.h"
+#include "EngineWindow.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QTimer;
+class QWidget;
+class TProcessForm;
+
+namespace conversion {
+
+// What a run is given by the main window.
+struct RunRequest {
+    RunSettings settings;                 // with the target number
+    ClipLookup clipAt;                    // read on the worker thread
+    // On the window thread: the clip's TargetFile becomes its OutputPath.
+    std::function<void(int clipIndex, const QString &targetFile)> storeTargetFile;
+};
+
+class TProcessRun : public QObject {
+    Q_OBJECT
+public:
+    explicit TProcessRun(TProcessForm &form);
+    ~TProcessRun() override;
+
+    // Starts the worker and shows the window modally (returns when it closes).
+    void StartConversion(RunRequest request);
+
+    // The window's handlers.
+    void FormShow();
+    void Timer_InfoTimer();
+    void suiImageButton_StopConvertClick();
+    void suiImageButton_MinClick();
+    void FinishRun(int result);
+
+    bool Converting() const { return running_.load(); }
+    bool StopRequested() const { return stopRequested_.load(); }
+    QTimer *infoTimer() const { return timer_; }
+    // The upload of converted files (another part); called when a run ends with it.
+    std::function<void()> uploadFiles;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void RunConversion();
+    void ShowFailedClips(const QStringList &failed);
+    void ShowClip(int clipIndex);
+    void ShowProgress(const ProgressShown &shown);
+    void CarryOut(const FinishPlan &plan);
+    bool CloseQuery(bool explain);
+    void OnWindowThread(std::function<void()> work);
+    QLabel *label(const char *name) const;
+    bool checked(const char *name) const;
+
+    TProcessForm &form_;
+    platform::EngineWindow engineWindow_;
+    ConversionRun run_;
+    QTimer *timer_;
+    QAbstractButton *stopButton_;
+    RunRequest request_;
+    int target_ = -1;
+    int tickCount_ = 0;                     // window thread only
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> running_{false};
+    std::thread worker_;
+
+    // The worker waits for the failed-files message; a window going away releases it.
+    std::mutex messageMutex_;
+    std::condition_variable messageDismissed_;
+    bool messagePending_ = false;
+    bool closing_ = false;
+};
+
+} // namespace conversion

@@ -1,0 +1,287 @@
+// Whole runs through the progress window, offscreen, with the recording test engine:
+// the labels of each clip, failed clips, a stop, the stop button, progress, the end.
+
+#include "TProcessRun.h"
+
+#include "IniFile.h"
+#include "RecordingDesktop.h"
+#include "ScriptedQuestions.h"
+#include "SettingsLocation.h"
+#include "SettingsSandbox.h"
+#include "TargetCatalogue.h"
+#include "TestEngine.h"
+#include "forms/TProcessForm.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace conversion {
+namespace {
+
+const QString kEntry = QStringLiteral("X_SetPar_D2IPOD_VIDEO");
+
+JobClip Clip(const QString &name, int seconds)
+{
+    JobClip clip;
+    clip.fileName = QStringLiteral("/videos/") + name + QStringLiteral(".avi");
+    clip.outputName = name + QStringLiteral(".mp4");
+    clip.durationSeconds = clip.endSeconds = seconds;
+    clip.frameRate = 25.0f;
+    clip.videoStreamId = 1;
+    clip.audioRowCount = 1;
+    clip.audioStreamId = 2;
+    clip.width = 640;
+    clip.height = 480;
+    clip.aspectIndex = 2;
+    return clip;
+}
+
+bool WaitUntil(const std::function<bool()> &condition)
+{
+    QDeadlineTimer deadline(5000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+class ProcessRunTest : public testing::Test {
+protected:
+    ProcessRunTest()
+    {
+        LocateSettings();
+        engine_.emplace();
+        engine_->setEntryDelay(kEntry, -1);
+        form_ = std::make_unique<TProcessForm>();
+        run_ = new TProcessRun(*form_);
+        run_->infoTimer()->setInterval(60000);   // the test ticks by hand
+        const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetiPod);
+        for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
+                                "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
+            document_.setValue(section, QLatin1String(key), QStringLiteral("1"));
+        definitions_ = targets::ProfileDefinitions(document_);
+        clips_ = {Clip(QStringLiteral("first"), 100), Clip(QStringLiteral("second"), 60),
+                  Clip(QStringLiteral("third"), 30)};
+        choose("suiCheckBox_PowerOff", false);
+        choose("suiCheckBox_OpenFolder", false);
+    }
+
+    ~ProcessRunTest() override
+    {
+        engine_->finishRunning();
+        form_.reset();   // joins a worker still running
+        engine_->waitForPosts();
+    }
+
+    RunRequest Request(int target = targets::TargetiPod)
+    {
+        RunRequest request;
+        request.settings.target = target;
+        request.settings.outputFolder = output_.path() + QLatin1String("/Output/");
+        request.settings.definitions = &definitions_;
+        request.settings.panel.outputFormatIndex = request.settings.panel.videoCodecIndex = 0;
+        request.settings.panel.audioCodecIndex = request.settings.panel.aspectIndex = 0;
+        request.settings.panel.videoFrameRateIndex = request.settings.panel.audioBitRateIndex = 0;
+        request.settings.panel.audioSampleRateIndex = 0;
+        request.settings.panel.videoWidth = 320;
+        request.settings.panel.videoHeight = 240;
+        request.clipAt = [this](int index) -> std::optional<JobClip> {
+            return index < int(clips_.size()) ? std::optional<JobClip>(clips_[index]) : std::nullopt;
+        };
+        request.storeTargetFile = [this](int index, const QString &file) { targetFiles_[index] = file; };
+        return request;
+    }
+
+    // Starts a run; `during` drives it while the window is shown, the run then must end.
+    void RunWith(const std::function<void()> &during, int target = targets::TargetiPod)
+    {
+        questions_.answerExec([this, during](QDialog &dialog) {
+            dialog.show();
+            during();
+            EXPECT_TRUE(WaitUntil([this] { return !run_->Converting(); })) << "the run did not end";
+            QCoreApplication::processEvents();
+            return dialog.result();
+        });
+        run_->StartConversion(Request(target));
+    }
+
+    // Waits until clip `index` is in the engine, with its labels shown and the stop button enabled.
+    void WaitForClip(int index)
+    {
+        ASSERT_TRUE(engine_->waitForCalls(kEntry, index + 1));
+        const QString title = clips_[index].fileName.section(QLatin1Char('/'), -1);
+        ASSERT_TRUE(WaitUntil([this, title] {
+            return text("Label_TitleName") == title && run_->infoTimer()->isActive() && stopButton()->isEnabled();
+        })) << "clip " << index << " is not shown as converting";
+        EXPECT_EQ(text("Label_DesName"), clips_[index].outputName);
+    }
+
+    void choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
+    QString text(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name))->text(); }
+    QAbstractButton *stopButton() const
+    {
+        return form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
+    }
+    QStringList informations() const { return questions_.texts(ScriptedQuestions::Kind::Information); }
+
+    SettingsSandbox sandbox_;
+    std::optional<TestEngine> engine_;
+    ScriptedQuestions questions_;
+    RecordingDesktop desktop_;
+    QTemporaryDir output_;
+    platform::IniDocument document_;
+    targets::ProfileDefinitions definitions_;
+    std::vector<JobClip> clips_;
+    std::map<int, QString> targetFiles_;
+    std::unique_ptr<TProcessForm> form_;
+    TProcessRun *run_;
+};
+
+TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
+{
+    choose("suiCheckBox_OpenFolder", true);
+    RunWith([this] {
+        WaitForClip(0);
+        EXPECT_EQ(text("Label_StopTime"), QStringLiteral("00:01:40"));
+        engine_->finishRunning();
+        WaitForClip(1);
+        EXPECT_EQ(text("Label_Length"), QStringLiteral("00:01:00"));
+        EXPECT_EQ(text("Label_Percent"), QStringLiteral("0"));
+        engine_->setEntryResult(kEntry, -1);
+        engine_->finishRunning();
+        WaitForClip(2);
+        engine_->setEntryResult(kEntry, 0);
+        engine_->finishRunning();
+    });
+    EXPECT_EQ(informations(), QStringList{QStringLiteral(
+                                  "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you "
+                                  "select AVI format and try again.\n\n/videos/second.avi\n")});
+    ASSERT_EQ(targetFiles_.size(), 3u);
+    EXPECT_TRUE(targetFiles_[2].endsWith(QLatin1String("third.mp4"))) << targetFiles_[2].toStdString();
+    EXPECT_EQ(desktop_.calls(), QStringList{QStringLiteral("showFileInFolder|") + targetFiles_[2]});
+    EXPECT_EQ(text("Label_Percent"), QStringLiteral("100"));
+    EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
+{
+    clips_.resize(2);
+    questions_.answerConfirm(true);
+    RunWith([this] {
+        WaitForClip(0);
+        engine_->finishRunning();
+        WaitForClip(1);
+        engine_->addProgress(15, 24);
+        run_->Timer_InfoTimer();
+        EXPECT_EQ(text("Label_CurrentTime"), QStringLiteral("00:00:15"));
+        EXPECT_EQ(text("Label_FPS"), QStringLiteral("24"));
+        EXPECT_EQ(text("Label_CurrentFrame"), QStringLiteral("00:00:01"));   // a quarter in half a second
+        EXPECT_EQ(text("Label_Percent"), QStringLiteral("25"));
+        engine_->addProgress(60, 24);
+        run_->Timer_InfoTimer();
+        EXPECT_EQ(text("Label_Percent"), QStringLiteral("98")) << "59 of 60 seconds while converting";
+
+        form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Close"))->click();
+        form_->close();
+        EXPECT_TRUE(form_->isVisible());
+        EXPECT_EQ(informations(), QStringList{QStringLiteral("Please stop conversion process first!")});
+
+        stopButton()->click();
+        EXPECT_TRUE(run_->StopRequested());
+        EXPECT_FALSE(run_->infoTimer()->isActive());
+    });
+    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Confirm), QStringList{QStringLiteral("Do you want to stop the process?")});
+    EXPECT_EQ(informations().last(), QStringLiteral("Stop process by user!"));
+    EXPECT_EQ(engine_->calls(QStringLiteral("X_StopConvert")).size(), 1);
+    EXPECT_TRUE(desktop_.calls().isEmpty());
+    EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(ProcessRunTest, StopAfterTheLastClipIsPressedTooLate)
+{
+    clips_.resize(1);
+    RunWith([this] {
+        WaitForClip(0);
+        engine_->finishRunning();
+    });
+    stopButton()->click();   // no engine loaded: no question
+    EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
+    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!")});
+}
+
+TEST_F(ProcessRunTest, PspWithoutUploadStaysOpenAndShowsItsLabels)
+{
+    clips_.resize(1);
+    const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetPSP);
+    for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
+                            "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
+        document_.setValue(section, QLatin1String(key), QStringLiteral("1"));
+    definitions_ = targets::ProfileDefinitions(document_);
+    choose("suiCheckBox_Upload", false);
+    RunWith([this] {
+        ASSERT_TRUE(WaitUntil([this] { return !run_->Converting(); }));
+        EXPECT_TRUE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->isVisibleTo(form_.get()));
+        EXPECT_FALSE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->isVisibleTo(form_.get()));
+    }, targets::TargetPSP);
+    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process finished!\nYou can upload files to your PSP.")});
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_TRUE(form_->findChild<QLabel *>(QStringLiteral("Label_Upload"))->isEnabled());
+    form_->reject();
+    EXPECT_FALSE(form_->isVisible()) << "closing is allowed once the run ended";
+}
+
+TEST_F(ProcessRunTest, FinishRunRowsThatEndWithAMessage)
+{
+    struct Case {
+        int result;
+        ScriptedQuestions::Kind kind;
+        const char *text;
+    };
+    const Case cases[] = {
+        {2, ScriptedQuestions::Kind::Error, "Can not initial conversion function!\nRe-install software may fix this problem!"},
+        {0, ScriptedQuestions::Kind::Information, "Stop process by user!"},
+        {-1, ScriptedQuestions::Kind::Error, "Conversion wrong, please check parameter and try again!"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.result);
+        ScriptedQuestions questions;
+        choose("suiCheckBox_PowerOff", true);   // acts only after a finished run
+        form_->show();
+        run_->FinishRun(c.result);
+        EXPECT_EQ(questions.texts(c.kind), QStringList{QLatin1String(c.text)});
+        EXPECT_FALSE(form_->isVisible());
+        EXPECT_NE(text("Label_Percent"), QStringLiteral("100"));
+    }
+    form_->show();
+    run_->FinishRun(5);
+    EXPECT_TRUE(form_->isVisible()) << "an unknown result leaves the window open";
+    EXPECT_TRUE(desktop_.calls().isEmpty());
+}
+
+TEST_F(ProcessRunTest, PowerOffComesFirst)
+{
+    clips_.resize(1);
+    choose("suiCheckBox_PowerOff", true);
+    choose("suiCheckBox_OpenFolder", true);
+    engine_->setEntryDelay(kEntry, 0);
+    RunWith([] {});
+    EXPECT_EQ(desktop_.calls(), QStringList{QStringLiteral("powerOff")});
+    EXPECT_TRUE(informations().isEmpty());
+}
+
+} // namespace
+} // namespace conversion

@@ -1,0 +1,58 @@
+// The checks of the start button and their messages.
+
+#include "MainWindowStart.h"
+
+#include "ScriptedQuestions.h"
+#include "TargetCatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace conversion {
+namespace {
+
+const QString kTooMany = QStringLiteral("The video clips you added exceed the recommended amount. We will create DVD "
+                                        "with the first 99 video files.\nDo you want to continue?");
+
+TEST(StartChecksTest, RefusalsAndTheirMessages)
+{
+    struct Case {
+        StartState state;
+        const char *information;
+    };
+    const Case cases[] = {
+        {{true, true, false, targets::TargetAVI, 3}, nullptr},   // adding clips: nothing at all
+        {{false, true, true, targets::TargetAVI, 3}, "Seeking disc, please waiting."},
+        {{false, false, false, targets::TargetAVI, 3}, "No clip to convert!"},
+    };
+    for (const Case &c : cases) {
+        ScriptedQuestions questions;
+        EXPECT_FALSE(StartChecksPass(nullptr, c.state));
+        const QStringList shown = questions.texts(ScriptedQuestions::Kind::Information);
+        EXPECT_EQ(shown, c.information ? QStringList{QLatin1String(c.information)} : QStringList{});
+        EXPECT_EQ(questions.asked().size(), shown.size());
+    }
+}
+
+TEST(StartChecksTest, DiscTargetsAskAboutAHundredClips)
+{
+    struct Case {
+        int target, clips;
+        bool asks, answer, passes;
+    };
+    const Case cases[] = {
+        {targets::TargetDVD_Folder, 100, true, true, true},  {targets::TargetDVD_Disc, 120, true, false, false},
+        {targets::TargetDVD_ISO, 100, true, false, false},   {targets::TargetDVD_Folder, 99, false, false, true},
+        {targets::TargetVOB_File, 150, false, false, true},  {targets::TargetAVI, 100, false, false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "target " << c.target << ", " << c.clips << " clips");
+        ScriptedQuestions questions;
+        if (c.asks)
+            questions.answerOkCancel(c.answer);
+        EXPECT_EQ(StartChecksPass(nullptr, {false, false, true, c.target, c.clips}), c.passes);
+        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::OkCancel), c.asks ? QStringList{kTooMany} : QStringList{});
+    }
+}
+
+} // namespace
+} // namespace conversion
