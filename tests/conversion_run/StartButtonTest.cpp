@@ -1,0 +1,72 @@
+// The main window's start button and the panel values read from its controls.
+
+#include "MainWindowStart.h"
+
+#include "ClipListPanel.h"
+#include "RecordingDesktop.h"
+#include "ScriptedQuestions.h"
+#include "SettingsSandbox.h"
+#include "forms/ProgramWindows.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace conversion {
+namespace {
+
+class StartButtonTest : public testing::Test {
+protected:
+    StartButtonTest()
+    {
+        new TClipListPanel(windows_.MainForm.get());
+        AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm);
+    }
+
+    template <typename Control>
+    Control *control(const char *name)
+    {
+        return windows_.MainForm->findChild<Control *>(QLatin1String(name));
+    }
+
+    SettingsSandbox sandbox_;
+    ScriptedQuestions questions_;
+    RecordingDesktop desktop_;
+    ProgramWindows windows_;
+};
+
+TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
+{
+    auto *start = control<QAbstractButton>("suiImageButton_StartConvert");
+    ASSERT_NE(start, nullptr);
+    windows_.MainForm->Busy = true;
+    start->click();
+    EXPECT_TRUE(questions_.asked().isEmpty());
+    windows_.MainForm->Busy = false;
+    start->click();
+    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("No clip to convert!")});
+    EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Exec).isEmpty()) << "the progress window stays closed";
+}
+
+TEST_F(StartButtonTest, PanelValuesFollowTheControls)
+{
+    auto *cpu = control<QComboBox>("suiComboBox_CPU");
+    ASSERT_NE(cpu, nullptr);
+    cpu->addItem(QStringLiteral("2"));   // this machine's own list may hold one entry
+    cpu->setCurrentIndex(cpu->count() - 1);
+    control<QLineEdit>("suiEdit_DVDName")->setText(QStringLiteral("Holiday"));
+    control<QAbstractButton>("suiCheckBox_DVD_169")->setChecked(false);
+    control<QAbstractButton>("suiCheckBox_HQE")->setChecked(true);
+    const JobPanelValues panel = PanelValuesOf(*windows_.MainForm);
+    EXPECT_EQ(panel.cpuIndex, cpu->count() - 1);
+    EXPECT_EQ(panel.dvdName, QStringLiteral("Holiday"));
+    EXPECT_FALSE(panel.dvdWide);
+    EXPECT_TRUE(panel.highQuality);
+    EXPECT_EQ(panel.outputFormatIndex, control<QComboBox>("suiComboBox_OutputFormat")->currentIndex());
+    EXPECT_EQ(panel.outputFormatText, control<QComboBox>("suiComboBox_OutputFormat")->currentText());
+}
+
+} // namespace
+} // namespace conversion
