@@ -5,6 +5,7 @@
 #include "ClipListPanel.h"
 #include "MainWindowStart.h"
 #include "ModalQuestions.h"
+#include "PreviewPanel.h"
 #include "Volumes.h"
 #include "forms/ProgramWindows.h"
 #include "skin/CursorFile.h"
@@ -39,5 +40,6 @@ void AttachProgramParts(ProgramWindows &windows)
 {
     TClipListPanel *clipList = AttachClipList(*windows.MainForm);
     AttachRenameButton(windows, clipList);
+    new TPreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
     conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
 }

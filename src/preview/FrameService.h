@@ -1,0 +1,63 @@
+#pragma once
+// The engine's frame service for the preview: the library loaded on demand,
+// its four frame entry points, and the states the engine reports through the
+// main window's messages (ready 0x908, frame 0x96C, closed 0x9D0).
+
+#include "korvid.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace platform {
+class Library;
+}
+
+class TFrameService {
+public:
+    static constexpr uint32_t kMessageReady = 0x908;
+    static constexpr uint32_t kMessageFrame = 0x96C;
+    static constexpr uint32_t kMessageClosed = 0x9D0;
+
+    enum class State { Unloaded, Starting, Ready, Closing };
+
+    TFrameService();
+    ~TFrameService();
+
+    // Handles the pending window messages between the shutdown's waits.
+    void SetMessagePump(std::function<void()> pump) { pump_ = std::move(pump); }
+
+    bool EnsureFrameEngine();
+    void Start(KorvidWindow *window, const QString &fileName, int seekSecond);
+    void Seek(int second);
+    // A 24-bit picture of the engine's current frame, or a null image without a library.
+    QImage FetchFrame(int width, int height);
+    void ShutdownFrameEngine();
+
+    void Ready();
+    void Closed();
+
+    State CurrentState() const;
+    bool IsLoaded() const { return FrameLibrary != nullptr; }
+
+    bool FrameReady = false;
+    bool FrameClosed = false;
+    int LastFrameSecond = -1;
+
+private:
+    bool bind();
+    void release();
+    // Waits in 100 ms steps with the messages handled; false after the time-out.
+    bool waitFor(const bool &flag);
+
+    std::unique_ptr<platform::Library> FrameLibrary;
+    decltype(&X_GetFrame_Init) FrameInit = nullptr;
+    decltype(&X_Get_Frame) FrameGet = nullptr;
+    decltype(&X_Set_NextFrame_Time) FrameSeek = nullptr;
+    decltype(&X_GetFrame_UnInit) FrameUninit = nullptr;
+    decltype(&X_Global_CMD) GlobalCommand = nullptr;
+    bool started_ = false;
+    bool closing_ = false;
+    std::function<void()> pump_;
+};

@@ -1,0 +1,91 @@
+#pragma once
+// The main window's preview: the current clip's picture, the trim range bar
+// under it and the snapshot button. Made as a child of the main window, it
+// takes the form's preview controls over by name and follows the clip list's
+// current clip; released handles ask the engine's frame service for the frame
+// at their second. The controls are watched pointers: the form deletes them
+// before this child when it goes.
+
+#include "FrameService.h"
+#include "RangeBarGeometry.h"
+
+#include "EngineWindow.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <cstdint>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QWidget;
+class TClipListPanel;
+class TVideoInfo;
+
+class TPreviewPanel : public QObject {
+    Q_OBJECT
+public:
+    TPreviewPanel(QWidget *form, TClipListPanel *clipList);
+    ~TPreviewPanel() override;
+
+    void SetPreviewBusy(bool busy);
+    void PlaceRangeBar(double startRatio, double endRatio);
+    bool EnsureFrameEngine();
+    void ShutdownFrameEngine();
+    QImage FetchFrame(int width, int height) { return frames_.FetchFrame(width, height); }
+
+    // The clip list's current-clip signals.
+    void CurrentClipLeaving(TVideoInfo *clip);
+    void CurrentClipChanged(TVideoInfo *clip);
+    void EngineMessage(uint32_t message, uintptr_t wparam, intptr_t lparam);
+
+    void suiImageButton_SnapshootClick();
+
+    TFrameService::State FrameState() const { return frames_.CurrentState(); }
+    const RangeBarLayout &RangeBar() const { return bar_; }
+    TVideoInfo *CurrentClip() const { return clip_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    enum class Drag { None, Start, End, Range };
+
+    void adoptControls(QWidget *form);
+    void connectClipList();
+    void applyRangeBar();
+    RangeBarMetrics metrics() const;
+    void press(Drag drag, QPoint globalPosition);
+    void move(QPoint globalPosition);
+    void release();
+    void showDraggedTimes();
+    void storeReleasedSeconds();
+    void seekOrStart(int second);
+    void frameArrived(uintptr_t wparam);
+    void showThumbnail();
+
+    TClipListPanel *clipList_;
+    TFrameService frames_;
+    // The frame service posts here rather than to the main window: its messages
+    // then never mix with a conversion's, and they stop with this object.
+    platform::EngineWindow engineWindow_{this};
+    TVideoInfo *clip_ = nullptr;
+    RangeBarLayout bar_;
+    Drag drag_ = Drag::None;
+    QPoint DragStartCursor;
+    int DragStartLeft = 0;
+
+    QPointer<QWidget> Panel_Preview;
+    QPointer<QLabel> Image_Preview;
+    QPointer<QLabel> Label_Info;
+    QPointer<QWidget> Panel_Progress;
+    QPointer<QWidget> Image_ProgressBack;
+    QPointer<QWidget> Image_Stretch;
+    QPointer<QWidget> Image_Left;
+    QPointer<QWidget> Image_Right;
+    QPointer<QAbstractButton> suiImageButton_Snapshoot;
+    QPointer<QLineEdit> suiEdit_Start;
+    QPointer<QLineEdit> suiEdit_Stop;
+};

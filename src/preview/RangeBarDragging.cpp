@@ -1,0 +1,110 @@
+// The range bar's mouse handling: dragging a handle or the range, and the
+// release that stores the trim times and asks for the frame at the new second.
+
+#include "PreviewPanel.h"
+
+#include "ClipListPanel.h"
+#include "TimeText.h"
+#include "TrimEdits.h"
+#include "VideoInfo.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+
+bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return QObject::eventFilter(watched, event);
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint cursor = mouse->globalPosition().toPoint();
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        press(watched == Image_Left ? Drag::Start : watched == Image_Right ? Drag::End : Drag::Range, cursor);
+    } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+        move(cursor);
+    } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+        release();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TPreviewPanel::press(Drag drag, QPoint globalPosition)
+{
+    if (!clip_)
+        return;
+    drag_ = drag;
+    DragStartCursor = globalPosition;
+    DragStartLeft = drag == Drag::Start ? bar_.left : drag == Drag::End ? bar_.right : bar_.stretchLeft;
+    if (clipList_ && clipList_->TrimEdits())
+        clipList_->TrimEdits()->SetDragging(true);
+}
+
+void TPreviewPanel::move(QPoint globalPosition)
+{
+    const int dx = globalPosition.x() - DragStartCursor.x();
+    if (drag_ == Drag::Start)
+        DragStartHandle(bar_, DragStartLeft, dx, metrics());
+    else if (drag_ == Drag::End)
+        DragEndHandle(bar_, DragStartLeft, dx, metrics());
+    else if (drag_ == Drag::Range)
+        DragRange(bar_, DragStartLeft, dx, metrics());
+    else
+        return;
+    applyRangeBar();
+    showDraggedTimes();
+}
+
+void TPreviewPanel::showDraggedTimes()
+{
+    const int duration = clip_->Duration;
+    if (drag_ != Drag::End && suiEdit_Start)
+        suiEdit_Start->setText(TimeText(StartSecondOf(bar_, duration, metrics())));
+    if (drag_ != Drag::Start && suiEdit_Stop)
+        suiEdit_Stop->setText(TimeText(EndSecondOf(bar_, duration, metrics())));
+    if (clipList_ && clipList_->TrimEdits())
+        clipList_->TrimEdits()->SetDragging(true);   // the typed-time check re-coloured them
+}
+
+void TPreviewPanel::release()
+{
+    if (drag_ == Drag::None || !clip_)
+        return;
+    SetPreviewBusy(true);
+    storeReleasedSeconds();
+    const int second = drag_ == Drag::End ? clip_->EndTime : clip_->StartTime;
+    drag_ = Drag::None;
+    seekOrStart(SeekSecond(second, clip_->Duration));
+    if (clipList_) {
+        if (clipList_->TrimEdits())
+            clipList_->TrimEdits()->SetDragging(false);
+        clipList_->RefreshOutputNames();
+    }
+}
+
+void TPreviewPanel::storeReleasedSeconds()
+{
+    const int duration = clip_->Duration;
+    if (drag_ != Drag::End)
+        clip_->SetStartTime(StartSecondOf(bar_, duration, metrics()));
+    if (drag_ != Drag::Start)
+        clip_->SetEndTime(EndSecondOf(bar_, duration, metrics()));
+    if (clipList_ && clipList_->TrimEdits())
+        clipList_->TrimEdits()->ShowClip(clip_);
+}
+
+void TPreviewPanel::seekOrStart(int second)
+{
+    if (frames_.FrameReady) {
+        if (second == frames_.LastFrameSecond)
+            SetPreviewBusy(false);
+        else
+            frames_.Seek(second);
+        return;
+    }
+    if (frames_.IsLoaded())
+        return;   // starting: the ready message seeks to the range's start
+    if (EnsureFrameEngine())
+        frames_.Start(engineWindow_.handle(), clip_->FileName, second);
+    else
+        SetPreviewBusy(false);   // no engine: nothing will end the wait
+}

@@ -1,0 +1,151 @@
+// The preview's frame service with the test engine: the states and the engine
+// calls a handle release leads to, and what the preview shows meanwhile.
+
+#include "PreviewFixture.h"
+#include "OptionVariables.h"
+#include "TrimEdits.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+QRgb TopColour(const QImage &picture)
+{
+    return picture.pixel(picture.width() / 2, 1) & 0xFFFFFF;
+}
+
+} // namespace
+
+TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
+{
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    dragAndRelease("Image_Left", 67);
+    EXPECT_EQ(clip.StartTime, 300);
+    EXPECT_EQ(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")->text(), "00:05:00");
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
+    EXPECT_TRUE(seeking());
+
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(TopColour(clip.Thumbnail), 0xFF0000u);
+    EXPECT_EQ(clip.Thumbnail.size(), QSize(160, 120));
+    EXPECT_TRUE(control("Panel_Progress")->isEnabled());
+    EXPECT_TRUE(control("suiImageButton_Snapshoot")->isEnabled());
+
+    preview->ShutdownFrameEngine();
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    const QStringList calls = frameCalls();
+    ASSERT_EQ(calls.size(), 5) << calls.join("\n").toStdString();
+    EXPECT_EQ(TestEngine::arguments(calls[0]),
+              (QStringList{g_s_Application_Data_Path + "telvotempfile.tmp", "29.976", "1"}));
+    EXPECT_EQ(TestEngine::arguments(calls[1]).mid(1), (QStringList{"2", clip.FileName, "", "300"}));
+    EXPECT_EQ(calls[2], "X_Set_NextFrame_Time|300");
+    EXPECT_TRUE(calls[3].startsWith("X_Get_Frame|160|120|(null)|"));
+    EXPECT_EQ(calls[4], "X_GetFrame_UnInit");
+}
+
+TEST_F(PreviewFixture, EndHandleAtTheFarRightStoresTheEndAndSeeksTenSecondsBefore)
+{
+    dragAndRelease("Image_Right", 40);   // already at the end: stays there
+    EXPECT_EQ(clip.EndTime, 600);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), "590");
+
+    dragAndRelease("Image_Right", -67);
+    EXPECT_EQ(clip.EndTime, 300);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(engine.calls("X_Set_NextFrame_Time").last(), "X_Set_NextFrame_Time|300");
+}
+
+TEST_F(PreviewFixture, ReleaseAtTheShownSecondAsksNothingAndEndsTheWaitAtOnce)
+{
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    const int seeks = engine.callCount("X_Set_NextFrame_Time");
+    dragAndRelease("Image_Stretch", 0);
+    EXPECT_FALSE(seeking());
+    EXPECT_EQ(engine.callCount("X_Set_NextFrame_Time"), seeks);
+    EXPECT_EQ(clip.StartTime, 300);
+    EXPECT_EQ(clip.EndTime, 600);
+}
+
+TEST_F(PreviewFixture, EverySeekOfAFiveSecondClipGoesToSecondOne)
+{
+    preview->CurrentClipChanged(&otherClip);
+    dragAndRelease("Image_Right", -60);
+    ASSERT_TRUE(waitUntilIdle());
+    dragAndRelease("Image_Left", 100);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), "1");
+    for (const QString &seek : engine.calls("X_Set_NextFrame_Time"))
+        EXPECT_EQ(seek, "X_Set_NextFrame_Time|1");
+}
+
+TEST_F(PreviewFixture, BusyStateDisablesTheBarAndTheSnapshotAndShowsTheSeekingText)
+{
+    preview->SetPreviewBusy(true);
+    EXPECT_TRUE(seeking());
+    EXPECT_TRUE(windows->MainForm->previewIsSeeking());
+    EXPECT_FALSE(control("Panel_Progress")->isEnabled());
+    EXPECT_FALSE(control("suiImageButton_Snapshoot")->isEnabled());
+    preview->SetPreviewBusy(false);
+    EXPECT_FALSE(seeking());
+    EXPECT_TRUE(control("Panel_Progress")->isEnabled());
+    EXPECT_TRUE(control("suiImageButton_Snapshoot")->isEnabled());
+}
+
+TEST_F(PreviewFixture, NoClipDisablesTheHandlesAtBothEndsWithAnEmptyRange)
+{
+    preview->CurrentClipChanged(nullptr);
+    EXPECT_EQ(control("Image_Left")->x(), 0);
+    EXPECT_EQ(control("Image_Right")->x(), 144);
+    EXPECT_EQ(control("Image_Stretch")->width(), 0);
+    EXPECT_FALSE(control("Image_Left")->isEnabled());
+    EXPECT_FALSE(control("Image_Right")->isEnabled());
+    EXPECT_FALSE(control("Panel_Progress")->isEnabled());
+    dragAndRelease("Image_Left", 50);
+    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 0);
+}
+
+TEST_F(PreviewFixture, DraggingTheRangeKeepsItsWidthAndMovesBothTimes)
+{
+    clip.SetStartTime(150);
+    clip.SetEndTime(300);
+    preview->CurrentClipChanged(&clip);
+    const int width = control("Image_Stretch")->width();
+    dragAndRelease("Image_Stretch", 500);
+    EXPECT_EQ(control("Image_Stretch")->width(), width);
+    EXPECT_EQ(control("Image_Right")->x(), 144);
+    EXPECT_EQ(clip.EndTime, 600);
+    EXPECT_EQ(clip.StartTime, StartSecondOf(preview->RangeBar(), 600));
+    ASSERT_TRUE(waitUntilIdle());
+}
+
+TEST_F(PreviewFixture, ClipChangeKeepsTheDecodedFrameAsTheOldClipsThumbnail)
+{
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    preview->CurrentClipLeaving(&clip);
+    preview->CurrentClipChanged(&otherClip);
+    EXPECT_EQ(TopColour(clip.Thumbnail), 0xFF0000u);
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(engine.callCount("X_GetFrame_UnInit"), 1);
+}
+
+TEST_F(PreviewFixture, ShutdownWhileASeekIsPendingLeavesNoWaitBehind)
+{
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    engine.clearPosts("X_Set_NextFrame_Time");
+    engine.addPost("X_Set_NextFrame_Time", 0x96C, 1, 0, 300);
+    dragAndRelease("Image_Left", -30);
+    EXPECT_TRUE(seeking());
+    preview->CurrentClipLeaving(&clip);
+    preview->CurrentClipChanged(&otherClip);
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_FALSE(seeking());
+    engine.waitForPosts();
+    QTest::qWait(50);
+    EXPECT_FALSE(seeking());
+    EXPECT_TRUE(control("Panel_Progress")->isEnabled());
+}

@@ -1,0 +1,79 @@
+#include "PreviewFixture.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+void PreviewFixture::SetUp()
+{
+    makeClip(clip, QStringLiteral("/media/first clip.mp4"), 600, 0xFF0000);
+    makeClip(otherClip, QStringLiteral("/media/second clip.mp4"), 5, 0x00FF00);
+    windows = std::make_unique<ProgramWindows>();
+    clipList = new TClipListPanel(windows->MainForm.get());
+    preview = new TPreviewPanel(windows->MainForm.get(), clipList);
+    windows->MainForm->show();
+    preview->CurrentClipChanged(&clip);
+}
+
+void PreviewFixture::TearDown()
+{
+    preview->ShutdownFrameEngine();
+    engine.waitForPosts();
+    windows.reset();
+}
+
+void PreviewFixture::makeClip(TVideoInfo &record, const QString &fileName, int duration, uint32_t topRgb)
+{
+    record.FileName = fileName;
+    record.SetDuration(duration);
+    record.SetEndTime(duration);
+    record.Width = 320;
+    record.Height = 240;
+    record.Thumbnail = QImage(160, 120, QImage::Format_BGR888);
+    record.Thumbnail.fill(Qt::gray);
+    engine.setProbe(fileName, TestEngine::videoInfo(duration, 25.0f, 320, 240));
+    engine.setPicture(fileName, topRgb, 0x0000FF);
+}
+
+QWidget *PreviewFixture::control(const char *name) const
+{
+    return windows->MainForm->findChild<QWidget *>(QString::fromLatin1(name));
+}
+
+bool PreviewFixture::seeking() const
+{
+    return control("Label_Info")->isVisibleTo(windows->MainForm.get());
+}
+
+void PreviewFixture::dragAndRelease(const char *controlName, int dx)
+{
+    // Each event is made just before it is sent: events made together share their point's state.
+    QWidget *target = control(controlName);
+    const QPointF start(1000, 500);
+    const QPointF end = start + QPointF(dx, 0);
+    const auto send = [target](QEvent::Type type, QPointF global, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(2, 2), global, button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+}
+
+bool PreviewFixture::waitUntilIdle()
+{
+    return QTest::qWaitFor([this] {
+        return preview->FrameState() == TFrameService::State::Ready && !seeking();
+    }, 5000);
+}
+
+QStringList PreviewFixture::frameCalls() const
+{
+    QStringList found;
+    for (const QString &call : engine.calls()) {
+        const QString name = call.section('|', 0, 0);
+        if (name.startsWith("X_GetFrame") || name == "X_Get_Frame" || name == "X_Set_NextFrame_Time"
+            || name == "X_Global_CMD")
+            found << call;
+    }
+    return found;
+}

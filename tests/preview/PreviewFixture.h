@@ -1,0 +1,38 @@
+#pragma once
+// The program's main window with its clip list and preview, the test engine
+// in the program's folder and one clip made current.
+
+#include "ClipListPanel.h"
+#include "PreviewPanel.h"
+#include "ScriptedQuestions.h"
+#include "SettingsSandbox.h"
+#include "TestEngine.h"
+#include "VideoInfo.h"
+#include "forms/ProgramWindows.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+#include <memory>
+
+class PreviewFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void makeClip(TVideoInfo &clip, const QString &fileName, int duration, uint32_t topRgb);
+    // Presses, moves by dx and releases the named range bar control.
+    void dragAndRelease(const char *controlName, int dx);
+    bool waitUntilIdle();   // the frame service ready and no frame pending
+    QWidget *control(const char *name) const;
+    bool seeking() const;
+    QStringList frameCalls() const;   // the frame service's calls by name and arguments
+
+    SettingsSandbox sandbox;
+    ScriptedQuestions questions;
+    TestEngine engine;
+    TVideoInfo clip;
+    TVideoInfo otherClip;
+    std::unique_ptr<ProgramWindows> windows;
+    TClipListPanel *clipList = nullptr;
+    TPreviewPanel *preview = nullptr;
+};
