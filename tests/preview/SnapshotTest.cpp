@@ -1,0 +1,89 @@
+// The snapshot button on a running frame service: the clip's own picture size,
+// the file name the chosen name and format lead to, the files read back.
+
+#include "PreviewFixture.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+namespace {
+
+struct SnapshotCase {
+    int width, height;
+    bool aspectFromCode;
+    int aspectIndex;
+    const char *chosen;
+    const char *saved;
+    const char *format;
+    QSize size;
+};
+
+QAbstractButton *SnapshotButton(const ProgramWindows &windows)
+{
+    return windows.MainForm->findChild<QAbstractButton *>("suiImageButton_Snapshoot");
+}
+
+} // namespace
+
+TEST_F(PreviewFixture, SnapshotsAreSavedInTheClipsSizeUnderTheChosenName)
+{
+    const SnapshotCase cases[] = {
+        {720, 576, true, 1, "shot.jpeg", "shot.jpeg.jpg", "jpeg", {720, 404}},
+        {720, 576, true, 0, "shot.JPG", "shot.JPG", "jpeg", {720, 540}},
+        {720, 576, true, 4, "Picture", "Picture.jpg", "jpeg", {720, 576}},
+        {1280, 720, false, 1, "frame.bmp", "frame.bmp", "bmp", {1280, 720}},
+        {320, 240, false, 0, "frame.BMP", "frame.BMP", "bmp", {320, 240}},
+    };
+    QTemporaryDir folder;
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    for (const SnapshotCase &c : cases) {
+        SCOPED_TRACE(c.chosen);
+        clip.Width = c.width;
+        clip.Height = c.height;
+        clip.AspectFromCode = c.aspectFromCode;
+        clip.AspectIndex = c.aspectIndex;
+        questions.answerSaveFile(folder.filePath(c.chosen));
+        SnapshotButton(*windows)->click();
+        QImageReader reader(folder.filePath(c.saved));
+        EXPECT_EQ(reader.format(), QByteArray(c.format));
+        const QImage saved = reader.read();
+        EXPECT_EQ(saved.size(), c.size);
+        const QRgb top = saved.pixel(c.size.width() / 2, 2);   // the top half is red, JPEG nearly so
+        EXPECT_GT(qRed(top), 245);
+        EXPECT_LT(qGreen(top) + qBlue(top), 20);
+    }
+}
+
+TEST_F(PreviewFixture, BmpSnapshotsHoldTwentyFourBitPixels)
+{
+    QTemporaryDir folder;
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    questions.answerSaveFile(folder.filePath("frame.bmp"));
+    SnapshotButton(*windows)->click();
+    QFile file(folder.filePath("frame.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    ASSERT_EQ(header.size(), 30);
+    EXPECT_EQ(header.left(2), "BM");
+    EXPECT_EQ(static_cast<uchar>(header[28]), 24);   // bits per pixel
+}
+
+TEST_F(PreviewFixture, NoSnapshotWithoutARunningServiceOrWhenCancelled)
+{
+    QTemporaryDir folder;
+    SnapshotButton(*windows)->setEnabled(true);
+    SnapshotButton(*windows)->click();   // no service yet: no dialog is asked
+    EXPECT_TRUE(questions.asked().isEmpty());
+
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    questions.answerSaveFile(QString());
+    SnapshotButton(*windows)->click();
+    EXPECT_EQ(questions.asked().size(), 1);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_EQ(engine.callCount("X_Get_Frame"), 1);   // only the preview's own frame
+}
