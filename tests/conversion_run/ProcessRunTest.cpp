@@ -82,9 +82,11 @@ protected:
 
     ~ProcessRunTest() override
     {
-        engine_->finishRunning();
+        if (engine_)
+            engine_->finishRunning();
         form_.reset();   // joins a worker still running
-        engine_->waitForPosts();
+        if (engine_)
+            engine_->waitForPosts();
     }
 
     RunRequest Request(int target = targets::TargetiPod)
@@ -270,6 +272,20 @@ TEST_F(ProcessRunTest, FinishRunRowsThatEndWithAMessage)
     run_->FinishRun(5);
     EXPECT_TRUE(form_->isVisible()) << "an unknown result leaves the window open";
     EXPECT_TRUE(desktop_.calls().isEmpty());
+}
+
+TEST_F(ProcessRunTest, AnIncompleteEngineEndsTheRunAtTheFirstClip)
+{
+    engine_.reset();
+    engine_.emplace(QStringLiteral("test-engine-missing"));   // lacks one entry point
+    choose("suiCheckBox_PowerOff", true);
+    RunWith([] {});
+    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Error),
+              QStringList{QStringLiteral("Can not initial conversion function!\nRe-install software may fix this problem!")});
+    EXPECT_TRUE(informations().isEmpty()) << "no failed-clip list";
+    EXPECT_TRUE(targetFiles_.size() <= 1u);
+    EXPECT_TRUE(desktop_.calls().isEmpty());
+    EXPECT_FALSE(form_->isVisible());
 }
 
 TEST_F(ProcessRunTest, PowerOffComesFirst)
