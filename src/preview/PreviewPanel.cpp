@@ -125,7 +125,10 @@ bool TPreviewPanel::EnsureFrameEngine()
 
 void TPreviewPanel::ShutdownFrameEngine()
 {
+    const bool wasRunning = frames_.IsLoaded();
     frames_.ShutdownFrameEngine();
+    if (wasRunning && !frames_.IsLoaded() && clip_)
+        SetPreviewBusy(false);   // a frame still pending will never arrive to end the wait
 }
 
 void TPreviewPanel::CurrentClipLeaving(TVideoInfo *clip)

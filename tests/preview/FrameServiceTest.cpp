@@ -149,3 +149,22 @@ TEST_F(PreviewFixture, ShutdownWhileASeekIsPendingLeavesNoWaitBehind)
     EXPECT_FALSE(seeking());
     EXPECT_TRUE(control("Panel_Progress")->isEnabled());
 }
+
+TEST_F(PreviewFixture, ShutdownBeforeAnAddingPassEndsAPendingSeek)
+{
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    engine.clearPosts("X_Set_NextFrame_Time");   // the frame never comes
+    dragAndRelease("Image_Left", -30);
+    EXPECT_TRUE(seeking());
+    emit clipList->previewShutdownRequested();
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_FALSE(seeking());
+    EXPECT_TRUE(control("Panel_Progress")->isEnabled());
+
+    engine.addPost("X_Set_NextFrame_Time", 0x96C, 1);
+    dragAndRelease("Image_Left", 30);   // a new release starts the service again
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
+}
