@@ -1,6 +1,6 @@
 #include "PreviewFixture.h"
+#include "RangeBarMouse.h"
 
-#include <QMouseEvent>
 #include <QTest>
 
 void PreviewFixture::SetUp()
@@ -46,17 +46,7 @@ bool PreviewFixture::seeking() const
 
 void PreviewFixture::dragAndRelease(const char *controlName, int dx)
 {
-    // Each event is made just before it is sent: events made together share their point's state.
-    QWidget *target = control(controlName);
-    const QPointF start(1000, 500);
-    const QPointF end = start + QPointF(dx, 0);
-    const auto send = [target](QEvent::Type type, QPointF global, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(2, 2), global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
-    };
-    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+    DragAndRelease(control(controlName), dx);
 }
 
 bool PreviewFixture::waitUntilIdle()

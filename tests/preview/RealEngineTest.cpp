@@ -4,6 +4,7 @@
 #include "ClipListPanel.h"
 #include "LibraryLoader.h"
 #include "PreviewPanel.h"
+#include "RangeBarMouse.h"
 #include "SettingsLocation.h"
 #include "SettingsSandbox.h"
 #include "VideoInfo.h"
@@ -11,7 +12,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,17 +29,6 @@ QString RedThenBlueClip(const QString &path)
                             "-filter_complex", "[0:v][1:v]concat=n=2:v=1[v]", "-map", "[v]",
                             "-c:v", "mpeg4", "-g", "25", path});
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
-}
-
-void DragAndRelease(QWidget *target, int dx)
-{
-    const auto send = [target](QEvent::Type type, QPointF global, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(2, 2), global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
-    };
-    send(QEvent::MouseButtonPress, {1000, 500}, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, {1000.0 + dx, 500}, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, {1000.0 + dx, 500}, Qt::LeftButton, Qt::NoButton);
 }
 
 } // namespace
