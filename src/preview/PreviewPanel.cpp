@@ -170,6 +170,8 @@ void TPreviewPanel::showThumbnail()
 void TPreviewPanel::EngineMessage(uint32_t message, uintptr_t wparam, intptr_t)
 {
     if (message == TFrameService::kMessageReady) {
+        if (!frames_.IsLoaded())
+            return;   // a late answer of a service given up after its time-out
         frames_.Ready();
         SetPreviewBusy(true);
         if (clip_)
