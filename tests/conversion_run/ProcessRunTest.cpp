@@ -82,11 +82,11 @@ protected:
 
     ~ProcessRunTest() override
     {
-        if (engine_)
-            engine_->finishRunning();
-        form_.reset();   // joins a worker still running
-        if (engine_)
-            engine_->waitForPosts();
+        // The engine's delayed posts go to the window's handle: let them land before it goes.
+        engine_->finishRunning();
+        EXPECT_TRUE(WaitUntil([this] { return !run_->Converting(); }));
+        engine_->waitForPosts();
+        form_.reset();
     }
 
     RunRequest Request(int target = targets::TargetiPod)

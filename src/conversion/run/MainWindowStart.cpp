@@ -3,6 +3,7 @@
 #include "ClipListPanel.h"
 #include "ClipRecordFacts.h"
 #include "OptionVariables.h"
+#include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
 #include "TProcessRun.h"
 #include "VideoInfo.h"
@@ -125,6 +126,8 @@ TProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
         if (!clipList || !StartChecksPass(&mainForm, StartStateOf(mainForm, *clipList)))
             return;
         QDir::setCurrent(g_s_Application_Data_Path);
+        if (auto *preview = mainForm.findChild<TPreviewPanel *>())
+            preview->ShutdownFrameEngine();   // the run loads the engine library itself
         if (!*definitions)
             definitions->emplace(targets::ProfileDefinitions::loadShipped());
         run->StartConversion(RequestOf(mainForm, *clipList, **definitions));
