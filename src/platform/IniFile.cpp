@@ -41,7 +41,8 @@ QString SingleLine(const QString &text)
     return result;
 }
 
-// Leading digits with an optional sign; false when there is no digit.
+} // namespace
+
 bool LeadingInteger(const QString &text, int &result)
 {
     int position = 0;
@@ -60,8 +61,6 @@ bool LeadingInteger(const QString &text, int &result)
     result = int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     return true;
 }
-
-} // namespace
 
 IniDocument::Line IniDocument::parseLine(const QString &text, const QString &currentSection)
 {

@@ -55,6 +55,10 @@ private:
     int findSectionEnd(const QString &section) const;
 };
 
+// The integer rule of every read: leading digits with an optional sign, clamped to the
+// int range; false (result untouched) when there is no digit. Callers trim first.
+bool LeadingInteger(const QString &text, int &result);
+
 // One-shot helpers: each opens, reads or writes, and closes the file at once.
 QString ReadIniString(const QString &path, const QString &section, const QString &key, const QString &defaultValue);
 int ReadIniInt(const QString &path, const QString &section, const QString &key, int defaultValue);

@@ -1,0 +1,108 @@
+#include "ProfileEntryTexts.h"
+
+#include "DefinitionSections.h"
+
+namespace targets {
+namespace {
+
+// The text of `key`, or `fallback` when the definition file has none.
+QString TextOr(const ProfileDefinitions &reader, const QString &section, const QString &key, const QString &fallback)
+{
+    const QString text = reader.text(section, key);
+    return text == NoDefinition ? fallback : text;
+}
+
+QString IndexedKey(const char *base, int index)
+{
+    return QLatin1String(base) + QString::number(index);
+}
+
+// An indexed display text from the target section, else from the format's sub-section.
+QString TextWithFallback(const ProfileDefinitions &reader, const QString &section, const QString &subSection,
+                         const QString &key)
+{
+    const QString text = TextOr(reader, section, key, QString());
+    return text.isEmpty() ? TextOr(reader, subSection, key, QString()) : text;
+}
+
+QString Summary(const QString &name, const QString &format, const QString &resolutionPart, int videoBitRate,
+                const QString &audioBitrate, const QString &sampleRate)
+{
+    return name + QStringLiteral(" : Video-") + format + resolutionPart + QLatin1Char(',')
+        + QString::number(videoBitRate) + QStringLiteral("kbps,Audio-") + audioBitrate + QStringLiteral("kbps,")
+        + sampleRate + QStringLiteral("hz");
+}
+
+} // namespace
+
+QString MainWindowEntryText(const ProfileDefinitions &reader, const QString &targetSection,
+                            const QString &name, const ProfileValues &values)
+{
+    const QString outputFormat = QStringLiteral("OutputFormat");
+    QString format = ResolveChoiceValue(reader, targetSection, outputFormat, values.outputFormatIndex());
+    if (format == NoDefinition)
+        format = ResolveChoiceValue(reader, targetSection, outputFormat, 0);
+    const QString subSection = JoinSection(targetSection, format);
+    const QString resolution =
+        TextWithFallback(reader, targetSection, subSection, IndexedKey("VideoResolutionText", values.resolutionIndex()));
+    const QString audioBitrate =
+        TextWithFallback(reader, targetSection, subSection, IndexedKey("AudioBitrateText", values.audioBitrateIndex()));
+    const QString sampleRate = TextWithFallback(reader, targetSection, subSection,
+                                                IndexedKey("AudioSampleRateText", values.audioSampleRateIndex()));
+    const QString resolutionPart = resolution.isEmpty() ? QString() : QLatin1Char(',') + resolution;
+    return Summary(name, format, resolutionPart, values.videoBitRate(), audioBitrate, sampleRate);
+}
+
+QString DialogEntryText(const ProfileDefinitions &reader, const QString &definitionSection, const ProfileEntry &entry)
+{
+    if (!entry.hasValues())
+        return entry.name;
+    const ProfileValues values = entry.values();
+    QString section = definitionSection;
+    QString format;
+    const int formatCount = reader.integer(definitionSection, QStringLiteral("OutputFormatCount"), 1);
+    if (formatCount > 1) {
+        format = TextOr(reader, definitionSection, IndexedKey("OutputFormatText", values.outputFormatIndex()), QString());
+        const bool validIndex = values.outputFormatIndex() >= 0 && values.outputFormatIndex() < formatCount;
+        if (validIndex && !format.isEmpty())
+            section = JoinSection(definitionSection, format);
+    }
+    if (format.isEmpty())
+        format = TextOr(reader, section, QStringLiteral("VideoCodecText"), QString());
+    const QString resolution = TextOr(reader, section, IndexedKey("VideoResolutionText", values.resolutionIndex()), QString());
+    const QString zero = QStringLiteral("0");
+    return Summary(entry.name, format, QLatin1Char(',') + resolution, values.videoBitRate(),
+                   TextOr(reader, section, IndexedKey("AudioBitrateText", values.audioBitrateIndex()), zero),
+                   TextOr(reader, section, IndexedKey("AudioSampleRateText", values.audioSampleRateIndex()), zero));
+}
+
+QString MusicEntryText(const ProfileDefinitions &reader, const QString &definitionSection, const ProfileEntry &entry)
+{
+    if (!entry.hasValues())
+        return entry.name;
+    const ProfileValues values = entry.values();
+    const QString zero = QStringLiteral("0");
+    return entry.name + QStringLiteral(" : Audio-")
+        + TextOr(reader, definitionSection, IndexedKey("AudioBitrateText", values.audioBitrateIndex()), zero)
+        + QStringLiteral("kbps,")
+        + TextOr(reader, definitionSection, IndexedKey("AudioSampleRateText", values.audioSampleRateIndex()), zero)
+        + QStringLiteral("hz");
+}
+
+MainWindowProfileList ReadMainWindowProfileList(const ProfileStore &store, const ProfileDefinitions &reader,
+                                                const QString &targetSection)
+{
+    MainWindowProfileList list;
+    list.section = ProfileSectionOf(reader, targetSection);
+    if (list.section == NoProfile)
+        return list;
+    list.available = true;
+    list.entries = store.mainWindowEntries(list.section);
+    for (const ProfileEntry &entry : list.entries)
+        list.texts.append(MainWindowEntryText(reader, targetSection, entry.name, entry.values()));
+    const int selected = store.defaultIndex(list.section);
+    list.defaultIndex = selected >= 0 && selected < list.entries.size() ? selected : -1;
+    return list;
+}
+
+} // namespace targets

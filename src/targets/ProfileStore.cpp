@@ -1,0 +1,262 @@
+#include "ProfileStore.h"
+
+#include "IniFile.h"
+#include "ProfileDefinitions.h"
+
+#include <QRegularExpression>
+
+namespace targets {
+namespace {
+
+// Slots beyond this are never read: a larger ProfileCount is a broken file, not a list.
+constexpr int MaxProfileSlots = 10000;
+
+const QString CountKey = QStringLiteral("ProfileCount");
+const QString DefaultKey = QStringLiteral("ProfileDefault");
+
+QString SlotNameKey(int slot)
+{
+    return QStringLiteral("ProfileText") + QString::number(slot);
+}
+
+QString SlotValuesKey(int slot)
+{
+    return QStringLiteral("ProfileValue") + QString::number(slot);
+}
+
+bool SameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// "Profile Name : "<name>"" followed by the message's ending.
+QString ProfileMessage(const QString &name, const QString &ending)
+{
+    return QStringLiteral("Profile Name : \"") + name + QLatin1Char('"') + ending;
+}
+
+// Why `name` cannot be a key of a profile section; empty when it can. A name is stored as
+// a key of its own, so it must not break the line syntax nor stand for the section's own keys.
+QString NameRefusal(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("Please enter a profile name.");
+    static const QRegularExpression brokenSyntax(QStringLiteral("[=\\[\\]\\r\\n]|^;"));
+    if (name.contains(brokenSyntax))
+        return ProfileMessage(name, QStringLiteral(".\nA profile name can not contain \"=\", \"[\", \"]\" or a "
+                                                   "line break, and can not start with \";\"."));
+    static const QRegularExpression slotKey(QStringLiteral("^profile(text|value)[0-9]+$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (SameName(name, CountKey) || SameName(name, DefaultKey) || SameName(name, NoDefinition)
+        || slotKey.match(name).hasMatch())
+        return ProfileMessage(name, QStringLiteral(".\nThis name is reserved, please choose another one."));
+    return QString();
+}
+
+// One profile section of a document read from the file.
+class ProfileSection {
+public:
+    ProfileSection(platform::IniDocument document, const QString &section)
+        : document_(std::move(document)), section_(section) {}
+    static ProfileSection Read(const QString &path, const QString &section)
+    {
+        return ProfileSection(platform::IniDocument::load(path), section);
+    }
+    const platform::IniDocument &document() const { return document_; }
+
+    int slotCount() const { return qBound(0, document_.intValue(section_, CountKey, 0), MaxProfileSlots); }
+    QString text(const QString &key) const { return document_.value(section_, key, NoDefinition); }
+    QString slotName(int slot) const { return slot >= 0 && slot < slotCount() ? text(SlotNameKey(slot)) : NoDefinition; }
+    bool isUsed(int slot) const { return slotName(slot) != NoDefinition; }
+
+    // The slot named `name`: `preferred` when it is, else the first; -1 when none is.
+    int slotOf(const QString &name, int preferred) const
+    {
+        if (SameName(slotName(preferred), name))
+            return preferred;
+        for (int slot = 0; slot < slotCount(); ++slot) {
+            if (SameName(slotName(slot), name))
+                return slot;
+        }
+        return -1;
+    }
+
+    // The first free slot, or a new one at the end (ProfileCount grows by one).
+    int takeFreeSlot()
+    {
+        const int count = slotCount();
+        for (int slot = 0; slot < count; ++slot) {
+            if (!isUsed(slot))
+                return slot;
+        }
+        document_.setIntValue(section_, CountKey, count + 1);
+        return count;
+    }
+
+    // Protected when either list the program reads for the profile says so.
+    bool isProtected(const QString &nameValues, int slot) const
+    {
+        const bool slotProtected = slot >= 0 && ProfileValues::Parse(text(SlotValuesKey(slot))).isProtected();
+        return slotProtected || (nameValues != NoDefinition && ProfileValues::Parse(nameValues).isProtected());
+    }
+
+    // A slot's own value list would hide the list kept under the name from the main window.
+    void dropSlotValues(int slot)
+    {
+        if (slot >= 0 && text(SlotValuesKey(slot)) != NoDefinition)
+            document_.setValue(section_, SlotValuesKey(slot), NoDefinition);
+    }
+
+    void set(const QString &key, const QString &value) { document_.setValue(section_, key, value); }
+    bool contains(const QString &key) const { return document_.contains(section_, key); }
+
+private:
+    platform::IniDocument document_;
+    QString section_;
+};
+
+// The section read for a change to `name`; nothing, after telling why, for a name the file cannot hold.
+std::optional<ProfileSection> OpenForChange(const QString &path, const QString &section, const QString &name,
+                                            const ProfileQuestions &questions)
+{
+    if (const QString refusal = NameRefusal(name); !refusal.isEmpty()) {
+        questions.inform(refusal);
+        return std::nullopt;
+    }
+    return ProfileSection::Read(path, section);
+}
+
+ProfileEntry MainWindowEntryOf(const ProfileSection &profiles, const QString &section, int slot)
+{
+    ProfileEntry entry{section, slot, profiles.slotName(slot), NoDefinition};
+    if (entry.name == NoDefinition)
+        return entry;
+    entry.valueList = profiles.text(SlotValuesKey(slot));
+    if (entry.valueList == NoDefinition)
+        entry.valueList = profiles.text(entry.name);
+    return entry;
+}
+
+// Writes the document; a failed write is told, never reported as a change.
+bool SaveDocument(const platform::IniDocument &document, const QString &path, const QString &name,
+                  const ProfileQuestions &questions)
+{
+    if (document.save(path))
+        return true;
+    questions.inform(ProfileMessage(name, QStringLiteral(".\nThe profile file \"") + path
+                                              + QStringLiteral("\" could not be written.")));
+    return false;
+}
+
+} // namespace
+
+QString ProfileSectionName(const QString &targetName)
+{
+    return targetName + QStringLiteral("-Profile");
+}
+
+bool ProfileEntry::hasValues() const
+{
+    return valueList != NoDefinition;
+}
+
+ProfileStore::ProfileStore(QString filePath) : filePath_(std::move(filePath)) {}
+
+QVector<ProfileEntry> ProfileStore::mainWindowEntries(const QString &section) const
+{
+    const ProfileSection profiles = ProfileSection::Read(filePath_, section);
+    QVector<ProfileEntry> entries;
+    for (int slot = 0; slot < profiles.slotCount(); ++slot) {
+        ProfileEntry entry = MainWindowEntryOf(profiles, section, slot);
+        if (entry.name != NoDefinition && entry.hasValues())
+            entries.append(std::move(entry));
+    }
+    return entries;
+}
+
+std::optional<ProfileEntry> ProfileStore::mainWindowEntry(const QString &section, int slot) const
+{
+    ProfileEntry entry = MainWindowEntryOf(ProfileSection::Read(filePath_, section), section, slot);
+    if (entry.name == NoDefinition || !entry.hasValues())
+        return std::nullopt;
+    return entry;
+}
+
+QVector<ProfileEntry> ProfileStore::dialogEntries(const QString &section) const
+{
+    const ProfileSection profiles = ProfileSection::Read(filePath_, section);
+    QVector<ProfileEntry> entries;
+    for (int slot = 0; slot < profiles.slotCount(); ++slot) {
+        const QString name = profiles.slotName(slot);
+        if (name != NoDefinition)
+            entries.append(ProfileEntry{section, slot, name, profiles.text(name)});
+    }
+    return entries;
+}
+
+int ProfileStore::defaultIndex(const QString &section) const
+{
+    return platform::ReadIniInt(filePath_, section, DefaultKey, -1);
+}
+
+QString ProfileStore::slotName(const QString &section, int slot) const
+{
+    return ProfileSection::Read(filePath_, section).slotName(slot);
+}
+
+bool ProfileStore::SaveProfile(const QString &section, const QString &name, const QString &valueList,
+                               const ProfileQuestions &questions) const
+{
+    const QString profileName = name.trimmed();
+    std::optional<ProfileSection> profiles = OpenForChange(filePath_, section, profileName, questions);
+    if (!profiles)
+        return false;
+    const QString storedValues = profiles->text(profileName);
+    int slot = profiles->slotOf(profileName, -1);
+    if (profiles->isProtected(storedValues, slot)) {
+        questions.inform(ProfileMessage(profileName, QStringLiteral(".\nYou Can not modify this setting!")));
+        return false;
+    }
+    if (storedValues != NoDefinition
+        && !questions.confirm(ProfileMessage(profileName, QStringLiteral(" already exists.\nDo you want to overwrite it?"))))
+        return false;
+    // A new name takes a slot; so does a list kept under a name that no slot shows, and a
+    // name already listed without a list keeps its slot rather than being listed twice.
+    if (slot < 0) {
+        slot = profiles->takeFreeSlot();
+        profiles->set(SlotNameKey(slot), profileName);
+    }
+    profiles->dropSlotValues(slot);
+    profiles->set(profileName, valueList);
+    return SaveDocument(profiles->document(), filePath_, profileName, questions);
+}
+
+bool ProfileStore::RemoveProfile(const QString &section, const QString &name, int slot,
+                                 const ProfileQuestions &questions) const
+{
+    const QString profileName = name.trimmed();
+    std::optional<ProfileSection> profiles = OpenForChange(filePath_, section, profileName, questions);
+    if (!profiles)
+        return false;
+    const QString storedValues = profiles->text(profileName);
+    const int namedSlot = profiles->slotOf(profileName, slot);
+    if (namedSlot < 0 && storedValues == NoDefinition) {
+        questions.inform(ProfileMessage(profileName, QStringLiteral(".\nThere is no profile of this name.")));
+        return false;
+    }
+    if (profiles->isProtected(storedValues, namedSlot)) {
+        questions.inform(ProfileMessage(profileName, QStringLiteral(".\nYou Can not remove this setting!")));
+        return false;
+    }
+    if (!questions.confirm(ProfileMessage(profileName, QStringLiteral(".\nDo you want to remove it?"))))
+        return false;
+    if (namedSlot >= 0) {
+        profiles->set(SlotNameKey(namedSlot), NoDefinition);
+        profiles->dropSlotValues(namedSlot);
+    }
+    if (profiles->contains(profileName))
+        profiles->set(profileName, NoDefinition);
+    return SaveDocument(profiles->document(), filePath_, profileName, questions);
+}
+
+} // namespace targets

@@ -1,0 +1,56 @@
+#pragma once
+// The value list of a user profile: decimal fields joined by commas, counted from 1.
+// Field n is the text between the (n-1)-th and the n-th comma (or the end), trimmed;
+// an empty, missing or non-numeric field is 0.
+
+#include <QString>
+
+#include <array>
+
+namespace targets {
+
+class ProfileValues {
+public:
+    static constexpr int FieldCount = 11;
+
+    ProfileValues() = default;   // every field 0
+    static ProfileValues Parse(const QString &valueList);
+
+    // Field `number` (1..11); 0 outside that range.
+    int field(int number) const;
+
+    int outputFormatIndex() const { return field(1); }
+    int aspectIndex() const { return field(2); }
+    int resolutionIndex() const { return field(3); }
+    int frameRateIndex() const { return field(4); }
+    int videoBitRate() const { return field(5); }          // kbps
+    int audioBitrateIndex() const { return field(6); }
+    int audioSampleRateIndex() const { return field(7); }
+    int volumeStep() const { return field(8); }
+    bool isProtected() const { return field(9) != 0; }    // can be used, not overwritten or removed
+    int videoCodecIndex() const { return field(10); }
+    int audioCodecIndex() const { return field(11); }
+
+private:
+    std::array<int, FieldCount> fields_{};
+};
+
+// What the options dialog's video editor saves (list indexes, the bitrate in kbps).
+struct VideoProfileChoice {
+    int outputFormatIndex = 0;
+    int resolutionIndex = 0;
+    int frameRateIndex = 0;
+    int videoBitRate = 0;
+    int audioBitrateIndex = 0;
+    int audioSampleRateIndex = 0;
+    int volumeIndex = 0;
+    int videoCodecIndex = 0;
+};
+
+// "format,0,resolution,frame rate,bitrate,audio bitrate,sample rate,volume,0,video codec":
+// aspect and protection are 0, the audio codec is not written.
+QString VideoProfileValueList(const VideoProfileChoice &choice);
+// "0,0,0,0,0,<audio bitrate>,<sample rate>,0,0,0".
+QString MusicProfileValueList(int audioBitrateIndex, int audioSampleRateIndex);
+
+} // namespace targets
