@@ -37,9 +37,14 @@ public:
         return QFileDialog::getOpenFileNames(parent, title, folder, filter);
     }
 
-    QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter) override
+    SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                          const QString &filter) override
     {
-        return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+        QString selectedFilter;
+        const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter, &selectedFilter);
+        if (path.isEmpty())
+            return {};
+        return {path, int(filter.split(QStringLiteral(";;")).indexOf(selectedFilter)) + 1};
     }
 
     QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override

@@ -11,6 +11,14 @@ class QDialog;
 
 namespace platform {
 
+// What a save dialog returns: the chosen path (empty when the user cancelled) and
+// the position, counted from 1, of the filter entry selected when the user saved
+// (0 when cancelled or not known).
+struct SaveFileChoice {
+    QString path;
+    int filterIndex = 0;
+};
+
 class ModalQuestions {
 public:
     virtual ~ModalQuestions() = default;
@@ -20,7 +28,13 @@ public:
     virtual bool okCancel(QWidget *parent, const QString &title, const QString &text) = 0;  // OK/Cancel
     // Filters in Qt's syntax ("Videos (*.avi *.mp4);;All files (*)").
     virtual QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) = 0;
-    virtual QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter) = 0;
+    virtual SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                                  const QString &filter) = 0;
+    // The path only, for callers that do not care which filter was selected.
+    QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)
+    {
+        return saveFileChoosingFilter(parent, title, suggestedPath, filter).path;
+    }
     virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
     // Runs one of the program's modal dialogs; returns its result code.
     virtual int exec(QDialog &dialog) = 0;

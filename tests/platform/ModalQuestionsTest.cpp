@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -70,6 +72,23 @@ TEST(ModalQuestions, ExecRunsTheDialogModallyAndReturnsItsResult)
         dialog.done(5);
     });
     EXPECT_EQ(platform::questions().exec(dialog), 5);
+}
+
+TEST(ModalQuestions, SaveFileTellsWhichFilterWasSelected)
+{
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath(QStringLiteral("shot"));
+    QTimer::singleShot(0, [chosen] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectNameFilter(QStringLiteral("BMP (*.bmp)"));
+        dialog->selectFile(chosen);
+        QMetaObject::invokeMethod(dialog, "accept");   // the Save button
+    });
+    const platform::SaveFileChoice choice = platform::questions().saveFileChoosingFilter(
+        nullptr, QString(), folder.filePath(QStringLiteral("Picture")), QStringLiteral("JPG (*.jpg);;BMP (*.bmp)"));
+    EXPECT_EQ(choice.path, chosen);
+    EXPECT_EQ(choice.filterIndex, 2);
 }
 
 } // namespace

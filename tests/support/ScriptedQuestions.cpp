@@ -38,7 +38,10 @@ ScriptedQuestions::~ScriptedQuestions()
 void ScriptedQuestions::answerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
 void ScriptedQuestions::answerOkCancel(bool ok) { okCancelAnswers_.push_back(ok); }
 void ScriptedQuestions::answerOpenFiles(const QStringList &files) { openFilesAnswers_.push_back(files); }
-void ScriptedQuestions::answerSaveFile(const QString &path) { saveFileAnswers_.push_back(path); }
+void ScriptedQuestions::answerSaveFile(const QString &path, int filterIndex)
+{
+    saveFileAnswers_.push_back({path, path.isEmpty() ? 0 : filterIndex});
+}
 void ScriptedQuestions::answerChooseFolder(const QString &folder) { chooseFolderAnswers_.push_back(folder); }
 void ScriptedQuestions::answerExec(int resultCode) { execAnswers_.push_back([resultCode](QDialog &) { return resultCode; }); }
 void ScriptedQuestions::answerExec(std::function<int(QDialog &)> answer) { execAnswers_.push_back(std::move(answer)); }
@@ -97,9 +100,10 @@ QStringList ScriptedQuestions::openFiles(QWidget *, const QString &title, const 
     return next(openFilesAnswers_, {Kind::OpenFiles, title, folder, filter}, QStringList());
 }
 
-QString ScriptedQuestions::saveFile(QWidget *, const QString &title, const QString &suggestedPath, const QString &filter)
+platform::SaveFileChoice ScriptedQuestions::saveFileChoosingFilter(QWidget *, const QString &title,
+                                                                   const QString &suggestedPath, const QString &filter)
 {
-    return next(saveFileAnswers_, {Kind::SaveFile, title, suggestedPath, filter}, QString());
+    return next(saveFileAnswers_, {Kind::SaveFile, title, suggestedPath, filter}, platform::SaveFileChoice());
 }
 
 QString ScriptedQuestions::chooseFolder(QWidget *, const QString &title, const QString &folder)

@@ -5,6 +5,7 @@
 //   ScriptedQuestions questions;
 //   questions.answerConfirm(true);                         // the next Yes/No question: Yes
 //   questions.answerOpenFiles({"/tmp/a.avi"});
+//   questions.answerSaveFile("/tmp/shot.bmp", 2);          // saved with the second filter
 //   questions.answerExec([](QDialog &dialog) { ...; return QDialog::Accepted; });
 //   ... drive the window ...
 //   EXPECT_EQ(questions.asked().first().text, "Process Finished!");
@@ -37,7 +38,8 @@ public:
     void answerConfirm(bool yes);
     void answerOkCancel(bool ok);
     void answerOpenFiles(const QStringList &files);   // empty: the user cancelled
-    void answerSaveFile(const QString &path);         // empty: the user cancelled
+    // Empty: the user cancelled. filterIndex: the filter entry selected, from 1.
+    void answerSaveFile(const QString &path, int filterIndex = 1);
     void answerChooseFolder(const QString &folder);   // empty: the user cancelled
     void answerExec(int resultCode);
     void answerExec(std::function<int(QDialog &)> answer);
@@ -51,7 +53,8 @@ public:
     bool confirm(QWidget *parent, const QString &title, const QString &text) override;
     bool okCancel(QWidget *parent, const QString &title, const QString &text) override;
     QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
-    QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter) override;
+    platform::SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                                    const QString &filter) override;
     QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
     int exec(QDialog &dialog) override;
 
@@ -63,7 +66,7 @@ private:
     std::deque<bool> confirmAnswers_;
     std::deque<bool> okCancelAnswers_;
     std::deque<QStringList> openFilesAnswers_;
-    std::deque<QString> saveFileAnswers_;
+    std::deque<platform::SaveFileChoice> saveFileAnswers_;
     std::deque<QString> chooseFolderAnswers_;
     std::deque<std::function<int(QDialog &)>> execAnswers_;
 };
