@@ -7,7 +7,10 @@
 // for pictures at pseudo-random seconds, timing each from the request to the
 // engine's "frame ready" message. Prints median and 90th percentile of the wall
 // time, and the process's processor time per operation (all threads), which a
-// busy machine inflates far less than the wall time.
+// busy machine inflates far less than the wall time, with the load average.
+// After the timed seeks (BENCH_EXACT=0 skips it) each seek's picture is compared
+// with the ffmpeg program's frame shown at that second and with its neighbours.
+#include "frame_seek_bench_reference.h"
 #include "korvid.h"
 
 #include <algorithm>
@@ -27,6 +30,10 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kProbeRuns = 5;
 constexpr int kDefaultSeeks = 40;
+constexpr int kCheckWidth = 320;
+constexpr int kCheckHeight = 180;
+constexpr double kExactPsnr = 45;       // dB against the right frame
+constexpr double kNeighbourMargin = 3;  // dB better than against either neighbour
 
 // Counts the frame service's messages and wakes the waiting benchmark.
 struct CountingWindow : KorvidWindow {
@@ -58,6 +65,7 @@ struct Engine {
     decltype(&X_GetFrame_Init) init = nullptr;
     decltype(&X_Set_NextFrame_Time) seek = nullptr;
     decltype(&X_GetFrame_UnInit) uninit = nullptr;
+    decltype(&X_Get_Frame) getFrame = nullptr;
 
     explicit Engine(const char *path) : handle(dlopen(path, RTLD_NOW | RTLD_LOCAL)) {
         if (!handle)
@@ -66,12 +74,13 @@ struct Engine {
         init = reinterpret_cast<decltype(init)>(dlsym(handle, "X_GetFrame_Init"));
         seek = reinterpret_cast<decltype(seek)>(dlsym(handle, "X_Set_NextFrame_Time"));
         uninit = reinterpret_cast<decltype(uninit)>(dlsym(handle, "X_GetFrame_UnInit"));
+        getFrame = reinterpret_cast<decltype(getFrame)>(dlsym(handle, "X_Get_Frame"));
     }
     ~Engine() {
         if (handle)
             dlclose(handle);
     }
-    bool usable() const { return probe && init && seek && uninit; }
+    bool usable() const { return probe && init && seek && uninit && getFrame; }
 };
 
 double millisecondsSince(Clock::time_point start) {
@@ -116,8 +125,24 @@ Timings timeProbes(Engine &engine, const std::string &file, EngineFileInfo &info
     return times;
 }
 
-// Seek times at pseudo-random seconds spread over the whole file.
-Timings timeSeeks(Engine &engine, const std::string &file, int durationSeconds, int seeks) {
+// The second asked for and the engine's picture then (empty when none).
+struct SeekAnswer {
+    int second = 0;
+    std::vector<uint8_t> picture;
+};
+
+std::vector<uint8_t> currentPicture(Engine &engine) {
+    uint8_t *pixels = nullptr;
+    int32_t result[4] = {};
+    if (engine.getFrame(kCheckWidth, kCheckHeight, nullptr, &pixels, result) != 0 || !pixels)
+        return {};
+    return std::vector<uint8_t>(pixels, pixels + kCheckWidth * kCheckHeight * 3);
+}
+
+// Seek times at pseudo-random seconds spread over the whole file; the pictures
+// are fetched outside the timed part.
+Timings timeSeeks(Engine &engine, const std::string &file, int durationSeconds, int seeks,
+                  std::vector<SeekAnswer> &answers) {
     CountingWindow window;
     engine.init(&window, 2, file.c_str(), "", "0");
     window.waitUntil([](CountingWindow &w) { return w.ready > 0; });
@@ -131,10 +156,34 @@ Timings timeSeeks(Engine &engine, const std::string &file, int durationSeconds, 
         engine.seek(second);
         window.waitUntil([i](CountingWindow &w) { return w.frames > i; });
         times.add(start, processorStart);
+        answers.push_back({second, currentPicture(engine)});
     }
     engine.uninit();
     window.waitUntil([](CountingWindow &w) { return w.closed > 0; });
     return times;
+}
+
+// Seeks whose picture is not the ffmpeg program's frame shown at that second.
+int countInexact(const std::string &file, const std::vector<SeekAnswer> &answers) {
+    benchreference::FrameReference reference(file, kCheckWidth, kCheckHeight);
+    int inexact = 0;
+    for (const SeekAnswer &answer : answers) {
+        benchreference::FramesAround frames = reference.around(answer.second);
+        double exact = benchreference::psnr(answer.picture, frames.shown);
+        double before = benchreference::psnr(answer.picture, frames.before);
+        double after = benchreference::psnr(answer.picture, frames.after);
+        if (exact > kExactPsnr && exact > before + kNeighbourMargin && exact > after + kNeighbourMargin)
+            continue;
+        ++inexact;
+        std::printf("  NOT EXACT at %d s: %.1f dB (previous frame %.1f dB, next %.1f dB)\n", answer.second, exact,
+                    before, after);
+    }
+    return inexact;
+}
+
+double loadAverage() {
+    double load = 0;
+    return getloadavg(&load, 1) == 1 ? load : -1;
 }
 
 } // namespace
@@ -157,12 +206,21 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "the engine cannot probe %s\n", file.c_str());
         return 1;
     }
-    Timings seekTimes = timeSeeks(engine, file, info.durationSeconds, seeks);
-    std::printf("%s: %dx%d, %d s\n", file.c_str(), info.width, info.height, info.durationSeconds);
+    double loadBefore = loadAverage();
+    std::vector<SeekAnswer> answers;
+    Timings seekTimes = timeSeeks(engine, file, info.durationSeconds, seeks, answers);
+    std::printf("%s: %dx%d, %d s (load average %.1f before, %.1f after)\n", file.c_str(), info.width, info.height,
+                info.durationSeconds, loadBefore, loadAverage());
     std::printf("  probe: median %.1f ms (processor %.1f ms)\n", percentile(probes.wall, 0.5),
                 percentile(probes.processor, 0.5));
     std::printf("  seek:  median %.1f ms, p90 %.1f ms, max %.1f ms (processor median %.1f ms, p90 %.1f ms; %d seeks)\n",
                 percentile(seekTimes.wall, 0.5), percentile(seekTimes.wall, 0.9), percentile(seekTimes.wall, 1.0),
                 percentile(seekTimes.processor, 0.5), percentile(seekTimes.processor, 0.9), seeks);
-    return 0;
+    std::fflush(stdout);
+    const char *check = std::getenv("BENCH_EXACT");
+    if (check && std::string(check) == "0")
+        return 0;
+    int inexact = countInexact(file, answers);
+    std::printf("  frame-exact: %d of %d seeks\n", seeks - inexact, seeks);
+    return inexact == 0 ? 0 : 1;
 }
