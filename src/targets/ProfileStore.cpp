@@ -204,6 +204,11 @@ QString ProfileStore::slotName(const QString &section, int slot) const
     return ProfileSection::Read(filePath_, section).slotName(slot);
 }
 
+QString ProfileStore::valueListOf(const QString &section, const QString &name) const
+{
+    return ProfileSection::Read(filePath_, section).text(name);
+}
+
 bool ProfileStore::SaveProfile(const QString &section, const QString &name, const QString &valueList,
                                const ProfileQuestions &questions) const
 {

@@ -57,6 +57,8 @@ public:
     int defaultIndex(const QString &section) const;
     // ProfileText<slot>, "nodef" for a free slot or a slot outside the section.
     QString slotName(const QString &section, int slot) const;
+    // The value list kept under the key `name`, "nodef" when there is none.
+    QString valueListOf(const QString &section, const QString &name) const;
 
     // Creates the profile `name` (trimmed) in a free slot, or overwrites an existing one after
     // asking; refuses protected profiles and names the file cannot hold. True when the file changed.

@@ -1,52 +1,86 @@
 #include "forms/TOptionForm.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QShowEvent>
 
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "controls/FieldColours.h"
 #include "controls/FormBuilding.h"
 #include "controls/PictureButton.h"
 #include "forms/DialogChrome.h"
+#include "forms/options/TGeneralOptions.h"
+#include "forms/options/TMusicProfileEditor.h"
+#include "forms/options/TVideoProfileEditor.h"
 #include "skin/Skin.h"
 
-TOptionForm::TOptionForm(QWidget *parent) : SkinnedDialog(QStringLiteral("OPTION"), WindowDragger::Mode::FollowCursor, parent)
+TOptionForm::TOptionForm(QWidget *parent)
+    : SkinnedDialog(QStringLiteral("OPTION"), WindowDragger::Mode::FollowCursor, parent),
+      videoEditor_(new TVideoProfileEditor(this)),
+      musicEditor_(new TMusicProfileEditor(this)),
+      generalGroup_(new TGeneralOptions(this))
 {
     setObjectName(QStringLiteral("OptionForm"));
     setStyleSheet(skin::StyleSheet());
+    FormCreate();
+}
+
+void TOptionForm::FormCreate()
+{
     connect(AddDialogChrome(this, QStringLiteral("Options")), &PictureButton::clicked, this, &QDialog::reject);
-    AddLabel(this, QStringLiteral("Label_AudLang"), QStringLiteral("Default Audio Language :"), QRect(24, 70, 170, 22));
-    audioLanguages_ = new QComboBox(this);
-    audioLanguages_->setObjectName(QStringLiteral("suiComboBox_AudLang"));
-    audioLanguages_->setGeometry(200, 70, 160, 22);
-    audioLanguages_->addItems(AudioLanguageNames());
-    AddLabel(this, QStringLiteral("Label_OutputFolder"), QStringLiteral("Output Folder :"), QRect(24, 104, 170, 22));
-    outputFolder_ = new QLineEdit(this);
-    outputFolder_->setObjectName(QStringLiteral("suiEdit_OutputFolder"));
-    outputFolder_->setGeometry(24, 130, 432, 24);
-    outputFolder_->setReadOnly(true);
-    auto *ok = AddPictureButton(this, QStringLiteral("suiImageButton_OK"), QStringLiteral("caption"), {360, 316});
-    ok->setText(QStringLiteral("OK"));
-    connect(ok, &PictureButton::clicked, this, [this] {
-        SaveGeneralSettings();
-        accept();
-    });
+    BuildButtons();
+    // The panels show the background picture, so they move the window as it does.
+    dragger()->addHandle(videoEditor_);
+    dragger()->addHandle(generalGroup_);
+    const auto noteChange = [this] { changed_ = true; };
+    connect(videoEditor_, &TVideoProfileEditor::profilesChanged, this, noteChange);
+    connect(musicEditor_, &TMusicProfileEditor::profilesChanged, this, noteChange);
+    FieldColours::Follow(this);
     LoadGeneralSettings();
+}
+
+void TOptionForm::BuildButtons()
+{
+    auto *ok = AddPictureButton(this, QStringLiteral("suiImageButton_OK"), QStringLiteral("caption"), {268, 312});
+    ok->setText(QStringLiteral("OK"));
+    connect(ok, &PictureButton::clicked, this, &TOptionForm::suiImageButton_OKClick);
+    auto *cancel = AddPictureButton(this, QStringLiteral("suiImageButton_Cancel"), QStringLiteral("caption"), {370, 312});
+    cancel->setText(QStringLiteral("Cancel"));
+    connect(cancel, &PictureButton::clicked, this, &QDialog::reject);
 }
 
 void TOptionForm::LoadGeneralSettings()
 {
-    audioLanguages_->setCurrentIndex(ReadGeneralOptions());
-    outputFolder_->setText(g_s_OutputFolder);
+    generalGroup_->LoadGeneralSettings();
 }
 
 void TOptionForm::SaveGeneralSettings()
 {
-    WriteGeneralOptions(audioLanguages_->currentIndex());
+    generalGroup_->SaveGeneralSettings();
+}
+
+void TOptionForm::FormShow()
+{
+    changed_ = false;
+    LoadGeneralSettings();
+    generalGroup_->RememberShownSettings();
+    videoEditor_->SelectFirstType();
+    musicEditor_->BuildProfileList();
+}
+
+void TOptionForm::suiImageButton_OKClick()
+{
+    changed_ = true;
+    SaveGeneralSettings();
+    accept();
+}
+
+void TOptionForm::reject()
+{
+    generalGroup_->RestoreShownSettings();
+    SkinnedDialog::reject();
 }
 
 void TOptionForm::showEvent(QShowEvent *event)
 {
-    LoadGeneralSettings();
+    if (!event->spontaneous())
+        FormShow();
     SkinnedDialog::showEvent(event);
 }

@@ -1,12 +1,16 @@
 #pragma once
-// The options dialog. It loads the general options when it is created and each
-// time it is shown, and saves them for the main window (close, folder choice).
-// The profile editors are added by the options dialog's own work.
+// The options dialog: the video profile editor, the music profile editor (beside the
+// visible area) and the general group with the default audio language and the output
+// folder. It loads the general options when it is created and each time it is shown;
+// the main window also uses its load and save. After a modal showing, changed() tells
+// the main window to refresh: set by OK and by every profile saved or removed.
+// Cancel and Close put back the general settings in effect when the dialog was shown.
 
 #include "controls/SkinnedForm.h"
 
-class QComboBox;
-class QLineEdit;
+class TGeneralOptions;
+class TMusicProfileEditor;
+class TVideoProfileEditor;
 
 class TOptionForm : public SkinnedDialog {
     Q_OBJECT
@@ -15,11 +19,26 @@ public:
 
     void LoadGeneralSettings();
     void SaveGeneralSettings();
+    bool changed() const { return changed_; }
+
+    void FormShow();
+    void suiImageButton_OKClick();
+
+    TVideoProfileEditor *videoEditor() const { return videoEditor_; }
+    TMusicProfileEditor *musicEditor() const { return musicEditor_; }
+
+public slots:
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QComboBox *audioLanguages_;   // suiComboBox_AudLang
-    QLineEdit *outputFolder_;     // suiEdit_OutputFolder
+    void FormCreate();
+    void BuildButtons();
+
+    TVideoProfileEditor *videoEditor_;
+    TMusicProfileEditor *musicEditor_;
+    TGeneralOptions *generalGroup_;
+    bool changed_ = false;
 };

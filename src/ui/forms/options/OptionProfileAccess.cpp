@@ -1,0 +1,49 @@
+#include "forms/options/OptionProfileAccess.h"
+
+#include <QComboBox>
+
+#include "ChoiceListWidgets.h"
+#include "ModalQuestions.h"
+#include "ProductTexts.h"
+#include "SettingsLocation.h"
+#include "controls/FormBuilding.h"
+
+namespace options {
+
+targets::ProfileStore UserProfiles()
+{
+    return targets::ProfileStore(ProfileSettingsFilePath());
+}
+
+targets::ProfileDefinitions ReadDefinitions()
+{
+    return targets::ProfileDefinitions::loadShipped();
+}
+
+targets::ProfileQuestions QuestionsShownOver(QWidget *parent)
+{
+    return targets::ProfileQuestions{
+        [parent](const QString &text) { platform::questions().information(parent, kDisplayTitle, text); },
+        [parent](const QString &text) { return platform::questions().confirm(parent, kDisplayTitle, text); }};
+}
+
+QString DefinitionSectionOfType(const QString &typeName)
+{
+    return QStringLiteral("Ostrel-") + typeName;
+}
+
+QString NameForField(const QString &slotName)
+{
+    return slotName == targets::NoDefinition ? CustomProfileName : slotName;
+}
+
+QComboBox *AddEditorCombo(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setGeometry(geometry);
+    SetFieldColour(combo, targets::ParameterControlColour(true));
+    return combo;
+}
+
+} // namespace options

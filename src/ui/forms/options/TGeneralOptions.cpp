@@ -1,0 +1,66 @@
+#include "forms/options/TGeneralOptions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "ModalQuestions.h"
+#include "OptionVariables.h"
+#include "OptionsFile.h"
+#include "controls/FormBuilding.h"
+#include "controls/PictureButton.h"
+#include "forms/options/OptionProfileAccess.h"
+
+TGeneralOptions::TGeneralOptions(QWidget *form) : QWidget(form)
+{
+    setObjectName(QStringLiteral("Panel3"));
+    setGeometry(0, 228, 480, 64);
+    AddLabel(this, QStringLiteral("Label15"), QStringLiteral("Default Audio Language :"), QRect(16, 4, 160, 22));
+    suiComboBox_AudLang = options::AddEditorCombo(this, QStringLiteral("suiComboBox_AudLang"), QRect(180, 4, 130, 22));
+    suiComboBox_AudLang->addItems(AudioLanguageNames());
+    AddLabel(this, QStringLiteral("Label_OutputFolder"), QStringLiteral("Output Folder :"), QRect(16, 34, 112, 22));
+    suiEdit_OutputFolder = AddLineEdit(this, QStringLiteral("suiEdit_OutputFolder"), QString(), QRect(130, 34, 296, 22));
+    suiEdit_OutputFolder->setReadOnly(true);
+    suiImageButton_Browse = AddPictureButton(this, QStringLiteral("suiImageButton_Browse"), QStringLiteral("browse"),
+                                             {434, 32}, QStringLiteral("Choose the output folder"));
+    connect(suiImageButton_Browse, &PictureButton::clicked, this, &TGeneralOptions::suiImageButton_BrowseClick);
+}
+
+void TGeneralOptions::LoadGeneralSettings()
+{
+    suiComboBox_AudLang->setCurrentIndex(ReadGeneralOptions());
+    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+}
+
+void TGeneralOptions::SaveGeneralSettings()
+{
+    WriteGeneralOptions(suiComboBox_AudLang->currentIndex());
+}
+
+// A chosen folder is in effect and saved at once.
+void TGeneralOptions::suiImageButton_BrowseClick()
+{
+    const QString folder =
+        platform::questions().chooseFolder(window(), QStringLiteral("Please select Output Folder:"), g_s_OutputFolder);
+    if (folder.isEmpty())
+        return;
+    g_s_OutputFolder = folder;
+    SaveGeneralSettings();
+    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+}
+
+void TGeneralOptions::RememberShownSettings()
+{
+    shownFolder_ = g_s_OutputFolder;
+    shownLanguage_ = suiComboBox_AudLang->currentIndex();
+    remembered_ = true;
+}
+
+void TGeneralOptions::RestoreShownSettings()
+{
+    if (!remembered_ || (g_s_OutputFolder == shownFolder_ && suiComboBox_AudLang->currentIndex() == shownLanguage_))
+        return;
+    g_s_OutputFolder = shownFolder_;
+    suiComboBox_AudLang->setCurrentIndex(shownLanguage_);
+    SaveGeneralSettings();
+    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The options dialog's general group (Panel3): the default audio language and the output
+// root folder, loaded from and saved to Option.ini.
+
+#include <QWidget>
+
+class PictureButton;
+class QComboBox;
+class QLineEdit;
+
+class TGeneralOptions : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGeneralOptions(QWidget *form);
+
+    void LoadGeneralSettings();
+    void SaveGeneralSettings();
+    void suiImageButton_BrowseClick();
+
+    // Remembers the settings in effect as the dialog is shown ...
+    void RememberShownSettings();
+    // ... and puts them back (and saves them) when they have changed since.
+    void RestoreShownSettings();
+
+private:
+    QComboBox *suiComboBox_AudLang;
+    QLineEdit *suiEdit_OutputFolder;
+    PictureButton *suiImageButton_Browse;
+    QString shownFolder_;
+    int shownLanguage_ = -1;
+    bool remembered_ = false;
+};

@@ -1,0 +1,416 @@
+// The options dialog offscreen over a small definition file and profile file, with the
+// modal questions answered by the script.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "IniFile.h"
+#include "LibraryLoader.h"
+#include "OptionVariables.h"
+#include "ProfileEntryTexts.h"
+#include "ScriptedQuestions.h"
+#include "SettingsLocation.h"
+#include "SettingsSandbox.h"
+#include "controls/PictureButton.h"
+#include "forms/TOptionForm.h"
+
+namespace {
+
+// Type 0 (AVI) has two formats, whose lists live in their sub-sections only; type 1 (MP4)
+// has one format, with its lists in the type's own section.
+const char *const Definitions = R"(
+[Ostrel-AVI]
+ProfileName=AVI-Profile
+OutputFormatCount=2
+OutputFormatText0=avi
+OutputFormatText1=divx
+OutputFormatDefault=0
+VideoFrameRateCount=1
+VideoFrameRateText0=not:read
+[Ostrel-AVI-avi]
+VideoCodecCount=2
+VideoCodecText0=mpeg4
+VideoCodecText1=xvid
+VideoCodecDefault=0
+VideoResolutionCount=2
+VideoResolutionText0=320:240
+VideoResolutionText1=640:480
+VideoFrameRateCount=2
+VideoFrameRateText0=25
+VideoFrameRateText1=29.97
+VideoBitRateMin=100
+VideoBitRateMax=3000
+VideoBitRateDefault=800
+AudioBitrateCount=2
+AudioBitrateText0=128
+AudioBitrateText1=192
+AudioSampleRateCount=2
+AudioSampleRateText0=44100
+AudioSampleRateText1=48000
+AudioVolumeMin=0
+AudioVolumeMax=9
+[Ostrel-AVI-divx]
+VideoCodecText=divx
+VideoResolutionCount=1
+VideoResolutionText0=720:480
+VideoFrameRateCount=1
+VideoFrameRateText0=23.976
+VideoBitRateMin=100
+VideoBitRateMax=2000
+VideoBitRateDefault=900
+AudioBitrateCount=1
+AudioBitrateText0=96
+AudioSampleRateCount=1
+AudioSampleRateText0=32000
+[Ostrel-MP4]
+ProfileName=MP4-Profile
+OutputFormatCount=1
+OutputFormatText0=mp4
+OutputFormatDefault=0
+VideoCodecText=h264
+VideoResolutionCount=2
+VideoResolutionText0=320:240
+VideoResolutionText1=480:360
+VideoFrameRateCount=1
+VideoFrameRateText0=Auto
+VideoBitRateMin=100
+VideoBitRateMax=1600
+VideoBitRateDefault=600
+AudioBitrateCount=2
+AudioBitrateText0=64
+AudioBitrateText1=128
+AudioSampleRateCount=1
+AudioSampleRateText0=44100
+[Ostrel-MP4-mp4]
+VideoResolutionCount=1
+VideoResolutionText0=not:read
+[Ostrel-AAC]
+AudioBitrateCount=1
+AudioBitrateText0=96
+AudioSampleRateCount=1
+AudioSampleRateText0=44100
+[Ostrel-MP3]
+AudioBitrateCount=3
+AudioBitrateText0=128
+AudioBitrateText1=192
+AudioBitrateText2=256
+AudioSampleRateCount=2
+AudioSampleRateText0=44100
+AudioSampleRateText1=48000
+)";
+
+const char *const Profiles = R"([AVI-Profile]
+ProfileCount=3
+ProfileDefault=0
+ProfileText0=Standard
+Standard=1,0,0,0,900,0,0,0,1,0
+ProfileText1=Draft
+ProfileText2=Mine
+Mine=0,0,1,1,1500,1,1,3,0,1
+[MP4-Profile]
+ProfileCount=1
+ProfileText0=Small
+Small=0,0,1,0,600,1,0,0,0,0
+[MP3-Profile]
+ProfileCount=1
+ProfileText0=Loud
+Loud=0,0,0,0,0,2,1,0,0,0
+[AAC-Profile]
+ProfileCount=1
+ProfileText0=Tiny
+Tiny=0,0,0,0,0,0,0,0,0,0
+)";
+
+QStringList Items(const QComboBox *combo)
+{
+    QStringList items;
+    for (int index = 0; index < combo->count(); ++index)
+        items.append(combo->itemText(index));
+    return items;
+}
+
+class OptionFormTest : public ::testing::Test {
+protected:
+    OptionFormTest()
+    {
+        sandbox.writeProgramFile("PfDef.dll", Definitions);
+        sandbox.writeProgramFile("PfSetting.ini", Profiles);
+        platform::SetProgramFolderForTesting(sandbox.programFolder());
+    }
+    ~OptionFormTest() override { platform::SetProgramFolderForTesting({}); }
+
+    // The dialog as a modal showing starts it.
+    TOptionForm &shown()
+    {
+        if (!form)
+            form = std::make_unique<TOptionForm>();
+        form->show();
+        QApplication::processEvents();
+        return *form;
+    }
+    template <typename Control = QComboBox>
+    Control *control(const char *name)
+    {
+        auto *found = form->findChild<Control *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // The user picks item `index` of a list.
+    void choose(const char *listName, int index)
+    {
+        QComboBox *list = control(listName);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void click(const char *buttonName) { control<PictureButton>(buttonName)->click(); }
+    void typeName(const char *fieldName, const QString &name) { control<QLineEdit>(fieldName)->setText(name); }
+    QString profileFile() const { return ProfileSettingsFilePath(); }
+
+    // Every list's items, selection and enabled state and the bitrate, to see that nothing moved.
+    QString editorState()
+    {
+        QString state;
+        for (auto *list : form->findChildren<QComboBox *>()) {
+            if (list->objectName() == "suiComboBox_Profile")
+                continue;
+            state += list->objectName() + Items(list).join('|') + QString::number(list->currentIndex())
+                + (list->isEnabled() ? "+" : "-") + "\n";
+        }
+        return state + QString::number(control<QSpinBox>("suiSpinEdit_VideoBitRate")->value());
+    }
+
+    SettingsSandbox sandbox;
+    ScriptedQuestions questions;
+    std::unique_ptr<TOptionForm> form;
+};
+
+TEST_F(OptionFormTest, CreationFillsTheTypesAndTheLanguagesAndTheMusicListsOfTheFirstAudioType)
+{
+    form = std::make_unique<TOptionForm>();
+    EXPECT_EQ(control("suiComboBox_Type")->count(), 36);
+    EXPECT_EQ(control("suiComboBox_Type")->itemText(35), "Android");
+    EXPECT_EQ(Items(control("suiComboBox_AudioFormat")), (QStringList{"AAC", "AC3", "M4A", "MP3", "OGG", "WMA", "WAV"}));
+    EXPECT_EQ(Items(control("suiComboBox_AudioBitRate_Music")), QStringList{"96"});
+    EXPECT_EQ(control("suiComboBox_AudLang")->count(), 12);
+    EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "English");
+    EXPECT_EQ(form->size(), QSize(480, 360));
+    // The music editor lies beside the visible area.
+    EXPECT_GE(control<QWidget>("Panel2")->x(), form->width());
+}
+
+TEST_F(OptionFormTest, ATypeWithSeveralFormatsReadsTheChosenFormatsSubSectionAndItsSummariesNameTheFormat)
+{
+    shown();
+    EXPECT_EQ(Items(control("suiComboBox_VideoFormat")), (QStringList{"avi", "divx"}));
+    EXPECT_EQ(Items(control("suiComboBox_Profile")),
+              (QStringList{"Standard : Video-divx,720:480,900kbps,Audio-96kbps,32000hz", "Draft",
+                           "Mine : Video-avi,640:480,1500kbps,Audio-192kbps,48000hz"}));
+    // ProfileDefault selects Standard, whose format is divx.
+    EXPECT_EQ(control("suiComboBox_Profile")->currentIndex(), 0);
+    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Standard");
+    EXPECT_EQ(control("suiComboBox_VideoFormat")->currentText(), "divx");
+    EXPECT_EQ(Items(control("suiComboBox_Resolution")), QStringList{"720:480"});
+    EXPECT_EQ(Items(control("suiComboBox_VideoCodec")), QStringList{"divx"});
+    EXPECT_FALSE(control("suiComboBox_VideoCodec")->isEnabled());
+
+    choose("suiComboBox_Profile", 2);
+    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Mine");
+    EXPECT_EQ(control("suiComboBox_VideoFormat")->currentText(), "avi");
+    EXPECT_EQ(Items(control("suiComboBox_Resolution")), (QStringList{"320:240", "640:480"}));
+    EXPECT_EQ(Items(control("suiComboBox_VideoFrameRate")), (QStringList{"25", "29.97"}));
+    EXPECT_EQ(control("suiComboBox_Resolution")->currentIndex(), 1);
+    EXPECT_EQ(control("suiComboBox_VideoFrameRate")->currentIndex(), 1);
+    EXPECT_EQ(control<QSpinBox>("suiSpinEdit_VideoBitRate")->value(), 1500);
+    EXPECT_EQ(control("suiComboBox_AudioBitRate")->currentIndex(), 1);
+    EXPECT_EQ(control("suiComboBox_AudioSampleRate")->currentIndex(), 1);
+    EXPECT_EQ(control("suiComboBox_Volume")->currentIndex(), 3);
+    EXPECT_FALSE(control("suiComboBox_Volume")->isVisibleTo(form.get()));
+    // The codec stays as the format filled it, not field 10.
+    EXPECT_EQ(control("suiComboBox_VideoCodec")->currentIndex(), 0);
+}
+
+TEST_F(OptionFormTest, ATypeWithOneFormatReadsItsOwnSectionAndItsSummariesNameTheCodec)
+{
+    shown();
+    choose("suiComboBox_Type", 1);
+    EXPECT_EQ(Items(control("suiComboBox_VideoFormat")), QStringList{"mp4"});
+    EXPECT_EQ(Items(control("suiComboBox_Resolution")), (QStringList{"320:240", "480:360"}));
+    EXPECT_EQ(Items(control("suiComboBox_Profile")), QStringList{"Small : Video-h264,480:360,600kbps,Audio-128kbps,44100hz"});
+    // No ProfileDefault: nothing selected, the name field offers "Custom Profile".
+    EXPECT_EQ(control("suiComboBox_Profile")->currentIndex(), -1);
+    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Custom Profile");
+}
+
+TEST_F(OptionFormTest, AFormatOutsideTheTypesFormatsLeavesTheListsEmpty)
+{
+    shown();
+    choose("suiComboBox_VideoFormat", -1);
+    for (const char *name : {"suiComboBox_Resolution", "suiComboBox_VideoFrameRate", "suiComboBox_AudioBitRate",
+                             "suiComboBox_AudioSampleRate"}) {
+        EXPECT_EQ(control(name)->count(), 0) << name;
+        EXPECT_FALSE(control(name)->isEnabled()) << name;
+    }
+}
+
+TEST_F(OptionFormTest, SelectingAProfileWithoutValueListChangesOnlyTheName)
+{
+    shown();
+    const QString before = editorState();
+    choose("suiComboBox_Profile", 1);
+    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Draft");
+    EXPECT_EQ(editorState(), before);
+}
+
+TEST_F(OptionFormTest, AnEmptyNameFieldGetsTheSelectedEntrysNameBack)
+{
+    shown();
+    auto *name = control<QLineEdit>("suiEdit_ProfileName");
+    name->clear();
+    emit name->editingFinished();
+    EXPECT_EQ(name->text(), "Standard");
+    auto *musicName = control<QLineEdit>("suiEdit_ProfileName_Music");
+    musicName->clear();
+    emit musicName->editingFinished();
+    EXPECT_EQ(musicName->text(), "Tiny");
+}
+
+TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStillReportsTheChange)
+{
+    questions.answerExec([&](QDialog &dialog) {
+        shown();
+        choose("suiComboBox_Profile", 2);          // Mine's choices, format avi
+        choose("suiComboBox_Resolution", 0);
+        typeName("suiEdit_ProfileName", "  Travel ");
+        click("suiImageButton_Add");
+        click("suiImageButton_Cancel");
+        return dialog.result();
+    });
+    form = std::make_unique<TOptionForm>();
+    EXPECT_EQ(questions.exec(*form), QDialog::Rejected);
+    EXPECT_TRUE(form->changed());
+    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
+    EXPECT_EQ(platform::ReadIniString(profileFile(), "AVI-Profile", "Travel", ""), "0,0,0,1,1500,1,1,3,0,0");
+    EXPECT_EQ(Items(control("suiComboBox_Profile")).last(), "Travel : Video-avi,320:240,1500kbps,Audio-192kbps,48000hz");
+    // The main window's list of target AVI reads the same file.
+    const targets::MainWindowProfileList list = targets::ReadMainWindowProfileList(
+        targets::ProfileStore(profileFile()), targets::ProfileDefinitions::loadShipped(), "Ostrel-AVI");
+    ASSERT_EQ(list.entries.size(), 3);
+    EXPECT_EQ(list.entries.last().name, "Travel");
+    EXPECT_EQ(list.texts.last(), "Travel : Video-avi,320:240,1500kbps,Audio-192kbps,48000hz");
+}
+
+TEST_F(OptionFormTest, OverwritingAsksAndRemovingFreesTheSlot)
+{
+    shown();
+    choose("suiComboBox_Profile", 2);
+    questions.answerConfirm(true);
+    click("suiImageButton_Add");
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm).last(),
+              "Profile Name : \"Mine\" already exists.\nDo you want to overwrite it?");
+    EXPECT_TRUE(form->changed());
+
+    choose("suiComboBox_Profile", 2);
+    questions.answerConfirm(true);
+    click("suiImageButton_Del");
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm).last(), "Profile Name : \"Mine\".\nDo you want to remove it?");
+    EXPECT_EQ(Items(control("suiComboBox_Profile")).size(), 2);
+    EXPECT_EQ(platform::ReadIniString(profileFile(), "AVI-Profile", "ProfileText2", ""), "nodef");
+}
+
+TEST_F(OptionFormTest, ProtectedProfilesAreRefusedAndChangeNothing)
+{
+    shown();
+    click("suiImageButton_Add");   // the selected entry: Standard, protected
+    click("suiImageButton_Del");
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+              (QStringList{"Profile Name : \"Standard\".\nYou Can not modify this setting!",
+                           "Profile Name : \"Standard\".\nYou Can not remove this setting!"}));
+    EXPECT_FALSE(form->changed());
+    typeName("suiEdit_ProfileName", "ProfileCount");
+    click("suiImageButton_Add");
+    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Information).last().startsWith("Profile Name : \"ProfileCount\""));
+    EXPECT_FALSE(form->changed());
+    QFile file(profileFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(Profiles));
+}
+
+TEST_F(OptionFormTest, MusicProfilesOfEveryAudioTypeInOneList)
+{
+    shown();
+    EXPECT_EQ(Items(control("suiComboBox_Profile_Music")),
+              (QStringList{"Tiny : Audio-96kbps,44100hz", "Loud : Audio-256kbps,48000hz"}));
+    choose("suiComboBox_Profile_Music", 1);
+    EXPECT_EQ(control("suiComboBox_AudioFormat")->currentText(), "MP3");
+    EXPECT_EQ(Items(control("suiComboBox_AudioBitRate_Music")), (QStringList{"128", "192", "256"}));
+    EXPECT_EQ(control("suiComboBox_AudioBitRate_Music")->currentIndex(), 2);
+    EXPECT_EQ(control("suiComboBox_AudioSampleRate_Music")->currentIndex(), 1);
+
+    choose("suiComboBox_AudioBitRate_Music", 1);
+    typeName("suiEdit_ProfileName_Music", "Mid");
+    click("suiImageButton_Add_Music");
+    EXPECT_EQ(platform::ReadIniString(profileFile(), "MP3-Profile", "Mid", ""), "0,0,0,0,0,1,1,0,0,0");
+    EXPECT_EQ(Items(control("suiComboBox_Profile_Music")).last(), "Mid : Audio-192kbps,48000hz");
+    EXPECT_TRUE(form->changed());
+}
+
+TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
+{
+    const QString folder = sandbox.programFolder() + "Converted";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    sandbox.writeProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nOutputFolder=" + folder + "\n").toUtf8());
+    form = std::make_unique<TOptionForm>();
+    EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "Francais");
+    EXPECT_EQ(g_s_OutputFolder, folder + "/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), folder + "/");
+    control("suiComboBox_AudLang")->setCurrentIndex(9);
+    form->SaveGeneralSettings();
+    EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 9);
+    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), folder + "/");
+    // OK saves them too and reports a change.
+    control("suiComboBox_AudLang")->setCurrentIndex(4);
+    form->suiImageButton_OKClick();
+    EXPECT_TRUE(form->changed());
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 4);
+}
+
+TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
+{
+    const QString before = sandbox.programFolder() + "Before/";
+    const QString chosen = sandbox.programFolder() + "Chosen";
+    ASSERT_TRUE(QDir().mkpath(before) && QDir().mkpath(chosen));
+    sandbox.writeProgramFile("Option.ini", ("[Option]\nOutputFolder=" + before + "\n").toUtf8());
+    shown();
+    questions.answerChooseFolder(chosen);
+    click("suiImageButton_Browse");
+    EXPECT_EQ(questions.asked().last().title, "Please select Output Folder:");
+    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
+    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
+    control("suiComboBox_AudLang")->setCurrentIndex(0);
+    click("suiImageButton_Cancel");
+    EXPECT_EQ(g_s_OutputFolder, before);
+    EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "English");
+    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), before);
+    EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 1);
+    EXPECT_FALSE(form->changed());
+
+    // A cancelled folder dialog changes nothing; after OK the chosen folder stays.
+    shown();
+    questions.answerChooseFolder(QString());
+    click("suiImageButton_Browse");
+    EXPECT_EQ(g_s_OutputFolder, before);
+    questions.answerChooseFolder(chosen);
+    click("suiImageButton_Browse");
+    click("suiImageButton_OK");
+    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
+}
+
+} // namespace
