@@ -77,6 +77,12 @@ RunRequest RequestOf(TMainForm &mainForm, TClipListPanel &clipList, const target
         if (index >= 0 && index < int(clipList.VideoInfoList.size()))
             clipList.VideoInfoList[index]->OutputPath = targetFile;
     };
+    request.uploadClips = [&clipList] {
+        QList<UploadClip> clips;
+        for (const auto &clip : clipList.VideoInfoList)
+            clips.append({clip->Checked, clip->OutputPath, clip->OutputName});
+        return clips;
+    };
     return request;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Desktop.h"
 #include "ModalQuestions.h"
+#include "OptionVariables.h"
 #include "TargetCatalogue.h"
 #include "TimeText.h"
 #include "forms/TProcessForm.h"
@@ -22,6 +23,7 @@ constexpr uint32_t kEngineReadyMessage = 2312;
 constexpr int kInfoInterval = 500;
 const QString kFailedClipsText = QStringLiteral(
     "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you select AVI format and try again.\n\n");
+const QString kNoPspText = QStringLiteral("Can not find PSP Video folder.\nPlease check your PSP connection!");
 
 } // namespace
 
@@ -41,6 +43,7 @@ TProcessRun::TProcessRun(TProcessForm &form)
     connect(stopButton_, &QAbstractButton::clicked, this, &TProcessRun::suiImageButton_StopConvertClick);
     connect(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Min")), &QAbstractButton::clicked, this,
             &TProcessRun::suiImageButton_MinClick);
+    connect(&form, &TProcessForm::uploadNowClicked, this, &TProcessRun::Label_UploadClick);
     form.setCloseGuard([self = QPointer(this)](bool explain) { return !self || self->CloseQuery(explain); });
 }
 
@@ -196,6 +199,8 @@ void TProcessRun::suiImageButton_MinClick()
 
 bool TProcessRun::CloseQuery(bool explain)
 {
+    if (uploading_)
+        return false;   // its close button is disabled meanwhile
     // The whole run, not only a clip's engine: between two clips the worker goes on.
     if (!running_)
         return true;
@@ -222,14 +227,74 @@ void TProcessRun::CarryOut(const FinishPlan &plan)
         platform::desktop().powerOff();
     else if (plan.action == FinishAction::OpenFolder)
         platform::desktop().showFileInFolder(run_.Job().TargetFile);
-    else if (plan.action == FinishAction::Upload && uploadFiles)
-        uploadFiles();
+    else if (plan.action == FinishAction::Upload)
+        suiImageButton_CopyClick();
     if (plan.messageKind == FinishPlan::Message::Information)
         platform::questions().information(&form_, QString(), plan.message);
     else if (plan.messageKind == FinishPlan::Message::Error)
         platform::questions().error(&form_, QString(), plan.message);
     if (plan.closeWindow)
         form_.done(0);
+}
+
+void TProcessRun::Label_UploadClick()
+{
+    suiImageButton_CopyClick();
+}
+
+void TProcessRun::suiImageButton_CopyClick()
+{
+    if (uploading_)
+        return;
+    const QString pspRoot = FindPspRoot(platform::MountedVolumes(), PSPUploadFolder);
+    if (pspRoot.isEmpty()) {
+        platform::questions().information(&form_, QString(), kNoPspText);
+        return;
+    }
+    const QList<UploadClip> clips = request_.uploadClips ? request_.uploadClips() : QList<UploadClip>();
+    if (clips.isEmpty())
+        return;
+    EnableUploadControls(false);
+    bool allCopied = true;
+    for (const UploadClip &clip : clips) {
+        if (!clip.checked)
+            continue;
+        if (!QFileInfo::exists(clip.outputPath)) {
+            platform::questions().error(&form_, QString(),
+                                        QStringLiteral("Can not find srcfile : \n") + clip.outputPath + QLatin1Char('\n'));
+            continue;
+        }
+        label("Label_CopyFile")->setText(QStringLiteral("Uploading : ") + clip.outputName + QStringLiteral(" to PSP."));
+        const QString name = QFileInfo(clip.outputPath).fileName();
+        allCopied = CopyWithProgress(clip.outputPath, PspDestination(pspRoot, name, PSPAVCFolder, PSPMP4Folder));
+        if (!allCopied)
+            break;   // most likely the device is gone: the next files would fail alike
+    }
+    EnableUploadControls(true);
+    label("Label_CopyFile")->clear();
+    if (allCopied)
+        platform::questions().information(&form_, QString(), QStringLiteral("Upload to PSP finish!"));
+}
+
+bool TProcessRun::CopyWithProgress(const QString &source, const QString &destination)
+{
+    const FileCopyResult result = CopyFileInBlocks(source, destination, [this](int percent) {
+        ShowProgress(ProgressForPercent(percent));
+        QCoreApplication::processEvents();
+    });
+    if (!result.copied)
+        platform::questions().error(&form_, QString(), result.error);
+    return result.copied;
+}
+
+void TProcessRun::EnableUploadControls(bool enabled)
+{
+    uploading_ = !enabled;
+    label("Label_Upload")->setEnabled(enabled);
+    form_.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Close"))->setEnabled(enabled);
+    stopButton_->setEnabled(enabled);
+    if (enabled)
+        form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setEnabled(true);
 }
 
 bool TProcessRun::event(QEvent *event)

@@ -9,6 +9,7 @@
 #include "ConversionRun.h"
 #include "FinishRules.h"
 #include "ProgressFigures.h"
+#include "PspUpload.h"
 #include "EngineWindow.h"
 
 #include <QObject>
@@ -35,6 +36,8 @@ struct RunRequest {
     ClipLookup clipAt;                    // read on the worker thread
     // On the window thread: the clip's TargetFile becomes its OutputPath.
     std::function<void(int clipIndex, const QString &targetFile)> storeTargetFile;
+    // On the window thread, when an upload starts: the clip list as it is then.
+    std::function<QList<UploadClip>()> uploadClips;
 };
 
 class TProcessRun : public QObject {
@@ -52,12 +55,14 @@ public:
     void suiImageButton_StopConvertClick();
     void suiImageButton_MinClick();
     void FinishRun(int result);
+    // Copies the checked clips' converted files to the PSP; tells the outcome itself.
+    void suiImageButton_CopyClick();
+    void Label_UploadClick();
 
     bool Converting() const { return running_.load(); }
+    bool Uploading() const { return uploading_; }
     bool StopRequested() const { return stopRequested_.load(); }
     QTimer *infoTimer() const { return timer_; }
-    // The upload of converted files (another part); called when a run ends with it.
-    std::function<void()> uploadFiles;
 
 protected:
     bool event(QEvent *event) override;
@@ -68,6 +73,8 @@ private:
     void ShowClip(int clipIndex);
     void ShowProgress(const ProgressShown &shown);
     void CarryOut(const FinishPlan &plan);
+    bool CopyWithProgress(const QString &source, const QString &destination);
+    void EnableUploadControls(bool enabled);
     bool CloseQuery(bool explain);
     void OnWindowThread(std::function<void()> work);
     QLabel *label(const char *name) const;
@@ -81,6 +88,7 @@ private:
     RunRequest request_;
     int target_ = -1;
     int tickCount_ = 0;                     // window thread only
+    bool uploading_ = false;                // window thread only
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> running_{false};
     std::thread worker_;

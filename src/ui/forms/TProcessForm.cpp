@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "OptionsFile.h"
 #include "controls/FormBuilding.h"
@@ -84,8 +85,20 @@ void TProcessForm::addRunLabels()
         top += kRowHeight;
     }
     AddLabel(this, QStringLiteral("Label_CopyFile"), QString(), QRect(kCaptionLeft, 214, 410, kRowHeight));
-    auto *upload = AddLabel(this, QStringLiteral("Label_Upload"), QStringLiteral("Upload Now"), QRect(330, 262, 100, 22));
-    upload->hide();
+    uploadNow_ = AddLabel(this, QStringLiteral("Label_Upload"), QStringLiteral("Upload Now"), QRect(330, 262, 100, 22));
+    uploadNow_->setCursor(Qt::PointingHandCursor);
+    uploadNow_->installEventFilter(this);
+    uploadNow_->hide();
+}
+
+bool TProcessForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == uploadNow_ && event->type() == QEvent::MouseButtonRelease && uploadNow_->isEnabled()) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        if (release->button() == Qt::LeftButton && uploadNow_->rect().contains(release->position().toPoint()))
+            emit uploadNowClicked();
+    }
+    return SkinnedDialog::eventFilter(watched, event);
 }
 
 void TProcessForm::addProgressBar()

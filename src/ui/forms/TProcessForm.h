@@ -22,8 +22,12 @@ public:
 
     void reject() override;
 
+signals:
+    void uploadNowClicked();   // the enabled "Upload Now" link was clicked
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QCheckBox *addChoice(const char *name, const QString &text, int top, bool checked);
@@ -35,5 +39,6 @@ private:
     QCheckBox *powerOff_;
     QCheckBox *openFolder_;
     QCheckBox *upload_;
+    QLabel *uploadNow_;
     std::function<bool(bool explain)> closeGuard_;
 };
