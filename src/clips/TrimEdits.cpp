@@ -44,7 +44,17 @@ void TTrimEdits::ShowClip(TVideoInfo *clip)
 
 void TTrimEdits::SetDragging(bool dragging)
 {
+    SetStartDragging(dragging);
+    SetStopDragging(dragging);
+}
+
+void TTrimEdits::SetStartDragging(bool dragging)
+{
     setColour(suiEdit_Start, dragging ? kDragging : normal_);
+}
+
+void TTrimEdits::SetStopDragging(bool dragging)
+{
     setColour(suiEdit_Stop, dragging ? kDragging : normal_);
 }
 

@@ -22,8 +22,11 @@ public:
     void SetNormalColour(const QColor &colour);
     // Shows the clip's range, or empties and disables both edits for none.
     void ShowClip(TVideoInfo *clip);
-    // Lime green while a range handle of the preview is dragged, else normal.
+    // Lime green while a range handle of the preview is dragged, else normal:
+    // both edits, or only the one whose handle moves.
     void SetDragging(bool dragging);
+    void SetStartDragging(bool dragging);
+    void SetStopDragging(bool dragging);
     void RestoreNormalColour();
 
     static QColor ColourOf(const QLineEdit *edit);
