@@ -77,15 +77,12 @@ QImage TFrameService::FetchFrame(int width, int height)
     int32_t result[16] = {};
     FrameGet(width, height, nullptr, &pixels, result);
     LastFrameSecond = result[0];
+    if (!pixels)
+        return {};   // the engine has no picture at that size
     QImage picture(width, height, QImage::Format_BGR888);
     const qsizetype rowBytes = static_cast<qsizetype>(width) * 3;
-    for (int row = 0; row < height; ++row) {
-        uchar *line = picture.scanLine(row);
-        if (pixels)
-            std::memcpy(line, pixels + rowBytes * row, static_cast<size_t>(rowBytes));
-        else
-            std::memset(line, 0, static_cast<size_t>(rowBytes));
-    }
+    for (int row = 0; row < height; ++row)
+        std::memcpy(picture.scanLine(row), pixels + rowBytes * row, static_cast<size_t>(rowBytes));
     return picture;
 }
 
@@ -94,8 +91,10 @@ void TFrameService::ShutdownFrameEngine()
     if (!FrameLibrary || ShuttingDown)
         return;
     ShuttingDown = true;
-    // Without a started service there is nothing to wait for.
-    if (started_ && waitFor(FrameReady)) {
+    // Without a started service there is nothing to wait for. A service whose
+    // readiness never came is still stopped: its worker must not outlive the library.
+    if (started_) {
+        waitFor(FrameReady);
         FrameClosed = false;
         closing_ = true;
         FrameUninit();

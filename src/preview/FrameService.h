@@ -31,7 +31,8 @@ public:
     bool EnsureFrameEngine();
     void Start(KorvidWindow *window, const QString &fileName, int seekSecond);
     void Seek(int second);
-    // A 24-bit picture of the engine's current frame, or a null image without a library.
+    // A 24-bit picture of the engine's current frame; a null image without a
+    // library or when the engine gives no picture.
     QImage FetchFrame(int width, int height);
     void ShutdownFrameEngine();
 

@@ -143,6 +143,7 @@ void TPreviewPanel::CurrentClipChanged(TVideoInfo *clip)
 {
     ShutdownFrameEngine();
     clip_ = clip;
+    drag_ = Drag::None;   // a drag of the old clip's bar ends with it
     SetPreviewBusy(false);
     if (suiImageButton_Snapshoot)
         suiImageButton_Snapshoot->setEnabled(false);

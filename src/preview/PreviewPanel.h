@@ -61,6 +61,7 @@ private:
     void move(QPoint globalPosition);
     void release();
     void showDraggedTimes();
+    void colourDraggedEdits(bool dragging);
     void storeReleasedSeconds();
     void seekOrStart(int second);
     void frameArrived(uintptr_t wparam);

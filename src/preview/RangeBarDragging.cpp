@@ -16,6 +16,10 @@ bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QObject::eventFilter(watched, event);
+    // Qt still shows a disabled control's mouse events to its filters; a disabled
+    // bar (busy, or no clip) takes none.
+    if (!static_cast<QWidget *>(watched)->isEnabled())
+        return QObject::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
     const QPoint cursor = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
@@ -35,8 +39,20 @@ void TPreviewPanel::press(Drag drag, QPoint globalPosition)
     drag_ = drag;
     DragStartCursor = globalPosition;
     DragStartLeft = drag == Drag::Start ? bar_.left : drag == Drag::End ? bar_.right : bar_.stretchLeft;
-    if (clipList_ && clipList_->TrimEdits())
-        clipList_->TrimEdits()->SetDragging(true);
+    if (drag == Drag::Range)
+        colourDraggedEdits(true);   // a handle's edit turns lime once it moves
+}
+
+// The edit of the dragged handle, or both for the range.
+void TPreviewPanel::colourDraggedEdits(bool dragging)
+{
+    TTrimEdits *edits = clipList_ ? clipList_->TrimEdits() : nullptr;
+    if (!edits)
+        return;
+    if (drag_ != Drag::End)
+        edits->SetStartDragging(dragging);
+    if (drag_ != Drag::Start)
+        edits->SetStopDragging(dragging);
 }
 
 void TPreviewPanel::move(QPoint globalPosition)
@@ -61,8 +77,7 @@ void TPreviewPanel::showDraggedTimes()
         suiEdit_Start->setText(TimeText(StartSecondOf(bar_, duration, metrics())));
     if (drag_ != Drag::Start && suiEdit_Stop)
         suiEdit_Stop->setText(TimeText(EndSecondOf(bar_, duration, metrics())));
-    if (clipList_ && clipList_->TrimEdits())
-        clipList_->TrimEdits()->SetDragging(true);   // the typed-time check re-coloured them
+    colourDraggedEdits(true);   // after the texts: the typed-time check re-colours a changed edit
 }
 
 void TPreviewPanel::release()
@@ -72,13 +87,11 @@ void TPreviewPanel::release()
     SetPreviewBusy(true);
     storeReleasedSeconds();
     const int second = drag_ == Drag::End ? clip_->EndTime : clip_->StartTime;
-    drag_ = Drag::None;
     seekOrStart(SeekSecond(second, clip_->Duration));
-    if (clipList_) {
-        if (clipList_->TrimEdits())
-            clipList_->TrimEdits()->SetDragging(false);
+    colourDraggedEdits(false);
+    drag_ = Drag::None;
+    if (clipList_)
         clipList_->RefreshOutputNames();
-    }
 }
 
 void TPreviewPanel::storeReleasedSeconds()
@@ -101,8 +114,7 @@ void TPreviewPanel::seekOrStart(int second)
             frames_.Seek(second);
         return;
     }
-    if (frames_.IsLoaded())
-        return;   // starting: the ready message seeks to the range's start
+    // Not ready: never started, or the engine closed the service on its own.
     if (EnsureFrameEngine())
         frames_.Start(engineWindow_.handle(), clip_->FileName, second);
     else

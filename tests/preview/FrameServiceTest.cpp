@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -167,4 +168,29 @@ TEST_F(PreviewFixture, ShutdownBeforeAnAddingPassEndsAPendingSeek)
     EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
+}
+
+TEST_F(PreviewFixture, AServiceTheEngineClosedStartsAgainAtTheNextRelease)
+{
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_TRUE(engine.postNow(TFrameService::kMessageClosed));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return preview->FrameState() == TFrameService::State::Starting; }, 5000));
+    dragAndRelease("Image_Left", -30);
+    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
+    ASSERT_TRUE(waitUntilIdle());
+}
+
+TEST_F(PreviewFixture, AServiceThatNeverBecameReadyIsStillStoppedAndTheWaitStaysResponsive)
+{
+    engine.clearPosts("X_GetFrame_Init");
+    dragAndRelease("Image_Left", 67);
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
+    bool timerRan = false;
+    QTimer::singleShot(200, [&timerRan] { timerRan = true; });
+    preview->ShutdownFrameEngine();   // gives up waiting for readiness after its time-out
+    EXPECT_TRUE(timerRan);
+    EXPECT_EQ(engine.callCount("X_GetFrame_UnInit"), 1);
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_FALSE(seeking());
 }

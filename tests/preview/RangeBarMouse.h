@@ -1,20 +1,39 @@
 #pragma once
-// A left-button drag of a range bar control by dx pixels, ending with its release.
+// Left-button drags of a range bar control: pressed, moved by dx pixels, released.
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
+namespace rangebarmouse {
+inline const QPointF kPressPoint(1000, 500);
+
+// Each event is made just before it is sent: events made together share their point's state.
+inline void Send(QWidget *target, QEvent::Type type, int dx, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(2, 2), kPressPoint + QPointF(dx, 0), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+} // namespace rangebarmouse
+
+inline void PressLeft(QWidget *target)
+{
+    rangebarmouse::Send(target, QEvent::MouseButtonPress, 0, Qt::LeftButton, Qt::LeftButton);
+}
+
+inline void MoveHeld(QWidget *target, int dx)
+{
+    rangebarmouse::Send(target, QEvent::MouseMove, dx, Qt::NoButton, Qt::LeftButton);
+}
+
+inline void ReleaseLeft(QWidget *target, int dx)
+{
+    rangebarmouse::Send(target, QEvent::MouseButtonRelease, dx, Qt::LeftButton, Qt::NoButton);
+}
+
 inline void DragAndRelease(QWidget *target, int dx)
 {
-    // Each event is made just before it is sent: events made together share their point's state.
-    const auto send = [target](QEvent::Type type, QPointF global, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(2, 2), global, button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
-    };
-    const QPointF start(1000, 500);
-    const QPointF end = start + QPointF(dx, 0);
-    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+    PressLeft(target);
+    MoveHeld(target, dx);
+    ReleaseLeft(target, dx);
 }

@@ -15,6 +15,7 @@ struct SnapshotCase {
     bool aspectFromCode;
     int aspectIndex;
     const char *chosen;
+    int filterIndex;   // 1 JPG, 2 BMP
     const char *saved;
     const char *format;
     QSize size;
@@ -30,11 +31,14 @@ QAbstractButton *SnapshotButton(const ProgramWindows &windows)
 TEST_F(PreviewFixture, SnapshotsAreSavedInTheClipsSizeUnderTheChosenName)
 {
     const SnapshotCase cases[] = {
-        {720, 576, true, 1, "shot.jpeg", "shot.jpeg.jpg", "jpeg", {720, 404}},
-        {720, 576, true, 0, "shot.JPG", "shot.JPG", "jpeg", {720, 540}},
-        {720, 576, true, 4, "Picture", "Picture.jpg", "jpeg", {720, 576}},
-        {1280, 720, false, 1, "frame.bmp", "frame.bmp", "bmp", {1280, 720}},
-        {320, 240, false, 0, "frame.BMP", "frame.BMP", "bmp", {320, 240}},
+        {720, 576, true, 1, "shot.jpeg", 1, "shot.jpeg.jpg", "jpeg", {720, 404}},
+        {720, 576, true, 0, "shot.JPG", 1, "shot.JPG", "jpeg", {720, 540}},
+        {720, 576, true, 4, "Picture", 1, "Picture.jpg", "jpeg", {720, 576}},
+        {720, 576, false, 0, "frame.bmp", 1, "frame.bmp.jpg", "jpeg", {720, 576}},
+        {1280, 720, false, 1, "Picture.jpg", 2, "Picture.jpg.bmp", "bmp", {1280, 720}},
+        {1280, 720, false, 1, "frame.bmp", 2, "frame.bmp", "bmp", {1280, 720}},
+        {320, 240, false, 0, "frame.BMP", 2, "frame.BMP", "bmp", {320, 240}},
+        {320, 240, false, 0, "Picture", 2, "Picture.bmp", "bmp", {320, 240}},
     };
     QTemporaryDir folder;
     dragAndRelease("Image_Left", 67);
@@ -45,8 +49,11 @@ TEST_F(PreviewFixture, SnapshotsAreSavedInTheClipsSizeUnderTheChosenName)
         clip.Height = c.height;
         clip.AspectFromCode = c.aspectFromCode;
         clip.AspectIndex = c.aspectIndex;
-        questions.answerSaveFile(folder.filePath(c.chosen));
+        questions.answerSaveFile(folder.filePath(c.chosen), c.filterIndex);
         SnapshotButton(*windows)->click();
+        const QStringList filters = questions.asked().last().filter.split(";;");
+        ASSERT_EQ(filters.size(), 2);
+        EXPECT_TRUE(filters[0].startsWith("JPG (*.jpg)") && filters[1].startsWith("BMP (*.bmp)")) << filters.join(";;").toStdString();
         QImageReader reader(folder.filePath(c.saved));
         EXPECT_EQ(reader.format(), QByteArray(c.format));
         const QImage saved = reader.read();
@@ -62,7 +69,7 @@ TEST_F(PreviewFixture, BmpSnapshotsHoldTwentyFourBitPixels)
     QTemporaryDir folder;
     dragAndRelease("Image_Left", 67);
     ASSERT_TRUE(waitUntilIdle());
-    questions.answerSaveFile(folder.filePath("frame.bmp"));
+    questions.answerSaveFile(folder.filePath("frame.bmp"), 2);
     SnapshotButton(*windows)->click();
     QFile file(folder.filePath("frame.bmp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -72,7 +79,7 @@ TEST_F(PreviewFixture, BmpSnapshotsHoldTwentyFourBitPixels)
     EXPECT_EQ(static_cast<uchar>(header[28]), 24);   // bits per pixel
 }
 
-TEST_F(PreviewFixture, NoSnapshotWithoutARunningServiceOrWhenCancelled)
+TEST_F(PreviewFixture, NoSnapshotWithoutARunningServiceWhenCancelledOrWithAnotherFilter)
 {
     QTemporaryDir folder;
     SnapshotButton(*windows)->setEnabled(true);
@@ -86,4 +93,21 @@ TEST_F(PreviewFixture, NoSnapshotWithoutARunningServiceOrWhenCancelled)
     EXPECT_EQ(questions.asked().size(), 1);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     EXPECT_EQ(engine.callCount("X_Get_Frame"), 1);   // only the preview's own frame
+
+    questions.answerSaveFile(folder.filePath("frame.bmp"), 3);
+    SnapshotButton(*windows)->click();
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Error).isEmpty());
+}
+
+TEST_F(PreviewFixture, ASnapshotTheEngineHasNoPictureForSavesNoFileAndSaysSo)
+{
+    QTemporaryDir folder;
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    clip.Width = 9000;   // beyond what the engine scales to
+    questions.answerSaveFile(folder.filePath("wide.jpg"), 1);
+    SnapshotButton(*windows)->click();
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Error).size(), 1);
 }
