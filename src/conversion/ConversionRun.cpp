@@ -40,6 +40,7 @@ void ConversionRun::Start(RunSettings settings, ClipLookup clipAt)
     settings_ = std::move(settings);
     clipAt_ = std::move(clipAt);
     parametersRead_ = false;
+    outputPaths_.clear();
 }
 
 void ConversionRun::RunFolderStep()
@@ -60,6 +61,7 @@ int ConversionRun::ConvertClip(int clipIndex)
     RunFolderStep();
     if (!PrepareClipJob(job_, clipIndex, settings_, clipAt_))
         return RunComplete;
+    outputPaths_ << job_.TargetFile;
     // The target's preparation changes the job, so it comes before the engine is loaded.
     const EntryPoint *entry = TargetEntryPoint();
     Notify(hooks_.clipPrepared, clipIndex);
@@ -73,6 +75,11 @@ int ConversionRun::ConvertClip(int clipIndex)
     Notify(hooks_.setInfoTimerEnabled, false);
     FreeEngine();
     return result;
+}
+
+int ConversionRun::AuthorConvertedClips() const
+{
+    return AuthorDvd({job_.JobFolder, DvdVideoSettings::Of(settings_.panel), outputPaths_});
 }
 
 bool ConversionRun::LoadEngine()

@@ -6,6 +6,7 @@
 
 #include "ConversionEngine.h"
 #include "ConvertJob.h"
+#include "DvdAuthoring.h"
 #include "EntryPoints.h"
 #include "RunInputs.h"
 
@@ -62,6 +63,9 @@ public:
     // window thread once the run has ended.
     const ConvertJob &Job() const { return job_; }
 
+    // Worker thread, after the last clip: AuthorDvd over every clip's output file of this run.
+    int AuthorConvertedClips() const;
+
     // Window thread, while ConvertClip runs: whether a clip is converting, its
     // progress, and the stop request. False when no engine is loaded.
     bool EngineLoaded() const;
@@ -80,6 +84,7 @@ private:
     ClipLookup clipAt_;
     ConvertJob job_;
     bool parametersRead_ = false;
+    QStringList outputPaths_;   // each prepared clip's TargetFile, in list order
 
     // Guards engine_; the worker changes job_ only while engine_ is null, so a reader
     // that finds the engine under this lock also sees a settled job.

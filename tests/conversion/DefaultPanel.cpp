@@ -1,6 +1,7 @@
 #include "DefaultPanel.h"
 
 #include "DefinitionSections.h"
+#include "OutputExtension.h"
 #include "TargetCatalogue.h"
 
 #include <algorithm>
@@ -85,6 +86,20 @@ JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions
     panel.resolutionText = resolution.items.value(resolution.selectedIndex);
     SyncSize(panel, mode, clip);
     return panel;
+}
+
+QString DefaultOutputName(const targets::ProfileDefinitions &definitions, int target, const JobPanelValues &panel,
+                          const QString &baseName)
+{
+    const QString section = targets::TargetSectionName(target);
+    naming::OutputPanelValues naming;
+    naming.targetNumber = target;
+    naming.aspectMode = targets::AspectModeOf(
+        targets::ResolveChoiceValue(definitions, section, QStringLiteral("VideoAspect"), panel.aspectIndex));
+    naming.outputFormatIndex = panel.outputFormatIndex;
+    naming.outputFormatValue =
+        targets::ResolveChoiceValue(definitions, section, QStringLiteral("OutputFormat"), panel.outputFormatIndex);
+    return baseName + naming::OutputExtension(naming);
 }
 
 } // namespace conversion::testing_support

@@ -14,4 +14,8 @@ namespace conversion::testing_support {
 JobPanelValues DefaultPanelValues(const targets::ProfileDefinitions &definitions, int target, const JobClip &clip,
                                   int aspectChoice = -1);
 
+// baseName with the extension that the clip list's naming gives for the target and panel.
+QString DefaultOutputName(const targets::ProfileDefinitions &definitions, int target, const JobPanelValues &panel,
+                          const QString &baseName);
+
 } // namespace conversion::testing_support

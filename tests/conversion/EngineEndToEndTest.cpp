@@ -9,7 +9,6 @@
 #include "LibraryLoader.h"
 #include "MediaProbe.h"
 #include "ProfileDefinitions.h"
-#include "OutputExtension.h"
 #include "TestHelpers.h"
 #include "TargetCatalogue.h"
 
@@ -114,25 +113,11 @@ protected:
         return VideoClip(clipPath_, 160, 120, ClipSeconds);
     }
 
-    // The output name's extension, as the clip list's naming gives it.
-    static QString OutputNameFor(int target, const JobPanelValues &panel)
-    {
-        const QString section = targets::TargetSectionName(target);
-        naming::OutputPanelValues naming;
-        naming.targetNumber = target;
-        naming.aspectMode = targets::AspectModeOf(
-            targets::ResolveChoiceValue(Definitions(), section, QStringLiteral("VideoAspect"), panel.aspectIndex));
-        naming.outputFormatIndex = panel.outputFormatIndex;
-        naming.outputFormatValue =
-            targets::ResolveChoiceValue(Definitions(), section, QStringLiteral("OutputFormat"), panel.outputFormatIndex);
-        return QStringLiteral("clip") + naming::OutputExtension(naming);
-    }
-
     // Converts the source clip for `target` with the panel as given; the job is left in `run`.
     int Convert(int target, const JobPanelValues &panel, ConversionRun &run)
     {
         JobClip clip = SourceClip();
-        clip.outputName = OutputNameFor(target, panel);
+        clip.outputName = DefaultOutputName(Definitions(), target, panel, QStringLiteral("clip"));
         RunSettings settings{target, panel, output_.path() + QLatin1Char('/'), 0, &Definitions()};
         run.Start(settings, [clip](int index) { return index == 0 ? std::optional<JobClip>(clip) : std::nullopt; });
         return run.ConvertClip(0);

@@ -23,6 +23,8 @@ TEST(FinishRulesTest, EveryResult)
         {2, Message::Error, "Can not initial conversion function!\nRe-install software may fix this problem!", true},
         {0, Message::Information, "Stop process by user!", true},
         {-1, Message::Error, "Conversion wrong, please check parameter and try again!", true},
+        {3, Message::Error, "Some converted file(s) can not be found, no DVD was created!\nPlease convert the clips again.", true},
+        {4, Message::Error, "DVD authoring failed, no DVD was created!\nPlease check the free disk space and try again.", true},
         {7, Message::None, "", false},
         {-5, Message::None, "", false},
     };

@@ -1,5 +1,6 @@
 #include "FinishRules.h"
 
+#include "DvdAuthoring.h"
 #include "TargetCatalogue.h"
 
 namespace conversion {
@@ -55,6 +56,12 @@ FinishPlan PlanFinish(int result, int target, const CompletionChoices &choices)
         return Closing(Message::Information, QStringLiteral("Stop process by user!"));
     case -1:
         return Closing(Message::Error, QStringLiteral("Conversion wrong, please check parameter and try again!"));
+    case DvdTitleFileMissing:
+        return Closing(Message::Error,
+                       QStringLiteral("Some converted file(s) can not be found, no DVD was created!\nPlease convert the clips again."));
+    case DvdAuthoringFailed:
+        return Closing(Message::Error,
+                       QStringLiteral("DVD authoring failed, no DVD was created!\nPlease check the free disk space and try again."));
     default:
         return {};
     }

@@ -107,6 +107,8 @@ void TProcessRun::RunConversion()
     }
     if (!failed.isEmpty())
         ShowFailedClips(failed);
+    else if (result == RunComplete && target_ == targets::TargetDVD_Folder && !stopRequested_)
+        result = run_.AuthorConvertedClips();
     OnWindowThread([this, result] {
         running_ = false;
         FinishRun(result);

@@ -1,0 +1,270 @@
+// The DVD description written for the authoring library, byte for byte, and AuthorDvd
+// with the scripted authoring library: what it is handed, what it answers, and the
+// cases where nothing may be authored.
+
+#include "DvdAuthoring.h"
+
+#include "LibraryLoader.h"
+#include "OptionVariables.h"
+#include "SettingsSandbox.h"
+#include "TestAuthoring.h"
+#include "TestHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace conversion {
+namespace {
+
+QByteArray Crlf(const QStringList &lines)
+{
+    QByteArray text;
+    for (const QString &line : lines)
+        text += line.toUtf8() + "\r\n";
+    return text;
+}
+
+class DvdDescriptionTest : public testing::Test {
+protected:
+    // A converted clip's file in the DVD sub-folder.
+    QString Clip(const QString &name)
+    {
+        const QString path = jobFolder() + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write("mpeg");
+        return path;
+    }
+
+    QByteArray Written(const QStringList &files, DvdVideoSettings video = {})
+    {
+        QFile::remove(xmlPath());
+        EXPECT_TRUE(WriteAuthorXml(xmlPath(), jobFolder(), video, files));
+        QFile file(xmlPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QString jobFolder() const { return folder_.path() + QStringLiteral("/DVD/"); }
+    QString xmlPath() const { return folder_.path() + QStringLiteral("/author.xml"); }
+
+    QTemporaryDir folder_;
+    bool made_ = QDir().mkpath(folder_.path() + QStringLiteral("/DVD"));
+};
+
+TEST_F(DvdDescriptionTest, OneClipJumpsBackToItself)
+{
+    const QString a = Clip(QStringLiteral("a.mpg"));
+    const QByteArray expected = "<dvdauthor dest=\"" + jobFolder().toUtf8() + "DVD_DISC\">\r\n"
+                                "  <vmgm>\r\n"
+                                "  </vmgm>\r\n"
+                                "  <titleset>\r\n"
+                                "      <titles>\r\n"
+                                "         <video format=\"ntsc\" aspect=\"16:9\"\r\n"
+                                "                resolution=\"720x480\"\r\n"
+                                "                widescreen=\"nopanscan\" />\r\n"
+                                "         <audio format=\"ac3\"\r\n"
+                                "                quant=\"16bps\" dolby=\"surround\"\r\n"
+                                "                samplerate=\"48khz\"/>\r\n"
+                                "        <pgc>\r\n"
+                                "          <vob file=\"" + a.toUtf8() + "\" />\r\n"
+                                "          <post>jump title 1;</post>\r\n"
+                                "        </pgc>\r\n"
+                                "      </titles>\r\n"
+                                "  </titleset>\r\n"
+                                "</dvdauthor>\r\n";
+    EXPECT_EQ(Written({a}), expected);
+}
+
+TEST_F(DvdDescriptionTest, ThreeClipsInListOrderWithPalFourByThree)
+{
+    const QString a = Clip(QStringLiteral("a.mpg")), b = Clip(QStringLiteral("b.mpg")), c = Clip(QStringLiteral("c.mpg"));
+    const QByteArray expected = Crlf({
+        QStringLiteral("<dvdauthor dest=\"%1DVD_DISC\">").arg(jobFolder()),
+        QStringLiteral("  <vmgm>"),
+        QStringLiteral("  </vmgm>"),
+        QStringLiteral("  <titleset>"),
+        QStringLiteral("      <titles>"),
+        QStringLiteral("         <video format=\"pal\" aspect=\"4:3\""),
+        QStringLiteral("                resolution=\"720x576\""),
+        QStringLiteral("                />"),
+        QStringLiteral("         <audio format=\"ac3\""),
+        QStringLiteral("                quant=\"16bps\" dolby=\"surround\""),
+        QStringLiteral("                samplerate=\"48khz\"/>"),
+        QStringLiteral("        <pgc>"),
+        QStringLiteral("          <vob file=\"%1\" />").arg(a),
+        QStringLiteral("          <post>jump title 2 ;</post>"),
+        QStringLiteral("        </pgc>"),
+        QStringLiteral("        <pgc>"),
+        QStringLiteral("          <vob file=\"%1\" />").arg(b),
+        QStringLiteral("          <post>jump title 3 ;</post>"),
+        QStringLiteral("        </pgc>"),
+        QStringLiteral("        <pgc>"),
+        QStringLiteral("          <vob file=\"%1\" />").arg(c),
+        QStringLiteral("          <post>jump title 1;</post>"),
+        QStringLiteral("        </pgc>"),
+        QStringLiteral("      </titles>"),
+        QStringLiteral("  </titleset>"),
+        QStringLiteral("</dvdauthor>"),
+    });
+    EXPECT_EQ(Written({a, b, c}, {true, false}), expected);
+}
+
+TEST_F(DvdDescriptionTest, TvSystemAndAspectLines)
+{
+    struct Case {
+        bool ntsc;
+        bool wide;
+        const char *video;
+        const char *resolution;
+        const char *end;
+    };
+    const Case cases[] = {
+        {true, true, "format=\"ntsc\" aspect=\"16:9\"", "resolution=\"720x480\"", "widescreen=\"nopanscan\" />"},
+        {true, false, "format=\"ntsc\" aspect=\"4:3\"", "resolution=\"720x480\"", "/>"},
+        {false, true, "format=\"pal\" aspect=\"16:9\"", "resolution=\"720x576\"", "widescreen=\"nopanscan\" />"},
+        {false, false, "format=\"pal\" aspect=\"4:3\"", "resolution=\"720x576\"", "/>"},
+    };
+    const QString a = Clip(QStringLiteral("a.mpg"));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "ntsc " << c.ntsc << ", wide " << c.wide);
+        JobPanelValues panel;
+        panel.dvdNtsc = c.ntsc;
+        panel.dvdWide = c.wide;
+        const QList<QByteArray> lines = Written({a}, DvdVideoSettings::Of(panel)).split('\n');
+        ASSERT_GT(lines.size(), 8);
+        EXPECT_EQ(lines[5], "         <video " + QByteArray(c.video) + "\r");
+        EXPECT_EQ(lines[6], "                " + QByteArray(c.resolution) + "\r");
+        EXPECT_EQ(lines[7], "                " + QByteArray(c.end) + "\r");
+    }
+}
+
+TEST_F(DvdDescriptionTest, NamesWithMarkupCharactersAreEscaped)
+{
+    const QString jobFolder = folder_.path() + QStringLiteral("/Tom & Jerry's <DVD>/");
+    ASSERT_TRUE(QDir().mkpath(jobFolder));
+    const QString clip = jobFolder + QStringLiteral("Say \"cheese\" & 'smile'.mpg");
+    QFile file(clip);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_TRUE(WriteAuthorXml(xmlPath(), jobFolder, {}, {clip}));
+    QFile written(xmlPath());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    const QByteArray escapedFolder = folder_.path().toUtf8() + "/Tom &amp; Jerry&apos;s &lt;DVD&gt;/";
+    EXPECT_TRUE(text.startsWith("<dvdauthor dest=\"" + escapedFolder + "DVD_DISC\">\r\n")) << text.constData();
+    EXPECT_TRUE(text.contains("<vob file=\"" + escapedFolder + "Say &quot;cheese&quot; &amp; &apos;smile&apos;.mpg\" />\r\n"))
+        << text.constData();
+}
+
+TEST_F(DvdDescriptionTest, AtMostNinetyNineTitles)
+{
+    QStringList files;
+    for (int i = 1; i <= 100; ++i)
+        files << Clip(QStringLiteral("clip %1.mpg").arg(i));
+    const QByteArray text = Written(files);
+    EXPECT_EQ(text.count("<vob file="), 99);
+    EXPECT_TRUE(text.contains("clip 99.mpg\" />\r\n          <post>jump title 1;</post>\r\n        </pgc>\r\n      </titles>"));
+    EXPECT_TRUE(text.contains("<post>jump title 99 ;</post>"));
+    EXPECT_FALSE(text.contains("clip 100.mpg"));
+}
+
+TEST_F(DvdDescriptionTest, AMissingFileStopsTheDescriptionAndNothingIsSaved)
+{
+    const QString a = Clip(QStringLiteral("a.mpg"));
+    EXPECT_FALSE(WriteAuthorXml(xmlPath(), jobFolder(), {}, {a, jobFolder() + QStringLiteral("gone.mpg"), a}));
+    EXPECT_FALSE(QFile::exists(xmlPath()));
+    EXPECT_FALSE(WriteAuthorXml(xmlPath(), jobFolder(), {}, {jobFolder()}))   // a folder is no clip
+        << "a folder is no clip";
+    EXPECT_FALSE(QFile::exists(xmlPath()));
+}
+
+TEST_F(DvdDescriptionTest, DestinationTakesTheSmallestFreeNumber)
+{
+    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC"));
+    ASSERT_TRUE(QDir().mkpath(jobFolder() + QStringLiteral("DVD_DISC")));
+    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_1"));
+    ASSERT_TRUE(QDir().mkpath(jobFolder() + QStringLiteral("DVD_DISC_1")));
+    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_2"));
+    ASSERT_TRUE(QDir().mkpath(jobFolder() + QStringLiteral("DVD_DISC_3")));
+    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_2"));
+}
+
+// AuthorDvd with the scripted library from the test engine's folder.
+class AuthorDvdTest : public DvdDescriptionTest {
+protected:
+    AuthorDvdTest()
+    {
+        g_s_Application_Data_Path = sandbox_.settingsFolder();
+        QDir().mkpath(g_s_Application_Data_Path);
+        platform::SetProgramFolderForTesting(TestAuthoring::folder());
+    }
+    ~AuthorDvdTest() override { platform::SetProgramFolderForTesting(QString()); }
+
+    QString settingsXml() const { return g_s_Application_Data_Path + QStringLiteral("author.xml"); }
+
+    SettingsSandbox sandbox_;
+    TestAuthoring authoring_;
+};
+
+TEST_F(AuthorDvdTest, HandsTheDescriptionOverAndDeletesIt)
+{
+    const QStringList clips{Clip(QStringLiteral("a.mpg")), Clip(QStringLiteral("b.mpg"))};
+    QFile old(settingsXml());
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an old description");
+    old.close();
+
+    EXPECT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdAuthored);
+    EXPECT_EQ(authoring_.calls(), 1);
+    EXPECT_EQ(authoring_.lastPath(), settingsXml());
+    EXPECT_EQ(authoring_.lastDescription(), Written(clips));
+    EXPECT_FALSE(QFile::exists(settingsXml()));
+}
+
+TEST_F(AuthorDvdTest, ASecondAndThirdDvdGoBesideTheFirst)
+{
+    const QStringList clips{Clip(QStringLiteral("a.mpg"))};
+    for (const char *destination : {"DVD_DISC", "DVD_DISC_1", "DVD_DISC_2"}) {
+        ASSERT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdAuthored);
+        const QByteArray dest = (jobFolder() + QLatin1String(destination)).toUtf8();
+        EXPECT_TRUE(authoring_.lastDescription().startsWith("<dvdauthor dest=\"" + dest + "\">\r\n"));
+        QDir().mkpath(QString::fromUtf8(dest));   // what the real library makes
+    }
+}
+
+TEST_F(AuthorDvdTest, FailuresAreNotReportedAsSuccess)
+{
+    const QString a = Clip(QStringLiteral("a.mpg"));
+    authoring_.setResult(-1);
+    EXPECT_EQ(AuthorDvd({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "the library could not build the folder";
+    EXPECT_FALSE(QFile::exists(settingsXml()));
+    authoring_.setResult(0);
+
+    EXPECT_EQ(AuthorDvd({jobFolder(), {}, {a, jobFolder() + QStringLiteral("gone.mpg")}}), DvdTitleFileMissing);
+    EXPECT_EQ(authoring_.calls(), 1) << "nothing is authored without every clip";
+
+    g_s_Application_Data_Path = jobFolder() + QStringLiteral("no such folder/");
+    EXPECT_EQ(AuthorDvd({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "no description could be saved";
+    EXPECT_EQ(authoring_.calls(), 1);
+}
+
+TEST_F(AuthorDvdTest, AMissingOrIncompleteLibraryGivesTwo)
+{
+    const QStringList clips{Clip(QStringLiteral("a.mpg"))};
+    QTemporaryDir emptyFolder;
+    platform::SetProgramFolderForTesting(emptyFolder.path());
+    EXPECT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdLibraryUnavailable);
+    {
+        TestAuthoring incomplete(QStringLiteral("test-authoring-incomplete"));
+        platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-incomplete")));
+        EXPECT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdLibraryUnavailable);
+        EXPECT_EQ(incomplete.calls(), 0);
+    }
+    EXPECT_EQ(authoring_.calls(), 0);
+}
+
+} // namespace
+} // namespace conversion
