@@ -151,6 +151,7 @@ TEST_F(RunEndToEnd, TwoClipsToIPod)
 TEST_F(RunEndToEnd, TwoClipsToADvdFolderWithTwoTitles)
 {
     ASSERT_EQ(sourceFiles_.size(), 2) << "the ffmpeg program could not make the source clips";
+    g_s_OutputFolder = output_.path() + QStringLiteral("/Tom & Jerry's \"<DVD>\"/");   // markup in every path
     const QStringList outputs = Convert(targets::TargetDVD_Folder);
     EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!")});
     EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Error).isEmpty());
