@@ -5,6 +5,7 @@
 #include "ClipListPanel.h"
 #include "MainWindowStart.h"
 #include "ModalQuestions.h"
+#include "OptionsButton.h"
 #include "PreviewPanel.h"
 #include "Volumes.h"
 #include "forms/ProgramWindows.h"
@@ -40,6 +41,7 @@ void AttachProgramParts(ProgramWindows &windows)
 {
     TClipListPanel *clipList = AttachClipList(*windows.MainForm);
     AttachRenameButton(windows, clipList);
+    AttachOptionsButton(windows);
     new TPreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
     conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
 }

@@ -1,0 +1,77 @@
+// The main window's options button, wired as the program wires it.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+
+#include "OptionVariables.h"
+#include "OptionsButton.h"
+#include "RecordingDesktop.h"
+#include "ScriptedQuestions.h"
+#include "SettingsSandbox.h"
+#include "forms/ProgramWindows.h"
+
+namespace {
+
+class OptionsButtonTest : public ::testing::Test {
+protected:
+    OptionsButtonTest()
+    {
+        AttachOptionsButton(windows);
+        windows.MainForm->show();   // selects the start target
+        QApplication::processEvents();
+        windows.MainForm->setSelectTargetHandler([this](int target) { selected.append(target); });
+    }
+
+    // Presses the hidden button; the scripted showing runs `inDialog` on the shown dialog.
+    void pressOptions(const std::function<void(TOptionForm &)> &inDialog)
+    {
+        questions.answerExec([inDialog](QDialog &dialog) {
+            dialog.show();
+            inDialog(static_cast<TOptionForm &>(dialog));
+            return dialog.result();
+        });
+        auto *button = windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Option"));
+        ASSERT_FALSE(button->isVisibleTo(windows.MainForm.get()));
+        button->click();
+    }
+    QString mainOutputFolder() const
+    {
+        return windows.MainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"))->text();
+    }
+
+    SettingsSandbox sandbox;
+    ScriptedQuestions questions;
+    RecordingDesktop desktop;
+    ProgramWindows windows;
+    QList<int> selected;
+};
+
+TEST_F(OptionsButtonTest, AChangedDialogShowsTheOutputFolderAndSelectsTheCurrentTargetAgain)
+{
+    const int target = windows.MainForm->CurTargetType;
+    ASSERT_GE(target, 0);
+    const QString chosen = sandbox.programFolder() + "Chosen";
+    pressOptions([&](TOptionForm &dialog) {
+        questions.answerChooseFolder(chosen);
+        dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Browse"))->click();
+        dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_OK"))->click();
+    });
+    EXPECT_EQ(selected, QList<int>{target});
+    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(mainOutputFolder(), chosen + "/iPod/");
+}
+
+TEST_F(OptionsButtonTest, AnUnchangedDialogLeavesTheMainWindowAsItWas)
+{
+    const QString before = mainOutputFolder();
+    pressOptions([](TOptionForm &dialog) {
+        dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Cancel"))->click();
+    });
+    EXPECT_TRUE(selected.isEmpty());
+    EXPECT_EQ(mainOutputFolder(), before);
+}
+
+} // namespace
