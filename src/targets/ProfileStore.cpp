@@ -57,14 +57,17 @@ QString NameRefusal(const QString &name)
 class ProfileSection {
 public:
     ProfileSection(platform::IniDocument document, const QString &section)
-        : document_(std::move(document)), section_(section) {}
+        : document_(std::move(document)), section_(section),
+          slotCount_(qBound(0, document_.intValue(section_, CountKey, 0), MaxProfileSlots))
+    {
+    }
     static ProfileSection Read(const QString &path, const QString &section)
     {
         return ProfileSection(platform::IniDocument::load(path), section);
     }
     const platform::IniDocument &document() const { return document_; }
 
-    int slotCount() const { return qBound(0, document_.intValue(section_, CountKey, 0), MaxProfileSlots); }
+    int slotCount() const { return slotCount_; }
     QString text(const QString &key) const { return document_.value(section_, key, NoDefinition); }
     QString slotName(int slot) const { return slot >= 0 && slot < slotCount() ? text(SlotNameKey(slot)) : NoDefinition; }
     bool isUsed(int slot) const { return slotName(slot) != NoDefinition; }
@@ -84,13 +87,12 @@ public:
     // The first free slot, or a new one at the end (ProfileCount grows by one).
     int takeFreeSlot()
     {
-        const int count = slotCount();
-        for (int slot = 0; slot < count; ++slot) {
+        for (int slot = 0; slot < slotCount_; ++slot) {
             if (!isUsed(slot))
                 return slot;
         }
-        document_.setIntValue(section_, CountKey, count + 1);
-        return count;
+        document_.setIntValue(section_, CountKey, slotCount_ + 1);
+        return slotCount_++;
     }
 
     // Protected when either list the program reads for the profile says so.
@@ -113,6 +115,7 @@ public:
 private:
     platform::IniDocument document_;
     QString section_;
+    int slotCount_;   // ProfileCount, within 0..MaxProfileSlots
 };
 
 // The section read for a change to `name`; nothing, after telling why, for a name the file cannot hold.
