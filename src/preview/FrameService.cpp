@@ -139,6 +139,11 @@ void TFrameService::Closed()
     FrameClosed = true;
 }
 
+bool TFrameService::ShutdownInProgress()
+{
+    return ShuttingDown;
+}
+
 TFrameService::State TFrameService::CurrentState() const
 {
     if (!FrameLibrary)

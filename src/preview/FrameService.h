@@ -40,6 +40,8 @@ public:
     void Closed();
 
     State CurrentState() const;
+    // A shutdown is waiting for the engine; the messages handled meanwhile must not start a service.
+    static bool ShutdownInProgress();
     bool IsLoaded() const { return FrameLibrary != nullptr; }
 
     bool FrameReady = false;

@@ -17,8 +17,9 @@ bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QObject::eventFilter(watched, event);
     // Qt still shows a disabled control's mouse events to its filters; a disabled
-    // bar (busy, or no clip) takes none.
-    if (!static_cast<QWidget *>(watched)->isEnabled())
+    // bar (busy, or no clip) takes none. Nor does the bar while a shutdown waits for
+    // the engine: a release then would start a service the shutdown never stops.
+    if (!static_cast<QWidget *>(watched)->isEnabled() || TFrameService::ShutdownInProgress())
         return QObject::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
     const QPoint cursor = mouse->globalPosition().toPoint();

@@ -194,3 +194,21 @@ TEST_F(PreviewFixture, AServiceThatNeverBecameReadyIsStillStoppedAndTheWaitStays
     EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
 }
+
+TEST_F(PreviewFixture, TheBarTakesNoReleaseWhileAShutdownWaitsForTheEngine)
+{
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    engine.clearPosts("X_GetFrame_UnInit");
+    engine.addPost("X_GetFrame_UnInit", TFrameService::kMessageClosed, 0, 0, 400);
+    bool released = false;
+    QTimer::singleShot(50, [this, &released] {
+        dragAndRelease("Image_Left", -30);
+        released = true;
+    });
+    preview->ShutdownFrameEngine();
+    EXPECT_TRUE(released);
+    EXPECT_EQ(clip.StartTime, 300);
+    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 1);
+    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+}
