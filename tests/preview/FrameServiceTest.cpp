@@ -195,7 +195,7 @@ TEST_F(PreviewFixture, AServiceThatNeverBecameReadyIsStillStoppedAndTheWaitStays
     EXPECT_FALSE(seeking());
 }
 
-TEST_F(PreviewFixture, TheBarTakesNoReleaseWhileAShutdownWaitsForTheEngine)
+TEST_F(PreviewFixture, WhileClosingTheBarTakesNoRelease)
 {
     dragAndRelease("Image_Left", 67);
     ASSERT_TRUE(waitUntilIdle());
@@ -203,6 +203,7 @@ TEST_F(PreviewFixture, TheBarTakesNoReleaseWhileAShutdownWaitsForTheEngine)
     engine.addPost("X_GetFrame_UnInit", TFrameService::kMessageClosed, 0, 0, 400);
     bool released = false;
     QTimer::singleShot(50, [this, &released] {
+        EXPECT_EQ(preview->FrameState(), TFrameService::State::Closing);
         dragAndRelease("Image_Left", -30);
         released = true;
     });
