@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSpinBox>
+#include <QTest>
 
 #include "IniFile.h"
 #include "LibraryLoader.h"
@@ -201,6 +203,31 @@ TEST_F(OptionFormTest, CreationFillsTheTypesAndTheLanguagesAndTheMusicListsOfThe
     EXPECT_EQ(form->size(), QSize(480, 360));
     // The music editor lies beside the visible area.
     EXPECT_GE(control<QWidget>("Panel2")->x(), form->width());
+}
+
+TEST_F(OptionFormTest, EveryControlButTheMusicEditorFitsAndFreeSpotsMoveTheWindow)
+{
+    shown();
+    QWidget *musicEditor = control<QWidget>("Panel2");
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (!(name.startsWith("sui") || name.startsWith("Label") || name.startsWith("Panel"))
+            || widget == musicEditor || musicEditor->isAncestorOf(widget) || !widget->isVisibleTo(form.get()))
+            continue;
+        const QRect area(widget->mapTo(form.get(), QPoint(0, 0)), widget->size());
+        EXPECT_TRUE(form->rect().contains(area)) << name.toStdString();
+    }
+    // A spot between the editor's columns shows the background picture and drags like it.
+    QWidget *videoEditor = control<QWidget>("Panel1");
+    const QPoint free(236, 10);
+    ASSERT_EQ(videoEditor->childAt(free), nullptr);
+    const QPoint start = form->pos();
+    QTest::mousePress(videoEditor, Qt::LeftButton, {}, free);
+    QMouseEvent move(QEvent::MouseMove, QPointF(free + QPoint(40, 30)), videoEditor->mapToGlobal(QPointF(free + QPoint(40, 30))),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(videoEditor, &move);
+    QTest::mouseRelease(videoEditor, Qt::LeftButton, {}, free + QPoint(40, 30));
+    EXPECT_EQ(form->pos(), start + QPoint(40, 30));
 }
 
 TEST_F(OptionFormTest, ATypeWithSeveralFormatsReadsTheChosenFormatsSubSectionAndItsSummariesNameTheFormat)
