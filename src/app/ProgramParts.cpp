@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 
 #include "ClipListPanel.h"
+#include "ClipOutputNames.h"
 #include "MainWindowStart.h"
 #include "ModalQuestions.h"
 #include "OptionsButton.h"
 #include "PreviewPanel.h"
+#include "TParameterPanel.h"
 #include "Volumes.h"
 #include "forms/ProgramWindows.h"
 #include "skin/CursorFile.h"
@@ -22,6 +24,22 @@ TClipListPanel *AttachClipList(TMainForm &mainForm)
     clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
     clipList->WatchVolumes(new platform::VolumeWatcher(&mainForm));
     return clipList;
+}
+
+// The parameter panel reads the size of the clip shown in the detail area; the clips'
+// output names follow the panel.
+void AttachParameterPanel(TMainForm &mainForm, TClipListPanel *clipList)
+{
+    auto *panel = new TParameterPanel(mainForm);   // a child of the main window
+    panel->environment.currentClipSize = [clipList]() -> std::optional<QSize> {
+        if (!clipList->CurVideoInfo)
+            return std::nullopt;
+        return QSize(clipList->CurVideoInfo->Width, clipList->CurVideoInfo->Height);
+    };
+    panel->environment.refreshOutputNames = [clipList] { clipList->RefreshOutputNames(); };
+    clipList->environment.outputName = [panel](const TVideoInfo &clip, int position) {
+        return naming::MakeOutputName(clip, position, panel->OutputValues());
+    };
 }
 
 // The template dialog; every close, OK or not, renames the clips' outputs.
@@ -40,6 +58,7 @@ void AttachRenameButton(ProgramWindows &windows, TClipListPanel *clipList)
 void AttachProgramParts(ProgramWindows &windows)
 {
     TClipListPanel *clipList = AttachClipList(*windows.MainForm);
+    AttachParameterPanel(*windows.MainForm, clipList);
     AttachRenameButton(windows, clipList);
     AttachOptionsButton(windows);
     new TPreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window

@@ -23,6 +23,11 @@ QColor ParameterControlColour(bool enabled)
     return enabled ? QColor(202, 202, 202) : QColor(255, 255, 255);
 }
 
+QColor AspectControlColour()
+{
+    return QColor(203, 233, 171);
+}
+
 void ApplyChoiceList(QComboBox &combo, const ChoiceList &list)
 {
     const QSignalBlocker blocker(combo);

@@ -12,6 +12,9 @@ namespace targets {
 
 // Grey (202, 202, 202) for enabled parameter controls, white for disabled ones.
 QColor ParameterControlColour(bool enabled);
+// Light green (203, 233, 171) of the aspect and resolution lists and the width and height
+// fields, whatever their state.
+QColor AspectControlColour();
 
 // Replaces the items, selection and enabled state. Signals are blocked: filling a list
 // is not a user's choice and runs no change handler.

@@ -3,6 +3,7 @@
 #include "ClipListPanel.h"
 #include "ClipRecordFacts.h"
 #include "OptionVariables.h"
+#include "PanelJobValues.h"
 #include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
 #include "TProcessRun.h"
@@ -10,11 +11,7 @@
 #include "mainform/TMainForm.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QSlider>
-#include <QSpinBox>
 
 #include <algorithm>
 #include <memory>
@@ -23,42 +20,6 @@
 namespace conversion {
 
 namespace {
-
-template <typename Control>
-const Control *ControlOf(const QWidget &form, const char *name)
-{
-    return form.findChild<Control *>(QLatin1String(name));
-}
-
-int IndexOf(const QWidget &form, const char *name)
-{
-    const auto *combo = ControlOf<QComboBox>(form, name);
-    return combo ? combo->currentIndex() : -1;
-}
-
-QString ComboText(const QWidget &form, const char *name)
-{
-    const auto *combo = ControlOf<QComboBox>(form, name);
-    return combo ? combo->currentText() : QString();
-}
-
-int SpinValue(const QWidget &form, const char *name)
-{
-    const auto *spin = ControlOf<QSpinBox>(form, name);
-    return spin ? spin->value() : 0;
-}
-
-bool Checked(const QWidget &form, const char *name, bool fallback)
-{
-    const auto *check = ControlOf<QAbstractButton>(form, name);
-    return check ? check->isChecked() : fallback;
-}
-
-QString EditText(const QWidget &form, const char *name, const QString &fallback)
-{
-    const auto *edit = ControlOf<QLineEdit>(form, name);
-    return edit ? edit->text() : fallback;
-}
 
 StartState StartStateOf(const TMainForm &mainForm, const TClipListPanel &clipList)
 {
@@ -90,36 +51,7 @@ RunRequest RequestOf(TMainForm &mainForm, TClipListPanel &clipList, const target
 
 JobPanelValues PanelValuesOf(const QWidget &form)
 {
-    JobPanelValues panel;
-    panel.outputFormatIndex = IndexOf(form, "suiComboBox_OutputFormat");
-    panel.outputFormatText = ComboText(form, "suiComboBox_OutputFormat");
-    panel.videoCodecIndex = IndexOf(form, "suiComboBox_VideoCodec");
-    panel.audioCodecIndex = IndexOf(form, "suiComboBox_AudioCodec");
-    panel.aspectIndex = IndexOf(form, "suiComboBox_Profile");
-    panel.videoFrameRateIndex = IndexOf(form, "suiComboBox_VideoFrameRate");
-    panel.audioBitRateIndex = IndexOf(form, "suiComboBox_AudioBitRate");
-    panel.audioSampleRateIndex = IndexOf(form, "suiComboBox_AudioSampleRate");
-    panel.cpuIndex = IndexOf(form, "suiComboBox_CPU");
-    const auto *resolution = ControlOf<QComboBox>(form, "suiComboBox_Resolution");
-    panel.resolutionListVisible = resolution && resolution->isVisibleTo(&form);
-    panel.resolutionIndex = IndexOf(form, "suiComboBox_Resolution");
-    panel.resolutionText = ComboText(form, "suiComboBox_Resolution");
-    panel.videoWidth = SpinValue(form, "suiSpinEdit_VideoWidth");
-    panel.videoHeight = SpinValue(form, "suiSpinEdit_VideoHeight");
-    const auto *bitRate = ControlOf<QSpinBox>(form, "suiSpinEdit_VideoBitRate");
-    panel.videoBitRateText = bitRate ? bitRate->text() : QString();
-    const auto *volume = ControlOf<QSlider>(form, "suiTrackBar_Volume");
-    panel.volumePosition = volume ? volume->value() : 0;
-    panel.highQuality = Checked(form, "suiCheckBox_HQE", panel.highQuality);
-    panel.deinterlace = Checked(form, "suiCheckBox_DeInterlace", panel.deinterlace);
-    panel.forceSync = Checked(form, "suiCheckBox_ForceSync", panel.forceSync);
-    panel.addLetterBox = Checked(form, "suiCheckBox_AddLetterBox", panel.addLetterBox);
-    panel.dvdNtsc = Checked(form, "suiCheckBox_DVD_NTSC", panel.dvdNtsc);
-    panel.dvdWide = Checked(form, "suiCheckBox_DVD_169", panel.dvdWide);
-    panel.addLetterBoxVob = Checked(form, "suiCheckBox_AddLetterBox_VOB", panel.addLetterBoxVob);
-    panel.dvdName = EditText(form, "suiEdit_DVDName", panel.dvdName);
-    panel.artistName = EditText(form, "suiEdit_ArtistName", panel.artistName);
-    return panel;
+    return JobPanelValuesOf(form);
 }
 
 TProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)

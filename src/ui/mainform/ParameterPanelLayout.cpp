@@ -7,6 +7,8 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include <limits>
+
 #include "ChoiceListWidgets.h"
 #include "controls/FormBuilding.h"
 
@@ -17,7 +19,7 @@ constexpr int kRowStep = 28;
 constexpr int kRowHeight = 22;
 // Label left, label width, control left, control width of the three columns.
 constexpr int kColumns[3][4] = {{32, 146, 178, 114}, {316, 124, 442, 134}, {602, 110, 714, 146}};
-constexpr QColor kAspectGreen(203, 233, 171);
+const QColor kAspectGreen = targets::AspectControlColour();
 
 QRect labelCell(int column, int row)
 {
@@ -44,7 +46,8 @@ QSpinBox *addSpin(QWidget *parent, const char *name, const QRect &geometry)
     auto *spin = new QSpinBox(parent);
     spin->setObjectName(QLatin1String(name));
     spin->setGeometry(geometry);
-    spin->setRange(0, 100000);
+    // Until the first fill the fields take any number, negative ones included.
+    spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     spin->setValue(812);
     spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
     SetFieldColour(spin, targets::ParameterControlColour(true));

@@ -1,0 +1,114 @@
+// The parameter panel's wiring and its small handlers: output format, volume,
+// engine switches, DVD settings and the size fields' focus.
+
+#include "TParameterPanel.h"
+
+#include "ChoiceListWidgets.h"
+#include "DefinitionSections.h"
+#include "ModalQuestions.h"
+#include "ProductTexts.h"
+#include "mainform/TMainForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+
+using namespace targets;
+
+void TParameterPanel::connectHandlers()
+{
+    const auto onChoice = [this](QComboBox *list, void (TParameterPanel::*handler)()) {
+        connect(list, &QComboBox::currentIndexChanged, this, handler);
+    };
+    onChoice(c.suiComboBox_Profile, &TParameterPanel::suiComboBox_ProfileChange);
+    onChoice(c.suiComboBox_OutputFormat, &TParameterPanel::suiComboBox_OutputFormatChange);
+    onChoice(c.suiComboBox_Resolution, &TParameterPanel::suiComboBox_ResolutionChange);
+    onChoice(c.suiComboBox_VideoCodec, &TParameterPanel::suiComboBox_VideoCodecChange);
+    onChoice(c.suiComboBox_DVDPF, &TParameterPanel::suiComboBox_DVDPFChange);
+    connect(c.suiSpinEdit_VideoWidth, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoWidthChange);
+    connect(c.suiSpinEdit_VideoHeight, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoHeightChange);
+    c.suiSpinEdit_VideoWidth->installEventFilter(this);
+    c.suiSpinEdit_VideoHeight->installEventFilter(this);
+    connect(c.suiTrackBar_Volume, &QSlider::valueChanged, this, &TParameterPanel::suiTrackBar_VolumeChange);
+    connect(c.suiCheckBox_HQE, &QCheckBox::clicked, this, &TParameterPanel::suiCheckBox_HQEClick);
+    connect(c.suiCheckBox_DeInterlace, &QCheckBox::clicked, this, &TParameterPanel::suiCheckBox_DeInterlaceClick);
+    connect(c.suiCheckBox_ForceSync, &QCheckBox::clicked, this, &TParameterPanel::suiCheckBox_ForceSyncClick);
+    for (QCheckBox *box : {c.suiCheckBox_DVD_NTSC, c.suiCheckBox_DVD_PAL, c.suiCheckBox_DVD_169, c.suiCheckBox_DVD_43})
+        connect(box, &QCheckBox::clicked, this, [this, box] { suiCheckBox_DVD_NTSCMouseUp(*box); });
+}
+
+bool TParameterPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut)
+        suiSpinEdit_VideoWidthExit(*static_cast<QSpinBox *>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+void TParameterPanel::suiComboBox_OutputFormatChange()
+{
+    const ProfileDefinitions &reader = definitions();
+    const QString subSection =
+        OutputFormatSubSection(reader, targetSection_, c.suiComboBox_OutputFormat->currentIndex());
+    ApplyChoiceList(*c.suiComboBox_VideoCodec,
+                    ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("VideoCodec")));
+    ApplyChoiceList(*c.suiComboBox_AudioCodec,
+                    ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("AudioCodec")));
+    RefreshOutputNames();
+}
+
+// The codec choice is read when a run starts; nothing on the panel follows from it.
+void TParameterPanel::suiComboBox_VideoCodecChange() {}
+
+void TParameterPanel::suiTrackBar_VolumeChange()
+{
+    c.Label_DB->setText(VolumeLabelText(c.suiTrackBar_Volume->value()));
+    c.Label_DB->repaint();
+}
+
+void TParameterPanel::noticeWhenChecked(const QCheckBox &box, EngineSwitch engineSwitch)
+{
+    if (box.isChecked())
+        platform::questions().information(&form_, kDisplayTitle, EngineSwitchNotice(engineSwitch));
+}
+
+void TParameterPanel::suiCheckBox_HQEClick()
+{
+    noticeWhenChecked(*c.suiCheckBox_HQE, EngineSwitch::HighQuality);
+}
+
+void TParameterPanel::suiCheckBox_DeInterlaceClick()
+{
+    noticeWhenChecked(*c.suiCheckBox_DeInterlace, EngineSwitch::Deinterlace);
+}
+
+void TParameterPanel::suiCheckBox_ForceSyncClick()
+{
+    noticeWhenChecked(*c.suiCheckBox_ForceSync, EngineSwitch::ForceSync);
+}
+
+// The boxes of a pair act as radio buttons: the released one is checked, its partner not.
+void TParameterPanel::suiCheckBox_DVD_NTSCMouseUp(QCheckBox &released)
+{
+    const std::pair<QCheckBox *, QCheckBox *> pairs[] = {{c.suiCheckBox_DVD_NTSC, c.suiCheckBox_DVD_PAL},
+                                                         {c.suiCheckBox_DVD_169, c.suiCheckBox_DVD_43}};
+    for (const auto &[first, second] : pairs) {
+        if (&released != first && &released != second)
+            continue;
+        released.setChecked(true);
+        (&released == first ? second : first)->setChecked(false);
+    }
+}
+
+void TParameterPanel::suiComboBox_DVDPFChange()
+{
+    const std::optional<DvdBoxes> boxes = DvdBoxesOfSetting(c.suiComboBox_DVDPF->currentIndex());
+    if (!boxes)
+        return;
+    c.suiCheckBox_DVD_NTSC->setChecked(boxes->ntsc);
+    c.suiCheckBox_DVD_PAL->setChecked(boxes->pal);
+    c.suiCheckBox_DVD_43->setChecked(boxes->fourThree);
+    c.suiCheckBox_DVD_169->setChecked(boxes->wide);
+}

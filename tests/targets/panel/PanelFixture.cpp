@@ -1,0 +1,70 @@
+#include "PanelFixture.h"
+
+#include "LibraryLoader.h"
+#include "ProgramParts.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFocusEvent>
+#include <QSpinBox>
+
+PanelFixture::~PanelFixture()
+{
+    finish();
+    platform::SetProgramFolderForTesting({});
+}
+
+void PanelFixture::startWithShippedDefinitions()
+{
+    QFile shipped(QStringLiteral(PELORIN_SHIPPED_DEFINITIONS));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    startWithDefinitions(shipped.readAll());
+}
+
+void PanelFixture::startWithDefinitions(const QByteArray &iniText)
+{
+    sandbox.writeProgramFile(QStringLiteral("PfDef.dll"), iniText);
+    platform::SetProgramFolderForTesting(sandbox.programFolder());
+    startWithProgramParts();
+}
+
+void PanelFixture::startWithProgramParts()
+{
+    windows = std::make_unique<ProgramWindows>();
+    AttachProgramParts(*windows);
+    panel = form().findChild<TParameterPanel *>();
+    clipList = form().findChild<TClipListPanel *>();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(clipList, nullptr);
+    form().show();
+    QApplication::processEvents();
+}
+
+QStringList PanelFixture::items(const char *name)
+{
+    return ItemTexts(*list(name));
+}
+
+void PanelFixture::typeAndLeave(const char *fieldName, int value)
+{
+    auto *field = control<QSpinBox>(fieldName);
+    field->setValue(value);
+    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &leaving);
+}
+
+void PanelFixture::showClip(int width, int height)
+{
+    shownClip_ = std::make_unique<TVideoInfo>();
+    shownClip_->Width = width;
+    shownClip_->Height = height;
+    clipList->CurVideoInfo = shownClip_.get();
+}
+
+TVideoInfo &PanelFixture::addClip(const QString &fileName)
+{
+    auto clip = std::make_unique<TVideoInfo>();
+    clip->FileName = fileName;
+    clipList->VideoInfoList.push_back(std::move(clip));
+    return *clipList->VideoInfoList.back();
+}

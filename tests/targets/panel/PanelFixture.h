@@ -1,0 +1,36 @@
+#pragma once
+// The program's windows with the program's wiring (AttachProgramParts), offscreen, in a
+// private settings world, reading either the shipped definition file or a small one.
+
+#include "MainWindowFixture.h"
+
+#include <QComboBox>
+#include <memory>
+
+#include "ClipListPanel.h"
+#include "TParameterPanel.h"
+
+class PanelFixture : public MainWindowFixture {
+protected:
+    ~PanelFixture() override;
+
+    // Shows the main window, which selects the start target (iPod).
+    void startWithShippedDefinitions();
+    void startWithDefinitions(const QByteArray &iniText);
+
+    QComboBox *list(const char *name) { return control<QComboBox>(name); }
+    QStringList items(const char *name);
+    bool shown(const char *name) { return control(name)->isVisibleTo(&form()); }
+    // Leaves a size field as the user does after typing `value`.
+    void typeAndLeave(const char *fieldName, int value);
+    // A clip of that size becomes the one shown in the detail area.
+    void showClip(int width, int height);
+    TVideoInfo &addClip(const QString &fileName);
+
+    TParameterPanel *panel = nullptr;
+    TClipListPanel *clipList = nullptr;
+
+private:
+    void startWithProgramParts();
+    std::unique_ptr<TVideoInfo> shownClip_;
+};

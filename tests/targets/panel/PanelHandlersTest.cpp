@@ -1,0 +1,251 @@
+// The panel's handlers on the main window: aspect modes and size fields, the volume
+// track bar, the engine-switch notices, the DVD settings and the values the panel
+// gives job assembly and naming.
+
+#include "PanelFixture.h"
+
+#include "ChoiceListWidgets.h"
+#include "MainWindowStart.h"
+#include "OptionVariables.h"
+#include "TargetCatalogue.h"
+#include "mainform/TMainForm.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+
+using namespace targets;
+
+namespace {
+
+// Target AVI without a resolution list, so its size fields are shown; iPod has nothing.
+const QByteArray SmallDefinitions = R"([Ostrel-AVI]
+OutputFormatCount=1
+OutputFormatText0=avi
+OutputFormatDefault=0
+VideoAspectCount=3
+VideoAspectText0=Original
+VideoAspectValue0=1
+VideoAspectText1=Keep
+VideoAspectValue1=2
+VideoAspectText2=Free
+VideoAspectValue2=0
+VideoAspectDefault=1
+AudioVolumeCount=5
+AudioVolumeText0=-6
+AudioVolumeText1=-3
+AudioVolumeText2=0
+AudioVolumeText3=3
+AudioVolumeText4=6
+AudioVolumeDefault=2
+VideoWidthMin=-1000
+VideoWidthMax=4000
+VideoWidthDefault=640
+VideoHeightMin=-1000
+VideoHeightMax=4000
+VideoHeightDefault=480
+
+[Ostrel-AVI-avi]
+VideoCodecText=xvid
+AudioCodecText=mp3
+)";
+
+class PanelHandlersTest : public PanelFixture {
+protected:
+    QSpinBox *width() { return control<QSpinBox>("suiSpinEdit_VideoWidth"); }
+    QSpinBox *height() { return control<QSpinBox>("suiSpinEdit_VideoHeight"); }
+    QSize fields() { return {width()->value(), height()->value()}; }
+    QCheckBox *box(const char *name) { return control<QCheckBox>(name); }
+};
+
+TEST_F(PanelHandlersTest, SizeFieldsRoundToMultiplesOf4WhenLeft)
+{
+    startWithDefinitions(SmallDefinitions);
+    form().SelectTarget(TargetAVI);
+    typeAndLeave("suiSpinEdit_VideoWidth", 642);
+    typeAndLeave("suiSpinEdit_VideoHeight", -6);
+    EXPECT_EQ(fields(), QSize(640, -4));
+    typeAndLeave("suiSpinEdit_VideoWidth", 640);
+    EXPECT_EQ(width()->value(), 640);
+}
+
+TEST_F(PanelHandlersTest, OriginalSizeShowsTheClipAndCustomSizeComesBack)
+{
+    startWithDefinitions(SmallDefinitions);
+    form().SelectTarget(TargetAVI);
+    typeAndLeave("suiSpinEdit_VideoWidth", 720);
+    typeAndLeave("suiSpinEdit_VideoHeight", 400);
+
+    list("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1 with no clip shown
+    EXPECT_EQ(panel->AspectMode(), 1);
+    EXPECT_FALSE(width()->isEnabled());
+    EXPECT_FALSE(height()->isEnabled());
+    EXPECT_EQ(fields(), QSize(720, 400)) << "no clip: the fields keep their values";
+
+    list("suiComboBox_Profile")->setCurrentIndex(1);
+    showClip(1280, 720);
+    list("suiComboBox_Profile")->setCurrentIndex(0);
+    EXPECT_EQ(fields(), QSize(1280, 720));
+    list("suiComboBox_Profile")->setCurrentIndex(2);   // mode 0
+    EXPECT_TRUE(width()->isEnabled());
+    EXPECT_EQ(fields(), QSize(720, 400));
+
+    typeAndLeave("suiSpinEdit_VideoWidth", 6);   // becomes 4: no custom size
+    list("suiComboBox_Profile")->setCurrentIndex(0);
+    list("suiComboBox_Profile")->setCurrentIndex(1);
+    EXPECT_EQ(fields(), QSize(1280, 720));
+}
+
+TEST_F(PanelHandlersTest, AspectAndSizeControlsStayGreen)
+{
+    startWithDefinitions(SmallDefinitions);
+    form().SelectTarget(TargetAVI);
+    list("suiComboBox_Profile")->setCurrentIndex(0);
+    for (const char *name : {"suiComboBox_Profile", "suiComboBox_Resolution", "suiSpinEdit_VideoWidth",
+                             "suiSpinEdit_VideoHeight"})
+        EXPECT_EQ(control(name)->palette().color(QPalette::Base), AspectControlColour()) << name;
+    EXPECT_EQ(list("suiComboBox_VideoCodec")->palette().color(QPalette::Base), ParameterControlColour(false));
+}
+
+TEST_F(PanelHandlersTest, HdTargetInOriginalSizeOffersOneDisabledResolution)
+{
+    startWithShippedDefinitions();
+    form().SelectTarget(TargetHDAVI);
+    const QStringList resolutions = items("suiComboBox_Resolution");
+    ASSERT_GT(resolutions.size(), 1);
+    list("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1
+    EXPECT_EQ(items("suiComboBox_Resolution"), QStringList{OriginalSizeItem});
+    EXPECT_EQ(list("suiComboBox_Resolution")->currentIndex(), 0);
+    EXPECT_FALSE(list("suiComboBox_Resolution")->isEnabled());
+    EXPECT_TRUE(shown("suiComboBox_Resolution"));
+    list("suiComboBox_Profile")->setCurrentIndex(1);
+    EXPECT_EQ(items("suiComboBox_Resolution"), resolutions);
+    EXPECT_TRUE(list("suiComboBox_Resolution")->isEnabled());
+}
+
+TEST_F(PanelHandlersTest, MpegModesAbove10ReadTheirOwnSection)
+{
+    startWithShippedDefinitions();
+    form().SelectTarget(TargetMPEG);
+    const int frameRates = list("suiComboBox_VideoFrameRate")->count();
+    list("suiComboBox_Profile")->setCurrentIndex(3);   // DVD NTSC 16:9, mode 11
+    EXPECT_EQ(panel->AspectMode(), 11);
+    for (const char *name : {"suiSpinEdit_VideoWidth", "suiSpinEdit_VideoHeight", "Label21", "Label3"})
+        EXPECT_FALSE(shown(name)) << name;
+    EXPECT_TRUE(shown("suiCheckBox_AddLetterBox"));
+    EXPECT_EQ(items("suiComboBox_VideoCodec"), QStringList{"MPEG-2"});
+    EXPECT_EQ(items("suiComboBox_VideoFrameRate"), QStringList{"29.97"});
+    EXPECT_EQ(items("suiComboBox_AudioSampleRate"), QStringList{"48000"});
+    EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "vob");
+    EXPECT_EQ(width()->value(), 720);
+    EXPECT_FALSE(width()->isEnabled());
+
+    list("suiComboBox_Profile")->setCurrentIndex(2);   // mode 0
+    EXPECT_EQ(panel->AspectMode(), 0);
+    EXPECT_TRUE(shown("suiSpinEdit_VideoWidth"));
+    EXPECT_TRUE(width()->isEnabled());
+    EXPECT_FALSE(shown("suiCheckBox_AddLetterBox"));
+    EXPECT_EQ(list("suiComboBox_VideoFrameRate")->count(), frameRates);
+    EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "mpg");
+}
+
+TEST_F(PanelHandlersTest, VolumeTrackBarFollowsTheVolumeList)
+{
+    startWithDefinitions(SmallDefinitions);
+    auto *track = control<QSlider>("suiTrackBar_Volume");
+    EXPECT_EQ(track->minimum(), 0) << "iPod has no volume list here";
+    EXPECT_EQ(track->maximum(), 0);
+    EXPECT_EQ(control<QLabel>("Label_DB")->text(), "+ 0 db.");
+    form().SelectTarget(TargetAVI);
+    EXPECT_EQ(track->minimum(), -6);
+    EXPECT_EQ(track->maximum(), 6);
+    EXPECT_EQ(track->value(), 2) << "the selected item's index, not its value";
+    track->setValue(-3);
+    EXPECT_EQ(control<QLabel>("Label_DB")->text(), "+ -3 db.");
+}
+
+TEST_F(PanelHandlersTest, EngineSwitchesExplainThemselvesWhenChecked)
+{
+    startWithShippedDefinitions();
+    const std::pair<const char *, EngineSwitch> switches[] = {{"suiCheckBox_HQE", EngineSwitch::HighQuality},
+                                                               {"suiCheckBox_DeInterlace", EngineSwitch::Deinterlace},
+                                                               {"suiCheckBox_ForceSync", EngineSwitch::ForceSync}};
+    for (const auto &[name, engineSwitch] : switches) {
+        box(name)->click();
+        box(name)->click();
+        EXPECT_FALSE(box(name)->isChecked());
+        ASSERT_FALSE(questions.asked().isEmpty());
+        EXPECT_EQ(questions.asked().last().text, EngineSwitchNotice(engineSwitch)) << name;
+    }
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information).size(), 3) << "unchecking tells nothing";
+}
+
+TEST_F(PanelHandlersTest, DvdPairsActAsRadioButtonsAndTheSelectorSetsThem)
+{
+    startWithShippedDefinitions();
+    EXPECT_EQ(list("suiComboBox_DVDPF")->currentIndex(), 0);
+    EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked()) << "the boxes start as the selector's first setting";
+    EXPECT_FALSE(box("suiCheckBox_DVD_PAL")->isChecked());
+    EXPECT_TRUE(box("suiCheckBox_DVD_43")->isChecked());
+    EXPECT_FALSE(box("suiCheckBox_DVD_169")->isChecked());
+
+    list("suiComboBox_DVDPF")->setCurrentIndex(3);
+    EXPECT_FALSE(box("suiCheckBox_DVD_NTSC")->isChecked());
+    EXPECT_TRUE(box("suiCheckBox_DVD_PAL")->isChecked());
+    EXPECT_FALSE(box("suiCheckBox_DVD_43")->isChecked());
+    EXPECT_TRUE(box("suiCheckBox_DVD_169")->isChecked());
+
+    box("suiCheckBox_DVD_PAL")->click();   // clicking the checked box keeps it checked
+    EXPECT_TRUE(box("suiCheckBox_DVD_PAL")->isChecked());
+    EXPECT_FALSE(box("suiCheckBox_DVD_NTSC")->isChecked());
+    box("suiCheckBox_DVD_NTSC")->click();
+    EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked());
+    EXPECT_FALSE(box("suiCheckBox_DVD_PAL")->isChecked());
+    box("suiCheckBox_DVD_43")->click();
+    EXPECT_TRUE(box("suiCheckBox_DVD_43")->isChecked());
+    EXPECT_FALSE(box("suiCheckBox_DVD_169")->isChecked());
+    EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked()) << "the other pair is left alone";
+    EXPECT_EQ(list("suiComboBox_DVDPF")->currentIndex(), 3) << "the boxes do not change the selector";
+}
+
+TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
+{
+    startWithShippedDefinitions();
+    g_Rename_Template = QStringLiteral("#Name-#Resolution");
+    TVideoInfo &clip = addClip(QStringLiteral("/films/Holiday.avi"));
+    clipList->RefreshOutputNames();
+    EXPECT_EQ(clip.OutputName, "Holiday-640x480.mp4");
+
+    list("suiComboBox_OutputFormat")->setCurrentIndex(1);
+    EXPECT_EQ(clip.OutputName, "Holiday-640x480.m4v") << "an output-format change renames the outputs";
+    list("suiComboBox_Resolution")->setCurrentIndex(0);
+    EXPECT_EQ(clip.OutputName, "Holiday-320x240.m4v");
+
+    const naming::OutputPanelValues naming = panel->OutputValues();
+    EXPECT_EQ(naming.targetNumber, TargetiPod);
+    EXPECT_TRUE(naming.resolutionListShown);
+    EXPECT_EQ(naming.resolutionText, "320:240");
+    EXPECT_EQ(naming.outputFormatIndex, 1);
+    EXPECT_EQ(naming.outputFormatValue, "m4v");
+
+    box("suiCheckBox_DVD_169")->click();
+    control<QSlider>("suiTrackBar_Volume")->setValue(7);
+    const conversion::JobPanelValues job = conversion::PanelValuesOf(form());
+    EXPECT_EQ(job.outputFormatIndex, 1);
+    EXPECT_EQ(job.outputFormatText, "m4v");
+    EXPECT_TRUE(job.resolutionListVisible);
+    EXPECT_EQ(job.resolutionText, "320:240");
+    EXPECT_EQ(job.audioBitRateIndex, list("suiComboBox_AudioBitRate")->currentIndex());
+    EXPECT_EQ(job.videoBitRateText, "1000");
+    EXPECT_EQ(job.volumePosition, 7);
+    EXPECT_TRUE(job.dvdNtsc);
+    EXPECT_TRUE(job.dvdWide);
+    EXPECT_EQ(panel->JobValues().volumePosition, 7);
+
+    click("sb_MP3");
+    EXPECT_FALSE(conversion::PanelValuesOf(form()).resolutionListVisible);
+    EXPECT_TRUE(clip.OutputName.endsWith(".mp3")) << clip.OutputName.toStdString();
+}
+
+} // namespace
