@@ -1,6 +1,7 @@
 #include "PictureFiles.h"
 
 #include <QFile>
+#include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
 
@@ -11,11 +12,28 @@ bool SaveBmp24(const QImage &picture, const QString &fileName)
 }
 
 namespace {
+// libjpeg's own error handler ends the process; this one returns to CompressJpeg.
+struct JpegErrors {
+    jpeg_error_mgr manager{};
+    std::jmp_buf returnPoint{};
+};
+
+[[noreturn]] void ReturnFromCompression(j_common_ptr common)
+{
+    std::longjmp(reinterpret_cast<JpegErrors *>(common->err)->returnPoint, 1);
+}
+
+// Nothing with a destructor may live in this function: a libjpeg error jumps back into it.
 bool CompressJpeg(const QImage &rgb, FILE *file)
 {
     jpeg_compress_struct compressor{};
-    jpeg_error_mgr errors{};
-    compressor.err = jpeg_std_error(&errors);
+    JpegErrors errors;
+    compressor.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = ReturnFromCompression;
+    if (setjmp(errors.returnPoint)) {
+        jpeg_destroy_compress(&compressor);
+        return false;
+    }
     jpeg_create_compress(&compressor);
     jpeg_stdio_dest(&compressor, file);
     compressor.image_width = static_cast<JDIMENSION>(rgb.width());
