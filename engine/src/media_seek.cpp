@@ -3,6 +3,7 @@
 #include "media_input.h"
 
 #include "frame_pointer.h"
+#include "media_input_disposable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +52,8 @@ bool MediaInput::seekVideoBefore(int64_t timestamp) {
 }
 
 // Decodes the next video frame, ignoring audio. Packets shown before
-// `skipNonReferenceBefore` need not be decoded unless other frames refer to them.
+// `skipNonReferenceBefore` need not be decoded unless other frames refer to them:
+// those known from their bytes never reach the decoder, the decoder skips the rest.
 DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore) {
     for (;;) {
         if (stopRequested_)
@@ -73,8 +75,10 @@ DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferen
         }
         if (packet_->stream_index == videoStream_->index) {
             bool early = packet_->pts != AV_NOPTS_VALUE && packet_->pts < skipNonReferenceBefore;
-            videoDecoder_->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
-            avcodec_send_packet(videoDecoder_, packet_);
+            if (!early || !isDisposablePacket(videoStream_->codecpar, packet_)) {
+                videoDecoder_->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+                avcodec_send_packet(videoDecoder_, packet_);
+            }
         }
         av_packet_unref(packet_);
     }
