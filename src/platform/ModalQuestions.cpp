@@ -41,7 +41,8 @@ public:
                                           const QString &filter) override
     {
         QString selectedFilter;
-        const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter, &selectedFilter);
+        const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter, &selectedFilter,
+                                                          QFileDialog::DontConfirmOverwrite);
         if (path.isEmpty())
             return {};
         return {path, int(filter.split(QStringLiteral(";;")).indexOf(selectedFilter)) + 1};

@@ -28,6 +28,7 @@ public:
     virtual bool okCancel(QWidget *parent, const QString &title, const QString &text) = 0;  // OK/Cancel
     // Filters in Qt's syntax ("Videos (*.avi *.mp4);;All files (*)").
     virtual QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) = 0;
+    // Asks nothing about replacing an existing file: the caller decides what it writes.
     virtual SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
                                                   const QString &filter) = 0;
     // The path only, for callers that do not care which filter was selected.

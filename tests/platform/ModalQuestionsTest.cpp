@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -74,10 +75,23 @@ TEST(ModalQuestions, ExecRunsTheDialogModallyAndReturnsItsResult)
     EXPECT_EQ(platform::questions().exec(dialog), 5);
 }
 
-TEST(ModalQuestions, SaveFileTellsWhichFilterWasSelected)
+TEST(ModalQuestions, SaveFileTellsWhichFilterWasSelectedAndAsksNothingAboutAnExistingFile)
 {
     QTemporaryDir folder;
     const QString chosen = folder.filePath(QStringLiteral("shot"));
+    QFile existing(chosen);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    QTimer::singleShot(2000, [] {   // a replace question would otherwise keep the test waiting
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "asked: " << box->text().toStdString();
+            box->reject();
+            QTimer::singleShot(0, [] {
+                if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                    dialog->reject();
+            });
+        }
+    });
     QTimer::singleShot(0, [chosen] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
