@@ -4,8 +4,9 @@
 //
 // Loads the engine as the program does, probes the file a few times (each probe
 // includes decoding the first picture), then starts the frame service and asks
-// for pictures at pseudo-random seconds, timing each from the request to the
-// engine's "frame ready" message. Prints median and 90th percentile of the wall
+// for pictures at pseudo-random seconds, then for ten seconds in a row (a drag
+// of the preview's slider), timing each from the request to the engine's
+// "frame ready" message. Prints median and 90th percentile of the wall
 // time, and the process's processor time per operation (all threads), which a
 // busy machine inflates far less than the wall time, with the load average.
 // After the timed seeks (BENCH_EXACT=0 skips it) each seek's picture is compared
@@ -30,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kProbeRuns = 5;
 constexpr int kDefaultSeeks = 40;
+constexpr int kDragSeeks = 10;
 constexpr int kCheckWidth = 320;
 constexpr int kCheckHeight = 180;
 constexpr double kExactPsnr = 45;       // dB against the right frame
@@ -139,24 +141,44 @@ std::vector<uint8_t> currentPicture(Engine &engine) {
     return std::vector<uint8_t>(pixels, pixels + kCheckWidth * kCheckHeight * 3);
 }
 
-// Seek times at pseudo-random seconds spread over the whole file; the pictures
+// Seconds to seek to: pseudo-random ones spread over the whole file, then a
+// drag forward, one second a step, from a point in the middle.
+std::vector<int> randomSeconds(int durationSeconds, int count) {
+    std::vector<int> seconds;
+    uint32_t state = 20240611;
+    for (int i = 0; i < count; ++i) {
+        state = state * 1664525u + 1013904223u;
+        seconds.push_back(static_cast<int>((state >> 8) % static_cast<uint32_t>(std::max(durationSeconds - 1, 1))));
+    }
+    return seconds;
+}
+
+std::vector<int> dragSeconds(int durationSeconds) {
+    std::vector<int> seconds;
+    for (int i = 0; i < kDragSeeks; ++i)
+        seconds.push_back(std::min(durationSeconds / 2 + i, std::max(durationSeconds - 1, 0)));
+    return seconds;
+}
+
+// Seek times of the frame service, started once for all of them; the pictures
 // are fetched outside the timed part.
-Timings timeSeeks(Engine &engine, const std::string &file, int durationSeconds, int seeks,
-                  std::vector<SeekAnswer> &answers) {
+std::vector<Timings> timeSeeks(Engine &engine, const std::string &file, const std::vector<std::vector<int>> &runs,
+                               std::vector<SeekAnswer> &answers) {
     CountingWindow window;
     engine.init(&window, 2, file.c_str(), "", "0");
     window.waitUntil([](CountingWindow &w) { return w.ready > 0; });
-    Timings times;
-    uint32_t state = 20240611;
-    for (int i = 0; i < seeks; ++i) {
-        state = state * 1664525u + 1013904223u;
-        int second = static_cast<int>((state >> 8) % static_cast<uint32_t>(std::max(durationSeconds - 1, 1)));
-        Clock::time_point start = Clock::now();
-        double processorStart = processorMilliseconds();
-        engine.seek(second);
-        window.waitUntil([i](CountingWindow &w) { return w.frames > i; });
-        times.add(start, processorStart);
-        answers.push_back({second, currentPicture(engine)});
+    std::vector<Timings> times(runs.size());
+    int asked = 0;
+    for (size_t run = 0; run < runs.size(); ++run) {
+        for (int second : runs[run]) {
+            Clock::time_point start = Clock::now();
+            double processorStart = processorMilliseconds();
+            engine.seek(second);
+            ++asked;
+            window.waitUntil([asked](CountingWindow &w) { return w.frames >= asked; });
+            times[run].add(start, processorStart);
+            answers.push_back({second, currentPicture(engine)});
+        }
     }
     engine.uninit();
     window.waitUntil([](CountingWindow &w) { return w.closed > 0; });
@@ -208,19 +230,24 @@ int main(int argc, char **argv) {
     }
     double loadBefore = loadAverage();
     std::vector<SeekAnswer> answers;
-    Timings seekTimes = timeSeeks(engine, file, info.durationSeconds, seeks, answers);
+    std::vector<Timings> seekTimes = timeSeeks(
+        engine, file, {randomSeconds(info.durationSeconds, seeks), dragSeconds(info.durationSeconds)}, answers);
     std::printf("%s: %dx%d, %d s (load average %.1f before, %.1f after)\n", file.c_str(), info.width, info.height,
                 info.durationSeconds, loadBefore, loadAverage());
     std::printf("  probe: median %.1f ms (processor %.1f ms)\n", percentile(probes.wall, 0.5),
                 percentile(probes.processor, 0.5));
-    std::printf("  seek:  median %.1f ms, p90 %.1f ms, max %.1f ms (processor median %.1f ms, p90 %.1f ms; %d seeks)\n",
-                percentile(seekTimes.wall, 0.5), percentile(seekTimes.wall, 0.9), percentile(seekTimes.wall, 1.0),
-                percentile(seekTimes.processor, 0.5), percentile(seekTimes.processor, 0.9), seeks);
+    const char *names[] = {"seek: ", "drag: "};
+    for (size_t run = 0; run < seekTimes.size(); ++run) {
+        const Timings &t = seekTimes[run];
+        std::printf("  %s median %.1f ms, p90 %.1f ms, max %.1f ms (processor median %.1f ms, p90 %.1f ms; %zu seeks)\n",
+                    names[run], percentile(t.wall, 0.5), percentile(t.wall, 0.9), percentile(t.wall, 1.0),
+                    percentile(t.processor, 0.5), percentile(t.processor, 0.9), t.wall.size());
+    }
     std::fflush(stdout);
     const char *check = std::getenv("BENCH_EXACT");
     if (check && std::string(check) == "0")
         return 0;
     int inexact = countInexact(file, answers);
-    std::printf("  frame-exact: %d of %d seeks\n", seeks - inexact, seeks);
+    std::printf("  frame-exact: %d of %zu seeks\n", static_cast<int>(answers.size()) - inexact, answers.size());
     return inexact == 0 ? 0 : 1;
 }

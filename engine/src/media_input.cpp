@@ -63,6 +63,7 @@ std::unique_ptr<MediaInput> MediaInput::open(const std::string &path, const Medi
 }
 
 MediaInput::~MediaInput() {
+    forgetDecodingPlace();
     avcodec_free_context(&videoDecoder_);
     avcodec_free_context(&audioDecoder_);
     av_packet_free(&packet_);
@@ -185,6 +186,7 @@ AVCodecContext *MediaInput::decoderFor(int streamIndex) const {
 
 DecodeStatus MediaInput::receiveFrame(AVFrame *frame, StreamKind *kind) {
     av_frame_unref(frame);
+    forgetDecodingPlace();
     for (;;) {
         if (stopRequested_)
             return DecodeStatus::Stopped;
@@ -261,6 +263,7 @@ void MediaInput::flushDecoders() {
             avcodec_flush_buffers(decoder);
     demuxerDrained_ = false;
     lastVideoTimestamp_ = AV_NOPTS_VALUE;
+    forgetDecodingPlace();
 }
 
 } // namespace korvid

@@ -13,7 +13,9 @@
 //                                          program streams seek by byte position and
 //                                          may land late: check the first frame
 //   input->decodeVideoAt(seconds, frame)   accurate seek: the picture shown at
-//                                          that second (the last one past the end)
+//                                          that second (the last one past the end);
+//                                          a later second that a seek would reach
+//                                          no sooner is decoded onward instead
 //
 // Timeline: the file's first timestamp (the container's start time) is second 0;
 // originTicks() gives it in AV_TIME_BASE units. Decoded video frames always carry
@@ -32,6 +34,8 @@
 // Threads: the object is not shared between threads, except requestStop(), which
 // any thread may call to make blocking reads and decoding return promptly.
 // Everything is released by the destructor; no thread outlives the object.
+
+#include "frame_pointer.h"
 
 #include <atomic>
 #include <cstdint>
@@ -101,8 +105,14 @@ private:
     void flushDecoders();
     void completeVideoFrame(AVFrame *frame);
     bool seekVideoBefore(int64_t timestamp);
+    bool seekToFirstByte();
     DecodeStatus decodeVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore);
-    int decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, AVFrame *scratch, bool *ended);
+    DecodeStatus nextVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore);
+    int decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool usable, bool *ended);
+    int seekAndDecodeUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool *ended);
+    bool canDecodeOnwardTo(int64_t target) const;
+    void rememberDecodingPlace(const AVFrame *picture);
+    void forgetDecodingPlace();
     int64_t videoTicks(double seconds) const;
     AVCodecContext *decoderFor(int streamIndex) const;
     static int interruptCallback(void *self);
@@ -116,6 +126,10 @@ private:
     int64_t originTicks_ = 0;
     bool demuxerDrained_ = false;
     int64_t lastVideoTimestamp_ = AV_NOPTS_VALUE;
+    // Where the last accurate seek left the decoder: its picture and the first
+    // frame after it, already decoded. Empty after any other positioning.
+    FramePointer lastPicture_;
+    FramePointer heldFrame_;
     std::atomic<bool> stopRequested_{false};
 };
 

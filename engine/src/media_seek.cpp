@@ -51,6 +51,14 @@ bool MediaInput::seekVideoBefore(int64_t timestamp) {
     return result >= 0;
 }
 
+// Byte-seeked streams find a time by the packets' decoding times, which begin
+// before the first picture is shown: only the first byte is surely the start.
+bool MediaInput::seekToFirstByte() {
+    int result = av_seek_frame(format_, -1, 0, AVSEEK_FLAG_BYTE);
+    flushDecoders();
+    return result >= 0;
+}
+
 // Decodes the next video frame, ignoring audio. Packets shown before
 // `skipNonReferenceBefore` need not be decoded unless other frames refer to them:
 // those known from their bytes never reach the decoder, the decoder skips the rest.
@@ -84,30 +92,81 @@ DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferen
     }
 }
 
+// The frame held back by the last accurate seek, else the next decoded one.
+DecodeStatus MediaInput::nextVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore) {
+    if (heldFrame_ && heldFrame_->buf[0]) {
+        av_frame_move_ref(frame, heldFrame_.get());
+        return DecodeStatus::Frame;
+    }
+    return decodeVideoFrame(frame, skipNonReferenceBefore);
+}
+
 // Decodes from the current position up to `target`: the picture is the last
 // frame shown at or before it, or the first frame when every frame is later.
-int MediaInput::decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, AVFrame *scratch,
-                                 bool *ended) {
-    av_frame_unref(picture);
-    bool usable = false;
+// A picture passed in as usable stands until a later frame at or before the
+// target replaces it. The first frame after the picture is held back.
+int MediaInput::decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool usable, bool *ended) {
+    if (!usable)
+        av_frame_unref(picture);
+    FramePointer scratch(av_frame_alloc());
+    if (!heldFrame_)
+        heldFrame_.reset(av_frame_alloc());
+    if (!scratch || !heldFrame_)
+        return static_cast<int>(SeekOutcome::Nothing);
     for (;;) {
-        DecodeStatus status = decodeVideoFrame(scratch, skipBefore);
+        DecodeStatus status = nextVideoFrame(scratch.get(), skipBefore);
         if (status != DecodeStatus::Frame) {
             *ended = status == DecodeStatus::End;
             return static_cast<int>(usable ? SeekOutcome::Found : SeekOutcome::Nothing);
         }
-        if (!usable && isDamaged(scratch))
+        if (!usable && isDamaged(scratch.get()))
             continue;
-        int64_t timestamp = frameTimestamp(scratch);
+        int64_t timestamp = frameTimestamp(scratch.get());
         if (timestamp != AV_NOPTS_VALUE && timestamp > target) {
-            if (usable)
+            if (usable) {
+                av_frame_move_ref(heldFrame_.get(), scratch.get());
                 return static_cast<int>(SeekOutcome::Found);
-            av_frame_move_ref(picture, scratch);
+            }
+            av_frame_move_ref(picture, scratch.get());
             return static_cast<int>(SeekOutcome::LandedLate);
         }
         av_frame_unref(picture);
-        av_frame_move_ref(picture, scratch);
+        av_frame_move_ref(picture, scratch.get());
         usable = true;
+    }
+}
+
+// Decoding onward from the last picture costs no more than seeking when the
+// keyframe a seek would start from is not after that picture (byte-seeked
+// streams: when the target is within the second a seek would start early).
+bool MediaInput::canDecodeOnwardTo(int64_t target) const {
+    if (!lastPicture_ || !lastPicture_->buf[0])
+        return false;
+    const int64_t last = frameTimestamp(lastPicture_.get());
+    if (last == AV_NOPTS_VALUE || target < last)
+        return false;
+    if (seeksByPosition())
+        return target - last <= videoTicks(kPositionSeekPrerollSeconds);
+    int entry = av_index_search_timestamp(videoStream_, target, AVSEEK_FLAG_BACKWARD);
+    const AVIndexEntry *keyframe = entry >= 0 ? avformat_index_get_entry(videoStream_, entry) : nullptr;
+    return keyframe && keyframe->timestamp <= last;
+}
+
+void MediaInput::forgetDecodingPlace() {
+    if (heldFrame_)
+        av_frame_unref(heldFrame_.get());
+    if (lastPicture_)
+        av_frame_unref(lastPicture_.get());
+}
+
+// Keeps the picture, so a later seek in reach decodes onward from it.
+void MediaInput::rememberDecodingPlace(const AVFrame *picture) {
+    if (!lastPicture_)
+        lastPicture_.reset(av_frame_alloc());
+    if (lastPicture_) {
+        av_frame_unref(lastPicture_.get());
+        if (av_frame_ref(lastPicture_.get(), picture) < 0)
+            forgetDecodingPlace();
     }
 }
 
@@ -121,27 +180,43 @@ bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEn
     const int64_t target = videoTicks(seconds + originTicks_ / static_cast<double>(AV_TIME_BASE));
     const double frameRate = videoFrameRate();
     const int64_t skipBefore = target - videoTicks(2 / (frameRate > 0 ? frameRate : 25.0));
-    const int64_t firstTimestamp = videoStream_->start_time != AV_NOPTS_VALUE ? videoStream_->start_time : INT64_MIN;
-    FramePointer scratch(av_frame_alloc());
-    double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
     bool ended = false;
+    SeekOutcome outcome = SeekOutcome::Nothing;
+    av_frame_unref(picture);
+    if (canDecodeOnwardTo(target) && av_frame_ref(picture, lastPicture_.get()) == 0)
+        outcome = static_cast<SeekOutcome>(decodeVideoUntil(target, skipBefore, picture, true, &ended));
+    else
+        outcome = static_cast<SeekOutcome>(seekAndDecodeUntil(target, skipBefore, picture, &ended));
+    videoDecoder_->skip_frame = AVDISCARD_DEFAULT;
+    if (outcome == SeekOutcome::Found && !ended && !stopRequested_)
+        rememberDecodingPlace(picture);
+    else
+        forgetDecodingPlace();
+    if (reachedEnd)
+        *reachedEnd = ended;
+    return outcome != SeekOutcome::Nothing && !stopRequested_;
+}
+
+// Seeks before the target and decodes up to it, going further back while the
+// seek lands after it (byte-seeked streams), and from the start at last.
+int MediaInput::seekAndDecodeUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool *ended) {
+    const int64_t firstTimestamp = videoStream_->start_time != AV_NOPTS_VALUE ? videoStream_->start_time : INT64_MIN;
+    double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
     SeekOutcome outcome = SeekOutcome::Nothing;
     for (int attempt = 0; attempt < kSeekAttempts && !stopRequested_; ++attempt) {
         int64_t seekTarget = target - videoTicks(preroll);
         bool fromStart = attempt + 1 == kSeekAttempts || seekTarget <= firstTimestamp;
         if (fromStart && firstTimestamp != INT64_MIN)
             seekTarget = std::min(seekTarget, firstTimestamp);
-        fromStart = !seekVideoBefore(seekTarget) || fromStart;
-        outcome = static_cast<SeekOutcome>(decodeVideoUntil(target, skipBefore, picture, scratch.get(), &ended));
-        videoDecoder_->skip_frame = AVDISCARD_DEFAULT;
+        bool positioned = fromStart && seeksByPosition() ? seekToFirstByte() : seekVideoBefore(seekTarget);
+        fromStart = !positioned || fromStart;
+        outcome = static_cast<SeekOutcome>(decodeVideoUntil(target, skipBefore, picture, false, ended));
         // Landing after the target (or past the stream's end) means: go further back.
         if (outcome == SeekOutcome::Found || fromStart)
             break;
         preroll = std::max(kPositionSeekPrerollSeconds, preroll * kPrerollGrowth);
     }
-    if (reachedEnd)
-        *reachedEnd = ended;
-    return outcome != SeekOutcome::Nothing && !stopRequested_;
+    return static_cast<int>(outcome);
 }
 
 } // namespace korvid

@@ -121,6 +121,29 @@ TEST_F(FrameService, SeeksAreAccurateOnEveryContainer) {
     EXPECT_EQ(threadCount(), threadsBefore);
 }
 
+// Seeks in a row, as a drag of the preview's slider makes them: onward within a
+// group of pictures, the same second again, back, and past the next keyframe.
+TEST_F(FrameService, SeeksInARowAreEachAccurate) {
+    for (const char *name : {"long_gop.mp4", "long_gop.ts", "ac3.mpg"}) {
+        SCOPED_TRACE(name);
+        RecordingWindow fresh;
+        std::string file = fixture(name);
+        ASSERT_EQ(engine.frameInit(&fresh, 2, file.c_str(), "", ""), 0);
+        ASSERT_TRUE(fresh.waitFor(KORVID_MSG_READY, 1));
+        size_t answered = 0;
+        for (int second : {1, 2, 2, 1, 11}) {
+            if (second >= probeNumber(file, "", "format=duration"))
+                continue;
+            SCOPED_TRACE("second " + std::to_string(second));
+            ASSERT_EQ(engine.frameSeek(second), 0);
+            ASSERT_TRUE(fresh.waitFor(KORVID_MSG_FRAME, ++answered));
+            expectFrame(file, frameShownAt(file, second));
+        }
+        EXPECT_EQ(engine.frameUninit(), 0);
+    }
+    EXPECT_EQ(threadCount(), threadsBefore);
+}
+
 TEST_F(FrameService, PastTheEndGivesTheLastFrame) {
     std::string file = fixture("h264_aac.mp4");
     start(file);
