@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -61,4 +62,10 @@ QStringList ItemTexts(const QComboBox &list)
     for (int index = 0; index < list.count(); ++index)
         texts.append(list.itemText(index));
     return texts;
+}
+
+void SelectQuietly(QComboBox &list, int index)
+{
+    const QSignalBlocker blocker(list);
+    list.setCurrentIndex(index);
 }

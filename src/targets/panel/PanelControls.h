@@ -50,3 +50,5 @@ struct PanelControls {
 
 // The texts of a list's items, in order.
 QStringList ItemTexts(const QComboBox &list);
+// Selects an item without running the list's change handler; callers run what they need.
+void SelectQuietly(QComboBox &list, int index);

@@ -12,22 +12,10 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
 using namespace targets;
-
-namespace {
-
-// A programmatic choice runs no change handler; callers run the handling they need.
-void SelectIndex(QComboBox &list, int index)
-{
-    const QSignalBlocker blocker(list);
-    list.setCurrentIndex(index);
-}
-
-} // namespace
 
 TParameterPanel::TParameterPanel(TMainForm &form) : QObject(&form), form_(form), c(PanelControls::Find(form))
 {
@@ -55,6 +43,8 @@ void TParameterPanel::SelectTarget(int target)
     remembered_.store(form_.CurTargetType, currentPanel());
     form_.CurTargetType = target;
     FillFromDefinitions();
+    BuildProfileList();
+    ApplyProfile(c.suiComboBox_PF->currentIndex());
     suiComboBox_ProfileChange();
     c.suiEdit_OutputFolder->setText(g_s_OutputFolder + TargetFolder(target));
     RefreshOutputNames();
@@ -123,18 +113,18 @@ void TParameterPanel::restorePanel(const RememberedPanel &slot)
 {
     for (const RestoreValue &restore : RestoreOrder(slot)) {
         switch (restore.step) {
-        case RestoreStep::AudioSampleRate: SelectIndex(*c.suiComboBox_AudioSampleRate, restore.value); break;
-        case RestoreStep::AudioChannel: SelectIndex(*c.suiComboBox_AudioChannel, restore.value); break;
-        case RestoreStep::AudioBitrate: SelectIndex(*c.suiComboBox_AudioBitRate, restore.value); break;
+        case RestoreStep::AudioSampleRate: SelectQuietly(*c.suiComboBox_AudioSampleRate, restore.value); break;
+        case RestoreStep::AudioChannel: SelectQuietly(*c.suiComboBox_AudioChannel, restore.value); break;
+        case RestoreStep::AudioBitrate: SelectQuietly(*c.suiComboBox_AudioBitRate, restore.value); break;
         case RestoreStep::OutputFormat:
-            SelectIndex(*c.suiComboBox_OutputFormat, restore.value);
+            SelectQuietly(*c.suiComboBox_OutputFormat, restore.value);
             suiComboBox_OutputFormatChange();
             break;
-        case RestoreStep::VideoCodec: SelectIndex(*c.suiComboBox_VideoCodec, restore.value); break;
-        case RestoreStep::AudioCodec: SelectIndex(*c.suiComboBox_AudioCodec, restore.value); break;
-        case RestoreStep::FrameRate: SelectIndex(*c.suiComboBox_VideoFrameRate, restore.value); break;
+        case RestoreStep::VideoCodec: SelectQuietly(*c.suiComboBox_VideoCodec, restore.value); break;
+        case RestoreStep::AudioCodec: SelectQuietly(*c.suiComboBox_AudioCodec, restore.value); break;
+        case RestoreStep::FrameRate: SelectQuietly(*c.suiComboBox_VideoFrameRate, restore.value); break;
         case RestoreStep::Aspect:
-            SelectIndex(*c.suiComboBox_Profile, restore.value);
+            SelectQuietly(*c.suiComboBox_Profile, restore.value);
             suiComboBox_ProfileChange();
             break;
         case RestoreStep::VideoBitRate: c.suiSpinEdit_VideoBitRate->setValue(restore.value); break;

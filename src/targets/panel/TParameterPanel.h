@@ -12,6 +12,7 @@
 #include "PanelControls.h"
 #include "PanelRules.h"
 #include "ProfileDefinitions.h"
+#include "ProfileEntryTexts.h"
 #include "RememberedPanels.h"
 
 #include <QObject>
@@ -44,11 +45,16 @@ public:
     void SelectTarget(int target);
     // The first fill of every list and field for the current target.
     void FillFromDefinitions();
+    // Fills suiComboBox_PF with the current target's user profiles (hidden when it has none).
+    void BuildProfileList();
+    // Puts the profile of an entry of suiComboBox_PF onto the panel; nothing for no entry.
+    void ApplyProfile(int entry);
     void RefreshOutputNames();
 
     void suiComboBox_ProfileChange();        // the aspect handling
     void suiComboBox_OutputFormatChange();
     void suiComboBox_ResolutionChange();
+    void suiComboBox_PFChange();
     void suiComboBox_VideoCodecChange();
     void suiSpinEdit_VideoWidthChange();
     void suiSpinEdit_VideoHeightChange();
@@ -75,6 +81,8 @@ protected:
 private:
     void connectHandlers();
     const targets::ProfileDefinitions &definitions();   // opened on first need
+    const targets::ProfileStore &profileStore();         // PfSetting.ini, read through on every call
+    void refillCodecLists();
     targets::RememberedPanel currentPanel() const;
     void restorePanel(const targets::RememberedPanel &slot);
     void showControlsFor(int target);
@@ -91,6 +99,8 @@ private:
     TMainForm &form_;
     PanelControls c;
     std::optional<targets::ProfileDefinitions> definitions_;
+    std::optional<targets::ProfileStore> profileStore_;
+    targets::MainWindowProfileList profiles_;   // what suiComboBox_PF lists
     QString targetSection_;
     int aspectMode_ = 0;
     QSize lastCustomSize_{0, 0};

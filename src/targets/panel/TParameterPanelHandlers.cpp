@@ -28,6 +28,7 @@ void TParameterPanel::connectHandlers()
     onChoice(c.suiComboBox_Resolution, &TParameterPanel::suiComboBox_ResolutionChange);
     onChoice(c.suiComboBox_VideoCodec, &TParameterPanel::suiComboBox_VideoCodecChange);
     onChoice(c.suiComboBox_DVDPF, &TParameterPanel::suiComboBox_DVDPFChange);
+    onChoice(c.suiComboBox_PF, &TParameterPanel::suiComboBox_PFChange);
     connect(c.suiSpinEdit_VideoWidth, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoWidthChange);
     connect(c.suiSpinEdit_VideoHeight, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoHeightChange);
     c.suiSpinEdit_VideoWidth->installEventFilter(this);
@@ -49,6 +50,13 @@ bool TParameterPanel::eventFilter(QObject *watched, QEvent *event)
 
 void TParameterPanel::suiComboBox_OutputFormatChange()
 {
+    refillCodecLists();
+    RefreshOutputNames();
+}
+
+// The codec lists depend on the output format: its sub-section answers what the target section lacks.
+void TParameterPanel::refillCodecLists()
+{
     const ProfileDefinitions &reader = definitions();
     const QString subSection =
         OutputFormatSubSection(reader, targetSection_, c.suiComboBox_OutputFormat->currentIndex());
@@ -56,7 +64,6 @@ void TParameterPanel::suiComboBox_OutputFormatChange()
                     ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("VideoCodec")));
     ApplyChoiceList(*c.suiComboBox_AudioCodec,
                     ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("AudioCodec")));
-    RefreshOutputNames();
 }
 
 // The codec choice is read when a run starts; nothing on the panel follows from it.

@@ -1,0 +1,97 @@
+// The user profiles on the main window: the list of the target's profiles, the profile
+// applied at selection and on a choice, and the entry the target buttons remember.
+
+#include "PanelFixture.h"
+
+#include "OptionVariables.h"
+#include "TargetCatalogue.h"
+#include "mainform/TMainForm.h"
+#include "mainform/TargetSelector.h"
+
+#include <QSlider>
+#include <QSpinBox>
+
+using namespace targets;
+
+namespace {
+
+// Slot 1 is free, so the list shows slots 0 and 2; slot 2's list sits under its name.
+const QByteArray IpodProfiles = R"([iPod-Profile]
+ProfileCount=3
+ProfileText0=Small
+ProfileValue0=1,1,0,4,600,3,1,5,0,1,0
+ProfileText1=nodef
+ProfileText2=Tiny
+Tiny=0,0,1,2,700,0,0,2,1,0,0
+ProfileDefault=1
+)";
+
+class ProfileListTest : public PanelFixture {
+protected:
+    void SetUp() override
+    {
+        sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), IpodProfiles);
+        startWithShippedDefinitions();
+    }
+    int rememberedEntry(int target) { return form().targetSelector()->TargetTypes()[target].ProfileIndex; }
+    int value(const char *name) { return control<QSpinBox>(name)->value(); }
+};
+
+TEST_F(ProfileListTest, ListsTheUsedSlotsAndAppliesTheDefaultEntry)
+{
+    EXPECT_TRUE(shown("suiComboBox_PF"));
+    EXPECT_TRUE(shown("Label_PF"));
+    EXPECT_EQ(items("suiComboBox_PF"), QStringList({"Small : Video-m4v,320:240,600kbps,Audio-160kbps,48000hz",
+                                                    "Tiny : Video-mp4,640:480,700kbps,Audio-64kbps,44100hz"}));
+    EXPECT_EQ(list("suiComboBox_PF")->currentIndex(), 1);
+    EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 700);
+    EXPECT_EQ(list("suiComboBox_VideoFrameRate")->currentIndex(), 2);
+    EXPECT_EQ(list("suiComboBox_AudioBitRate")->currentText(), "64");
+    EXPECT_EQ(control<QSlider>("suiTrackBar_Volume")->value(), 2);
+}
+
+TEST_F(ProfileListTest, ChoosingAnEntryAppliesItsSlotAndIsRemembered)
+{
+    g_Rename_Template = QStringLiteral("#Name");
+    TVideoInfo &clip = addClip(QStringLiteral("/films/Holiday.avi"));
+    list("suiComboBox_PF")->setCurrentIndex(0);
+    EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "m4v");
+    EXPECT_EQ(list("suiComboBox_Profile")->currentIndex(), 1);
+    EXPECT_EQ(list("suiComboBox_Resolution")->currentText(), "320:240");
+    EXPECT_EQ(list("suiComboBox_VideoFrameRate")->currentIndex(), 4);
+    EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 600);
+    EXPECT_EQ(list("suiComboBox_AudioBitRate")->currentText(), "160");
+    EXPECT_EQ(list("suiComboBox_AudioSampleRate")->currentText(), "48000");
+    EXPECT_EQ(control<QSlider>("suiTrackBar_Volume")->value(), 5);
+    EXPECT_EQ(list("suiComboBox_VideoCodec")->currentIndex(), 1) << "codecs of the m4v sub-section";
+    EXPECT_EQ(panel->AspectMode(), 0);
+    EXPECT_EQ(clip.OutputName, "Holiday.m4v");
+    EXPECT_EQ(rememberedEntry(TargetiPod), 0);
+
+    click("sb_iPad");
+    click("sb_iPod");
+    EXPECT_EQ(list("suiComboBox_PF")->currentIndex(), 0) << "the target buttons put the entry back";
+    EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 600) << "the remembered panel, not the default profile";
+}
+
+TEST_F(ProfileListTest, ARememberedEntryBeyondTheListIsForgotten)
+{
+    form().targetSelector()->TargetTypes()[TargetiPod].ProfileIndex = 5;
+    click("sb_iPad");
+    click("sb_iPod");
+    EXPECT_EQ(rememberedEntry(TargetiPod), -1);
+    EXPECT_EQ(list("suiComboBox_PF")->currentIndex(), 1) << "the list keeps the panel's selection";
+}
+
+TEST_F(ProfileListTest, TargetWithoutProfilesHidesTheList)
+{
+    form().SelectTarget(TargetMPEG);   // no ProfileName
+    EXPECT_FALSE(shown("suiComboBox_PF"));
+    EXPECT_FALSE(shown("Label_PF"));
+    EXPECT_EQ(list("suiComboBox_PF")->count(), 0);
+    click("sb_iPad");   // iPad-Profile: a section without slots
+    EXPECT_TRUE(shown("suiComboBox_PF"));
+    EXPECT_EQ(list("suiComboBox_PF")->count(), 0);
+}
+
+} // namespace
