@@ -43,8 +43,10 @@ void TParameterPanel::connectHandlers()
 
 bool TParameterPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut)
-        suiSpinEdit_VideoWidthExit(*static_cast<QSpinBox *>(watched));
+    if (event->type() == QEvent::FocusOut) {
+        if (auto *field = qobject_cast<QSpinBox *>(watched))   // not while the field is being destroyed
+            suiSpinEdit_VideoWidthExit(*field);
+    }
     return QObject::eventFilter(watched, event);
 }
 

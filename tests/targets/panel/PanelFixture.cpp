@@ -5,8 +5,9 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFocusEvent>
+#include <QLineEdit>
 #include <QSpinBox>
+#include <QTest>
 
 PanelFixture::~PanelFixture()
 {
@@ -48,9 +49,13 @@ QStringList PanelFixture::items(const char *name)
 void PanelFixture::typeAndLeave(const char *fieldName, int value)
 {
     auto *field = control<QSpinBox>(fieldName);
-    field->setValue(value);
-    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(field, &leaving);
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+    field->selectAll();
+    QTest::keyClicks(field, QString::number(value));
+    field->clearFocus();
 }
 
 void PanelFixture::showClip(int width, int height)
