@@ -55,13 +55,19 @@ void TParameterPanel::suiComboBox_ProfileChange()
     syncSizeFields();
 }
 
+// A resolution chosen before (by the user or a profile) survives the refill when the list
+// still offers it; otherwise the definitions' preselection holds.
 void TParameterPanel::refillHdResolution()
 {
-    if (aspectMode_ == OriginalSizeAspectMode)
+    if (aspectMode_ == OriginalSizeAspectMode) {
         fillAspectList(*c.suiComboBox_Resolution, ChoiceList{{OriginalSizeItem}, 0, false});
-    else
-        fillAspectList(*c.suiComboBox_Resolution,
-                       ReadChoiceList(*definitions_, targetSection_, QStringLiteral("VideoResolution")));
+        return;
+    }
+    const QString chosen = c.suiComboBox_Resolution->currentText();
+    ChoiceList resolutions = ReadChoiceList(*definitions_, targetSection_, QStringLiteral("VideoResolution"));
+    if (resolutions.items.contains(chosen))
+        resolutions.selectedIndex = int(resolutions.items.indexOf(chosen));
+    fillAspectList(*c.suiComboBox_Resolution, resolutions);
 }
 
 // Target MPEG: an aspect mode above 10 has its own complete parameter set and a fixed

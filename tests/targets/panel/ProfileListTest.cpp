@@ -24,6 +24,11 @@ ProfileText1=nodef
 ProfileText2=Tiny
 Tiny=0,0,1,2,700,0,0,2,1,0,0
 ProfileDefault=1
+
+[HDAVI-Profile]
+ProfileCount=1
+ProfileText0=Full
+ProfileValue0=0,1,2,0,5000,0,0,0,0,0,0
 )";
 
 class ProfileListTest : public PanelFixture {
@@ -72,6 +77,20 @@ TEST_F(ProfileListTest, ChoosingAnEntryAppliesItsSlotAndIsRemembered)
     click("sb_iPod");
     EXPECT_EQ(list("suiComboBox_PF")->currentIndex(), 0) << "the target buttons put the entry back";
     EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 600) << "the remembered panel, not the default profile";
+}
+
+TEST_F(ProfileListTest, HdTargetKeepsTheProfilesResolutionThroughTheAspectHandling)
+{
+    form().SelectTarget(TargetHDAVI);
+    EXPECT_EQ(list("suiComboBox_PF")->currentIndex(), -1) << "no ProfileDefault: nothing applied";
+    EXPECT_EQ(list("suiComboBox_Resolution")->currentText(), "1280:720");
+    list("suiComboBox_PF")->setCurrentIndex(0);
+    EXPECT_EQ(panel->AspectMode(), 2);
+    EXPECT_EQ(list("suiComboBox_Resolution")->currentText(), "1920:1080");
+    EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 5000);
+    list("suiComboBox_Profile")->setCurrentIndex(0);   // original size
+    list("suiComboBox_Profile")->setCurrentIndex(1);
+    EXPECT_EQ(list("suiComboBox_Resolution")->currentText(), "1280:720") << "after the original-size item: the preselection";
 }
 
 TEST_F(ProfileListTest, ARememberedEntryBeyondTheListIsForgotten)
