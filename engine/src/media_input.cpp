@@ -58,6 +58,7 @@ std::unique_ptr<MediaInput> MediaInput::open(const std::string &path, const Medi
     }
     if (!input->openDecoders(options, error))
         return nullptr;
+    input->drainAtFirstKeyframe_ = options.firstPictureOnly && input->drainsFirstKeyframe();
     input->computeOrigin();
     return input;
 }
@@ -158,6 +159,18 @@ double MediaInput::videoFrameRate() const {
     return rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
 }
 
+// An H.264 keyframe is the first picture shown (no picture after it in decoding
+// order is shown before it). Only containers whose packets are whole pictures
+// qualify: the parsers of program and transport streams may hand over one field
+// of an interlaced picture at a time.
+bool MediaInput::drainsFirstKeyframe() const {
+    if (!videoDecoder_ || videoDecoder_->codec_id != AV_CODEC_ID_H264)
+        return false;
+    const char *name = format_->iformat->name;
+    return std::strstr(name, "mp4") || std::strstr(name, "matroska") || std::strcmp(name, "avi") == 0 ||
+           std::strcmp(name, "flv") == 0;
+}
+
 bool MediaInput::seeksByPosition() const {
     const char *name = format_->iformat->name;
     return std::strcmp(name, "mpeg") == 0 || std::strcmp(name, "vob") == 0 || std::strcmp(name, "mpegts") == 0;
@@ -212,14 +225,26 @@ bool MediaInput::takeDecodedFrame(AVFrame *frame, StreamKind *kind, bool *allDra
         int result = avcodec_receive_frame(decoder, frame);
         if (result == 0) {
             *kind = candidate;
-            if (candidate == StreamKind::Video)
+            if (candidate == StreamKind::Video) {
                 completeVideoFrame(frame);
+                drainAtFirstKeyframe_ = false;   // the picture came: the decoder's end is final
+            }
             return true;
         }
-        if (result != AVERROR_EOF)
+        if (result != AVERROR_EOF || (candidate == StreamKind::Video && endedEarlyAfterDraining(result)))
             *allDrained = false;
     }
     return false;
+}
+
+// A drained decoder that gave no picture (a damaged keyframe) starts over and
+// decodes the rest normally.
+bool MediaInput::endedEarlyAfterDraining(int receiveResult) {
+    if (!drainAtFirstKeyframe_ || receiveResult != AVERROR_EOF || demuxerDrained_)
+        return false;
+    drainAtFirstKeyframe_ = false;
+    avcodec_flush_buffers(videoDecoder_);
+    return true;
 }
 
 // Frame when a packet was handed on (or the decoders were told the input ended).
@@ -237,8 +262,15 @@ DecodeStatus MediaInput::feedNextPacket() {
                 avcodec_send_packet(decoder, nullptr);
         return DecodeStatus::Frame;
     }
-    if (AVCodecContext *decoder = decoderFor(packet_->stream_index))
-        avcodec_send_packet(decoder, packet_);   // damaged packets are skipped
+    if (AVCodecContext *decoder = decoderFor(packet_->stream_index)) {
+        int sent = avcodec_send_packet(decoder, packet_);   // damaged packets are skipped
+        if (decoder == videoDecoder_ && drainAtFirstKeyframe_ && (packet_->flags & AV_PKT_FLAG_KEY)) {
+            // A keyframe hidden by an edit list is not the first picture: decode normally.
+            drainAtFirstKeyframe_ = sent == 0 && !(packet_->flags & AV_PKT_FLAG_DISCARD);
+            if (drainAtFirstKeyframe_)
+                avcodec_send_packet(decoder, nullptr);
+        }
+    }
     av_packet_unref(packet_);
     return DecodeStatus::Frame;
 }

@@ -55,6 +55,10 @@ struct MediaInputOptions {
     int audioTrack = -1;
     bool openVideo = true;
     bool openAudio = true;
+    // Only the first picture is wanted (the probe): H.264 from containers that
+    // store whole pictures is drained right after the first keyframe, so the
+    // decoder gives it without first decoding the frames it would wait for.
+    bool firstPictureOnly = false;
 };
 
 enum class StreamKind { Video, Audio };
@@ -102,6 +106,8 @@ private:
     void computeOrigin();
     bool takeDecodedFrame(AVFrame *frame, StreamKind *kind, bool *allDrained);
     DecodeStatus feedNextPacket();
+    bool drainsFirstKeyframe() const;
+    bool endedEarlyAfterDraining(int receiveResult);
     void flushDecoders();
     void completeVideoFrame(AVFrame *frame);
     bool seekVideoBefore(int64_t timestamp);
@@ -125,6 +131,7 @@ private:
     AVPacket *packet_ = nullptr;
     int64_t originTicks_ = 0;
     bool demuxerDrained_ = false;
+    bool drainAtFirstKeyframe_ = false;
     int64_t lastVideoTimestamp_ = AV_NOPTS_VALUE;
     // Where the last accurate seek left the decoder: its picture and the first
     // frame after it, already decoded. Empty after any other positioning.

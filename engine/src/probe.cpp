@@ -64,7 +64,9 @@ extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void
     CurrentPicture::instance().clear();
     if (!path || !engineFileInfo)
         return -1;
-    std::unique_ptr<MediaInput> input = MediaInput::open(path, MediaInputOptions{});
+    MediaInputOptions options;
+    options.firstPictureOnly = true;
+    std::unique_ptr<MediaInput> input = MediaInput::open(path, options);
     if (!input)
         return -1;
     FramePointer picture = input->videoStream() ? firstPicture(*input) : nullptr;
