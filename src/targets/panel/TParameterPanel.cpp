@@ -7,10 +7,7 @@
 #include "TargetCatalogue.h"
 #include "mainform/TMainForm.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
