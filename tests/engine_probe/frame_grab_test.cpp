@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(FrameGrab, FirstPictureMatchesFfmpegsDecode) {
-    for (const std::string name : {"h264_aac.mp4", "offset.ts", "mpeg4_mp3.avi"}) {
+    for (const std::string name : {"h264_aac.mp4", "long_gop.mp4", "offset.ts", "mpeg4_mp3.avi"}) {
         std::string file = fixture(name);
         ASSERT_EQ(probe(file), 0) << name;
         int32_t second = -1;
