@@ -82,7 +82,7 @@ protected:
             dialog.show();
             if (during)
                 during();
-            QDeadlineTimer deadline(5000);
+            QDeadlineTimer deadline(30000);   // generous for the sanitizer builds; a run ends long before
             while (run_->Converting() && !deadline.hasExpired())
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             EXPECT_FALSE(run_->Converting()) << "the run did not end";
@@ -140,7 +140,7 @@ TEST_F(DvdRunTest, NoDvdAfterAStopInTheLastClip)
     questions_.answerConfirm(true);
     Run([this] {
         ASSERT_TRUE(engine_.waitForCalls(kDvdEntry));
-        QDeadlineTimer deadline(5000);
+        QDeadlineTimer deadline(30000);   // generous for the sanitizer builds
         auto *stop = form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
         while (!(run_->infoTimer()->isActive() && stop->isEnabled()) && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -50,7 +50,7 @@ JobClip Clip(const QString &name, int seconds)
 
 bool WaitUntil(const std::function<bool()> &condition)
 {
-    QDeadlineTimer deadline(5000);
+    QDeadlineTimer deadline(30000);
     while (!condition()) {
         if (deadline.hasExpired())
             return false;

@@ -103,7 +103,7 @@ protected:
         request.uploadClips = [this] { return clips_; };
         questions_.answerExec([this](QDialog &dialog) {
             dialog.show();
-            QDeadlineTimer deadline(5000);
+            QDeadlineTimer deadline(30000);
             while (run_->Converting() && !deadline.hasExpired())
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             EXPECT_FALSE(run_->Converting());
