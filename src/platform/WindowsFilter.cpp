@@ -30,7 +30,12 @@ QString QtFilterFromWindowsFilter(const QString &windowsFilter)
         description.replace(QLatin1String(";;"), QLatin1String(";"));
         if (description.isEmpty() && parts.value(index + 1).trimmed().isEmpty())
             continue;
-        filters.append((description.isEmpty() ? patterns : description) + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        // "JPG (*.jpg)" already names its patterns as Qt reads them; "All (*.*)" does not ("*").
+        const QString qtPatterns = QStringLiteral(" (") + patterns + QLatin1Char(')');
+        if (description.endsWith(qtPatterns))
+            filters.append(description);
+        else
+            filters.append((description.isEmpty() ? patterns : description) + qtPatterns);
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -10,6 +10,8 @@ TEST(WindowsFilter, TranslatesToQtSyntax)
         {"Desc|*.a;*.b|All|*.*", "Desc (*.a *.b);;All (*)"},
         {"Video Files|*.avi; *.MP4 ;*.mkv", "Video Files (*.avi *.MP4 *.mkv)"},
         {"All files (*.*)|*.*", "All files (*.*) (*)"},
+        {"JPG (*.jpg)|*.jpg|BMP (*.bmp)|*.bmp", "JPG (*.jpg);;BMP (*.bmp)"},   // patterns already named
+        {"Clips (*.avi)|*.avi;*.mp4", "Clips (*.avi) (*.avi *.mp4)"},
         {"", ""},
         {"Videos|*.avi|", "Videos (*.avi)"},                 // trailing separator
         {"Videos|*.avi|Lonely", "Videos (*.avi);;Lonely (*)"}, // description without patterns
