@@ -3,6 +3,7 @@
 #include "DefinitionSections.h"
 #include "IniFile.h"
 #include "ModalQuestions.h"
+#include "ProfileValueList.h"
 #include "TargetCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -22,11 +23,9 @@ const ProfileDefinitions &Definitions()
     return reader;
 }
 
-// Fields of a profile value list, counted from 1; an empty or missing field is 0.
 int Field(const QString &valueList, int number)
 {
-    const QStringList fields = valueList.split(',');
-    return number <= fields.size() ? fields.at(number - 1).trimmed().toInt() : 0;
+    return ProfileValues::Parse(valueList).field(number);
 }
 
 int CountOf(const QString &section, const QString &fallback, const char *family)
