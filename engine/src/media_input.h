@@ -11,7 +11,8 @@
 //   input->seekTo(seconds)                 positions both streams before that
 //                                          second (decoders flushed); transport and
 //                                          program streams seek by byte position and
-//                                          may land late: check the first frame
+//                                          may land late: check the first frame; near
+//                                          their first picture they start at byte 0
 //   input->decodeVideoAt(seconds, frame)   accurate seek: the picture shown at
 //                                          that second (the last one past the end);
 //                                          a later second that a seek would reach
@@ -112,6 +113,7 @@ private:
     void completeVideoFrame(AVFrame *frame);
     bool seekVideoBefore(int64_t timestamp);
     bool seekToFirstByte();
+    int64_t firstPictureTicks() const;
     DecodeStatus decodeVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore);
     DecodeStatus nextVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore);
     int decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool usable, bool *ended);

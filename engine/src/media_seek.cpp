@@ -30,8 +30,11 @@ enum class SeekOutcome { Found, LandedLate, Nothing };
 } // namespace
 
 bool MediaInput::seekTo(double seconds) {
-    double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
+    const bool byPosition = seeksByPosition();
+    double preroll = byPosition ? kPositionSeekPrerollSeconds : 0.0;
     int64_t target = originTicks_ + static_cast<int64_t>((seconds - preroll) * AV_TIME_BASE);
+    if (byPosition && target <= firstPictureTicks())
+        return seekToFirstByte();
     int result = avformat_seek_file(format_, -1, INT64_MIN, target, target, 0);
     if (result < 0)
         result = av_seek_frame(format_, -1, 0, AVSEEK_FLAG_BYTE);
@@ -49,6 +52,13 @@ bool MediaInput::seekVideoBefore(int64_t timestamp) {
         av_seek_frame(format_, -1, 0, AVSEEK_FLAG_BYTE);
     flushDecoders();
     return result >= 0;
+}
+
+// When the first picture is shown, in AV_TIME_BASE units (the origin without video).
+int64_t MediaInput::firstPictureTicks() const {
+    if (!videoStream_ || videoStream_->start_time == AV_NOPTS_VALUE)
+        return originTicks_;
+    return std::max(originTicks_, av_rescale_q(videoStream_->start_time, videoStream_->time_base, AV_TIME_BASE_Q));
 }
 
 // Byte-seeked streams find a time by the packets' decoding times, which begin

@@ -163,6 +163,28 @@ TEST_F(ConversionValuesTest, TrimmingStartsAtThePictureOfTheStartSecond)
     EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown + 1, 320, 240)) + 3);
 }
 
+// Transport and program streams have no index: a start near their beginning is
+// read from the first byte, so the clip does not begin after the first keyframe.
+TEST_F(ConversionValuesTest, TrimmedStartNearTheBeginningOfAStreamWithoutIndex)
+{
+    for (const char *name : {"long_gop_mpeg2.ts", "long_gop_mpeg2.vob"}) {
+        SCOPED_TRACE(name);
+        JobValues job = jobFor(name, "early_start.mp4");
+        const int width = 320, height = 240;
+        job.frameSize = "320:240";
+        job.videoBitRate = "3000";
+        job.start = "1";
+        job.length = "1";
+        ASSERT_EQ(convertAvc(job), 0);
+        // A picture that follows the start second within half a frame opens the clip.
+        const int shown = enginetest::frameShownAt(job.source, 1.0 + 0.5 / 25);
+        const std::vector<uint8_t> first = referenceFrame(job.target, 0, width, height);
+        const double atStart = psnr(first, referenceFrame(job.source, shown, width, height));
+        EXPECT_GT(atStart, 30);
+        EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown + 1, width, height)) + 3);
+    }
+}
+
 TEST_F(ConversionValuesTest, WholeClipKeepsEveryFrameOnce)
 {
     JobValues job = jobFor("offset.ts", "whole.mp4");

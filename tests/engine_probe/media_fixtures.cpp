@@ -30,6 +30,7 @@ Arguments join(std::initializer_list<Arguments> parts) {
 }
 
 const Arguments kH264{"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-pix_fmt", "yuv420p"};
+const Arguments kLongGopMpeg2{"-c:v", "mpeg2video", "-g", "60", "-bf", "2", "-q:v", "3"};
 const Arguments kTwoTracks{"-map", "0:v", "-map", "1:a", "-map", "2:a", "-metadata:s:a:0", "language=eng",
                            "-metadata:s:a:1", "language=ger"};
 
@@ -59,6 +60,9 @@ const std::map<std::string, Arguments> &recipes() {
         {"audio_only.mp3", join({tone(440, 48000, 3), {"-c:a", "libmp3lame", "-b:a", "128k"}})},
         {"offset.ts", join({picture("320x240", "25", 4), tone(440, 48000, 4), kH264,
                             {"-c:a", "aac", "-output_ts_offset", "10"}})},
+        // MPEG-2 whose second 1 lies inside the first group of pictures, in streams without an index.
+        {"long_gop_mpeg2.ts", join({picture("320x240", "25", 3), kLongGopMpeg2, {"-f", "mpegts"}})},
+        {"long_gop_mpeg2.vob", join({picture("320x240", "25", 3), kLongGopMpeg2, {"-f", "vob"}})},
         {"long_gop.mp4", join({picture("640x360", "25", 12), {"-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
                                                               "-bf", "3", "-pix_fmt", "yuv420p"}})},
     };
