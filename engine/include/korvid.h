@@ -49,8 +49,8 @@ typedef struct EngineFileInfo {
     int32_t durationSeconds;   /* 0: whole seconds */
     float frameRate;           /* 4: frames per second; <= 0 when unknown */
     float videoBitRateKbps;    /* 8 */
-    int32_t width;             /* 12: coded picture width; < 1 when unknown */
-    int32_t height;            /* 16: coded picture height; < 1 when unknown */
+    int32_t width;             /* 12: coded width of the picture turned upright; < 1 when unknown */
+    int32_t height;            /* 16: coded height of the picture turned upright; < 1 when unknown */
     int32_t aspectCode;        /* 20: 1 square pixels, 2 = 4:3, 3 = 16:9, 4 = 2.21:1, else unknown */
     int32_t audioSampleRate;   /* 24 */
     int32_t reserved;          /* 28: not read */

@@ -3,6 +3,7 @@
 #include "current_picture.h"
 #include "frame_picture.h"
 #include "media_input.h"
+#include "picture_orientation.h"
 
 #include <cmath>
 
@@ -83,8 +84,10 @@ void FrameService::handleSeek(MediaInput *input, int seconds) {
     }
     double shown = input->secondsOf(picture.get(), StreamKind::Video);
     int32_t second = reachedEnd && std::isfinite(shown) ? static_cast<int32_t>(std::max(0.0, shown)) : seconds;
-    CurrentPicture::instance().set(picture.get(), second);
-    post(KORVID_MSG_FRAME, 1);
+    picture = uprightPicture(picture.get(), orientationOf(input->videoStream()));
+    if (picture)
+        CurrentPicture::instance().set(picture.get(), second);
+    post(KORVID_MSG_FRAME, picture ? 1 : 0);
 }
 
 } // namespace korvid

@@ -4,6 +4,7 @@
 #include "current_picture.h"
 #include "frame_picture.h"
 #include "media_input.h"
+#include "picture_orientation.h"
 #include "probe_record.h"
 
 #include <cmath>
@@ -34,13 +35,16 @@ int32_t wholeSecond(double seconds) {
     return std::isfinite(seconds) && seconds > 0 ? static_cast<int32_t>(seconds) : 0;
 }
 
-// Aspect from the picture itself, and its size where the container had none.
-void describePicture(EngineFileInfo &info, const MediaInput &input, AVFrame *picture) {
+// Aspect from the picture itself, and its size where the container had none;
+// both as the picture is shown, turned upright.
+void describePicture(EngineFileInfo &info, const MediaInput &input, AVFrame *picture,
+                     PictureOrientation orientation) {
     if (info.width < 1 || info.height < 1) {
         info.width = picture->width;
         info.height = picture->height;
     }
     AVRational sampleAspect = av_guess_sample_aspect_ratio(input.format(), input.videoStream(), picture);
+    orientation.turnSize(&info.width, &info.height, &sampleAspect);
     AspectFields aspect = aspectFieldsOf(info.width, info.height, sampleAspect);
     info.aspectCode = aspect.code;
     info.aspectFlag = aspect.flag;
@@ -72,8 +76,13 @@ extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void
     FramePointer picture = input->videoStream() ? firstPicture(*input) : nullptr;
     EngineFileInfo info = describeInput(*input, audioBitRateOf(*input));
     if (picture) {
-        describePicture(info, *input, picture.get());
-        CurrentPicture::instance().set(picture.get(), wholeSecond(input->secondsOf(picture.get(), StreamKind::Video)));
+        const PictureOrientation orientation = orientationOf(input->videoStream());
+        describePicture(info, *input, picture.get(), orientation);
+        const int32_t second = wholeSecond(input->secondsOf(picture.get(), StreamKind::Video));
+        picture = uprightPicture(picture.get(), orientation);
+        if (!picture)
+            return -1;
+        CurrentPicture::instance().set(picture.get(), second);
     } else if (input->audioStream()) {
         describeAudioOnly(info);
         CurrentPicture::instance().setBlack(0);

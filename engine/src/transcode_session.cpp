@@ -1,6 +1,7 @@
 #include "transcode_session.h"
 
 #include "convert_progress.h"
+#include "picture_orientation.h"
 
 namespace korvid {
 
@@ -25,6 +26,7 @@ SourcePicture sourcePictureOf(const MediaInput &input, const WorkFileCommand &co
     source.sampleAspect = av_guess_sample_aspect_ratio(input.format(), stream, nullptr);
     source.frameRate = sourceFrameRate(command.sourceFrameRateText,
                                        av_guess_frame_rate(input.format(), stream, nullptr));
+    orientationOf(stream).turnSize(&source.width, &source.height, &source.sampleAspect);
     return source;
 }
 
@@ -96,7 +98,9 @@ bool TranscodeSession::openVideo()
     const double clipStart = double(input_->originTicks()) / AV_TIME_BASE + job_.startSeconds;
     const SubtitleBurnIn subtitles = subtitleBurnInFor(input_->format(), job_.sourceFile, job_.subtitleTrack, clipStart);
     video_ = std::make_unique<VideoStage>(
-        VideoStage::Setup{&job, geometry_, settings_.deinterlace, job_.lengthSeconds, subtitles}, std::move(stream));
+        VideoStage::Setup{&job, geometry_, settings_.deinterlace, job_.lengthSeconds, subtitles,
+                          orientationOf(input_->videoStream())},
+        std::move(stream));
     return true;
 }
 

@@ -85,7 +85,7 @@ void VideoStage::fail()
 bool VideoStage::buildChain(const AVFrame *firstFrame)
 {
     const VideoChainInput input{firstFrame, AV_TIME_BASE_Q, setup_.deinterlace, setup_.lengthSeconds,
-                                setup_.subtitles};
+                                setup_.subtitles, setup_.orientation};
     std::string error;
     chain_ = FilterChain::create(true, videoSourceArguments(input),
                                  videoFilterChain(input, *setup_.job, setup_.geometry), &error);

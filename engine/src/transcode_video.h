@@ -22,6 +22,7 @@ public:
         bool deinterlace;
         double lengthSeconds;
         SubtitleBurnIn subtitles;
+        PictureOrientation orientation;
     };
     VideoStage(const Setup &setup, std::unique_ptr<StreamEncoder> encoder);
     ~VideoStage();   // joins the threads

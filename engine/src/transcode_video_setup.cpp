@@ -100,6 +100,7 @@ std::string scaleFilter(const VideoChainInput &input, const VideoJob &job, const
 {
     int horizontal = 0, vertical = 128;
     avcodec_enum_to_chroma_pos(&horizontal, &vertical, input.firstFrame->chroma_location);
+    input.orientation.turnChromaPosition(&horizontal, &vertical);
     const ChromaSiting &out = job.codec->siting;
     return "scale=w=" + std::to_string(geometry.pictureWidth) + ":h=" + std::to_string(geometry.pictureHeight) +
            chromaPosition("in", horizontal, vertical) + chromaPosition("out", out.horizontal, out.vertical) +
@@ -210,6 +211,8 @@ std::string videoFilterChain(const VideoChainInput &input, const VideoJob &job, 
     std::string chain;
     if (input.deinterlace)
         chain += "bwdif=mode=send_frame:parity=auto:deint=all,";
+    if (!input.orientation.isUpright())
+        chain.append(input.orientation.filters()).append(",");
     chain += subtitleFilter(input.subtitles);
     chain += "fps=fps=" + rational(geometry.frameRate) + (startsLate(input) ? ":start_time=0" : "");
     if (input.lengthSeconds > 0)

@@ -4,6 +4,7 @@
 
 #include "convert_job.h"
 #include "global_settings.h"
+#include "picture_orientation.h"
 #include "transcode_geometry.h"
 
 #include <string>
@@ -39,6 +40,7 @@ struct VideoChainInput {
     bool deinterlace;
     double lengthSeconds;            // 0: no end
     SubtitleBurnIn subtitles;
+    PictureOrientation orientation;  // turned upright before anything is drawn in
 };
 
 // Buffer source arguments and the chain from source frames to encoder frames.

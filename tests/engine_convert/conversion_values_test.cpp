@@ -5,6 +5,7 @@
 #include "convert_test_base.h"
 #include "media_tools.h"
 #include "output_facts.h"
+#include "turned_pictures.h"
 
 #include <cmath>
 
@@ -317,6 +318,15 @@ TEST_F(ConversionValuesTest, SizesFollowTheSourceWhenNotGiven)
     EXPECT_EQ(tall.video("width"), "360");
     EXPECT_EQ(tall.video("height"), "640");
     EXPECT_EQ(tall.audio("codec_name"), "");
+
+    // A picture stored sideways takes the size it is shown at.
+    JobValues turned = jobFor("turned_clockwise.mp4", "turned.mp4");
+    turned.frameSize = "nodef";
+    turned.length = "1";
+    ASSERT_EQ(convertAvc(turned), 0);
+    const OutputSummary upright(turned.target);
+    EXPECT_EQ(upright.video("width"), "180");
+    EXPECT_EQ(upright.video("height"), "320");
 }
 
 TEST_F(ConversionValuesTest, H263TakesTheNearestLegalSize)
@@ -330,6 +340,31 @@ TEST_F(ConversionValuesTest, H263TakesTheNearestLegalSize)
     const OutputSummary output(job.target);
     EXPECT_EQ(output.video("width"), "352");
     EXPECT_EQ(output.video("height"), "288");
+}
+
+// Pictures stored sideways or mirrored are turned upright before they are
+// scaled, and the output carries no turn of its own for players to apply again.
+TEST_F(ConversionValuesTest, TurnedPicturesConvertUpright)
+{
+    for (const enginetest::Turn &turn : enginetest::turns()) {
+        SCOPED_TRACE(turn.name);
+        JobValues job = jobFor(std::string("turned_") + turn.name + ".mp4", "upright.mp4");
+        const int width = turn.swapsSides ? 90 : 160, height = turn.swapsSides ? 160 : 90;
+        job.frameSize = std::to_string(width) + ":" + std::to_string(height);
+        job.length = "1";
+        ASSERT_EQ(convertAvc(job), 0);
+        const OutputSummary output(job.target);
+        EXPECT_EQ(output.number(output.video("width")), width);
+        EXPECT_EQ(output.number(output.video("height")), height);
+        EXPECT_EQ(enginetest::programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
+                                             "stream_side_data", job.target})
+                      .find("Display Matrix"),
+                  std::string::npos);
+        const std::vector<uint8_t> grey = firstPictureGrey(job.target, width, height);
+        const enginetest::MarkerCorners corners = enginetest::markerCorners(grey.data(), width, height, 1);
+        EXPECT_STREQ(enginetest::cornerName(corners.white), enginetest::cornerName(turn.white));
+        EXPECT_STREQ(enginetest::cornerName(corners.grey), enginetest::cornerName(turn.grey));
+    }
 }
 
 // Text subtitles are drawn in at their own times; the file name may hold any character.

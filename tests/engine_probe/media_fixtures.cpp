@@ -1,6 +1,7 @@
 #include "media_fixtures.h"
 
 #include "media_tools.h"
+#include "turned_pictures.h"
 
 #include <filesystem>
 #include <functional>
@@ -63,6 +64,12 @@ const std::map<std::string, Arguments> &recipes() {
         // MPEG-2 whose second 1 lies inside the first group of pictures, in streams without an index.
         {"long_gop_mpeg2.ts", join({picture("320x240", "25", 3), kLongGopMpeg2, {"-f", "mpegts"}})},
         {"long_gop_mpeg2.vob", join({picture("320x240", "25", 3), kLongGopMpeg2, {"-f", "vob"}})},
+        // A white square in the top left corner, a grey one in the top right, on black.
+        {"marked.mp4", join({{"-f", "lavfi", "-i",
+                              "color=black:size=320x180:rate=25:duration=2,"
+                              "drawbox=x=0:y=0:w=64:h=64:color=white:t=fill,"
+                              "drawbox=x=256:y=0:w=64:h=64:color=gray:t=fill"},
+                             kH264})},
         {"long_gop.mp4", join({picture("640x360", "25", 12), {"-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
                                                               "-bf", "3", "-pix_fmt", "yuv420p"}})},
     };
@@ -84,6 +91,8 @@ bool makeDerived(const std::string &name, const std::string &path) {
     }
     if (name == "long_gop.ts")   // H.264 with 10-second groups of pictures, without an index
         return makeMedia({"-i", fixture("long_gop.mp4"), "-c", "copy", "-f", "mpegts"}, path);
+    if (name.rfind("turned_", 0) == 0)   // "turned_" + a turn's name + ".mp4"
+        return writeTurnedCopy(fixture("marked.mp4"), name.substr(7, name.size() - 7 - 4), path);
     if (name == "garbage.mp4") {
         std::vector<uint8_t> bytes(64 * 1024);
         uint32_t state = 12345;

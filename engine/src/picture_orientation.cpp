@@ -1,0 +1,110 @@
+#include "picture_orientation.h"
+
+#include "transcode_filters.h"
+#include "transcode_video_setup.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+#include <utility>
+
+namespace korvid {
+namespace {
+
+// Where the picture's x and y axes point on the screen (y downwards), in the
+// display matrix's terms: x' = a x + c y, y' = b x + d y.
+struct Turn {
+    int a, b, c, d;
+    const char *filters;
+};
+
+constexpr Turn kTurns[] = {
+    {1, 0, 0, 1, ""},
+    // The first four are 0, 1, 2 and 3 quarter turns clockwise.
+    {0, 1, -1, 0, "transpose=clock"},
+    {-1, 0, 0, -1, "hflip,vflip"},
+    {0, -1, 1, 0, "transpose=cclock"},
+    {-1, 0, 0, 1, "hflip"},                    // mirrored left to right
+    {1, 0, 0, -1, "vflip"},                    // mirrored top to bottom
+    {0, 1, 1, 0, "transpose=cclock_flip"},     // mirrored about the main diagonal
+    {0, -1, -1, 0, "transpose=clock_flip"},    // mirrored about the other diagonal
+};
+
+} // namespace
+
+PictureOrientation PictureOrientation::fromDisplayMatrix(const int32_t matrix[9]) {
+    const double a = matrix[0], b = matrix[1], c = matrix[3], d = matrix[4];
+    int nearest = 0;
+    double best = -INFINITY;
+    for (int i = 0; i < static_cast<int>(std::size(kTurns)); ++i) {
+        const Turn &turn = kTurns[i];
+        const double agreement = a * turn.a + b * turn.b + c * turn.c + d * turn.d;
+        if (agreement > best) {
+            best = agreement;
+            nearest = i;
+        }
+    }
+    return PictureOrientation(nearest);
+}
+
+PictureOrientation PictureOrientation::fromClockwiseDegrees(double degrees) {
+    if (!std::isfinite(degrees))
+        return {};
+    const long quarters = ((std::lround(degrees / 90.0) % 4) + 4) % 4;
+    return PictureOrientation(static_cast<int>(quarters));
+}
+
+bool PictureOrientation::swapsSides() const {
+    return kTurns[index_].a == 0;
+}
+
+const char *PictureOrientation::filters() const {
+    return kTurns[index_].filters;
+}
+
+void PictureOrientation::turnSize(int *width, int *height, AVRational *sampleAspect) const {
+    if (!swapsSides())
+        return;
+    std::swap(*width, *height);
+    if (sampleAspect->num > 0 && sampleAspect->den > 0)
+        *sampleAspect = av_inv_q(*sampleAspect);
+}
+
+void PictureOrientation::turnChromaPosition(int *horizontal, int *vertical) const {
+    const Turn &turn = kTurns[index_];
+    const int x = *horizontal - 128, y = *vertical - 128;
+    *horizontal = 128 + turn.a * x + turn.c * y;
+    *vertical = 128 + turn.b * x + turn.d * y;
+}
+
+PictureOrientation orientationOf(const AVStream *stream) {
+    if (!stream)
+        return {};
+    size_t size = 0;
+    const uint8_t *matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, &size);
+    if (matrix && size >= 9 * sizeof(int32_t))
+        return PictureOrientation::fromDisplayMatrix(reinterpret_cast<const int32_t *>(matrix));
+    if (const AVDictionaryEntry *rotate = av_dict_get(stream->metadata, "rotate", nullptr, 0))
+        return PictureOrientation::fromClockwiseDegrees(std::strtod(rotate->value, nullptr));
+    return {};
+}
+
+FramePointer uprightPicture(const AVFrame *picture, PictureOrientation orientation) {
+    FramePointer copy(av_frame_clone(picture));
+    if (!copy || orientation.isUpright())
+        return copy;
+    const VideoChainInput input{copy.get(), AVRational{1, AV_TIME_BASE}, false, 0, {}, {}};
+    std::unique_ptr<FilterChain> chain =
+        FilterChain::create(true, videoSourceArguments(input), orientation.filters(), nullptr);
+    FramePointer turned(av_frame_alloc());
+    if (!chain || !turned || !chain->push(copy.get()) || !chain->push(nullptr) || chain->pull(turned.get()) < 0)
+        return FramePointer(av_frame_clone(picture));
+    int horizontal = 0, vertical = 0;
+    if (avcodec_enum_to_chroma_pos(&horizontal, &vertical, picture->chroma_location) == 0) {
+        orientation.turnChromaPosition(&horizontal, &vertical);
+        turned->chroma_location = avcodec_chroma_pos_to_enum(horizontal, vertical);
+    }
+    return turned;
+}
+
+} // namespace korvid
