@@ -1,6 +1,7 @@
 #include "transcode_session.h"
 
 #include "convert_progress.h"
+#include "failure_reasons.h"
 #include "picture_orientation.h"
 
 namespace korvid {
@@ -97,11 +98,27 @@ bool TranscodeSession::openVideo()
         return false;
     const double clipStart = double(input_->originTicks()) / AV_TIME_BASE + job_.startSeconds;
     const SubtitleBurnIn subtitles = subtitleBurnInFor(input_->format(), job_.sourceFile, job_.subtitleTrack, clipStart);
+    if (!openPictureSubtitles())
+        return false;
     video_ = std::make_unique<VideoStage>(
         VideoStage::Setup{&job, geometry_, settings_.deinterlace, job_.lengthSeconds, subtitles,
                           orientationOf(input_->videoStream())},
         std::move(stream));
     return true;
+}
+
+// The chosen subtitle stream, when it holds pictures; one that holds neither
+// pictures nor text cannot be drawn and fails the conversion.
+bool TranscodeSession::openPictureSubtitles()
+{
+    const int stream = subtitleStreamIndex(input_->format(), job_.subtitleTrack);
+    if (stream < 0 || isTextSubtitle(input_->format()->streams[stream]->codecpar))
+        return true;
+    if (!isPictureSubtitle(input_->format()->streams[stream]->codecpar))
+        return fail(kSubtitleStreamUnreadable);
+    pictureSubtitles_ =
+        PictureSubtitles::open(job_.sourceFile, stream, input_->originTicks(), job_.startSeconds, &error_);
+    return pictureSubtitles_ != nullptr;
 }
 
 bool TranscodeSession::openAudio()
@@ -187,8 +204,11 @@ bool TranscodeSession::handleFrame(AVFrame *frame, StreamKind kind)
     const double seconds = kind == StreamKind::Video
                                ? videoTimeline_.mend(raw, frameDurationMicroseconds(*frame) / 1e6) - job_.startSeconds
                                : audioTimeline_.mend(raw, audioDurationSeconds(*frame)) - job_.startSeconds;
-    if (kind == StreamKind::Video && video_)
+    if (kind == StreamKind::Video && video_) {
+        if (pictureSubtitles_ && !pictureSubtitles_->drawInto(frame, raw))
+            return fail(pictureSubtitles_->error());
         return handleVideo(frame, seconds);
+    }
     if (kind == StreamKind::Audio && audio_)
         return handleAudio(frame, seconds);
     return true;

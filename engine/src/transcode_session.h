@@ -7,6 +7,7 @@
 #include "frame_pointer.h"
 #include "global_settings.h"
 #include "media_input.h"
+#include "picture_subtitles.h"
 #include "transcode_audio.h"
 #include "transcode_output.h"
 #include "transcode_timeline.h"
@@ -37,6 +38,7 @@ private:
     bool openInput();
     bool openVideo();
     bool openAudio();
+    bool openPictureSubtitles();
     bool fail(const std::string &reason);
     bool seekToStart();
     double firstFrameSeconds();
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<OutputFile> output_;
     std::unique_ptr<VideoStage> video_;
     std::unique_ptr<AudioStage> audio_;
+    std::unique_ptr<PictureSubtitles> pictureSubtitles_;
     VideoGeometry geometry_;
     FramePointer leadFrame_;   // the latest frame before the clip's start
     StreamTimeline videoTimeline_{false};

@@ -153,18 +153,28 @@ bool startsLate(const VideoChainInput &input)
 
 } // namespace
 
+int subtitleStreamIndex(const AVFormatContext *format, int subtitleTrack)
+{
+    int position = 0;
+    for (unsigned i = 0; subtitleTrack >= 0 && i < format->nb_streams; ++i)
+        if (format->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE && position++ == subtitleTrack)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool isTextSubtitle(const AVCodecParameters *parameters)
+{
+    const AVCodecDescriptor *descriptor = avcodec_descriptor_get(parameters->codec_id);
+    return parameters->codec_type == AVMEDIA_TYPE_SUBTITLE && descriptor &&
+           (descriptor->props & AV_CODEC_PROP_TEXT_SUB);
+}
+
 SubtitleBurnIn subtitleBurnInFor(const AVFormatContext *format, const std::string &file, int subtitleTrack,
                                  double offsetSeconds)
 {
-    int position = 0;
-    for (unsigned i = 0; subtitleTrack >= 0 && i < format->nb_streams; ++i) {
-        const AVCodecParameters *parameters = format->streams[i]->codecpar;
-        if (parameters->codec_type != AVMEDIA_TYPE_SUBTITLE || position++ != subtitleTrack)
-            continue;
-        const AVCodecDescriptor *descriptor = avcodec_descriptor_get(parameters->codec_id);
-        if (descriptor && (descriptor->props & AV_CODEC_PROP_TEXT_SUB))
-            return {file, subtitleTrack, offsetSeconds};
-    }
+    const int stream = subtitleStreamIndex(format, subtitleTrack);
+    if (stream >= 0 && isTextSubtitle(format->streams[stream]->codecpar))
+        return {file, subtitleTrack, offsetSeconds};
     return {};
 }
 

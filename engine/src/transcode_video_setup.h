@@ -29,8 +29,13 @@ struct SubtitleBurnIn {
     double offsetSeconds = 0;        // container time of the clip's second 0
 };
 
+// The stream index of the subtitle stream at position `subtitleTrack` among
+// them; -1 when there is none.
+int subtitleStreamIndex(const AVFormatContext *format, int subtitleTrack);
+bool isTextSubtitle(const AVCodecParameters *parameters);
+
 // The burn-in for `subtitleTrack` (position among the subtitle streams), or none
-// when there is no such stream or it is a picture-based one.
+// when there is no such stream or it is not a text one.
 SubtitleBurnIn subtitleBurnInFor(const AVFormatContext *format, const std::string &file, int subtitleTrack,
                                  double offsetSeconds);
 

@@ -8,6 +8,7 @@
 #include "turned_pictures.h"
 
 #include <cmath>
+#include <map>
 
 namespace converttest {
 namespace {
@@ -391,6 +392,60 @@ TEST_F(ConversionValuesTest, SubtitleTrackDrawsTextSubtitlesIn)
     }
     EXPECT_LT(textBrightness[0], 1);
     EXPECT_GT(textBrightness[1], textBrightness[0] + 1);
+}
+
+struct PictureSubtitleCase {
+    const char *fixture;
+    const char *start;
+    int picture;      // of the 25 fps output
+    bool barShown;
+};
+
+// Picture subtitles (DVD ones here; Blu-ray ones take the same path) are drawn
+// at their times and places, stretched with the picture, also when they began
+// before the clip's start.
+TEST_F(ConversionValuesTest, SubtitleTrackDrawsPictureSubtitlesIn)
+{
+    const PictureSubtitleCase cases[] = {
+        {"dvd_subtitles.vob", "0", 5, false}, {"dvd_subtitles.vob", "0", 25, true},
+        {"dvd_subtitles.vob", "0", 62, false}, {"dvd_subtitles.mkv", "1", 0, true},
+        {"dvd_subtitles.mkv", "1", 37, false}, {"dvd_subtitles_10bit.mkv", "0", 25, true},
+    };
+    std::map<std::string, std::string> converted;   // fixture and start: output
+    for (const PictureSubtitleCase &c : cases) {
+        SCOPED_TRACE(std::string(c.fixture) + " from " + c.start + ", picture " + std::to_string(c.picture));
+        std::string &target = converted[std::string(c.fixture) + c.start];
+        if (target.empty()) {
+            JobValues job = jobFor(c.fixture, "picture_subtitles.mp4");
+            job.frameSize = "360:288";
+            job.videoBitRate = "2000";
+            job.start = c.start;
+            job.subtitleTrack = "0";
+            ASSERT_EQ(convertAvc(job), 0);
+            target = job.target;
+        }
+        const std::vector<uint8_t> grey = pictureGrey(target, c.picture, 360, 288);
+        // The bar covers 100,200 to 260,240 at half size; the rest stays dark grey.
+        const double bar = averageGrey(grey, 360, 104, 204, 256, 236);
+        EXPECT_LT(averageGrey(grey, 360, 0, 0, 360, 180), 40);
+        EXPECT_LT(averageGrey(grey, 360, 0, 250, 360, 288), 40);
+        if (c.barShown)
+            EXPECT_GT(bar, 200);
+        else
+            EXPECT_LT(bar, 40);
+    }
+}
+
+// A chosen subtitle stream that cannot be read fails the conversion rather than
+// leaving the subtitles out.
+TEST_F(ConversionValuesTest, UnreadableSubtitleTrackFailsTheClip)
+{
+    JobValues job = jobFor("unknown_subtitles.mkv", "unknown_subtitles.mp4");
+    job.frameSize = "320:240";
+    job.subtitleTrack = "0";
+    EXPECT_EQ(convertAvc(job), -1);
+    job.subtitleTrack = "-1";
+    EXPECT_EQ(convertAvc(job), 0);
 }
 
 // Downscaling keeps chroma where the source sites it (left, as in MPEG-2 and

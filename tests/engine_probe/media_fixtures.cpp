@@ -3,6 +3,7 @@
 #include "media_tools.h"
 #include "turned_pictures.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -81,6 +82,36 @@ std::string fixtureFolder() {
     return folder.path();
 }
 
+// A DVD program stream with a picture subtitle from 0.5 to 2 seconds after the
+// video starts: a white bar at 200,400 to 520,480 of the 720x576 picture, over
+// dark grey, with the ffmpeg program's default (unmarked) palette.
+bool makeDvdSubtitles(const std::string &path) {
+    const std::string plain = scratchPath("dvd_plain.vob");
+    const std::string bar = scratchPath("dvd_bar.png");
+    const std::string description = scratchPath("dvd_subtitles.xml");
+    const std::string xml = "<subpictures><stream><spu start=\"00:00:00.50\" end=\"00:00:02.00\" image=\"" + bar +
+                            "\" transparent=\"000000\" force=\"yes\"/></stream></subpictures>\n";
+    writeFile(description, std::vector<uint8_t>(xml.begin(), xml.end()));
+    return makeMedia({"-f", "lavfi", "-i", "color=0x202020:size=720x576:rate=25:duration=3", "-c:v", "mpeg2video",
+                      "-f", "vob"},
+                     plain) &&
+           makeMedia({"-f", "lavfi", "-i", "color=black:size=720x576,drawbox=x=200:y=400:w=320:h=80:color=white:t=fill",
+                      "-frames:v", "1", "-pix_fmt", "rgb24"},
+                     bar) &&
+           filterThroughProgram({"spumux", description}, plain, path);
+}
+
+// A copy of a Matroska file whose first codec name `from` is replaced by `to`, of the same length.
+bool renameCodec(const std::string &source, const std::string &from, const std::string &to, const std::string &path) {
+    std::vector<uint8_t> bytes = readFile(source);
+    auto found = std::search(bytes.begin(), bytes.end(), from.begin(), from.end());
+    if (found == bytes.end() || from.size() != to.size())
+        return false;
+    std::copy(to.begin(), to.end(), found);
+    writeFile(path, bytes);
+    return true;
+}
+
 // Fixtures made from other fixtures or written directly.
 bool makeDerived(const std::string &name, const std::string &path) {
     if (name == "truncated.mp4" || name == "truncated.ts") {
@@ -93,6 +124,25 @@ bool makeDerived(const std::string &name, const std::string &path) {
         return makeMedia({"-i", fixture("long_gop.mp4"), "-c", "copy", "-f", "mpegts"}, path);
     if (name.rfind("turned_", 0) == 0)   // "turned_" + a turn's name + ".mp4"
         return writeTurnedCopy(fixture("marked.mp4"), name.substr(7, name.size() - 7 - 4), path);
+    if (name == "dvd_subtitles.vob")
+        return makeDvdSubtitles(path);
+    if (name == "dvd_subtitles.mkv")
+        return makeMedia({"-fflags", "+genpts", "-i", fixture("dvd_subtitles.vob"), "-map", "0", "-c", "copy"}, path);
+    if (name == "dvd_subtitles_10bit.mkv")   // pictures the subtitles cannot be drawn into as they are
+        return makeMedia({"-f", "lavfi", "-i", "color=0x202020:size=720x576:rate=25:duration=3", "-fflags", "+genpts",
+                          "-i", fixture("dvd_subtitles.vob"), "-map", "0:v", "-map", "1:s", "-c:v", "libx264",
+                          "-preset", "ultrafast", "-pix_fmt", "yuv420p10le", "-c:s", "copy"},
+                         path);
+    if (name == "unknown_subtitles.mkv")   // a subtitle stream no decoder knows
+        return renameCodec(fixture("text_subtitles.mkv"), "S_TEXT/UTF8", "S_TEXT/UTF0", path);
+    if (name == "text_subtitles.mkv") {
+        std::string subtitles = scratchPath("text_subtitles.srt");
+        std::string text = "1\n00:00:00,500 --> 00:00:02,000\nHello\n";
+        writeFile(subtitles, std::vector<uint8_t>(text.begin(), text.end()));
+        return makeMedia({"-f", "lavfi", "-i", "color=black:size=320x240:rate=25:duration=2", "-i", subtitles, "-c:v",
+                          "libx264", "-preset", "ultrafast", "-c:s", "srt"},
+                         path);
+    }
     if (name == "garbage.mp4") {
         std::vector<uint8_t> bytes(64 * 1024);
         uint32_t state = 12345;

@@ -25,11 +25,12 @@ std::vector<char *> argumentPointers(const std::vector<std::string> &arguments) 
     return pointers;
 }
 
-// Spawns the program with stdout going to `outputFd` (or /dev/null when -1).
-int spawnAndWait(const std::vector<std::string> &arguments, int outputFd) {
+// Spawns the program with stdout going to `outputFd` (or /dev/null when -1) and
+// stdin read from `inputPath`.
+int spawnAndWait(const std::vector<std::string> &arguments, int outputFd, const char *inputPath = "/dev/null") {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inputPath, O_RDONLY, 0);
     if (outputFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
     else
@@ -62,6 +63,15 @@ std::string programOutput(const std::vector<std::string> &arguments) {
         output.push_back(static_cast<char>(c));
     std::fclose(capture);
     return status == 0 ? output : std::string();
+}
+
+bool filterThroughProgram(const std::vector<std::string> &arguments, const std::string &input,
+                          const std::string &output) {
+    FILE *target = std::fopen(output.c_str(), "wb");
+    if (!target)
+        return false;
+    const int status = spawnAndWait(arguments, fileno(target), input.c_str());
+    return std::fclose(target) == 0 && status == 0;
 }
 
 TempFolder::TempFolder() {

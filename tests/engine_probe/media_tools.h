@@ -12,6 +12,9 @@ namespace enginetest {
 bool runProgram(const std::vector<std::string> &arguments);
 // Runs a program and returns its standard output ("" on failure).
 std::string programOutput(const std::vector<std::string> &arguments);
+// Runs a program that reads file `input` on its standard input and writes file `output`.
+bool filterThroughProgram(const std::vector<std::string> &arguments, const std::string &input,
+                          const std::string &output);
 
 // A fresh folder under the system's temporary folder, removed by the destructor.
 class TempFolder {
