@@ -1,5 +1,7 @@
 #include "frame_picture.h"
 
+#include "scaler_pointer.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/opt.h>
@@ -12,11 +14,6 @@ extern "C" {
 namespace korvid {
 namespace {
 
-struct ScalerDeleter {
-    void operator()(SwsContext *context) const { sws_freeContext(context); }
-};
-using ScalerPointer = std::unique_ptr<SwsContext, ScalerDeleter>;
-
 // The old full-range "J" formats are their plain twins with full range.
 AVPixelFormat plainFormat(AVPixelFormat format, bool *fullRange) {
     switch (format) {
@@ -26,12 +23,6 @@ AVPixelFormat plainFormat(AVPixelFormat format, bool *fullRange) {
     case AV_PIX_FMT_YUVJ440P: *fullRange = true; return AV_PIX_FMT_YUV440P;
     default: return format;
     }
-}
-
-bool isFullRange(AVPixelFormat format) {
-    bool fullRange = false;
-    plainFormat(format, &fullRange);
-    return fullRange;
 }
 
 // Unmarked HD pictures use the BT.709 matrix, smaller ones BT.601.
@@ -85,6 +76,12 @@ ScalerPointer makeScaler(const AVFrame *source, int width, int height, AVPixelFo
 
 } // namespace
 
+bool isFullRangeFormat(AVPixelFormat format) {
+    bool fullRange = false;
+    plainFormat(format, &fullRange);
+    return fullRange;
+}
+
 FramePointer scalePicture(const AVFrame *source, int width, int height, AVPixelFormat format) {
     if (!source || source->width < 1 || source->height < 1 || width < 1 || height < 1)
         return nullptr;
@@ -95,7 +92,7 @@ FramePointer scalePicture(const AVFrame *source, int width, int height, AVPixelF
     target->width = width;
     target->height = height;
     target->format = format;
-    target->color_range = isFullRange(format) ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
+    target->color_range = isFullRangeFormat(format) ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
     if (av_frame_get_buffer(target.get(), 0) < 0)
         return nullptr;
     if (sws_scale(scaler.get(), source->data, source->linesize, 0, source->height, target->data,

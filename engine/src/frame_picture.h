@@ -9,6 +9,9 @@
 
 namespace korvid {
 
+// The old "J" formats, full range whatever a picture says.
+bool isFullRangeFormat(AVPixelFormat format);
+
 // A new frame of width x height in `format`, or null when scaling fails.
 FramePointer scalePicture(const AVFrame *source, int width, int height, AVPixelFormat format);
 

@@ -1,20 +1,17 @@
 #include "subtitle_bitmap.h"
 
+#include "frame_picture.h"
+#include "scaler_pointer.h"
+
 #include <algorithm>
 #include <cmath>
 
 extern "C" {
 #include <libavutil/pixdesc.h>
-#include <libswscale/swscale.h>
 }
 
 namespace korvid {
 namespace {
-
-struct ScalerDeleter {
-    void operator()(SwsContext *context) const { sws_freeContext(context); }
-};
-using ScalerPointer = std::unique_ptr<SwsContext, ScalerDeleter>;
 
 // Luma weights of red and blue in a picture's colour matrix (unmarked HD pictures use BT.709).
 struct LumaWeights {
@@ -32,20 +29,8 @@ LumaWeights lumaWeightsOf(const AVFrame *picture) {
     }
 }
 
-// The old "J" formats, full range whatever the picture says.
-bool isFullRangeFormat(int format) {
-    switch (format) {
-    case AV_PIX_FMT_YUVJ420P:
-    case AV_PIX_FMT_YUVJ422P:
-    case AV_PIX_FMT_YUVJ444P:
-    case AV_PIX_FMT_YUVJ440P:
-    case AV_PIX_FMT_YUVJ411P: return true;
-    default: return false;
-    }
-}
-
 bool isFullRange(const AVFrame *picture) {
-    return isFullRangeFormat(picture->format) || picture->color_range == AVCOL_RANGE_JPEG;
+    return isFullRangeFormat(static_cast<AVPixelFormat>(picture->format)) || picture->color_range == AVCOL_RANGE_JPEG;
 }
 
 uint32_t premultiplied(uint32_t argb) {
