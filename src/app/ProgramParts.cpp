@@ -4,6 +4,7 @@
 
 #include "ClipListPanel.h"
 #include "ClipOutputNames.h"
+#include "FileOpener.h"
 #include "MainWindowStart.h"
 #include "ModalQuestions.h"
 #include "OptionsButton.h"
@@ -61,6 +62,7 @@ void AttachProgramParts(ProgramWindows &windows)
     AttachParameterPanel(*windows.MainForm, clipList);
     AttachRenameButton(windows, clipList);
     AttachOptionsButton(windows);
+    new TFileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
     new TPreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
     conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
 }

@@ -1,8 +1,12 @@
 #include "ProgramStart.h"
 
 #include <QApplication>
+#include <QDir>
 #include <exception>
 
+#include "FileHandOver.h"
+#include "FileOpener.h"
+#include "FilesToAdd.h"
 #include "ModalQuestions.h"
 #include "ProgramParts.h"
 #include "ProductTexts.h"
@@ -11,6 +15,9 @@
 #include "forms/TStartForm.h"
 
 namespace {
+
+// Long enough for a first copy that is still making its windows.
+constexpr int kHandOverMilliseconds = 20000;
 
 std::unique_ptr<ProgramWindows> CreateWindowsBehindSplash()
 {
@@ -24,14 +31,44 @@ std::unique_ptr<ProgramWindows> CreateWindowsBehindSplash()
     return windows;
 }
 
-int RunMessageLoop(QApplication &application)
+// Files handed over while the windows are still being made wait for the opener.
+int RunMessageLoop(QApplication &application, const QStringList &files)
 {
     QApplication::setApplicationDisplayName(kDisplayTitle);
+    platform::FileHandOverServer handOver(kInternalWindowName);
+    QStringList waiting = files;
+    TFileOpener *opener = nullptr;
+    QObject::connect(&handOver, &platform::FileHandOverServer::filesHandedOver, [&](const QStringList &more) {
+        if (!opener) {
+            waiting << more;
+            return;
+        }
+        opener->open(more);
+        opener->bringToFront();
+    });
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
     AttachProgramParts(*windows);
     windows->MainForm->setWindowTitle(kInternalWindowName);
     windows->MainForm->show();
-    return application.exec();
+    opener = windows->MainForm->findChild<TFileOpener *>();
+    opener->open(waiting);
+    const int status = application.exec();
+    opener = nullptr;   // the windows go first
+    return status;
+}
+
+// The file arguments as absolute paths, taken before the adding pass changes the current folder.
+QStringList GivenFiles()
+{
+    return FilesToAdd(FileArguments(QCoreApplication::arguments()), QDir::currentPath());
+}
+
+// A refused copy gives its files to the running one, which comes to the front.
+int HandOverToRunningCopy(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    platform::HandFilesOver(kInternalWindowName, GivenFiles(), kHandOverMilliseconds);
+    return platform::kSecondCopyExitStatus;
 }
 
 } // namespace
@@ -41,12 +78,12 @@ int RunProgram(int argc, char **argv)
     // A second copy ends before it makes any window, or even needs a display.
     platform::SingleInstanceGuard guard(kInternalWindowName);
     if (!guard.isFirst())
-        return platform::kSecondCopyExitStatus;
+        return HandOverToRunningCopy(argc, argv);
     QApplication application(argc, argv);
     // The skin's fields rely on the Fusion style's palette-driven drawing.
     QApplication::setStyle(QStringLiteral("Fusion"));
     try {
-        RunMessageLoop(application);
+        RunMessageLoop(application, GivenFiles());
     } catch (const std::exception &failure) {
         platform::questions().error(nullptr, kDisplayTitle, QString::fromLocal8Bit(failure.what()));
     } catch (...) {

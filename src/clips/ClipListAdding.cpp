@@ -43,7 +43,13 @@ void TClipListPanel::suiImageButton_OpenDirClick()
     const QString filter = environment.openDialogFilter ? environment.openDialogFilter() : OpenDialogFilter;
     const QStringList files = platform::questions().openFiles(window(), QStringLiteral("Open"), QString(),
                                                               platform::QtFilterFromWindowsFilter(filter));
-    if (files.isEmpty())
+    if (!files.isEmpty())
+        AddFiles(files);
+}
+
+void TClipListPanel::AddFiles(const QStringList &files)
+{
+    if (Busy || files.isEmpty())
         return;
     const ClipProbeServices services = probeServices();
     QDir::setCurrent(services.settingsFolder);   // the engine writes "2.bmp" there

@@ -73,6 +73,8 @@ public:
 
     // The add-files command: file dialog, probes, progress and report.
     void suiImageButton_OpenDirClick();
+    // The adding pass from the probing on, for files chosen in the dialog or given otherwise.
+    void AddFiles(const QStringList &files);
     bool ProbeAndAddFile(const QString &fileName);
 
     // The start and end edits stay the host's; normalColour is suiEdit_OutputFolder's.

@@ -18,6 +18,9 @@ private:
     bool first_ = false;
 };
 
+// A file name of this user's own for `key`, in the runtime folder when there is one.
+QString PerUserRuntimePath(const QString &key, const QString &suffix);
+
 // Exit status of a refused second copy (the platform's -1).
 constexpr int kSecondCopyExitStatus = 255;
 

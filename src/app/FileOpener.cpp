@@ -1,0 +1,119 @@
+#include "FileOpener.h"
+
+#include "ClipListPanel.h"
+#include "FilesToAdd.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace {
+
+constexpr int kRetryMilliseconds = 500;
+
+// The local files of a drag, or nothing when it carries none.
+QStringList DraggedPaths(const QMimeData *data)
+{
+    return data && data->hasUrls() ? LocalPathsOf(data->urls()) : QStringList();
+}
+
+} // namespace
+
+TFileOpener::TFileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow)
+    : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), runWindow_(runWindow)
+{
+    setObjectName(QStringLiteral("FileOpener"));
+    retry_.setInterval(kRetryMilliseconds);
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &TFileOpener::addWaitingFiles);
+    mainForm.setAcceptDrops(true);
+    mainForm.installEventFilter(this);
+}
+
+bool TFileOpener::canAddNow() const
+{
+    return !clipList_.Busy && !runWindow_.isVisible() && !QApplication::activeModalWidget();
+}
+
+void TFileOpener::open(const QStringList &paths)
+{
+    waiting_ << FilesToAdd(paths, QDir::rootPath());
+    retry_.start(0);
+}
+
+void TFileOpener::addWaitingFiles()
+{
+    if (waiting_.isEmpty())
+        return;
+    if (!canAddNow()) {
+        retry_.start(kRetryMilliseconds);
+        return;
+    }
+    clipList_.AddFiles(std::exchange(waiting_, {}));
+    if (!waiting_.isEmpty())   // more arrived during the pass
+        retry_.start(0);
+}
+
+void TFileOpener::bringToFront()
+{
+    if (mainForm_.isMinimized())
+        mainForm_.showNormal();
+    mainForm_.show();
+    mainForm_.raise();
+    mainForm_.activateWindow();
+}
+
+// Accepting the enter event is what lets the drop arrive; ignoring it shows the "no" cursor.
+bool TFileOpener::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &mainForm_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (canAddNow() && !DraggedPaths(drag->mimeData()).isEmpty())
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = DraggedPaths(drop->mimeData());
+        if (!canAddNow() || paths.isEmpty()) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        open(paths);   // added after the drop returns, so the file manager is not kept waiting
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+QStringList FileArguments(const QStringList &arguments)
+{
+    static const QStringList optionsWithValue{"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                              "-display", "-style", "-stylesheet", "-session",
+                                              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle"};
+    QStringList files;
+    bool optionsEnded = false;
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        const QString &argument = arguments[index];
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && argument.startsWith(QLatin1Char('-'))) {
+            if (optionsWithValue.contains(argument))
+                ++index;
+        } else {
+            const QUrl url(argument);
+            files << (url.isLocalFile() ? url.toLocalFile() : argument);
+        }
+    }
+    return files;
+}

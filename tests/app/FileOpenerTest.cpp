@@ -1,0 +1,155 @@
+// Files from outside the add-files dialog: dropped on the main window, given on
+// the command line, handed over while the list cannot take them yet.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+#include "ClipListPanel.h"
+#include "FileOpener.h"
+#include "ProgramParts.h"
+#include "RecordingDesktop.h"
+#include "WaitUntil.h"
+#include "ScriptedQuestions.h"
+#include "SettingsLocation.h"
+#include "SettingsSandbox.h"
+#include "TestEngine.h"
+#include "forms/ProgramWindows.h"
+
+namespace {
+
+class FileOpenerTest : public ::testing::Test {
+protected:
+    FileOpenerTest()
+    {
+        LocateSettings();
+        AttachProgramParts(windows);
+        windows.MainForm->show();
+        QApplication::processEvents();
+        clipList = windows.MainForm->findChild<TClipListPanel *>();
+        opener = windows.MainForm->findChild<TFileOpener *>();
+    }
+
+    // An empty file the test engine accepts (or, with `accepted` false, rejects).
+    QString clip(const QString &relativePath, bool accepted = true)
+    {
+        const QString path = media.filePath(relativePath);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        if (accepted)
+            engine.setProbe(path, TestEngine::videoInfo(30, 25.0f, 320, 240));
+        return path;
+    }
+
+    // Drags the paths over the clip list and drops them, as a file manager would;
+    // true when the window took the drag.
+    bool drop(const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        const QPoint point = clipList->mapTo(windows.MainForm.get(), clipList->rect().center());
+        QWidget *under = windows.MainForm->childAt(point);
+        QWidget *receiver = under ? under : windows.MainForm.get();
+        const QPoint local = receiver->mapFrom(windows.MainForm.get(), point);
+        QDragEnterEvent enter(local, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(receiver, &enter);
+        QDropEvent dropped(QPointF(local), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(receiver, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    }
+
+    QStringList listed() const
+    {
+        QStringList files;
+        for (const auto &clip : clipList->VideoInfoList)
+            files << clip->FileName;
+        return files;
+    }
+
+    SettingsSandbox sandbox;
+    TestEngine engine;
+    ScriptedQuestions questions;
+    RecordingDesktop desktop;
+    QTemporaryDir media;
+    ProgramWindows windows;
+    TClipListPanel *clipList = nullptr;
+    TFileOpener *opener = nullptr;
+};
+
+TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)
+{
+    const QString single = clip("single.mp4");
+    const QString unknown = clip("unknown.avi", false);
+    const QString first = clip("holiday/A beach.mov");
+    const QString second = clip("holiday/b dinner.mkv");
+    clip("holiday/notes.txt");
+    clip("holiday/more/c deeper.avi");
+
+    ASSERT_TRUE(drop({single, unknown, media.filePath("holiday")}));
+    ASSERT_TRUE(WaitUntil([this] { return listed().size() == 3 && !clipList->Busy; }));
+    EXPECT_EQ(listed(), QStringList({single, first, second}));
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + unknown + "\n"});
+    EXPECT_EQ(clipList->CurVideoInfo, clipList->VideoInfoList.front().get()) << "the first row is selected";
+}
+
+TEST_F(FileOpenerTest, ADropIsRefusedWhileTheListIsBusyOrARunIsShown)
+{
+    const QString file = clip("refused.mp4");
+    const std::vector<std::pair<const char *, std::function<void(bool)>>> states{
+        {"adding", [this](bool on) { clipList->Busy = on; }},
+        {"converting", [this](bool on) { windows.ProcessForm->setVisible(on); }},
+    };
+    for (const auto &[name, set] : states) {
+        set(true);
+        EXPECT_FALSE(drop({file})) << name;
+        QApplication::processEvents();
+        set(false);
+        EXPECT_TRUE(listed().isEmpty()) << name;
+    }
+    EXPECT_FALSE(drop({})) << "a drag without local files";
+    ASSERT_TRUE(drop({file}));
+    EXPECT_TRUE(WaitUntil([this] { return listed().size() == 1; }));
+}
+
+// Given files (command line, second copy) wait while the list adds or a run goes on.
+TEST_F(FileOpenerTest, GivenFilesWaitUntilTheListIsFree)
+{
+    const QString file = clip("later.mp4");
+    windows.ProcessForm->show();
+    opener->open({file});
+    for (int round = 0; round < 20; ++round)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(listed().isEmpty());
+    windows.ProcessForm->hide();
+    EXPECT_TRUE(WaitUntil([&] { return listed() == QStringList{file}; }));
+}
+
+TEST(FileArguments, TakesFilesAndLeavesQtOptionsOut)
+{
+    const struct {
+        QStringList arguments;
+        QStringList files;
+    } cases[] = {
+        {{"prog"}, {}},
+        {{"prog", "a.mp4", "/videos/b c.avi"}, {"a.mp4", "/videos/b c.avi"}},
+        {{"prog", "-platform", "offscreen", "a.mp4", "-reverse"}, {"a.mp4"}},
+        {{"prog", "--", "-dash.mp4"}, {"-dash.mp4"}},
+        {{"prog", "file:///videos/d%20e.mkv"}, {"/videos/d e.mkv"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FileArguments(c.arguments), c.files) << c.arguments.join(' ').toStdString();
+}
+
+} // namespace
