@@ -4,7 +4,6 @@
 #include "transcode_video_setup.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <iterator>
 #include <utility>
 
@@ -18,9 +17,9 @@ struct Turn {
     const char *filters;
 };
 
+// Turned 0, 1, 2 and 3 quarter turns clockwise, then mirrored four ways.
 constexpr Turn kTurns[] = {
     {1, 0, 0, 1, ""},
-    // The first four are 0, 1, 2 and 3 quarter turns clockwise.
     {0, 1, -1, 0, "transpose=clock"},
     {-1, 0, 0, -1, "hflip,vflip"},
     {0, -1, 1, 0, "transpose=cclock"},
@@ -45,13 +44,6 @@ PictureOrientation PictureOrientation::fromDisplayMatrix(const int32_t matrix[9]
         }
     }
     return PictureOrientation(nearest);
-}
-
-PictureOrientation PictureOrientation::fromClockwiseDegrees(double degrees) {
-    if (!std::isfinite(degrees))
-        return {};
-    const long quarters = ((std::lround(degrees / 90.0) % 4) + 4) % 4;
-    return PictureOrientation(static_cast<int>(quarters));
 }
 
 bool PictureOrientation::swapsSides() const {
@@ -84,8 +76,6 @@ PictureOrientation orientationOf(const AVStream *stream) {
     const uint8_t *matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, &size);
     if (matrix && size >= 9 * sizeof(int32_t))
         return PictureOrientation::fromDisplayMatrix(reinterpret_cast<const int32_t *>(matrix));
-    if (const AVDictionaryEntry *rotate = av_dict_get(stream->metadata, "rotate", nullptr, 0))
-        return PictureOrientation::fromClockwiseDegrees(std::strtod(rotate->value, nullptr));
     return {};
 }
 

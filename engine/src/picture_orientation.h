@@ -1,8 +1,8 @@
 #pragma once
 // How a stored picture is turned to be shown upright. Phones record in the
 // sensor's orientation and store the turn beside the picture (the track's
-// display matrix, or an older "rotate" tag); players apply it, and so do the
-// probe's sizes, the shown pictures and the conversions.
+// display matrix, which FFmpeg hands on as stream side data); players apply it,
+// and so do the probe's sizes, the shown pictures and the conversions.
 
 #include "frame_pointer.h"
 
@@ -21,8 +21,6 @@ public:
     PictureOrientation() = default;
     // The orientation nearest to a display matrix (nine 32-bit values as FFmpeg stores them).
     static PictureOrientation fromDisplayMatrix(const int32_t matrix[9]);
-    // A clockwise turn in degrees, as the "rotate" tag gives it.
-    static PictureOrientation fromClockwiseDegrees(double degrees);
 
     bool isUpright() const { return index_ == 0; }
     // Width and height trade places (quarter turns).
@@ -39,7 +37,7 @@ private:
     int index_ = 0;
 };
 
-// The video stream's orientation: its display matrix, else its "rotate" tag.
+// The video stream's orientation, from its display matrix (upright without one).
 PictureOrientation orientationOf(const AVStream *stream);
 
 // The picture turned upright; a new reference to it when it is upright already
