@@ -63,6 +63,18 @@ bool WriteGeneralOptions(int defaultAudioIndex)
     return ini.save(OptionFilePath());
 }
 
+QString ReadLastTargetName()
+{
+    return platform::IniDocument::load(OptionFilePath()).value(kSection, QStringLiteral("LastTarget"), kNodef);
+}
+
+bool WriteLastTargetName(const QString &targetName)
+{
+    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
+    ini.setValue(kSection, QStringLiteral("LastTarget"), targetName);
+    return ini.save(OptionFilePath());
+}
+
 void ReadRenameOptions()
 {
     const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());

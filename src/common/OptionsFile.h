@@ -18,6 +18,11 @@ int ReadGeneralOptions();
 // Options save: "DefaultAudio", then "OutputFolder" (g_s_OutputFolder, given its trailing "/").
 bool WriteGeneralOptions(int defaultAudioIndex);
 
+// "LastTarget": the name of the target chosen when the main window last closed
+// ("nodef" when none was stored).
+QString ReadLastTargetName();
+bool WriteLastTargetName(const QString &targetName);
+
 // The rename dialog's keys into and out of g_Rename_Template,
 // i_OutputPSPSerialNumber, i_FitDigi, g_b_Add1 and g_b_Add2.
 void ReadRenameOptions();

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace platform {
@@ -51,6 +52,11 @@ public:
     QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override
     {
         return QFileDialog::getExistingDirectory(parent, title, folder);
+    }
+
+    QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) override
+    {
+        return QInputDialog::getText(parent, title, label, QLineEdit::Normal, text);
     }
 
     int exec(QDialog &dialog) override

@@ -37,6 +37,8 @@ public:
         return saveFileChoosingFilter(parent, title, suggestedPath, filter).path;
     }
     virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
+    // One line of text, offered with `text`; empty when the user cancelled.
+    virtual QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) = 0;
     // Runs one of the program's modal dialogs; returns its result code.
     virtual int exec(QDialog &dialog) = 0;
 };

@@ -23,15 +23,31 @@ int ProfileValues::field(int number) const
     return number >= 1 && number <= FieldCount ? fields_[number - 1] : 0;
 }
 
-QString VideoProfileValueList(const VideoProfileChoice &choice)
+namespace {
+
+QString JoinedFields(std::initializer_list<int> fields)
 {
-    const int fields[] = {choice.outputFormatIndex, 0, choice.resolutionIndex, choice.frameRateIndex,
-                          choice.videoBitRate, choice.audioBitrateIndex, choice.audioSampleRateIndex,
-                          choice.volumeIndex, 0, choice.videoCodecIndex};
     QStringList texts;
     for (int field : fields)
         texts.append(QString::number(field));
     return texts.join(QLatin1Char(','));
+}
+
+} // namespace
+
+QString VideoProfileValueList(const VideoProfileChoice &choice)
+{
+    return JoinedFields({choice.outputFormatIndex, 0, choice.resolutionIndex, choice.frameRateIndex,
+                         choice.videoBitRate, choice.audioBitrateIndex, choice.audioSampleRateIndex,
+                         choice.volumeIndex, 0, choice.videoCodecIndex});
+}
+
+QString PanelProfileValueList(const PanelProfileChoice &choice)
+{
+    const VideoProfileChoice &video = choice.video;
+    return JoinedFields({video.outputFormatIndex, choice.aspectIndex, video.resolutionIndex, video.frameRateIndex,
+                         video.videoBitRate, video.audioBitrateIndex, video.audioSampleRateIndex, video.volumeIndex, 0,
+                         video.videoCodecIndex, choice.audioCodecIndex});
 }
 
 QString MusicProfileValueList(int audioBitrateIndex, int audioSampleRateIndex)

@@ -50,6 +50,16 @@ struct VideoProfileChoice {
 // "format,0,resolution,frame rate,bitrate,audio bitrate,sample rate,volume,0,video codec":
 // aspect and protection are 0, the audio codec is not written.
 QString VideoProfileValueList(const VideoProfileChoice &choice);
+// What the main window's parameter panel saves: every field but the protection.
+struct PanelProfileChoice {
+    VideoProfileChoice video;
+    int aspectIndex = 0;
+    int audioCodecIndex = 0;
+};
+
+// All eleven fields: the video editor's, with the aspect in field 2 and the audio
+// codec in field 11; the protection (field 9) is 0.
+QString PanelProfileValueList(const PanelProfileChoice &choice);
 // "0,0,0,0,0,<audio bitrate>,<sample rate>,0,0,0".
 QString MusicProfileValueList(int audioBitrateIndex, int audioSampleRateIndex);
 

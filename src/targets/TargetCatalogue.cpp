@@ -54,14 +54,14 @@ constexpr std::array<TargetButtonInfo, TargetCount> TargetButtons = {{
 }};
 
 constexpr std::array<CategoryInfo, CategoryCount> Categories = {{
-    {"sb_GeneralVideo", "to General Video", "ip_GeneralVideo", TargetAVI, 0, true},
-    {"sb_HD_Video", "to HD Video", "ip_HD_Video", TargetHDAVI, 216, true},
-    {"sb_Apple", "to Apple", "ip_Apple", TargetiPod, 310, true},
-    {"sb_Sony", "to Sony", "ip_Sony", TargetPSP, 404, true},
-    {"sb_Microsoft", "to Microsoft", "ip_Microsoft", TargetXbox, 498, true},
-    {"sb_Portable", "to Portable", "ip_Portable", TargetNokia, 592, true},
-    {"sb_Music", "to Music", "ip_Music", TargetMP3, 685, false},
-    {"sb_DVD", "to DVD", "ip_DVD", TargetVOB_File, 122, true},
+    {"sb_GeneralVideo", "to General Video", "ip_GeneralVideo", TargetAVI, 0},
+    {"sb_HD_Video", "to HD Video", "ip_HD_Video", TargetHDAVI, 216},
+    {"sb_Apple", "to Apple", "ip_Apple", TargetiPod, 310},
+    {"sb_Sony", "to Sony", "ip_Sony", TargetPSP, 404},
+    {"sb_Microsoft", "to Microsoft", "ip_Microsoft", TargetXbox, 498},
+    {"sb_Portable", "to Portable", "ip_Portable", TargetNokia, 592},
+    {"sb_Music", "to Music", "ip_Music", TargetMP3, 685},
+    {"sb_DVD", "to DVD", "ip_DVD", TargetVOB_File, 122},
 }};
 
 } // namespace
@@ -70,6 +70,7 @@ bool IsValidTarget(int target) { return target >= 0 && target < TargetCount; }
 bool IsValidCategory(int category) { return category >= 0 && category < CategoryCount; }
 bool IsRegisteredTarget(int target) { return target >= 0 && target < RegisteredTargetCount; }
 bool IsDvdTarget(int target) { return target >= TargetVOB_File && target <= TargetDVD_ISO; }
+bool IsSelectableTarget(int target) { return IsRegisteredTarget(target) && !TargetButtons[target].hidden; }
 bool IsHdFileTarget(int target) { return target >= TargetHDAVI && target <= TargetHDMOV; }
 bool IsDeviceTarget(int target) { return IsValidTarget(target) && DeviceTargets[target]; }
 bool IsAudioOnlyTarget(int target) { return target == TargetMP3; }

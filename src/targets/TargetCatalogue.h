@@ -85,12 +85,12 @@ struct CategoryInfo {
     const char *rowName;
     int defaultTarget;
     int barOffset;     // pixel offset of the button in the category bar
-    bool showsRow;     // the music category shows no row
 };
 
 bool IsValidTarget(int target);
 bool IsValidCategory(int category);
 bool IsRegisteredTarget(int target);      // 0..41: has a selector record
+bool IsSelectableTarget(int target);     // registered and with a shown button (not DVD Disc, DVD ISO)
 bool IsDvdTarget(int target);             // 7..10: DVD settings list, authoring
 bool IsHdFileTarget(int target);          // 11..16: resolution list replaced in aspect mode 1
 bool IsDeviceTarget(int target);          // DeviceTargets, false outside 0..42

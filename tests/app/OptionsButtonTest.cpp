@@ -25,7 +25,7 @@ protected:
         windows.MainForm->setSelectTargetHandler([this](int target) { selected.append(target); });
     }
 
-    // Presses the hidden button; the scripted showing runs `inDialog` on the shown dialog.
+    // Presses the button; the scripted showing runs `inDialog` on the shown dialog.
     void pressOptions(const std::function<void(TOptionForm &)> &inDialog)
     {
         questions.answerExec([inDialog](QDialog &dialog) {
@@ -34,7 +34,7 @@ protected:
             return dialog.result();
         });
         auto *button = windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Option"));
-        ASSERT_FALSE(button->isVisibleTo(windows.MainForm.get()));
+        ASSERT_TRUE(button->isVisibleTo(windows.MainForm.get()));
         button->click();
     }
     QString mainOutputFolder() const

@@ -8,7 +8,7 @@ namespace {
 const char *KindName(ScriptedQuestions::Kind kind)
 {
     static const char *const kNames[] = {"information", "error", "confirm", "okCancel",
-                                         "openFiles", "saveFile", "chooseFolder", "exec"};
+                                         "openFiles", "saveFile", "chooseFolder", "exec", "text"};
     return kNames[int(kind)];
 }
 
@@ -43,6 +43,7 @@ void ScriptedQuestions::answerSaveFile(const QString &path, int filterIndex)
     saveFileAnswers_.push_back({path, path.isEmpty() ? 0 : filterIndex});
 }
 void ScriptedQuestions::answerChooseFolder(const QString &folder) { chooseFolderAnswers_.push_back(folder); }
+void ScriptedQuestions::answerText(const QString &text) { textAnswers_.push_back(text); }
 void ScriptedQuestions::answerExec(int resultCode) { execAnswers_.push_back([resultCode](QDialog &) { return resultCode; }); }
 void ScriptedQuestions::answerExec(std::function<int(QDialog &)> answer) { execAnswers_.push_back(std::move(answer)); }
 
@@ -59,7 +60,7 @@ QStringList ScriptedQuestions::texts(Kind kind) const
 int ScriptedQuestions::unusedAnswers() const
 {
     return int(confirmAnswers_.size() + okCancelAnswers_.size() + openFilesAnswers_.size() + saveFileAnswers_.size()
-               + chooseFolderAnswers_.size() + execAnswers_.size());
+               + chooseFolderAnswers_.size() + textAnswers_.size() + execAnswers_.size());
 }
 
 template <typename Answer>
@@ -109,6 +110,12 @@ platform::SaveFileChoice ScriptedQuestions::saveFileChoosingFilter(QWidget *, co
 QString ScriptedQuestions::chooseFolder(QWidget *, const QString &title, const QString &folder)
 {
     return next(chooseFolderAnswers_, {Kind::ChooseFolder, title, folder, {}}, QString());
+}
+
+// The question's text is the label; the offered text is recorded as its filter.
+QString ScriptedQuestions::askText(QWidget *, const QString &title, const QString &label, const QString &text)
+{
+    return next(textAnswers_, {Kind::Text, title, label, text}, QString());
 }
 
 int ScriptedQuestions::exec(QDialog &dialog)

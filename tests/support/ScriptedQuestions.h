@@ -24,7 +24,7 @@
 
 class ScriptedQuestions : public platform::ModalQuestions {
 public:
-    enum class Kind { Information, Error, Confirm, OkCancel, OpenFiles, SaveFile, ChooseFolder, Exec };
+    enum class Kind { Information, Error, Confirm, OkCancel, OpenFiles, SaveFile, ChooseFolder, Exec, Text };
     struct Question {
         Kind kind;
         QString title;    // for Exec: the dialog's objectName
@@ -41,6 +41,7 @@ public:
     // Empty: the user cancelled. filterIndex: the filter entry selected, from 1.
     void answerSaveFile(const QString &path, int filterIndex = 1);
     void answerChooseFolder(const QString &folder);   // empty: the user cancelled
+    void answerText(const QString &text);             // empty: the user cancelled
     void answerExec(int resultCode);
     void answerExec(std::function<int(QDialog &)> answer);
 
@@ -56,6 +57,7 @@ public:
     platform::SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
                                                     const QString &filter) override;
     QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
+    QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) override;
     int exec(QDialog &dialog) override;
 
 private:
@@ -68,5 +70,6 @@ private:
     std::deque<QStringList> openFilesAnswers_;
     std::deque<platform::SaveFileChoice> saveFileAnswers_;
     std::deque<QString> chooseFolderAnswers_;
+    std::deque<QString> textAnswers_;
     std::deque<std::function<int(QDialog &)>> execAnswers_;
 };

@@ -92,7 +92,6 @@ TEST(TargetCatalogue, RowsHoldTheirButtonsLeftToRight)
               QStringList({"AAC", "AC3", "M4A", "OGG", "WMA", "WAV"}));
     EXPECT_EQ(NamesOf(TargetsInRow(CategoryDVD)),
               QStringList({"VOB_File", "DVD_Folder", "DVD_Disc", "DVD_ISO"}));
-    EXPECT_FALSE(Category(CategoryMusic).showsRow);
     EXPECT_TRUE(TargetButton(TargetDVD_Disc).hidden);
     EXPECT_TRUE(TargetButton(TargetWAV).hidden);
     EXPECT_FALSE(TargetButton(TargetMP3).hidden);

@@ -54,8 +54,8 @@ TEST_F(MainFormTest, StartsWithTheAppleCategoryAndIPodSelected)
     EXPECT_TRUE(control("Panel_AddProgress")->isHidden());
     EXPECT_TRUE(control("Label_Info")->isHidden());
     EXPECT_FALSE(control("Panel_Intro")->isHidden());
-    EXPECT_TRUE(control("suiImageButton_Option")->isHidden());
-    EXPECT_EQ(form().size(), QSize(891, 667));
+    EXPECT_TRUE(control("suiImageButton_Option")->isVisible());
+    EXPECT_EQ(form().size(), QSize(891, 716));
     EXPECT_FALSE(form().Busy);
     EXPECT_EQ(form().DiscDrive, "A");
 }
@@ -92,12 +92,20 @@ TEST_F(MainFormTest, CategoryClicksShowTheirRowAndTheDvdPanelOnlyForDvd)
     EXPECT_FALSE(control("sb_Sony")->isEnabled());
     EXPECT_TRUE(control("sb_DVD")->isEnabled());
 
+    // The music row is shown too, with MP3, its default, standing in it chosen.
     click("sb_Music");
-    for (const char *row : {"ip_GeneralVideo", "ip_HD_Video", "ip_Apple", "ip_Sony", "ip_Microsoft", "ip_Portable",
-                            "ip_Music", "ip_DVD"})
+    for (const char *row : {"ip_GeneralVideo", "ip_HD_Video", "ip_Apple", "ip_Sony", "ip_Microsoft", "ip_Portable", "ip_DVD"})
         EXPECT_FALSE(rowShown(row)) << row;
+    EXPECT_TRUE(control("ip_Music")->isVisible());
     EXPECT_EQ(form().CurTargetType, targets::TargetMP3);
     EXPECT_EQ(selector().CurConverterType(), targets::CategoryMusic);
+    EXPECT_EQ(control("sb_MP3")->parentWidget(), control("ip_Music"));
+    EXPECT_TRUE(control("sb_MP3")->isVisible());
+    EXPECT_FALSE(control("sb_MP3")->isEnabled());
+
+    click("sb_Apple");
+    EXPECT_EQ(control("sb_MP3")->parentWidget(), control("ip_Apple"));
+    EXPECT_TRUE(control("sb_MP3")->isVisible());
 }
 
 TEST_F(MainFormTest, MP3ChosenInTheAppleRowBecomesTheAppleCategorysTarget)
@@ -339,6 +347,65 @@ TEST_F(MainFormTest, RangeBarHandlesUseTheDragCursorFromTheProgramsFolder)
     EXPECT_EQ(control("Image_Left")->cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(control("Image_Right")->cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(skin::RegisteredCursor(skin::kPressCursor).shape(), Qt::ArrowCursor);   // no Press.cur there
+}
+
+} // namespace
+
+namespace {
+
+// Closing through the close button stores the chosen target; the next start chooses
+// it again in its own category. A stored name that is no shown target starts with iPod.
+TEST_F(MainFormTest, StartsWithTheTargetChosenWhenTheWindowLastClosed)
+{
+    start();
+    click("sb_Microsoft");
+    click("sb_Zune_HD");
+    click("suiImageButton_Close");
+    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("LastTarget=Zune_HD"));
+    finish();
+
+    start();
+    EXPECT_EQ(form().CurTargetType, targets::TargetZune_HD);
+    EXPECT_EQ(selector().CurConverterType(), targets::CategoryMicrosoft);
+    EXPECT_TRUE(control("sb_Zune_HD")->isVisible());
+    EXPECT_FALSE(control("sb_Zune_HD")->isEnabled());
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "Zune_HD/");
+    // The other categories still start from their defaults.
+    click("sb_Sony");
+    EXPECT_EQ(form().CurTargetType, targets::TargetPSP);
+    finish();
+
+    for (const char *damaged : {"LastTarget=DVD_ISO", "LastTarget=WAV", "LastTarget=", "LastTarget=Betamax",
+                                "LastTarget=23"}) {
+        sandbox.writeSettingsFile("Option.ini", QByteArray("[Option]\n") + damaged + "\n");
+        start();
+        EXPECT_EQ(form().CurTargetType, targets::TargetiPod) << damaged;
+        EXPECT_EQ(selector().CurConverterType(), targets::CategoryApple) << damaged;
+        finish();
+    }
+}
+
+// Target captions, category captions and every other picture button of the window
+// can be found by a screen reader; the captions fit their buttons.
+TEST_F(MainFormTest, EveryButtonHasAnAccessibleNameAndItsCaptionFits)
+{
+    start();
+    for (PictureButton *button : form().findChildren<PictureButton *>()) {
+        if (button->isHidden())
+            continue;   // never shown (WAV, DVD Disc, DVD ISO)
+        const QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+        EXPECT_FALSE(name.isEmpty()) << button->objectName().toStdString();
+        QFont captionFont = button->font();
+        captionFont.setBold(true);
+        EXPECT_LE(QFontMetrics(captionFont).horizontalAdvance(button->text()), button->width() - 8)
+            << button->objectName().toStdString();
+    }
+    EXPECT_EQ(control("sb_AppleTV_HD")->accessibleName(), "Apple TV HD");
+    EXPECT_EQ(control("sb_MP3")->accessibleName(), "MP3");
+    EXPECT_EQ(control<PictureButton>("sb_HD_Youtube")->text(), "to HD Youtube");
+    EXPECT_EQ(control("suiImageButton_OpenDir")->accessibleName(), "Add Files");
+    EXPECT_EQ(control("suiImageButton_StartConvert")->accessibleName(), "Convert");
+    EXPECT_EQ(control("suiImageButton_Option")->accessibleName(), "Options");
 }
 
 } // namespace

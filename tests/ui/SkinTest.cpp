@@ -15,8 +15,8 @@ namespace {
 TEST(Skin, BackgroundsHaveTheirSizesAndMagentaCornersThatTheShapeCuts)
 {
     const struct { const char *name; QSize size; } backgrounds[] = {
-        {"MAIN", {891, 667}}, {"ABOUT", {430, 234}}, {"FPS", {425, 236}},
-        {"OPTION", {480, 360}}, {"PROCESS", {460, 330}}, {"RENAME", {460, 350}},
+        {"MAIN", {891, 716}}, {"ABOUT", {430, 234}}, {"FPS", {425, 236}},
+        {"OPTION", {960, 360}}, {"PROCESS", {460, 330}}, {"RENAME", {460, 350}},
     };
     for (const auto &background : backgrounds) {
         const QImage image = skin::Background(QLatin1String(background.name));

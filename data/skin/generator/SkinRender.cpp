@@ -27,7 +27,9 @@ struct StateColours {
 };
 
 // Palettes per button state: normal, hover, pressed, disabled. A target button's
-// disabled state marks the chosen target, so the "tile" palette shows it lit.
+// disabled state marks the chosen target, so the "tile" palette shows it lit; the
+// "tab" palette does the same for the chosen category. Lit faces stay dark enough
+// for white text.
 using Palette = std::array<StateColours, 4>;
 
 const std::map<QString, Palette> &palettes()
@@ -44,7 +46,11 @@ const std::map<QString, Palette> &palettes()
         {"tile", {{{"#353e4d", "#2b323f", "#424c5e", "#c7d1dd", "#7f8b9c"},
                    {"#3e4a5d", "#323c4c", "#1ab0c6", "#ffffff", "#9fe3ee"},
                    {"#178ea2", "#12788a", "#1ab0c6", "#ffffff", "#d6f5fa"},
-                   {"#1cb7cd", "#1190a4", "#7ee3f1", "#ffffff", "#e2f8fb"}}}},
+                   {"#0f7a8b", "#0c6472", "#5fd9ea", "#ffffff", "#9fe3ee"}}}},
+        {"tab", {{{"#3b4557", "#2f3746", "#4b5669", "#e3e9f0", "#9aa6b6"},
+                  {"#435066", "#364152", "#1ab0c6", "#ffffff", "#bfeff6"},
+                  {"#178ea2", "#12788a", "#1ab0c6", "#ffffff", "#d6f5fa"},
+                  {"#0f7a8b", "#0c6472", "#5fd9ea", "#ffffff", "#9fe3ee"}}}},
         {"action", {{{"#3b4557", "#2f3746", "#4b5669", "#e3e9f0", "#9aa6b6"},
                      {"#435066", "#364152", "#1ab0c6", "#ffffff", "#bfeff6"},
                      {"#178ea2", "#12788a", "#1ab0c6", "#ffffff", "#d6f5fa"},

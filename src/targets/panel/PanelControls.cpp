@@ -1,5 +1,6 @@
 #include "PanelControls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -48,6 +49,8 @@ PanelControls PanelControls::Find(const QWidget &form)
     PELORIN_FIND(suiCheckBox_DVD_PAL);
     PELORIN_FIND(suiCheckBox_DVD_169);
     PELORIN_FIND(suiCheckBox_DVD_43);
+    PELORIN_FIND(suiImageButton_SaveProfile);
+    PELORIN_FIND(suiImageButton_RemoveProfile);
     PELORIN_FIND(suiCheckBox_AddLetterBox_VOB);
     PELORIN_FIND(suiEdit_DVDName);
     PELORIN_FIND(suiEdit_ArtistName);

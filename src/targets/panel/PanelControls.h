@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -43,6 +44,8 @@ struct PanelControls {
     QLineEdit *suiEdit_DVDName = nullptr;
     QLineEdit *suiEdit_ArtistName = nullptr;
     QLineEdit *suiEdit_OutputFolder = nullptr;
+    QAbstractButton *suiImageButton_SaveProfile = nullptr;     // beside suiComboBox_PF
+    QAbstractButton *suiImageButton_RemoveProfile = nullptr;
 
     // Controls a form lacks stay null.
     static PanelControls Find(const QWidget &form);

@@ -65,6 +65,10 @@ public:
     void suiCheckBox_ForceSyncClick();
     void suiCheckBox_DVD_NTSCMouseUp(QCheckBox &released);   // any of the four DVD boxes
     void suiComboBox_DVDPFChange();
+    // Saves the panel as a named profile of the current target, or removes the chosen
+    // one, through the profile store with its questions; the list is built again.
+    void suiImageButton_SaveProfileClick();
+    void suiImageButton_RemoveProfileClick();
 
     int AspectMode() const { return aspectMode_; }
     QSize LastCustomSize() const { return lastCustomSize_; }
@@ -94,6 +98,8 @@ private:
     void refillHdResolution();
     void MpegAspectHandling();
     void syncSizeFields();
+    void selectProfileNamed(const QString &name);
+    void rememberProfileIndex(int entry);
     void noticeWhenChecked(const QCheckBox &box, targets::EngineSwitch engineSwitch);
 
     TMainForm &form_;

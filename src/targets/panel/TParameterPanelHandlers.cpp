@@ -9,6 +9,7 @@
 #include "ProductTexts.h"
 #include "mainform/TMainForm.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -29,6 +30,11 @@ void TParameterPanel::connectHandlers()
     onChoice(c.suiComboBox_VideoCodec, &TParameterPanel::suiComboBox_VideoCodecChange);
     onChoice(c.suiComboBox_DVDPF, &TParameterPanel::suiComboBox_DVDPFChange);
     onChoice(c.suiComboBox_PF, &TParameterPanel::suiComboBox_PFChange);
+    if (c.suiImageButton_SaveProfile)
+        connect(c.suiImageButton_SaveProfile, &QAbstractButton::clicked, this, &TParameterPanel::suiImageButton_SaveProfileClick);
+    if (c.suiImageButton_RemoveProfile)
+        connect(c.suiImageButton_RemoveProfile, &QAbstractButton::clicked, this,
+                &TParameterPanel::suiImageButton_RemoveProfileClick);
     connect(c.suiSpinEdit_VideoWidth, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoWidthChange);
     connect(c.suiSpinEdit_VideoHeight, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoHeightChange);
     c.suiSpinEdit_VideoWidth->installEventFilter(this);

@@ -44,7 +44,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     QFont captionFont = font();
     captionFont.setBold(true);
     painter.setFont(captionFont);
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    painter.drawText(rect().adjusted(0, captionTop_, 0, 0), Qt::AlignCenter, text());
 }
 
 void PictureButton::enterEvent(QEnterEvent *event)

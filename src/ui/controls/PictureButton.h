@@ -1,6 +1,6 @@
 #pragma once
 // A button drawn from the skin's four state pictures (normal, hover, pressed,
-// disabled), with an optional caption drawn over the picture. `tag` carries the
+// disabled), with an optional caption drawn over the picture or under its glyph. `tag` carries the
 // number a handler reads (a target or category number).
 
 #include <QAbstractButton>
@@ -15,6 +15,9 @@ public:
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
     void setPictureSet(const QString &pictureSet);
+    // Tiles draw their caption in the band from `top` down, under their glyph,
+    // instead of centred over the whole face.
+    void setCaptionTop(int top) { captionTop_ = top; }
     QSize sizeHint() const override;
 
 protected:
@@ -27,4 +30,5 @@ private:
 
     skin::ButtonPictures pictures_;
     int tag_ = 0;
+    int captionTop_ = 0;
 };

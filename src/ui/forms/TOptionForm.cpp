@@ -28,6 +28,7 @@ void TOptionForm::FormCreate()
     BuildButtons();
     // The panels show the background picture, so they move the window as it does.
     dragger()->addHandle(videoEditor_);
+    dragger()->addHandle(musicEditor_);
     dragger()->addHandle(generalGroup_);
     const auto noteChange = [this] { changed_ = true; };
     connect(videoEditor_, &TVideoProfileEditor::profilesChanged, this, noteChange);
@@ -38,10 +39,10 @@ void TOptionForm::FormCreate()
 
 void TOptionForm::BuildButtons()
 {
-    auto *ok = AddPictureButton(this, QStringLiteral("suiImageButton_OK"), QStringLiteral("caption"), {268, 312});
+    auto *ok = AddPictureButton(this, QStringLiteral("suiImageButton_OK"), QStringLiteral("caption"), {748, 312});
     ok->setText(QStringLiteral("OK"));
     connect(ok, &PictureButton::clicked, this, &TOptionForm::suiImageButton_OKClick);
-    auto *cancel = AddPictureButton(this, QStringLiteral("suiImageButton_Cancel"), QStringLiteral("caption"), {370, 312});
+    auto *cancel = AddPictureButton(this, QStringLiteral("suiImageButton_Cancel"), QStringLiteral("caption"), {850, 312});
     cancel->setText(QStringLiteral("Cancel"));
     connect(cancel, &PictureButton::clicked, this, &QDialog::reject);
 }

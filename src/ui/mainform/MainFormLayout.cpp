@@ -11,6 +11,17 @@
 
 namespace {
 
+// A picture button with the name a screen reader says for it: the text its picture
+// shows, or what it does.
+PictureButton *addNamedButton(QWidget *parent, const char *name, const char *pictureSet, const QPoint &position,
+                              const char *accessibleName, const char *hint = nullptr)
+{
+    PictureButton *button = AddPictureButton(parent, QLatin1String(name), QLatin1String(pictureSet), position,
+                                             QLatin1String(hint ? hint : accessibleName));
+    button->setAccessibleName(QLatin1String(accessibleName));
+    return button;
+}
+
 QLabel *addPicture(QWidget *parent, const QString &name, const QPixmap &picture, const QPoint &position)
 {
     QLabel *label = AddLabel(parent, name, QString(), QRect(position, picture.size()));
@@ -53,14 +64,14 @@ void BuildTitleBar(QWidget *form)
     AddLabel(form, QStringLiteral("Label_Title"), kDisplayTitle, QRect(66, 13, 400, 22),
              QStringLiteral("title"));
     AddLabel(form, QStringLiteral("Label_Subtitle"),
-             QStringLiteral("Convert your videos for iPod, iPad, iPhone, Apple TV and MP3"), QRect(66, 35, 460, 16),
-             QStringLiteral("subtitle"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_About"), QStringLiteral("about"), {703, 18}, QStringLiteral("About"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Home"), QStringLiteral("home"), {735, 18}, QStringLiteral("Homepage"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Mail"), QStringLiteral("mail"), {767, 18}, QStringLiteral("Contact"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Option"), QStringLiteral("option"), {671, 18})->hide();
-    AddPictureButton(form, QStringLiteral("suiImageButton_Min"), QStringLiteral("minimize"), {813, 18}, QStringLiteral("Minimize"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Close"), QStringLiteral("close"), {845, 18}, QStringLiteral("Close"));
+             QStringLiteral("Convert videos to every format, HD file, device and audio format, and to DVD"),
+             QRect(66, 35, 560, 16), QStringLiteral("subtitle"));
+    addNamedButton(form, "suiImageButton_Option", "option", {671, 18}, "Options");
+    addNamedButton(form, "suiImageButton_About", "about", {703, 18}, "About");
+    addNamedButton(form, "suiImageButton_Home", "home", {735, 18}, "Homepage");
+    addNamedButton(form, "suiImageButton_Mail", "mail", {767, 18}, "Contact");
+    addNamedButton(form, "suiImageButton_Min", "minimize", {813, 18}, "Minimize");
+    addNamedButton(form, "suiImageButton_Close", "close", {845, 18}, "Close");
 }
 
 void BuildClipListArea(QWidget *form)
@@ -73,10 +84,10 @@ void BuildClipListArea(QWidget *form)
     QWidget *intro = AddPanel(form, QStringLiteral("Panel_Intro"), QRect(26, 85, 555, 182));
     addPicture(intro, QStringLiteral("Image"), QPixmap::fromImage(skin::JpegPicture(QStringLiteral("MASK"))), {0, 0});
     buildAddProgress(form);
-    AddPictureButton(form, QStringLiteral("suiImageButton_OpenDir"), QStringLiteral("add_files"), {18, 290}, QStringLiteral("Add clip(s)"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_OpenFile"), QStringLiteral("remove"), {142, 290}, QStringLiteral("Remove the selected clip"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Clear"), QStringLiteral("clear"), {250, 290}, QStringLiteral("Clear the list"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Rename"), QStringLiteral("output_name"), {348, 290}, QStringLiteral("Output name template"));
+    addNamedButton(form, "suiImageButton_OpenDir", "add_files", {18, 290}, "Add Files", "Add clip(s)");
+    addNamedButton(form, "suiImageButton_OpenFile", "remove", {142, 290}, "Remove", "Remove the selected clip");
+    addNamedButton(form, "suiImageButton_Clear", "clear", {250, 290}, "Clear", "Clear the list");
+    addNamedButton(form, "suiImageButton_Rename", "output_name", {348, 290}, "Output Name", "Output name template");
 }
 
 void BuildPreviewArea(QWidget *form)
@@ -92,12 +103,11 @@ void BuildPreviewArea(QWidget *form)
     addPicture(range, QStringLiteral("Image_ProgressBack"), skin::Picture(QStringLiteral("Image_ProgressBack")), {0, 0});
     auto *stretch = new ImagePanel(range, QStringLiteral("Image_Stretch"), skin::Picture(QStringLiteral("Image_Stretch")));
     stretch->setGeometry(10, 4, 0, 8);
-    AddPictureButton(range, QStringLiteral("Image_Left"), QStringLiteral("handle"), {0, 1})->setEnabled(false);
-    AddPictureButton(range, QStringLiteral("Image_Right"), QStringLiteral("handle"), {144, 1})->setEnabled(false);
-    AddPictureButton(form, QStringLiteral("suiImageButton_Snapshoot"), QStringLiteral("snapshot"), {835, 271},
-                     QStringLiteral("Snapshot"))->setEnabled(false);
+    addNamedButton(range, "Image_Left", "handle", {0, 1}, "Trim Start")->setEnabled(false);
+    addNamedButton(range, "Image_Right", "handle", {144, 1}, "Trim End")->setEnabled(false);
+    addNamedButton(form, "suiImageButton_Snapshoot", "snapshot", {835, 271}, "Snapshot")->setEnabled(false);
 
-    AddLabel(form, QStringLiteral("Label_StartCaption"), QStringLiteral("Start"), QRect(625, 302, 36, 20));
+    AddLabel(form, QStringLiteral("Label_StartCaption"), QStringLiteral("Start"), QRect(625, 302, 32, 20));
     AddLineEdit(form, QStringLiteral("suiEdit_Start"), QString(), QRect(659, 300, 74, 22))->setEnabled(false);
     AddLabel(form, QStringLiteral("Label_StopCaption"), QStringLiteral("End"), QRect(757, 302, 30, 20));
     AddLineEdit(form, QStringLiteral("suiEdit_Stop"), QString(), QRect(787, 300, 74, 22))->setEnabled(false);
@@ -110,18 +120,13 @@ void BuildPreviewArea(QWidget *form)
 
 void BuildBottomBar(QWidget *form)
 {
-    AddLabel(form, QStringLiteral("Label_Convert"), QStringLiteral("Convert to"), QRect(46, 364, 110, 20), QStringLiteral("section"));
-    AddLabel(form, QStringLiteral("Label_ConvertHint"), QStringLiteral("Pick a device"), QRect(46, 384, 110, 18),
-             QStringLiteral("subtitle"));
-    AddLabel(form, QStringLiteral("Label_OutputFolder"), QStringLiteral("Output Folder :"), QRect(20, 632, 96, 20));
-    auto *folder = AddLineEdit(form, QStringLiteral("suiEdit_OutputFolder"), QString(), QRect(116, 629, 424, 24));
+    AddLabel(form, QStringLiteral("Label_OutputFolder"), QStringLiteral("Output Folder :"), QRect(20, 684, 96, 20));
+    auto *folder = AddLineEdit(form, QStringLiteral("suiEdit_OutputFolder"), QString(), QRect(116, 681, 424, 24));
     folder->setReadOnly(true);
-    AddPictureButton(form, QStringLiteral("suiImageButton_Browse"), QStringLiteral("browse"), {548, 628},
-                     QStringLiteral("Choose the output folder"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_Open"), QStringLiteral("open_folder"), {582, 628},
-                     QStringLiteral("Open the output folder"));
-    AddPictureButton(form, QStringLiteral("suiImageButton_StartConvert"), QStringLiteral("convert"), {713, 623},
-                     QStringLiteral("Start converting"));
+    folder->setAccessibleName(QStringLiteral("Output Folder"));
+    addNamedButton(form, "suiImageButton_Browse", "browse", {548, 680}, "Choose Output Folder", "Choose the output folder");
+    addNamedButton(form, "suiImageButton_Open", "open_folder", {582, 680}, "Open Output Folder", "Open the output folder");
+    addNamedButton(form, "suiImageButton_StartConvert", "convert", {713, 675}, "Convert", "Start converting");
 }
 
 void BuildHiddenPictures(QWidget *form)

@@ -1,6 +1,7 @@
 #include "mainform/ParameterPanelLayout.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,14 +12,17 @@
 
 #include "ChoiceListWidgets.h"
 #include "controls/FormBuilding.h"
+#include "controls/PictureButton.h"
 
 namespace {
 
-constexpr int kRowTop = 444;
-constexpr int kRowStep = 28;
+constexpr int kRowTop = 476;
+constexpr int kRowStep = 26;
 constexpr int kRowHeight = 22;
 // Label left, label width, control left, control width of the three columns.
-constexpr int kColumns[3][4] = {{32, 146, 178, 114}, {316, 124, 442, 134}, {602, 110, 714, 146}};
+constexpr int kColumns[3][4] = {{32, 144, 176, 110}, {306, 118, 424, 158}, {602, 110, 714, 146}};
+// Below the window's visible area.
+constexpr int kOutOfSightTop = 760;
 const QColor kAspectGreen = targets::AspectControlColour();
 
 QRect labelCell(int column, int row)
@@ -76,16 +80,16 @@ void buildVideoColumn(QWidget *form)
     AddLabel(form, "Label3", "Video Resolution (W : H) :", labelCell(0, 3));
     SetFieldColour(addCombo(form, "suiComboBox_Resolution", controlCell(0, 3)), kAspectGreen);
     const QRect size = controlCell(0, 3);
-    SetFieldColour(addSpin(form, "suiSpinEdit_VideoWidth", QRect(size.left(), size.top(), 58, kRowHeight)), kAspectGreen);
-    AddLabel(form, "Label21", ":", QRect(size.left() + 58, size.top(), 14, kRowHeight))->setAlignment(Qt::AlignCenter);
-    SetFieldColour(addSpin(form, "suiSpinEdit_VideoHeight", QRect(size.left() + 72, size.top(), 58, kRowHeight)), kAspectGreen);
+    SetFieldColour(addSpin(form, "suiSpinEdit_VideoWidth", QRect(size.left(), size.top(), 48, kRowHeight)), kAspectGreen);
+    AddLabel(form, "Label21", ":", QRect(size.left() + 48, size.top(), 12, kRowHeight))->setAlignment(Qt::AlignCenter);
+    SetFieldColour(addSpin(form, "suiSpinEdit_VideoHeight", QRect(size.left() + 60, size.top(), 48, kRowHeight)), kAspectGreen);
     for (const char *name : {"suiSpinEdit_VideoWidth", "Label21", "suiSpinEdit_VideoHeight"})
         form->findChild<QWidget *>(QLatin1String(name))->hide();
     AddLabel(form, "Label4", "Video Frame Rate :", labelCell(0, 4));
     addCombo(form, "suiComboBox_VideoFrameRate", controlCell(0, 4), {"23.97", "24", "25", "29.97"});
     AddLabel(form, "Label5", "Video Quality :", labelCell(0, 5));
-    addSpin(form, "suiSpinEdit_VideoBitRate", controlCell(0, 5, 78));
-    AddLabel(form, "Label12", "Kbps", QRect(controlCell(0, 5).left() + 84, controlCell(0, 5).top(), 34, kRowHeight));
+    addSpin(form, "suiSpinEdit_VideoBitRate", controlCell(0, 5, 72));
+    AddLabel(form, "Label12", "Kbps", QRect(controlCell(0, 5).left() + 76, controlCell(0, 5).top(), 32, kRowHeight));
 }
 
 void buildAudioColumn(QWidget *form)
@@ -111,8 +115,18 @@ void buildAudioColumn(QWidget *form)
 
 void buildGeneralColumn(QWidget *form)
 {
-    AddLabel(form, "Label_PF", "Profile Setting :", labelCell(2, 0));
-    addCombo(form, "suiComboBox_PF", controlCell(2, 0));
+    // The profile list is narrower than its column to leave room for its save and remove buttons.
+    AddLabel(form, "Label_PF", "Profile Setting :", QRect(kColumns[2][0], kRowTop, 88, kRowHeight));
+    addCombo(form, "suiComboBox_PF", QRect(kColumns[2][0] + 88, kRowTop, 116, kRowHeight));
+    const struct { const char *name, *pictureSet, *accessibleName; int left; } profileButtons[] = {
+        {"suiImageButton_SaveProfile", "profile_save", "Save Profile", 810},
+        {"suiImageButton_RemoveProfile", "profile_remove", "Remove Profile", 836},
+    };
+    for (const auto &button : profileButtons) {
+        PictureButton *added = AddPictureButton(form, QLatin1String(button.name), QLatin1String(button.pictureSet),
+                                                {button.left, kRowTop}, QLatin1String(button.accessibleName));
+        added->setAccessibleName(QLatin1String(button.accessibleName));
+    }
     AddLabel(form, "Label7", "CPU Core Use :", labelCell(2, 1));
     QComboBox *cores = addCombo(form, "suiComboBox_CPU", controlCell(2, 1, 60), {"1"});
     cores->setCurrentIndex(0);
@@ -122,21 +136,23 @@ void buildGeneralColumn(QWidget *form)
     addCheck(form, "suiCheckBox_DeInterlace", "Use Advanced De-interlace Accelerator", wide.translated(0, kRowTop + 3 * kRowStep), false);
     addCheck(form, "suiCheckBox_ForceSync", "Use Intelligent A/V Synchronizer", wide.translated(0, kRowTop + 4 * kRowStep), false);
     AddLabel(form, "Label_DVDSetting", "DVD Setting :", labelCell(2, 5))->hide();
-    addCombo(form, "suiComboBox_DVDPF", controlCell(2, 5),
+    QComboBox *dvdSettings = addCombo(form, "suiComboBox_DVDPF", controlCell(2, 5),
              {"DVD Format: NTSC, Aspact Ratio: 4:3 for Standard TV", "DVD Format: NTSC, Aspact Ratio: 16:9 for Wide-screen TV",
-              "DVD Format: PAL, Aspact Ratio: 4:3 for Standard TV", "DVD Format: PAL, Aspact Ratio: 16:9 for Wide-screen TV"})
-        ->hide();
+              "DVD Format: PAL, Aspact Ratio: 4:3 for Standard TV", "DVD Format: PAL, Aspact Ratio: 16:9 for Wide-screen TV"});
+    // The list opens wide enough to read its long items whole.
+    dvdSettings->view()->setMinimumWidth(dvdSettings->fontMetrics().horizontalAdvance(dvdSettings->itemText(1)) + 24);
+    dvdSettings->hide();
 }
 
 // Controls whose values are used but which lie outside the visible area or are never shown.
 void buildOutOfSightControls(QWidget *form)
 {
-    addCombo(form, "suiComboBox_AudioChannel", QRect(162, 720, 130, kRowHeight), {"1 Channel Mono", "2 Channels Stereo"});
-    addCheck(form, "suiCheckBox_AddLetterBox", "Auto Add Letter Box", QRect(316, 720, 200, kRowHeight), true);
+    addCombo(form, "suiComboBox_AudioChannel", QRect(162, kOutOfSightTop, 130, kRowHeight), {"1 Channel Mono", "2 Channels Stereo"});
+    addCheck(form, "suiCheckBox_AddLetterBox", "Auto Add Letter Box", QRect(316, kOutOfSightTop, 200, kRowHeight), true);
     QStringList volumes;
     for (int level = 0; level <= 9; ++level)
         volumes << QString::number(level);
-    addCombo(form, "suiComboBox_Volume", QRect(520, 720, 60, kRowHeight), volumes)->hide();
+    addCombo(form, "suiComboBox_Volume", QRect(520, kOutOfSightTop, 60, kRowHeight), volumes)->hide();
 }
 
 } // namespace
@@ -151,15 +167,17 @@ void BuildParameterPanel(QWidget *form)
 
 void BuildDvdPanel(QWidget *form)
 {
-    QWidget *panel = AddPanel(form, QStringLiteral("DVDPanel"), QRect(35, 469, 420, 112));
-    panel->setProperty("skinClass", QStringLiteral("popup"));
-    panel->setAttribute(Qt::WA_StyledBackground);
-    AddLabel(panel, "Label11", "DVD Format :", QRect(14, 12, 120, kRowHeight));
-    addCheck(panel, "suiCheckBox_DVD_NTSC", "NTSC DVD", QRect(140, 12, 110, kRowHeight), true);
-    addCheck(panel, "suiCheckBox_DVD_PAL", "PAL DVD", QRect(260, 12, 110, kRowHeight), false);
-    AddLabel(panel, "Label13", "DVD Aspect Ratio :", QRect(14, 44, 120, kRowHeight));
-    addCheck(panel, "suiCheckBox_DVD_169", "16 : 9", QRect(140, 44, 110, kRowHeight), true);
-    addCheck(panel, "suiCheckBox_DVD_43", "4 : 3", QRect(260, 44, 110, kRowHeight), false);
-    addCheck(panel, "suiCheckBox_AddLetterBox_VOB", "Auto Add Letter Box", QRect(140, 76, 200, kRowHeight), true);
+    // In the audio column, in the rows the device names use: DVD targets have no device names.
+    const QRect area = labelCell(1, 4).united(controlCell(1, 6));
+    QWidget *panel = AddPanel(form, QStringLiteral("DVDPanel"), area);
+    const int pairLeft = kColumns[1][2] - kColumns[1][0];
+    const auto cell = [&](int row, int left, int width) { return QRect(left, row * kRowStep, width, kRowHeight); };
+    AddLabel(panel, "Label11", "DVD Format :", cell(0, 0, kColumns[1][1]));
+    addCheck(panel, "suiCheckBox_DVD_NTSC", "NTSC DVD", cell(0, pairLeft, 82), true);
+    addCheck(panel, "suiCheckBox_DVD_PAL", "PAL DVD", cell(0, pairLeft + 84, 74), false);
+    AddLabel(panel, "Label13", "DVD Aspect Ratio :", cell(1, 0, kColumns[1][1]));
+    addCheck(panel, "suiCheckBox_DVD_169", "16 : 9", cell(1, pairLeft, 82), true);
+    addCheck(panel, "suiCheckBox_DVD_43", "4 : 3", cell(1, pairLeft + 84, 74), false);
+    addCheck(panel, "suiCheckBox_AddLetterBox_VOB", "Auto Add Letter Box", cell(2, pairLeft, 158), true);
     panel->hide();
 }

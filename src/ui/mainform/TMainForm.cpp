@@ -13,6 +13,7 @@
 #include "LibraryLoader.h"
 #include "ModalQuestions.h"
 #include "OptionVariables.h"
+#include "OptionsFile.h"
 #include "ProductInfo.h"
 #include "ProductTexts.h"
 #include "SettingsFolder.h"
@@ -68,7 +69,8 @@ void TMainForm::buildControls()
     dragger->addHandle(findChild<QLabel *>(QStringLiteral("Image")));
     targetSelector_ = new TTargetSelector({this, findChild<QWidget *>(QStringLiteral("DVDPanel")),
                                            findChild<QComboBox *>(QStringLiteral("suiComboBox_PF")),
-                                           [this](int target) { SelectTarget(target); }});
+                                           [this](int target) { SelectTarget(target); },
+                                           [this](int category) { PlaceSharedTargetButtons(this, category); }});
 }
 
 void TMainForm::FormCreate()
@@ -129,7 +131,7 @@ void TMainForm::FormShow()
     findChild<QWidget *>(QStringLiteral("Panel_Intro"))->show();
     Busy = false;
     CurTargetType = -1;
-    targetSelector_->SelectStartCategory();
+    targetSelector_->SelectStartTarget(targets::TargetNumberOfName(ReadLastTargetName()));
     update();
     updateTimer_->start();
 }
@@ -172,10 +174,13 @@ void TMainForm::suiImageButton_CloseClick()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (previewIsSeeking())
+    if (previewIsSeeking()) {
         event->ignore();
-    else
-        QWidget::closeEvent(event);
+        return;
+    }
+    if (targets::IsSelectableTarget(CurTargetType))
+        WriteLastTargetName(targets::TargetName(CurTargetType));
+    QWidget::closeEvent(event);
 }
 
 void TMainForm::suiImageButton_MinClick()

@@ -8,32 +8,57 @@
 
 namespace {
 
-constexpr QPoint kAppleRowPosition(162, 352);
-constexpr QPoint kHiddenRowPosition(20, 760);   // below the window's visible area
-constexpr QRect kCategoryBar(20, 700, 780, 30);
-constexpr QSize kAppleRowSize(692, 64);    // MP3 at 582 is the last button
-constexpr QSize kCaptionRowSize(806, 30);  // the last buttons stand at 696
-constexpr QSize kDeviceButton(110, 64);
-constexpr QSize kCaptionButton(110, 30);
-constexpr QSize kCategoryButton(90, 30);
+// The category bar sits over the row of the chosen category, both inside the target band.
+constexpr QPoint kCategoryBarPosition(42, 352);
+constexpr QPoint kRowPosition(42, 384);
+constexpr QSize kRowSize(806, 64);   // seven tiles of 110 at steps of 116
+constexpr int kCategoryButtonHeight = 26;
+constexpr int kCategoryBarWidth = 775;
+constexpr int kCategoryGap = 4;
+constexpr QSize kTile(110, 64);
+constexpr int kTileCaptionTop = 42;   // the glyph fills the face above this line
+// MP3 belongs to the music category but is offered in the Apple row too: the one
+// button stands in whichever of the two rows is shown.
+constexpr int kMp3OffsetInMusicRow = 348;
 
-// The Apple row shows device pictures that carry their own names.
-QString devicePictureOf(const QString &buttonName)
+struct TileLook {
+    const char *pictureSet;
+    const char *accessibleName;   // for tiles whose picture carries the name instead of a caption
+};
+
+// Apple devices show pictures that carry their own names; every other target shows a
+// glyph of its kind with its caption under it.
+TileLook tileLookOf(int target)
 {
-    static const QHash<QString, QString> pictures = {
-        {"sb_iPod", "device_ipod"},       {"sb_iPad", "device_ipad"},
-        {"sb_iPhone", "device_iphone"},   {"sb_AppleTV", "device_appletv"},
-        {"sb_AppleTV_HD", "device_appletv_hd"}, {"sb_MP3", "device_mp3"},
+    using namespace targets;
+    static const QHash<int, TileLook> devices = {
+        {TargetiPod, {"device_ipod", "iPod"}},          {TargetiPad, {"device_ipad", "iPad"}},
+        {TargetiPhone, {"device_iphone", "iPhone"}},    {TargetAppleTV, {"device_appletv", "Apple TV"}},
+        {TargetAppleTV_HD, {"device_appletv_hd", "Apple TV HD"}}, {TargetMP3, {"device_mp3", "MP3"}},
     };
-    return pictures.value(buttonName);
+    if (devices.contains(target))
+        return devices.value(target);
+    switch (target) {
+    case TargetYoutube: case TargetHDYoutube: return {"tile_youtube", nullptr};
+    case TargetVOB_File: return {"tile_disc", nullptr};
+    case TargetDVD_Folder: case TargetDVD_Disc: case TargetDVD_ISO: return {"tile_dvd_folder", nullptr};
+    case TargetPSP: return {"tile_handheld", nullptr};
+    case TargetPS3: case TargetPS3_HD: case TargetXbox: case TargetXbox_HD: return {"tile_console", nullptr};
+    case TargetZune: case TargetZune_HD: case TargetZEN: case TargetGeneral: return {"tile_player", nullptr};
+    case TargetPDA: return {"tile_pda", nullptr};
+    case TargetAndroid: case TargetBlackBerry: case TargetNokia: return {"tile_phone", nullptr};
+    default: break;
+    }
+    if (IsHdFileTarget(target))
+        return {"tile_hd", nullptr};
+    return {CategoryOfTarget(target) == CategoryMusic ? "tile_music" : "tile_video", nullptr};
 }
 
 QWidget *buildRow(QWidget *form, int category)
 {
     auto *row = new QWidget(form);
     row->setObjectName(QLatin1String(targets::Category(category).rowName));
-    const bool isApple = category == targets::CategoryApple;
-    row->setGeometry(isApple ? QRect(kAppleRowPosition, kAppleRowSize) : QRect(kHiddenRowPosition, kCaptionRowSize));
+    row->setGeometry(QRect(kRowPosition, kRowSize));
     row->hide();
     return row;
 }
@@ -41,25 +66,41 @@ QWidget *buildRow(QWidget *form, int category)
 void buildTargetButton(QWidget *row, int target)
 {
     const targets::TargetButtonInfo &info = targets::TargetButton(target);
-    const QString name = QLatin1String(info.buttonName);
-    const QString devicePicture = devicePictureOf(name);
-    auto *button = new PictureButton(devicePicture.isEmpty() ? QStringLiteral("caption_tile") : devicePicture, row, name);
+    const TileLook look = tileLookOf(target);
+    auto *button = new PictureButton(QLatin1String(look.pictureSet), row, QLatin1String(info.buttonName));
     button->setText(QLatin1String(info.caption));
-    button->setGeometry(QRect(QPoint(info.rowOffset, 0), devicePicture.isEmpty() ? kCaptionButton : kDeviceButton));
+    button->setCaptionTop(kTileCaptionTop);
+    if (look.accessibleName)
+        button->setAccessibleName(QLatin1String(look.accessibleName));
+    button->setGeometry(QRect(QPoint(info.rowOffset, 0), kTile));
     button->setTag(target);
     button->setVisible(!info.hidden && targets::IsRegisteredTarget(target));
+}
+
+// Each category button reaches to the next one's offset; the last one to the bar's end.
+int categoryButtonWidth(int category)
+{
+    int nextOffset = kCategoryBarWidth + kCategoryGap;
+    for (int other = 0; other < targets::CategoryCount; ++other) {
+        const int offset = targets::Category(other).barOffset;
+        if (offset > targets::Category(category).barOffset && offset < nextOffset)
+            nextOffset = offset;
+    }
+    return nextOffset - targets::Category(category).barOffset - kCategoryGap;
 }
 
 void buildCategoryBar(QWidget *form)
 {
     auto *bar = new QWidget(form);
     bar->setObjectName(QStringLiteral("suiImagePanel_Item1"));
-    bar->setGeometry(kCategoryBar);
+    bar->setGeometry(QRect(kCategoryBarPosition, QSize(kCategoryBarWidth, kCategoryButtonHeight)));
     for (int category = 0; category < targets::CategoryCount; ++category) {
         const targets::CategoryInfo &info = targets::Category(category);
-        auto *button = new PictureButton(QStringLiteral("caption"), bar, QLatin1String(info.buttonName));
+        const int width = categoryButtonWidth(category);
+        auto *button = new PictureButton(width > 100 ? QStringLiteral("category_wide") : QStringLiteral("category"), bar,
+                                         QLatin1String(info.buttonName));
         button->setText(QLatin1String(info.caption));
-        button->setGeometry(QRect(QPoint(info.barOffset, 0), kCategoryButton));
+        button->setGeometry(QRect(QPoint(info.barOffset, 0), QSize(width, kCategoryButtonHeight)));
         button->setTag(category);
     }
 }
@@ -74,4 +115,17 @@ void BuildTargetButtons(QWidget *form)
         rows.append(buildRow(form, category));
     for (int target = 0; target < targets::TargetCount; ++target)
         buildTargetButton(rows[targets::TargetButton(target).row], target);
+}
+
+void PlaceSharedTargetButtons(QWidget *form, int shownCategory)
+{
+    if (shownCategory != targets::CategoryApple && shownCategory != targets::CategoryMusic)
+        return;
+    const targets::TargetButtonInfo &mp3 = targets::TargetButton(targets::TargetMP3);
+    auto *button = form->findChild<PictureButton *>(QLatin1String(mp3.buttonName));
+    auto *row = form->findChild<QWidget *>(QLatin1String(targets::Category(shownCategory).rowName));
+    const int offset = shownCategory == targets::CategoryMusic ? kMp3OffsetInMusicRow : mp3.rowOffset;
+    button->setParent(row);
+    button->move(offset, 0);
+    button->show();
 }

@@ -52,10 +52,10 @@ void TTargetSelector::ConverterTypeClick(PictureButton *sender)
     }
     const TConverterType &chosen = converterTypes_[category];
     chosen.CategoryButton->setEnabled(false);
-    const bool isMusic = category == targets::CategoryMusic;
     const bool isDvd = category == targets::CategoryDVD;
-    if (!isMusic)
-        chosen.Row->show();
+    if (wiring_.rowShown)
+        wiring_.rowShown(category);
+    chosen.Row->show();
     if (isDvd)
         wiring_.dvdPanel->show();
     curConverterType_ = category;
@@ -93,4 +93,15 @@ void TTargetSelector::restoreProfileIndex(int target)
 void TTargetSelector::SelectStartCategory()
 {
     ConverterTypeClick(converterTypes_[targets::StartCategory].CategoryButton);
+}
+
+void TTargetSelector::SelectStartTarget(int target)
+{
+    if (!targets::IsSelectableTarget(target)) {
+        SelectStartCategory();
+        return;
+    }
+    TConverterType &category = converterTypes_[targets::CategoryOfTarget(target)];
+    category.CurrentTargetButton = targetTypes_[target].TargetButton;
+    ConverterTypeClick(category.CategoryButton);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The category buttons and target rows of the main window, and the records that
-// tie them together. A category click shows that category's row and re-selects
-// its current target; a target click makes that target current through the
+// tie them together. A category click shows that category's row (the music
+// category's too, so that its targets can be reached) and re-selects its current
+// target; a target click makes that target current through the
 // main window's `SelectTarget`.
 
 #include <QObject>
@@ -31,6 +32,7 @@ public:
         QWidget *dvdPanel;                         // DVDPanel: shown only with the DVD category
         QComboBox *profileList;                    // suiComboBox_PF
         std::function<void(int target)> selectTarget;
+        std::function<void(int category)> rowShown;   // before the category's row is shown
     };
     explicit TTargetSelector(const Wiring &wiring);
 
@@ -40,6 +42,9 @@ public:
     void ConverterTypeClick(PictureButton *sender);
     void TargetTypeClick(PictureButton *sender);
     void SelectStartCategory();
+    // Starts with `target` chosen in its own category; a number without a shown
+    // button starts as SelectStartCategory does.
+    void SelectStartTarget(int target);
 
     const QVector<TConverterType> &ConverterTypes() const { return converterTypes_; }
     QVector<TTargetType> &TargetTypes() { return targetTypes_; }

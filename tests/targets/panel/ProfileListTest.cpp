@@ -24,6 +24,7 @@ ProfileText1=nodef
 ProfileText2=Tiny
 Tiny=0,0,1,2,700,0,0,2,1,0,0
 ProfileDefault=1
+Small=1,1,0,4,600,3,1,5,0,1,0
 
 [HDAVI-Profile]
 ProfileCount=1
@@ -107,10 +108,68 @@ TEST_F(ProfileListTest, TargetWithoutProfilesHidesTheList)
     form().SelectTarget(TargetMPEG);   // no ProfileName
     EXPECT_FALSE(shown("suiComboBox_PF"));
     EXPECT_FALSE(shown("Label_PF"));
+    EXPECT_FALSE(shown("suiImageButton_SaveProfile"));
     EXPECT_EQ(list("suiComboBox_PF")->count(), 0);
     click("sb_iPad");   // iPad-Profile: a section without slots
     EXPECT_TRUE(shown("suiComboBox_PF"));
+    EXPECT_TRUE(shown("suiImageButton_SaveProfile"));
     EXPECT_EQ(list("suiComboBox_PF")->count(), 0);
+}
+
+// The save button stores the whole panel under the name the user gives, in a free slot,
+// and lists it chosen; the stored list reads back onto the panel.
+TEST_F(ProfileListTest, SavesThePanelAsANamedProfileAndRemovesIt)
+{
+    list("suiComboBox_OutputFormat")->setCurrentIndex(1);
+    list("suiComboBox_VideoFrameRate")->setCurrentIndex(3);
+    control<QSpinBox>("suiSpinEdit_VideoBitRate")->setValue(900);
+    questions.answerText(QStringLiteral("  Evening  "));
+    click("suiImageButton_SaveProfile");
+    EXPECT_EQ(questions.asked().last().filter, "Tiny") << "the chosen entry's name is offered";
+    const QByteArray stored = sandbox.readSettingsFile(QStringLiteral("PfSetting.ini"));
+    EXPECT_TRUE(stored.contains("ProfileText1=Evening")) << stored.constData();
+    EXPECT_EQ(items("suiComboBox_PF").size(), 3);
+    EXPECT_TRUE(list("suiComboBox_PF")->currentText().startsWith("Evening : Video-m4v"))
+        << list("suiComboBox_PF")->currentText().toStdString();
+    EXPECT_EQ(rememberedEntry(TargetiPod), 1);
+
+    list("suiComboBox_PF")->setCurrentIndex(0);   // Small: other values
+    list("suiComboBox_PF")->setCurrentIndex(1);   // Evening again
+    EXPECT_EQ(list("suiComboBox_OutputFormat")->currentIndex(), 1);
+    EXPECT_EQ(list("suiComboBox_VideoFrameRate")->currentIndex(), 3);
+    EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 900);
+
+    questions.answerConfirm(true);
+    click("suiImageButton_RemoveProfile");
+    EXPECT_EQ(items("suiComboBox_PF").size(), 2);
+    EXPECT_TRUE(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")).contains("ProfileText1=nodef"));
+}
+
+// Protected profiles are refused, an existing name is overwritten only after a Yes, and a
+// cancelled name question changes nothing.
+TEST_F(ProfileListTest, SavingAndRemovingKeepTheStoresQuestionsAndProtections)
+{
+    const QByteArray before = sandbox.readSettingsFile(QStringLiteral("PfSetting.ini"));
+    questions.answerText(QString());
+    click("suiImageButton_SaveProfile");
+    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
+
+    list("suiComboBox_PF")->setCurrentIndex(1);   // Tiny: field 9 set
+    questions.answerText(QStringLiteral("Tiny"));
+    click("suiImageButton_SaveProfile");
+    click("suiImageButton_RemoveProfile");
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information).size(), 2);
+    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
+
+    list("suiComboBox_PF")->setCurrentIndex(0);   // Small
+    questions.answerText(QStringLiteral("Small"));
+    questions.answerConfirm(false);
+    click("suiImageButton_SaveProfile");
+    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
+    questions.answerConfirm(false);
+    click("suiImageButton_RemoveProfile");
+    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
+    EXPECT_EQ(questions.unusedAnswers(), 0);
 }
 
 } // namespace

@@ -32,8 +32,8 @@ QStringList MusicTypeNames()
 TMusicProfileEditor::TMusicProfileEditor(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("Panel2"));
-    // Beside the form's visible area, as the form has always placed it.
-    setGeometry(form->width(), 44, 480, 182);
+    // Beside the video profile editor, in the window's right half.
+    setGeometry(480, 44, 480, 182);
     BuildControls();
     ConnectHandlers();
     suiComboBox_AudioFormat->addItems(MusicTypeNames());

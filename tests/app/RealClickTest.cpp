@@ -1,0 +1,158 @@
+// The whole program's main window under a real X server (Xvfb), driven by real
+// mouse clicks sent through the XTest extension. Each button is found the way a
+// screen reader finds it: by its accessible name in the accessibility tree.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <functional>
+#include <memory>
+
+#include "LibraryLoader.h"
+#include "OptionVariables.h"
+#include "ProgramParts.h"
+#include "RecordingDesktop.h"
+#include "ScriptedQuestions.h"
+#include "SettingsSandbox.h"
+#include "TargetCatalogue.h"
+#include "forms/ProgramWindows.h"
+
+namespace {
+
+// Screen rectangle of the shown button whose accessible name is `name`; empty when none.
+QRect FindButton(QAccessibleInterface *node, const QString &name)
+{
+    if (!node || node->state().invisible)
+        return {};
+    if (node->role() == QAccessible::Button && node->text(QAccessible::Name) == name)
+        return node->rect();
+    for (int i = 0; i < node->childCount(); ++i) {
+        const QRect found = FindButton(node->child(i), name);
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+bool WaitFor(const std::function<bool()> &condition)
+{
+    QDeadlineTimer deadline(30000);
+    while (!condition() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+
+class RealClickTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(QApplication::platformName(), "xcb") << "this test needs a real X server";
+        display_ = XOpenDisplay(nullptr);
+        ASSERT_NE(display_, nullptr);
+        int eventBase, errorBase, major, minor;
+        ASSERT_TRUE(XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor));
+        platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
+        windows_ = std::make_unique<ProgramWindows>();
+        AttachProgramParts(*windows_);
+        windows_->MainForm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(windows_->MainForm.get()));
+    }
+
+    void TearDown() override
+    {
+        windows_.reset();
+        platform::SetProgramFolderForTesting(QString());
+        if (display_)
+            XCloseDisplay(display_);
+    }
+
+    // Moves the pointer to the middle of the button named `name` and presses and releases
+    // the left button there.
+    void clickButton(const QString &name)
+    {
+        const QRect area = FindButton(QAccessible::queryAccessibleInterface(windows_->MainForm.get()), name);
+        ASSERT_FALSE(area.isEmpty()) << "no shown button named " << name.toStdString();
+        const QPoint middle = area.center();
+        XTestFakeMotionEvent(display_, -1, middle.x(), middle.y(), CurrentTime);
+        XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+        XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+        XFlush(display_);
+    }
+
+    QString outputFolderShown() const
+    {
+        return windows_->MainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"))->text();
+    }
+    bool shown(const char *controlName) const
+    {
+        return windows_->MainForm->findChild<QWidget *>(QLatin1String(controlName))->isVisible();
+    }
+
+    SettingsSandbox sandbox_;
+    ScriptedQuestions questions_;
+    RecordingDesktop desktop_;
+    Display *display_ = nullptr;
+    std::unique_ptr<ProgramWindows> windows_;
+};
+
+QString AccessibleNameOf(int target)
+{
+    QWidget *button = nullptr;
+    for (QWidget *widget : QApplication::allWidgets())
+        if (widget->objectName() == QLatin1String(targets::TargetButton(target).buttonName))
+            button = widget;
+    if (!button)
+        return {};
+    return button->accessibleName().isEmpty() ? static_cast<QAbstractButton *>(button)->text() : button->accessibleName();
+}
+
+// Every category, then every target shown in its row, by mouse. After each target
+// click the output folder names the target's sub-folder and the panel shows the
+// controls that belong to the target.
+TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton)
+{
+    QList<int> chosen;
+    for (int category = 0; category < targets::CategoryCount; ++category) {
+        const targets::CategoryInfo &info = targets::Category(category);
+        clickButton(QLatin1String(info.caption));
+        ASSERT_TRUE(WaitFor([&] { return windows_->MainForm->CurTargetType >= 0 &&
+                                         shown(info.rowName); }))
+            << info.caption;
+        QList<int> inRow = targets::TargetsInRow(category);
+        if (category == targets::CategoryMusic)
+            inRow.append(targets::TargetMP3);   // it stands in the music row while that row is shown
+        for (int target : inRow) {
+            if (!targets::IsSelectableTarget(target))
+                continue;
+            SCOPED_TRACE(targets::TargetName(target).toStdString());
+            clickButton(AccessibleNameOf(target));
+            EXPECT_TRUE(WaitFor([&] { return windows_->MainForm->CurTargetType == target; }));
+            EXPECT_TRUE(outputFolderShown().endsWith(targets::TargetFolder(target))) << outputFolderShown().toStdString();
+            EXPECT_TRUE(outputFolderShown().startsWith(g_s_OutputFolder));
+            EXPECT_EQ(shown("DVDPanel"), targets::IsDvdTarget(target));
+            EXPECT_EQ(shown("suiComboBox_DVDPF"), targets::IsDvdTarget(target));
+            EXPECT_EQ(shown("suiEdit_DVDName"), targets::IsDeviceTarget(target));
+            EXPECT_EQ(shown("suiComboBox_VideoFrameRate"), !targets::IsAudioOnlyTarget(target));
+            chosen.append(target);
+        }
+    }
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    QList<int> selectable;
+    for (int target = 0; target < targets::TargetCount; ++target)
+        if (targets::IsSelectableTarget(target))
+            selectable.append(target);
+    EXPECT_EQ(chosen, selectable);
+    EXPECT_TRUE(questions_.asked().isEmpty());
+}
+
+} // namespace
