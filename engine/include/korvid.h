@@ -69,6 +69,11 @@ typedef struct EngineProgress {
 
 KORVID_API int32_t X_Get_CPU_Core_Number(void);
 
+/* Optional: copies why the calling thread's last probe or conversion failed
+ * (UTF-8, cut to fit, always NUL-terminated) into buffer; "" after a success.
+ * Returns the full length of the reason. Hosts must work without this entry. */
+KORVID_API int32_t X_Get_Last_Error(char *buffer, int32_t size);
+
 /* Remembers the work file and source frame-rate text ("-1" = unknown) for the
  * next probe, frame service or conversion. `one` is always 1. */
 KORVID_API int32_t X_Global_CMD(const char *workFile, const char *frameRateText, int32_t one);
@@ -77,7 +82,11 @@ KORVID_API int32_t X_Global_CMD(const char *workFile, const char *frameRateText,
 
 /* Probes `path` and fills the EngineFileInfo at `engineFileInfo` (at least 40
  * bytes). Decodes the first picture for the following X_Get_Frame. Returns -1
- * when the file cannot be opened or has neither video nor audio, else 0. */
+ * when the file cannot be opened or has neither video nor audio, else 0.
+ * Refused with -1: anything but a regular file (pipes, sockets, devices,
+ * folders), pictures wider or taller than 8192 or above 2^26 pixels, and a probe
+ * that has not finished within 10 seconds. X_Get_Frame afterwards serves this
+ * probe's picture to the calling thread, whatever a frame service decodes. */
 KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFileInfo, int32_t transportStream);
 
 /* Scales the current picture to width x height and points *pixels at an
@@ -100,9 +109,12 @@ KORVID_API int32_t X_Get_Frame_JPEG(int32_t width, int32_t height, const char *j
  * when the file cannot be opened). */
 KORVID_API int32_t X_GetFrame_Init(KorvidWindow *w, int32_t two, const char *path, const char *unused, const char *startSecondsText);
 /* Requests the frame at `seconds`; posts KORVID_MSG_FRAME when decoded. Newer
- * requests replace pending ones. */
+ * requests replace pending ones. A seek unfinished after 10 seconds is given up
+ * (wparam 0). After Init or a seek, X_Get_Frame serves the frame service's
+ * picture to the calling thread. */
 KORVID_API int32_t X_Set_NextFrame_Time(int32_t seconds);
-/* Stops the worker; posts KORVID_MSG_CLOSED once it has closed. */
+/* Stops the worker, interrupting any read or open of the file; posts
+ * KORVID_MSG_CLOSED once it has closed. */
 KORVID_API int32_t X_GetFrame_UnInit(void);
 
 /* ---- Conversion --------------------------------------------------------- */
@@ -117,8 +129,18 @@ KORVID_API int32_t X_StopConvert(void);
  *   engineCodec, outputFormat, videoBitRate, audioBitrate, pictureSize,
  *   frameSize, titleName, artistName, comment, videoFrameRate, audioTrack,
  *   subtitleTrack, targetFile, volume, lengthText
- * Each returns 0 after success or a user stop, -1 on failure.
+ * Each returns 0 after success or a user stop that kept a shorter file,
+ * KORVID_RESULT_STOPPED_EMPTY after a stop before anything was written (no
+ * file is left), -1 on failure (X_Get_Last_Error says why).
+ *
+ * Output: the file is written under a hidden temporary name in the target's
+ * folder (".name.part-XXXXXX") and renamed to targetFile only when complete.
+ * An existing targetFile is never replaced or removed: the conversion fails.
+ * Temporary files that a killed process left there are removed by later
+ * conversions into that folder. Sources are refused as for the probe; opening a
+ * source gives up after 10 seconds, and X_StopConvert interrupts it.
  */
+#define KORVID_RESULT_STOPPED_EMPTY 3
 #define KORVID_COMMON_ARGS \
     KorvidWindow *w, int32_t two, const char *sourceFile, const char *titleNumber, \
     const char *startText, const char *audioSampleRate, const char *displayAspect, \

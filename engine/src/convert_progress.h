@@ -25,6 +25,7 @@ public:
 
     void requestStop();
     bool stopRequested() const { return stopRequested_; }
+    const std::atomic<bool> &stopFlag() const { return stopRequested_; }
 
     // Called by requestStop, so a blocked reader can return at once. Cleared by end().
     void setStopHandler(std::function<void()> handler);

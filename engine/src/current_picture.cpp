@@ -4,11 +4,28 @@
 
 namespace korvid {
 
+namespace {
+// 0: no request on this thread yet; else 1 + the PictureOwner asked for.
+thread_local int requestedOwner = 0;
+} // namespace
+
 // Built on first use, so a library that stays mapped between loads still
 // starts from whatever the last probe or frame service left, never from junk.
-CurrentPicture &CurrentPicture::instance() {
-    static CurrentPicture picture;
-    return picture;
+CurrentPicture &currentPicture(PictureOwner owner) {
+    static CurrentPicture probe;
+    static CurrentPicture frameService;
+    return owner == PictureOwner::Probe ? probe : frameService;
+}
+
+void servePictureOf(PictureOwner owner) {
+    requestedOwner = 1 + static_cast<int>(owner);
+}
+
+CurrentPicture &pictureToServe() {
+    if (requestedOwner != 0)
+        return currentPicture(static_cast<PictureOwner>(requestedOwner - 1));
+    CurrentPicture &frameService = currentPicture(PictureOwner::FrameService);
+    return frameService.hasPicture() ? frameService : currentPicture(PictureOwner::Probe);
 }
 
 CurrentPicture::~CurrentPicture() {
@@ -49,6 +66,11 @@ CurrentPicture::Render CurrentPicture::renderBgr(int width, int height, std::vec
     if (!frame_)
         return Render::NoPicture;
     return scaleToBgrRows(frame_, width, height, rows) ? Render::Done : Render::Failed;
+}
+
+bool CurrentPicture::hasPicture() {
+    std::lock_guard lock(mutex_);
+    return frame_ || black_;
 }
 
 AVFrame *CurrentPicture::copyFrame(int32_t *second) {

@@ -1,7 +1,7 @@
 #pragma once
-// The picture that X_Get_Frame serves: the probe's first picture, or the frame
-// service's last decoded frame. Shared by the host's thread and the frame
-// service's worker, so every access is locked.
+// The pictures that X_Get_Frame serves: the probe's first picture and the frame
+// service's last decoded frame, each kept apart so neither replaces the other.
+// Shared by the host's threads and the frame service's worker; every access is locked.
 
 #include <cstdint>
 #include <mutex>
@@ -15,8 +15,6 @@ namespace korvid {
 
 class CurrentPicture {
 public:
-    static CurrentPicture &instance();
-
     void set(const AVFrame *frame, int32_t second);   // takes a new reference
     void setBlack(int32_t second);                    // a picture without video
     void clear();                                     // no picture at all
@@ -24,17 +22,30 @@ public:
     enum class Render { Done, NoPicture, Failed };
     // Scales the picture to width x height blue-green-red rows.
     Render renderBgr(int width, int height, std::vector<uint8_t> &rows, int32_t *second);
+    bool hasPicture();
     // A new reference to the picture (null when black or none).
     AVFrame *copyFrame(int32_t *second);
 
-private:
     CurrentPicture() = default;
     ~CurrentPicture();
+    CurrentPicture(const CurrentPicture &) = delete;
+    CurrentPicture &operator=(const CurrentPicture &) = delete;
 
+private:
     std::mutex mutex_;
     AVFrame *frame_ = nullptr;
     bool black_ = false;
     int32_t second_ = 0;
 };
+
+enum class PictureOwner { Probe, FrameService };
+
+CurrentPicture &currentPicture(PictureOwner owner);
+
+// X_Get_Frame serves the picture of the calling thread's last request: a probe,
+// or a frame service's start or seek. A thread that asked for neither gets the
+// frame service's picture when there is one, else the probe's.
+void servePictureOf(PictureOwner owner);
+CurrentPicture &pictureToServe();
 
 } // namespace korvid

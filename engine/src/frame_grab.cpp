@@ -32,7 +32,7 @@ extern "C" KORVID_API int32_t X_Get_Frame(int32_t width, int32_t height, const c
         return -1;
     std::vector<uint8_t> &rows = hostPixels();
     int32_t second = 0;
-    if (korvid::CurrentPicture::instance().renderBgr(width, height, rows, &second) !=
+    if (korvid::pictureToServe().renderBgr(width, height, rows, &second) !=
         korvid::CurrentPicture::Render::Done)
         return -1;
     if (pixels)
@@ -48,7 +48,7 @@ extern "C" KORVID_API int32_t X_Get_Frame_JPEG(int32_t width, int32_t height, co
     if (!jpegName || (width > kLargestSide || height > kLargestSide))
         return -1;
     int32_t second = 0;
-    korvid::FramePointer picture(korvid::CurrentPicture::instance().copyFrame(&second));
+    korvid::FramePointer picture(korvid::pictureToServe().copyFrame(&second));
     if (!picture)
         return -1;
     return korvid::writeJpeg(jpegName, picture.get(), width, height) ? 0 : -1;

@@ -4,6 +4,7 @@
 #include "frame_picture.h"
 #include "media_input.h"
 #include "picture_orientation.h"
+#include "source_limits.h"
 
 #include <cmath>
 
@@ -78,7 +79,12 @@ void FrameService::run() {
 void FrameService::handleSeek(MediaInput *input, int seconds) {
     FramePointer picture(av_frame_alloc());
     bool reachedEnd = false;
-    if (!input || !picture || !input->decodeVideoAt(seconds, picture.get(), &reachedEnd)) {
+    if (input)
+        input->setDeadline(kSeekSeconds);   // a seek that cannot finish gives no picture
+    const bool decoded = input && picture && input->decodeVideoAt(seconds, picture.get(), &reachedEnd);
+    if (input)
+        input->clearDeadline();
+    if (!decoded) {
         post(KORVID_MSG_FRAME, 0);
         return;
     }
@@ -86,7 +92,7 @@ void FrameService::handleSeek(MediaInput *input, int seconds) {
     int32_t second = reachedEnd && std::isfinite(shown) ? static_cast<int32_t>(std::max(0.0, shown)) : seconds;
     picture = uprightPicture(picture.get(), orientationOf(input->videoStream()));
     if (picture)
-        CurrentPicture::instance().set(picture.get(), second);
+        currentPicture(PictureOwner::FrameService).set(picture.get(), second);
     post(KORVID_MSG_FRAME, picture ? 1 : 0);
 }
 

@@ -2,6 +2,7 @@
 // at a time, owned here between Init and UnInit.
 #include "korvid.h"
 
+#include "current_picture.h"
 #include "frame_service.h"
 
 #include <algorithm>
@@ -31,6 +32,8 @@ extern "C" KORVID_API int32_t X_GetFrame_Init(KorvidWindow *w, int32_t two, cons
     std::lock_guard lock(current.mutex);
     if (current.service)
         current.service->stop();
+    korvid::currentPicture(korvid::PictureOwner::FrameService).clear();
+    korvid::servePictureOf(korvid::PictureOwner::FrameService);
     int threads = std::clamp(X_Get_CPU_Core_Number(), 1, kMostDecoderThreads);
     current.service = std::make_unique<korvid::FrameService>(w, path ? path : "", threads);
     return 0;
@@ -39,6 +42,7 @@ extern "C" KORVID_API int32_t X_GetFrame_Init(KorvidWindow *w, int32_t two, cons
 extern "C" KORVID_API int32_t X_Set_NextFrame_Time(int32_t seconds) {
     ServiceSlot &current = slot();
     std::lock_guard lock(current.mutex);
+    korvid::servePictureOf(korvid::PictureOwner::FrameService);
     if (!current.service)
         return -1;
     current.service->requestSeek(std::max(seconds, 0));

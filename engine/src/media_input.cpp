@@ -1,9 +1,12 @@
 #include "media_input.h"
 
+#include "source_limits.h"
 #include "stream_choice.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace korvid {
 namespace {
@@ -40,23 +43,47 @@ AVCodecContext *openDecoder(const AVStream *stream, int threads) {
     context->pkt_timebase = stream->time_base;
     context->thread_count = threads;
     context->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    context->max_pixels = kMostPicturePixels;
     if (avcodec_open2(context, codec, nullptr) < 0)
         avcodec_free_context(&context);
     return context;
 }
 
+int64_t steadyNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Decoders that avformat_find_stream_info opens refuse oversized pictures before allocating them.
+struct StreamInfoOptions {
+    explicit StreamInfoOptions(unsigned streams) : dictionaries(streams, nullptr) {
+        for (AVDictionary *&options : dictionaries)
+            av_dict_set_int(&options, "max_pixels", kMostPicturePixels, 0);
+    }
+    ~StreamInfoOptions() {
+        for (AVDictionary *&options : dictionaries)
+            av_dict_free(&options);
+    }
+    std::vector<AVDictionary *> dictionaries;
+};
+
 } // namespace
 
 std::unique_ptr<MediaInput> MediaInput::open(const std::string &path, const MediaInputOptions &options,
                                              std::string *error) {
+    if (!isReadableSourceFile(path, error))
+        return nullptr;
     std::unique_ptr<MediaInput> input(new MediaInput());
+    input->outsideStop_ = options.outsideStop;
+    input->setDeadline(kOpenSeconds);
     if (!input->openFile(path, error))
         return nullptr;
+    input->clearDeadline();
     if (!input->chooseStreams(options)) {
         setError(error, "the file has neither video nor audio");
         return nullptr;
     }
-    if (!input->openDecoders(options, error))
+    if (input->refuseHugePicture(error) || !input->openDecoders(options, error))
         return nullptr;
     input->drainAtFirstKeyframe_ = options.firstPictureOnly && input->drainsFirstKeyframe();
     input->computeOrigin();
@@ -72,7 +99,32 @@ MediaInput::~MediaInput() {
 }
 
 int MediaInput::interruptCallback(void *self) {
-    return static_cast<MediaInput *>(self)->stopRequested_ ? 1 : 0;
+    return static_cast<MediaInput *>(self)->interrupted() ? 1 : 0;
+}
+
+void MediaInput::setDeadline(double seconds) {
+    timedOut_ = false;
+    deadlineNanoseconds_ = steadyNanoseconds() + static_cast<int64_t>(seconds * 1e9);
+}
+
+void MediaInput::clearDeadline() {
+    deadlineNanoseconds_ = 0;
+    timedOut_ = false;
+}
+
+bool MediaInput::interrupted() {
+    if (stopRequested_ || (outsideStop_ && *outsideStop_))
+        return true;
+    const int64_t deadline = deadlineNanoseconds_;
+    if (deadline != 0 && steadyNanoseconds() > deadline)
+        timedOut_ = true;
+    return timedOut_;
+}
+
+// The chosen video stream's size as the container or the stream's first bytes tell it.
+bool MediaInput::refuseHugePicture(std::string *error) const {
+    return videoStream_ &&
+           !isSupportedPictureSize(videoStream_->codecpar->width, videoStream_->codecpar->height, error);
 }
 
 bool MediaInput::openFile(const std::string &path, std::string *error) {
@@ -83,15 +135,19 @@ bool MediaInput::openFile(const std::string &path, std::string *error) {
         return false;
     }
     format_->interrupt_callback = {&MediaInput::interruptCallback, this};
-    if (avformat_open_input(&format_, path.c_str(), nullptr, nullptr) < 0) {
-        setError(error, "cannot open or recognise the file");
-        return false;   // avformat_open_input freed the context
+    const int opened = avformat_open_input(&format_, path.c_str(), nullptr, nullptr);
+    if (opened >= 0) {
+        StreamInfoOptions streamOptions(format_->nb_streams);
+        if (avformat_find_stream_info(format_, streamOptions.dictionaries.data()) >= 0)
+            return true;
     }
-    if (avformat_find_stream_info(format_, nullptr) < 0) {
-        setError(error, "cannot read the file's streams");
-        return false;
-    }
-    return true;
+    if (timedOut_)
+        setError(error, "opening the file took too long");
+    else if (interrupted())
+        setError(error, "stopped");
+    else
+        setError(error, opened < 0 ? "cannot open or recognise the file" : "cannot read the file's streams");
+    return false;   // a failed avformat_open_input freed the context
 }
 
 bool MediaInput::chooseStreams(const MediaInputOptions &options) {
@@ -201,7 +257,7 @@ DecodeStatus MediaInput::receiveFrame(AVFrame *frame, StreamKind *kind) {
     av_frame_unref(frame);
     forgetDecodingPlace();
     for (;;) {
-        if (stopRequested_)
+        if (interrupted())
             return DecodeStatus::Stopped;
         bool allDrained = false;
         if (takeDecodedFrame(frame, kind, &allDrained))
@@ -252,7 +308,7 @@ DecodeStatus MediaInput::feedNextPacket() {
     if (demuxerDrained_)
         return DecodeStatus::End;
     int result = av_read_frame(format_, packet_);
-    if (result == AVERROR_EXIT || stopRequested_)
+    if (result == AVERROR_EXIT || interrupted())
         return DecodeStatus::Stopped;
     if (result < 0) {
         // End of file, or a damaged or truncated tail: decode what was read.

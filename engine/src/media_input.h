@@ -32,6 +32,10 @@
 //   first sub-stream from 0x80 up; a sub-stream id 0x80.. matches directly).
 //   No match falls back to the first stream of the kind.
 //
+// Limits: only regular files are opened; opening gives up after kOpenSeconds, and
+// a deadline set with setDeadline() ends reads and decoding like a stop does
+// (timedOut() then tells them apart). Pictures beyond the size limits are refused.
+//
 // Threads: the object is not shared between threads, except requestStop(), which
 // any thread may call to make blocking reads and decoding return promptly.
 // Everything is released by the destructor; no thread outlives the object.
@@ -60,6 +64,8 @@ struct MediaInputOptions {
     // store whole pictures is drained right after the first keyframe, so the
     // decoder gives it without first decoding the frames it would wait for.
     bool firstPictureOnly = false;
+    // A stop flag of the caller's besides requestStop(), seen during the open too.
+    const std::atomic<bool> *outsideStop = nullptr;
 };
 
 enum class StreamKind { Video, Audio };
@@ -99,6 +105,11 @@ public:
     void requestStop() { stopRequested_ = true; }
     bool stopRequested() const { return stopRequested_; }
 
+    // Reads and decoding end once `seconds` from now have passed.
+    void setDeadline(double seconds);
+    void clearDeadline();
+    bool timedOut() const { return timedOut_; }
+
 private:
     MediaInput() = default;
     bool openFile(const std::string &path, std::string *error);
@@ -124,6 +135,8 @@ private:
     int64_t videoTicks(double seconds) const;
     AVCodecContext *decoderFor(int streamIndex) const;
     static int interruptCallback(void *self);
+    bool interrupted();
+    bool refuseHugePicture(std::string *error) const;
 
     AVFormatContext *format_ = nullptr;
     AVStream *videoStream_ = nullptr;
@@ -140,6 +153,9 @@ private:
     FramePointer lastPicture_;
     FramePointer heldFrame_;
     std::atomic<bool> stopRequested_{false};
+    const std::atomic<bool> *outsideStop_ = nullptr;
+    std::atomic<int64_t> deadlineNanoseconds_{0};   // steady clock; 0: none
+    std::atomic<bool> timedOut_{false};
 };
 
 } // namespace korvid

@@ -74,7 +74,7 @@ bool MediaInput::seekToFirstByte() {
 // those known from their bytes never reach the decoder, the decoder skips the rest.
 DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferenceBefore) {
     for (;;) {
-        if (stopRequested_)
+        if (interrupted())
             return DecodeStatus::Stopped;
         int result = avcodec_receive_frame(videoDecoder_, frame);
         if (result == 0) {
@@ -84,7 +84,7 @@ DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferen
         if (result == AVERROR_EOF || demuxerDrained_)
             return DecodeStatus::End;
         result = av_read_frame(format_, packet_);
-        if (result == AVERROR_EXIT || stopRequested_)
+        if (result == AVERROR_EXIT || interrupted())
             return DecodeStatus::Stopped;
         if (result < 0) {
             demuxerDrained_ = true;
@@ -198,13 +198,13 @@ bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEn
     else
         outcome = static_cast<SeekOutcome>(seekAndDecodeUntil(target, skipBefore, picture, &ended));
     videoDecoder_->skip_frame = AVDISCARD_DEFAULT;
-    if (outcome == SeekOutcome::Found && !ended && !stopRequested_)
+    if (outcome == SeekOutcome::Found && !ended && !interrupted())
         rememberDecodingPlace(picture);
     else
         forgetDecodingPlace();
     if (reachedEnd)
         *reachedEnd = ended;
-    return outcome != SeekOutcome::Nothing && !stopRequested_;
+    return outcome != SeekOutcome::Nothing && !interrupted();
 }
 
 // Seeks before the target and decodes up to it, going further back while the
@@ -213,7 +213,7 @@ int MediaInput::seekAndDecodeUntil(int64_t target, int64_t skipBefore, AVFrame *
     const int64_t firstTimestamp = videoStream_->start_time != AV_NOPTS_VALUE ? videoStream_->start_time : INT64_MIN;
     double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
     SeekOutcome outcome = SeekOutcome::Nothing;
-    for (int attempt = 0; attempt < kSeekAttempts && !stopRequested_; ++attempt) {
+    for (int attempt = 0; attempt < kSeekAttempts && !interrupted(); ++attempt) {
         int64_t seekTarget = target - videoTicks(preroll);
         bool fromStart = attempt + 1 == kSeekAttempts || seekTarget <= firstTimestamp;
         if (fromStart && firstTimestamp != INT64_MIN)

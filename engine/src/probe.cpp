@@ -2,10 +2,12 @@
 #include "korvid.h"
 
 #include "current_picture.h"
+#include "failure_reason.h"
 #include "frame_picture.h"
 #include "media_input.h"
 #include "picture_orientation.h"
 #include "probe_record.h"
+#include "source_limits.h"
 
 #include <cmath>
 #include <cstring>
@@ -29,6 +31,11 @@ FramePointer firstPicture(MediaInput &input) {
             break;
     }
     return nullptr;
+}
+
+int32_t refused(const std::string &reason) {
+    setFailureReason(reason);
+    return -1;
 }
 
 int32_t wholeSecond(double seconds) {
@@ -65,15 +72,24 @@ void describeAudioOnly(EngineFileInfo &info) {
 // `ten` and `transportStream` are hints of the host that the demuxers do not need.
 extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFileInfo,
                                                    int32_t transportStream) {
-    CurrentPicture::instance().clear();
+    CurrentPicture &current = currentPicture(PictureOwner::Probe);
+    current.clear();
+    servePictureOf(PictureOwner::Probe);
+    setFailureReason({});
     if (!path || !engineFileInfo)
-        return -1;
+        return refused("no file to probe");
     MediaInputOptions options;
     options.firstPictureOnly = true;
-    std::unique_ptr<MediaInput> input = MediaInput::open(path, options);
+    std::string error;
+    std::unique_ptr<MediaInput> input = MediaInput::open(path, options, &error);
     if (!input)
-        return -1;
+        return refused(error);
+    input->setDeadline(kProbeSeconds);
     FramePointer picture = input->videoStream() ? firstPicture(*input) : nullptr;
+    if (input->timedOut())
+        return refused("reading the first picture took too long");
+    if (picture && !isSupportedPictureSize(picture->width, picture->height, &error))
+        return refused(error);
     EngineFileInfo info = describeInput(*input, audioBitRateOf(*input));
     if (picture) {
         const PictureOrientation orientation = orientationOf(input->videoStream());
@@ -81,13 +97,13 @@ extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void
         const int32_t second = wholeSecond(input->secondsOf(picture.get(), StreamKind::Video));
         picture = uprightPicture(picture.get(), orientation);
         if (!picture)
-            return -1;
-        CurrentPicture::instance().set(picture.get(), second);
+            return refused("the picture cannot be turned upright");
+        current.set(picture.get(), second);
     } else if (input->audioStream()) {
         describeAudioOnly(info);
-        CurrentPicture::instance().setBlack(0);
+        current.setBlack(0);
     } else {
-        return -1;
+        return refused("no picture could be decoded");
     }
     std::memcpy(engineFileInfo, &info, sizeof info);
     return 0;

@@ -1,7 +1,5 @@
 #include "transcode_output.h"
 
-#include <cstdio>
-
 namespace korvid {
 
 namespace {
@@ -16,7 +14,9 @@ constexpr const char *kDvdPreloadMicroseconds = "440000";
 std::unique_ptr<OutputFile> OutputFile::create(const ConversionJob &job, std::string *error)
 {
     std::unique_ptr<OutputFile> output(new OutputFile);
-    output->path_ = job.targetFile;
+    output->place_ = OutputPlace::reserve(job.targetFile, error);
+    if (!output->place_)
+        return nullptr;
     if (avformat_alloc_output_context2(&output->context_, nullptr, job.muxer.c_str(), job.targetFile.c_str()) < 0) {
         if (error)
             *error = "no muxer \"" + job.muxer + "\"";
@@ -31,8 +31,6 @@ OutputFile::~OutputFile()
 {
     if (opened_ && !finished_)
         avio_closep(&context_->pb);
-    if (opened_ && !finished_)
-        std::remove(path_.c_str());
     av_dict_free(&muxerOptions_);
     avformat_free_context(context_);
 }
@@ -74,9 +72,9 @@ int OutputFile::addStream(const AVCodecContext *encoder)
 bool OutputFile::begin(std::string *error)
 {
     if (!(context_->oformat->flags & AVFMT_NOFILE)) {
-        if (avio_open(&context_->pb, path_.c_str(), AVIO_FLAG_WRITE) < 0) {
+        if (avio_open(&context_->pb, place_->temporaryPath().c_str(), AVIO_FLAG_WRITE) < 0) {
             if (error)
-                *error = "cannot write \"" + path_ + "\"";
+                *error = "cannot write \"" + place_->temporaryPath() + "\"";
             return false;
         }
         opened_ = true;
@@ -93,21 +91,37 @@ bool OutputFile::write(AVPacket *packet, int index, AVRational timeBase)
 {
     std::lock_guard lock(writeMutex_);
     packet->stream_index = index;
-    av_packet_rescale_ts(packet, timeBase, context_->streams[index]->time_base);
-    return av_interleaved_write_frame(context_, packet) >= 0;
+    AVStream *stream = context_->streams[index];
+    av_packet_rescale_ts(packet, timeBase, stream->time_base);
+    if (av_interleaved_write_frame(context_, packet) < 0)
+        return false;
+    (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO ? wroteVideo_ : wroteAudio_) = true;
+    return true;
 }
 
-bool OutputFile::finish()
+bool OutputFile::wroteMainStream() const
 {
     std::lock_guard lock(writeMutex_);
-    const bool written = av_write_trailer(context_) >= 0;
+    for (unsigned i = 0; i < context_->nb_streams; ++i)
+        if (context_->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
+            return wroteVideo_;
+    return wroteAudio_;
+}
+
+bool OutputFile::finish(std::string *error)
+{
+    std::lock_guard lock(writeMutex_);
+    bool written = av_write_trailer(context_) >= 0;
     if (opened_)
-        avio_closep(&context_->pb);
-    finished_ = written;
-    if (!written)
-        std::remove(path_.c_str());
+        written = avio_closep(&context_->pb) >= 0 && written;
     opened_ = false;
-    return written;
+    if (!written) {
+        if (error)
+            *error = "cannot finish the output file";
+        return false;
+    }
+    finished_ = place_->publish(error);
+    return finished_;
 }
 
 } // namespace korvid

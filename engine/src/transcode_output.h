@@ -1,9 +1,11 @@
 #pragma once
 // The output file: a muxer that several pipeline threads write encoded packets
-// to. A file that is not finished is removed, so a failed conversion leaves
-// nothing half-written behind.
+// to. It is written under a temporary name and takes the target's name only
+// once finished, so a failed, stopped-empty or killed conversion leaves nothing
+// under the target's name, and an existing file there is never touched.
 
 #include "convert_job.h"
+#include "output_place.h"
 
 #include <memory>
 #include <mutex>
@@ -19,7 +21,7 @@ namespace korvid {
 class OutputFile {
 public:
     static std::unique_ptr<OutputFile> create(const ConversionJob &job, std::string *error);
-    ~OutputFile();   // removes the file unless finish() succeeded
+    ~OutputFile();   // removes the temporary file unless finish() succeeded
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
 
@@ -32,8 +34,10 @@ public:
     bool begin(std::string *error);
     // Writes one packet (timestamps in `timeBase`) of stream `index`; thread-safe.
     bool write(AVPacket *packet, int index, AVRational timeBase);
-    // Writes the trailer and closes the file.
-    bool finish();
+    // Writes the trailer, closes the file and gives it the target's name.
+    bool finish(std::string *error);
+    // Whether a packet of the main stream (the video, else the audio) was written.
+    bool wroteMainStream() const;
 
 private:
     OutputFile() = default;
@@ -42,8 +46,10 @@ private:
 
     AVFormatContext *context_ = nullptr;
     AVDictionary *muxerOptions_ = nullptr;
-    std::string path_;
-    std::mutex writeMutex_;
+    std::unique_ptr<OutputPlace> place_;
+    mutable std::mutex writeMutex_;
+    bool wroteVideo_ = false;
+    bool wroteAudio_ = false;
     bool opened_ = false;
     bool finished_ = false;
 };

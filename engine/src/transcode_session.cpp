@@ -69,6 +69,7 @@ bool TranscodeSession::openInput()
     options.videoStreamId = settings_.videoStreamId;
     options.audioTrack = job_.audioTrack;
     options.openVideo = job_.video.has_value();
+    options.outsideStop = &conversionProgress().stopFlag();
     input_ = MediaInput::open(job_.sourceFile, options, &error_);
     if (!input_)
         return fail("cannot open the source");
@@ -282,7 +283,9 @@ bool TranscodeSession::finish()
         return fail("the audio encoder failed");
     if (video_ && !video_->finish(!stopped))
         return fail("the video encoder failed");
-    return output_->finish() || fail("cannot finish the output file");
+    if (stopped && !output_->wroteMainStream())
+        return true;   // stopped before anything was written: no file at all
+    return output_->finish(&error_);
 }
 
 } // namespace korvid

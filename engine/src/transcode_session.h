@@ -33,6 +33,8 @@ public:
     // once under way. False on failure (the output file is then removed).
     bool run(KorvidWindow *window);
     const std::string &error() const { return error_; }
+    // Whether any picture (audio, for audio targets) reached the output file.
+    bool wroteAnything() const { return output_ && output_->wroteMainStream(); }
 
 private:
     bool openInput();

@@ -1,6 +1,7 @@
 #include "transcoder.h"
 
 #include "convert_progress.h"
+#include "failure_reason.h"
 #include "global_settings.h"
 #include "transcode_session.h"
 
@@ -14,6 +15,7 @@ namespace {
 int32_t failed(const std::string &reason)
 {
     std::fprintf(stderr, "korvid: %s\n", reason.c_str());
+    setFailureReason(reason);
     return -1;
 }
 
@@ -24,9 +26,10 @@ int32_t convert(KorvidWindow *window, const TargetDefaults &target, const JobTex
     if (!job)
         return failed(error);
     TranscodeSession session(*job, conversionSettings(), workFileCommand());
-    if (!session.open() || !session.run(window))
-        return failed(session.error());
-    return 0;
+    const bool converted = session.open() && session.run(window);
+    if (conversionProgress().stopRequested() && !session.wroteAnything())
+        return KORVID_RESULT_STOPPED_EMPTY;
+    return converted ? 0 : failed(session.error());
 }
 
 } // namespace
@@ -35,6 +38,7 @@ int32_t runConversion(KorvidWindow *window, const TargetDefaults &target, const 
 {
     ConversionProgress &progress = conversionProgress();
     progress.begin();
+    setFailureReason({});
     int32_t result = -1;
     try {
         result = convert(window, target, texts);

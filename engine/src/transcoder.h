@@ -11,7 +11,9 @@ extern "C" {
 
 namespace korvid {
 
-// Converts one clip; 0 after success or a stop, -1 on failure. Blocks until done.
+// Converts one clip; 0 after success or a stop that kept a shorter file,
+// KORVID_RESULT_STOPPED_EMPTY after a stop before anything was written, -1 on
+// failure (failureReason() says why). Blocks until done.
 int32_t runConversion(KorvidWindow *window, const TargetDefaults &target, const JobTexts &texts);
 
 } // namespace korvid

@@ -8,6 +8,7 @@
 #include "korvid.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QStringList>
 #include <cmath>
 #include <cstring>
@@ -127,6 +128,9 @@ void showProbedFacts(TVideoInfo &clip, const TMediaInfo &media)
 
 std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services)
 {
+    // A pipe, socket, device or folder could keep both probes waiting for ever.
+    if (!QFileInfo(fileName).isFile())
+        return nullptr;
     EngineProbeCalls engine;
     if (!engine.load())
         return nullptr;

@@ -74,6 +74,10 @@ int ConversionRun::ConvertClip(int clipIndex)
     const int result = entry ? CallEntryPoint(*entry, *engine_, EngineArgumentValues(job_, window_)) : ClipFailed;
     Notify(hooks_.setInfoTimerEnabled, false);
     FreeEngine();
+    if (result == KORVID_RESULT_STOPPED_EMPTY) {
+        outputPaths_.removeLast();   // stopped before anything was written: there is no file
+        return 0;
+    }
     return result;
 }
 

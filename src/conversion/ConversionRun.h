@@ -56,7 +56,8 @@ public:
     void RunFolderStep();
 
     // Converts clip `clipIndex`: RunComplete, EngineUnavailable, ClipFailed or the
-    // entry point's result (0 after a finished or stopped clip).
+    // entry point's result (0 after a finished or stopped clip, also one stopped before
+    // anything was written, whose output path is then forgotten).
     int ConvertClip(int clipIndex);
 
     // The job of the current or last clip. Read it on the worker thread, or on the

@@ -6,10 +6,15 @@
 #include "QtPrinters.h"
 #include "ScriptedQuestions.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
 {
@@ -47,4 +52,38 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     EXPECT_EQ(clip.AudioStreamID, clip.AudioRows[1]->StreamID());
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + garbage + "\n"});
+}
+
+// A pipe without a writer would block whoever opens it: it is reported as
+// unsupported at once, and the window's event loop never waits for it.
+TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
+{
+    if (!QFile::exists(platform::ProgramFolder() + platform::MapLibraryName("Korvid.dll")))
+        GTEST_SKIP() << "no engine library in " << platform::ProgramFolder().toStdString();
+    QTemporaryDir folder;
+    const QString pipe = folder.path() + "/stream.mp4";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    ScriptedQuestions questions;
+    TClipListPanel panel;
+    panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
+    questions.answerOpenFiles({pipe});
+    QElapsedTimer sinceLastTick;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    ticker.setInterval(5);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, sinceLastTick.restart());
+    });
+    QEventLoop loop;
+    QTimer::singleShot(20, [&] { panel.suiImageButton_OpenDirClick(); });
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    sinceLastTick.start();
+    ticker.start();
+    loop.exec();
+
+    EXPECT_LT(longestGap, 100);
+    EXPECT_TRUE(panel.VideoInfoList.empty());
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + pipe + "\n"});
 }

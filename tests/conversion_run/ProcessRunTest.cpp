@@ -213,6 +213,22 @@ TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
     EXPECT_FALSE(form_->isVisible());
 }
 
+// An engine stopped before it wrote anything says so with its own result; the run
+// ends as any stopped run does.
+TEST_F(ProcessRunTest, StopBeforeAnythingWasWrittenEndsAsAStop)
+{
+    clips_.resize(2);
+    engine_->setEntryResult(kEntry, KORVID_RESULT_STOPPED_EMPTY);
+    questions_.answerConfirm(true);
+    RunWith([this] {
+        WaitForClip(0);
+        stopButton()->click();
+    });
+    EXPECT_EQ(informations(), QStringList{QStringLiteral("Stop process by user!")});
+    EXPECT_EQ(engine_->callCount(kEntry), 1);
+    EXPECT_FALSE(form_->isVisible());
+}
+
 TEST_F(ProcessRunTest, StopAfterTheLastClipIsPressedTooLate)
 {
     clips_.resize(1);

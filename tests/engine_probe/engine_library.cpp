@@ -15,6 +15,14 @@ EngineLibrary::EngineLibrary() : handle_(dlopen(KORVID_ENGINE_PATH, RTLD_NOW | R
     bind(frameInit, "X_GetFrame_Init");
     bind(frameSeek, "X_Set_NextFrame_Time");
     bind(frameUninit, "X_GetFrame_UnInit");
+    bind(lastError, "X_Get_Last_Error");
+}
+
+std::string EngineLibrary::lastFailure() const {
+    char reason[512] = {};
+    if (lastError)
+        lastError(reason, sizeof reason);
+    return reason;
 }
 
 EngineLibrary::~EngineLibrary() {

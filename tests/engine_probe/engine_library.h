@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace enginetest {
@@ -28,6 +29,10 @@ public:
     decltype(&X_GetFrame_Init) frameInit = nullptr;
     decltype(&X_Set_NextFrame_Time) frameSeek = nullptr;
     decltype(&X_GetFrame_UnInit) frameUninit = nullptr;
+    decltype(&X_Get_Last_Error) lastError = nullptr;   // optional
+
+    // The calling thread's last failure reason ("" without X_Get_Last_Error).
+    std::string lastFailure() const;
 
 private:
     template <typename Function>

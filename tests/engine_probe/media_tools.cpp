@@ -9,6 +9,8 @@
 #include <iterator>
 #include <sstream>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -172,6 +174,16 @@ std::vector<uint8_t> readFile(const std::string &path) {
 void writeFile(const std::string &path, const std::vector<uint8_t> &bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool makeSocket(const std::string &path) {
+    const int descriptor = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (descriptor < 0 || path.size() >= sizeof address.sun_path)
+        return false;
+    path.copy(address.sun_path, path.size());
+    return bind(descriptor, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
 }
 
 } // namespace enginetest

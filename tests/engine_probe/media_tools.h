@@ -57,6 +57,9 @@ int frameShownAt(const std::string &file, double seconds);
 // Threads of this process now.
 int threadCount();
 
+// A bound Unix socket at `path`, kept open for the life of the process.
+bool makeSocket(const std::string &path);
+
 std::vector<uint8_t> readFile(const std::string &path);
 void writeFile(const std::string &path, const std::vector<uint8_t> &bytes);
 
