@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTest>
 
@@ -24,6 +23,7 @@
 #include "ScriptedQuestions.h"
 #include "SettingsSandbox.h"
 #include "TargetCatalogue.h"
+#include "WaitUntil.h"
 #include "forms/ProgramWindows.h"
 
 namespace {
@@ -41,14 +41,6 @@ QRect FindButton(QAccessibleInterface *node, const QString &name)
             return found;
     }
     return {};
-}
-
-bool WaitFor(const std::function<bool()> &condition)
-{
-    QDeadlineTimer deadline(30000);
-    while (!condition() && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
 }
 
 class RealClickTest : public ::testing::Test {
@@ -124,7 +116,7 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
     for (int category = 0; category < targets::CategoryCount; ++category) {
         const targets::CategoryInfo &info = targets::Category(category);
         clickButton(QLatin1String(info.caption));
-        ASSERT_TRUE(WaitFor([&] { return windows_->MainForm->CurTargetType >= 0 &&
+        ASSERT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType >= 0 &&
                                          shown(info.rowName); }))
             << info.caption;
         QList<int> inRow = targets::TargetsInRow(category);
@@ -135,7 +127,7 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
                 continue;
             SCOPED_TRACE(targets::TargetName(target).toStdString());
             clickButton(AccessibleNameOf(target));
-            EXPECT_TRUE(WaitFor([&] { return windows_->MainForm->CurTargetType == target; }));
+            EXPECT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType == target; }));
             EXPECT_TRUE(outputFolderShown().endsWith(targets::TargetFolder(target))) << outputFolderShown().toStdString();
             EXPECT_TRUE(outputFolderShown().startsWith(g_s_OutputFolder));
             EXPECT_EQ(shown("DVDPanel"), targets::IsDvdTarget(target));
