@@ -103,7 +103,7 @@ extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void
         describeAudioOnly(info);
         current.setBlack(0);
     } else {
-        return refused("no picture could be decoded");
+        return refused("no picture could be decoded (damaged, or larger than 8192x8192)");
     }
     std::memcpy(engineFileInfo, &info, sizeof info);
     return 0;
