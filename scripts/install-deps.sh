@@ -12,7 +12,7 @@ PACKAGES=(
     # program at run time
     libmediainfo0v5 dvdauthor
     # tests
-    libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev
+    libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev dbus-daemon
 )
 
 missing=()

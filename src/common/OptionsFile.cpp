@@ -103,6 +103,7 @@ CompletionOptions ReadCompletionOptions()
     options.powerOff = ini.boolValue(kSection, QStringLiteral("PowerOff"), false);
     options.openFolder = ini.boolValue(kSection, QStringLiteral("OpenFolder"), true);
     options.upload = ini.boolValue(kSection, QStringLiteral("Upload"), false);
+    options.notify = ini.boolValue(kSection, QStringLiteral("Notify"), true);
     return options;
 }
 

@@ -33,6 +33,7 @@ struct CompletionOptions {
     bool powerOff = false;     // "PowerOff"
     bool openFolder = true;    // "OpenFolder"
     bool upload = false;       // "Upload"
+    bool notify = true;        // "Notify": a desktop notification when a run ends (read only)
 };
 CompletionOptions ReadCompletionOptions();
 bool WriteCompletionOptions(const CompletionOptions &options);

@@ -1,8 +1,8 @@
 #include "Desktop.h"
 
+#include "DesktopBus.h"
 #include "ReplaceableService.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -11,13 +11,6 @@
 namespace platform {
 
 namespace {
-
-constexpr int kDBusTimeoutMilliseconds = 5000;
-
-bool CallSucceeds(const QDBusConnection &bus, const QDBusMessage &call)
-{
-    return bus.isConnected() && bus.call(call, QDBus::Block, kDBusTimeoutMilliseconds).type() == QDBusMessage::ReplyMessage;
-}
 
 class SystemDesktop : public Desktop {
 public:
@@ -37,7 +30,7 @@ public:
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
         call << QStringList{QUrl::fromLocalFile(file).toString()} << QString();
-        return CallSucceeds(QDBusConnection::sessionBus(), call) || openFolder(QFileInfo(file).absolutePath());
+        return CallSucceeds(false, call) || openFolder(QFileInfo(file).absolutePath());
     }
 
     // Not interactive: the user already asked for it when the run began.
@@ -47,8 +40,26 @@ public:
             QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
             QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
         call << false;
-        return CallSucceeds(QDBusConnection::systemBus(), call);
+        return CallSucceeds(true, call);
     }
+
+    bool notify(const QString &summary, const QString &body, const QString &folder) override
+    {
+        return bus().notify(summary, body, folder);
+    }
+    bool inhibitSleep(const QString &reason) override { return bus().inhibitSleep(reason); }
+    void releaseSleep() override { bus().releaseSleep(); }
+    void showTaskbarProgress(double fraction) override { bus().showTaskbarProgress(fraction); }
+
+private:
+    // Made on first use: it needs the application object for its signals.
+    DesktopBus &bus()
+    {
+        if (!bus_)
+            bus_ = std::make_unique<DesktopBus>();
+        return *bus_;
+    }
+    std::unique_ptr<DesktopBus> bus_;
 };
 
 using DesktopService = ReplaceableService<Desktop, SystemDesktop>;

@@ -1,6 +1,7 @@
 #pragma once
 // Shell services: opening folders, pages and mail, showing a file in the file
-// manager, and powering the machine off. Tests install a recording double.
+// manager, powering the machine off, and the desktop's run services (notification,
+// sleep inhibitor, task bar progress). Tests install a recording double.
 
 #include <QString>
 
@@ -13,6 +14,14 @@ public:
     virtual bool openUrl(const QString &url) = 0;          // web page or "mailto:" address
     virtual bool showFileInFolder(const QString &file) = 0; // FileManager1 ShowItems, else opens the folder
     virtual bool powerOff() = 0;                             // logind PowerOff
+
+    // A freedesktop notification whose "Open Folder" action opens `folder`; false without a service.
+    virtual bool notify(const QString &summary, const QString &body, const QString &folder) = 0;
+    // Holds logind's "sleep:idle" inhibitor lock until released (one at a time).
+    virtual bool inhibitSleep(const QString &reason) = 0;
+    virtual void releaseSleep() = 0;
+    // The task bar entry's progress (0..1); a negative value hides it.
+    virtual void showTaskbarProgress(double fraction) = 0;
 };
 
 Desktop &desktop();

@@ -5,9 +5,11 @@
 
 #include "IniFile.h"
 #include "RecordingDesktop.h"
+#include "WaitUntil.h"
 #include "ScriptedQuestions.h"
 #include "SettingsLocation.h"
 #include "SettingsSandbox.h"
+#include "ShutdownCountdown.h"
 #include "TargetCatalogue.h"
 #include "TestEngine.h"
 #include "forms/TProcessForm.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -46,17 +49,6 @@ JobClip Clip(const QString &name, int seconds)
     clip.height = 480;
     clip.aspectIndex = 2;
     return clip;
-}
-
-bool WaitUntil(const std::function<bool()> &condition)
-{
-    QDeadlineTimer deadline(30000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
 }
 
 class ProcessRunTest : public testing::Test {
@@ -177,6 +169,61 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
     EXPECT_EQ(desktop_.calls(), QStringList{QStringLiteral("showFileInFolder|") + targetFiles_[2]});
     EXPECT_EQ(text("Label_Percent"), QStringLiteral("100"));
     EXPECT_FALSE(form_->isVisible());
+    // The desktop: no sleep while it ran, one notification at the end.
+    const QString folder = QFileInfo(targetFiles_[2]).absolutePath();
+    EXPECT_EQ(desktop_.runCalls(), QStringList({QStringLiteral("inhibitSleep|Converting 3 clip(s) to iPod"),
+                                                QStringLiteral("releaseSleep"),
+                                                QStringLiteral("notify|1 of 3 failed|2 files converted to iPod|") + folder}));
+}
+
+TEST_F(ProcessRunTest, TheTaskBarFollowsTheWholeRunAndIsClearedAtItsEnd)
+{
+    clips_.resize(2);
+    RunWith([this] {
+        WaitForClip(0);
+        engine_->addProgress(50, 25);   // half of the first clip's 100 seconds
+        run_->Timer_InfoTimer();
+        engine_->finishRunning();
+        WaitForClip(1);
+        engine_->addProgress(30, 25);   // half of the second clip's 60 seconds
+        run_->Timer_InfoTimer();
+        engine_->finishRunning();
+    });
+    const QList<double> shown = desktop_.taskbarProgress();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_DOUBLE_EQ(shown[0], 0.0);
+    EXPECT_NEAR(shown[1], 0.25, 0.01);
+    EXPECT_NEAR(shown[2], 0.75, 0.01);
+    EXPECT_LT(shown[3], 0) << "hidden at the end";
+}
+
+// Without a file manager or a folder handler the run still ends with a word.
+TEST_F(ProcessRunTest, AnOutputFolderThatCannotBeShownIsNamed)
+{
+    clips_.resize(1);
+    choose("suiCheckBox_OpenFolder", true);
+    engine_->setEntryDelay(kEntry, 0);
+    desktop_.setResult(false);
+    RunWith([] {});
+    ASSERT_EQ(targetFiles_.size(), 1u);
+    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!\n\n") +
+                                          QFileInfo(targetFiles_[0]).absolutePath()});
+}
+
+TEST_F(ProcessRunTest, AStoppedRunIsNotifiedAndTheOptionTurnsNotificationsOff)
+{
+    clips_.resize(1);
+    questions_.answerConfirm(true);
+    RunWith([this] {
+        WaitForClip(0);
+        stopButton()->click();
+    });
+    EXPECT_EQ(desktop_.runCalls().last(), QStringLiteral("notify|Conversion stopped|Stopped by the user|"));
+
+    sandbox_.writeSettingsFile("Option.ini", "[Option]\nNotify=0\n");
+    engine_->setEntryDelay(kEntry, 0);
+    RunWith([] {});
+    EXPECT_EQ(desktop_.runCalls().last(), QStringLiteral("releaseSleep"));
 }
 
 TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
@@ -304,15 +351,46 @@ TEST_F(ProcessRunTest, AnIncompleteEngineEndsTheRunAtTheFirstClip)
     EXPECT_FALSE(form_->isVisible());
 }
 
-TEST_F(ProcessRunTest, PowerOffComesFirst)
+// The countdown answers: Cancel keeps the machine on, time-out and "Shut down now" shut it down.
+TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
 {
+    const struct {
+        const char *name;
+        std::function<void(TShutdownCountdown &)> answer;
+        bool shutsDown;
+    } cases[] = {
+        {"cancel", [](TShutdownCountdown &countdown) {
+             countdown.findChild<QAbstractButton *>(QStringLiteral("Button_Cancel"))->click();
+         }, false},
+        {"now", [](TShutdownCountdown &countdown) {
+             countdown.findChild<QAbstractButton *>(QStringLiteral("Button_ShutDownNow"))->click();
+         }, true},
+        {"time-out", [](TShutdownCountdown &countdown) {
+             countdown.setSecondsLeft(1);
+             EXPECT_TRUE(WaitUntil([&countdown] { return !countdown.isVisible(); }));
+         }, true},
+    };
     clips_.resize(1);
     choose("suiCheckBox_PowerOff", true);
     choose("suiCheckBox_OpenFolder", true);
     engine_->setEntryDelay(kEntry, 0);
-    RunWith([] {});
-    EXPECT_EQ(desktop_.calls(), QStringList{QStringLiteral("powerOff")});
-    EXPECT_TRUE(informations().isEmpty());
+    for (const auto &c : cases) {
+        const qsizetype callsBefore = desktop_.calls().size();
+        int secondsAtStart = 0;
+        RunWith([&] {
+            questions_.answerExec([&](QDialog &dialog) {
+                auto &countdown = static_cast<TShutdownCountdown &>(dialog);
+                secondsAtStart = countdown.secondsLeft();
+                countdown.show();
+                c.answer(countdown);
+                return countdown.result();
+            });
+        });
+        EXPECT_EQ(secondsAtStart, 60) << c.name;
+        EXPECT_EQ(desktop_.calls().mid(callsBefore), c.shutsDown ? QStringList{QStringLiteral("powerOff")} : QStringList()) << c.name;
+        EXPECT_TRUE(informations().isEmpty()) << c.name;
+        EXPECT_TRUE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_PowerOff"))->isChecked()) << c.name;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "TProcessRun.h"
 
 #include "OptionVariables.h"
+#include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
 #include "SettingsLocation.h"
 #include "SettingsSandbox.h"
@@ -123,6 +124,7 @@ protected:
 
     SettingsSandbox sandbox_;
     ScriptedQuestions questions_;
+    RecordingDesktop desktop_;   // no notification or sleep lock reaches the real desktop
     QTemporaryDir temp_;
     QList<platform::Volume> volumes_;
     QList<UploadClip> clips_;

@@ -9,6 +9,7 @@
 #include "MediaProbe.h"
 #include "OptionVariables.h"
 #include "ProfileDefinitions.h"
+#include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
 #include "SettingsLocation.h"
 #include "SettingsSandbox.h"
@@ -126,6 +127,7 @@ protected:
     static inline QStringList sourceFiles_;
     SettingsSandbox sandbox_;
     ScriptedQuestions questions_;
+    RecordingDesktop desktop_;   // no notification or sleep lock reaches the real desktop
     QTemporaryDir output_;
     std::unique_ptr<TProcessForm> form_;
     TProcessRun *run_;

@@ -3,6 +3,9 @@
 #include "Desktop.h"
 #include "ModalQuestions.h"
 #include "OptionVariables.h"
+#include "OptionsFile.h"
+#include "RunNotice.h"
+#include "ShutdownCountdown.h"
 #include "TargetCatalogue.h"
 #include "TimeText.h"
 #include "forms/TProcessForm.h"
@@ -24,6 +27,14 @@ constexpr int kInfoInterval = 500;
 const QString kFailedClipsText = QStringLiteral(
     "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you select AVI format and try again.\n\n");
 const QString kNoPspText = QStringLiteral("Can not find PSP Video folder.\nPlease check your PSP connection!");
+
+int CountClips(const ClipLookup &clipAt)
+{
+    int count = 0;
+    while (clipAt && clipAt(count))
+        ++count;
+    return count;
+}
 
 } // namespace
 
@@ -51,6 +62,8 @@ TProcessRun::~TProcessRun()
 {
     stopRequested_ = true;
     run_.StopEngine();
+    if (running_)
+        EndDesktopRunServices();
     {
         std::lock_guard lock(messageMutex_);
         closing_ = true;
@@ -74,6 +87,13 @@ void TProcessRun::StartConversion(RunRequest request)
     FormShow();
     stopRequested_ = false;
     running_ = true;
+    clipCount_ = CountClips(request_.clipAt);
+    clipIndex_ = 0;
+    failedCount_ = 0;
+    platform::desktop().inhibitSleep(QStringLiteral("Converting %1 clip(s) to %2")
+                                         .arg(clipCount_)
+                                         .arg(targets::TargetName(target_)));
+    platform::desktop().showTaskbarProgress(0);
     worker_ = std::thread([this] { RunConversion(); });
     platform::questions().exec(form_);
 }
@@ -109,8 +129,10 @@ void TProcessRun::RunConversion()
         ShowFailedClips(failed);
     else if (result == RunComplete && target_ == targets::TargetDVD_Folder && !stopRequested_)
         result = run_.AuthorConvertedClips();
-    OnWindowThread([this, result] {
+    const int failedCount = static_cast<int>(failed.size());
+    OnWindowThread([this, result, failedCount] {
         running_ = false;
+        failedCount_ = failedCount;
         FinishRun(result);
     });
 }
@@ -145,6 +167,7 @@ void TProcessRun::ShowClip(int clipIndex)
     const QString title = QFileInfo(job.SourceFile).fileName();
     OnWindowThread([=, this] {
         tickCount_ = 0;
+        clipIndex_ = clipIndex;
         label("Label_StartTime")->setText(TimeText(start));
         label("Label_StopTime")->setText(TimeText(start + length));
         label("Label_Length")->setText(TimeText(length));
@@ -172,6 +195,9 @@ void TProcessRun::Timer_InfoTimer()
     if (figures.repaintNow)
         form_.repaint();
     ShowProgress(figures.progress);
+    if (clipCount_ > 0)
+        platform::desktop().showTaskbarProgress((clipIndex_ + double(figures.progress.barWidth) / kProgressBarWidth) /
+                                                clipCount_);
 }
 
 void TProcessRun::ShowProgress(const ProgressShown &shown)
@@ -215,7 +241,25 @@ void TProcessRun::FinishRun(int result)
 {
     const CompletionChoices choices{checked("suiCheckBox_PowerOff"), checked("suiCheckBox_Upload"),
                                     checked("suiCheckBox_OpenFolder")};
+    EndDesktopRunServices();
+    NotifyDesktop(result);
     CarryOut(PlanFinish(result, target_, choices));
+}
+
+void TProcessRun::EndDesktopRunServices()
+{
+    platform::desktop().releaseSleep();
+    platform::desktop().showTaskbarProgress(-1);
+}
+
+void TProcessRun::NotifyDesktop(int result)
+{
+    if (!ReadCompletionOptions().notify)
+        return;
+    const QString folder = QFileInfo(run_.Job().TargetFile).absolutePath();
+    const RunNotice notice = NoticeOfRun(result, targets::TargetName(target_), clipCount_, failedCount_,
+                                         result == RunComplete ? folder : QString());
+    platform::desktop().notify(notice.summary, notice.body, result == RunComplete ? folder : QString());
 }
 
 void TProcessRun::CarryOut(const FinishPlan &plan)
@@ -225,11 +269,12 @@ void TProcessRun::CarryOut(const FinishPlan &plan)
         label("Label_Upload")->setEnabled(true);
         ShowProgress(ProgressForPercent(100));
     }
-    if (plan.action == FinishAction::ShutDown)
-        platform::desktop().powerOff();
-    else if (plan.action == FinishAction::OpenFolder)
-        platform::desktop().showFileInFolder(run_.Job().TargetFile);
-    else if (plan.action == FinishAction::Upload)
+    if (plan.action == FinishAction::ShutDown) {
+        if (ShutdownConfirmed(&form_))
+            platform::desktop().powerOff();
+    } else if (plan.action == FinishAction::OpenFolder) {
+        OpenOutputFolder();
+    } else if (plan.action == FinishAction::Upload)
         suiImageButton_CopyClick();
     if (plan.messageKind == FinishPlan::Message::Information)
         platform::questions().information(&form_, QString(), plan.message);
@@ -237,6 +282,15 @@ void TProcessRun::CarryOut(const FinishPlan &plan)
         platform::questions().error(&form_, QString(), plan.message);
     if (plan.closeWindow)
         form_.done(0);
+}
+
+// No file manager and no folder handler: the run still ends with a word and the folder's path.
+void TProcessRun::OpenOutputFolder()
+{
+    const QString file = run_.Job().TargetFile;
+    if (!platform::desktop().showFileInFolder(file))
+        platform::questions().information(&form_, QString(),
+                                          QStringLiteral("Process Finished!\n\n") + QFileInfo(file).absolutePath());
 }
 
 void TProcessRun::Label_UploadClick()

@@ -73,6 +73,10 @@ private:
     void ShowClip(int clipIndex);
     void ShowProgress(const ProgressShown &shown);
     void CarryOut(const FinishPlan &plan);
+    void OpenOutputFolder();
+    // The desktop's side of a run: sleep inhibitor and task bar progress end, the notification.
+    void EndDesktopRunServices();
+    void NotifyDesktop(int result);
     bool CopyWithProgress(const QString &source, const QString &destination);
     void EnableUploadControls(bool enabled);
     bool CloseQuery(bool explain);
@@ -88,6 +92,9 @@ private:
     RunRequest request_;
     int target_ = -1;
     int tickCount_ = 0;                     // window thread only
+    int clipCount_ = 0;                     // window thread only
+    int clipIndex_ = 0;                     // window thread only: the clip being converted
+    int failedCount_ = 0;                   // window thread only, at the end of a run
     bool uploading_ = false;                // window thread only
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> running_{false};

@@ -1,0 +1,34 @@
+#pragma once
+// The last word before the machine shuts down after a run: counts down and
+// accepts on time-out or "Shut down now"; "Cancel" (or closing) rejects, and the
+// machine stays on.
+
+#include <QDialog>
+#include <QTimer>
+
+class QLabel;
+
+namespace conversion {
+
+class TShutdownCountdown : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kSeconds = 60;
+
+    explicit TShutdownCountdown(QWidget *parent = nullptr);
+    int secondsLeft() const { return secondsLeft_; }
+    void setSecondsLeft(int seconds);   // tests shorten the wait
+
+private:
+    void tick();
+    void showSecondsLeft();
+
+    QLabel *message_;
+    QTimer ticker_;
+    int secondsLeft_ = kSeconds;
+};
+
+// Shows the countdown through the modal seam; true when the machine is to shut down.
+bool ShutdownConfirmed(QWidget *parent);
+
+} // namespace conversion

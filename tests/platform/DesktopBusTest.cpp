@@ -1,0 +1,101 @@
+// The real desktop services against test services of our own on a private bus.
+
+#include "BusServices.h"
+#include "Desktop.h"
+#include "DesktopBus.h"
+#include "RecordingDesktop.h"
+#include "WaitUntil.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the desktop's default handler of folders.
+class FolderHandler : public QObject {
+    Q_OBJECT
+public:
+    FolderHandler() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~FolderHandler() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QStringList opened;
+public slots:
+    void open(const QUrl &url) { opened << url.toLocalFile(); }
+};
+
+class DesktopBusTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(bus.running()) << "dbus-daemon did not start"; }
+    BusServices bus;
+};
+
+TEST_F(DesktopBusTest, ANotificationSaysWhatHappenedAndItsActionOpensTheFolder)
+{
+    bus.start({BusServices::Notifications});
+    RecordingDesktop recording;   // where the action's folder goes
+    platform::DesktopBus desktop;
+    ASSERT_TRUE(desktop.notify("3 files converted to iPod", "/out/iPod", "/out/iPod"));
+    EXPECT_EQ(bus.calls(), QStringList{"Notify|3 files converted to iPod|/out/iPod|open-folder,Open Folder"});
+
+    bus.invokeLastNotificationAction("open-folder");
+    EXPECT_TRUE(WaitUntil([&] { return recording.calls() == QStringList{"openFolder|/out/iPod"}; }))
+        << recording.calls().join(' ').toStdString();
+}
+
+TEST_F(DesktopBusTest, TheSleepInhibitorIsHeldUntilReleased)
+{
+    bus.start({BusServices::Login});
+    platform::DesktopBus desktop;
+    ASSERT_TRUE(desktop.inhibitSleep("Converting 3 clip(s) to iPod"));
+    EXPECT_EQ(bus.calls(), QStringList{"Inhibit|sleep:idle|Converting 3 clip(s) to iPod|block"});
+    EXPECT_FALSE(bus.inhibitorReleased());
+    desktop.releaseSleep();
+    EXPECT_TRUE(WaitUntil([this] { return bus.inhibitorReleased(); }));
+}
+
+TEST_F(DesktopBusTest, TaskbarProgressGoesOutAsTheLauncherEntrySignal)
+{
+    bus.start({});
+    platform::DesktopBus desktop;
+    desktop.showTaskbarProgress(0.5);
+    desktop.showTaskbarProgress(-1);
+    ASSERT_TRUE(bus.waitForCalls(2));
+    EXPECT_EQ(bus.calls().join('\n').toStdString(), QStringList({"LauncherEntry|application://com.pelorin.VideoConverter.desktop|0.5|true",
+                                        "LauncherEntry|application://com.pelorin.VideoConverter.desktop|0|false"})
+                                                          .join('\n')
+                                                          .toStdString());
+}
+
+TEST_F(DesktopBusTest, WithoutServicesTheCallsFailAtOnce)
+{
+    bus.start({});
+    platform::DesktopBus desktop;
+    QDeadlineTimer deadline(3000);
+    EXPECT_FALSE(desktop.notify("summary", "body", "/out"));
+    EXPECT_FALSE(desktop.inhibitSleep("reason"));
+    desktop.releaseSleep();
+    EXPECT_FALSE(deadline.hasExpired()) << "an absent service must not be waited for";
+}
+
+TEST_F(DesktopBusTest, TheFileManagerShowsTheFileSelected)
+{
+    bus.start({BusServices::FileManager});
+    FolderHandler handler;
+    EXPECT_TRUE(platform::desktop().showFileInFolder("/out/iPod/clip.mp4"));
+    EXPECT_EQ(bus.calls(), QStringList{"ShowItems|file:///out/iPod/clip.mp4"});
+    EXPECT_TRUE(handler.opened.isEmpty());
+}
+
+TEST_F(DesktopBusTest, WithoutAFileManagerTheFolderOpensWithTheDefaultHandler)
+{
+    bus.start({});
+    FolderHandler handler;
+    EXPECT_TRUE(platform::desktop().showFileInFolder("/out/iPod/clip.mp4"));
+    EXPECT_EQ(handler.opened, QStringList{"/out/iPod"});
+}
+
+} // namespace
+
+#include "DesktopBusTest.moc"
