@@ -9,10 +9,11 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
     libjpeg-dev
-    # program at run time
-    libmediainfo0v5 dvdauthor
+    # program at run time (the windows are laid out for the DejaVu fonts, the row
+    # texts for its condensed face)
+    libmediainfo0v5 dvdauthor fonts-dejavu-core fonts-dejavu-extra
     # tests
-    libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev dbus-daemon
+    libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev dbus-daemon imagemagick
 )
 
 missing=()

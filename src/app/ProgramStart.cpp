@@ -48,7 +48,6 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
     });
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
     AttachProgramParts(*windows);
-    windows->MainForm->setWindowTitle(kInternalWindowName);
     windows->MainForm->show();
     opener = windows->MainForm->findChild<TFileOpener *>();
     opener->open(waiting);
@@ -80,8 +79,6 @@ int RunProgram(int argc, char **argv)
     if (!guard.isFirst())
         return HandOverToRunningCopy(argc, argv);
     QApplication application(argc, argv);
-    // The skin's fields rely on the Fusion style's palette-driven drawing.
-    QApplication::setStyle(QStringLiteral("Fusion"));
     try {
         RunMessageLoop(application, GivenFiles());
     } catch (const std::exception &failure) {

@@ -4,6 +4,7 @@
 #include "ClipListPanel.h"
 #include "FpsSelecteContent.h"
 #include "ListScrolling.h"
+#include "RowColumns.h"
 #include "TrimEdits.h"
 
 #include <QAbstractButton>
@@ -58,7 +59,23 @@ bool TClipListPanel::adoptControls(QWidget *form)
     suiImagePanel_InfoMove->move(0, 0);
     suiImagePanel_InfoMove->show();
     show();
+    placeColumnHeaders(form);
     return true;
+}
+
+// The form's column headers stand over the rows' columns.
+void TClipListPanel::placeColumnHeaders(QWidget *form)
+{
+    const std::pair<const char *, rowcolumns::Column> headers[] = {
+        {"Label_HeadName", rowcolumns::kName},   {"Label_HeadDuration", rowcolumns::kDuration},
+        {"Label_HeadFps", rowcolumns::kFps},     {"Label_HeadSize", rowcolumns::kSize},
+        {"Label_HeadStart", rowcolumns::kStart}, {"Label_HeadEnd", rowcolumns::kEnd},
+        {"Label_HeadOutput", rowcolumns::kOutput},
+    };
+    for (const auto &[name, column] : headers) {
+        if (QWidget *header = named(form, name))
+            header->setGeometry(Panel_Info->x() + column.left, header->y(), column.width, header->height());
+    }
 }
 
 void TClipListPanel::buildControls()

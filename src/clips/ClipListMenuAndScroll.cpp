@@ -1,17 +1,20 @@
-// The clip list's pop-up menu and its scroll thumb.
+// The clip list's pop-up menu and its scrolling: the thumb, the mouse wheel and
+// the paging keys.
 
 #include "ClipListPanel.h"
 #include "ListScrolling.h"
 
 #include <QLabel>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 QMenu *TClipListPanel::PopupMenu()
 {
     if (popupMenu_)
-        return popupMenu_;
-    popupMenu_ = new QMenu(this);
+        return popupMenu_.get();
+    popupMenu_ = std::make_unique<QMenu>();
     popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
     const auto addEntry = [this](const QString &caption, const QString &name) {
         QAction *entry = popupMenu_->addAction(caption);
@@ -22,7 +25,7 @@ QMenu *TClipListPanel::PopupMenu()
     addEntry(QStringLiteral("Clear"), QStringLiteral("Clear"));
     popupMenu_->addSeparator();
     addEntry(QStringLiteral("Add clip(s)..."), QStringLiteral("Add"));
-    return popupMenu_;
+    return popupMenu_.get();
 }
 
 void TClipListPanel::ShowPopupMenu(const QPoint &globalPosition)
@@ -62,6 +65,54 @@ void TClipListPanel::SetThumbTop(int top)
     scrollList();
 }
 
+int TClipListPanel::FirstShownRow() const
+{
+    return -suiImagePanel_InfoMove->y() / listscroll::kRowHeight;
+}
+
+// Row by row, whatever the thumb's pixel steps; the thumb follows.
+void TClipListPanel::ScrollToRow(int firstRow)
+{
+    const int rowCount = static_cast<int>(InfoListItems.size());
+    const int row = listscroll::ClampedFirstRow(rowCount, firstRow);
+    Image_Bar->move(Image_Bar->x(), listscroll::ThumbTopForFirstRow(rowCount, row));
+    suiImagePanel_InfoMove->move(0, -listscroll::kRowHeight * row);
+}
+
+// Three rows a notch, as desktop lists scroll; fine-grained wheels add up to notches.
+bool TClipListPanel::wheelScroll(QWheelEvent *event)
+{
+    wheelEighths_ += event->angleDelta().y();
+    const int notches = wheelEighths_ / kWheelNotch;
+    wheelEighths_ -= notches * kWheelNotch;
+    if (notches != 0)
+        ScrollToRow(FirstShownRow() - notches * listscroll::kRowsPerWheelNotch);
+    event->accept();
+    return true;
+}
+
+void TClipListPanel::wheelEvent(QWheelEvent *event)
+{
+    wheelScroll(event);
+}
+
+void TClipListPanel::keyPressEvent(QKeyEvent *event)
+{
+    const int rowCount = static_cast<int>(InfoListItems.size());
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        return ScrollToRow(FirstShownRow() - listscroll::kShownRows);
+    case Qt::Key_PageDown:
+        return ScrollToRow(FirstShownRow() + listscroll::kShownRows);
+    case Qt::Key_Home:
+        return ScrollToRow(0);
+    case Qt::Key_End:
+        return ScrollToRow(rowCount);
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void TClipListPanel::scrollList()
 {
     const int top = listscroll::ListTop(static_cast<int>(InfoListItems.size()), ThumbTop());
@@ -88,6 +139,8 @@ bool TClipListPanel::eventFilter(QObject *watched, QEvent *event)
         return listBackgroundEvent(event) || QWidget::eventFilter(watched, event);
     if (watched == Image_Bar)
         return thumbEvent(event) || QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Wheel && (watched == Panel_Bar || qobject_cast<TInfoListItem *>(watched)))
+        return wheelScroll(static_cast<QWheelEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 

@@ -6,6 +6,7 @@
 #include "TrimEdits.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QFileInfo>
 
 namespace {
@@ -20,8 +21,11 @@ TClipListPanel::TClipListPanel(QWidget *form)
     setObjectName(QStringLiteral("ClipListPanel"));
     if (!adoptControls(form))
         buildControls();
+    setAccessibleName(QStringLiteral("Clip list"));
+    setFocusPolicy(Qt::ClickFocus);   // the paging keys scroll the list
     Image_Bar->installEventFilter(this);
     Panel_Info->installEventFilter(this);
+    Panel_Bar->installEventFilter(this);
     connectFormControls(form);
 }
 
@@ -41,6 +45,7 @@ void TClipListPanel::connectRow(TInfoListItem *row)
 {
     connect(row, &TInfoListItem::pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
     connect(row, &TInfoListItem::released, this, &TClipListPanel::rowReleased);
+    row->installEventFilter(this);   // the wheel over a row scrolls the list
 }
 
 void TClipListPanel::placeRow(TInfoListItem *row)

@@ -89,6 +89,8 @@ public:
     void ShowPopupMenu(const QPoint &globalPosition);
     int ThumbTop() const;
     void SetThumbTop(int top);   // as a drag of the thumb would
+    int FirstShownRow() const;   // from 0
+    void ScrollToRow(int firstRow);   // as far as the list allows
 
 signals:
     // The clip stops being current: the preview stores its picture in the clip's
@@ -105,9 +107,12 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool adoptControls(QWidget *form);
+    void placeColumnHeaders(QWidget *form);
     void buildControls();
     void buildProgressPanel();
     void connectFormControls(QWidget *form);
@@ -115,6 +120,7 @@ private:
     void placeRow(TInfoListItem *row);
     bool listBackgroundEvent(QEvent *event);
     bool thumbEvent(QEvent *event);
+    bool wheelScroll(QWheelEvent *event);
     void rowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
     bool ignoresClicks() const;
     void PopupMenuClick(const QString &entryName);
@@ -139,7 +145,7 @@ private:
     QWidget *Panel_AddProgress = nullptr;
     QWidget *Panel_Progress1 = nullptr;
     QLabel *Label_Percent = nullptr;
-    QMenu *popupMenu_ = nullptr;
+    std::unique_ptr<QMenu> popupMenu_;   // no parent: keeps the desktop's look, not the skin's
     TTrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;
     std::unique_ptr<QDialog> ownFpsForm_;
@@ -147,4 +153,6 @@ private:
     bool thumbDragging_ = false;
     int dragStartCursorY_ = 0;
     int dragStartThumbTop_ = 0;
+    static constexpr int kWheelNotch = 120;   // eighths of a degree
+    int wheelEighths_ = 0;                    // wheel turn not yet scrolled
 };

@@ -1,5 +1,6 @@
 #include "FpsSelecteContent.h"
 
+#include "ElidingLabel.h"
 #include "FrameRateText.h"
 #include "ModalQuestions.h"
 
@@ -30,7 +31,9 @@ TFpsSelecteContent::TFpsSelecteContent(QWidget *form) : QWidget(form)
     setGeometry(0, 0, 0, 0);   // the controls belong to the form itself
     if (!form->findChild<QLabel *>(QStringLiteral("Label1")))
         placed<QLabel>(form, "Label1", QStringLiteral("Please choose the original FPS for this video clip. "), 92, 72);
-    labMessage = placed<QLabel>(form, "labMessage", QString(), 10, 96);
+    auto *path = placed<ElidingLabel>(form, "labMessage", QString(), 10, 96);
+    path->setElideMode(Qt::ElideMiddle);   // a long path keeps its file name in sight
+    labMessage = path;
     labMessage->setFixedSize(402, 17);
     labMessage->setAlignment(Qt::AlignCenter);
     rbtnFPS1 = placed<QRadioButton>(form, "rbtnFPS1", QString(), 112, 123);

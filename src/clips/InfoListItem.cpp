@@ -6,8 +6,10 @@
 #include "TimeText.h"
 #include "VideoInfo.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const TRowPictures &pictures, QWidget *parent)
     : QWidget(parent), isClipRow_(isClipRow), owner_(owner), pictures_(pictures)
@@ -27,19 +29,19 @@ TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const TRowPictur
         CheckImage->installEventFilter(this);
         TreeImage = new QLabel(this);
         TreeImage->setObjectName(QStringLiteral("TreeImage"));
-        TreeImage->setGeometry(8, 0, 18, 18);
+        TreeImage->setGeometry(8, 0, 10, 18);   // the connector picture's width: it stops before the check mark
         TreeImage->setCursor(pictures_.cursor);
         TreeImage->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     showCheckPicture();
 }
 
-TLabelInfo *TInfoListItem::label(TLabelInfo *&slot, const char *objectName, int left, int width)
+TLabelInfo *TInfoListItem::label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column)
 {
     if (!slot) {
         slot = new TLabelInfo(this);
         slot->setObjectName(QLatin1String(objectName));
-        slot->setGeometry(left, 0, width > 0 ? width : kWidth - left, kHeight);
+        slot->setGeometry(column.left, 0, column.width, kHeight);
         slot->show();
         CheckImage->raise();
     }
@@ -53,38 +55,38 @@ QLabel *TInfoListItem::LabelNamed(const QString &objectName) const
 
 void TInfoListItem::SetName(const QString &text)
 {
-    label(NameLabel, "NameLabel", 3, 118)->setText(text);
+    label(NameLabel, "NameLabel", rowcolumns::kName)->setText(text.trimmed());
 }
 
 void TInfoListItem::SetDuration(int hours, int minutes, int seconds)
 {
     durationSeconds_ = 3600 * hours + 60 * minutes + seconds;
-    label(DurationLabel, "DurationLabel", 128)->setText(TimeText(hours, minutes, seconds));
+    label(DurationLabel, "DurationLabel", rowcolumns::kDuration)->setText(TimeText(hours, minutes, seconds));
 }
 
 void TInfoListItem::SetStart(int hours, int minutes, int seconds)
 {
-    label(StartLabel, "StartLabel", 362)->setText(rowtext::Start(hours, minutes, seconds));
+    label(StartLabel, "StartLabel", rowcolumns::kStart)->setText(rowtext::Start(hours, minutes, seconds));
 }
 
 void TInfoListItem::SetEnd(int hours, int minutes, int seconds)
 {
-    label(EndLabel, "EndLabel", 412)->setText(rowtext::End(hours, minutes, seconds, durationSeconds_));
+    label(EndLabel, "EndLabel", rowcolumns::kEnd)->setText(rowtext::End(hours, minutes, seconds, durationSeconds_));
 }
 
 void TInfoListItem::SetFrameRate(float framesPerSecond)
 {
-    label(FpsLabel, "FpsLabel", 180, 55)->setText(ClipRowFrameRateText(framesPerSecond));
+    label(FpsLabel, "FpsLabel", rowcolumns::kFps)->setText(ClipRowFrameRateText(framesPerSecond));
 }
 
 void TInfoListItem::SetPictureSize(const QString &aspectText)
 {
-    label(SizeLabel, "SizeLabel", 235, 123)->setText(rowtext::PictureSize(owner_.Width, owner_.Height, aspectText));
+    label(SizeLabel, "SizeLabel", rowcolumns::kSize)->setText(rowtext::PictureSize(owner_.Width, owner_.Height, aspectText));
 }
 
 void TInfoListItem::SetOutputName(const QString &text)
 {
-    label(OutputLabel, "OutputLabel", 465)->setText(text);
+    label(OutputLabel, "OutputLabel", rowcolumns::kOutput)->setText(text);
 }
 
 void TInfoListItem::SetHint(const QString &text)
@@ -95,22 +97,22 @@ void TInfoListItem::SetHint(const QString &text)
 void TInfoListItem::SetAudioLanguage(const QString &language, int id)
 {
     LanguageText = language;
-    label(AudioLangLabel, "AudioLangLabel", 38, 82)->setText(rowtext::AudioLanguage(language, id));
+    label(AudioLangLabel, "AudioLangLabel", rowcolumns::kAudioLanguage)->setText(rowtext::AudioLanguage(language, id));
 }
 
 void TInfoListItem::SetAudioFormat(const QString &codec, int channels)
 {
-    label(AudioCodecLabel, "AudioCodecLabel", 128, 85)->setText(rowtext::AudioFormat(codec, channels));
+    label(AudioCodecLabel, "AudioCodecLabel", rowcolumns::kAudioFormat)->setText(rowtext::AudioFormat(codec, channels));
 }
 
 void TInfoListItem::SetSamplingRate(int hertz)
 {
-    label(AudioRateLabel, "AudioRateLabel", 220, 50)->setText(rowtext::SamplingRate(hertz));
+    label(AudioRateLabel, "AudioRateLabel", rowcolumns::kAudioRate)->setText(rowtext::SamplingRate(hertz));
 }
 
 void TInfoListItem::SetBitRate(int bitsPerSecond)
 {
-    label(AudioBitrateLabel, "AudioBitrateLabel", 270, 88)->setText(rowtext::BitRate(bitsPerSecond));
+    label(AudioBitrateLabel, "AudioBitrateLabel", rowcolumns::kAudioBitrate)->setText(rowtext::BitRate(bitsPerSecond));
 }
 
 void TInfoListItem::SetTreeEnd(bool isLast)
@@ -188,6 +190,21 @@ void TInfoListItem::mousePressEvent(QMouseEvent *event)
 void TInfoListItem::mouseReleaseEvent(QMouseEvent *event)
 {
     emit released(this, event->button(), event->globalPosition().toPoint());
+}
+
+// The labels take no mouse events, so the row shows a cut text whole for them.
+bool TInfoListItem::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        for (const TLabelInfo *text : findChildren<TLabelInfo *>(Qt::FindDirectChildrenOnly)) {
+            if (text->geometry().contains(help->pos()) && text->isElided()) {
+                QToolTip::showText(help->globalPos(), text->text(), this);
+                return true;
+            }
+        }
+    }
+    return QWidget::event(event);
 }
 
 bool TInfoListItem::eventFilter(QObject *watched, QEvent *event)

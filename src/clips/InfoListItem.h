@@ -4,6 +4,7 @@
 // Labels are made on first use; presses and releases are reported to the list.
 
 #include "ClipRow.h"
+#include "RowColumns.h"
 #include "RowPictures.h"
 
 #include <QWidget>
@@ -57,13 +58,14 @@ signals:
     void released(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TLabelInfo *label(TLabelInfo *&slot, const char *objectName, int left, int width = -1);
+    TLabelInfo *label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column);
     void showCheckPicture();
     void CheckImageClick();
 

@@ -15,4 +15,11 @@ int FirstShownRow(int rowCount, int thumbTop);
 // The list panel's top for a thumb position: -18 x the first shown row.
 int ListTop(int rowCount, int thumbTop);
 
+// Scrolling by rows (mouse wheel, keys): three rows a wheel notch, nine a page.
+inline constexpr int kRowsPerWheelNotch = 3;
+// The first row that can be shown: the list never scrolls past its last row.
+int ClampedFirstRow(int rowCount, int firstRow);
+// The thumb position that shows `firstRow` first (the top position for a short list).
+int ThumbTopForFirstRow(int rowCount, int firstRow);
+
 } // namespace listscroll

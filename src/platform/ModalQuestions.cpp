@@ -1,62 +1,77 @@
 #include "ModalQuestions.h"
 
+#include "DesktopDialogs.h"
 #include "ReplaceableService.h"
 
 #include <QDialog>
-#include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
-#include <QMessageBox>
 
 namespace platform {
 
 namespace {
 
+// A message box's answer: the standard button that closed it.
+QMessageBox::StandardButton Ask(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons buttons)
+{
+    return static_cast<QMessageBox::StandardButton>(MakeMessageBox(parent, icon, title, text, buttons)->exec());
+}
+
 class DialogQuestions : public ModalQuestions {
 public:
     void information(QWidget *parent, const QString &title, const QString &text) override
     {
-        QMessageBox::information(parent, title, text);
+        Ask(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
     }
 
     void error(QWidget *parent, const QString &title, const QString &text) override
     {
-        QMessageBox::critical(parent, title, text);
+        Ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok);
     }
 
     bool confirm(QWidget *parent, const QString &title, const QString &text) override
     {
-        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
 
     bool okCancel(QWidget *parent, const QString &title, const QString &text) override
     {
-        return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+        return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     }
 
     QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override
     {
-        return QFileDialog::getOpenFileNames(parent, title, folder, filter);
+        const auto dialog = MakeFileDialog(parent, FileDialogKind::OpenFiles, title, folder, filter);
+        return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
     }
 
     SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
                                           const QString &filter) override
     {
-        QString selectedFilter;
-        const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter, &selectedFilter,
-                                                          QFileDialog::DontConfirmOverwrite);
-        if (path.isEmpty())
+        const auto dialog = MakeFileDialog(parent, FileDialogKind::SaveFile, title, suggestedPath, filter);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return {};
-        return {path, int(filter.split(QStringLiteral(";;")).indexOf(selectedFilter)) + 1};
+        const QString selectedFilter = dialog->selectedNameFilter();
+        return {dialog->selectedFiles().constFirst(), int(filter.split(QStringLiteral(";;")).indexOf(selectedFilter)) + 1};
     }
 
     QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override
     {
-        return QFileDialog::getExistingDirectory(parent, title, folder);
+        const auto dialog = MakeFileDialog(parent, FileDialogKind::ChooseFolder, title, folder);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return {};
+        return dialog->selectedFiles().constFirst();
     }
 
     QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) override
     {
-        return QInputDialog::getText(parent, title, label, QLineEdit::Normal, text);
+        QInputDialog dialog;
+        dialog.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+        dialog.setLabelText(label);
+        dialog.setTextValue(text);
+        PlaceOver(dialog, parent);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
     int exec(QDialog &dialog) override

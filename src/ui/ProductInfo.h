@@ -1,14 +1,29 @@
 #pragma once
-// Fixed texts of the product shown in the about box and its links (the display
-// title and the internal window name are in common/ProductTexts.h).
+// Fixed texts of the product shown in the about box, and where its links lead
+// (the display title and the internal window name are in common/ProductTexts.h).
+
+#include <QString>
+
+class QWidget;
 
 namespace product {
 
 inline constexpr const char *kVersion = "4.0";
 inline constexpr const char *kBuildDate = "20090514";
-inline constexpr const char *kHomePage = "https://www.example.com/pelorin/";
-inline constexpr const char *kSupportAddress = "mailto:support@example.com";
 inline constexpr const char *kMakerName = "Pelorin Software";
-inline constexpr const char *kMakerWebAddress = "www.example.com";
+// Addresses of the product on the web; empty while it has none.
+inline constexpr const char *kHomePage = "";
+inline constexpr const char *kSupportAddress = "";   // a "mailto:" address
+inline constexpr const char *kMakerWebAddress = "";
+
+// The home page: its web address, else the README shipped beside the program;
+// empty when there is neither.
+QString HomePageAddress();
+// The support address ("mailto:..."), empty when none is configured.
+QString SupportAddress();
+// What a link shows: a file's name, a mail address without "mailto:", else the address.
+QString ShownAddress(const QString &address);
+// Opens a link on the desktop; a link that cannot be opened is reported to the user.
+void OpenLink(QWidget *asking, const QString &address);
 
 } // namespace product

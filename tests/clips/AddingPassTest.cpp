@@ -33,7 +33,7 @@ TEST_F(ClipListFixture, AddedClipShowsItsFactsRowsAndThumbnail)
 
     ASSERT_EQ(panel->InfoListItems.size(), 3);
     TInfoListItem *row = panel->InfoListItems[0];
-    EXPECT_EQ(labelText(row, "NameLabel"), "      two audio.ts                  ");
+    EXPECT_EQ(labelText(row, "NameLabel"), "two audio.ts");
     EXPECT_EQ(labelText(row, "DurationLabel"), "01:30:00");
     EXPECT_EQ(labelText(row, "StartLabel"), "Beginning");
     EXPECT_EQ(labelText(row, "EndLabel"), "Ending");

@@ -2,6 +2,7 @@
 // the clip list.
 
 #include "ClipListFixture.h"
+#include "ListScrolling.h"
 #include "QtPrinters.h"
 #include "Volumes.h"
 
@@ -11,6 +12,9 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
+#include <functional>
+#include <QApplication>
 
 using Kind = ScriptedQuestions::Kind;
 
@@ -170,6 +174,42 @@ TEST_F(ClipListFixture, ThumbScrollsTheListOnlyBeyondNineRows)
     QTest::mouseRelease(thumb, Qt::LeftButton, {}, QPoint(3, 33));
     EXPECT_EQ(panel->ThumbTop(), 32);
     EXPECT_EQ(list->y(), -18 * (14 * 30 / 118));
+}
+
+// The wheel scrolls three rows a notch over the rows and over the scroll bar; the
+// paging keys move a page, to the top and to the end; the thumb follows.
+TEST_F(ClipListFixture, WheelAndPagingKeysScrollTheListByRows)
+{
+    QWidget *list = panel->findChild<QWidget *>("suiImagePanel_InfoMove");
+    QStringList files;
+    for (int copy = 0; copy < 7; ++copy)
+        files << scripted(twoAudioTs);
+    addFiles(files);
+    ASSERT_EQ(panel->InfoListItems.size(), 21);   // twelve rows beyond the nine shown
+    panel->show();
+    const auto turnWheel = [](QWidget *over, int notches) {
+        QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120 * notches), Qt::NoButton,
+                          {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+    };
+    QWidget *row = panel->InfoListItems[1];
+    const struct { const char *step; std::function<void()> act; int firstRow; } steps[] = {
+        {"wheel down over a row", [&] { turnWheel(row, -1); }, 3},
+        {"two notches more", [&] { turnWheel(panel->InfoListItems[4], -2); }, 9},
+        {"past the end", [&] { turnWheel(panel->InfoListItems[10], -5); }, 12},
+        {"up over the scroll bar", [&] { turnWheel(panel->findChild<QWidget *>("Panel_Bar"), 1); }, 9},
+        {"Home", [&] { QTest::keyClick(row, Qt::Key_Home); }, 0},
+        {"Page Down", [&] { QTest::keyClick(row, Qt::Key_PageDown); }, 9},
+        {"Page Up", [&] { QTest::keyClick(row, Qt::Key_PageUp); }, 0},
+        {"End", [&] { QTest::keyClick(row, Qt::Key_End); }, 12},
+    };
+    for (const auto &step : steps) {
+        step.act();
+        EXPECT_EQ(list->y(), -18 * step.firstRow) << step.step;
+        EXPECT_EQ(panel->FirstShownRow(), step.firstRow) << step.step;
+        // The thumb stands where a drag would show the same rows.
+        EXPECT_EQ(listscroll::FirstShownRow(21, panel->ThumbTop()), step.firstRow) << step.step;
+    }
 }
 
 TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)

@@ -1,12 +1,16 @@
 // The rows of a clip: every setter's text, the tick and audio-track choice by
 // clicking, tree connectors, stripes and highlight.
 
+#include "ElidingLabel.h"
 #include "InfoListItem.h"
 #include "QtPrinters.h"
 #include "VideoInfo.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,12 +74,52 @@ TEST_F(Rows, ClipRowTexts)
         clip.Row->SetPictureSize(s.aspect);
         EXPECT_EQ(text(*clip.Row, "SizeLabel"), s.shown);
     }
-    clip.Row->SetName("      a.avi");
-    EXPECT_EQ(text(*clip.Row, "NameLabel"), "      a.avi");
+    // The name stands after the check mark, without the blanks that made room for it.
+    clip.Row->SetName("      a.avi                         ");
+    EXPECT_EQ(text(*clip.Row, "NameLabel"), "a.avi");
     const auto *row = static_cast<TInfoListItem *>(clip.Row.get());
-    EXPECT_EQ(row->LabelNamed("NameLabel")->geometry(), QRect(3, 0, 118, 18));
-    EXPECT_EQ(row->LabelNamed("FpsLabel")->geometry(), QRect(180, 0, 55, 18));
+    EXPECT_GT(row->LabelNamed("NameLabel")->x(), row->findChild<QLabel *>("CheckImage")->geometry().right());
     EXPECT_EQ(row->size(), QSize(540, 18));
+}
+
+// With the fonts Debian installs, a row's widest usual texts fit their columns
+// side by side; a longer one is cut with "…" and the row shows it whole on hover.
+TEST_F(Rows, TextsFitTheirColumnsOrAreCutAndShownWholeOnHover)
+{
+    TVideoInfo clip(&factory);
+    clip.SetAspect(1, 1920, 1080);
+    clip.SetDuration(36000);
+    clip.SetStartTime(10);
+    clip.SetEndTime(35999);
+    clip.Row->SetFrameRate(29.97f);
+    clip.Row->SetPictureSize("16:9");
+    clip.Row->SetName(QStringLiteral("a clip with a name too long for its column.mp4"));
+    clip.Row->SetOutputName(QStringLiteral("out"));
+    auto *row = static_cast<TInfoListItem *>(clip.Row.get());
+    row->show();
+    QList<QLabel *> labels = row->findChildren<QLabel *>();
+    labels.removeIf([](const QLabel *label) { return label->text().isEmpty(); });
+    for (const QLabel *label : labels) {
+        EXPECT_TRUE(row->rect().contains(label->geometry())) << label->objectName().toStdString();
+        for (const QLabel *other : labels)
+            EXPECT_TRUE(label == other || !label->geometry().intersects(other->geometry()))
+                << label->objectName().toStdString() << " / " << other->objectName().toStdString();
+    }
+    for (const char *fitting : {"DurationLabel", "StartLabel", "EndLabel", "FpsLabel", "SizeLabel"}) {
+        const auto *label = static_cast<const ElidingLabel *>(row->LabelNamed(QLatin1String(fitting)));
+        EXPECT_FALSE(label->isElided()) << fitting << ": " << label->text().toStdString();
+    }
+    clip.SetStartTime(0);
+    clip.SetEndTime(36000);
+    EXPECT_FALSE(static_cast<const ElidingLabel *>(row->LabelNamed("StartLabel"))->isElided());   // "Beginning"
+
+    const auto *name = static_cast<const ElidingLabel *>(row->LabelNamed("NameLabel"));
+    ASSERT_TRUE(name->isElided());
+    EXPECT_TRUE(name->shownText().endsWith(QChar(0x2026)));
+    QHelpEvent hover(QEvent::ToolTip, name->geometry().center(), row->mapToGlobal(name->geometry().center()));
+    QApplication::sendEvent(row, &hover);
+    EXPECT_EQ(QToolTip::text(), name->text());
+    QToolTip::hideText();
 }
 
 TEST_F(Rows, AudioRowTexts)

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QApplication>
 
 #include "OptionVariables.h"
@@ -204,6 +205,7 @@ TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndSavesIt)
 
 TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop)
 {
+    sandbox.writeProgramFile("README.md", "# Pelorin Video Converter\n");
     start();
     int shown = 0;
     const auto checkAbout = [&](QDialog &dialog) {
@@ -221,12 +223,20 @@ TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop
     click("suiImageButton_About");
     EXPECT_EQ(shown, 2);
 
+    // The product has no web site or mail address: home is the README beside the
+    // program, and there is nothing to contact.
+    const QString readme = QUrl::fromLocalFile(sandbox.programFolder() + "README.md").toString();
+    EXPECT_EQ(windows->Form_About->findChild<QLabel *>("suiURLLabel2")->toolTip(), readme);
+    EXPECT_FALSE(windows->Form_About->findChild<QLabel *>("suiURLLabel1")->isVisibleTo(windows->Form_About.get()));
+    EXPECT_FALSE(control("suiImageButton_Mail")->isVisibleTo(&form()));
     click("suiImageButton_Home");
-    click("suiImageButton_Mail");
-    ASSERT_EQ(desktop.calls().size(), 2);
-    EXPECT_TRUE(desktop.calls()[0].startsWith("openUrl|https://www.example.com"));
-    EXPECT_TRUE(desktop.calls()[1].startsWith("openUrl|mailto:"));
-    EXPECT_TRUE(desktop.calls()[1].contains("example.com"));
+    ASSERT_EQ(desktop.calls(), QStringList{"openUrl|" + readme});
+
+    // A link that cannot be opened says so.
+    desktop.setResult(false);
+    click("suiImageButton_Home");
+    ASSERT_EQ(questions.texts(ScriptedQuestions::Kind::Error).size(), 1);
+    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Error).first().contains("README.md"));
 }
 
 TEST_F(MainFormTest, UpdateTimerRunsTenSecondsOnceAndDoesNothingElse)

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QTimer>
 
 namespace conversion {
@@ -202,8 +203,7 @@ void TProcessRun::Timer_InfoTimer()
 
 void TProcessRun::ShowProgress(const ProgressShown &shown)
 {
-    auto *panel = form_.findChild<QWidget *>(QStringLiteral("Panel_Progress"));
-    panel->resize(shown.barWidth, panel->height());
+    form_.findChild<QProgressBar *>(QStringLiteral("Panel_Progress"))->setValue(shown.percent.toInt());
     label("Label_Percent")->setText(shown.percent);
 }
 

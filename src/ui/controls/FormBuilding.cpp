@@ -22,6 +22,9 @@ PictureButton *AddPictureButton(QWidget *parent, const QString &name, const QStr
     auto *button = new PictureButton(pictureSet, parent, name);
     button->move(position);
     button->setToolTip(hint);
+    // A picture says nothing to assistive technology: the hint says what the button does.
+    if (!hint.isEmpty())
+        button->setAccessibleName(hint);
     return button;
 }
 

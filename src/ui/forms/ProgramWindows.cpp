@@ -1,5 +1,8 @@
 #include "forms/ProgramWindows.h"
 
+#include "controls/CaptionNames.h"
+#include "skin/ProgramStyle.h"
+
 namespace {
 
 template <typename Form>
@@ -14,6 +17,7 @@ void create(std::unique_ptr<Form> &slot, const std::function<void()> &afterEach,
 
 ProgramWindows::ProgramWindows(const std::function<void()> &afterEach)
 {
+    skin::ApplyProgramLook();
     create(MainForm, afterEach, this);
     create(OptionForm, afterEach);
     create(ProcessForm, afterEach);
@@ -21,6 +25,9 @@ ProgramWindows::ProgramWindows(const std::function<void()> &afterEach)
     create(RenameForm, afterEach);
     create(FPSSelecteForm, afterEach);
     create(NoticeForm, afterEach);
+    for (QWidget *window : std::initializer_list<QWidget *>{MainForm.get(), OptionForm.get(), ProcessForm.get(),
+                                                            Form_About.get(), RenameForm.get(), FPSSelecteForm.get()})
+        NameFieldsByTheirCaptions(*window);
 }
 
 // The main window goes first, as the message loop ends with it; the others follow in creation order.

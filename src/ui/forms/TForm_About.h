@@ -11,6 +11,5 @@ public:
     void suiButton1Click();
 
 private:
-    void addLink(const char *captionName, const QString &caption, const char *linkName, const QString &address,
-                 const QString &shown, int top);
+    void addLink(const char *captionName, const QString &caption, const char *linkName, const QString &address, int top);
 };

@@ -4,19 +4,31 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProgressBar>
 
 #include "OptionsFile.h"
 #include "controls/FormBuilding.h"
-#include "controls/ImagePanel.h"
+#include "controls/ElidingLabel.h"
 #include "controls/PictureButton.h"
 #include "forms/DialogChrome.h"
 #include "skin/Skin.h"
 
 namespace {
 
+// Rows of figures, then the bar, the upload status and the two choice rows, with the
+// stop button below them all in the window's lower right corner.
 constexpr int kCaptionLeft = 24;
 constexpr int kValueLeft = 150;
-constexpr int kRowHeight = 20;
+constexpr int kRightEdge = 436;
+constexpr int kFirstRowTop = 50;
+constexpr int kRowHeight = 18;
+constexpr int kBarTop = 201;
+constexpr int kBarHeight = 14;
+constexpr int kBarWidth = 352;
+constexpr int kCopyFileTop = 222;
+constexpr int kPowerOffTop = 244;
+constexpr int kLastChoiceTop = 266;
+constexpr int kChoiceHeight = 20;
 
 } // namespace
 
@@ -29,12 +41,15 @@ TProcessForm::TProcessForm(QWidget *parent) : SkinnedDialog(QStringLiteral("PROC
     addProgressBar();
     addButtons();
     const CompletionOptions options = ReadCompletionOptions();
-    powerOff_ = addChoice("suiCheckBox_PowerOff", QStringLiteral("Shut down computer when conversion completed"), 236,
-                          options.powerOff);
-    upload_ = addChoice("suiCheckBox_Upload", QStringLiteral("Upload files when conversion completed"), 262, options.upload);
-    openFolder_ = addChoice("suiCheckBox_OpenFolder", QStringLiteral("Open output folder when conversion completed"), 262,
-                            options.openFolder);
+    powerOff_ = addChoice("suiCheckBox_PowerOff", QStringLiteral("Shut down computer when conversion completed"),
+                          kPowerOffTop, options.powerOff);
+    upload_ = addChoice("suiCheckBox_Upload", QStringLiteral("Upload files when conversion completed"), kLastChoiceTop,
+                        options.upload);
+    openFolder_ = addChoice("suiCheckBox_OpenFolder", QStringLiteral("Open output folder when conversion completed"),
+                            kLastChoiceTop, options.openFolder);
     upload_->hide();
+    // "Upload Now" follows its check box on the same row.
+    uploadNow_->move(upload_->geometry().right() + 12, kLastChoiceTop);
 }
 
 TProcessForm::~TProcessForm()
@@ -65,7 +80,9 @@ QCheckBox *TProcessForm::addChoice(const char *name, const QString &text, int to
 {
     auto *check = new QCheckBox(text, this);
     check->setObjectName(QLatin1String(name));
-    check->setGeometry(24, top, 400, 22);
+    check->move(kCaptionLeft, top);
+    check->adjustSize();
+    check->resize(check->width(), kChoiceHeight);
     check->setChecked(checked);
     return check;
 }
@@ -78,14 +95,14 @@ void TProcessForm::addRunLabels()
         {"Duration :", "Label_Length"},        {"Current Time :", "Label_CurrentTime"},
         {"FPS :", "Label_FPS"},                {"Remaining Time :", "Label_CurrentFrame"},
     };
-    int top = 48;
+    int top = kFirstRowTop;
     for (const auto &[caption, name] : rows) {
         AddLabel(this, QString(), QLatin1String(caption), QRect(kCaptionLeft, top, kValueLeft - kCaptionLeft, kRowHeight));
-        AddLabel(this, QLatin1String(name), QString(), QRect(kValueLeft, top, 290, kRowHeight));
+        addValueLabel(name, QRect(kValueLeft, top, kRightEdge - kValueLeft, kRowHeight));
         top += kRowHeight;
     }
-    AddLabel(this, QStringLiteral("Label_CopyFile"), QString(), QRect(kCaptionLeft, 214, 410, kRowHeight));
-    uploadNow_ = AddLabel(this, QStringLiteral("Label_Upload"), QStringLiteral("Upload Now"), QRect(330, 262, 100, 22));
+    addValueLabel("Label_CopyFile", QRect(kCaptionLeft, kCopyFileTop, kRightEdge - kCaptionLeft, kRowHeight));
+    uploadNow_ = AddLabel(this, QStringLiteral("Label_Upload"), QStringLiteral("Upload Now"), QRect(0, 0, 90, kChoiceHeight));
     uploadNow_->setCursor(Qt::PointingHandCursor);
     uploadNow_->installEventFilter(this);
     uploadNow_->hide();
@@ -101,20 +118,34 @@ bool TProcessForm::eventFilter(QObject *watched, QEvent *event)
     return SkinnedDialog::eventFilter(watched, event);
 }
 
+// Paths and file names can be longer than the row: they are cut with "…" and shown whole on hover.
+void TProcessForm::addValueLabel(const char *name, const QRect &geometry)
+{
+    auto *label = new ElidingLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+}
+
+// A real progress control, so that assistive technology reads its value; the
+// percentage beside it is the run's own figure.
 void TProcessForm::addProgressBar()
 {
-    auto *track = new ImagePanel(this, QStringLiteral("Image_ProgressTrack"), skin::Picture(QStringLiteral("Image_ProgressBack")));
-    track->setGeometry(kCaptionLeft, 212 - 24, 271, 14);
-    auto *panel = AddPanel(this, QStringLiteral("Panel_Progress"), QRect(kCaptionLeft, 212 - 24, 0, 14));
-    auto *bar = new ImagePanel(panel, QStringLiteral("Image_Progress"), skin::Picture(QStringLiteral("Image_Progress")));
-    bar->setGeometry(0, 0, 271, 14);
-    AddLabel(this, QStringLiteral("Label_Percent"), QStringLiteral("0"), QRect(302, 186, 30, kRowHeight));
-    AddLabel(this, QString(), QStringLiteral("%"), QRect(334, 186, 20, kRowHeight));
+    auto *bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("Panel_Progress"));
+    bar->setAccessibleName(QStringLiteral("Conversion progress"));
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    bar->setGeometry(kCaptionLeft, kBarTop, kBarWidth, kBarHeight);
+    const int percentLeft = kCaptionLeft + kBarWidth + 8;
+    AddLabel(this, QStringLiteral("Label_Percent"), QStringLiteral("0"), QRect(percentLeft, kBarTop - 2, 32, kRowHeight))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddLabel(this, QStringLiteral("Label_PercentSign"), QStringLiteral("%"), QRect(percentLeft + 34, kBarTop - 2, 14, kRowHeight));
 }
 
 void TProcessForm::addButtons()
 {
-    AddPictureButton(this, QStringLiteral("suiImageButton_StopConvert"), QStringLiteral("stop"), {326, 290},
+    AddPictureButton(this, QStringLiteral("suiImageButton_StopConvert"), QStringLiteral("stop"), {kRightEdge - 110, 292},
                      QStringLiteral("Stop"));
     AddPictureButton(this, QStringLiteral("suiImageButton_Min"), QStringLiteral("minimize"), {width() - 70, 8},
                      QStringLiteral("Minimize"));

@@ -32,6 +32,7 @@ protected:
 private:
     QCheckBox *addChoice(const char *name, const QString &text, int top, bool checked);
     void addRunLabels();
+    void addValueLabel(const char *name, const QRect &geometry);
     void addProgressBar();
     void addButtons();
     bool mayClose(bool explain) const;

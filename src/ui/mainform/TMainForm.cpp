@@ -109,6 +109,8 @@ void TMainForm::connectHandlers()
     };
     for (const auto &[name, handler] : handlers)
         connect(findChild<PictureButton *>(QLatin1String(name)), &PictureButton::clicked, this, handler);
+    // No support address, no contact button.
+    findChild<PictureButton *>(QStringLiteral("suiImageButton_Mail"))->setVisible(!product::SupportAddress().isEmpty());
     connect(updateTimer_, &QTimer::timeout, this, &TMainForm::Timer_UpdateTimer);
 }
 
@@ -215,12 +217,12 @@ void TMainForm::suiImageButton_AboutClick()
 
 void TMainForm::suiImageButton_HomeClick()
 {
-    platform::desktop().openUrl(QLatin1String(product::kHomePage));
+    product::OpenLink(this, product::HomePageAddress());
 }
 
 void TMainForm::suiImageButton_MailClick()
 {
-    platform::desktop().openUrl(QLatin1String(product::kSupportAddress));
+    product::OpenLink(this, product::SupportAddress());
 }
 
 void TMainForm::Timer_UpdateTimer()

@@ -25,6 +25,14 @@ ButtonPictures ButtonSet(const QString &setName)
             Picture(setName + QStringLiteral("_pressed")), Picture(setName + QStringLiteral("_disabled"))};
 }
 
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(Picture(QStringLiteral("app_icon_%1").arg(size)));
+    return icon;
+}
+
 QString StyleSheet()
 {
     QFile file(QStringLiteral(":/skin/skin.qss"));

@@ -1,6 +1,7 @@
 #pragma once
 // The skin's pictures, built into the program's resources from data/skin.
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -19,6 +20,9 @@ struct ButtonPictures {
 };
 // The four state pictures of a picture set ("close", "device_ipod", "caption", ...).
 ButtonPictures ButtonSet(const QString &setName);
+
+// The program's icon for its windows: the header's logo at the usual sizes.
+QIcon ProgramIcon();
 
 // The style sheet of the skinned standard controls (edits, lists, check boxes, spin fields).
 QString StyleSheet();

@@ -1,0 +1,39 @@
+#include "ElidingLabel.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+
+ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
+
+ElidingLabel::ElidingLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
+
+bool ElidingLabel::isElided() const
+{
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+}
+
+QString ElidingLabel::shownText() const
+{
+    return fontMetrics().elidedText(text(), elideMode_, contentsRect().width());
+}
+
+void ElidingLabel::paintEvent(QPaintEvent *event)
+{
+    if (!isElided())
+        return QLabel::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shownText(),
+                          foregroundRole());
+}
+
+// A cut text shows whole in the tool tip, unless the label has a tool tip of its own.
+bool ElidingLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isElided()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
+}
