@@ -103,6 +103,7 @@ void TTrimEdits::suiEditExit(QLineEdit *edit)
     }
     const int seconds = trim::SecondsOfText(edit->displayText());
     isStart ? clip_->SetStartTime(seconds) : clip_->SetEndTime(seconds);
+    emit timesEdited();   // the names were made while typing, before the time was stored
     emit rangeStored(clip_);
 }
 

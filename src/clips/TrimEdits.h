@@ -32,7 +32,7 @@ public:
     static QColor ColourOf(const QLineEdit *edit);
 
 signals:
-    void timesEdited();                    // output names follow the typed times
+    void timesEdited();                    // output names follow the typed and the stored times
     void rangeStored(TVideoInfo *clip);    // the preview places its range bar again
 
 protected:

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -244,4 +245,28 @@ TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)
     EXPECT_EQ(labels.size(), 1);
     EXPECT_EQ(panel->DiscDrive, dvd.mountPoint);
     platform::SetVolumeSourceForTesting({});
+}
+
+TEST_F(ClipListFixture, OutputNamesFollowATrimTimeWhenItIsStored)
+{
+    QWidget host;
+    QLineEdit start(&host), stop(&host);
+    panel->AttachTrimEdits(&start, &stop, Qt::white);
+    panel->environment.outputName = [](const TVideoInfo &clip, int) {
+        return QString::number(clip.EndTime - clip.StartTime);
+    };
+    addFiles({scripted(oneAudioMp4, 200)});
+    TVideoInfo *clip = panel->VideoInfoList[0].get();
+    ASSERT_EQ(panel->CurVideoInfo, clip);
+    const auto typeAndLeave = [](QLineEdit &edit, const QString &digits) {
+        edit.selectAll();
+        QTest::keyClicks(&edit, digits);
+        QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(&edit, &leaving);
+    };
+    typeAndLeave(stop, "000230");
+    EXPECT_EQ(clip->EndTime, 150);
+    EXPECT_EQ(clip->OutputName, "150");
+    typeAndLeave(start, "000010");
+    EXPECT_EQ(clip->OutputName, "140");
 }
