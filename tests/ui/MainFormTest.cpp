@@ -182,7 +182,7 @@ TEST_F(MainFormTest, ClosingWhileSeekingIsRefusedAndClosingSavesTheOptions)
     EXPECT_TRUE(options.contains("OutputFolder=" + g_s_OutputFolder.toUtf8())) << options.constData();
 }
 
-TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndSavesIt)
+TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndShowsItWithTheTargetSubFolder)
 {
     start();
     const QString chosen = sandbox.configFolder() + "chosen";
@@ -192,7 +192,7 @@ TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndSavesIt)
     ASSERT_EQ(questions.asked().size(), 1);
     EXPECT_EQ(questions.asked().first().title, "Please select an output folder:");
     EXPECT_EQ(g_s_OutputFolder, chosen + "/");
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/iPod/");
     EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains(("OutputFolder=" + chosen + "/").toUtf8()));
 
     questions.answerChooseFolder(QString());
@@ -200,7 +200,7 @@ TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndSavesIt)
     EXPECT_EQ(g_s_OutputFolder, chosen + "/");
 
     click("suiImageButton_Open");
-    EXPECT_EQ(desktop.calls(), QStringList{"openFolder|" + chosen + "/"});
+    EXPECT_EQ(desktop.calls(), QStringList{"openFolder|" + chosen + "/iPod/"});
 }
 
 TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop)

@@ -201,7 +201,7 @@ void TMainForm::suiImageButton_BrowseClick()
         folder += QLatin1Char('/');
     g_s_OutputFolder = folder;
     saveOptions();
-    outputFolderEdit_->setText(g_s_OutputFolder);
+    outputFolderEdit_->setText(g_s_OutputFolder + targets::TargetFolder(CurTargetType));
 }
 
 void TMainForm::suiImageButton_OpenClick()
