@@ -25,6 +25,15 @@ QString TextWithFallback(const ProfileDefinitions &reader, const QString &sectio
     return text.isEmpty() ? TextOr(reader, subSection, key, QString()) : text;
 }
 
+// The profile's codec from the section's own codec list; the list's default for an index past it.
+QString ChosenCodecText(const ProfileDefinitions &reader, const QString &section, int codecIndex)
+{
+    const ChoiceList codecs = ReadChoiceList(reader, section, QStringLiteral("VideoCodec"));
+    if (codecIndex >= 0 && codecIndex < codecs.items.size())
+        return codecs.items[codecIndex];
+    return codecs.items.value(codecs.selectedIndex);
+}
+
 QString Summary(const QString &name, const QString &format, const QString &resolutionPart, int videoBitRate,
                 const QString &audioBitrate, const QString &sampleRate)
 {
@@ -68,7 +77,7 @@ QString DialogEntryText(const ProfileDefinitions &reader, const QString &definit
             section = JoinSection(definitionSection, format);
     }
     if (format.isEmpty())
-        format = TextOr(reader, section, QStringLiteral("VideoCodecText"), QString());
+        format = ChosenCodecText(reader, section, values.videoCodecIndex());
     const QString resolution = TextOr(reader, section, IndexedKey("VideoResolutionText", values.resolutionIndex()), QString());
     const QString zero = QStringLiteral("0");
     return Summary(entry.name, format, QLatin1Char(',') + resolution, values.videoBitRate(),

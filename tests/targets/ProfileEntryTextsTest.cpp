@@ -36,6 +36,14 @@ const char *const Definitions =
     "VideoResolutionText0=720:480\n"
     "AudioBitrateText1=192\n"
     "AudioSampleRateText0=48000\n"
+    "[Ostrel-MOV]\n"
+    "OutputFormatCount=1\n"
+    "OutputFormatText0=mov\n"
+    "VideoCodecCount=2\n"
+    "VideoCodecText0=Xvid\n"
+    "VideoCodecText1=H.264 / AVC\n"
+    "VideoCodecDefault=1\n"
+    "VideoResolutionText0=640:480\n"
     "[Ostrel-MP3]\n"
     "AudioBitrateText2=256\n"
     "AudioSampleRateText1=44100\n";
@@ -78,6 +86,17 @@ TEST_F(ProfileEntryTextsTest, DialogTextsNameTheFormatOrTheCodecAndAlwaysHaveThe
     // An index past the formats: no format name, so the codec text of the target section.
     EXPECT_EQ(text("Ostrel-AVI", "4,0,0,0,900"), "Small : Video-,top:level,900kbps,Audio-0kbps,0hz");
     EXPECT_EQ(DialogEntryText(reader, "Ostrel-MP4", Entry("Draft", "nodef")), "Draft");
+}
+
+TEST_F(ProfileEntryTextsTest, DialogTextsOfASingleFormatTargetNameTheChosenCodecOfItsList)
+{
+    const auto text = [&](const char *valueList) {
+        return DialogEntryText(reader, "Ostrel-MOV", Entry("Small", valueList)).toStdString();
+    };
+    EXPECT_EQ(text("0,0,0,0,600,0,0,0,0,0"), "Small : Video-Xvid,640:480,600kbps,Audio-0kbps,0hz");
+    EXPECT_EQ(text("0,0,0,0,600,0,0,0,0,1"), "Small : Video-H.264 / AVC,640:480,600kbps,Audio-0kbps,0hz");
+    // A codec index past the list: the list's default.
+    EXPECT_EQ(text("0,0,0,0,600,0,0,0,0,7"), "Small : Video-H.264 / AVC,640:480,600kbps,Audio-0kbps,0hz");
 }
 
 TEST_F(ProfileEntryTextsTest, MusicTexts)

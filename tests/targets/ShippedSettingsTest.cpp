@@ -3,6 +3,7 @@
 #include "DefinitionSections.h"
 #include "IniFile.h"
 #include "ModalQuestions.h"
+#include "ProfileEntryTexts.h"
 #include "ProfileValueList.h"
 #include "TargetCatalogue.h"
 
@@ -106,6 +107,11 @@ TEST(ShippedProfiles, EveryTargetWithProfilesHasProtectedBuiltInsThatFitItsLists
             const QString values = settings.value(profileSection, name, "nodef");
             ASSERT_NE(values, "nodef") << profileSection.toStdString() << " " << name.toStdString();
             ExpectProfileFits(target, name, values);
+            // The options dialog's summary names the format or the codec of every video profile.
+            const QString summary = DialogEntryText(Definitions(), TargetSectionName(target),
+                                                    ProfileEntry{profileSection, slot, name, values});
+            if (target < TargetAAC)
+                EXPECT_FALSE(summary.contains(QStringLiteral(" : Video-,"))) << summary.toStdString();
             if (slot == selected)
                 ExpectPreselectedProfileIsTheDefault(target, values);
         }
