@@ -1,5 +1,7 @@
 #include "TemplateTokens.h"
 
+#include "TargetCatalogue.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -13,6 +15,29 @@ const QString kOriginalSizeItem = QStringLiteral("Original Width : Height");
 bool IsBlankOrControl(QChar character)
 {
     return character.unicode() <= 0x20;
+}
+
+bool IsNameSeparator(QChar character)
+{
+    return QStringLiteral("-_. ").contains(character);
+}
+
+// Replaces `token` by nothing together with one separator beside it (the one before,
+// else the one after), so "#Name-#Resolution-#SN" gives "name-001", not "name--001".
+void RemoveTokenWithSeparator(QString &text, const QString &token)
+{
+    for (qsizetype at = text.indexOf(token); at >= 0; at = text.indexOf(token, at)) {
+        qsizetype from = at;
+        qsizetype length = token.size();
+        if (at > 0 && IsNameSeparator(text.at(at - 1))) {
+            --from;
+            ++length;
+        } else if (at + length < text.size() && IsNameSeparator(text.at(at + length))) {
+            ++length;
+        }
+        text.remove(from, length);
+        at = from;
+    }
 }
 
 } // namespace
@@ -48,6 +73,8 @@ QString DateText(const QDate &date)
 
 QString ResolutionText(const OutputPanelValues &panel, int sourceWidth, int sourceHeight)
 {
+    if (targets::IsMusicTarget(panel.targetNumber))
+        return QString();
     const QString sourceSize = QStringLiteral("%1x%2").arg(sourceWidth).arg(sourceHeight);
     if (panel.resolutionListShown) {
         // "Original Width : Height" keeps the source size, so the name shows that size.
@@ -74,10 +101,13 @@ QString ExpandTemplate(const QString &nameTemplate, const TokenValues &values)
     text.replace(QStringLiteral("#Name"), values.name);
     text.replace(QStringLiteral("#ClipID"), values.clipId);
     text.replace(QStringLiteral("#Length"), values.length);
-    text.replace(QStringLiteral("#Resolution"), values.resolution);
+    if (values.resolution.isEmpty())
+        RemoveTokenWithSeparator(text, QStringLiteral("#Resolution"));
+    else
+        text.replace(QStringLiteral("#Resolution"), values.resolution);
     text.replace(QStringLiteral("#Time"), values.date);
     text.replace(QStringLiteral("#SN"), values.serial);
-    return text;
+    return text.isEmpty() ? values.serial : text;
 }
 
 } // namespace naming

@@ -34,14 +34,16 @@ QString SourceNameStem(const QString &filePath);
 QString DateText(const QDate &date);
 
 // The output size as "WxH": the resolution list's text while it is shown, else the
-// size fields while they are enabled, else the source size.
+// size fields while they are enabled, else the source size; empty for a music target,
+// whose output has no picture.
 QString ResolutionText(const OutputPanelValues &panel, int sourceWidth, int sourceHeight);
 
 // The template without surrounding blanks and control characters; "#SN" when nothing is left.
 QString EffectiveTemplate(const QString &nameTemplate);
 
 // Replaces every token in a fixed order on the growing text, so a token carried in by
-// an earlier replacement (a source called "#SN trailer") is replaced as well.
+// an earlier replacement (a source called "#SN trailer") is replaced as well. An empty
+// resolution takes one separator beside its token with it; a name left empty is the serial.
 QString ExpandTemplate(const QString &nameTemplate, const TokenValues &values);
 
 } // namespace naming

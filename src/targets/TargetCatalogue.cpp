@@ -74,6 +74,7 @@ bool IsSelectableTarget(int target) { return IsRegisteredTarget(target) && !Targ
 bool IsHdFileTarget(int target) { return target >= TargetHDAVI && target <= TargetHDMOV; }
 bool IsDeviceTarget(int target) { return IsValidTarget(target) && DeviceTargets[target]; }
 bool IsAudioOnlyTarget(int target) { return target == TargetMP3; }
+bool IsMusicTarget(int target) { return target >= TargetAAC && target <= TargetWAV; }
 bool HasRememberedPanel(int target) { return target >= 0 && target < RememberedPanelCount; }
 
 QString TargetName(int target)

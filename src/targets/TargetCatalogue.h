@@ -95,6 +95,7 @@ bool IsDvdTarget(int target);             // 7..10: DVD settings list, authoring
 bool IsHdFileTarget(int target);          // 11..16: resolution list replaced in aspect mode 1
 bool IsDeviceTarget(int target);          // DeviceTargets, false outside 0..42
 bool IsAudioOnlyTarget(int target);       // 39 (MP3): the panel hides every video setting
+bool IsMusicTarget(int target);           // 36..42: the output has sound and no picture
 bool HasRememberedPanel(int target);      // 0..38
 
 // Texts of a target; empty for numbers outside the catalogue.

@@ -110,6 +110,36 @@ TEST(OutputName, ResolutionTokenFollowsThePanel)
     EXPECT_EQ(MakeOutputName(clip, 0, settings, panel, kToday), QStringLiteral("1280x720.avi"));
 }
 
+// A music target's output has no picture: whatever the panel's size controls and the
+// clip's size hold, "#Resolution" gives nothing and takes one separator with it.
+TEST(OutputName, ResolutionOfAMusicTargetIsEmptyWithoutADoubledSeparator)
+{
+    OutputPanelValues stalePanel = AviPanelWithSizeFields(QStringLiteral("720"), QStringLiteral("480"));
+    stalePanel.targetNumber = 39;
+    stalePanel.outputFormatValue = QStringLiteral("mp3");
+    OutputPanelValues hiddenControls = stalePanel;
+    hiddenControls.sizeFieldsEnabled = false;
+    const ClipNamingFacts audioClip{QStringLiteral("/m/tone.mp3"), 0, 0, 0, 0};
+    const ClipNamingFacts videoClip = Clip(QStringLiteral("/m/tone.avi"));
+    const struct {
+        const char *nameTemplate;
+        const char *expected;
+    } cases[] = {
+        {"#Name-#SN-#Resolution", "tone-001.mp3"},
+        {"#Name-#Resolution-#SN", "tone-001.mp3"},
+        {"#Resolution_#Name", "tone.mp3"},
+        {"#Name #Resolution#Resolution", "tone.mp3"},
+        {"#Resolution", "001.mp3"},   // nothing left: the serial number, as for an empty template
+    };
+    for (const auto &c : cases) {
+        const RenameSettings settings = WithTemplate(QString::fromUtf8(c.nameTemplate));
+        for (const OutputPanelValues &panel : {stalePanel, hiddenControls})
+            for (const ClipNamingFacts &clip : {audioClip, videoClip})
+                EXPECT_EQ(MakeOutputName(clip, 0, settings, panel, kToday), QString::fromUtf8(c.expected))
+                    << c.nameTemplate;
+    }
+}
+
 struct SerialCase {
     qint64 number;
     int fixedDigits;
