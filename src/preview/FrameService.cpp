@@ -60,6 +60,7 @@ void TFrameService::Start(KorvidWindow *window, const QString &fileName, int see
     const QByteArray path = fileName.toUtf8();
     const QByteArray second = QByteArray::number(seekSecond);
     started_ = true;
+    StartSecond = seekSecond;
     FrameInit(window, 2, path.constData(), "", second.constData());
 }
 

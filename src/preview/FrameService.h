@@ -47,6 +47,7 @@ public:
     bool FrameReady = false;
     bool FrameClosed = false;
     int LastFrameSecond = -1;
+    int StartSecond = 0;   // the second asked for when the service was started
 
 private:
     bool bind();

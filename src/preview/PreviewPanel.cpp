@@ -176,7 +176,7 @@ void TPreviewPanel::EngineMessage(uint32_t message, uintptr_t wparam, intptr_t)
         frames_.Ready();
         SetPreviewBusy(true);
         if (clip_)
-            frames_.Seek(SeekSecond(clip_->StartTime, clip_->Duration));
+            frames_.Seek(frames_.StartSecond);   // the second of the release that started the service
     } else if (message == TFrameService::kMessageFrame) {
         frameArrived(wparam);
     } else if (message == TFrameService::kMessageClosed) {

@@ -80,7 +80,5 @@ int EndSecondOf(const RangeBarLayout &bar, int duration, const RangeBarMetrics &
 
 int SeekSecond(int second, int duration)
 {
-    if (second > duration - 10)
-        second -= 10;
-    return std::max(second, 1);
+    return std::clamp(second, 0, std::max(duration, 0));
 }

@@ -35,5 +35,6 @@ void DragRange(RangeBarLayout &bar, int pressedStretchLeft, int dx, const RangeB
 int StartSecondOf(const RangeBarLayout &bar, int duration, const RangeBarMetrics &metrics = {});
 int EndSecondOf(const RangeBarLayout &bar, int duration, const RangeBarMetrics &metrics = {});
 
-// The second the preview seeks to: ten seconds before the end at the latest, second 1 at the earliest.
+// The second the preview seeks to: the handle's own second within the clip. The engine
+// answers a second past the last picture with the last picture.
 int SeekSecond(int second, int duration);

@@ -45,12 +45,13 @@ TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
     EXPECT_EQ(calls[4], "X_GetFrame_UnInit");
 }
 
-TEST_F(PreviewFixture, EndHandleAtTheFarRightStoresTheEndAndSeeksTenSecondsBefore)
+TEST_F(PreviewFixture, TheFirstReleaseOfTheEndHandleShowsTheEndItself)
 {
     dragAndRelease("Image_Right", 40);   // already at the end: stays there
     EXPECT_EQ(clip.EndTime, 600);
     ASSERT_TRUE(waitUntilIdle());
-    EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), "590");
+    EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), "600");
+    EXPECT_EQ(engine.calls("X_Set_NextFrame_Time"), QStringList{"X_Set_NextFrame_Time|600"});
 
     dragAndRelease("Image_Right", -67);
     EXPECT_EQ(clip.EndTime, 300);
@@ -70,16 +71,21 @@ TEST_F(PreviewFixture, ReleaseAtTheShownSecondAsksNothingAndEndsTheWaitAtOnce)
     EXPECT_EQ(clip.EndTime, 600);
 }
 
-TEST_F(PreviewFixture, EverySeekOfAFiveSecondClipGoesToSecondOne)
+TEST_F(PreviewFixture, EverySeekOfAShortClipGoesToTheReleasedHandlesSecond)
 {
     preview->CurrentClipChanged(&otherClip);
     dragAndRelease("Image_Right", -60);
     ASSERT_TRUE(waitUntilIdle());
-    dragAndRelease("Image_Left", 100);
+    const int end = otherClip.EndTime;
+    ASSERT_GT(end, 0);
+    dragAndRelease("Image_Left", 40);
     ASSERT_TRUE(waitUntilIdle());
-    EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), "1");
-    for (const QString &seek : engine.calls("X_Set_NextFrame_Time"))
-        EXPECT_EQ(seek, "X_Set_NextFrame_Time|1");
+    const int start = otherClip.StartTime;
+    ASSERT_GT(start, 0);
+    ASSERT_NE(start, end);
+    EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), QString::number(end));
+    EXPECT_EQ(engine.calls("X_Set_NextFrame_Time"),
+              (QStringList{"X_Set_NextFrame_Time|" + QString::number(end), "X_Set_NextFrame_Time|" + QString::number(start)}));
 }
 
 TEST_F(PreviewFixture, BusyStateDisablesTheBarAndTheSnapshotAndShowsTheSeekingText)

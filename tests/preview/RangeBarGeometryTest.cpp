@@ -37,16 +37,19 @@ TEST(RangeBarGeometry, SecondsReadFromTheHandles)
     bar.left = 67;
     EXPECT_EQ(StartSecondOf(bar, 600), 300);
     EXPECT_EQ(EndSecondOf(bar, 600), 600);
-    EXPECT_EQ(SeekSecond(300, 600), 300);
-    EXPECT_EQ(SeekSecond(600, 600), 590);
-    EXPECT_EQ(SeekSecond(590, 600), 590);
-    EXPECT_EQ(SeekSecond(591, 600), 581);
 }
 
-TEST(RangeBarGeometry, EverySeekOfAFiveSecondClipGoesToSecondOne)
+TEST(RangeBarGeometry, TheSeekGoesToTheHandlesOwnSecondWithinTheClip)
 {
-    for (int second = 0; second <= 5; ++second)
-        EXPECT_EQ(SeekSecond(second, 5), 1) << second;
+    const struct {
+        int second, duration, seek;
+    } cases[] = {
+        {300, 600, 300}, {600, 600, 600}, {591, 600, 591}, {0, 600, 0},
+        {2, 10, 2}, {54, 60, 54}, {0, 5, 0}, {5, 5, 5},
+        {601, 600, 600}, {-1, 600, 0}, {3, 0, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SeekSecond(c.second, c.duration), c.seek) << c.second << " of " << c.duration;
 }
 
 TEST(RangeBarGeometry, StartHandleStopsAtTheEndHandle)
