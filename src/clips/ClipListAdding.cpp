@@ -52,7 +52,6 @@ void TClipListPanel::AddFiles(const QStringList &files)
     if (Busy || files.isEmpty())
         return;
     const ClipProbeServices services = probeServices();
-    QDir::setCurrent(services.settingsFolder);   // the engine writes "2.bmp" there
     emit previewShutdownRequested();
     repaint();
     Busy = true;

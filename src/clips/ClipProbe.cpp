@@ -83,13 +83,14 @@ void applyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo 
 
 // Copies the engine's first picture (rows of blue, green, red bytes) into the
 // thumbnail; a picture the engine could not make leaves the thumbnail black.
-void grabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip)
+void grabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip, const QString &settingsFolder)
 {
     const QSize size = probe::ThumbnailSize(clip.Width, clip.Height, clip.AspectFromCode,
                                             DisplayAspectOfIndex(clip.AspectIndex));
     uint8_t *pixels = nullptr;
     int32_t frameSecond = 0;
-    engine.getFrame(size.width(), size.height(), "2.bmp", &pixels, &frameSecond);
+    const QByteArray bitmapFile = (settingsFolder + QStringLiteral("2.bmp")).toUtf8();
+    engine.getFrame(size.width(), size.height(), bitmapFile.constData(), &pixels, &frameSecond);
     clip.Thumbnail = QImage(size, QImage::Format_BGR888);
     clip.Thumbnail.fill(Qt::black);
     if (!pixels)
@@ -143,7 +144,7 @@ std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeSe
     auto clip = std::make_unique<TVideoInfo>(services.rows);
     clip->FileName = fileName;
     applyFacts(*clip, facts, media, services);
-    grabThumbnail(engine, *clip);
+    grabThumbnail(engine, *clip, services.settingsFolder);
     showProbedFacts(*clip, media);
     addAudioRows(*clip, media, services);
     return clip;

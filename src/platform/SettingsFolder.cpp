@@ -23,6 +23,12 @@ QString UserVideosFolder()
     return WithTrailingSlash(videos.isEmpty() ? QDir::homePath() : videos);
 }
 
+QString UserPicturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return WithTrailingSlash(!pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath());
+}
+
 // The C locale is English text, so it names English rather than "C".
 QString LocaleEnglishLanguageName()
 {

@@ -9,6 +9,9 @@ QString ApplicationDataFolder();
 // The user's videos folder, ending with "/": stands for the first fixed disk.
 QString UserVideosFolder();
 
+// The user's pictures folder (XDG), ending with "/"; the home folder while it does not exist.
+QString UserPicturesFolder();
+
 // English name of the locale's language ("English", "German", ...).
 QString LocaleEnglishLanguageName();
 

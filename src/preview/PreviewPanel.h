@@ -77,6 +77,7 @@ private:
     Drag drag_ = Drag::None;
     QPoint DragStartCursor;
     int DragStartLeft = 0;
+    QString snapshotFolder_;   // the folder the last snapshot went to, for the next one
 
     QPointer<QWidget> Panel_Preview;
     QPointer<QLabel> Image_Preview;

@@ -5,9 +5,11 @@
 
 #include "ModalQuestions.h"
 #include "PictureFiles.h"
+#include "SettingsFolder.h"
 #include "SnapshotRules.h"
 #include "VideoInfo.h"
 
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -24,11 +26,15 @@ void TPreviewPanel::suiImageButton_SnapshootClick()
     if (!frames_.FrameReady || !clip_)
         return;
     QWidget *window = Panel_Preview ? Panel_Preview->window() : nullptr;
+    const int shownSecond = frames_.LastFrameSecond >= 0 ? frames_.LastFrameSecond : clip_->StartTime;
+    const QString proposed = SnapshotStartFolder(snapshotFolder_, platform::UserPicturesFolder())
+        + SnapshotProposedName(clip_->FileName, shownSecond);
     const platform::SaveFileChoice choice = platform::questions().saveFileChoosingFilter(
-        window, QString(), QStringLiteral("Picture"),
+        window, QString(), proposed,
         platform::QtFilterFromWindowsFilter(QStringLiteral("JPG (*.jpg)|*.jpg|BMP (*.bmp)|*.bmp")));
     if (choice.path.isEmpty())
         return;
+    snapshotFolder_ = QFileInfo(choice.path).absolutePath() + QLatin1Char('/');
     if (window)
         window->repaint();
     const QSize size = SnapshotSize(clip_->Width, clip_->Height, clip_->AspectFromCode, clip_->AspectIndex);

@@ -1,6 +1,9 @@
 #include "SnapshotRules.h"
 
+#include "TimeText.h"
+
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -43,4 +46,15 @@ QString SnapshotFileName(const QString &chosen, SnapshotFormat format)
     if (format == SnapshotFormat::Jpeg)
         return suffix == QLatin1String("JPG") ? chosen : chosen + QStringLiteral(".jpg");
     return {};
+}
+
+QString SnapshotProposedName(const QString &clipFileName, int second)
+{
+    return QFileInfo(clipFileName).completeBaseName() + QLatin1Char(' ')
+        + TimeText(std::max(second, 0)).replace(QLatin1Char(':'), QLatin1Char('-'));
+}
+
+QString SnapshotStartFolder(const QString &lastFolder, const QString &picturesFolder)
+{
+    return lastFolder.isEmpty() ? picturesFolder : lastFolder;
 }

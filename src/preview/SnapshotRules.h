@@ -16,3 +16,10 @@ QSize SnapshotSize(int width, int height, bool aspectFromCode, int aspectIndex);
 
 // The chosen name with ".jpg" or ".bmp" appended unless it already ends so (any case).
 QString SnapshotFileName(const QString &chosen, SnapshotFormat format);
+
+// The name the save dialog proposes: the clip's file name without its extension and
+// the shown second as hours-minutes-seconds, "concert 00-02-30".
+QString SnapshotProposedName(const QString &clipFileName, int second);
+
+// Where the save dialog opens: the folder last saved into, else the pictures folder.
+QString SnapshotStartFolder(const QString &lastFolder, const QString &picturesFolder);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
@@ -90,7 +91,16 @@ TEST_F(ClipListFixture, TransportStreamFlagGoesToTheEngine)
     }
     const QStringList global = TestEngine::arguments(engine->calls("X_Global_CMD").first());
     EXPECT_EQ(global, (QStringList{settings.path() + "/telvotempfile.tmp", "29.976", "1"}));
-    EXPECT_EQ(TestEngine::arguments(engine->calls("X_Get_Frame").first()).value(2), "2.bmp");
+    EXPECT_EQ(TestEngine::arguments(engine->calls("X_Get_Frame").first()).value(2), settings.path() + "/2.bmp");
+}
+
+TEST_F(ClipListFixture, AddingClipsLeavesTheCurrentFolderAlone)
+{
+    const QString before = QDir::currentPath();
+    addFiles({scripted(oneAudioMp4)});
+    ASSERT_EQ(panel->VideoInfoList.size(), 1u);
+    EXPECT_EQ(QDir::currentPath(), before);
+    EXPECT_NE(QDir::currentPath() + "/", settings.path() + "/");
 }
 
 TEST_F(ClipListFixture, ThreeClipsAreNumberedAndPlacedWithTheirAudioRows)

@@ -4,6 +4,7 @@
 #include "PreviewFixture.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -62,6 +63,26 @@ TEST_F(PreviewFixture, SnapshotsAreSavedInTheClipsSizeUnderTheChosenName)
         EXPECT_GT(qRed(top), 245);
         EXPECT_LT(qGreen(top) + qBlue(top), 20);
     }
+}
+
+TEST_F(PreviewFixture, TheSaveDialogProposesTheClipsNameAndTimeInThePicturesFolderThenTheLastFolder)
+{
+    QTemporaryDir chosenFolder;
+    dragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(waitUntilIdle());
+    questions.answerSaveFile(QString());
+    SnapshotButton(*windows)->click();   // no pictures folder yet: the home folder
+    EXPECT_EQ(questions.asked().last().text, sandbox.homeFolder() + "first clip 00-05-00");
+
+    ASSERT_TRUE(QDir().mkpath(sandbox.picturesFolder()));
+    questions.answerSaveFile(chosenFolder.filePath("kept.jpg"), 1);
+    SnapshotButton(*windows)->click();
+    EXPECT_EQ(questions.asked().last().text, sandbox.picturesFolder() + "first clip 00-05-00");
+    EXPECT_TRUE(QFile::exists(chosenFolder.filePath("kept.jpg")));
+
+    questions.answerSaveFile(QString());
+    SnapshotButton(*windows)->click();
+    EXPECT_EQ(questions.asked().last().text, chosenFolder.path() + "/first clip 00-05-00");
 }
 
 TEST_F(PreviewFixture, BmpSnapshotsHoldTwentyFourBitPixels)

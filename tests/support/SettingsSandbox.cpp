@@ -36,7 +36,8 @@ SettingsSandbox::SettingsSandbox()
         QDir(root_.path()).mkdir(QLatin1String(name));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder(QStringLiteral("config"))));
     qputenv("HOME", QFile::encodeName(folder(QStringLiteral("home"))));
-    WriteFile(configFolder() + QStringLiteral("user-dirs.dirs"), "XDG_VIDEOS_DIR=\"$HOME/My Films\"\n");
+    WriteFile(configFolder() + QStringLiteral("user-dirs.dirs"), "XDG_VIDEOS_DIR=\"$HOME/My Films\"\n"
+                                                                   "XDG_PICTURES_DIR=\"$HOME/My Pictures\"\n");
     path_PNG = programFolder();
     g_s_Application_Data_Path = path_PNG;
 }
@@ -57,6 +58,8 @@ QString SettingsSandbox::folder(const QString &name) const
 QString SettingsSandbox::programFolder() const { return folder(QStringLiteral("program")); }
 QString SettingsSandbox::configFolder() const { return folder(QStringLiteral("config")); }
 QString SettingsSandbox::videosFolder() const { return folder(QStringLiteral("home/My Films")); }
+QString SettingsSandbox::picturesFolder() const { return folder(QStringLiteral("home/My Pictures")); }
+QString SettingsSandbox::homeFolder() const { return folder(QStringLiteral("home")); }
 
 QString SettingsSandbox::settingsFolder() const
 {

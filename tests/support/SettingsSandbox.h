@@ -1,8 +1,9 @@
 #pragma once
 // A private settings world for one test: temporary folders for the program
 // (path_PNG), the configuration home ($XDG_CONFIG_HOME), the home folder ($HOME)
-// and the user's videos folder (through $XDG_CONFIG_HOME/user-dirs.dirs). The
-// environment, path_PNG and g_s_Application_Data_Path come back on destruction.
+// and the user's videos and pictures folders (through $XDG_CONFIG_HOME/user-dirs.dirs;
+// not created). The environment, path_PNG and g_s_Application_Data_Path come back on
+// destruction.
 //
 //   SettingsSandbox sandbox;
 //   sandbox.writeProgramFile("Option.ini", "[Option]\nTemplate=#Name\n");
@@ -24,6 +25,8 @@ public:
     QString programFolder() const;
     QString configFolder() const;
     QString videosFolder() const;
+    QString picturesFolder() const;
+    QString homeFolder() const;
     QString settingsFolder() const;
 
     void writeProgramFile(const QString &name, const QByteArray &content) const;

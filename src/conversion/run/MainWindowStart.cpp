@@ -2,7 +2,6 @@
 
 #include "ClipListPanel.h"
 #include "ClipRecordFacts.h"
-#include "OptionVariables.h"
 #include "PanelJobValues.h"
 #include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
@@ -11,7 +10,6 @@
 #include "mainform/TMainForm.h"
 
 #include <QAbstractButton>
-#include <QDir>
 
 #include <algorithm>
 #include <memory>
@@ -63,7 +61,6 @@ TProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
         auto *clipList = mainForm.findChild<TClipListPanel *>();
         if (!clipList || !StartChecksPass(&mainForm, StartStateOf(mainForm, *clipList)))
             return;
-        QDir::setCurrent(g_s_Application_Data_Path);
         if (auto *preview = mainForm.findChild<TPreviewPanel *>())
             preview->ShutdownFrameEngine();   // the run loads the engine library itself
         if (!*definitions)
