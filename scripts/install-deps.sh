@@ -9,11 +9,14 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
     libjpeg-dev
+    # the Debian package (scripts/package.sh)
+    dpkg-dev file
     # program at run time (the windows are laid out for the DejaVu fonts, the row
     # texts for its condensed face)
     libmediainfo0v5 dvdauthor fonts-dejavu-core fonts-dejavu-extra
     # tests
     libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev dbus-daemon imagemagick
+    desktop-file-utils appstream
 )
 
 missing=()

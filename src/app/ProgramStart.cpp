@@ -35,6 +35,8 @@ std::unique_ptr<ProgramWindows> CreateWindowsBehindSplash()
 int RunMessageLoop(QApplication &application, const QStringList &files)
 {
     QApplication::setApplicationDisplayName(kDisplayTitle);
+    // The installed menu entry: Wayland compositors and docks match the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.pelorin.VideoConverter"));
     platform::FileHandOverServer handOver(kInternalWindowName);
     QStringList waiting = files;
     TFileOpener *opener = nullptr;

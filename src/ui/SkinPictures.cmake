@@ -60,3 +60,17 @@ foreach(cursor DragWE:dragwe:16:16 Press:press:12:4)
     list(APPEND CURSOR_FILES ${output})
 endforeach()
 add_custom_target(pelorin_cursors ALL DEPENDS ${CURSOR_FILES})
+
+# The desktop's application icons (installed by cmake/Install.cmake).
+set(PELORIN_ICON_SOURCE ${PROJECT_SOURCE_DIR}/data/desktop/${PELORIN_LAUNCHER}.svg)
+set(ICON_FILES)
+foreach(size IN LISTS PELORIN_ICON_SIZES)
+    set(output ${CMAKE_BINARY_DIR}/icons/${size}/${PELORIN_LAUNCHER}.png)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/icons/${size})
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${SKIN_RENDER} image ${output} ${size} ${size} ${PELORIN_ICON_SOURCE}
+        DEPENDS pelorin_skin_render ${PELORIN_ICON_SOURCE}
+        COMMENT "Rendering the ${size} px icon" VERBATIM)
+    list(APPEND ICON_FILES ${output})
+endforeach()
+add_custom_target(pelorin_icons ALL DEPENDS ${ICON_FILES})
