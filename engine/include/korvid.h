@@ -53,7 +53,7 @@ typedef struct EngineFileInfo {
     int32_t height;            /* 16: coded height of the picture turned upright; < 1 when unknown */
     int32_t aspectCode;        /* 20: 1 square pixels, 2 = 4:3, 3 = 16:9, 4 = 2.21:1, else unknown */
     int32_t audioSampleRate;   /* 24 */
-    int32_t reserved;          /* 28: not read */
+    int32_t audioOnly;         /* 28: 1 when the file has sound but no picture, else 0 */
     float audioBitRateKbps;    /* 32 */
     int32_t aspectFlag;        /* 36: 0 = derive display width from height and aspectCode */
 } EngineFileInfo;

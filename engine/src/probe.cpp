@@ -59,6 +59,7 @@ void describePicture(EngineFileInfo &info, const MediaInput &input, AVFrame *pic
 
 // A file with audio but no decodable picture is audio-only: no size, no rate.
 void describeAudioOnly(EngineFileInfo &info) {
+    info.audioOnly = 1;
     info.width = 0;
     info.height = 0;
     info.frameRate = 0;

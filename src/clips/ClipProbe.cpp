@@ -73,12 +73,19 @@ void applyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo 
     clip.SetEndTime(facts.durationSeconds);
     clip.SetChecked(true);
     clip.VideoStreamID = media.Video.ID;
-    clip.SetAspect(facts.aspectCode, probe::SizeWithFallback(facts.width, media.Video.Width, probe::kDefaultWidth),
-                   probe::SizeWithFallback(facts.height, media.Video.Height, probe::kDefaultHeight));
-    applyFrameRate(clip, media, facts, services);
-    clip.SetInfoText(probe::InfoText(clip.FileName, probe::SizeText(clip.Width, clip.Height), clip.FrameRate,
-                                     {facts.videoBitRateKbps, facts.audioBitRateKbps, facts.audioSampleRate}));
-    clip.AspectFromCode = facts.aspectFlag == 0;
+    clip.AudioOnly = facts.audioOnly == 1;
+    if (clip.AudioOnly) {
+        clip.SetAspect(0, 0, 0);   // no picture: no size or frame rate to make up
+        clip.ContainerKind = probe::ContainerKindOf(media.Format);
+    } else {
+        clip.SetAspect(facts.aspectCode, probe::SizeWithFallback(facts.width, media.Video.Width, probe::kDefaultWidth),
+                       probe::SizeWithFallback(facts.height, media.Video.Height, probe::kDefaultHeight));
+        applyFrameRate(clip, media, facts, services);
+    }
+    const probe::EngineFacts infoFacts{facts.videoBitRateKbps, facts.audioBitRateKbps, facts.audioSampleRate,
+                                       clip.AudioOnly};
+    clip.SetInfoText(probe::InfoText(clip.FileName, probe::SizeText(clip.Width, clip.Height), clip.FrameRate, infoFacts));
+    clip.AspectFromCode = !clip.AudioOnly && facts.aspectFlag == 0;
 }
 
 // Copies the engine's first picture (rows of blue, green, red bytes) into the

@@ -76,12 +76,14 @@ void TInfoListItem::SetEnd(int hours, int minutes, int seconds)
 
 void TInfoListItem::SetFrameRate(float framesPerSecond)
 {
-    label(FpsLabel, "FpsLabel", rowcolumns::kFps)->setText(ClipRowFrameRateText(framesPerSecond));
+    label(FpsLabel, "FpsLabel", rowcolumns::kFps)
+        ->setText(owner_.AudioOnly ? QString() : ClipRowFrameRateText(framesPerSecond));
 }
 
 void TInfoListItem::SetPictureSize(const QString &aspectText)
 {
-    label(SizeLabel, "SizeLabel", rowcolumns::kSize)->setText(rowtext::PictureSize(owner_.Width, owner_.Height, aspectText));
+    label(SizeLabel, "SizeLabel", rowcolumns::kSize)
+        ->setText(owner_.AudioOnly ? rowtext::AudioOnly() : rowtext::PictureSize(owner_.Width, owner_.Height, aspectText));
 }
 
 void TInfoListItem::SetOutputName(const QString &text)

@@ -111,9 +111,13 @@ QString InfoText(const QString &fileName, const QString &sizeText, float frameRa
 {
     const QString rate = IsAutoFrameRate(frameRate) ? QStringLiteral(" , FPS Auto")
                                                     : QStringLiteral(" , FPS ") + FrameRateText(frameRate);
-    return QStringLiteral("Clip Name : ") + QFileInfo(fileName).fileName() + QStringLiteral("\nVideo : Size ")
-        + sizeText + QStringLiteral(" , Bitrate ") + QString::number(facts.videoBitRate, 'f', 2) + rate
-        + QStringLiteral("\nAudio : Bitrate ") + QString::number(facts.audioBitRate, 'f', 2)
+    const QString video = facts.audioOnly ? QStringLiteral("\nVideo : none (audio only)")
+                                          : QStringLiteral("\nVideo : Size ") + sizeText + QStringLiteral(" , Bitrate ")
+                                                + QString::number(facts.videoBitRate, 'f', 2) + rate;
+    const QString audioBitRate =
+        facts.audioBitRate > 0 ? QString::number(facts.audioBitRate, 'f', 2) : QStringLiteral("?");
+    return QStringLiteral("Clip Name : ") + QFileInfo(fileName).fileName() + video
+        + QStringLiteral("\nAudio : Bitrate ") + audioBitRate
         + QStringLiteral(", Samplerate ") + QString::number(facts.audioSampleRate);
 }
 

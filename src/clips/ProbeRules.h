@@ -40,8 +40,9 @@ QSize ThumbnailSize(int width, int height, bool aspectFromCode, double displayAs
 
 struct EngineFacts {
     float videoBitRate = 0;
-    float audioBitRate = 0;
+    float audioBitRate = 0;   // 0: unknown, shown as "?"
     int audioSampleRate = 0;
+    bool audioOnly = false;   // the video line says so instead of giving a size
 };
 QString InfoText(const QString &fileName, const QString &sizeText, float frameRate, const EngineFacts &facts);
 

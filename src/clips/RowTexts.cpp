@@ -33,11 +33,18 @@ QString End(int hours, int minutes, int seconds, int durationSeconds)
     return TimeText(hours, minutes, seconds);
 }
 
+QString AudioOnly()
+{
+    return QStringLiteral("Audio only");
+}
+
 QString AudioLanguage(const QString &language, int id)
 {
     if (!language.isEmpty())
         return QStringLiteral("Audio:") + language;
-    return QStringLiteral("Audio ID:") + QString::number(static_cast<uint32_t>(id));
+    if (id < 0)
+        return QStringLiteral("Audio track");   // the file names neither language nor identifier
+    return QStringLiteral("Audio ID:") + QString::number(id);
 }
 
 QString AudioFormat(const QString &codec, int channels)
@@ -52,7 +59,9 @@ QString SamplingRate(int hertz)
 
 QString BitRate(int bitsPerSecond)
 {
-    return QString::asprintf("Bitrate:%0.1fKb", static_cast<uint32_t>(bitsPerSecond) * 0.001);
+    if (bitsPerSecond <= 0)
+        return QStringLiteral("Bitrate:?");
+    return QString::asprintf("Bitrate:%0.1fKb", bitsPerSecond * 0.001);
 }
 
 } // namespace rowtext

@@ -54,6 +54,7 @@ public:
     QImage Thumbnail;
     bool AspectFromCode = false;
     float FrameRate = 0.0f;   // 0 means unknown ("Auto")
+    bool AudioOnly = false;   // the source has sound but no picture: no size, no frame rate
     QString OutputPath;
     std::unique_ptr<TClipRow> Row;
     std::vector<std::unique_ptr<TClipRow>> AudioRows;

@@ -1,5 +1,7 @@
 #include "ClipRecordFacts.h"
 
+#include "TargetCatalogue.h"
+
 namespace conversion {
 namespace {
 
@@ -38,12 +40,22 @@ JobClip JobClipOf(const TVideoInfo &clip)
     return facts;
 }
 
-ClipLookup ClipLookupOf(const std::vector<std::unique_ptr<TVideoInfo>> &clips)
+RunClips RunClipsOf(const std::vector<std::unique_ptr<TVideoInfo>> &clips, int target)
 {
-    return [&clips](int index) -> std::optional<JobClip> {
-        if (index < 0 || std::size_t(index) >= clips.size() || !clips[std::size_t(index)])
+    auto runClips = std::make_shared<std::vector<TVideoInfo *>>();
+    for (const auto &clip : clips) {
+        if (clip && (!clip->AudioOnly || targets::IsMusicTarget(target)))
+            runClips->push_back(clip.get());
+    }
+    return runClips;
+}
+
+ClipLookup ClipLookupOf(RunClips clips)
+{
+    return [clips = std::move(clips)](int index) -> std::optional<JobClip> {
+        if (index < 0 || std::size_t(index) >= clips->size())
             return std::nullopt;
-        return JobClipOf(*clips[std::size_t(index)]);
+        return JobClipOf(*(*clips)[std::size_t(index)]);
     };
 }
 

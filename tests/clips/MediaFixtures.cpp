@@ -69,4 +69,14 @@ QString VideoOnly(const QString &path, const QString &size)
     return made({"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25", "-t", "1"}, path);
 }
 
+QString Mp3Song(const QString &path, bool withCoverPicture)
+{
+    QStringList arguments{"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=1"};
+    if (withCoverPicture)
+        arguments << QStringList{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=1:duration=1", "-map", "0:a",
+                                 "-map", "1:v", "-c:v", "mjpeg", "-frames:v", "1", "-disposition:v", "attached_pic",
+                                 "-id3v2_version", "3"};
+    return made(arguments << QStringList{"-c:a", "libmp3lame", "-b:a", "128k"}, path);
+}
+
 } // namespace fixtures

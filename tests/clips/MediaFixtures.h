@@ -16,5 +16,6 @@ QString Mp4WithTwoAudioTracks(const QString &path);             // MPEG-4 video,
 QString AviWithTwoAudioTracks(const QString &path);             // MPEG-4 video, two MP3 tracks
 QString VideoOnly(const QString &path, const QString &size);    // one stream, codec from the extension
 QString OneAudioTrack(const QString &path);                     // video and one audio track, codecs from the extension
+QString Mp3Song(const QString &path, bool withCoverPicture);     // mono 44.1 kHz 128 kbit/s, no language or identifier
 
 } // namespace fixtures

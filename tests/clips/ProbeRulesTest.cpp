@@ -64,7 +64,9 @@ TEST(ProbeRules, InformationTextAndRowName)
               "Clip Name : My clip.avi\nVideo : Size 720X480 , Bitrate 1234.50 , FPS 29.96\n"
               "Audio : Bitrate 128.00, Samplerate 48000");
     EXPECT_EQ(probe::InfoText("/v/a.ts", "1X1", 200.0f, {}),
-              "Clip Name : a.ts\nVideo : Size 1X1 , Bitrate 0.00 , FPS Auto\nAudio : Bitrate 0.00, Samplerate 0");
+              "Clip Name : a.ts\nVideo : Size 1X1 , Bitrate 0.00 , FPS Auto\nAudio : Bitrate ?, Samplerate 0");
+    EXPECT_EQ(probe::InfoText("/m/song.mp3", "0X0", 0.0f, {0.0f, 128.0f, 44100, true}),
+              "Clip Name : song.mp3\nVideo : none (audio only)\nAudio : Bitrate 128.00, Samplerate 44100");
     EXPECT_TRUE(probe::InfoText("/v/a.ts", "1X1", 0.0f, {}).contains(" , FPS Auto\n"));
 
     EXPECT_EQ(probe::RowNameText("/v/short.avi"), "      short.avi                     ");

@@ -87,3 +87,41 @@ TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + pipe + "\n"});
 }
+
+// An MP3 has no picture (an album cover is none either): the row says so and shows the
+// file's real audio stream, and the clip keeps no made-up size.
+TEST(RealEngine, AddsAnMp3AsASoundOnlyClip)
+{
+    if (!QFile::exists(platform::ProgramFolder() + platform::MapLibraryName("Korvid.dll")))
+        GTEST_SKIP() << "no engine library in " << platform::ProgramFolder().toStdString();
+    QTemporaryDir folder;
+    const QString plain = fixtures::Mp3Song(folder.path() + "/song.mp3", false);
+    const QString covered = fixtures::Mp3Song(folder.path() + "/covered song.mp3", true);
+    ASSERT_FALSE(plain.isEmpty() || covered.isEmpty());
+
+    ScriptedQuestions questions;
+    TClipListPanel panel;
+    panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
+    questions.answerOpenFiles({plain, covered});
+    panel.suiImageButton_OpenDirClick();
+
+    ASSERT_EQ(panel.VideoInfoList.size(), 2u);
+    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Information).isEmpty());
+    for (const auto &clip : panel.VideoInfoList) {
+        SCOPED_TRACE(clip->FileName.toStdString());
+        EXPECT_TRUE(clip->AudioOnly);
+        EXPECT_EQ(clip->Width, 0);
+        EXPECT_EQ(clip->Height, 0);
+        EXPECT_TRUE(clip->InfoText.contains("Video : none (audio only)")) << clip->InfoText.toStdString();
+        const auto *row = static_cast<const QWidget *>(dynamic_cast<QWidget *>(clip->Row.get()));
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->findChild<QLabel *>("SizeLabel")->text(), "Audio only");
+        EXPECT_EQ(row->findChild<QLabel *>("FpsLabel")->text(), "");
+        ASSERT_EQ(clip->AudioRows.size(), 1u);
+        const auto *audio = dynamic_cast<QWidget *>(clip->AudioRows[0].get());
+        EXPECT_EQ(audio->findChild<QLabel *>("AudioLangLabel")->text(), "Audio track");
+        EXPECT_EQ(audio->findChild<QLabel *>("AudioCodecLabel")->text(), "Codec:MPEG Audio 1CH");
+        EXPECT_EQ(audio->findChild<QLabel *>("AudioRateLabel")->text(), "44.1KHz");
+        EXPECT_EQ(audio->findChild<QLabel *>("AudioBitrateLabel")->text(), "Bitrate:128.0Kb");
+    }
+}

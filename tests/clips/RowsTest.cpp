@@ -133,9 +133,12 @@ TEST_F(Rows, AudioRowTexts)
     EXPECT_EQ(text(english, "AudioCodecLabel"), "Codec:AC-3 6CH");
     EXPECT_EQ(text(english, "AudioRateLabel"), "48.0KHz");
     EXPECT_EQ(text(english, "AudioBitrateLabel"), "Bitrate:448.0Kb");
-    EXPECT_EQ(text(*clip.AudioRows[1], "AudioLangLabel"), "Audio ID:4294967295");
+    // Neither language nor identifier (an MP3 file): no made-up number.
+    EXPECT_EQ(text(*clip.AudioRows[1], "AudioLangLabel"), "Audio track");
     EXPECT_EQ(text(*clip.AudioRows[1], "AudioRateLabel"), "44.1KHz");
+    EXPECT_EQ(text(*clip.AudioRows[1], "AudioBitrateLabel"), "Bitrate:128.0Kb");
     EXPECT_EQ(text(*clip.AudioRows[2], "AudioRateLabel"), "4294967.3KHz");
+    EXPECT_EQ(text(*clip.AudioRows[2], "AudioBitrateLabel"), "Bitrate:?");
     EXPECT_EQ(english.StreamID(), 4352);
     EXPECT_EQ(english.Language(), "English");
 }

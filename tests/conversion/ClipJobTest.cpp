@@ -117,7 +117,7 @@ TEST(ClipRecordFacts, TheRecordAsTheJobReadsIt)
     record.AudioStreamID = 2;
     record.SubtitleList = std::make_unique<QStringList>(QStringList{QStringLiteral("en#1")});
 
-    const ClipLookup lookup = ClipLookupOf(clips);
+    const ClipLookup lookup = ClipLookupOf(RunClipsOf(clips, targets::TargetAVI));
     const std::optional<JobClip> clip = lookup(0);
     ASSERT_TRUE(clip);
     EXPECT_EQ(clip->fileName, record.FileName);
@@ -138,6 +138,27 @@ TEST(ClipRecordFacts, TheRecordAsTheJobReadsIt)
     EXPECT_EQ(clip->subtitleCount, 1);
     EXPECT_FALSE(lookup(1));
     EXPECT_FALSE(lookup(-1));
+}
+
+TEST(ClipRecordFacts, AVideoRunLeavesOutTheClipsWithSoundOnlyAndAMusicRunKeepsThem)
+{
+    std::vector<std::unique_ptr<TVideoInfo>> clips;
+    for (const char *name : {"/v/film.mkv", "/m/song.mp3", "/v/trailer.mp4"}) {
+        clips.push_back(std::make_unique<TVideoInfo>());
+        clips.back()->FileName = QString::fromUtf8(name);
+    }
+    clips[1]->AudioOnly = true;
+    const auto files = [&clips](int target) {
+        QStringList names;
+        const ClipLookup lookup = ClipLookupOf(RunClipsOf(clips, target));
+        for (int index = 0; lookup(index); ++index)
+            names << lookup(index)->fileName;
+        return names;
+    };
+    EXPECT_EQ(files(targets::TargetAVI), (QStringList{"/v/film.mkv", "/v/trailer.mp4"}));
+    EXPECT_EQ(files(targets::TargetDVD_Folder), (QStringList{"/v/film.mkv", "/v/trailer.mp4"}));
+    EXPECT_EQ(files(targets::TargetMP3), (QStringList{"/v/film.mkv", "/m/song.mp3", "/v/trailer.mp4"}));
+    EXPECT_EQ(files(targets::TargetWAV).size(), 3);
 }
 
 class PrepareClipJobTest : public testing::Test {

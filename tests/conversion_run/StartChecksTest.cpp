@@ -54,5 +54,39 @@ TEST(StartChecksTest, DiscTargetsAskAboutAHundredClips)
     }
 }
 
+TEST(StartChecksTest, ClipsWithSoundOnlyAreNamedAndSkippedOnlyWhenTheUserAgrees)
+{
+    const QStringList songs{"/m/song.mp3", "/m/tone.ogg"};
+    const QString question = "These clips have no video and cannot be converted to AVI:\n\n/m/song.mp3\n"
+                             "/m/tone.ogg\n\nSkip them and convert the other clips?";
+    for (const bool skip : {true, false}) {
+        ScriptedQuestions questions;
+        questions.answerConfirm(skip);
+        EXPECT_EQ(StartChecksPass(nullptr, {false, false, true, targets::TargetAVI, 3, songs}), skip);
+        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm), QStringList{question});
+    }
+    {
+        SCOPED_TRACE("a music target converts every clip without asking");
+        ScriptedQuestions questions;
+        EXPECT_TRUE(StartChecksPass(nullptr, {false, false, true, targets::TargetMP3, 3, songs}));
+        EXPECT_TRUE(questions.asked().isEmpty());
+    }
+    {
+        SCOPED_TRACE("nothing but sound: no run to a video target");
+        ScriptedQuestions questions;
+        EXPECT_FALSE(StartChecksPass(nullptr, {false, false, true, targets::TargetiPod, 2, songs}));
+        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+                  QStringList{"The clips in the list have no video, so they cannot be converted to iPod.\n"
+                              "Choose a music format such as MP3 to convert their sound."});
+    }
+    {
+        SCOPED_TRACE("the DVD limit is asked first; refusing it asks nothing more");
+        ScriptedQuestions questions;
+        questions.answerOkCancel(false);
+        EXPECT_FALSE(StartChecksPass(nullptr, {false, false, true, targets::TargetDVD_Folder, 120, songs}));
+        EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
+    }
+}
+
 } // namespace
 } // namespace conversion

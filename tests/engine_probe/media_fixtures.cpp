@@ -60,6 +60,10 @@ const std::map<std::string, Arguments> &recipes() {
         {"anamorphic.mkv", join({picture("720x576", "25", 2), tone(440, 48000, 2), kH264, {"-aspect", "16:9", "-c:a", "aac"}})},
         {"portrait.mp4", join({picture("360x640", "30", 2), kH264})},
         {"audio_only.mp3", join({tone(440, 48000, 3), {"-c:a", "libmp3lame", "-b:a", "128k"}})},
+        // An album picture is a video stream to the demuxer, but no picture of the sound.
+        {"cover_art.mp3", join({tone(440, 44100, 3), picture("160x120", "1", 1),
+                                {"-map", "0:a", "-map", "1:v", "-c:a", "libmp3lame", "-b:a", "128k", "-c:v", "mjpeg",
+                                 "-frames:v", "1", "-disposition:v", "attached_pic", "-id3v2_version", "3"}})},
         {"offset.ts", join({picture("320x240", "25", 4), tone(440, 48000, 4), kH264,
                             {"-c:a", "aac", "-output_ts_offset", "10"}})},
         // MPEG-2 whose second 1 lies inside the first group of pictures, in streams without an index.

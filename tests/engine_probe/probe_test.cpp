@@ -41,6 +41,7 @@ const std::vector<ProbeCase> kProbeCases{
     {"anamorphic.mkv", 0, 2, 25, 720, 576, 3, 0, 48000},
     {"portrait.mp4", 0, 2, 30, 360, 640, 1, 1, 0},
     {"audio_only.mp3", 0, 3, 0, 0, 0, 0, 1, 48000},
+    {"cover_art.mp3", 0, 3, 0, 0, 0, 0, 1, 44100},
     {"offset.ts", 0, 4, 25, 320, 240, 2, 1, 48000},
     {"truncated.ts", 0, 2, 25, 640, 480, 2, 1, 48000},
     {"truncated.mp4", -1},
@@ -67,7 +68,7 @@ TEST_P(ProbeTable, FillsTheRecord) {
     std::vector<char> buffer(path.begin(), path.end());
     buffer.resize(path.size() + 10, '\0');
     EngineFileInfo info{};
-    info.reserved = 0x5A5A5A5A;
+    info.audioOnly = 0x5A5A5A5A;
     ASSERT_EQ(engine.probe(buffer.data(), 10, &info, 0), expected.result);
     if (expected.result < 0)
         return;
@@ -80,6 +81,7 @@ TEST_P(ProbeTable, FillsTheRecord) {
     EXPECT_EQ(info.audioSampleRate, expected.sampleRate);
     EXPECT_EQ(info.videoBitRateKbps > 0, expected.width > 0);
     EXPECT_EQ(info.audioBitRateKbps > 0, expected.sampleRate > 0);
+    EXPECT_EQ(info.audioOnly, expected.width == 0 ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ProbeTable, testing::ValuesIn(kProbeCases),

@@ -22,23 +22,29 @@ namespace {
 StartState StartStateOf(const TMainForm &mainForm, const TClipListPanel &clipList)
 {
     const auto &clips = clipList.VideoInfoList;
-    return {mainForm.Busy, mainForm.previewIsSeeking(),
-            std::any_of(clips.begin(), clips.end(), [](const auto &clip) { return clip->Checked; }),
-            mainForm.CurTargetType, int(clips.size())};
+    StartState state{mainForm.Busy, mainForm.previewIsSeeking(),
+                     std::any_of(clips.begin(), clips.end(), [](const auto &clip) { return clip->Checked; }),
+                     mainForm.CurTargetType, int(clips.size()), {}};
+    for (const auto &clip : clips) {
+        if (clip->AudioOnly)
+            state.clipsWithoutPicture << clip->FileName;
+    }
+    return state;
 }
 
 RunRequest RequestOf(TMainForm &mainForm, TClipListPanel &clipList, const targets::ProfileDefinitions &definitions)
 {
     RunRequest request;
     request.settings = RunSettingsFromOptions(mainForm.CurTargetType, PanelValuesOf(mainForm), definitions);
-    request.clipAt = ClipLookupOf(clipList.VideoInfoList);
-    request.storeTargetFile = [&clipList](int index, const QString &targetFile) {
-        if (index >= 0 && index < int(clipList.VideoInfoList.size()))
-            clipList.VideoInfoList[index]->OutputPath = targetFile;
+    const RunClips runClips = RunClipsOf(clipList.VideoInfoList, mainForm.CurTargetType);
+    request.clipAt = ClipLookupOf(runClips);
+    request.storeTargetFile = [runClips](int index, const QString &targetFile) {
+        if (index >= 0 && index < int(runClips->size()))
+            (*runClips)[index]->OutputPath = targetFile;
     };
-    request.uploadClips = [&clipList] {
+    request.uploadClips = [runClips] {
         QList<UploadClip> clips;
-        for (const auto &clip : clipList.VideoInfoList)
+        for (const TVideoInfo *clip : *runClips)
             clips.append({clip->Checked, clip->OutputPath, clip->OutputName});
         return clips;
     };

@@ -4,6 +4,8 @@
 
 #include "JobPanelValues.h"
 
+#include <QStringList>
+
 class QWidget;
 class TMainForm;
 class TProcessForm;
@@ -19,9 +21,11 @@ struct StartState {
     bool anyClipChecked = false;
     int target = -1;
     int clipCount = 0;
+    QStringList clipsWithoutPicture;   // source files of the clips that have sound only
 };
 
-// The start checks with their messages; true when the run may begin.
+// The start checks with their messages; true when the run may begin. A run to a
+// target with pictures skips the clips without one, once the user has agreed.
 bool StartChecksPass(QWidget *parent, const StartState &state);
 
 // The parameter panel's current values, read from the main window's controls by name.

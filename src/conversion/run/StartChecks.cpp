@@ -14,6 +14,28 @@ bool IsDiscTarget(int target)
     return target == targets::TargetDVD_Folder || target == targets::TargetDVD_Disc || target == targets::TargetDVD_ISO;
 }
 
+// Sound-only clips cannot become video: name them and ask whether to go on without them.
+bool ClipsWithoutPictureAccepted(QWidget *parent, const StartState &state)
+{
+    if (state.clipsWithoutPicture.isEmpty() || targets::IsMusicTarget(state.target))
+        return true;
+    const QString target = targets::TargetName(state.target);
+    if (state.clipsWithoutPicture.size() >= state.clipCount) {
+        platform::questions().information(
+            parent, QString(),
+            QStringLiteral("The clips in the list have no video, so they cannot be converted to %1.\n"
+                           "Choose a music format such as MP3 to convert their sound.").arg(target));
+        return false;
+    }
+    QString files;
+    for (const QString &file : state.clipsWithoutPicture)
+        files += file + QLatin1Char('\n');
+    return platform::questions().confirm(
+        parent, QString(),
+        QStringLiteral("These clips have no video and cannot be converted to %1:\n\n%2\n"
+                       "Skip them and convert the other clips?").arg(target, files));
+}
+
 } // namespace
 
 bool StartChecksPass(QWidget *parent, const StartState &state)
@@ -29,12 +51,12 @@ bool StartChecksPass(QWidget *parent, const StartState &state)
         questions.information(parent, QString(), QStringLiteral("No clip to convert!"));
         return false;
     }
-    if (IsDiscTarget(state.target) && state.clipCount >= kDvdClipLimit) {
-        return questions.okCancel(parent, QString(),
-                                  QStringLiteral("The video clips you added exceed the recommended amount. We will "
-                                                 "create DVD with the first 99 video files.\nDo you want to continue?"));
-    }
-    return true;
+    if (IsDiscTarget(state.target) && state.clipCount >= kDvdClipLimit
+        && !questions.okCancel(parent, QString(),
+                               QStringLiteral("The video clips you added exceed the recommended amount. We will "
+                                              "create DVD with the first 99 video files.\nDo you want to continue?")))
+        return false;
+    return ClipsWithoutPictureAccepted(parent, state);
 }
 
 } // namespace conversion
