@@ -23,6 +23,19 @@ DVDAUTHORING_API int32_t author_main(const char *authorXmlPath);
 /* Megabytes of the VOB files under dvdFolder/VIDEO_TS, or -1 when there are none. */
 DVDAUTHORING_API int32_t getVOBsMB(const char *dvdFolder);
 
+/* Optional names: a host must work with a library that lacks them. Both may be
+ * called from any thread while author_main runs on another; one author_main runs
+ * at a time. */
+
+/* Percent (0..99) of the running author_main's work, from dvdauthor's own output;
+ * -1 while none runs. */
+DVDAUTHORING_API int32_t author_progress(void);
+
+/* Ends the dvdauthor program of the running author_main, with every process it
+ * started; author_main then returns -1 and the caller removes what was made.
+ * 0 when one was running, -1 otherwise. */
+DVDAUTHORING_API int32_t author_stop(void);
+
 #ifdef __cplusplus
 }
 #endif

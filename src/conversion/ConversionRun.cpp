@@ -81,9 +81,9 @@ int ConversionRun::ConvertClip(int clipIndex)
     return result;
 }
 
-int ConversionRun::AuthorConvertedClips() const
+int ConversionRun::AuthorConvertedClips()
 {
-    return AuthorDvd({job_.JobFolder, DvdVideoSettings::Of(settings_.panel), outputPaths_});
+    return authoring_.Author({job_.JobFolder, DvdVideoSettings::Of(settings_.panel), outputPaths_});
 }
 
 bool ConversionRun::LoadEngine()

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace conversion {
 
@@ -64,8 +65,12 @@ public:
     // window thread once the run has ended.
     const ConvertJob &Job() const { return job_; }
 
-    // Worker thread, after the last clip: AuthorDvd over every clip's output file of this run.
-    int AuthorConvertedClips() const;
+    // Worker thread, after the last clip: authors every clip's output file of this run
+    // into a DVD folder.
+    int AuthorConvertedClips();
+    // Any thread, while AuthorConvertedClips runs: its percent, and stopping it.
+    std::optional<int> AuthoringProgress() const { return authoring_.Progress(); }
+    bool StopAuthoring() { return authoring_.Stop(); }
 
     // Window thread, while ConvertClip runs: whether a clip is converting, its
     // progress, and the stop request. False when no engine is loaded.
@@ -91,6 +96,7 @@ private:
     // that finds the engine under this lock also sees a settled job.
     mutable std::mutex engineMutex_;
     std::unique_ptr<ConversionEngine> engine_;
+    DvdAuthoring authoring_;
 };
 
 } // namespace conversion

@@ -2,32 +2,73 @@
 
 #include "LibraryLoader.h"
 #include "OptionVariables.h"
-#include "dvdauthoring.h"
 
+#include <QDir>
 #include <QFile>
-
-#include <memory>
+#include <QTemporaryDir>
 
 namespace conversion {
 
-int AuthorDvd(const DvdAuthoringJob &job)
-{
-    const QString xmlPath = g_s_Application_Data_Path + QStringLiteral("author.xml");
-    QFile::remove(xmlPath);
-    const bool allFilesExist = WriteAuthorXml(xmlPath, job.jobFolder, job.video, job.titleFiles);
+DvdAuthoring::DvdAuthoring() = default;
+DvdAuthoring::~DvdAuthoring() = default;
 
-    const std::unique_ptr<platform::Library> library = platform::Library::loadByName(QStringLiteral("dvdauthor.dll"));
+int DvdAuthoring::Author(const DvdAuthoringJob &job)
+{
+    std::unique_ptr<platform::Library> library = platform::Library::loadByName(QStringLiteral("dvdauthor.dll"));
     const auto authorMain = library ? library->bind<decltype(&author_main)>("author_main") : nullptr;
     // getVOBsMB is never called, but a library without it is not a complete one.
     if (!authorMain || !library->bind<decltype(&getVOBsMB)>("getVOBsMB"))
         return DvdLibraryUnavailable;
-    if (!allFilesExist)
+    {
+        const std::lock_guard lock(mutex_);
+        progress_ = library->bind<decltype(&author_progress)>("author_progress");
+        stop_ = library->bind<decltype(&author_stop)>("author_stop");
+        stopped_ = false;
+        library_ = std::move(library);
+    }
+    // A hidden name beside the final one: a half-made folder never carries the final name.
+    QTemporaryDir building(job.jobFolder + QStringLiteral(".DVD_DISC-XXXXXX"));
+    const int result = building.isValid() ? authorInto(building.path(), job, authorMain) : DvdAuthoringFailed;
+    const std::lock_guard lock(mutex_);
+    const bool stopped = stopped_;
+    progress_ = nullptr;
+    stop_ = nullptr;
+    library_.reset();
+    if (stopped)
+        return DvdAuthoringStopped;
+    if (result == DvdAuthored && !QDir().rename(building.path(), DvdDestination(job.jobFolder)))
+        return DvdAuthoringFailed;
+    return result;
+}
+
+int DvdAuthoring::authorInto(const QString &destination, const DvdAuthoringJob &job,
+                             decltype(&author_main) authorMain)
+{
+    const QString xmlPath = g_s_Application_Data_Path + QStringLiteral("author.xml");
+    QFile::remove(xmlPath);
+    if (!WriteAuthorXml(xmlPath, destination, job.video, job.titleFiles))
         return DvdTitleFileMissing;
     if (!QFile::exists(xmlPath))
         return DvdAuthoringFailed;
     const int status = authorMain(QFile::encodeName(xmlPath).constData());
     QFile::remove(xmlPath);
     return status == 0 ? DvdAuthored : DvdAuthoringFailed;
+}
+
+std::optional<int> DvdAuthoring::Progress() const
+{
+    const std::lock_guard lock(mutex_);
+    const int percent = progress_ ? progress_() : -1;
+    return percent >= 0 ? std::optional<int>(percent) : std::nullopt;
+}
+
+bool DvdAuthoring::Stop()
+{
+    const std::lock_guard lock(mutex_);
+    if (!stop_ || stop_() != 0)
+        return false;
+    stopped_ = true;
+    return true;
 }
 
 } // namespace conversion

@@ -97,11 +97,11 @@ QString DvdDestination(const QString &jobFolder)
     return destination;
 }
 
-bool WriteAuthorXml(const QString &xmlPath, const QString &jobFolder, const DvdVideoSettings &video,
+bool WriteAuthorXml(const QString &xmlPath, const QString &destination, const DvdVideoSettings &video,
                     const QStringList &titleFiles)
 {
     Lines lines;
-    AddHead(lines, DvdDestination(jobFolder), video);
+    AddHead(lines, destination, video);
     const int titles = std::min<int>(titleFiles.size(), kMaxDvdTitles);
     for (int index = 0; index < titles; ++index) {
         if (!QFileInfo(titleFiles[index]).isFile())

@@ -25,9 +25,9 @@ struct DvdVideoSettings {
 QString DvdDestination(const QString &jobFolder);
 
 // Writes the description of the first kMaxDvdTitles titleFiles into xmlPath, authoring into
-// DvdDestination(jobFolder). Returns whether every listed title's file exists; when one
+// the folder `destination`. Returns whether every listed title's file exists; when one
 // does not, the description stops there and nothing is saved, so there is nothing to author.
-bool WriteAuthorXml(const QString &xmlPath, const QString &jobFolder, const DvdVideoSettings &video,
+bool WriteAuthorXml(const QString &xmlPath, const QString &destination, const DvdVideoSettings &video,
                     const QStringList &titleFiles);
 
 } // namespace conversion

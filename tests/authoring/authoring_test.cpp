@@ -1,13 +1,18 @@
 // libdvdauthor.so through dlopen, as the program loads it: real DVD folders
 // from DVD-compliant clips, read back with lsdvd.
+#include "author_progress.h"
 #include "dvdauthoring.h"
 #include "media_tools.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <dlfcn.h>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
 
 namespace enginetest {
 namespace {
@@ -122,6 +127,61 @@ TEST_F(Authoring, FileNamesCannotInjectCommands) {
     EXPECT_EQ(authorMain(description.c_str()), 0);
     EXPECT_FALSE(fs::exists("injected"));
     EXPECT_FALSE(fs::exists(folder.file("injected")));
+}
+
+// A title that is a named pipe nobody writes: dvdauthor waits on it until it is ended.
+TEST_F(Authoring, StopEndsTheRunningProgramAndProgressFollowsIt) {
+    auto progress = reinterpret_cast<decltype(&author_progress)>(dlsym(library, "author_progress"));
+    auto stop = reinterpret_cast<decltype(&author_stop)>(dlsym(library, "author_stop"));
+    ASSERT_TRUE(progress && stop);
+    EXPECT_EQ(progress(), -1);
+    EXPECT_EQ(stop(), -1) << "nothing runs";
+    std::string pipe = folder.file("endless.mpg");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string description = writeDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {pipe});
+    std::atomic<int32_t> result{1};
+    std::thread author([&] { result = authorMain(description.c_str()); });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (progress() < 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(progress(), 0);
+    int32_t stopped = -1;
+    while ((stopped = stop()) != 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));   // until the program has started
+    EXPECT_EQ(stopped, 0);
+    author.join();
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(progress(), -1);
+    EXPECT_EQ(stop(), -1);
+}
+
+TEST(AuthorProgress, FollowsTheStatusLinesAndNeverGoesBack) {
+    dvdauthoring::AuthorProgress progress(100 * 1024 * 1024);
+    const std::pair<const char *, int> lines[] = {
+        {"STAT: Picking VTS 01", 0},
+        {"STAT: Processing /v/a.mpg...", 0},
+        {"STAT: VOBU 16 at 10MB, 1 PGCs", 9},
+        {"STAT: VOBU 831 at 50MB, 1 PGCs", 45},
+        {"STAT: VOBU 832 at 40MB, 1 PGCs", 45},
+        {"STAT: VOBU 999 at 400MB, 2 PGCs", 90},
+        {"STAT: fixing VOBU at 12MB (100/1000, 10%)", 91},
+        {"STAT: fixing VOBU at 99MB (1000/1000, 100%)", 99},
+        {"INFO: dvdauthor creating table of contents", 99},
+    };
+    for (const auto &[line, percent] : lines) {
+        progress.readLine(line);
+        EXPECT_EQ(progress.percent(), percent) << line;
+    }
+    dvdauthoring::AuthorProgress unknownSize(0);
+    unknownSize.readLine("STAT: VOBU 16 at 10MB, 1 PGCs");
+    EXPECT_EQ(unknownSize.percent(), 0);
+}
+
+TEST(AuthorProgress, TitleFilesOfTheDescription) {
+    const std::string description = "<dvdauthor dest=\"/d\">\r\n<pgc>\r\n  <vob file=\"/v/Tom &amp; Jerry&apos;s.mpg\" />\r\n"
+                                    "  <vob file=\"/v/b.mpg\" />\r\n</pgc>\r\n";
+    EXPECT_EQ(dvdauthoring::titleFilesOf(description),
+              (std::vector<std::string>{"/v/Tom & Jerry's.mpg", "/v/b.mpg"}));
 }
 
 } // namespace

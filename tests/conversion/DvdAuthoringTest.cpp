@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace conversion {
 namespace {
 
@@ -42,7 +44,7 @@ protected:
     QByteArray Written(const QStringList &files, DvdVideoSettings video = {})
     {
         QFile::remove(xmlPath());
-        EXPECT_TRUE(WriteAuthorXml(xmlPath(), jobFolder(), video, files));
+        EXPECT_TRUE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder()), video, files));
         QFile file(xmlPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -149,7 +151,7 @@ TEST_F(DvdDescriptionTest, NamesWithMarkupCharactersAreEscaped)
     QFile file(clip);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    ASSERT_TRUE(WriteAuthorXml(xmlPath(), jobFolder, {}, {clip}));
+    ASSERT_TRUE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder), {}, {clip}));
     QFile written(xmlPath());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray text = written.readAll();
@@ -174,9 +176,9 @@ TEST_F(DvdDescriptionTest, AtMostNinetyNineTitles)
 TEST_F(DvdDescriptionTest, AMissingFileStopsTheDescriptionAndNothingIsSaved)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
-    EXPECT_FALSE(WriteAuthorXml(xmlPath(), jobFolder(), {}, {a, jobFolder() + QStringLiteral("gone.mpg"), a}));
+    EXPECT_FALSE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder()), {}, {a, jobFolder() + QStringLiteral("gone.mpg"), a}));
     EXPECT_FALSE(QFile::exists(xmlPath()));
-    EXPECT_FALSE(WriteAuthorXml(xmlPath(), jobFolder(), {}, {jobFolder()}))   // a folder is no clip
+    EXPECT_FALSE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder()), {}, {jobFolder()}))   // a folder is no clip
         << "a folder is no clip";
     EXPECT_FALSE(QFile::exists(xmlPath()));
 }
@@ -192,7 +194,7 @@ TEST_F(DvdDescriptionTest, DestinationTakesTheSmallestFreeNumber)
     EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_2"));
 }
 
-// AuthorDvd with the scripted library from the test engine's folder.
+// Authoring with the scripted library from the test engine's folder.
 class AuthorDvdTest : public DvdDescriptionTest {
 protected:
     AuthorDvdTest()
@@ -217,37 +219,73 @@ TEST_F(AuthorDvdTest, HandsTheDescriptionOverAndDeletesIt)
     old.write("an old description");
     old.close();
 
-    EXPECT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdAuthored);
+    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdAuthored);
     EXPECT_EQ(authoring_.calls(), 1);
     EXPECT_EQ(authoring_.lastPath(), settingsXml());
-    EXPECT_EQ(authoring_.lastDescription(), Written(clips));
+    // The description as written, but for the hidden folder the DVD is built in.
+    QByteArray expected = Written(clips);
+    QByteArray given = authoring_.lastDescription();
+    const QByteArray building = (jobFolder() + ".DVD_DISC-").toUtf8();
+    ASSERT_TRUE(given.startsWith("<dvdauthor dest=\"" + building)) << given.constData();
+    given.remove(0, given.indexOf('\n'));
+    expected.remove(0, expected.indexOf('\n'));
+    EXPECT_EQ(given, expected);
     EXPECT_FALSE(QFile::exists(settingsXml()));
 }
 
-TEST_F(AuthorDvdTest, ASecondAndThirdDvdGoBesideTheFirst)
+TEST_F(AuthorDvdTest, TheBuiltFolderTakesTheFirstFreeNameAndNothingElseRemains)
 {
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
-    for (const char *destination : {"DVD_DISC", "DVD_DISC_1", "DVD_DISC_2"}) {
-        ASSERT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdAuthored);
-        const QByteArray dest = (jobFolder() + QLatin1String(destination)).toUtf8();
-        EXPECT_TRUE(authoring_.lastDescription().startsWith("<dvdauthor dest=\"" + dest + "\">\r\n"));
-        QDir().mkpath(QString::fromUtf8(dest));   // what the real library makes
-    }
+    for (int count = 1; count <= 3; ++count)
+        ASSERT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdAuthored);
+    EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"DVD_DISC", "DVD_DISC_1", "DVD_DISC_2"}));
+}
+
+TEST_F(AuthorDvdTest, AStoppedAuthoringLeavesNoFolderAndSaysSo)
+{
+    const QStringList clips{Clip(QStringLiteral("a.mpg"))};
+    authoring_.holdUntilStopped(42);
+    DvdAuthoring authoring;
+    EXPECT_FALSE(authoring.Progress());
+    EXPECT_FALSE(authoring.Stop()) << "nothing runs yet";
+    int result = -1;
+    std::thread worker([&] { result = authoring.Author({jobFolder(), {}, clips}); });
+    ASSERT_TRUE(authoring_.waitUntilRunning(30000));
+    EXPECT_EQ(authoring.Progress(), 42);
+    EXPECT_TRUE(authoring.Stop());
+    worker.join();
+    EXPECT_EQ(result, DvdAuthoringStopped);
+    EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+    EXPECT_FALSE(QFile::exists(settingsXml()));
+}
+
+TEST_F(AuthorDvdTest, ALibraryWithoutProgressOrStopStillAuthors)
+{
+    TestAuthoring basic(QStringLiteral("test-authoring-unstoppable"));
+    platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-unstoppable")));
+    DvdAuthoring authoring;
+    EXPECT_EQ(authoring.Author({jobFolder(), {}, {Clip(QStringLiteral("a.mpg"))}}), DvdAuthored);
+    EXPECT_EQ(basic.calls(), 1);
+    EXPECT_FALSE(authoring.Progress());
+    EXPECT_FALSE(authoring.Stop());
+    EXPECT_TRUE(QDir(jobFolder() + "DVD_DISC").exists());
 }
 
 TEST_F(AuthorDvdTest, FailuresAreNotReportedAsSuccess)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
     authoring_.setResult(-1);
-    EXPECT_EQ(AuthorDvd({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "the library could not build the folder";
+    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "the library could not build the folder";
     EXPECT_FALSE(QFile::exists(settingsXml()));
+    EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
     authoring_.setResult(0);
 
-    EXPECT_EQ(AuthorDvd({jobFolder(), {}, {a, jobFolder() + QStringLiteral("gone.mpg")}}), DvdTitleFileMissing);
+    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, {a, jobFolder() + QStringLiteral("gone.mpg")}}), DvdTitleFileMissing);
     EXPECT_EQ(authoring_.calls(), 1) << "nothing is authored without every clip";
 
     g_s_Application_Data_Path = jobFolder() + QStringLiteral("no such folder/");
-    EXPECT_EQ(AuthorDvd({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "no description could be saved";
+    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "no description could be saved";
     EXPECT_EQ(authoring_.calls(), 1);
 }
 
@@ -256,11 +294,11 @@ TEST_F(AuthorDvdTest, AMissingOrIncompleteLibraryGivesTwo)
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
     QTemporaryDir emptyFolder;
     platform::SetProgramFolderForTesting(emptyFolder.path());
-    EXPECT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdLibraryUnavailable);
+    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdLibraryUnavailable);
     {
         TestAuthoring incomplete(QStringLiteral("test-authoring-incomplete"));
         platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-incomplete")));
-        EXPECT_EQ(AuthorDvd({jobFolder(), {}, clips}), DvdLibraryUnavailable);
+        EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdLibraryUnavailable);
         EXPECT_EQ(incomplete.calls(), 0);
     }
     EXPECT_EQ(authoring_.calls(), 0);

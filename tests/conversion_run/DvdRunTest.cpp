@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -117,7 +118,8 @@ TEST_F(DvdRunTest, EveryConvertedClipBecomesATitleInListOrder)
     EXPECT_FALSE(QFile::exists(authoring_.lastPath())) << "the description is deleted after authoring";
     ASSERT_EQ(targetFiles_.size(), 3);
     const QByteArray description = authoring_.lastDescription();
-    EXPECT_TRUE(description.startsWith("<dvdauthor dest=\"" + output_.path().toUtf8() + "/Output/DVD/DVD_DISC\">\r\n"));
+    EXPECT_TRUE(description.startsWith("<dvdauthor dest=\"" + output_.path().toUtf8() + "/Output/DVD/.DVD_DISC-"));
+    EXPECT_TRUE(QDir(output_.path() + "/Output/DVD/DVD_DISC").exists());
     const qsizetype first = description.indexOf(targetFiles_[0].toUtf8());
     const qsizetype second = description.indexOf(targetFiles_[1].toUtf8());
     const qsizetype third = description.indexOf(targetFiles_[2].toUtf8());
@@ -148,6 +150,31 @@ TEST_F(DvdRunTest, NoDvdAfterAStopInTheLastClip)
     });
     EXPECT_EQ(authoring_.calls(), 0);
     EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
+}
+
+TEST_F(DvdRunTest, AuthoringShowsItsProgressAndStopsWithoutLeavingAFolder)
+{
+    clips_.resize(1);
+    authoring_.holdUntilStopped(37);
+    questions_.answerConfirm(true);
+    Run([this] {
+        ASSERT_TRUE(authoring_.waitUntilRunning(30000));
+        QDeadlineTimer deadline(30000);   // generous for the sanitizer builds
+        auto *percent = form_->findChild<QLabel *>(QStringLiteral("Label_Percent"));
+        while (percent->text() != "37" && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_EQ(percent->text(), "37");
+        EXPECT_EQ(form_->findChild<QLabel *>(QStringLiteral("Label_TitleName"))->text(), "Authoring DVD\u2026");
+        EXPECT_TRUE(run_->authorTimer()->isActive());
+        auto *stop = form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
+        EXPECT_TRUE(stop->isEnabled());
+        stop->click();
+    });
+    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Confirm), QStringList{"Do you want to stop the process?"});
+    EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
+    const QDir dvdFolder(output_.path() + "/Output/DVD/");
+    EXPECT_EQ(dvdFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+    EXPECT_FALSE(run_->authorTimer()->isActive());
 }
 
 TEST_F(DvdRunTest, WhatTheUserIsToldWhenNoDvdCanBeMade)

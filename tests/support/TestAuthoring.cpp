@@ -43,6 +43,16 @@ void TestAuthoring::setResult(int result)
     Bound<void (*)(int32_t)>(handle_, "TestAuthoring_SetResult")(result);
 }
 
+void TestAuthoring::holdUntilStopped(int percent)
+{
+    Bound<void (*)(int32_t)>(handle_, "TestAuthoring_Hold")(percent);
+}
+
+bool TestAuthoring::waitUntilRunning(int milliseconds) const
+{
+    return Bound<int32_t (*)(int32_t)>(handle_, "TestAuthoring_WaitRunning")(milliseconds) != 0;
+}
+
 int TestAuthoring::calls() const
 {
     return Bound<int32_t (*)()>(handle_, "TestAuthoring_Calls")();

@@ -7,7 +7,8 @@
 // its records survive the program's own load and release. author_main records the
 // description it is given and answers with setResult's value (0 at first).
 //
-// The variant "test-authoring-incomplete" lacks getVOBsMB. TestAuthoring does not change
+// The variant "test-authoring-incomplete" lacks getVOBsMB; "test-authoring-unstoppable"
+// lacks the optional author_progress and author_stop. TestAuthoring does not change
 // the program's folder; TestEngine does, or the test sets it with
 // platform::SetProgramFolderForTesting(TestAuthoring::folder(variant)).
 
@@ -25,6 +26,9 @@ public:
     static QString folder(const QString &variant = QStringLiteral("test-engine"));
 
     void setResult(int result);
+    // author_main makes half a DVD folder, reports `percent` and waits for author_stop.
+    void holdUntilStopped(int percent);
+    bool waitUntilRunning(int milliseconds) const;
     int calls() const;
     QString lastPath() const;
     QByteArray lastDescription() const;   // the description's bytes when author_main was called

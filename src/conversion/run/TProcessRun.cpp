@@ -45,13 +45,16 @@ TProcessRun::TProcessRun(TProcessForm &form)
            {[this](int index) { ShowClip(index); }, [this] { OnWindowThread([this] { form_.repaint(); }); },
             [this](bool on) { OnWindowThread([this, on] { stopButton_->setEnabled(on); }); },
             [this](bool on) { OnWindowThread([this, on] { on ? timer_->start() : timer_->stop(); }); }}),
-      timer_(new QTimer(this)),
+      timer_(new QTimer(this)), authorTimer_(new QTimer(this)),
       stopButton_(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert")))
 {
     setObjectName(QStringLiteral("ProcessRun"));
     timer_->setObjectName(QStringLiteral("Timer_Info"));
     timer_->setInterval(kInfoInterval);
     connect(timer_, &QTimer::timeout, this, &TProcessRun::Timer_InfoTimer);
+    authorTimer_->setObjectName(QStringLiteral("Timer_Author"));
+    authorTimer_->setInterval(kInfoInterval);
+    connect(authorTimer_, &QTimer::timeout, this, &TProcessRun::Timer_AuthorTimer);
     connect(stopButton_, &QAbstractButton::clicked, this, &TProcessRun::suiImageButton_StopConvertClick);
     connect(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Min")), &QAbstractButton::clicked, this,
             &TProcessRun::suiImageButton_MinClick);
@@ -129,7 +132,7 @@ void TProcessRun::RunConversion()
     if (!failed.isEmpty())
         ShowFailedClips(failed);
     else if (result == RunComplete && target_ == targets::TargetDVD_Folder && !stopRequested_)
-        result = run_.AuthorConvertedClips();
+        result = AuthorShowingProgress();
     const int failedCount = static_cast<int>(failed.size());
     OnWindowThread([this, result, failedCount] {
         running_ = false;
@@ -209,6 +212,10 @@ void TProcessRun::ShowProgress(const ProgressShown &shown)
 
 void TProcessRun::suiImageButton_StopConvertClick()
 {
+    if (authorTimer_->isActive()) {
+        StopAuthoring();
+        return;
+    }
     if (!timer_->isActive() || !run_.EngineLoaded())
         return;
     if (!platform::questions().confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))

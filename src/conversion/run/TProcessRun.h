@@ -52,6 +52,7 @@ public:
     // The window's handlers.
     void FormShow();
     void Timer_InfoTimer();
+    void Timer_AuthorTimer();
     void suiImageButton_StopConvertClick();
     void suiImageButton_MinClick();
     void FinishRun(int result);
@@ -63,12 +64,16 @@ public:
     bool Uploading() const { return uploading_; }
     bool StopRequested() const { return stopRequested_.load(); }
     QTimer *infoTimer() const { return timer_; }
+    QTimer *authorTimer() const { return authorTimer_; }
 
 protected:
     bool event(QEvent *event) override;
 
 private:
     void RunConversion();
+    // Worker thread: the DVD folder of the run, its progress shown while dvdauthor works.
+    int AuthorShowingProgress();
+    void StopAuthoring();
     void ShowFailedClips(const QStringList &failed);
     void ShowClip(int clipIndex);
     void ShowProgress(const ProgressShown &shown);
@@ -88,6 +93,7 @@ private:
     platform::EngineWindow engineWindow_;
     ConversionRun run_;
     QTimer *timer_;
+    QTimer *authorTimer_;   // Timer_Author: polls the authoring's progress
     QAbstractButton *stopButton_;
     RunRequest request_;
     int target_ = -1;

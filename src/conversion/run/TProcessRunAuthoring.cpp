@@ -1,0 +1,47 @@
+// The progress window while the run authors its DVD folder: what it says, the
+// progress read from the authoring library, and the stop button.
+
+#include "TProcessRun.h"
+
+#include "ModalQuestions.h"
+#include "forms/TProcessForm.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTimer>
+
+namespace conversion {
+
+int TProcessRun::AuthorShowingProgress()
+{
+    OnWindowThread([this] {
+        label("Label_TitleName")->setText(QStringLiteral("Authoring DVD\u2026"));
+        label("Label_DesName")->clear();
+        label("Label_FPS")->clear();
+        label("Label_CurrentFrame")->clear();
+        ShowProgress(ProgressForPercent(0));
+        stopButton_->setEnabled(true);
+        authorTimer_->start();
+    });
+    const int result = run_.AuthorConvertedClips();
+    OnWindowThread([this] { authorTimer_->stop(); });
+    return result;
+}
+
+void TProcessRun::Timer_AuthorTimer()
+{
+    if (const std::optional<int> percent = run_.AuthoringProgress())
+        ShowProgress(ProgressForPercent(*percent));
+}
+
+void TProcessRun::StopAuthoring()
+{
+    if (!platform::questions().confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
+        return;
+    if (!run_.StopAuthoring())
+        return;   // finished meanwhile, or a library that cannot stop
+    stopRequested_ = true;
+    authorTimer_->stop();
+}
+
+} // namespace conversion
