@@ -51,7 +51,6 @@ void TClipListPanel::AddFiles(const QStringList &files)
 {
     if (Busy || files.isEmpty())
         return;
-    const ClipProbeServices services = probeServices();
     emit previewShutdownRequested();
     repaint();
     Busy = true;
