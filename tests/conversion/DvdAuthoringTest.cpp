@@ -1,4 +1,4 @@
-// The DVD description written for the authoring library, byte for byte, and AuthorDvd
+// The DVD description written for the authoring library, byte for byte, and the authoring
 // with the scripted authoring library: what it is handed, what it answers, and the
 // cases where nothing may be authored.
 
