@@ -11,6 +11,7 @@
 struct TestEngine::Controls {
     decltype(&TestEngine_Reset) reset;
     decltype(&TestEngine_SetCoreCount) setCoreCount;
+    decltype(&TestEngine_SetLastError) setLastError;
     decltype(&TestEngine_SetEntryResult) setEntryResult;
     decltype(&TestEngine_SetEntryDelay) setEntryDelay;
     decltype(&TestEngine_FinishRunning) finishRunning;
@@ -60,6 +61,7 @@ TestEngine::TestEngine(const QString &variant)
     Controls &c = *controls_;
     Bind(handle_, c.reset, "TestEngine_Reset");
     Bind(handle_, c.setCoreCount, "TestEngine_SetCoreCount");
+    Bind(handle_, c.setLastError, "TestEngine_SetLastError");
     Bind(handle_, c.setEntryResult, "TestEngine_SetEntryResult");
     Bind(handle_, c.setEntryDelay, "TestEngine_SetEntryDelay");
     Bind(handle_, c.finishRunning, "TestEngine_FinishRunning");
@@ -87,6 +89,7 @@ TestEngine::~TestEngine()
 
 void TestEngine::reset() { controls_->reset(); }
 void TestEngine::setCoreCount(int count) { controls_->setCoreCount(count); }
+void TestEngine::setLastError(const QString &reason) { controls_->setLastError(reason.toUtf8().constData()); }
 void TestEngine::setEntryResult(const QString &name, int result) { controls_->setEntryResult(Text(name).constData(), result); }
 void TestEngine::setEntryDelay(const QString &name, int milliseconds) { controls_->setEntryDelay(Text(name).constData(), milliseconds); }
 void TestEngine::finishRunning() { controls_->finishRunning(); }

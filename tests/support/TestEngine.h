@@ -45,6 +45,7 @@ public:
 
     void reset();
     void setCoreCount(int count);
+    void setLastError(const QString &reason);
     void setEntryResult(const QString &name, int result);
     void setEntryDelay(const QString &name, int milliseconds);   // -1: until stopped or finishRunning()
     void finishRunning();

@@ -75,6 +75,19 @@ TEST(TestEngine, MissingVariantLacksOnlyItsOneName)
             << name.toStdString();
 }
 
+TEST(TestEngine, LastErrorGivesTheScriptedReasonCutToTheBuffer)
+{
+    TestEngine engine;
+    engine.setLastError(QStringLiteral("no video stream"));
+    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    ASSERT_TRUE(library);
+    const auto getLastError = library->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
+    ASSERT_TRUE(getLastError);
+    char buffer[9];
+    EXPECT_EQ(getLastError(buffer, sizeof buffer), 15);
+    EXPECT_STREQ(buffer, "no video");
+}
+
 TEST(TestEngine, StateSurvivesTheProgramsReleaseOfTheLibrary)
 {
     TestEngine engine;

@@ -18,6 +18,12 @@ void TestEngine_SetCoreCount(int32_t count)
     State::instance().coreCount = count;
 }
 
+void TestEngine_SetLastError(const char *reason)
+{
+    std::lock_guard lock(State::instance().mutex);
+    State::instance().lastError = reason ? reason : "";
+}
+
 void TestEngine_SetEntryResult(const char *name, int32_t result)
 {
     std::lock_guard lock(State::instance().mutex);

@@ -6,6 +6,7 @@
 #include "TestEngineState.h"
 #include "korvid.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -87,6 +88,19 @@ int32_t X_Get_CPU_Core_Number(void)
     Answer(__func__, CallText(__func__), nullptr);
     std::lock_guard lock(State::instance().mutex);
     return State::instance().coreCount;
+}
+
+int32_t X_Get_Last_Error(char *buffer, int32_t size)
+{
+    Answer(__func__, CallText(__func__, static_cast<const void *>(buffer), size), nullptr);
+    std::lock_guard lock(State::instance().mutex);
+    const std::string &reason = State::instance().lastError;
+    if (buffer && size > 0) {
+        const size_t copied = std::min(reason.size(), static_cast<size_t>(size - 1));
+        std::memcpy(buffer, reason.data(), copied);
+        buffer[copied] = '\0';
+    }
+    return static_cast<int32_t>(reason.size());
 }
 
 int32_t X_Global_CMD(const char *workFile, const char *frameRateText, int32_t one)

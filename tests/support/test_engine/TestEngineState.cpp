@@ -42,6 +42,7 @@ void State::reset()
     std::lock_guard lock(mutex);
     calls.clear();
     coreCount = 1;
+    lastError.clear();
     results.clear();
     delays.clear();
     probes.clear();

@@ -51,6 +51,7 @@ public:
     std::mutex mutex;   // guards every field below
     std::deque<std::string> calls;
     int32_t coreCount = 1;
+    std::string lastError;
     std::map<std::string, int32_t> results;
     std::map<std::string, int32_t> delays;
     std::map<std::string, Probe> probes;

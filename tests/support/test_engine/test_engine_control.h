@@ -14,6 +14,7 @@
  * Answers after TestEngine_Reset():
  *   - every entry point returns 0 unless TestEngine_SetEntryResult says otherwise;
  *   - X_Get_CPU_Core_Number returns 1;
+ *   - X_Get_Last_Error gives the reason set by TestEngine_SetLastError ("" when none);
  *   - X_GetFileinfo_GetPic returns the result given to TestEngine_SetProbe for
  *     its path (filling the record), or -1 for a path never set up; a set-up
  *     path also becomes the current picture;
@@ -48,6 +49,8 @@ extern "C" {
 TEST_ENGINE_API void TestEngine_Reset(void);
 
 TEST_ENGINE_API void TestEngine_SetCoreCount(int32_t count);
+/* The reason X_Get_Last_Error gives from now on. */
+TEST_ENGINE_API void TestEngine_SetLastError(const char *reason);
 /* Result of the entry point `name` (for X_GetFileinfo_GetPic see SetProbe). */
 TEST_ENGINE_API void TestEngine_SetEntryResult(const char *name, int32_t result);
 /* The entry point `name` blocks this long before it returns. For target entry
