@@ -20,7 +20,8 @@ install(FILES ${launcher_link} DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(desktop_dir ${PROJECT_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop_dir}/${PELORIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_dir}/${PELORIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${desktop_dir}/${PELORIN_LAUNCHER}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PELORIN_ICON_SOURCE} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${PELORIN_LAUNCHER}.svg)
 foreach(size IN LISTS PELORIN_ICON_SIZES)   # rendered with the skin (src/ui/SkinPictures.cmake)
     install(FILES ${CMAKE_BINARY_DIR}/icons/${size}/${PELORIN_LAUNCHER}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -62,7 +62,6 @@ endforeach()
 add_custom_target(pelorin_cursors ALL DEPENDS ${CURSOR_FILES})
 
 # The desktop's application icons (installed by cmake/Install.cmake).
-set(PELORIN_ICON_SOURCE ${PROJECT_SOURCE_DIR}/data/desktop/${PELORIN_LAUNCHER}.svg)
 set(ICON_FILES)
 foreach(size IN LISTS PELORIN_ICON_SIZES)
     set(output ${CMAKE_BINARY_DIR}/icons/${size}/${PELORIN_LAUNCHER}.png)
