@@ -16,5 +16,6 @@ if [ "${PELORIN_SKIP_SANITIZE:-0}" != "1" ]; then
     cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPELORIN_BUILD_TESTS=ON -DPELORIN_SANITIZE=ON
     cmake --build build-asan -j"$jobs"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
         ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 900 -LE no_sanitize
 fi
