@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -11,18 +10,8 @@ using namespace targets;
 
 namespace {
 
-QApplication &Application()
-{
-    static int argc = 1;
-    static char name[] = "targets_widgets_test";
-    static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
-
 TEST(ChoiceListWidgets, ComboShowsTheListWithoutRunningChangeHandlers)
 {
-    Application();
     QComboBox combo;
     combo.addItems({"avi"});
     QSignalSpy changes(&combo, &QComboBox::currentIndexChanged);
@@ -41,7 +30,6 @@ TEST(ChoiceListWidgets, ComboShowsTheListWithoutRunningChangeHandlers)
 
 TEST(ChoiceListWidgets, SpinBoxTakesRangeValueAndStep)
 {
-    Application();
     QSpinBox spin;
     ApplyNumberSetting(spin, NumberSetting{100, 1600, 812, 4, true});
     EXPECT_EQ(spin.minimum(), 100);
