@@ -21,29 +21,29 @@ QStringList DraggedPaths(const QMimeData *data)
 
 } // namespace
 
-TFileOpener::TFileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow)
+FileOpener::FileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow)
     : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), runWindow_(runWindow)
 {
     setObjectName(QStringLiteral("FileOpener"));
     retry_.setInterval(kRetryMilliseconds);
     retry_.setSingleShot(true);
-    connect(&retry_, &QTimer::timeout, this, &TFileOpener::addWaitingFiles);
+    connect(&retry_, &QTimer::timeout, this, &FileOpener::addWaitingFiles);
     mainForm.setAcceptDrops(true);
     mainForm.installEventFilter(this);
 }
 
-bool TFileOpener::canAddNow() const
+bool FileOpener::canAddNow() const
 {
     return !clipList_.Busy && !runWindow_.isVisible() && !QApplication::activeModalWidget();
 }
 
-void TFileOpener::open(const QStringList &paths)
+void FileOpener::open(const QStringList &paths)
 {
     waiting_ << FilesToAdd(paths, QDir::rootPath());
     retry_.start(0);
 }
 
-void TFileOpener::addWaitingFiles()
+void FileOpener::addWaitingFiles()
 {
     if (waiting_.isEmpty())
         return;
@@ -56,7 +56,7 @@ void TFileOpener::addWaitingFiles()
         retry_.start(0);
 }
 
-void TFileOpener::bringToFront()
+void FileOpener::bringToFront()
 {
     if (mainForm_.isMinimized())
         mainForm_.showNormal();
@@ -66,7 +66,7 @@ void TFileOpener::bringToFront()
 }
 
 // Accepting the enter event is what lets the drop arrive; ignoring it shows the "no" cursor.
-bool TFileOpener::eventFilter(QObject *watched, QEvent *event)
+bool FileOpener::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != &mainForm_)
         return QObject::eventFilter(watched, event);

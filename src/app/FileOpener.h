@@ -11,11 +11,11 @@
 class QWidget;
 class TClipListPanel;
 
-class TFileOpener : public QObject {
+class FileOpener : public QObject {
     Q_OBJECT
 public:
     // A child of `mainForm`, whose drops it takes; `runWindow` is the progress window.
-    TFileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow);
+    FileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow);
 
     // Adds the files (absolute paths; folders stand for their media files) as soon as
     // the list is free.

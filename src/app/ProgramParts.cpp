@@ -62,7 +62,7 @@ void AttachProgramParts(ProgramWindows &windows)
     AttachParameterPanel(*windows.MainForm, clipList);
     AttachRenameButton(windows, clipList);
     AttachOptionsButton(windows);
-    new TFileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
+    new FileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
     new TPreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
     conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Puts the subsystems' behaviour onto the windows made at start-up: the clip
 // list, the parameter panel, the preview, naming, the run, files from outside
-// (TFileOpener). The program calls it
+// (FileOpener). The program calls it
 // once after creating the windows; window tests call it to get the program's
 // wiring without the splash or the message loop.
 

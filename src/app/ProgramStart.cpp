@@ -39,7 +39,7 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.pelorin.VideoConverter"));
     platform::FileHandOverServer handOver(kInternalWindowName);
     QStringList waiting = files;
-    TFileOpener *opener = nullptr;
+    FileOpener *opener = nullptr;
     QObject::connect(&handOver, &platform::FileHandOverServer::filesHandedOver, [&](const QStringList &more) {
         if (!opener) {
             waiting << more;
@@ -51,7 +51,7 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
     AttachProgramParts(*windows);
     windows->MainForm->show();
-    opener = windows->MainForm->findChild<TFileOpener *>();
+    opener = windows->MainForm->findChild<FileOpener *>();
     opener->open(waiting);
     const int status = application.exec();
     opener = nullptr;   // the windows go first

@@ -34,7 +34,7 @@ protected:
         windows.MainForm->show();
         QApplication::processEvents();
         clipList = windows.MainForm->findChild<TClipListPanel *>();
-        opener = windows.MainForm->findChild<TFileOpener *>();
+        opener = windows.MainForm->findChild<FileOpener *>();
     }
 
     // An empty file the test engine accepts (or, with `accepted` false, rejects).
@@ -84,7 +84,7 @@ protected:
     QTemporaryDir media;
     ProgramWindows windows;
     TClipListPanel *clipList = nullptr;
-    TFileOpener *opener = nullptr;
+    FileOpener *opener = nullptr;
 };
 
 TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)

@@ -2,7 +2,7 @@
 // recording test engine and the scripted authoring library: when a DVD is authored,
 // from which files, and what the user is told when it cannot be.
 
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 
 #include "IniFile.h"
 #include "OptionVariables.h"
@@ -51,7 +51,7 @@ protected:
         LocateSettings();
         QDir().mkpath(g_s_Application_Data_Path);
         form_ = std::make_unique<TProcessForm>();
-        run_ = new TProcessRun(*form_);
+        run_ = new ProcessRun(*form_);
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetDVD_Folder);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
                                 "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
@@ -106,7 +106,7 @@ protected:
     std::vector<JobClip> clips_;
     QStringList targetFiles_;
     std::unique_ptr<TProcessForm> form_;
-    TProcessRun *run_;
+    ProcessRun *run_;
 };
 
 TEST_F(DvdRunTest, EveryConvertedClipBecomesATitleInListOrder)

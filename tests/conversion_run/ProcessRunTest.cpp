@@ -1,7 +1,7 @@
 // Whole runs through the progress window, offscreen, with the recording test engine:
 // the labels of each clip, failed clips, a stop, the stop button, progress, the end.
 
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 
 #include "IniFile.h"
 #include "RecordingDesktop.h"
@@ -59,7 +59,7 @@ protected:
         engine_.emplace();
         engine_->setEntryDelay(kEntry, -1);
         form_ = std::make_unique<TProcessForm>();
-        run_ = new TProcessRun(*form_);
+        run_ = new ProcessRun(*form_);
         run_->infoTimer()->setInterval(60000);   // the test ticks by hand
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetiPod);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
@@ -142,7 +142,7 @@ protected:
     std::vector<JobClip> clips_;
     std::map<int, QString> targetFiles_;
     std::unique_ptr<TProcessForm> form_;
-    TProcessRun *run_;
+    ProcessRun *run_;
 };
 
 TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
@@ -356,16 +356,16 @@ TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
 {
     const struct {
         const char *name;
-        std::function<void(TShutdownCountdown &)> answer;
+        std::function<void(ShutdownCountdown &)> answer;
         bool shutsDown;
     } cases[] = {
-        {"cancel", [](TShutdownCountdown &countdown) {
+        {"cancel", [](ShutdownCountdown &countdown) {
              countdown.findChild<QAbstractButton *>(QStringLiteral("Button_Cancel"))->click();
          }, false},
-        {"now", [](TShutdownCountdown &countdown) {
+        {"now", [](ShutdownCountdown &countdown) {
              countdown.findChild<QAbstractButton *>(QStringLiteral("Button_ShutDownNow"))->click();
          }, true},
-        {"time-out", [](TShutdownCountdown &countdown) {
+        {"time-out", [](ShutdownCountdown &countdown) {
              countdown.setSecondsLeft(1);
              EXPECT_TRUE(WaitUntil([&countdown] { return !countdown.isVisible(); }));
          }, true},
@@ -379,7 +379,7 @@ TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
         int secondsAtStart = 0;
         RunWith([&] {
             questions_.answerExec([&](QDialog &dialog) {
-                auto &countdown = static_cast<TShutdownCountdown &>(dialog);
+                auto &countdown = static_cast<ShutdownCountdown &>(dialog);
                 secondsAtStart = countdown.secondsLeft();
                 countdown.show();
                 c.answer(countdown);

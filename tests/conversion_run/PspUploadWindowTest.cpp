@@ -2,7 +2,7 @@
 // for the mounted volumes: after a PSP run the "Upload Now" link or the end of the run
 // copies the checked clips' files to the PSP found among the removable volumes.
 
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 
 #include "OptionVariables.h"
 #include "RecordingDesktop.h"
@@ -45,7 +45,7 @@ protected:
     {
         LocateSettings();
         form_ = std::make_unique<TProcessForm>();
-        run_ = new TProcessRun(*form_);
+        run_ = new ProcessRun(*form_);
         choose("suiCheckBox_PowerOff", false);
         choose("suiCheckBox_Upload", false);
         platform::SetVolumeSourceForTesting([this] { return volumes_; });
@@ -129,7 +129,7 @@ protected:
     QList<platform::Volume> volumes_;
     QList<UploadClip> clips_;
     std::unique_ptr<TProcessForm> form_;
-    TProcessRun *run_;
+    ProcessRun *run_;
 };
 
 TEST_F(PspUploadWindowTest, UploadNowCopiesTheCheckedClipsIntoTheirFolders)

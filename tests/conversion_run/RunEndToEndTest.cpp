@@ -2,7 +2,7 @@
 // library: two short generated clips to iPod files that ffprobe reads, and two to a DVD
 // folder that lsdvd reads back with two titles.
 
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 
 #include "DefaultPanel.h"
 #include "LibraryLoader.h"
@@ -72,7 +72,7 @@ protected:
         g_s_OutputFolder = output_.path() + QStringLiteral("/Output/");
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
         form_ = std::make_unique<TProcessForm>();
-        run_ = new TProcessRun(*form_);
+        run_ = new ProcessRun(*form_);
         form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_PowerOff"))->setChecked(false);
         form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setChecked(false);
     }
@@ -130,7 +130,7 @@ protected:
     RecordingDesktop desktop_;   // no notification or sleep lock reaches the real desktop
     QTemporaryDir output_;
     std::unique_ptr<TProcessForm> form_;
-    TProcessRun *run_;
+    ProcessRun *run_;
 };
 
 TEST_F(RunEndToEnd, TwoClipsToIPod)

@@ -27,7 +27,7 @@ class MainFormTest : public MainWindowFixture {
 protected:
     NoEngine noEngine;   // tests that want an engine make a TestEngine, which points elsewhere
 
-    TTargetSelector &selector() { return *form().targetSelector(); }
+    TargetSelector &selector() { return *form().targetSelector(); }
     bool rowShown(const char *rowName) { return !control(rowName)->isHidden(); }
     QStringList coreItems()
     {

@@ -5,7 +5,7 @@
 #include "PanelJobValues.h"
 #include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 #include "VideoInfo.h"
 #include "mainform/TMainForm.h"
 
@@ -58,9 +58,9 @@ JobPanelValues PanelValuesOf(const QWidget &form)
     return JobPanelValuesOf(form);
 }
 
-TProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
+ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
 {
-    auto *run = new TProcessRun(processForm);
+    auto *run = new ProcessRun(processForm);
     auto definitions = std::make_shared<std::optional<targets::ProfileDefinitions>>();   // read at the first start
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
     QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, run, definitions] {

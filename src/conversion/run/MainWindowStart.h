@@ -12,7 +12,7 @@ class TProcessForm;
 
 namespace conversion {
 
-class TProcessRun;
+class ProcessRun;
 
 // What the start checks look at, taken from the main window when the button is pressed.
 struct StartState {
@@ -32,6 +32,6 @@ bool StartChecksPass(QWidget *parent, const StartState &state);
 JobPanelValues PanelValuesOf(const QWidget &mainForm);
 
 // Gives the progress window its run and the main window's start button its handler.
-TProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm);
+ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm);
 
 } // namespace conversion

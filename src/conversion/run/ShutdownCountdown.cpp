@@ -9,7 +9,7 @@
 
 namespace conversion {
 
-TShutdownCountdown::TShutdownCountdown(QWidget *parent)
+ShutdownCountdown::ShutdownCountdown(QWidget *parent)
     : QDialog(parent), message_(new QLabel(this))
 {
     setObjectName(QStringLiteral("ShutdownCountdown"));
@@ -28,18 +28,18 @@ TShutdownCountdown::TShutdownCountdown(QWidget *parent)
     layout->addWidget(message_);
     layout->addWidget(buttons);
     ticker_.setInterval(1000);
-    connect(&ticker_, &QTimer::timeout, this, &TShutdownCountdown::tick);
+    connect(&ticker_, &QTimer::timeout, this, &ShutdownCountdown::tick);
     ticker_.start();
     showSecondsLeft();
 }
 
-void TShutdownCountdown::setSecondsLeft(int seconds)
+void ShutdownCountdown::setSecondsLeft(int seconds)
 {
     secondsLeft_ = seconds;
     showSecondsLeft();
 }
 
-void TShutdownCountdown::tick()
+void ShutdownCountdown::tick()
 {
     if (--secondsLeft_ <= 0) {
         ticker_.stop();
@@ -49,14 +49,14 @@ void TShutdownCountdown::tick()
     showSecondsLeft();
 }
 
-void TShutdownCountdown::showSecondsLeft()
+void ShutdownCountdown::showSecondsLeft()
 {
     message_->setText(QStringLiteral("Conversion completed.\nThe computer will shut down in %1 seconds.").arg(secondsLeft_));
 }
 
 bool ShutdownConfirmed(QWidget *parent)
 {
-    TShutdownCountdown countdown(parent);
+    ShutdownCountdown countdown(parent);
     return platform::questions().exec(countdown) == QDialog::Accepted;
 }
 

@@ -10,12 +10,12 @@ class QLabel;
 
 namespace conversion {
 
-class TShutdownCountdown : public QDialog {
+class ShutdownCountdown : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kSeconds = 60;
 
-    explicit TShutdownCountdown(QWidget *parent = nullptr);
+    explicit ShutdownCountdown(QWidget *parent = nullptr);
     int secondsLeft() const { return secondsLeft_; }
     void setSecondsLeft(int seconds);   // tests shorten the wait
 

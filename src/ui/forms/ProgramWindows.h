@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "forms/NoticeWindow.h"
 #include "forms/TFPSSelecteForm.h"
 #include "forms/TForm_About.h"
 #include "forms/TOptionForm.h"
@@ -29,5 +30,5 @@ public:
     std::unique_ptr<TForm_About> Form_About;
     std::unique_ptr<TRenameForm> RenameForm;
     std::unique_ptr<TFPSSelecteForm> FPSSelecteForm;
-    std::unique_ptr<TNoticeForm> NoticeForm;
+    std::unique_ptr<NoticeWindow> NoticeForm;
 };

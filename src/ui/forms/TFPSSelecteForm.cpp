@@ -14,10 +14,3 @@ TFPSSelecteForm::TFPSSelecteForm(QWidget *parent)
     AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Please choose the original FPS for this video clip. "),
              QRect(92, 72, 320, 20));
 }
-
-TNoticeForm::TNoticeForm(QWidget *parent) : SkinnedDialog(QStringLiteral("NOTICE"), WindowDragger::Mode::FollowCursor, parent)
-{
-    setObjectName(QStringLiteral("NoticeForm"));
-    setStyleSheet(skin::StyleSheet());
-    connect(AddDialogChrome(this, QStringLiteral("Notice")), &PictureButton::clicked, this, &QDialog::reject);
-}

@@ -9,10 +9,3 @@ class TFPSSelecteForm : public SkinnedDialog {
 public:
     explicit TFPSSelecteForm(QWidget *parent = nullptr);
 };
-
-// The notice window: created with the others and never shown.
-class TNoticeForm : public SkinnedDialog {
-    Q_OBJECT
-public:
-    explicit TNoticeForm(QWidget *parent = nullptr);
-};

@@ -67,7 +67,7 @@ void TMainForm::buildControls()
     auto *dragger = new WindowDragger(this, WindowDragger::Mode::FollowCursor);
     dragger->addHandle(background);
     dragger->addHandle(findChild<QLabel *>(QStringLiteral("Image")));
-    targetSelector_ = new TTargetSelector({this, findChild<QWidget *>(QStringLiteral("DVDPanel")),
+    targetSelector_ = new TargetSelector({this, findChild<QWidget *>(QStringLiteral("DVDPanel")),
                                            findChild<QComboBox *>(QStringLiteral("suiComboBox_PF")),
                                            [this](int target) { SelectTarget(target); },
                                            [this](int category) { PlaceSharedTargetButtons(this, category); }});

@@ -20,7 +20,7 @@ class ProgramWindows;
 class QLabel;
 class QLineEdit;
 class QTimer;
-class TTargetSelector;
+class TargetSelector;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -40,7 +40,7 @@ public:
     // "Seeking please wait..." is shown: row clicks and closing are refused.
     bool previewIsSeeking() const;
 
-    TTargetSelector *targetSelector() const { return targetSelector_; }
+    TargetSelector *targetSelector() const { return targetSelector_; }
     ProgramWindows *windows() const { return windows_; }
 
     int CurTargetType = -1;
@@ -76,7 +76,7 @@ private:
     void saveOptions();
 
     ProgramWindows *windows_;
-    TTargetSelector *targetSelector_ = nullptr;
+    TargetSelector *targetSelector_ = nullptr;
     QLabel *seekingLabel_ = nullptr;       // Label_Info
     QLineEdit *outputFolderEdit_ = nullptr;
     QTimer *updateTimer_ = nullptr;

@@ -6,19 +6,19 @@
 #include "TargetCatalogue.h"
 #include "controls/PictureButton.h"
 
-TTargetSelector::TTargetSelector(const Wiring &wiring) : QObject(wiring.form), wiring_(wiring) {}
+TargetSelector::TargetSelector(const Wiring &wiring) : QObject(wiring.form), wiring_(wiring) {}
 
-PictureButton *TTargetSelector::button(const char *name) const
+PictureButton *TargetSelector::button(const char *name) const
 {
     return wiring_.form->findChild<PictureButton *>(QLatin1String(name));
 }
 
-QWidget *TTargetSelector::row(const char *name) const
+QWidget *TargetSelector::row(const char *name) const
 {
     return wiring_.form->findChild<QWidget *>(QLatin1String(name));
 }
 
-void TTargetSelector::RegisterTypes()
+void TargetSelector::RegisterTypes()
 {
     for (int category = 0; category < targets::CategoryCount; ++category) {
         const targets::CategoryInfo &info = targets::Category(category);
@@ -29,21 +29,21 @@ void TTargetSelector::RegisterTypes()
         AddTargetType(button(targets::TargetButton(target).buttonName), target);
 }
 
-void TTargetSelector::AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget)
+void TargetSelector::AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget)
 {
     categoryButton->setTag(int(converterTypes_.size()));
     converterTypes_.append({categoryButton, row, defaultTarget});
     connect(categoryButton, &PictureButton::clicked, this, [this, categoryButton] { ConverterTypeClick(categoryButton); });
 }
 
-void TTargetSelector::AddTargetType(PictureButton *targetButton, int target)
+void TargetSelector::AddTargetType(PictureButton *targetButton, int target)
 {
     targetButton->setTag(target);
     targetTypes_.append({targetButton, -1});
     connect(targetButton, &PictureButton::clicked, this, [this, targetButton] { TargetTypeClick(targetButton); });
 }
 
-void TTargetSelector::ConverterTypeClick(PictureButton *sender)
+void TargetSelector::ConverterTypeClick(PictureButton *sender)
 {
     const int category = sender->tag();
     for (const TConverterType &type : converterTypes_) {
@@ -65,7 +65,7 @@ void TTargetSelector::ConverterTypeClick(PictureButton *sender)
     wiring_.form->update();
 }
 
-void TTargetSelector::TargetTypeClick(PictureButton *sender)
+void TargetSelector::TargetTypeClick(PictureButton *sender)
 {
     const int target = sender->tag();
     for (const TTargetType &type : targetTypes_)
@@ -77,7 +77,7 @@ void TTargetSelector::TargetTypeClick(PictureButton *sender)
     restoreProfileIndex(target);
 }
 
-void TTargetSelector::restoreProfileIndex(int target)
+void TargetSelector::restoreProfileIndex(int target)
 {
     int &profileIndex = targetTypes_[target].ProfileIndex;
     if (profileIndex == -1)
@@ -90,12 +90,12 @@ void TTargetSelector::restoreProfileIndex(int target)
     }
 }
 
-void TTargetSelector::SelectStartCategory()
+void TargetSelector::SelectStartCategory()
 {
     ConverterTypeClick(converterTypes_[targets::StartCategory].CategoryButton);
 }
 
-void TTargetSelector::SelectStartTarget(int target)
+void TargetSelector::SelectStartTarget(int target)
 {
     if (!targets::IsSelectableTarget(target)) {
         SelectStartCategory();

@@ -24,7 +24,7 @@ struct TTargetType {
     int ProfileIndex = -1;   // last chosen entry of suiComboBox_PF for this target, -1 for none
 };
 
-class TTargetSelector : public QObject {
+class TargetSelector : public QObject {
     Q_OBJECT
 public:
     struct Wiring {
@@ -34,7 +34,7 @@ public:
         std::function<void(int target)> selectTarget;
         std::function<void(int category)> rowShown;   // before the category's row is shown
     };
-    explicit TTargetSelector(const Wiring &wiring);
+    explicit TargetSelector(const Wiring &wiring);
 
     // Registration of the 8 categories and the targets 0..41, in number order.
     void RegisterTypes();

@@ -40,11 +40,11 @@ struct RunRequest {
     std::function<QList<UploadClip>()> uploadClips;
 };
 
-class TProcessRun : public QObject {
+class ProcessRun : public QObject {
     Q_OBJECT
 public:
-    explicit TProcessRun(TProcessForm &form);
-    ~TProcessRun() override;
+    explicit ProcessRun(TProcessForm &form);
+    ~ProcessRun() override;
 
     // Starts the worker and shows the window modally (returns when it closes).
     void StartConversion(RunRequest request);

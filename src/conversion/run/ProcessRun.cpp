@@ -1,4 +1,4 @@
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 
 #include "Desktop.h"
 #include "ModalQuestions.h"
@@ -39,7 +39,7 @@ int CountClips(const ClipLookup &clipAt)
 
 } // namespace
 
-TProcessRun::TProcessRun(TProcessForm &form)
+ProcessRun::ProcessRun(TProcessForm &form)
     : QObject(&form), form_(form), engineWindow_(this),
       run_(engineWindow_.handle(),
            {[this](int index) { ShowClip(index); }, [this] { OnWindowThread([this] { form_.repaint(); }); },
@@ -51,18 +51,18 @@ TProcessRun::TProcessRun(TProcessForm &form)
     setObjectName(QStringLiteral("ProcessRun"));
     timer_->setObjectName(QStringLiteral("Timer_Info"));
     timer_->setInterval(kInfoInterval);
-    connect(timer_, &QTimer::timeout, this, &TProcessRun::Timer_InfoTimer);
+    connect(timer_, &QTimer::timeout, this, &ProcessRun::Timer_InfoTimer);
     authorTimer_->setObjectName(QStringLiteral("Timer_Author"));
     authorTimer_->setInterval(kInfoInterval);
-    connect(authorTimer_, &QTimer::timeout, this, &TProcessRun::Timer_AuthorTimer);
-    connect(stopButton_, &QAbstractButton::clicked, this, &TProcessRun::suiImageButton_StopConvertClick);
+    connect(authorTimer_, &QTimer::timeout, this, &ProcessRun::Timer_AuthorTimer);
+    connect(stopButton_, &QAbstractButton::clicked, this, &ProcessRun::suiImageButton_StopConvertClick);
     connect(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Min")), &QAbstractButton::clicked, this,
-            &TProcessRun::suiImageButton_MinClick);
-    connect(&form, &TProcessForm::uploadNowClicked, this, &TProcessRun::Label_UploadClick);
+            &ProcessRun::suiImageButton_MinClick);
+    connect(&form, &TProcessForm::uploadNowClicked, this, &ProcessRun::Label_UploadClick);
     form.setCloseGuard([self = QPointer(this)](bool explain) { return !self || self->CloseQuery(explain); });
 }
 
-TProcessRun::~TProcessRun()
+ProcessRun::~ProcessRun()
 {
     stopRequested_ = true;
     run_.StopEngine();
@@ -77,7 +77,7 @@ TProcessRun::~TProcessRun()
         worker_.join();
 }
 
-void TProcessRun::StartConversion(RunRequest request)
+void ProcessRun::StartConversion(RunRequest request)
 {
     if (worker_.joinable())
         worker_.join();   // the last run has posted its end already
@@ -102,7 +102,7 @@ void TProcessRun::StartConversion(RunRequest request)
     platform::questions().exec(form_);
 }
 
-void TProcessRun::FormShow()
+void ProcessRun::FormShow()
 {
     for (const char *name : {"Label_StartTime", "Label_StopTime", "Label_Length", "Label_CurrentTime"})
         label(name)->setText(QStringLiteral("00:00:00"));
@@ -114,7 +114,7 @@ void TProcessRun::FormShow()
     ShowProgress(ProgressForPosition(0, 0));
 }
 
-void TProcessRun::RunConversion()
+void ProcessRun::RunConversion()
 {
     run_.RunFolderStep();
     QStringList failed;
@@ -141,7 +141,7 @@ void TProcessRun::RunConversion()
     });
 }
 
-void TProcessRun::ShowFailedClips(const QStringList &failed)
+void ProcessRun::ShowFailedClips(const QStringList &failed)
 {
     QString text = kFailedClipsText;
     for (const QString &path : failed)
@@ -160,7 +160,7 @@ void TProcessRun::ShowFailedClips(const QStringList &failed)
     messageDismissed_.wait(lock, [this] { return !messagePending_ || closing_; });
 }
 
-void TProcessRun::ShowClip(int clipIndex)
+void ProcessRun::ShowClip(int clipIndex)
 {
     const ConvertJob &job = run_.Job();
     const std::optional<JobClip> clip = request_.clipAt(clipIndex);
@@ -187,7 +187,7 @@ void TProcessRun::ShowClip(int clipIndex)
     });
 }
 
-void TProcessRun::Timer_InfoTimer()
+void ProcessRun::Timer_InfoTimer()
 {
     ClipProgress progress;
     if (!run_.QueryProgress(progress))
@@ -204,13 +204,13 @@ void TProcessRun::Timer_InfoTimer()
                                                 clipCount_);
 }
 
-void TProcessRun::ShowProgress(const ProgressShown &shown)
+void ProcessRun::ShowProgress(const ProgressShown &shown)
 {
     form_.findChild<QProgressBar *>(QStringLiteral("Panel_Progress"))->setValue(shown.percent.toInt());
     label("Label_Percent")->setText(shown.percent);
 }
 
-void TProcessRun::suiImageButton_StopConvertClick()
+void ProcessRun::suiImageButton_StopConvertClick()
 {
     if (authorTimer_->isActive()) {
         StopAuthoring();
@@ -225,14 +225,14 @@ void TProcessRun::suiImageButton_StopConvertClick()
     timer_->stop();
 }
 
-void TProcessRun::suiImageButton_MinClick()
+void ProcessRun::suiImageButton_MinClick()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible())
             window->showMinimized();
 }
 
-bool TProcessRun::CloseQuery(bool explain)
+bool ProcessRun::CloseQuery(bool explain)
 {
     if (uploading_)
         return false;   // its close button is disabled meanwhile
@@ -244,7 +244,7 @@ bool TProcessRun::CloseQuery(bool explain)
     return false;
 }
 
-void TProcessRun::FinishRun(int result)
+void ProcessRun::FinishRun(int result)
 {
     const CompletionChoices choices{checked("suiCheckBox_PowerOff"), checked("suiCheckBox_Upload"),
                                     checked("suiCheckBox_OpenFolder")};
@@ -253,13 +253,13 @@ void TProcessRun::FinishRun(int result)
     CarryOut(PlanFinish(result, target_, choices));
 }
 
-void TProcessRun::EndDesktopRunServices()
+void ProcessRun::EndDesktopRunServices()
 {
     platform::desktop().releaseSleep();
     platform::desktop().showTaskbarProgress(-1);
 }
 
-void TProcessRun::NotifyDesktop(int result)
+void ProcessRun::NotifyDesktop(int result)
 {
     if (!ReadCompletionOptions().notify)
         return;
@@ -269,7 +269,7 @@ void TProcessRun::NotifyDesktop(int result)
     platform::desktop().notify(notice.summary, notice.body, result == RunComplete ? folder : QString());
 }
 
-void TProcessRun::CarryOut(const FinishPlan &plan)
+void ProcessRun::CarryOut(const FinishPlan &plan)
 {
     if (plan.showFullPercent) {
         form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setEnabled(true);
@@ -292,7 +292,7 @@ void TProcessRun::CarryOut(const FinishPlan &plan)
 }
 
 // No file manager and no folder handler: the run still ends with a word and the folder's path.
-void TProcessRun::OpenOutputFolder()
+void ProcessRun::OpenOutputFolder()
 {
     const QString file = run_.Job().TargetFile;
     if (!platform::desktop().showFileInFolder(file))
@@ -300,12 +300,12 @@ void TProcessRun::OpenOutputFolder()
                                           QStringLiteral("Process Finished!\n\n") + QFileInfo(file).absolutePath());
 }
 
-void TProcessRun::Label_UploadClick()
+void ProcessRun::Label_UploadClick()
 {
     suiImageButton_CopyClick();
 }
 
-void TProcessRun::suiImageButton_CopyClick()
+void ProcessRun::suiImageButton_CopyClick()
 {
     if (uploading_)
         return;
@@ -339,7 +339,7 @@ void TProcessRun::suiImageButton_CopyClick()
         platform::questions().information(&form_, QString(), QStringLiteral("Upload to PSP finish!"));
 }
 
-bool TProcessRun::CopyWithProgress(const QString &source, const QString &destination)
+bool ProcessRun::CopyWithProgress(const QString &source, const QString &destination)
 {
     const FileCopyResult result = CopyFileInBlocks(source, destination, [this](int percent) {
         ShowProgress(ProgressForPercent(percent));
@@ -350,7 +350,7 @@ bool TProcessRun::CopyWithProgress(const QString &source, const QString &destina
     return result.copied;
 }
 
-void TProcessRun::EnableUploadControls(bool enabled)
+void ProcessRun::EnableUploadControls(bool enabled)
 {
     uploading_ = !enabled;
     label("Label_Upload")->setEnabled(enabled);
@@ -360,7 +360,7 @@ void TProcessRun::EnableUploadControls(bool enabled)
         form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setEnabled(true);
 }
 
-bool TProcessRun::event(QEvent *event)
+bool ProcessRun::event(QEvent *event)
 {
     if (event->type() != platform::EngineMessageEvent::eventType())
         return QObject::event(event);
@@ -369,17 +369,17 @@ bool TProcessRun::event(QEvent *event)
     return true;
 }
 
-void TProcessRun::OnWindowThread(std::function<void()> work)
+void ProcessRun::OnWindowThread(std::function<void()> work)
 {
     QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
 }
 
-QLabel *TProcessRun::label(const char *name) const
+QLabel *ProcessRun::label(const char *name) const
 {
     return form_.findChild<QLabel *>(QLatin1String(name));
 }
 
-bool TProcessRun::checked(const char *name) const
+bool ProcessRun::checked(const char *name) const
 {
     return form_.findChild<QCheckBox *>(QLatin1String(name))->isChecked();
 }

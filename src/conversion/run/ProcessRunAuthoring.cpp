@@ -1,7 +1,7 @@
 // The progress window while the run authors its DVD folder: what it says, the
 // progress read from the authoring library, and the stop button.
 
-#include "TProcessRun.h"
+#include "ProcessRun.h"
 
 #include "ModalQuestions.h"
 #include "forms/TProcessForm.h"
@@ -12,7 +12,7 @@
 
 namespace conversion {
 
-int TProcessRun::AuthorShowingProgress()
+int ProcessRun::AuthorShowingProgress()
 {
     OnWindowThread([this] {
         label("Label_TitleName")->setText(QStringLiteral("Authoring DVD\u2026"));
@@ -28,13 +28,13 @@ int TProcessRun::AuthorShowingProgress()
     return result;
 }
 
-void TProcessRun::Timer_AuthorTimer()
+void ProcessRun::Timer_AuthorTimer()
 {
     if (const std::optional<int> percent = run_.AuthoringProgress())
         ShowProgress(ProgressForPercent(*percent));
 }
 
-void TProcessRun::StopAuthoring()
+void ProcessRun::StopAuthoring()
 {
     if (!platform::questions().confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
         return;
