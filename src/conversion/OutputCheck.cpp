@@ -1,0 +1,29 @@
+#include "OutputCheck.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace conversion {
+
+namespace {
+
+constexpr double kAllowedShortShare = 0.02;
+constexpr double kAllowedShortSeconds = 1.0;
+
+} // namespace
+
+std::optional<QString> OutputShortfall(const OutputStreams &expected, const OutputStreams &found)
+{
+    if (expected.video && !found.video)
+        return QStringLiteral("the output has no video stream");
+    if (expected.audio && !found.audio)
+        return QStringLiteral("the output has no audio stream");
+    const double allowed = std::max(expected.seconds * kAllowedShortShare, kAllowedShortSeconds);
+    if (expected.seconds > 0 && found.seconds < expected.seconds - allowed)
+        return QStringLiteral("the output holds %1 s of %2 s")
+            .arg(std::floor(std::max(found.seconds, 0.0)))
+            .arg(std::round(expected.seconds));
+    return std::nullopt;
+}
+
+} // namespace conversion
