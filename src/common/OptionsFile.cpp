@@ -63,6 +63,18 @@ bool WriteGeneralOptions(int defaultAudioIndex)
     return ini.save(OptionFilePath());
 }
 
+bool ReadNotifyOption()
+{
+    return platform::IniDocument::load(OptionFilePath()).boolValue(kSection, QStringLiteral("Notify"), true);
+}
+
+bool WriteNotifyOption(bool notify)
+{
+    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
+    ini.setBoolValue(kSection, QStringLiteral("Notify"), notify);
+    return ini.save(OptionFilePath());
+}
+
 QString ReadLastTargetName()
 {
     return platform::IniDocument::load(OptionFilePath()).value(kSection, QStringLiteral("LastTarget"), kNodef);
@@ -103,7 +115,6 @@ CompletionOptions ReadCompletionOptions()
     options.powerOff = ini.boolValue(kSection, QStringLiteral("PowerOff"), false);
     options.openFolder = ini.boolValue(kSection, QStringLiteral("OpenFolder"), true);
     options.upload = ini.boolValue(kSection, QStringLiteral("Upload"), false);
-    options.notify = ini.boolValue(kSection, QStringLiteral("Notify"), true);
     return options;
 }
 

@@ -18,6 +18,10 @@ int ReadGeneralOptions();
 // Options save: "DefaultAudio", then "OutputFolder" (g_s_OutputFolder, given its trailing "/").
 bool WriteGeneralOptions(int defaultAudioIndex);
 
+// "Notify": whether a desktop notification tells that a run has ended (on by default).
+bool ReadNotifyOption();
+bool WriteNotifyOption(bool notify);
+
 // "LastTarget": the name of the target chosen when the main window last closed
 // ("nodef" when none was stored).
 QString ReadLastTargetName();
@@ -33,7 +37,6 @@ struct CompletionOptions {
     bool powerOff = false;     // "PowerOff"
     bool openFolder = true;    // "OpenFolder"
     bool upload = false;       // "Upload"
-    bool notify = true;        // "Notify": a desktop notification when a run ends (read only)
 };
 CompletionOptions ReadCompletionOptions();
 bool WriteCompletionOptions(const CompletionOptions &options);

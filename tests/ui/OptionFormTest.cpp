@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "IniFile.h"
 #include "LibraryLoader.h"
 #include "OptionVariables.h"
+#include "OptionsFile.h"
 #include "ProfileEntryTexts.h"
 #include "ScriptedQuestions.h"
 #include "SettingsLocation.h"
@@ -394,9 +396,10 @@ TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
 {
     const QString folder = sandbox.programFolder() + "Converted";
     ASSERT_TRUE(QDir().mkpath(folder));
-    sandbox.writeProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nOutputFolder=" + folder + "\n").toUtf8());
+    sandbox.writeProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nNotify=0\nOutputFolder=" + folder + "\n").toUtf8());
     form = std::make_unique<TOptionForm>();
     EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "Francais");
+    EXPECT_FALSE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
     EXPECT_EQ(g_s_OutputFolder, folder + "/");
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), folder + "/");
     control("suiComboBox_AudLang")->setCurrentIndex(9);
@@ -405,10 +408,12 @@ TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
     EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), folder + "/");
     // OK saves them too and reports a change.
     control("suiComboBox_AudLang")->setCurrentIndex(4);
+    control<QCheckBox>("suiCheckBox_Notify")->click();
     form->suiImageButton_OKClick();
     EXPECT_TRUE(form->changed());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 4);
+    EXPECT_TRUE(ReadNotifyOption());
 }
 
 TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
@@ -425,9 +430,13 @@ TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
     EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
     control("suiComboBox_AudLang")->setCurrentIndex(0);
+    ASSERT_TRUE(control<QCheckBox>("suiCheckBox_Notify")->isChecked()) << "notifications are on by default";
+    control<QCheckBox>("suiCheckBox_Notify")->click();
     click("suiImageButton_Cancel");
     EXPECT_EQ(g_s_OutputFolder, before);
     EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "English");
+    EXPECT_TRUE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
+    EXPECT_TRUE(ReadNotifyOption());
     EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), before);
     EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 1);
     EXPECT_FALSE(form->changed());

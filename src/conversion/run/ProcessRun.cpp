@@ -261,7 +261,7 @@ void ProcessRun::EndDesktopRunServices()
 
 void ProcessRun::NotifyDesktop(int result)
 {
-    if (!ReadCompletionOptions().notify)
+    if (!ReadNotifyOption())
         return;
     const QString folder = QFileInfo(run_.Job().TargetFile).absolutePath();
     const RunNotice notice = NoticeOfRun(result, targets::TargetName(target_), clipCount_, failedCount_,

@@ -1,5 +1,6 @@
 #include "controls/FormBuilding.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -42,6 +43,15 @@ QLineEdit *AddLineEdit(QWidget *parent, const QString &name, const QString &text
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     return edit;
+}
+
+QCheckBox *AddCheckBox(QWidget *parent, const QString &name, const QString &text, const QRect &geometry, bool checked)
+{
+    auto *check = new QCheckBox(text, parent);
+    check->setObjectName(name);
+    check->setGeometry(geometry);
+    check->setChecked(checked);
+    return check;
 }
 
 void SetFieldColour(QWidget *field, const QColor &colour)

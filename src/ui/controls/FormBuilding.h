@@ -6,6 +6,7 @@
 #include <QString>
 
 class PictureButton;
+class QCheckBox;
 class QColor;
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,8 @@ QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, cons
 PictureButton *AddPictureButton(QWidget *parent, const QString &name, const QString &pictureSet, const QPoint &position,
                                 const QString &hint = QString());
 QLineEdit *AddLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+QCheckBox *AddCheckBox(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                       bool checked = false);
 QWidget *AddPanel(QWidget *parent, const QString &name, const QRect &geometry);
 
 // The field's background (its palette's base colour in every state).

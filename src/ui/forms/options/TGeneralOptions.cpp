@@ -1,5 +1,6 @@
 #include "forms/options/TGeneralOptions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -13,7 +14,8 @@
 TGeneralOptions::TGeneralOptions(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("Panel3"));
-    setGeometry(0, 228, 480, 64);
+    // The whole width under both editors: the notification choice sits under the music editor.
+    setGeometry(0, 228, 960, 64);
     AddLabel(this, QStringLiteral("Label15"), QStringLiteral("Default Audio Language :"), QRect(16, 4, 160, 22));
     suiComboBox_AudLang = options::AddEditorCombo(this, QStringLiteral("suiComboBox_AudLang"), QRect(180, 4, 130, 22));
     suiComboBox_AudLang->addItems(AudioLanguageNames());
@@ -23,17 +25,22 @@ TGeneralOptions::TGeneralOptions(QWidget *form) : QWidget(form)
     suiImageButton_Browse = AddPictureButton(this, QStringLiteral("suiImageButton_Browse"), QStringLiteral("browse"),
                                              {434, 32}, QStringLiteral("Choose the output folder"));
     connect(suiImageButton_Browse, &PictureButton::clicked, this, &TGeneralOptions::suiImageButton_BrowseClick);
+    suiCheckBox_Notify = AddCheckBox(this, QStringLiteral("suiCheckBox_Notify"),
+                                  QStringLiteral("Tell me when a conversion run ends (desktop notification)"),
+                                  QRect(496, 4, 448, 22), true);
 }
 
 void TGeneralOptions::LoadGeneralSettings()
 {
     suiComboBox_AudLang->setCurrentIndex(ReadGeneralOptions());
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
+    suiCheckBox_Notify->setChecked(ReadNotifyOption());
 }
 
 void TGeneralOptions::SaveGeneralSettings()
 {
     WriteGeneralOptions(suiComboBox_AudLang->currentIndex());
+    WriteNotifyOption(suiCheckBox_Notify->isChecked());
 }
 
 // A chosen folder is in effect and saved at once.
@@ -52,15 +59,18 @@ void TGeneralOptions::RememberShownSettings()
 {
     shownFolder_ = g_s_OutputFolder;
     shownLanguage_ = suiComboBox_AudLang->currentIndex();
+    shownNotify_ = suiCheckBox_Notify->isChecked();
     remembered_ = true;
 }
 
 void TGeneralOptions::RestoreShownSettings()
 {
-    if (!remembered_ || (g_s_OutputFolder == shownFolder_ && suiComboBox_AudLang->currentIndex() == shownLanguage_))
+    if (!remembered_ || (g_s_OutputFolder == shownFolder_ && suiComboBox_AudLang->currentIndex() == shownLanguage_
+                         && suiCheckBox_Notify->isChecked() == shownNotify_))
         return;
     g_s_OutputFolder = shownFolder_;
     suiComboBox_AudLang->setCurrentIndex(shownLanguage_);
+    suiCheckBox_Notify->setChecked(shownNotify_);
     SaveGeneralSettings();
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
 }

@@ -1,10 +1,11 @@
 #pragma once
-// The options dialog's general group (Panel3): the default audio language and the output
-// root folder, loaded from and saved to Option.ini.
+// The options dialog's general group (Panel3): the default audio language, the output
+// root folder and the run-end notification, loaded from and saved to Option.ini.
 
 #include <QWidget>
 
 class PictureButton;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -26,7 +27,9 @@ private:
     QComboBox *suiComboBox_AudLang;
     QLineEdit *suiEdit_OutputFolder;
     PictureButton *suiImageButton_Browse;
+    QCheckBox *suiCheckBox_Notify;
     QString shownFolder_;
     int shownLanguage_ = -1;
+    bool shownNotify_ = true;
     bool remembered_ = false;
 };
