@@ -60,11 +60,7 @@ QSpinBox *addSpin(QWidget *parent, const char *name, const QRect &geometry)
 
 QCheckBox *addCheck(QWidget *parent, const char *name, const QString &text, const QRect &geometry, bool checked)
 {
-    auto *check = new QCheckBox(text, parent);
-    check->setObjectName(QLatin1String(name));
-    check->setGeometry(geometry);
-    check->setChecked(checked);
-    return check;
+    return AddCheckBox(parent, QLatin1String(name), text, geometry, checked);
 }
 
 void buildVideoColumn(QWidget *form)
