@@ -16,7 +16,7 @@ void FillClipRange(ConvertJob &job, const JobClip &clip, int minDurationSeconds)
     job.TitleNumberText = QString::number(clip.titleNumber);
     job.StartSeconds = clip.startSeconds;
     job.StartText = QString::number(clip.startSeconds);
-    job.ShownLength = clip.endSeconds - clip.startSeconds;
+    job.ShownLength = ShownLengthOf(clip);
     job.LengthSeconds = LengthToConvert(clip, minDurationSeconds);
     job.LengthText = QString::number(job.LengthSeconds);
 }
@@ -33,6 +33,11 @@ void FillClipStreams(ConvertJob &job, const JobClip &clip)
 }
 
 } // namespace
+
+int ShownLengthOf(const JobClip &clip)
+{
+    return clip.endSeconds - clip.startSeconds;
+}
 
 int LengthToConvert(const JobClip &clip, int minDurationSeconds)
 {

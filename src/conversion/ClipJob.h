@@ -9,6 +9,9 @@
 
 namespace conversion {
 
+// The length the progress figures follow: end minus start of the selection.
+int ShownLengthOf(const JobClip &clip);
+
 // Seconds to convert: the selection, at least the minimum duration when one is set,
 // and 0 (to the end) when the selection ends 2 seconds or less before the source does.
 int LengthToConvert(const JobClip &clip, int minDurationSeconds);

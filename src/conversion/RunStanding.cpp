@@ -1,5 +1,7 @@
 #include "RunStanding.h"
 
+#include "TimeText.h"
+
 #include <algorithm>
 
 namespace conversion {
@@ -34,10 +36,19 @@ RunStanding RunStandingOf(const QList<int> &clipLengths, int clipIndex, double s
             done += std::clamp(secondsDoneInClip, 0.0, weight);
     }
     const double share = done / total;
+    standing.share = share;
     standing.percent = std::clamp(int(share * 100), 0, 100);
     if (share >= kLeastShareForEstimate && elapsedSeconds > 0)
         standing.remainingSeconds = int(elapsedSeconds / share - elapsedSeconds + 0.5);
     return standing;
+}
+
+QString RunStandingText(const RunStanding &standing)
+{
+    QString text = QStringLiteral("%1, %2 % of the run").arg(standing.clipOfClips).arg(standing.percent);
+    if (standing.remainingSeconds)
+        text += QStringLiteral(", ") + TimeText(*standing.remainingSeconds) + QStringLiteral(" left");
+    return text;
 }
 
 } // namespace conversion

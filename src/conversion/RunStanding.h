@@ -10,6 +10,7 @@
 namespace conversion {
 
 struct RunStanding {
+    double share = 0;                         // 0 to 1
     int percent = 0;                          // 0 to 100
     std::optional<int> remainingSeconds;      // none until enough of the run is done
     QString clipOfClips;                      // "clip 2 of 7"
@@ -20,5 +21,8 @@ struct RunStanding {
 // `secondsDoneInClip` of it done, `elapsedSeconds` after the run started.
 RunStanding RunStandingOf(const QList<int> &clipLengths, int clipIndex, double secondsDoneInClip,
                           double elapsedSeconds);
+
+// "clip 2 of 7, 34 % of the run, 00:12:00 left"; without an estimate yet, the time is left out.
+QString RunStandingText(const RunStanding &standing);
 
 } // namespace conversion

@@ -40,6 +40,9 @@ TEST(RunStanding, WeighsEachClipByItsLength)
         EXPECT_EQ(standing.clipOfClips, QString::fromLatin1(c.clipOfClips));
     }
     EXPECT_EQ(RunStandingOf({}, 0, 0, 0).percent, 0);
+
+    EXPECT_EQ(RunStandingText(RunStandingOf({60, 240}, 1, 0, 20)), QStringLiteral("clip 2 of 2, 20 % of the run, 00:01:20 left"));
+    EXPECT_EQ(RunStandingText(RunStandingOf({100}, 0, 0.5, 3)), QStringLiteral("clip 1 of 1, 0 % of the run"));
 }
 
 TEST(OutputCheck, ShortOrIncompleteFilesGiveTheirReason)

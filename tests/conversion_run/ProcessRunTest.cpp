@@ -176,25 +176,32 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
                                                 QStringLiteral("notify|1 of 3 failed|2 files converted to iPod|") + folder}));
 }
 
-TEST_F(ProcessRunTest, TheTaskBarFollowsTheWholeRunAndIsClearedAtItsEnd)
+// The whole run's figures weigh each clip by its length, in the window and on the task bar.
+TEST_F(ProcessRunTest, TheWholeRunIsShownByClipLengthsAndTheTaskBarIsClearedAtItsEnd)
 {
-    clips_.resize(2);
-    RunWith([this] {
+    clips_.resize(2);   // 100 and 60 seconds
+    QStringList runTexts;
+    RunWith([this, &runTexts] {
         WaitForClip(0);
-        engine_->addProgress(50, 25);   // half of the first clip's 100 seconds
+        engine_->addProgress(50, 25);   // half of the first clip
         run_->Timer_InfoTimer();
+        runTexts << text("Label_RunProgress");
         engine_->finishRunning();
         WaitForClip(1);
-        engine_->addProgress(30, 25);   // half of the second clip's 60 seconds
+        engine_->addProgress(30, 25);   // half of the second clip
         run_->Timer_InfoTimer();
+        runTexts << text("Label_RunProgress");
         engine_->finishRunning();
     });
+    ASSERT_EQ(runTexts.size(), 2);
+    EXPECT_TRUE(runTexts[0].startsWith(QStringLiteral("clip 1 of 2, 31 % of the run"))) << runTexts[0].toStdString();
+    EXPECT_TRUE(runTexts[1].startsWith(QStringLiteral("clip 2 of 2, 81 % of the run"))) << runTexts[1].toStdString();
     const QList<double> shown = desktop_.taskbarProgress();
-    ASSERT_EQ(shown.size(), 4);
-    EXPECT_DOUBLE_EQ(shown[0], 0.0);
-    EXPECT_NEAR(shown[1], 0.25, 0.01);
-    EXPECT_NEAR(shown[2], 0.75, 0.01);
-    EXPECT_LT(shown[3], 0) << "hidden at the end";
+    const QList<double> expected = {0.0, 0.0, 50.0 / 160, 100.0 / 160, 130.0 / 160};
+    ASSERT_EQ(shown.size(), expected.size() + 1);
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(shown[i], expected[i], 0.001) << i;
+    EXPECT_LT(shown.last(), 0) << "hidden at the end";
 }
 
 // Without a file manager or a folder handler the run still ends with a word.

@@ -1,6 +1,7 @@
 #include "ProcessRun.h"
 
 #include "Desktop.h"
+#include "ClipJob.h"
 #include "ModalQuestions.h"
 #include "OptionVariables.h"
 #include "OptionsFile.h"
@@ -29,12 +30,16 @@ const QString kFailedClipsText = QStringLiteral(
     "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you select AVI format and try again.\n\n");
 const QString kNoPspText = QStringLiteral("Can not find PSP Video folder.\nPlease check your PSP connection!");
 
-int CountClips(const ClipLookup &clipAt)
+// The shown lengths of the run's clips, in order: the weights of the whole run's progress.
+QList<int> ClipLengths(const ClipLookup &clipAt)
 {
-    int count = 0;
-    while (clipAt && clipAt(count))
-        ++count;
-    return count;
+    QList<int> lengths;
+    while (clipAt)
+        if (const std::optional<JobClip> clip = clipAt(int(lengths.size())))
+            lengths.append(ShownLengthOf(*clip));
+        else
+            break;
+    return lengths;
 }
 
 } // namespace
@@ -91,11 +96,12 @@ void ProcessRun::StartConversion(RunRequest request)
     FormShow();
     stopRequested_ = false;
     running_ = true;
-    clipCount_ = CountClips(request_.clipAt);
+    clipLengths_ = ClipLengths(request_.clipAt);
     clipIndex_ = 0;
+    runClock_.start();
     failedCount_ = 0;
     platform::desktop().inhibitSleep(QStringLiteral("Converting %1 clip(s) to %2")
-                                         .arg(clipCount_)
+                                         .arg(clipLengths_.size())
                                          .arg(targets::TargetName(target_)));
     platform::desktop().showTaskbarProgress(0);
     worker_ = std::thread([this] { RunConversion(); });
@@ -106,7 +112,7 @@ void ProcessRun::FormShow()
 {
     for (const char *name : {"Label_StartTime", "Label_StopTime", "Label_Length", "Label_CurrentTime"})
         label(name)->setText(QStringLiteral("00:00:00"));
-    for (const char *name : {"Label_TitleName", "Label_DesName", "Label_CopyFile"})
+    for (const char *name : {"Label_TitleName", "Label_DesName", "Label_CopyFile", "Label_RunProgress"})
         label(name)->clear();
     label("Label_FPS")->setText(QStringLiteral("0"));
     label("Label_CurrentFrame")->setText(QStringLiteral("0"));
@@ -182,6 +188,7 @@ void ProcessRun::ShowClip(int clipIndex)
         label("Label_CurrentFrame")->setText(QStringLiteral("0"));
         label("Label_CopyFile")->clear();
         ShowProgress(ProgressForPosition(0, length));
+        ShowRunStanding(0);
         if (request_.storeTargetFile)
             request_.storeTargetFile(clipIndex, targetFile);
     });
@@ -199,9 +206,17 @@ void ProcessRun::Timer_InfoTimer()
     if (figures.repaintNow)
         form_.repaint();
     ShowProgress(figures.progress);
-    if (clipCount_ > 0)
-        platform::desktop().showTaskbarProgress((clipIndex_ + double(figures.progress.barWidth) / kProgressBarWidth) /
-                                                clipCount_);
+    ShowRunStanding(progress.engine.secondsDone);
+}
+
+void ProcessRun::ShowRunStanding(double secondsDoneInClip)
+{
+    if (clipLengths_.isEmpty())
+        return;
+    const RunStanding standing =
+        RunStandingOf(clipLengths_, clipIndex_, secondsDoneInClip, runClock_.elapsed() / 1000.0);
+    label("Label_RunProgress")->setText(RunStandingText(standing));
+    platform::desktop().showTaskbarProgress(standing.share);
 }
 
 void ProcessRun::ShowProgress(const ProgressShown &shown)
@@ -264,7 +279,7 @@ void ProcessRun::NotifyDesktop(int result)
     if (!ReadNotifyOption())
         return;
     const QString folder = QFileInfo(run_.Job().TargetFile).absolutePath();
-    const RunNotice notice = NoticeOfRun(result, targets::TargetName(target_), clipCount_, failedCount_,
+    const RunNotice notice = NoticeOfRun(result, targets::TargetName(target_), int(clipLengths_.size()), failedCount_,
                                          result == RunComplete ? folder : QString());
     platform::desktop().notify(notice.summary, notice.body, result == RunComplete ? folder : QString());
 }

@@ -10,8 +10,11 @@
 #include "FinishRules.h"
 #include "ProgressFigures.h"
 #include "PspUpload.h"
+#include "RunStanding.h"
 #include "EngineWindow.h"
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -77,6 +80,8 @@ private:
     void ShowFailedClips(const QStringList &failed);
     void ShowClip(int clipIndex);
     void ShowProgress(const ProgressShown &shown);
+    // The whole run's percent, remaining time and clip count, and the task bar's share.
+    void ShowRunStanding(double secondsDoneInClip);
     void CarryOut(const FinishPlan &plan);
     void OpenOutputFolder();
     // The desktop's side of a run: sleep inhibitor and task bar progress end, the notification.
@@ -98,7 +103,8 @@ private:
     RunRequest request_;
     int target_ = -1;
     int tickCount_ = 0;                     // window thread only
-    int clipCount_ = 0;                     // window thread only
+    QList<int> clipLengths_;                // window thread only: the weights of the run's clips
+    QElapsedTimer runClock_;                // window thread only: since the run started
     int clipIndex_ = 0;                     // window thread only: the clip being converted
     int failedCount_ = 0;                   // window thread only, at the end of a run
     bool uploading_ = false;                // window thread only

@@ -21,7 +21,7 @@ constexpr int kCaptionLeft = 24;
 constexpr int kValueLeft = 150;
 constexpr int kRightEdge = 436;
 constexpr int kFirstRowTop = 50;
-constexpr int kRowHeight = 18;
+constexpr int kRowHeight = 16;
 constexpr int kBarTop = 201;
 constexpr int kBarHeight = 14;
 constexpr int kBarWidth = 352;
@@ -94,6 +94,7 @@ void TProcessForm::addRunLabels()
         {"Start Time :", "Label_StartTime"},   {"Stop Time :", "Label_StopTime"},
         {"Duration :", "Label_Length"},        {"Current Time :", "Label_CurrentTime"},
         {"FPS :", "Label_FPS"},                {"Remaining Time :", "Label_CurrentFrame"},
+        {"Whole Run :", "Label_RunProgress"},
     };
     int top = kFirstRowTop;
     for (const auto &[caption, name] : rows) {
