@@ -75,6 +75,11 @@ bool WriteNotifyOption(bool notify)
     return ini.save(OptionFilePath());
 }
 
+int ReadStallTimeoutOption()
+{
+    return platform::IniDocument::load(OptionFilePath()).intValue(kSection, QStringLiteral("StallTimeout"), 60);
+}
+
 QString ReadLastTargetName()
 {
     return platform::IniDocument::load(OptionFilePath()).value(kSection, QStringLiteral("LastTarget"), kNodef);

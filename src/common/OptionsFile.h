@@ -22,6 +22,10 @@ bool WriteGeneralOptions(int defaultAudioIndex);
 bool ReadNotifyOption();
 bool WriteNotifyOption(bool notify);
 
+// "StallTimeout": seconds without progress after which a clip is stopped and reported
+// (60 by default; 0 or less never stops a clip).
+int ReadStallTimeoutOption();
+
 // "LastTarget": the name of the target chosen when the main window last closed
 // ("nodef" when none was stored).
 QString ReadLastTargetName();

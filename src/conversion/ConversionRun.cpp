@@ -7,9 +7,11 @@
 #include "TargetRoutes.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace conversion {
 namespace {
@@ -70,10 +72,22 @@ int ConversionRun::ConvertClip(int clipIndex)
         return EngineUnavailable;
     PassGlobalSettings();
     Notify(hooks_.setStopButtonEnabled, false);   // the engine's ready message enables it again
+    failureReason_.clear();
+    {
+        const std::lock_guard lock(stallMutex_);
+        stallWatch_ = StallWatch(settings_.stallTimeoutSeconds);
+        stalledAt_.reset();
+    }
     Notify(hooks_.setInfoTimerEnabled, true);
     const int result = entry ? CallEntryPoint(*entry, *engine_, EngineArgumentValues(job_, window_)) : ClipFailed;
     Notify(hooks_.setInfoTimerEnabled, false);
     FreeEngine();
+    if (const std::optional<int> stalledAt = TakeStall()) {
+        // A stalled clip's partial file is no use to anyone; the run goes on without it.
+        QFile::remove(outputPaths_.takeLast());
+        failureReason_ = StallReason(*stalledAt);
+        return ClipFailed;
+    }
     if (result == KORVID_RESULT_STOPPED_EMPTY) {
         outputPaths_.removeLast();   // stopped before anything was written: there is no file
         return 0;
@@ -133,6 +147,26 @@ bool ConversionRun::QueryProgress(ClipProgress &progress) const
     engine_->function<decltype(&X_Get_Info)>(EngineName::X_Get_Info)(record.data());
     progress = {{record[0], record[1], record[2]}, job_.StartSeconds, job_.ShownLength};
     return true;
+}
+
+bool ConversionRun::StopIfStalled(qint64 nowMs)
+{
+    ClipProgress progress;
+    if (!QueryProgress(progress))
+        return false;
+    {
+        const std::lock_guard lock(stallMutex_);
+        if (stalledAt_ || !stallWatch_.Stalled(progress.engine.secondsDone, nowMs))
+            return false;
+        stalledAt_ = progress.startSeconds + progress.engine.secondsDone;
+    }
+    return StopEngine();
+}
+
+std::optional<int> ConversionRun::TakeStall()
+{
+    const std::lock_guard lock(stallMutex_);
+    return std::exchange(stalledAt_, std::nullopt);
 }
 
 bool ConversionRun::StopEngine() const

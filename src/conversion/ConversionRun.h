@@ -9,6 +9,7 @@
 #include "DvdAuthoring.h"
 #include "EntryPoints.h"
 #include "RunInputs.h"
+#include "StallWatch.h"
 
 #include <functional>
 #include <memory>
@@ -56,7 +57,9 @@ public:
     // Creates the output folders and, once per run, reads the run-wide job values.
     void RunFolderStep();
 
-    // Converts clip `clipIndex`: RunComplete, EngineUnavailable, ClipFailed or the
+    // Converts clip `clipIndex`: RunComplete, EngineUnavailable, ClipFailed (FailureReason
+    // says why when it knows: a clip stopped for making no progress is one, its partial file
+    // removed) or the
     // entry point's result (0 after a finished or stopped clip, also one stopped before
     // anything was written, whose output path is then forgotten).
     int ConvertClip(int clipIndex);
@@ -77,12 +80,18 @@ public:
     bool EngineLoaded() const;
     bool QueryProgress(ClipProgress &progress) const;
     bool StopEngine() const;
+    // Window thread, on each progress tick (`nowMs` on a steady clock): stops the clip
+    // when it has made no progress for the run's stall timeout; true when it did.
+    bool StopIfStalled(qint64 nowMs);
+    // Worker thread, after ConvertClip gave ClipFailed: why, or empty when unknown.
+    QString FailureReason() const { return failureReason_; }
 
 private:
     bool LoadEngine();
     void FreeEngine();
     void PassGlobalSettings() const;
     const EntryPoint *TargetEntryPoint();
+    std::optional<int> TakeStall();
 
     KorvidWindow *window_;
     ProgressHooks hooks_;
@@ -97,6 +106,12 @@ private:
     mutable std::mutex engineMutex_;
     std::unique_ptr<ConversionEngine> engine_;
     DvdAuthoring authoring_;
+
+    // The stall watch of the converting clip: reset by the worker, fed by the poller.
+    mutable std::mutex stallMutex_;
+    StallWatch stallWatch_{0};
+    std::optional<int> stalledAt_;   // the source second where the clip stalled
+    QString failureReason_;          // worker thread only
 };
 
 } // namespace conversion

@@ -18,9 +18,11 @@ struct RunSettings {
     QString outputFolder;          // g_s_OutputFolder, ends with "/"
     int minDurationSeconds = 0;    // i_MinDurationTime
     const targets::ProfileDefinitions *definitions = nullptr;   // the main window's open reader
+    int stallTimeoutSeconds = 0;   // a clip without progress this long is stopped; 0: never
 };
 
-// The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime.
+// The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime
+// and the stall timeout of Option.ini.
 RunSettings RunSettingsFromOptions(int target, const JobPanelValues &panel,
                                    const targets::ProfileDefinitions &definitions);
 

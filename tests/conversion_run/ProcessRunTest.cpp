@@ -18,9 +18,11 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -93,6 +95,7 @@ protected:
         request.settings.panel.audioSampleRateIndex = 0;
         request.settings.panel.videoWidth = 320;
         request.settings.panel.videoHeight = 240;
+        request.settings.stallTimeoutSeconds = stallTimeoutSeconds_;
         request.clipAt = [this](int index) -> std::optional<JobClip> {
             return index < int(clips_.size()) ? std::optional<JobClip>(clips_[index]) : std::nullopt;
         };
@@ -141,6 +144,7 @@ protected:
     targets::ProfileDefinitions definitions_;
     std::vector<JobClip> clips_;
     std::map<int, QString> targetFiles_;
+    int stallTimeoutSeconds_ = 0;
     std::unique_ptr<TProcessForm> form_;
     ProcessRun *run_;
 };
@@ -202,6 +206,36 @@ TEST_F(ProcessRunTest, TheWholeRunIsShownByClipLengthsAndTheTaskBarIsClearedAtIt
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_NEAR(shown[i], expected[i], 0.001) << i;
     EXPECT_LT(shown.last(), 0) << "hidden at the end";
+}
+
+// A clip on which the engine makes no progress is stopped after the timeout, its partial
+// file removed and reported with the reason, and the run goes on with the next clip.
+TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
+{
+    clips_.resize(2);
+    clips_[0].startSeconds = 62;
+    stallTimeoutSeconds_ = 1;
+    RunWith([this] {
+        WaitForClip(0);
+        QFile partial(targetFiles_[0]);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(partial).path()) && partial.open(QIODevice::WriteOnly));
+        partial.close();
+        engine_->addProgress(3, 25);
+        run_->Timer_InfoTimer();            // the watch starts at the first position
+        run_->Timer_InfoTimer();
+        EXPECT_EQ(engine_->callCount(QStringLiteral("X_StopConvert")), 0) << "still within the timeout";
+        QTest::qWait(1100);
+        run_->Timer_InfoTimer();            // no progress for a second: stopped
+        WaitForClip(1);
+        engine_->finishRunning();
+    });
+    EXPECT_EQ(engine_->callCount(QStringLiteral("X_StopConvert")), 1);
+    EXPECT_FALSE(QFile::exists(targetFiles_[0]));
+    EXPECT_EQ(engine_->callCount(kEntry), 2);
+    ASSERT_EQ(informations().size(), 2);   // the failed clips, then the end of the run
+    EXPECT_TRUE(informations()[0].endsWith(
+        QStringLiteral("\n/videos/first.avi (the engine stopped making progress at 00:01:05)\n")))
+        << informations()[0].toStdString();
 }
 
 // Without a file manager or a folder handler the run still ends with a word.

@@ -130,7 +130,8 @@ void ProcessRun::RunConversion()
         if (result == RunComplete || result == EngineUnavailable)
             break;
         if (result == ClipFailed) {
-            failed << run_.Job().SourceFile;
+            const QString reason = run_.FailureReason();
+            failed << (reason.isEmpty() ? run_.Job().SourceFile : run_.Job().SourceFile + QStringLiteral(" (") + reason + QLatin1Char(')'));
         }
         if (stopRequested_)
             break;
@@ -196,6 +197,8 @@ void ProcessRun::ShowClip(int clipIndex)
 
 void ProcessRun::Timer_InfoTimer()
 {
+    if (run_.StopIfStalled(runClock_.elapsed()))
+        return;
     ClipProgress progress;
     if (!run_.QueryProgress(progress))
         return;
