@@ -7,6 +7,7 @@
 #include "TargetRoutes.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <algorithm>
@@ -43,6 +44,22 @@ void ConversionRun::Start(RunSettings settings, ClipLookup clipAt)
     clipAt_ = std::move(clipAt);
     parametersRead_ = false;
     outputPaths_.clear();
+    convertedCount_ = failedCount_ = 0;
+    log_.reset();
+    if (!settings_.logFolder.isEmpty()) {
+        int clipCount = 0;
+        while (clipAt_ && clipAt_(clipCount))
+            ++clipCount;
+        log_.emplace(settings_.logFolder);
+        log_->RunStarted(targets::TargetName(settings_.target), clipCount, settings_.outputFolder);
+    }
+}
+
+void ConversionRun::Finish(bool stopped)
+{
+    if (log_)
+        log_->RunEnded(convertedCount_, failedCount_, stopped);
+    log_.reset();
 }
 
 void ConversionRun::RunFolderStep()
@@ -77,22 +94,38 @@ int ConversionRun::ConvertClip(int clipIndex)
         const std::lock_guard lock(stallMutex_);
         stallWatch_ = StallWatch(settings_.stallTimeoutSeconds);
         stalledAt_.reset();
+        stopRequested_ = false;
     }
     Notify(hooks_.setInfoTimerEnabled, true);
-    const int result = entry ? CallEntryPoint(*entry, *engine_, EngineArgumentValues(job_, window_)) : ClipFailed;
+    const EngineArgumentValues values(job_, window_);
+    QElapsedTimer clock;
+    clock.start();
+    int result = entry ? CallEntryPoint(*entry, *engine_, values) : ClipFailed;
     Notify(hooks_.setInfoTimerEnabled, false);
     FreeEngine();
     if (const std::optional<int> stalledAt = TakeStall()) {
         // A stalled clip's partial file is no use to anyone; the run goes on without it.
         QFile::remove(outputPaths_.takeLast());
         failureReason_ = StallReason(*stalledAt);
-        return ClipFailed;
-    }
-    if (result == KORVID_RESULT_STOPPED_EMPTY) {
+        result = ClipFailed;
+    } else if (result == KORVID_RESULT_STOPPED_EMPTY) {
         outputPaths_.removeLast();   // stopped before anything was written: there is no file
-        return 0;
+        result = 0;
     }
+    LogClip(clipIndex, result, entry ? EngineCallText(*entry, values) : QStringLiteral("(no entry point)"),
+            clock.elapsed() / 1000.0);
     return result;
+}
+
+void ConversionRun::LogClip(int clipIndex, int result, const QString &engineCall, double seconds)
+{
+    const bool failed = result == ClipFailed;
+    (failed ? failedCount_ : convertedCount_)++;
+    if (!log_)
+        return;
+    const QString outcome = failed ? QStringLiteral("failed") : stopRequested_ ? QStringLiteral("stopped") : QStringLiteral("converted");
+    log_->ClipEnded({clipIndex + 1, job_.SourceFile, job_.TargetFile, engineCall, outcome, failureReason_, seconds,
+                     double(job_.ShownLength)});
 }
 
 int ConversionRun::AuthorConvertedClips()
@@ -169,11 +202,12 @@ std::optional<int> ConversionRun::TakeStall()
     return std::exchange(stalledAt_, std::nullopt);
 }
 
-bool ConversionRun::StopEngine() const
+bool ConversionRun::StopEngine()
 {
     const std::lock_guard lock(engineMutex_);
     if (!engine_)
         return false;
+    stopRequested_ = true;
     engine_->function<decltype(&X_StopConvert)>(EngineName::X_StopConvert)();
     return true;
 }

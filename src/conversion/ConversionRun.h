@@ -9,8 +9,10 @@
 #include "DvdAuthoring.h"
 #include "EntryPoints.h"
 #include "RunInputs.h"
+#include "RunLog.h"
 #include "StallWatch.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -54,6 +56,9 @@ public:
     // A new run: the panel and the profile are read again before its first clip.
     void Start(RunSettings settings, ClipLookup clipAt);
 
+    // After the last clip, or when the run stops early: ends the run's log.
+    void Finish(bool stopped);
+
     // Creates the output folders and, once per run, reads the run-wide job values.
     void RunFolderStep();
 
@@ -79,7 +84,7 @@ public:
     // progress, and the stop request. False when no engine is loaded.
     bool EngineLoaded() const;
     bool QueryProgress(ClipProgress &progress) const;
-    bool StopEngine() const;
+    bool StopEngine();
     // Window thread, on each progress tick (`nowMs` on a steady clock): stops the clip
     // when it has made no progress for the run's stall timeout; true when it did.
     bool StopIfStalled(qint64 nowMs);
@@ -92,6 +97,7 @@ private:
     void PassGlobalSettings() const;
     const EntryPoint *TargetEntryPoint();
     std::optional<int> TakeStall();
+    void LogClip(int clipIndex, int result, const QString &engineCall, double seconds);
 
     KorvidWindow *window_;
     ProgressHooks hooks_;
@@ -112,6 +118,11 @@ private:
     StallWatch stallWatch_{0};
     std::optional<int> stalledAt_;   // the source second where the clip stalled
     QString failureReason_;          // worker thread only
+
+    std::optional<RunLog> log_;      // worker thread only, like the counts
+    int convertedCount_ = 0;
+    int failedCount_ = 0;
+    std::atomic<bool> stopRequested_{false};   // StopEngine was called during this run
 };
 
 } // namespace conversion

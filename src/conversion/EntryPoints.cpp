@@ -1,5 +1,7 @@
 #include "EntryPoints.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <utility>
 
@@ -94,6 +96,26 @@ const EntryPoint *FindEntryPoint(EngineName name)
     const auto found = std::find_if(std::begin(EntryPoints), std::end(EntryPoints),
                                     [name](const EntryPoint &entry) { return entry.name == name; });
     return found == std::end(EntryPoints) ? nullptr : &*found;
+}
+
+QString EngineCallText(const EntryPoint &entry, const EngineArgumentValues &values)
+{
+    QStringList shown;
+    for (const EngineArgument argument : entry.arguments) {
+        switch (TypeOfArgument(argument)) {
+        case ArgumentType::Text:
+            shown << QLatin1Char('"') + QString::fromUtf8(values.as<const char *>(argument)) + QLatin1Char('"');
+            break;
+        case ArgumentType::Integer:
+            shown << QString::number(values.as<std::int32_t>(argument));
+            break;
+        case ArgumentType::Window:
+            shown << QStringLiteral("window");
+            break;
+        }
+    }
+    return QString::fromLatin1(EngineNameText(entry.name)) + QLatin1Char('(') + shown.join(QStringLiteral(", ")) +
+           QLatin1Char(')');
 }
 
 std::int32_t CallEntryPoint(const EntryPoint &entry, const ConversionEngine &engine, const EngineArgumentValues &values)

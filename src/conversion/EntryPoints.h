@@ -79,6 +79,9 @@ struct EntryPoint {
 // The entry point of that name, or null for a name that is no target entry point.
 const EntryPoint *FindEntryPoint(EngineName name);
 
+// The call as a line of text, for the run log: X_SetPar_D2IPOD_VIDEO(window, 2, "/a.avi", ...).
+QString EngineCallText(const EntryPoint &entry, const EngineArgumentValues &values);
+
 // Calls the entry point in `engine` with the job's values in its argument order.
 std::int32_t CallEntryPoint(const EntryPoint &entry, const ConversionEngine &engine, const EngineArgumentValues &values);
 

@@ -8,7 +8,8 @@ namespace conversion {
 RunSettings RunSettingsFromOptions(int target, const JobPanelValues &panel,
                                    const targets::ProfileDefinitions &definitions)
 {
-    return {target, panel, g_s_OutputFolder, i_MinDurationTime, &definitions, ReadStallTimeoutOption()};
+    return {target, panel, g_s_OutputFolder, i_MinDurationTime, &definitions, ReadStallTimeoutOption(),
+            g_s_Application_Data_Path};
 }
 
 } // namespace conversion

@@ -19,6 +19,7 @@ struct RunSettings {
     int minDurationSeconds = 0;    // i_MinDurationTime
     const targets::ProfileDefinitions *definitions = nullptr;   // the main window's open reader
     int stallTimeoutSeconds = 0;   // a clip without progress this long is stopped; 0: never
+    QString logFolder;             // the settings folder, whose logs/ takes the run log; empty: none
 };
 
 // The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime

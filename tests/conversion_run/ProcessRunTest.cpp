@@ -96,6 +96,7 @@ protected:
         request.settings.panel.videoWidth = 320;
         request.settings.panel.videoHeight = 240;
         request.settings.stallTimeoutSeconds = stallTimeoutSeconds_;
+        request.settings.logFolder = logFolder_;
         request.clipAt = [this](int index) -> std::optional<JobClip> {
             return index < int(clips_.size()) ? std::optional<JobClip>(clips_[index]) : std::nullopt;
         };
@@ -145,6 +146,7 @@ protected:
     std::vector<JobClip> clips_;
     std::map<int, QString> targetFiles_;
     int stallTimeoutSeconds_ = 0;
+    QString logFolder_;   // no run log unless a test asks
     std::unique_ptr<TProcessForm> form_;
     ProcessRun *run_;
 };
@@ -215,6 +217,7 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
     clips_.resize(2);
     clips_[0].startSeconds = 62;
     stallTimeoutSeconds_ = 1;
+    logFolder_ = output_.path();
     RunWith([this] {
         WaitForClip(0);
         QFile partial(targetFiles_[0]);
@@ -236,6 +239,20 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
     EXPECT_TRUE(informations()[0].endsWith(
         QStringLiteral("\n/videos/first.avi (the engine stopped making progress at 00:01:05)\n")))
         << informations()[0].toStdString();
+
+    // The run log tells the same story, with each clip's engine call.
+    const QDir logs(output_.filePath(QStringLiteral("logs")));
+    const QStringList logFiles = logs.entryList({QStringLiteral("*.log")});
+    ASSERT_EQ(logFiles.size(), 1);
+    QFile logFile(logs.filePath(logFiles[0]));
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    const QString log = QString::fromUtf8(logFile.readAll());
+    for (const QString &line : {QStringLiteral("run started: target iPod, 2 clip(s)"),
+                                QStringLiteral("clip 1: source /videos/first.avi"),
+                                QStringLiteral("clip 1: engine X_SetPar_D2IPOD_VIDEO(window, 2, \"/videos/first.avi\", "),
+                                QStringLiteral("clip 1: failed (the engine stopped making progress at 00:01:05) in "),
+                                QStringLiteral("clip 2: converted in "), QStringLiteral("run ended: 1 converted, 1 failed")})
+        EXPECT_TRUE(log.contains(line)) << line.toStdString() << "\n" << log.toStdString();
 }
 
 // Without a file manager or a folder handler the run still ends with a word.

@@ -136,6 +136,7 @@ void ProcessRun::RunConversion()
         if (stopRequested_)
             break;
     }
+    run_.Finish(stopRequested_);
     if (!failed.isEmpty())
         ShowFailedClips(failed);
     else if (result == RunComplete && target_ == targets::TargetDVD_Folder && !stopRequested_)
