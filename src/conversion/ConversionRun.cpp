@@ -111,10 +111,31 @@ int ConversionRun::ConvertClip(int clipIndex)
     } else if (result == KORVID_RESULT_STOPPED_EMPTY) {
         outputPaths_.removeLast();   // stopped before anything was written: there is no file
         result = 0;
+    } else if (result == 0 && !stopRequested_) {
+        // A file that falls short is kept for the user to look at, but never counted as converted.
+        if (const std::optional<QString> shortfall = OutputShortfallOf(clipIndex)) {
+            failureReason_ = *shortfall;
+            result = ClipFailed;
+        }
     }
     LogClip(clipIndex, result, entry ? EngineCallText(*entry, values) : QStringLiteral("(no entry point)"),
             clock.elapsed() / 1000.0);
     return result;
+}
+
+std::optional<QString> ConversionRun::OutputShortfallOf(int clipIndex) const
+{
+    if (!settings_.probeOutput)
+        return std::nullopt;
+    if (!QFile::exists(job_.TargetFile))
+        return QStringLiteral("the output file was not written");
+    const std::optional<JobClip> clip = clipAt_(clipIndex);
+    const std::optional<OutputStreams> found = settings_.probeOutput(job_.TargetFile);
+    if (!clip || !found)
+        return std::nullopt;
+    const OutputStreams expected{double(job_.ShownLength), !targets::IsMusicTarget(settings_.target),
+                                 clip->audioRowCount > 0};
+    return OutputShortfall(expected, *found);
 }
 
 void ConversionRun::LogClip(int clipIndex, int result, const QString &engineCall, double seconds)

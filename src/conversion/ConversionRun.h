@@ -63,8 +63,8 @@ public:
     void RunFolderStep();
 
     // Converts clip `clipIndex`: RunComplete, EngineUnavailable, ClipFailed (FailureReason
-    // says why when it knows: a clip stopped for making no progress is one, its partial file
-    // removed) or the
+    // says why when it knows: a clip stopped for making no progress, its partial file
+    // removed, or a converted file shorter than asked or without an asked stream, kept) or the
     // entry point's result (0 after a finished or stopped clip, also one stopped before
     // anything was written, whose output path is then forgotten).
     int ConvertClip(int clipIndex);
@@ -97,6 +97,7 @@ private:
     void PassGlobalSettings() const;
     const EntryPoint *TargetEntryPoint();
     std::optional<int> TakeStall();
+    std::optional<QString> OutputShortfallOf(int clipIndex) const;
     void LogClip(int clipIndex, int result, const QString &engineCall, double seconds);
 
     KorvidWindow *window_;

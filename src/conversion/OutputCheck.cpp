@@ -1,5 +1,7 @@
 #include "OutputCheck.h"
 
+#include "MediaInfoInterfa.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +13,22 @@ constexpr double kAllowedShortShare = 0.02;
 constexpr double kAllowedShortSeconds = 1.0;
 
 } // namespace
+
+std::optional<OutputStreams> ReadOutputStreams(const QString &file)
+{
+    TMediaInfo info;
+    TMediaInfoInterfa().GetMediaInfo(file, info);
+    if (info.Format == QLatin1String(kMediaInfoUnavailableText))
+        return std::nullopt;
+    OutputStreams found;
+    found.video = info.Video.Width > 0;
+    found.audio = info.AudioStreamCount() > 0;
+    int milliseconds = info.Video.Duration;
+    for (const TAudioStream &audio : info.AudioStreams)
+        milliseconds = std::max(milliseconds, int(audio.Duration));
+    found.seconds = milliseconds / 1000.0;
+    return found;
+}
 
 std::optional<QString> OutputShortfall(const OutputStreams &expected, const OutputStreams &found)
 {

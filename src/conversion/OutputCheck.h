@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace conversion {
@@ -19,5 +20,10 @@ struct OutputStreams {
 // 12 s of 95 s", "the output has no video stream"), or nothing when it is whole. A file
 // may be shorter by 2 % of the expected length, and by at least a second for short clips.
 std::optional<QString> OutputShortfall(const OutputStreams &expected, const OutputStreams &found);
+
+// Reads a converted file's length and streams; nothing when it cannot tell (no media library).
+using OutputProbe = std::function<std::optional<OutputStreams>(const QString &file)>;
+// The media library's answer for `file`: a file it cannot read has no streams.
+std::optional<OutputStreams> ReadOutputStreams(const QString &file);
 
 } // namespace conversion

@@ -4,6 +4,7 @@
 
 #include "JobClip.h"
 #include "JobPanelValues.h"
+#include "OutputCheck.h"
 #include "ProfileDefinitions.h"
 
 #include <QString>
@@ -20,6 +21,7 @@ struct RunSettings {
     const targets::ProfileDefinitions *definitions = nullptr;   // the main window's open reader
     int stallTimeoutSeconds = 0;   // a clip without progress this long is stopped; 0: never
     QString logFolder;             // the settings folder, whose logs/ takes the run log; empty: none
+    OutputProbe probeOutput;       // checks each converted file; empty: no check
 };
 
 // The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +98,7 @@ protected:
         request.settings.panel.videoHeight = 240;
         request.settings.stallTimeoutSeconds = stallTimeoutSeconds_;
         request.settings.logFolder = logFolder_;
+        request.settings.probeOutput = probeOutput_;
         request.clipAt = [this](int index) -> std::optional<JobClip> {
             return index < int(clips_.size()) ? std::optional<JobClip>(clips_[index]) : std::nullopt;
         };
@@ -147,6 +149,7 @@ protected:
     std::map<int, QString> targetFiles_;
     int stallTimeoutSeconds_ = 0;
     QString logFolder_;   // no run log unless a test asks
+    OutputProbe probeOutput_;   // no output check unless a test asks
     std::unique_ptr<TProcessForm> form_;
     ProcessRun *run_;
 };
@@ -253,6 +256,29 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
                                 QStringLiteral("clip 1: failed (the engine stopped making progress at 00:01:05) in "),
                                 QStringLiteral("clip 2: converted in "), QStringLiteral("run ended: 1 converted, 1 failed")})
         EXPECT_TRUE(log.contains(line)) << line.toStdString() << "\n" << log.toStdString();
+}
+
+// A converted file that is much shorter than the clip, or lacks a stream the job asked
+// for, is reported as failed with the reason and kept for the user to look at.
+TEST_F(ProcessRunTest, ConvertedFilesThatFallShortAreReportedAndKept)
+{
+    clips_.resize(3);   // 100, 60 and 30 seconds
+    QMap<QString, OutputStreams> outputs;
+    probeOutput_ = [&outputs](const QString &file) -> std::optional<OutputStreams> {
+        return outputs.value(QFileInfo(file).completeBaseName(), OutputStreams{});
+    };
+    outputs[QStringLiteral("first")] = {12.4, true, true};
+    outputs[QStringLiteral("second")] = {59.5, true, true};   // within the tolerance
+    outputs[QStringLiteral("third")] = {30, false, true};
+    engine_->setEntryDelay(kEntry, 0);
+    RunWith([] {});
+    ASSERT_EQ(targetFiles_.size(), 3u);
+    ASSERT_FALSE(informations().isEmpty());
+    EXPECT_TRUE(informations()[0].endsWith(QStringLiteral("\n/videos/first.avi (the output holds 12 s of 100 s)\n"
+                                                          "/videos/third.avi (the output has no video stream)\n")))
+        << informations()[0].toStdString();
+    for (const auto &[index, file] : targetFiles_)
+        EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
 }
 
 // Without a file manager or a folder handler the run still ends with a word.
