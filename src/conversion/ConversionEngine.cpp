@@ -32,7 +32,17 @@ bool ConversionEngine::bindAll()
         if (!symbols_[i])
             return false;
     }
+    lastError_ = library_->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
     return true;
+}
+
+QString ConversionEngine::LastError() const
+{
+    if (!lastError_)
+        return {};
+    char reason[512] = {};
+    lastError_(reason, sizeof reason);
+    return QString::fromUtf8(reason).trimmed();
 }
 
 } // namespace conversion

@@ -7,6 +7,8 @@
 #include <array>
 #include <memory>
 
+#include <QString>
+
 namespace platform {
 class Library;
 }
@@ -49,12 +51,17 @@ public:
         return reinterpret_cast<FunctionPointer>(symbol(name));
     }
 
+    // Why the calling thread's last conversion failed, from the engine's optional
+    // X_Get_Last_Error; empty when the engine does not say.
+    QString LastError() const;
+
 private:
     explicit ConversionEngine(std::unique_ptr<platform::Library> library);
     bool bindAll();
 
     std::unique_ptr<platform::Library> library_;
     std::array<void *, ConversionEngineNames.size()> symbols_{};
+    decltype(&X_Get_Last_Error) lastError_ = nullptr;   // optional
 };
 
 } // namespace conversion

@@ -101,6 +101,8 @@ int ConversionRun::ConvertClip(int clipIndex)
     QElapsedTimer clock;
     clock.start();
     int result = entry ? CallEntryPoint(*entry, *engine_, values) : ClipFailed;
+    if (result == ClipFailed)
+        failureReason_ = entry ? engine_->LastError() : QStringLiteral("the target has no conversion in this engine");
     Notify(hooks_.setInfoTimerEnabled, false);
     FreeEngine();
     if (const std::optional<int> stalledAt = TakeStall()) {

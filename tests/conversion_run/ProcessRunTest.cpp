@@ -165,6 +165,7 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
         EXPECT_EQ(text("Label_Length"), QStringLiteral("00:01:00"));
         EXPECT_EQ(text("Label_Percent"), QStringLiteral("0"));
         engine_->setEntryResult(kEntry, -1);
+        engine_->setLastError(QStringLiteral("no video stream"));
         engine_->finishRunning();
         WaitForClip(2);
         engine_->setEntryResult(kEntry, 0);
@@ -172,7 +173,7 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
     });
     EXPECT_EQ(informations(), QStringList{QStringLiteral(
                                   "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you "
-                                  "select AVI format and try again.\n\n/videos/second.avi\n")});
+                                  "select AVI format and try again.\n\n/videos/second.avi (no video stream)\n")});
     ASSERT_EQ(targetFiles_.size(), 3u);
     EXPECT_TRUE(targetFiles_[2].endsWith(QLatin1String("third.mp4"))) << targetFiles_[2].toStdString();
     EXPECT_EQ(desktop_.calls(), QStringList{QStringLiteral("showFileInFolder|") + targetFiles_[2]});

@@ -150,6 +150,24 @@ TEST_F(RunEndToEnd, TwoClipsToIPod)
     }
 }
 
+// The engine's own words for a failure reach the failed-files report.
+TEST_F(RunEndToEnd, AnOutputFolderThatCannotBeMadeIsReportedWithTheEnginesReason)
+{
+    ASSERT_EQ(sourceFiles_.size(), 2) << "the ffmpeg program could not make the source clips";
+    QFile blocker(output_.filePath(QStringLiteral("blocker")));   // a file where a folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    g_s_OutputFolder = blocker.fileName() + QStringLiteral("/Output/");
+    Convert(targets::TargetiPod);
+    ASSERT_FALSE(informations().isEmpty());
+    const QString report = informations().first();
+    for (const QString &source : sourceFiles_) {
+        const qsizetype at = report.indexOf(source + QStringLiteral(" ("));
+        ASSERT_GE(at, 0) << report.toStdString();
+        EXPECT_GT(report.indexOf(QLatin1Char(')'), at), at + source.size() + 3) << "a reason is given: " << report.toStdString();
+    }
+}
+
 TEST_F(RunEndToEnd, TwoClipsToADvdFolderWithTwoTitles)
 {
     ASSERT_EQ(sourceFiles_.size(), 2) << "the ffmpeg program could not make the source clips";
