@@ -14,10 +14,15 @@ AddingProgress AddingProgressAt(int done, int total)
     return {fraction(kProgressBarWidth), fraction(100)};
 }
 
-QString UnsupportedFilesReport(const QStringList &rejectedPaths)
+QString FileWithReason(const QString &path, const QString &reason)
+{
+    return reason.isEmpty() ? path : path + QStringLiteral(" (") + reason + QLatin1Char(')');
+}
+
+QString UnsupportedFilesReport(const QStringList &rejectedLines)
 {
     QString report = QStringLiteral("Some UNSUPPORTED file(s) format can not add in. \n\n");
-    for (const QString &path : rejectedPaths)
-        report += path + QLatin1Char('\n');
+    for (const QString &line : rejectedLines)
+        report += line + QLatin1Char('\n');
     return report;
 }

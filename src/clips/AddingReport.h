@@ -11,5 +11,9 @@ struct AddingProgress {
 // Step `done` of `total` files; 0 with no files.
 AddingProgress AddingProgressAt(int done, int total);
 
-// "Some UNSUPPORTED file(s) format can not add in. \n\n" and one line per path.
-QString UnsupportedFilesReport(const QStringList &rejectedPaths);
+// A file's line in a report of files that could not be added or converted: its path,
+// and its reason in brackets when known.
+QString FileWithReason(const QString &path, const QString &reason);
+
+// "Some UNSUPPORTED file(s) format can not add in. \n\n" and one line per rejected file.
+QString UnsupportedFilesReport(const QStringList &rejectedLines);

@@ -59,8 +59,9 @@ void TClipListPanel::AddFiles(const QStringList &files)
     for (qsizetype index = 0; index < files.size(); ++index) {
         if (showsProgress)
             showProgress(static_cast<int>(index), static_cast<int>(files.size()));
-        if (!ProbeAndAddFile(files[index]))
-            rejected << files[index];
+        QString whyNot;
+        if (!ProbeAndAddFile(files[index], &whyNot))
+            rejected << FileWithReason(files[index], whyNot);
     }
     if (showsProgress)
         showProgress(static_cast<int>(files.size()), static_cast<int>(files.size()));
@@ -87,9 +88,9 @@ void TClipListPanel::showProgress(int done, int total)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool TClipListPanel::ProbeAndAddFile(const QString &fileName)
+bool TClipListPanel::ProbeAndAddFile(const QString &fileName, QString *whyNot)
 {
-    std::unique_ptr<TVideoInfo> clip = ProbeClip(fileName, probeServices());
+    std::unique_ptr<TVideoInfo> clip = ProbeClip(fileName, probeServices(), whyNot);
     if (!clip)
         return false;
     TVideoInfo *added = clip.get();

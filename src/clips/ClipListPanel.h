@@ -75,7 +75,8 @@ public:
     void suiImageButton_OpenDirClick();
     // The adding pass from the probing on, for files chosen in the dialog or given otherwise.
     void AddFiles(const QStringList &files);
-    bool ProbeAndAddFile(const QString &fileName);
+    // False when the file cannot be added; `whyNot` then says why.
+    bool ProbeAndAddFile(const QString &fileName, QString *whyNot = nullptr);
 
     // The start and end edits stay the host's; normalColour is suiEdit_OutputFolder's.
     void AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour);

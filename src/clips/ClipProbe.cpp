@@ -20,6 +20,7 @@ struct EngineProbeCalls {
     decltype(&X_Global_CMD) globalCommand = nullptr;
     decltype(&X_GetFileinfo_GetPic) fileInfo = nullptr;
     decltype(&X_Get_Frame) getFrame = nullptr;
+    decltype(&X_Get_Last_Error) lastError = nullptr;   // optional
 
     bool load()
     {
@@ -29,7 +30,18 @@ struct EngineProbeCalls {
         globalCommand = library->bind<decltype(&X_Global_CMD)>("X_Global_CMD");
         fileInfo = library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic");
         getFrame = library->bind<decltype(&X_Get_Frame)>("X_Get_Frame");
+        lastError = library->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
         return globalCommand && fileInfo && getFrame;
+    }
+
+    // The engine's reason for the probe that just failed on this thread.
+    QString failureReason() const
+    {
+        char reason[512] = {};
+        if (lastError)
+            lastError(reason, sizeof reason);
+        const QString text = QString::fromUtf8(reason).trimmed();
+        return text.isEmpty() ? QStringLiteral("the engine cannot read it") : text;
     }
 };
 
@@ -134,20 +146,28 @@ void showProbedFacts(TVideoInfo &clip, const TMediaInfo &media)
 
 } // namespace
 
-std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services)
+std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services, QString *whyNot)
 {
-    // A pipe, socket, device or folder could keep both probes waiting for ever.
-    if (!QFileInfo(fileName).isFile())
+    const auto rejected = [whyNot](const QString &reason) {
+        if (whyNot)
+            *whyNot = reason;
         return nullptr;
+    };
+    // A pipe, socket, device or folder could keep both probes waiting for ever.
+    const QFileInfo file(fileName);
+    if (!file.exists())
+        return rejected(QStringLiteral("the file is missing"));
+    if (!file.isFile())
+        return rejected(QStringLiteral("not a regular file"));
     EngineProbeCalls engine;
     if (!engine.load())
-        return nullptr;
+        return rejected(QStringLiteral("the engine library cannot be loaded"));
     TMediaInfo media;
     TMediaInfoInterfa().GetMediaInfo(fileName, media);
     EngineFileInfo facts{};
     if (!probeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, media.Format),
                          services.settingsFolder, facts))
-        return nullptr;
+        return rejected(engine.failureReason());
     auto clip = std::make_unique<TVideoInfo>(services.rows);
     clip->FileName = fileName;
     applyFacts(*clip, facts, media, services);

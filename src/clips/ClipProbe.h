@@ -19,5 +19,7 @@ struct ClipProbeServices {
 };
 
 // Loads the engine from the program's folder for this one file. Returns null
-// when the engine library is unusable or rejects the file.
-std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services);
+// when the engine library is unusable or rejects the file, and then says why in
+// `whyNot` when given ("the engine library cannot be loaded", the engine's own reason).
+std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services,
+                                      QString *whyNot = nullptr);

@@ -100,7 +100,7 @@ TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)
     ASSERT_TRUE(WaitUntil([this] { return listed().size() == 3 && !clipList->Busy; }));
     EXPECT_EQ(listed(), QStringList({single, first, second}));
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
-              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + unknown + "\n"});
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + unknown + " (the engine cannot read it)\n"});
     EXPECT_EQ(clipList->CurVideoInfo, clipList->VideoInfoList.front().get()) << "the first row is selected";
 }
 

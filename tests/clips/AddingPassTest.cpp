@@ -123,7 +123,8 @@ TEST_F(ClipListFixture, FourFilesShowProgressAndRejectedOnesAreReported)
     EXPECT_EQ(percents, (QList<int>{0, 25, 50, 75, 100}));
     EXPECT_EQ(panel->VideoInfoList.size(), 2u);
     EXPECT_EQ(questions->texts(Kind::Information),
-              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + empty + "\n" + missing + "\n"});
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + empty + " (the engine cannot read it)\n" +
+                          missing + " (the file is missing)\n"});
     EXPECT_FALSE(panel->findChild<QWidget *>("Panel_AddProgress")->isVisibleTo(panel.get()));
 
     percents.clear();
@@ -139,7 +140,8 @@ TEST_F(ClipListFixture, WithoutAnEngineEveryFileIsRejected)
     platform::SetProgramFolderForTesting(TestEngine::folder());
     EXPECT_TRUE(panel->VideoInfoList.empty());
     EXPECT_EQ(questions->texts(Kind::Information).value(0),
-              "Some UNSUPPORTED file(s) format can not add in. \n\n" + twoAudioTs + "\n" + oneAudioMp4 + "\n");
+              "Some UNSUPPORTED file(s) format can not add in. \n\n" + twoAudioTs + " (the engine library cannot be loaded)\n" +
+                  oneAudioMp4 + " (the engine library cannot be loaded)\n");
 }
 
 TEST_F(ClipListFixture, CancelledDialogAddsNothingAndTheFilterIsTranslated)

@@ -51,7 +51,8 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     EXPECT_TRUE(clip.AudioRows[1]->IsChecked());
     EXPECT_EQ(clip.AudioStreamID, clip.AudioRows[1]->StreamID());
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
-              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + garbage + "\n"});
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + garbage +
+                          " (cannot open or recognise the file)\n"});
 }
 
 // A pipe without a writer would block whoever opens it: it is reported as
@@ -85,7 +86,7 @@ TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
     EXPECT_LT(longestGap, 100);
     EXPECT_TRUE(panel.VideoInfoList.empty());
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
-              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + pipe + "\n"});
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + pipe + " (not a regular file)\n"});
 }
 
 // An MP3 has no picture (an album cover is none either): the row says so and shows the

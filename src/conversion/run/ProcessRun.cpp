@@ -1,6 +1,7 @@
 #include "ProcessRun.h"
 
 #include "Desktop.h"
+#include "AddingReport.h"
 #include "ClipJob.h"
 #include "ModalQuestions.h"
 #include "OptionVariables.h"
@@ -130,8 +131,7 @@ void ProcessRun::RunConversion()
         if (result == RunComplete || result == EngineUnavailable)
             break;
         if (result == ClipFailed) {
-            const QString reason = run_.FailureReason();
-            failed << (reason.isEmpty() ? run_.Job().SourceFile : run_.Job().SourceFile + QStringLiteral(" (") + reason + QLatin1Char(')'));
+            failed << FileWithReason(run_.Job().SourceFile, run_.FailureReason());
         }
         if (stopRequested_)
             break;
