@@ -41,10 +41,12 @@ TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
 {
     auto *start = control<QAbstractButton>("suiImageButton_StartConvert");
     ASSERT_NE(start, nullptr);
-    windows_.MainForm->Busy = true;
+    auto *clipList = windows_.MainForm->findChild<TClipListPanel *>();
+    ASSERT_NE(clipList, nullptr);
+    clipList->Busy = true;   // an adding pass runs
     start->click();
     EXPECT_TRUE(questions_.asked().isEmpty());
-    windows_.MainForm->Busy = false;
+    clipList->Busy = false;
     start->click();
     EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("No clip to convert!")});
     EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Exec).isEmpty()) << "the progress window stays closed";

@@ -22,7 +22,7 @@ namespace {
 StartState StartStateOf(const TMainForm &mainForm, const TClipListPanel &clipList)
 {
     const auto &clips = clipList.VideoInfoList;
-    StartState state{mainForm.Busy, mainForm.previewIsSeeking(),
+    StartState state{clipList.Busy, mainForm.previewIsSeeking(),
                      std::any_of(clips.begin(), clips.end(), [](const auto &clip) { return clip->Checked; }),
                      mainForm.CurTargetType, int(clips.size()), {}};
     for (const auto &clip : clips) {

@@ -131,7 +131,6 @@ void TMainForm::FormShow()
     outputFolderEdit_->setText(g_s_OutputFolder);
     seekingLabel_->hide();
     findChild<QWidget *>(QStringLiteral("Panel_Intro"))->show();
-    Busy = false;
     CurTargetType = -1;
     targetSelector_->SelectStartTarget(targets::TargetNumberOfName(ReadLastTargetName()));
     update();

@@ -44,8 +44,6 @@ public:
     ProgramWindows *windows() const { return windows_; }
 
     int CurTargetType = -1;
-    bool Busy = false;           // clips are being added: list commands do nothing
-    QString DiscDrive = QStringLiteral("A");
     QString LocaleLanguage;      // English name of the user's language, upper case
 
     // Handlers of the title bar and the bottom bar.
