@@ -88,5 +88,29 @@ TEST(StartChecksTest, ClipsWithSoundOnlyAreNamedAndSkippedOnlyWhenTheUserAgrees)
     }
 }
 
+TEST(StartChecksTest, ARunThatWillNotFitAsksBeforeItStarts)
+{
+    const QString question = "The converted files need about 3.2 GB, but the output folder's drive has only "
+                             "850 MB free.\nConvert anyway?";
+    for (const bool goOn : {true, false}) {
+        ScriptedQuestions questions;
+        questions.answerConfirm(goOn);
+        StartState state{false, false, true, targets::TargetAVI, 3};
+        state.predictedBytes = 3'200'000'000;
+        state.freeBytes = 850'000'000;
+        EXPECT_EQ(StartChecksPass(nullptr, state), goOn);
+        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm), QStringList{question});
+    }
+    for (const std::optional<qint64> free : {std::optional<qint64>(3'200'000'000), std::optional<qint64>()}) {
+        SCOPED_TRACE("enough room, or a drive that cannot tell: no question");
+        ScriptedQuestions questions;
+        StartState state{false, false, true, targets::TargetAVI, 3};
+        state.predictedBytes = 3'200'000'000;
+        state.freeBytes = free;
+        EXPECT_TRUE(StartChecksPass(nullptr, state));
+        EXPECT_TRUE(questions.asked().isEmpty());
+    }
+}
+
 } // namespace
 } // namespace conversion

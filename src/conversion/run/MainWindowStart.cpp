@@ -6,6 +6,7 @@
 #include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
 #include "ProcessRun.h"
+#include "RunSize.h"
 #include "VideoInfo.h"
 #include "mainform/TMainForm.h"
 
@@ -65,13 +66,19 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
     QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, run, definitions] {
         auto *clipList = mainForm.findChild<TClipListPanel *>();
-        if (!clipList || !StartChecksPass(&mainForm, StartStateOf(mainForm, *clipList)))
+        if (!clipList)
+            return;
+        if (!*definitions)
+            definitions->emplace(targets::ProfileDefinitions::loadShipped());
+        RunRequest request = RequestOf(mainForm, *clipList, **definitions);
+        StartState state = StartStateOf(mainForm, *clipList);
+        state.predictedBytes = PredictedRunBytes(request.settings, request.clipAt);
+        state.freeBytes = FreeBytesFor(request.settings.outputFolder);
+        if (!StartChecksPass(&mainForm, state))
             return;
         if (auto *preview = mainForm.findChild<TPreviewPanel *>())
             preview->ShutdownFrameEngine();   // the run loads the engine library itself
-        if (!*definitions)
-            definitions->emplace(targets::ProfileDefinitions::loadShipped());
-        run->StartConversion(RequestOf(mainForm, *clipList, **definitions));
+        run->StartConversion(std::move(request));
     });
     return run;
 }

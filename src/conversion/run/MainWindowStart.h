@@ -5,6 +5,9 @@
 #include "JobPanelValues.h"
 
 #include <QStringList>
+#include <QtGlobal>
+
+#include <optional>
 
 class QWidget;
 class TMainForm;
@@ -22,10 +25,13 @@ struct StartState {
     int target = -1;
     int clipCount = 0;
     QStringList clipsWithoutPicture;   // source files of the clips that have sound only
+    qint64 predictedBytes = 0;         // what the run's files will take
+    std::optional<qint64> freeBytes;   // free on the output folder's drive, when known
 };
 
 // The start checks with their messages; true when the run may begin. A run to a
-// target with pictures skips the clips without one, once the user has agreed.
+// target with pictures skips the clips without one, once the user has agreed; a run
+// whose files will not fit on the output folder's drive starts only when the user says so.
 bool StartChecksPass(QWidget *parent, const StartState &state);
 
 // The parameter panel's current values, read from the main window's controls by name.

@@ -1,6 +1,7 @@
 #include "MainWindowStart.h"
 
 #include "ModalQuestions.h"
+#include "RunSize.h"
 #include "TargetCatalogue.h"
 
 namespace conversion {
@@ -36,6 +37,16 @@ bool ClipsWithoutPictureAccepted(QWidget *parent, const StartState &state)
                        "Skip them and convert the other clips?").arg(target, files));
 }
 
+bool SpaceAccepted(QWidget *parent, const StartState &state)
+{
+    if (!state.freeBytes || state.predictedBytes <= *state.freeBytes)
+        return true;
+    return platform::questions().confirm(
+        parent, QString(),
+        QStringLiteral("The converted files need about %1, but the output folder's drive has only %2 free.\n"
+                       "Convert anyway?").arg(SizeText(state.predictedBytes), SizeText(*state.freeBytes)));
+}
+
 } // namespace
 
 bool StartChecksPass(QWidget *parent, const StartState &state)
@@ -56,7 +67,7 @@ bool StartChecksPass(QWidget *parent, const StartState &state)
                                QStringLiteral("The video clips you added exceed the recommended amount. We will "
                                               "create DVD with the first 99 video files.\nDo you want to continue?")))
         return false;
-    return ClipsWithoutPictureAccepted(parent, state);
+    return ClipsWithoutPictureAccepted(parent, state) && SpaceAccepted(parent, state);
 }
 
 } // namespace conversion
