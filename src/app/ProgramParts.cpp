@@ -63,6 +63,6 @@ void AttachProgramParts(ProgramWindows &windows)
     AttachRenameButton(windows, clipList);
     AttachOptionsButton(windows);
     new FileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
-    new TPreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
+    new PreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
     conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
 }

@@ -1,8 +1,8 @@
 #include "ClipProbe.h"
 
 #include "AudioChoice.h"
+#include "EngineClient.h"
 #include "FrameRateChoice.h"
-#include "LibraryLoader.h"
 #include "MediaInfoInterfa.h"
 #include "ProbeRules.h"
 #include "korvid.h"
@@ -15,32 +15,28 @@
 
 namespace {
 
+// The entry points of a probe pass, bound for the pass's lifetime.
 struct EngineProbeCalls {
-    std::unique_ptr<platform::Library> library;
+    std::unique_ptr<EngineClient> client;
     decltype(&X_Global_CMD) globalCommand = nullptr;
     decltype(&X_GetFileinfo_GetPic) fileInfo = nullptr;
     decltype(&X_Get_Frame) getFrame = nullptr;
-    decltype(&X_Get_Last_Error) lastError = nullptr;   // optional
 
-    bool load()
+    bool Load()
     {
-        library = platform::Library::loadFromProgramFolder(QStringLiteral("Korvid.dll"));
-        if (!library)
+        client = EngineClient::Load(EngineClient::Search::ProgramFolderOnly);
+        if (!client)
             return false;
-        globalCommand = library->bind<decltype(&X_Global_CMD)>("X_Global_CMD");
-        fileInfo = library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic");
-        getFrame = library->bind<decltype(&X_Get_Frame)>("X_Get_Frame");
-        lastError = library->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
-        return globalCommand && fileInfo && getFrame;
+        globalCommand = ENGINE_ENTRY(*client, X_Global_CMD);
+        fileInfo = ENGINE_ENTRY(*client, X_GetFileinfo_GetPic);
+        getFrame = ENGINE_ENTRY(*client, X_Get_Frame);
+        return client->MissingEntryPoints().isEmpty();
     }
 
     // The engine's reason for the probe that just failed on this thread.
-    QString failureReason() const
+    QString FailureReason() const
     {
-        char reason[512] = {};
-        if (lastError)
-            lastError(reason, sizeof reason);
-        const QString text = QString::fromUtf8(reason).trimmed();
+        const QString text = client->LastError();
         return text.isEmpty() ? QStringLiteral("the engine cannot read it") : text;
     }
 };
@@ -160,14 +156,14 @@ std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeSe
     if (!file.isFile())
         return rejected(QStringLiteral("not a regular file"));
     EngineProbeCalls engine;
-    if (!engine.load())
+    if (!engine.Load())
         return rejected(QStringLiteral("the engine library cannot be loaded"));
     TMediaInfo media;
     TMediaInfoInterfa().GetMediaInfo(fileName, media);
     EngineFileInfo facts{};
     if (!probeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, media.Format),
                          services.settingsFolder, facts))
-        return rejected(engine.failureReason());
+        return rejected(engine.FailureReason());
     auto clip = std::make_unique<TVideoInfo>(services.rows);
     clip->FileName = fileName;
     applyFacts(*clip, facts, media, services);

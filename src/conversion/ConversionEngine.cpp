@@ -1,6 +1,6 @@
 #include "ConversionEngine.h"
 
-#include "LibraryLoader.h"
+#include "EngineClient.h"
 
 namespace conversion {
 
@@ -11,38 +11,33 @@ const char *EngineNameText(EngineName name)
 
 std::unique_ptr<ConversionEngine> ConversionEngine::Load()
 {
-    std::unique_ptr<platform::Library> library = platform::Library::loadByName(QStringLiteral("Korvid.dll"));
-    if (!library)
+    std::unique_ptr<EngineClient> client = EngineClient::Load();
+    if (!client)
         return nullptr;
-    std::unique_ptr<ConversionEngine> engine(new ConversionEngine(std::move(library)));
-    return engine->bindAll() ? std::move(engine) : nullptr;
+    std::unique_ptr<ConversionEngine> engine(new ConversionEngine(std::move(client)));
+    return engine->BindAll() ? std::move(engine) : nullptr;
 }
 
-ConversionEngine::ConversionEngine(std::unique_ptr<platform::Library> library)
-    : library_(std::move(library))
+ConversionEngine::ConversionEngine(std::unique_ptr<EngineClient> client)
+    : client_(std::move(client))
 {
 }
 
 ConversionEngine::~ConversionEngine() = default;
 
-bool ConversionEngine::bindAll()
+bool ConversionEngine::BindAll()
 {
     for (std::size_t i = 0; i < ConversionEngineNames.size(); ++i) {
-        symbols_[i] = library_->symbol(ConversionEngineNames[i]);
+        symbols_[i] = client_->Symbol(ConversionEngineNames[i]);
         if (!symbols_[i])
             return false;
     }
-    lastError_ = library_->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
     return true;
 }
 
 QString ConversionEngine::LastError() const
 {
-    if (!lastError_)
-        return {};
-    char reason[512] = {};
-    lastError_(reason, sizeof reason);
-    return QString::fromUtf8(reason).trimmed();
+    return client_->LastError();
 }
 
 } // namespace conversion

@@ -9,9 +9,7 @@
 
 #include <QString>
 
-namespace platform {
-class Library;
-}
+class EngineClient;
 
 namespace conversion {
 
@@ -43,12 +41,12 @@ public:
     static std::unique_ptr<ConversionEngine> Load();
     ~ConversionEngine();
 
-    void *symbol(EngineName name) const { return symbols_[std::size_t(name)]; }
+    void *Symbol(EngineName name) const { return symbols_[std::size_t(name)]; }
 
-    // The bound function with its declared type: function<decltype(&X_Get_Info)>(EngineName::X_Get_Info).
+    // The bound function with its declared type: Function<decltype(&X_Get_Info)>(EngineName::X_Get_Info).
     template <typename FunctionPointer>
-    FunctionPointer function(EngineName name) const {
-        return reinterpret_cast<FunctionPointer>(symbol(name));
+    FunctionPointer Function(EngineName name) const {
+        return reinterpret_cast<FunctionPointer>(Symbol(name));
     }
 
     // Why the calling thread's last conversion failed, from the engine's optional
@@ -56,12 +54,11 @@ public:
     QString LastError() const;
 
 private:
-    explicit ConversionEngine(std::unique_ptr<platform::Library> library);
-    bool bindAll();
+    explicit ConversionEngine(std::unique_ptr<EngineClient> client);
+    bool BindAll();
 
-    std::unique_ptr<platform::Library> library_;
+    std::unique_ptr<EngineClient> client_;
     std::array<void *, ConversionEngineNames.size()> symbols_{};
-    decltype(&X_Get_Last_Error) lastError_ = nullptr;   // optional
 };
 
 } // namespace conversion

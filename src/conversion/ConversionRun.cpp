@@ -174,12 +174,12 @@ void ConversionRun::PassGlobalSettings() const
 {
     const JobPanelValues &panel = settings_.panel;
     const bool forceSync = panel.forceSync || job_.ForceSync;
-    engine_->function<decltype(&X_SetPar_Global)>(EngineName::X_SetPar_Global)(
+    engine_->Function<decltype(&X_SetPar_Global)>(EngineName::X_SetPar_Global)(
         EngineThreadCount(panel.cpuIndex), panel.deinterlace ? 1 : 0, 0, forceSync ? 1 : 0,
         job_.TransportStream ? 1 : 0, job_.StreamID);
     const QByteArray workFile = (job_.JobFolder + QStringLiteral("telvotempfile.tmp")).toUtf8();
     const QByteArray sourceRate = job_.SourceFrameRate.toUtf8();
-    engine_->function<decltype(&X_Global_CMD)>(EngineName::X_Global_CMD)(workFile.constData(), sourceRate.constData(), 1);
+    engine_->Function<decltype(&X_Global_CMD)>(EngineName::X_Global_CMD)(workFile.constData(), sourceRate.constData(), 1);
 }
 
 const EntryPoint *ConversionRun::TargetEntryPoint()
@@ -200,7 +200,7 @@ bool ConversionRun::QueryProgress(ClipProgress &progress) const
     if (!engine_)
         return false;
     std::array<int32_t, 3> record{};
-    engine_->function<decltype(&X_Get_Info)>(EngineName::X_Get_Info)(record.data());
+    engine_->Function<decltype(&X_Get_Info)>(EngineName::X_Get_Info)(record.data());
     progress = {{record[0], record[1], record[2]}, job_.StartSeconds, job_.ShownLength};
     return true;
 }
@@ -231,7 +231,7 @@ bool ConversionRun::StopEngine()
     if (!engine_)
         return false;
     stopRequested_ = true;
-    engine_->function<decltype(&X_StopConvert)>(EngineName::X_StopConvert)();
+    engine_->Function<decltype(&X_StopConvert)>(EngineName::X_StopConvert)();
     return true;
 }
 

@@ -120,7 +120,7 @@ QString EngineCallText(const EntryPoint &entry, const EngineArgumentValues &valu
 
 std::int32_t CallEntryPoint(const EntryPoint &entry, const ConversionEngine &engine, const EngineArgumentValues &values)
 {
-    return entry.invoke(engine.symbol(entry.name), values);
+    return entry.invoke(engine.Symbol(entry.name), values);
 }
 
 } // namespace conversion

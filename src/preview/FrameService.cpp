@@ -1,6 +1,6 @@
 #include "FrameService.h"
 
-#include "LibraryLoader.h"
+#include "EngineClient.h"
 #include "OptionVariables.h"
 
 #include <QByteArray>
@@ -18,25 +18,25 @@ bool ShuttingDown = false;
 constexpr int kMaximumWaitSteps = 100;
 } // namespace
 
-TFrameService::TFrameService()
+FrameService::FrameService()
     : pump_([] { QCoreApplication::processEvents(); })
 {
 }
 
-TFrameService::~TFrameService()
+FrameService::~FrameService()
 {
     ShutdownFrameEngine();
 }
 
-bool TFrameService::EnsureFrameEngine()
+bool FrameService::EnsureFrameEngine()
 {
     if (FrameLibrary)
         return true;
-    FrameLibrary = platform::Library::loadByName(QStringLiteral("Korvid.dll"));
+    FrameLibrary = EngineClient::Load();
     if (!FrameLibrary)
         return false;
-    if (!bind()) {
-        release();
+    if (!Bind()) {
+        Release();
         return false;
     }
     const QByteArray workFile = (g_s_Application_Data_Path + QStringLiteral("telvotempfile.tmp")).toUtf8();
@@ -44,18 +44,18 @@ bool TFrameService::EnsureFrameEngine()
     return true;
 }
 
-bool TFrameService::bind()
+bool FrameService::Bind()
 {
-    FrameInit = FrameLibrary->bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init");
-    FrameGet = FrameLibrary->bind<decltype(&X_Get_Frame)>("X_Get_Frame");
-    FrameSeek = FrameLibrary->bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time");
-    FrameUninit = FrameLibrary->bind<decltype(&X_GetFrame_UnInit)>("X_GetFrame_UnInit");
-    const bool probeBound = FrameLibrary->symbol("X_GetFileinfo_GetPic") != nullptr;
-    GlobalCommand = FrameLibrary->bind<decltype(&X_Global_CMD)>("X_Global_CMD");
-    return FrameInit && FrameGet && FrameSeek && FrameUninit && probeBound && GlobalCommand;
+    FrameInit = ENGINE_ENTRY(*FrameLibrary, X_GetFrame_Init);
+    FrameGet = ENGINE_ENTRY(*FrameLibrary, X_Get_Frame);
+    FrameSeek = ENGINE_ENTRY(*FrameLibrary, X_Set_NextFrame_Time);
+    FrameUninit = ENGINE_ENTRY(*FrameLibrary, X_GetFrame_UnInit);
+    FrameLibrary->Symbol("X_GetFileinfo_GetPic");   // required, though the preview does not call it
+    GlobalCommand = ENGINE_ENTRY(*FrameLibrary, X_Global_CMD);
+    return FrameLibrary->MissingEntryPoints().isEmpty();
 }
 
-void TFrameService::Start(KorvidWindow *window, const QString &fileName, int seekSecond)
+void FrameService::Start(KorvidWindow *window, const QString &fileName, int seekSecond)
 {
     const QByteArray path = fileName.toUtf8();
     const QByteArray second = QByteArray::number(seekSecond);
@@ -64,13 +64,13 @@ void TFrameService::Start(KorvidWindow *window, const QString &fileName, int see
     FrameInit(window, 2, path.constData(), "", second.constData());
 }
 
-void TFrameService::Seek(int second)
+void FrameService::Seek(int second)
 {
     if (FrameSeek)
         FrameSeek(second);
 }
 
-QImage TFrameService::FetchFrame(int width, int height)
+QImage FrameService::FetchFrame(int width, int height)
 {
     if (!FrameLibrary || width < 1 || height < 1)
         return {};
@@ -87,7 +87,7 @@ QImage TFrameService::FetchFrame(int width, int height)
     return picture;
 }
 
-void TFrameService::ShutdownFrameEngine()
+void FrameService::ShutdownFrameEngine()
 {
     if (!FrameLibrary || ShuttingDown)
         return;
@@ -95,17 +95,17 @@ void TFrameService::ShutdownFrameEngine()
     // Without a started service there is nothing to wait for. A service whose
     // readiness never came is still stopped: its worker must not outlive the library.
     if (started_) {
-        waitFor(FrameReady);
+        WaitFor(FrameReady);
         FrameClosed = false;
         closing_ = true;
         FrameUninit();
-        waitFor(FrameClosed);
+        WaitFor(FrameClosed);
     }
-    release();
+    Release();
     ShuttingDown = false;
 }
 
-bool TFrameService::waitFor(const bool &flag)
+bool FrameService::WaitFor(const bool &flag)
 {
     for (int step = 0; !flag && step < kMaximumWaitSteps; ++step) {
         QThread::msleep(100);
@@ -114,7 +114,7 @@ bool TFrameService::waitFor(const bool &flag)
     return flag;
 }
 
-void TFrameService::release()
+void FrameService::Release()
 {
     FrameReady = false;
     LastFrameSecond = -1;
@@ -128,24 +128,24 @@ void TFrameService::release()
     FrameLibrary.reset();
 }
 
-void TFrameService::Ready()
+void FrameService::Ready()
 {
     FrameReady = true;
     FrameClosed = false;
 }
 
-void TFrameService::Closed()
+void FrameService::Closed()
 {
     FrameReady = false;
     FrameClosed = true;
 }
 
-bool TFrameService::ShutdownInProgress()
+bool FrameService::ShutdownInProgress()
 {
     return ShuttingDown;
 }
 
-TFrameService::State TFrameService::CurrentState() const
+FrameService::State FrameService::CurrentState() const
 {
     if (!FrameLibrary)
         return State::Unloaded;

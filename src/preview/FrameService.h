@@ -1,7 +1,7 @@
 #pragma once
-// The engine's frame service for the preview: the library loaded on demand,
-// its four frame entry points, and the states the engine reports through the
-// main window's messages (ready 0x908, frame 0x96C, closed 0x9D0).
+// The engine's frame service for the preview: the library loaded on demand for
+// the preview session, its four frame entry points, and the states the engine
+// reports through the main window's messages (KORVID_MSG_READY, _FRAME, _CLOSED).
 
 #include "korvid.h"
 
@@ -10,20 +10,18 @@
 #include <functional>
 #include <memory>
 
-namespace platform {
-class Library;
-}
+class EngineClient;
 
-class TFrameService {
+class FrameService {
 public:
-    static constexpr uint32_t kMessageReady = 0x908;
-    static constexpr uint32_t kMessageFrame = 0x96C;
-    static constexpr uint32_t kMessageClosed = 0x9D0;
+    static constexpr uint32_t kMessageReady = KORVID_MSG_READY;
+    static constexpr uint32_t kMessageFrame = KORVID_MSG_FRAME;
+    static constexpr uint32_t kMessageClosed = KORVID_MSG_CLOSED;
 
     enum class State { Unloaded, Starting, Ready, Closing };
 
-    TFrameService();
-    ~TFrameService();
+    FrameService();
+    ~FrameService();
 
     // Handles the pending window messages between the shutdown's waits.
     void SetMessagePump(std::function<void()> pump) { pump_ = std::move(pump); }
@@ -50,12 +48,12 @@ public:
     int StartSecond = 0;   // the second asked for when the service was started
 
 private:
-    bool bind();
-    void release();
+    bool Bind();
+    void Release();
     // Waits in 100 ms steps with the messages handled; false after the time-out.
-    bool waitFor(const bool &flag);
+    bool WaitFor(const bool &flag);
 
-    std::unique_ptr<platform::Library> FrameLibrary;
+    std::unique_ptr<EngineClient> FrameLibrary;
     decltype(&X_GetFrame_Init) FrameInit = nullptr;
     decltype(&X_Get_Frame) FrameGet = nullptr;
     decltype(&X_Set_NextFrame_Time) FrameSeek = nullptr;

@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-TPreviewPanel::TPreviewPanel(QWidget *form, TClipListPanel *clipList)
+PreviewPanel::PreviewPanel(QWidget *form, TClipListPanel *clipList)
     : QObject(form), clipList_(clipList)
 {
-    adoptControls(form);
-    connectClipList();
+    AdoptControls(form);
+    ConnectClipList();
     if (Image_Stretch)
         Image_Stretch->raise();
     if (Image_ProgressBack)
@@ -21,13 +21,13 @@ TPreviewPanel::TPreviewPanel(QWidget *form, TClipListPanel *clipList)
     PlaceRangeBar(-1, -1);
 }
 
-TPreviewPanel::~TPreviewPanel()
+PreviewPanel::~PreviewPanel()
 {
     clip_ = nullptr;
     ShutdownFrameEngine();
 }
 
-void TPreviewPanel::adoptControls(QWidget *form)
+void PreviewPanel::AdoptControls(QWidget *form)
 {
     Panel_Preview = form->findChild<QWidget *>(QStringLiteral("Panel_Preview"));
     Image_Preview = form->findChild<QLabel *>(QStringLiteral("Image_Preview"));
@@ -44,23 +44,23 @@ void TPreviewPanel::adoptControls(QWidget *form)
         if (control)
             control->installEventFilter(this);
     if (suiImageButton_Snapshoot)
-        connect(suiImageButton_Snapshoot, &QAbstractButton::clicked, this, &TPreviewPanel::suiImageButton_SnapshootClick);
+        connect(suiImageButton_Snapshoot, &QAbstractButton::clicked, this, &PreviewPanel::suiImageButton_SnapshootClick);
 }
 
-void TPreviewPanel::connectClipList()
+void PreviewPanel::ConnectClipList()
 {
     if (!clipList_)
         return;
-    connect(clipList_, &TClipListPanel::currentClipLeaving, this, &TPreviewPanel::CurrentClipLeaving);
-    connect(clipList_, &TClipListPanel::currentClipChanged, this, &TPreviewPanel::CurrentClipChanged);
-    connect(clipList_, &TClipListPanel::previewShutdownRequested, this, &TPreviewPanel::ShutdownFrameEngine);
+    connect(clipList_, &TClipListPanel::currentClipLeaving, this, &PreviewPanel::CurrentClipLeaving);
+    connect(clipList_, &TClipListPanel::currentClipChanged, this, &PreviewPanel::CurrentClipChanged);
+    connect(clipList_, &TClipListPanel::previewShutdownRequested, this, &PreviewPanel::ShutdownFrameEngine);
     connect(clipList_, &TClipListPanel::trimRangeStored, this, [this](TVideoInfo *clip) {
         if (clip == clip_ && clip->Duration > 0)
             PlaceRangeBar(double(clip->StartTime) / clip->Duration, double(clip->EndTime) / clip->Duration);
     });
 }
 
-bool TPreviewPanel::event(QEvent *event)
+bool PreviewPanel::event(QEvent *event)
 {
     if (event->type() != platform::EngineMessageEvent::eventType())
         return QObject::event(event);
@@ -69,7 +69,7 @@ bool TPreviewPanel::event(QEvent *event)
     return true;
 }
 
-void TPreviewPanel::SetPreviewBusy(bool busy)
+void PreviewPanel::SetPreviewBusy(bool busy)
 {
     if (suiImageButton_Snapshoot)
         suiImageButton_Snapshoot->setEnabled(!busy);
@@ -79,7 +79,7 @@ void TPreviewPanel::SetPreviewBusy(bool busy)
         Label_Info->setVisible(busy);
 }
 
-RangeBarMetrics TPreviewPanel::metrics() const
+RangeBarMetrics PreviewPanel::BarMetrics() const
 {
     RangeBarMetrics m;
     if (Image_Left)
@@ -89,16 +89,16 @@ RangeBarMetrics TPreviewPanel::metrics() const
     return m;
 }
 
-void TPreviewPanel::PlaceRangeBar(double startRatio, double endRatio)
+void PreviewPanel::PlaceRangeBar(double startRatio, double endRatio)
 {
-    bar_ = ::PlaceRangeBar(startRatio, endRatio, metrics());
-    applyRangeBar();
+    bar_ = ::PlaceRangeBar(startRatio, endRatio, BarMetrics());
+    ApplyRangeBar();
     for (QWidget *handle : {Image_Left, Image_Right})
         if (handle)
             handle->setEnabled(bar_.enabled);
 }
 
-void TPreviewPanel::applyRangeBar()
+void PreviewPanel::ApplyRangeBar()
 {
     if (Image_Left)
         Image_Left->move(bar_.left, Image_Left->y());
@@ -108,7 +108,7 @@ void TPreviewPanel::applyRangeBar()
         Image_Stretch->setGeometry(bar_.stretchLeft, Image_Stretch->y(), qMax(0, bar_.stretchWidth), Image_Stretch->height());
 }
 
-bool TPreviewPanel::EnsureFrameEngine()
+bool PreviewPanel::EnsureFrameEngine()
 {
     if (frames_.IsLoaded())
         return true;
@@ -123,7 +123,7 @@ bool TPreviewPanel::EnsureFrameEngine()
     return true;
 }
 
-void TPreviewPanel::ShutdownFrameEngine()
+void PreviewPanel::ShutdownFrameEngine()
 {
     const bool wasRunning = frames_.IsLoaded();
     frames_.ShutdownFrameEngine();
@@ -131,7 +131,7 @@ void TPreviewPanel::ShutdownFrameEngine()
         SetPreviewBusy(false);   // a frame still pending will never arrive to end the wait
 }
 
-void TPreviewPanel::CurrentClipLeaving(TVideoInfo *clip)
+void PreviewPanel::CurrentClipLeaving(TVideoInfo *clip)
 {
     if (clip && Image_Preview && !Image_Preview->pixmap().isNull())
         clip->Thumbnail = Image_Preview->pixmap().toImage().convertToFormat(QImage::Format_BGR888);
@@ -139,7 +139,7 @@ void TPreviewPanel::CurrentClipLeaving(TVideoInfo *clip)
     clip_ = nullptr;
 }
 
-void TPreviewPanel::CurrentClipChanged(TVideoInfo *clip)
+void PreviewPanel::CurrentClipChanged(TVideoInfo *clip)
 {
     ShutdownFrameEngine();
     clip_ = clip;
@@ -159,32 +159,32 @@ void TPreviewPanel::CurrentClipChanged(TVideoInfo *clip)
         Panel_Progress->setEnabled(true);
     const double duration = clip->Duration > 0 ? clip->Duration : 1;
     PlaceRangeBar(clip->StartTime / duration, clip->EndTime / duration);
-    showThumbnail();
+    ShowThumbnail();
 }
 
-void TPreviewPanel::showThumbnail()
+void PreviewPanel::ShowThumbnail()
 {
     if (Image_Preview && clip_)
         Image_Preview->setPixmap(QPixmap::fromImage(clip_->Thumbnail));
 }
 
-void TPreviewPanel::EngineMessage(uint32_t message, uintptr_t wparam, intptr_t)
+void PreviewPanel::EngineMessage(uint32_t message, uintptr_t wparam, intptr_t)
 {
-    if (message == TFrameService::kMessageReady) {
+    if (message == FrameService::kMessageReady) {
         if (!frames_.IsLoaded())
             return;   // a late answer of a service given up after its time-out
         frames_.Ready();
         SetPreviewBusy(true);
         if (clip_)
             frames_.Seek(frames_.StartSecond);   // the second of the release that started the service
-    } else if (message == TFrameService::kMessageFrame) {
-        frameArrived(wparam);
-    } else if (message == TFrameService::kMessageClosed) {
+    } else if (message == FrameService::kMessageFrame) {
+        FrameArrived(wparam);
+    } else if (message == FrameService::kMessageClosed) {
         frames_.Closed();
     }
 }
 
-void TPreviewPanel::frameArrived(uintptr_t wparam)
+void PreviewPanel::FrameArrived(uintptr_t wparam)
 {
     if (!clip_)
         return;
@@ -193,7 +193,7 @@ void TPreviewPanel::frameArrived(uintptr_t wparam)
         QImage picture = frames_.FetchFrame(size.width(), size.height());
         if (!picture.isNull()) {
             clip_->Thumbnail = std::move(picture);
-            showThumbnail();
+            ShowThumbnail();
         }
     }
     SetPreviewBusy(false);

@@ -23,11 +23,11 @@ class QWidget;
 class TClipListPanel;
 class TVideoInfo;
 
-class TPreviewPanel : public QObject {
+class PreviewPanel : public QObject {
     Q_OBJECT
 public:
-    TPreviewPanel(QWidget *form, TClipListPanel *clipList);
-    ~TPreviewPanel() override;
+    PreviewPanel(QWidget *form, TClipListPanel *clipList);
+    ~PreviewPanel() override;
 
     void SetPreviewBusy(bool busy);
     void PlaceRangeBar(double startRatio, double endRatio);
@@ -42,7 +42,7 @@ public:
 
     void suiImageButton_SnapshootClick();
 
-    TFrameService::State FrameState() const { return frames_.CurrentState(); }
+    FrameService::State FrameState() const { return frames_.CurrentState(); }
     const RangeBarLayout &RangeBar() const { return bar_; }
     TVideoInfo *CurrentClip() const { return clip_; }
 
@@ -53,22 +53,22 @@ protected:
 private:
     enum class Drag { None, Start, End, Range };
 
-    void adoptControls(QWidget *form);
-    void connectClipList();
-    void applyRangeBar();
-    RangeBarMetrics metrics() const;
-    void press(Drag drag, QPoint globalPosition);
-    void move(QPoint globalPosition);
-    void release();
-    void showDraggedTimes();
-    void colourDraggedEdits(bool dragging);
-    void storeReleasedSeconds();
-    void seekOrStart(int second);
-    void frameArrived(uintptr_t wparam);
-    void showThumbnail();
+    void AdoptControls(QWidget *form);
+    void ConnectClipList();
+    void ApplyRangeBar();
+    RangeBarMetrics BarMetrics() const;
+    void PressBar(Drag drag, QPoint globalPosition);
+    void DragTo(QPoint globalPosition);
+    void ReleaseBar();
+    void ShowDraggedTimes();
+    void ColourDraggedEdits(bool dragging);
+    void StoreReleasedSeconds();
+    void SeekOrStart(int second);
+    void FrameArrived(uintptr_t wparam);
+    void ShowThumbnail();
 
     TClipListPanel *clipList_;
-    TFrameService frames_;
+    FrameService frames_;
     // The frame service posts here rather than to the main window: its messages
     // then never mix with a conversion's, and they stop with this object.
     platform::EngineWindow engineWindow_{this};

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
+bool PreviewPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
@@ -19,21 +19,21 @@ bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
     // Qt still shows a disabled control's mouse events to its filters; a disabled
     // bar (busy, or no clip) takes none. Nor does the bar while a shutdown waits for
     // the engine: a release then would start a service the shutdown never stops.
-    if (!static_cast<QWidget *>(watched)->isEnabled() || TFrameService::ShutdownInProgress())
+    if (!static_cast<QWidget *>(watched)->isEnabled() || FrameService::ShutdownInProgress())
         return QObject::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
     const QPoint cursor = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        press(watched == Image_Left ? Drag::Start : watched == Image_Right ? Drag::End : Drag::Range, cursor);
+        PressBar(watched == Image_Left ? Drag::Start : watched == Image_Right ? Drag::End : Drag::Range, cursor);
     } else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
-        move(cursor);
+        DragTo(cursor);
     } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-        release();
+        ReleaseBar();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void TPreviewPanel::press(Drag drag, QPoint globalPosition)
+void PreviewPanel::PressBar(Drag drag, QPoint globalPosition)
 {
     if (!clip_)
         return;
@@ -41,11 +41,11 @@ void TPreviewPanel::press(Drag drag, QPoint globalPosition)
     DragStartCursor = globalPosition;
     DragStartLeft = drag == Drag::Start ? bar_.left : drag == Drag::End ? bar_.right : bar_.stretchLeft;
     if (drag == Drag::Range)
-        colourDraggedEdits(true);   // a handle's edit turns lime once it moves
+        ColourDraggedEdits(true);   // a handle's edit turns lime once it moves
 }
 
 // The edit of the dragged handle, or both for the range.
-void TPreviewPanel::colourDraggedEdits(bool dragging)
+void PreviewPanel::ColourDraggedEdits(bool dragging)
 {
     TTrimEdits *edits = clipList_ ? clipList_->TrimEdits() : nullptr;
     if (!edits)
@@ -56,57 +56,57 @@ void TPreviewPanel::colourDraggedEdits(bool dragging)
         edits->SetStopDragging(dragging);
 }
 
-void TPreviewPanel::move(QPoint globalPosition)
+void PreviewPanel::DragTo(QPoint globalPosition)
 {
     const int dx = globalPosition.x() - DragStartCursor.x();
     if (drag_ == Drag::Start)
-        DragStartHandle(bar_, DragStartLeft, dx, metrics());
+        DragStartHandle(bar_, DragStartLeft, dx, BarMetrics());
     else if (drag_ == Drag::End)
-        DragEndHandle(bar_, DragStartLeft, dx, metrics());
+        DragEndHandle(bar_, DragStartLeft, dx, BarMetrics());
     else if (drag_ == Drag::Range)
-        DragRange(bar_, DragStartLeft, dx, metrics());
+        DragRange(bar_, DragStartLeft, dx, BarMetrics());
     else
         return;
-    applyRangeBar();
-    showDraggedTimes();
+    ApplyRangeBar();
+    ShowDraggedTimes();
 }
 
-void TPreviewPanel::showDraggedTimes()
+void PreviewPanel::ShowDraggedTimes()
 {
     const int duration = clip_->Duration;
     if (drag_ != Drag::End && suiEdit_Start)
-        suiEdit_Start->setText(TimeText(StartSecondOf(bar_, duration, metrics())));
+        suiEdit_Start->setText(TimeText(StartSecondOf(bar_, duration, BarMetrics())));
     if (drag_ != Drag::Start && suiEdit_Stop)
-        suiEdit_Stop->setText(TimeText(EndSecondOf(bar_, duration, metrics())));
-    colourDraggedEdits(true);   // after the texts: the typed-time check re-colours a changed edit
+        suiEdit_Stop->setText(TimeText(EndSecondOf(bar_, duration, BarMetrics())));
+    ColourDraggedEdits(true);   // after the texts: the typed-time check re-colours a changed edit
 }
 
-void TPreviewPanel::release()
+void PreviewPanel::ReleaseBar()
 {
     if (drag_ == Drag::None || !clip_)
         return;
     SetPreviewBusy(true);
-    storeReleasedSeconds();
+    StoreReleasedSeconds();
     const int second = drag_ == Drag::End ? clip_->EndTime : clip_->StartTime;
-    seekOrStart(SeekSecond(second, clip_->Duration));
-    colourDraggedEdits(false);
+    SeekOrStart(SeekSecond(second, clip_->Duration));
+    ColourDraggedEdits(false);
     drag_ = Drag::None;
     if (clipList_)
         clipList_->RefreshOutputNames();
 }
 
-void TPreviewPanel::storeReleasedSeconds()
+void PreviewPanel::StoreReleasedSeconds()
 {
     const int duration = clip_->Duration;
     if (drag_ != Drag::End)
-        clip_->SetStartTime(StartSecondOf(bar_, duration, metrics()));
+        clip_->SetStartTime(StartSecondOf(bar_, duration, BarMetrics()));
     if (drag_ != Drag::Start)
-        clip_->SetEndTime(EndSecondOf(bar_, duration, metrics()));
+        clip_->SetEndTime(EndSecondOf(bar_, duration, BarMetrics()));
     if (clipList_ && clipList_->TrimEdits())
         clipList_->TrimEdits()->ShowClip(clip_);
 }
 
-void TPreviewPanel::seekOrStart(int second)
+void PreviewPanel::SeekOrStart(int second)
 {
     if (frames_.FrameReady) {
         if (second == frames_.LastFrameSecond)

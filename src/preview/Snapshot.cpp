@@ -21,7 +21,7 @@ bool SavePicture(const QImage &picture, const QString &fileName, SnapshotFormat 
 }
 } // namespace
 
-void TPreviewPanel::suiImageButton_SnapshootClick()
+void PreviewPanel::suiImageButton_SnapshootClick()
 {
     if (!frames_.FrameReady || !clip_)
         return;

@@ -20,11 +20,11 @@ QRgb TopColour(const QImage &picture)
 
 TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
 {
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     dragAndRelease("Image_Left", 67);
     EXPECT_EQ(clip.StartTime, 300);
     EXPECT_EQ(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")->text(), "00:05:00");
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Starting);
     EXPECT_TRUE(seeking());
 
     ASSERT_TRUE(waitUntilIdle());
@@ -34,7 +34,7 @@ TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
     EXPECT_TRUE(control("suiImageButton_Snapshoot")->isEnabled());
 
     preview->ShutdownFrameEngine();
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     const QStringList calls = frameCalls();
     ASSERT_EQ(calls.size(), 5) << calls.join("\n").toStdString();
     EXPECT_EQ(TestEngine::arguments(calls[0]),
@@ -135,7 +135,7 @@ TEST_F(PreviewFixture, ClipChangeKeepsTheDecodedFrameAsTheOldClipsThumbnail)
     preview->CurrentClipLeaving(&clip);
     preview->CurrentClipChanged(&otherClip);
     EXPECT_EQ(TopColour(clip.Thumbnail), 0xFF0000u);
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_EQ(engine.callCount("X_GetFrame_UnInit"), 1);
 }
 
@@ -149,7 +149,7 @@ TEST_F(PreviewFixture, ShutdownWhileASeekIsPendingLeavesNoWaitBehind)
     EXPECT_TRUE(seeking());
     preview->CurrentClipLeaving(&clip);
     preview->CurrentClipChanged(&otherClip);
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
     engine.waitForPosts();
     QTest::qWait(50);
@@ -165,13 +165,13 @@ TEST_F(PreviewFixture, ShutdownBeforeAnAddingPassEndsAPendingSeek)
     dragAndRelease("Image_Left", -30);
     EXPECT_TRUE(seeking());
     emit clipList->previewShutdownRequested();
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
     EXPECT_TRUE(control("Panel_Progress")->isEnabled());
 
     engine.addPost("X_Set_NextFrame_Time", 0x96C, 1);
     dragAndRelease("Image_Left", 30);   // a new release starts the service again
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Starting);
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
 }
@@ -180,8 +180,8 @@ TEST_F(PreviewFixture, AServiceTheEngineClosedStartsAgainAtTheNextRelease)
 {
     dragAndRelease("Image_Left", 67);
     ASSERT_TRUE(waitUntilIdle());
-    ASSERT_TRUE(engine.postNow(TFrameService::kMessageClosed));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return preview->FrameState() == TFrameService::State::Starting; }, 5000));
+    ASSERT_TRUE(engine.postNow(FrameService::kMessageClosed));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return preview->FrameState() == FrameService::State::Starting; }, 5000));
     dragAndRelease("Image_Left", -30);
     EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
     ASSERT_TRUE(waitUntilIdle());
@@ -191,13 +191,13 @@ TEST_F(PreviewFixture, AServiceThatNeverBecameReadyIsStillStoppedAndTheWaitStays
 {
     engine.clearPosts("X_GetFrame_Init");
     dragAndRelease("Image_Left", 67);
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Starting);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Starting);
     bool timerRan = false;
     QTimer::singleShot(200, [&timerRan] { timerRan = true; });
     preview->ShutdownFrameEngine();   // gives up waiting for readiness after its time-out
     EXPECT_TRUE(timerRan);
     EXPECT_EQ(engine.callCount("X_GetFrame_UnInit"), 1);
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
 }
 
@@ -206,10 +206,10 @@ TEST_F(PreviewFixture, WhileClosingTheBarTakesNoRelease)
     dragAndRelease("Image_Left", 67);
     ASSERT_TRUE(waitUntilIdle());
     engine.clearPosts("X_GetFrame_UnInit");
-    engine.addPost("X_GetFrame_UnInit", TFrameService::kMessageClosed, 0, 0, 400);
+    engine.addPost("X_GetFrame_UnInit", FrameService::kMessageClosed, 0, 0, 400);
     bool released = false;
     QTimer::singleShot(50, [this, &released] {
-        EXPECT_EQ(preview->FrameState(), TFrameService::State::Closing);
+        EXPECT_EQ(preview->FrameState(), FrameService::State::Closing);
         dragAndRelease("Image_Left", -30);
         released = true;
     });
@@ -217,5 +217,5 @@ TEST_F(PreviewFixture, WhileClosingTheBarTakesNoRelease)
     EXPECT_TRUE(released);
     EXPECT_EQ(clip.StartTime, 300);
     EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 1);
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
 }

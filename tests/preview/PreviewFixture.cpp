@@ -9,7 +9,7 @@ void PreviewFixture::SetUp()
     makeClip(otherClip, QStringLiteral("/media/second clip.mp4"), 5, 0x00FF00);
     windows = std::make_unique<ProgramWindows>();
     clipList = new TClipListPanel(windows->MainForm.get());
-    preview = new TPreviewPanel(windows->MainForm.get(), clipList);
+    preview = new PreviewPanel(windows->MainForm.get(), clipList);
     windows->MainForm->show();
     preview->CurrentClipChanged(&clip);
 }
@@ -52,7 +52,7 @@ void PreviewFixture::dragAndRelease(const char *controlName, int dx)
 bool PreviewFixture::waitUntilIdle()
 {
     return QTest::qWaitFor([this] {
-        return preview->FrameState() == TFrameService::State::Ready && !seeking();
+        return preview->FrameState() == FrameService::State::Ready && !seeking();
     }, 5000);
 }
 

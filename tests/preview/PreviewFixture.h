@@ -34,5 +34,5 @@ protected:
     TVideoInfo otherClip;
     std::unique_ptr<ProgramWindows> windows;
     TClipListPanel *clipList = nullptr;
-    TPreviewPanel *preview = nullptr;
+    PreviewPanel *preview = nullptr;
 };

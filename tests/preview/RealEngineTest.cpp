@@ -51,17 +51,17 @@ TEST(PreviewRealEngine, ReleasingTheStartHandleShowsTheFrameOfThatSecond)
     clip.Thumbnail.fill(Qt::black);
 
     auto windows = std::make_unique<ProgramWindows>();
-    auto *preview = new TPreviewPanel(windows->MainForm.get(), new TClipListPanel(windows->MainForm.get()));
+    auto *preview = new PreviewPanel(windows->MainForm.get(), new TClipListPanel(windows->MainForm.get()));
     preview->CurrentClipChanged(&clip);
     DragAndRelease(windows->MainForm->findChild<QWidget *>("Image_Left"), 90);   // 90 / 134 of 30 s
     EXPECT_EQ(clip.StartTime, 20);
     const QLabel *seeking = windows->MainForm->findChild<QLabel *>("Label_Info");
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return preview->FrameState() == TFrameService::State::Ready && seeking->isHidden();
+        return preview->FrameState() == FrameService::State::Ready && seeking->isHidden();
     }, 10000));
     const QColor shown = clip.Thumbnail.pixelColor(80, 60);
     EXPECT_GT(shown.blue(), 200);
     EXPECT_LT(shown.red(), 60);
     preview->ShutdownFrameEngine();
-    EXPECT_EQ(preview->FrameState(), TFrameService::State::Unloaded);
+    EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
 }

@@ -19,7 +19,8 @@
 //   QStringList arguments = TestEngine::arguments(engine.calls("X_SetPar_D2IPOD_VIDEO").first());
 //
 // Variants: TestEngine("test-engine-missing") loads a build without X_TO_HD_ZUNE
-// (for "a library missing one name"); more can be built with
+// (for "a library missing one name"), TestEngine("test-engine-no-reason") one
+// without the optional X_Get_Last_Error; more can be built with
 // pelorin_add_test_engine() in CMake. For "no engine at all" use NoEngine below.
 //
 // Messages go to the raw KorvidWindow pointers the program handed over. Destroy

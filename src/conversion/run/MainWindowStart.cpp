@@ -76,7 +76,7 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
         state.freeBytes = FreeBytesFor(request.settings.outputFolder);
         if (!StartChecksPass(&mainForm, state))
             return;
-        if (auto *preview = mainForm.findChild<TPreviewPanel *>())
+        if (auto *preview = mainForm.findChild<PreviewPanel *>())
             preview->ShutdownFrameEngine();   // the run loads the engine library itself
         run->StartConversion(std::move(request));
     });

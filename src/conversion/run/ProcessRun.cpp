@@ -10,6 +10,7 @@
 #include "ShutdownCountdown.h"
 #include "TargetCatalogue.h"
 #include "TimeText.h"
+#include "korvid.h"
 #include "forms/TProcessForm.h"
 
 #include <QAbstractButton>
@@ -25,7 +26,6 @@ namespace conversion {
 
 namespace {
 
-constexpr uint32_t kEngineReadyMessage = 2312;
 constexpr int kInfoInterval = 500;
 const QString kFailedClipsText = QStringLiteral(
     "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you select AVI format and try again.\n\n");
@@ -383,7 +383,7 @@ bool ProcessRun::event(QEvent *event)
 {
     if (event->type() != platform::EngineMessageEvent::eventType())
         return QObject::event(event);
-    if (static_cast<platform::EngineMessageEvent *>(event)->message == kEngineReadyMessage)
+    if (static_cast<platform::EngineMessageEvent *>(event)->message == KORVID_MSG_READY)
         stopButton_->setEnabled(true);
     return true;
 }

@@ -1,8 +1,5 @@
 #include "mainform/CoreList.h"
 
-#include "LibraryLoader.h"
-#include "korvid.h"
-
 CoreListChoices CoreListForCount(int coreCount)
 {
     CoreListChoices choices;
@@ -16,11 +13,3 @@ CoreListChoices CoreListForCount(int coreCount)
     return choices;
 }
 
-int EngineCoreCount()
-{
-    const std::unique_ptr<platform::Library> engine = platform::Library::loadByName(QStringLiteral("Korvid.dll"));
-    if (!engine)
-        return -1;
-    const auto coreNumber = engine->bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number");
-    return coreNumber ? coreNumber() : -1;
-}

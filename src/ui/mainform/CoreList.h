@@ -14,7 +14,3 @@ struct CoreListChoices {
 };
 
 CoreListChoices CoreListForCount(int coreCount);
-
-// Asks the engine library "Korvid.dll" for X_Get_CPU_Core_Number and releases it
-// again; -1 when the library or the function is missing.
-int EngineCoreCount();

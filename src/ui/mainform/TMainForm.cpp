@@ -9,6 +9,7 @@
 #include <cfenv>
 
 #include "Desktop.h"
+#include "EngineClient.h"
 #include "EngineWindow.h"
 #include "LibraryLoader.h"
 #include "ModalQuestions.h"
@@ -88,7 +89,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::fillCoreList()
 {
-    const CoreListChoices choices = CoreListForCount(EngineCoreCount());
+    const CoreListChoices choices = CoreListForCount(EngineClient::CoreCount());
     auto *cores = findChild<QComboBox *>(QStringLiteral("suiComboBox_CPU"));
     cores->clear();
     cores->addItems(choices.items);
