@@ -47,10 +47,10 @@ public:
     FrameRateAnswer ask(const QString &, float, float) override { return {true, false}; }
 };
 
-float finiteOrZero(float value) { return std::isfinite(value) ? value : 0.0f; }
+float FiniteOrZero(float value) { return std::isfinite(value) ? value : 0.0f; }
 
 // The engine may write into the path, so it gets a copy with room to spare.
-bool probeWithEngine(const EngineProbeCalls &engine, const QString &fileName, int transportStream,
+bool ProbeWithEngine(const EngineProbeCalls &engine, const QString &fileName, int transportStream,
                      const QString &settingsFolder, EngineFileInfo &facts)
 {
     const QByteArray path = fileName.toUtf8();
@@ -61,17 +61,17 @@ bool probeWithEngine(const EngineProbeCalls &engine, const QString &fileName, in
     return engine.fileInfo(buffer.data(), 10, &facts, transportStream) != -1;
 }
 
-void applyFrameRate(TVideoInfo &clip, const TMediaInfo &media, const EngineFileInfo &facts,
+void ApplyFrameRate(TVideoInfo &clip, const TMediaInfo &media, const EngineFileInfo &facts,
                     const ClipProbeServices &services)
 {
     CalculatingQuestion calculating;
     FrameRateQuestion &question = services.frameRateQuestion ? *services.frameRateQuestion : calculating;
     clip.ContainerKind = probe::ContainerKindOf(media.Format);
-    clip.FrameRate = probe::DecideFrameRate(media.Format, finiteOrZero(media.Video.FrameRate),
-                                            finiteOrZero(facts.frameRate), clip.FileName, question);
+    clip.FrameRate = probe::DecideFrameRate(media.Format, FiniteOrZero(media.Video.FrameRate),
+                                            FiniteOrZero(facts.frameRate), clip.FileName, question);
 }
 
-void applyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo &media,
+void ApplyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo &media,
                 const ClipProbeServices &services)
 {
     if (clip.Row)
@@ -88,7 +88,7 @@ void applyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo 
     } else {
         clip.SetAspect(facts.aspectCode, probe::SizeWithFallback(facts.width, media.Video.Width, probe::kDefaultWidth),
                        probe::SizeWithFallback(facts.height, media.Video.Height, probe::kDefaultHeight));
-        applyFrameRate(clip, media, facts, services);
+        ApplyFrameRate(clip, media, facts, services);
     }
     const probe::EngineFacts infoFacts{facts.videoBitRateKbps, facts.audioBitRateKbps, facts.audioSampleRate,
                                        clip.AudioOnly};
@@ -98,7 +98,7 @@ void applyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo 
 
 // Copies the engine's first picture (rows of blue, green, red bytes) into the
 // thumbnail; a picture the engine could not make leaves the thumbnail black.
-void grabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip, const QString &settingsFolder)
+void GrabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip, const QString &settingsFolder)
 {
     const QSize size = probe::ThumbnailSize(clip.Width, clip.Height, clip.AspectFromCode,
                                             DisplayAspectOfIndex(clip.AspectIndex));
@@ -115,7 +115,7 @@ void grabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip, const QStri
         std::memcpy(clip.Thumbnail.scanLine(y), pixels + rowBytes * static_cast<size_t>(y), rowBytes);
 }
 
-void addAudioRows(TVideoInfo &clip, const TMediaInfo &media, const ClipProbeServices &services)
+void AddAudioRows(TVideoInfo &clip, const TMediaInfo &media, const ClipProbeServices &services)
 {
     const auto count = static_cast<uint32_t>(media.AudioStreamCount());
     for (uint32_t index = 0; index < count; ++index) {
@@ -131,7 +131,7 @@ void addAudioRows(TVideoInfo &clip, const TMediaInfo &media, const ClipProbeServ
     clip.ChooseAudioRow(DefaultAudioIndex(languages, services.optionAudioLanguage, services.localeLanguage));
 }
 
-void showProbedFacts(TVideoInfo &clip, const TMediaInfo &media)
+void ShowProbedFacts(TVideoInfo &clip, const TMediaInfo &media)
 {
     if (!clip.Row)
         return;
@@ -161,14 +161,14 @@ std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeSe
     TMediaInfo media;
     TMediaInfoInterfa().GetMediaInfo(fileName, media);
     EngineFileInfo facts{};
-    if (!probeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, media.Format),
+    if (!ProbeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, media.Format),
                          services.settingsFolder, facts))
         return rejected(engine.FailureReason());
     auto clip = std::make_unique<TVideoInfo>(services.rows);
     clip->FileName = fileName;
-    applyFacts(*clip, facts, media, services);
-    grabThumbnail(engine, *clip, services.settingsFolder);
-    showProbedFacts(*clip, media);
-    addAudioRows(*clip, media, services);
+    ApplyFacts(*clip, facts, media, services);
+    GrabThumbnail(engine, *clip, services.settingsFolder);
+    ShowProbedFacts(*clip, media);
+    AddAudioRows(*clip, media, services);
     return clip;
 }
