@@ -91,7 +91,7 @@ KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFil
 
 /* Scales the current picture to width x height and points *pixels at an
  * engine-owned buffer of height rows of width*3 bytes (B,G,R), top row first,
- * valid until the next engine call. result[0] receives the frame's second.
+ * valid until the calling thread's next engine call (each thread has its own). result[0] receives the frame's second.
  * When bmpName is not null, also writes a 24-bit BMP of that name.
  * Width or height outside 1..8192, or no picture (no successful probe or
  * frame yet), returns -1 and leaves *pixels null; a BMP that cannot be

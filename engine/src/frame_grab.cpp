@@ -16,9 +16,11 @@ bool isValidSize(int32_t width, int32_t height) {
     return width >= 1 && height >= 1 && width <= kLargestSide && height <= kLargestSide;
 }
 
-// The host reads the pixels until its next call into the engine.
+// The host reads the pixels until its next call into the engine. One buffer per
+// thread: a probe on one thread must not rewrite (or move) the rows that another
+// thread is still reading from its frame service.
 std::vector<uint8_t> &hostPixels() {
-    static std::vector<uint8_t> pixels;
+    static thread_local std::vector<uint8_t> pixels;
     return pixels;
 }
 
