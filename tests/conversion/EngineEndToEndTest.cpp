@@ -4,13 +4,14 @@
 
 #include "ConversionRun.h"
 
-#include "DefaultPanel.h"
 #include "DefinitionSections.h"
 #include "LibraryLoader.h"
 #include "MediaProbe.h"
+#include "OutputExtension.h"
 #include "ProfileDefinitions.h"
 #include "TestHelpers.h"
 #include "TargetCatalogue.h"
+#include "TargetPanel.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -113,12 +114,18 @@ protected:
         return VideoClip(clipPath_, 160, 120, ClipSeconds);
     }
 
-    // Converts the source clip for `target` with the panel as given; the job is left in `run`.
-    int Convert(int target, const JobPanelValues &panel, ConversionRun &run)
+    static TargetPanel PanelFor(int target)
+    {
+        return TargetPanel(Definitions(), target, QSize(160, 120));
+    }
+
+    // Converts the source clip with the panel's values (as given, when given); the job is left in `run`.
+    int Convert(const TargetPanel &panel, ConversionRun &run, std::optional<JobPanelValues> values = std::nullopt)
     {
         JobClip clip = SourceClip();
-        clip.outputName = DefaultOutputName(Definitions(), target, panel, QStringLiteral("clip"));
-        RunSettings settings{target, panel, output_.path() + QLatin1Char('/'), 0, &Definitions()};
+        clip.outputName = QStringLiteral("clip") + naming::OutputExtension(panel.OutputValues());
+        RunSettings settings{panel.Target(), values.value_or(panel.JobValues()), output_.path() + QLatin1Char('/'), 0,
+                             &Definitions()};
         run.Start(settings, [clip](int index) { return index == 0 ? std::optional<JobClip>(clip) : std::nullopt; });
         return run.ConvertClip(0);
     }
@@ -164,7 +171,7 @@ TEST_P(EveryTargetDefaults, Convert)
     ASSERT_TRUE(clipMade_) << "the ffmpeg program could not make the source clip";
     const int target = GetParam();
     ConversionRun run(QuietWindow(), {});
-    const int result = Convert(target, DefaultPanelValues(Definitions(), target, SourceClip()), run);
+    const int result = Convert(PanelFor(target), run);
     if (target == targets::TargetDVD_Disc || target == targets::TargetDVD_ISO) {
         EXPECT_EQ(result, ClipFailed) << "the disc and ISO targets have no entry point";
         EXPECT_FALSE(QFileInfo::exists(run.Job().TargetFile));
@@ -189,8 +196,9 @@ TEST_P(MpegAspectChoices, Convert)
         targets::ReadChoiceList(Definitions(), targets::TargetSectionName(targets::TargetMPEG), QStringLiteral("VideoAspect"));
     ASSERT_LT(qsizetype(GetParam()), choices.items.size()) << "the shipped MPEG profile has fewer image settings";
     ConversionRun run(QuietWindow(), {});
-    const JobPanelValues panel = DefaultPanelValues(Definitions(), targets::TargetMPEG, SourceClip(), GetParam());
-    ASSERT_EQ(Convert(targets::TargetMPEG, panel, run), 0) << choices.items[GetParam()].toStdString();
+    TargetPanel panel = PanelFor(targets::TargetMPEG);
+    panel.ChooseAspect(GetParam());
+    ASSERT_EQ(Convert(panel, run), 0) << choices.items[GetParam()].toStdString();
     ExpectAsAsked(run.Job(), false);
 }
 
@@ -202,10 +210,11 @@ class DvdSettings : public EngineEndToEnd, public testing::WithParamInterface<st
 TEST_P(DvdSettings, Convert)
 {
     ASSERT_TRUE(clipMade_) << "the ffmpeg program could not make the source clip";
-    JobPanelValues panel = DefaultPanelValues(Definitions(), targets::TargetVOB_File, SourceClip());
+    const TargetPanel vob = PanelFor(targets::TargetVOB_File);
+    JobPanelValues panel = vob.JobValues();
     std::tie(panel.dvdNtsc, panel.dvdWide) = GetParam();
     ConversionRun run(QuietWindow(), {});
-    ASSERT_EQ(Convert(targets::TargetVOB_File, panel, run), 0);
+    ASSERT_EQ(Convert(vob, run, panel), 0);
     EXPECT_EQ(run.Job().TvSystem, panel.dvdNtsc ? 1 : 2);
     ExpectAsAsked(run.Job(), false);
 }

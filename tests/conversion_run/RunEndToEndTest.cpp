@@ -4,9 +4,9 @@
 
 #include "ProcessRun.h"
 
-#include "DefaultPanel.h"
 #include "LibraryLoader.h"
 #include "MediaProbe.h"
+#include "OutputExtension.h"
 #include "OptionVariables.h"
 #include "ProfileDefinitions.h"
 #include "RecordingDesktop.h"
@@ -14,6 +14,7 @@
 #include "SettingsLocation.h"
 #include "SettingsSandbox.h"
 #include "TargetCatalogue.h"
+#include "TargetPanel.h"
 #include "TestHelpers.h"
 #include "forms/TProcessForm.h"
 
@@ -97,9 +98,10 @@ protected:
         std::vector<JobClip> clips;
         for (const QString &source : sourceFiles_)
             clips.push_back(VideoClip(source, 160, 120, kClipSeconds));
-        const JobPanelValues panel = DefaultPanelValues(Definitions(), target, clips.front());
+        const TargetPanel targetPanel(Definitions(), target, QSize(clips.front().width, clips.front().height));
+        const JobPanelValues panel = targetPanel.JobValues();
         for (JobClip &clip : clips)
-            clip.outputName = DefaultOutputName(Definitions(), target, panel, QFileInfo(clip.fileName).baseName());
+            clip.outputName = QFileInfo(clip.fileName).baseName() + naming::OutputExtension(targetPanel.OutputValues());
 
         RunRequest request;
         request.settings = RunSettingsFromOptions(target, panel, Definitions());
