@@ -4,18 +4,22 @@
 include(GNUInstallDirs)
 set(PELORIN_PROGRAM_DIR lib/pelorin-video-converter)
 
-install(TARGETS PelorinVideoConverter KorvidEngine DvdAuthoring
+install(TARGETS PelorinVideoConverter pelorin-convert KorvidEngine DvdAuthoring
     RUNTIME DESTINATION ${PELORIN_PROGRAM_DIR}
     LIBRARY DESTINATION ${PELORIN_PROGRAM_DIR})
 install(FILES ${PROGRAM_FOLDER}/PfDef.dll ${PROGRAM_FOLDER}/PfSetting.ini ${PROGRAM_FOLDER}/Option.ini
     DESTINATION ${PELORIN_PROGRAM_DIR})
 install(DIRECTORY ${PROGRAM_FOLDER}/Cursor DESTINATION ${PELORIN_PROGRAM_DIR})
 
-# The launcher is a relative link: the program resolves it to find its own folder.
-set(launcher_link ${CMAKE_BINARY_DIR}/install/${PELORIN_LAUNCHER})
+# The launchers are relative links: the programs resolve them to find their own folder.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
-file(CREATE_LINK ../${PELORIN_PROGRAM_DIR}/PelorinVideoConverter ${launcher_link} SYMBOLIC)
-install(FILES ${launcher_link} DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(launcher IN ITEMS "${PELORIN_LAUNCHER}:PelorinVideoConverter" "pelorin-convert:pelorin-convert")
+    string(REPLACE ":" ";" launcher "${launcher}")
+    list(GET launcher 0 link_name)
+    list(GET launcher 1 program)
+    file(CREATE_LINK ../${PELORIN_PROGRAM_DIR}/${program} ${CMAKE_BINARY_DIR}/install/${link_name} SYMBOLIC)
+    install(FILES ${CMAKE_BINARY_DIR}/install/${link_name} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 set(desktop_dir ${PROJECT_SOURCE_DIR}/data/desktop)
 install(FILES ${desktop_dir}/${PELORIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -43,6 +43,11 @@ void CopyDefault(const QString &name, const QString &settingsFolder, bool replac
     }
 }
 
+QString ProductFolder()
+{
+    return platform::ApplicationDataFolder() + QStringLiteral("Pelorin/");
+}
+
 } // namespace
 
 void LocateSettings()
@@ -52,15 +57,23 @@ void LocateSettings()
     const bool replaceOptions = TakeMarker(QStringLiteral("ReplaceOption.ini"));
     const QString applicationData = platform::ApplicationDataFolder();
     QDir().mkpath(applicationData);   // a new account may have no configuration folder yet
-    const QString productFolder = applicationData + QStringLiteral("Pelorin/");
-    if (!MakeFolder(productFolder))
-        return;
-    const QString settingsFolder = productFolder + kDisplayTitle + QLatin1Char('/');
-    if (!MakeFolder(settingsFolder))
+    const QString settingsFolder = UserSettingsFolder();
+    if (!MakeFolder(ProductFolder()) || !MakeFolder(settingsFolder))
         return;
     CopyDefault(QStringLiteral("PfSetting.ini"), settingsFolder, replaceProfiles);
     CopyDefault(QStringLiteral("Option.ini"), settingsFolder, replaceOptions);
     g_s_Application_Data_Path = settingsFolder;
+}
+
+QString UserSettingsFolder()
+{
+    return ProductFolder() + kDisplayTitle + QLatin1Char('/');
+}
+
+QString ExistingSettingsFolder()
+{
+    const QString settingsFolder = UserSettingsFolder();
+    return QFileInfo(settingsFolder).isDir() ? settingsFolder : path_PNG;
 }
 
 QString OptionFilePath()

@@ -10,5 +10,12 @@
 // markers are deleted. Runs once, before any settings file is read.
 void LocateSettings();
 
+// The per-user settings folder LocateSettings chooses, ending with "/".
+QString UserSettingsFolder();
+// For readers that must leave the settings alone (the command-line converter): the
+// per-user settings folder when it exists, else the program's folder with the defaults.
+// Nothing is made or copied.
+QString ExistingSettingsFolder();
+
 QString OptionFilePath();            // the settings folder's "Option.ini"
 QString ProfileSettingsFilePath();   // the settings folder's "PfSetting.ini"

@@ -17,6 +17,8 @@
 namespace conversion {
 namespace {
 
+const QString NoEntryPointText = QStringLiteral("(no entry point)");
+
 template <typename Hook, typename... Arguments>
 void Notify(const Hook &hook, Arguments... arguments)
 {
@@ -120,9 +122,18 @@ int ConversionRun::ConvertClip(int clipIndex)
             result = ClipFailed;
         }
     }
-    LogClip(clipIndex, result, entry ? EngineCallText(*entry, values) : QStringLiteral("(no entry point)"),
+    LogClip(clipIndex, result, entry ? EngineCallText(*entry, values) : NoEntryPointText,
             clock.elapsed() / 1000.0);
     return result;
+}
+
+std::optional<QString> ConversionRun::PlannedEngineCall(int clipIndex)
+{
+    RunFolderStep();
+    if (!PrepareClipJob(job_, clipIndex, settings_, clipAt_))
+        return std::nullopt;
+    const EntryPoint *entry = TargetEntryPoint();
+    return entry ? EngineCallText(*entry, EngineArgumentValues(job_, window_)) : NoEntryPointText;
 }
 
 std::optional<QString> ConversionRun::OutputShortfallOf(int clipIndex) const

@@ -69,6 +69,10 @@ public:
     // anything was written, whose output path is then forgotten).
     int ConvertClip(int clipIndex);
 
+    // The engine call clip `clipIndex` would get, its job prepared as ConvertClip prepares it
+    // (output folders included) but without loading the engine; nothing past the end of the list.
+    std::optional<QString> PlannedEngineCall(int clipIndex);
+
     // The job of the current or last clip. Read it on the worker thread, or on the
     // window thread once the run has ended.
     const ConvertJob &Job() const { return job_; }
@@ -88,6 +92,8 @@ public:
     // Window thread, on each progress tick (`nowMs` on a steady clock): stops the clip
     // when it has made no progress for the run's stall timeout; true when it did.
     bool StopIfStalled(qint64 nowMs);
+    // Worker thread, after ConvertClip: whether StopEngine stopped that clip.
+    bool ClipStopped() const { return stopRequested_; }
     // Worker thread, after ConvertClip gave ClipFailed: why, or empty when unknown.
     QString FailureReason() const { return failureReason_; }
 

@@ -289,8 +289,8 @@ QString TargetPanel::ChoicesText(const QString &key) const
     if (const List *list = ListOf(*this, key)) {
         QStringList shown;
         for (qsizetype i = 0; i < list->choices.items.size(); ++i)
-            shown << (i == list->choices.selectedIndex ? QLatin1Char('*') : QLatin1Char(' ')) + list->choices.items[i];
-        return shown.isEmpty() ? QStringLiteral("no choices") : QStringLiteral("choices:") + shown.join(QLatin1Char(','));
+            shown << (i == list->choices.selectedIndex ? QStringLiteral("*") : QString()) + list->choices.items[i];
+        return shown.isEmpty() ? QStringLiteral("no choices") : QStringLiteral("choices: ") + shown.join(QStringLiteral(", "));
     }
     if (const Number *number = NumberOf(*this, key)) {
         if (!number->setting.enabled && number != &width_ && number != &height_)

@@ -40,7 +40,7 @@ public:
     // value. Nothing when done, else why not ("VideoCodec has no choice \"x\"; choices: ...").
     std::optional<QString> Set(const QString &key, const QString &value);
 
-    // The choices of `key` as shown, the selected one marked with "*"; a number field's range.
+    // "choices: 64, 96, *128" (the selected one marked) or a number field's value and range.
     QString ChoicesText(const QString &key) const;
 
     JobPanelValues JobValues() const;

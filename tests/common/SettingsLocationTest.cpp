@@ -106,4 +106,14 @@ TEST_F(SettingsLocationTest, MissingConfigurationHomeIsCreated)
     EXPECT_FALSE(sandbox.readSettingsFile(QStringLiteral("Option.ini")).isEmpty());
 }
 
+// The command-line converter reads the window's settings but must not make or copy them.
+TEST_F(SettingsLocationTest, ExistingSettingsFolderMakesNothing)
+{
+    EXPECT_EQ(ExistingSettingsFolder(), sandbox.programFolder()) << "no per-user settings yet: the defaults";
+    EXPECT_FALSE(QFileInfo::exists(sandbox.settingsFolder()));
+    sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=1\n");
+    EXPECT_EQ(ExistingSettingsFolder(), sandbox.settingsFolder());
+    EXPECT_EQ(UserSettingsFolder(), sandbox.settingsFolder());
+}
+
 } // namespace

@@ -8,9 +8,9 @@ endif()
 
 set(program lib/pelorin-video-converter)
 set(expected
-    ${program}/PelorinVideoConverter ${program}/libKorvid.so ${program}/libdvdauthor.so ${program}/PfDef.dll
+    ${program}/PelorinVideoConverter ${program}/pelorin-convert ${program}/libKorvid.so ${program}/libdvdauthor.so ${program}/PfDef.dll
     ${program}/PfSetting.ini ${program}/Option.ini ${program}/Cursor/DragWE.cur ${program}/Cursor/Press.cur
-    bin/${LAUNCHER} share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
+    bin/${LAUNCHER} bin/pelorin-convert share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${LAUNCHER}.svg)
 foreach(size IN LISTS ICON_SIZES)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${LAUNCHER}.png)
@@ -21,8 +21,19 @@ foreach(file IN LISTS expected)
     endif()
 endforeach()
 
-# The launcher is a relative link, so the program finds its folder wherever the prefix is.
-file(READ_SYMLINK ${PREFIX}/bin/${LAUNCHER} target)
-if(NOT target STREQUAL "../${program}/PelorinVideoConverter")
-    message(SEND_ERROR "bin/${LAUNCHER} points to '${target}'")
+# The launchers are relative links, so the programs find their folder wherever the prefix is.
+foreach(launcher IN ITEMS "${LAUNCHER}:PelorinVideoConverter" "pelorin-convert:pelorin-convert")
+    string(REPLACE ":" ";" launcher "${launcher}")
+    list(GET launcher 0 link_name)
+    list(GET launcher 1 program_name)
+    file(READ_SYMLINK ${PREFIX}/bin/${link_name} target)
+    if(NOT target STREQUAL "../${program}/${program_name}")
+        message(SEND_ERROR "bin/${link_name} points to '${target}'")
+    endif()
+endforeach()
+
+# The command-line converter runs from its launcher and finds the definitions in its folder.
+execute_process(COMMAND ${PREFIX}/bin/pelorin-convert --list-profiles iPod OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed OR NOT listing MATCHES "VideoCodec [^\n]*H.264")
+    message(SEND_ERROR "bin/pelorin-convert --list-profiles iPod gave ${failed}: ${listing}")
 endif()

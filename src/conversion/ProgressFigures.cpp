@@ -10,14 +10,19 @@ const QString kSeeking = QStringLiteral("Seeking...");
 
 QString RemainingText(int tickCount, int secondsDone, int shownLength)
 {
-    const double done = shownLength > 0 ? double(secondsDone) / shownLength : 0.0;
-    if (done < 0.01)
-        return kSeeking;
-    const double elapsed = tickCount * 0.5;
-    return TimeText(int(elapsed / done - elapsed));
+    const std::optional<int> remaining = RemainingSeconds(tickCount * 0.5, secondsDone, shownLength);
+    return remaining ? TimeText(*remaining) : kSeeking;
 }
 
 } // namespace
+
+std::optional<int> RemainingSeconds(double elapsedSeconds, int secondsDone, int shownLength)
+{
+    const double done = shownLength > 0 ? double(secondsDone) / shownLength : 0.0;
+    if (done < 0.01)
+        return std::nullopt;
+    return int(elapsedSeconds / done - elapsedSeconds);
+}
 
 ProgressShown ProgressForPosition(int position, int shownLength)
 {

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace conversion {
 
 inline constexpr int kProgressBarWidth = 271;   // Panel_Progress at its widest
@@ -27,6 +29,10 @@ struct InfoTickFigures {
     bool repaintNow = false; // the engine is not producing yet
     ProgressShown progress;
 };
+
+// The seconds a clip still needs at the pace so far: `secondsDone` of `shownLength` in
+// `elapsedSeconds`; nothing before 1 % of it is done.
+std::optional<int> RemainingSeconds(double elapsedSeconds, int secondsDone, int shownLength);
 
 // One tick: `tickCount` ticks of half a second since the clip started.
 InfoTickFigures FiguresOfTick(int tickCount, const ClipProgress &progress);

@@ -1,0 +1,182 @@
+#include "ConvertCommand.h"
+
+#include "AddingReport.h"
+#include "ClipOutputNames.h"
+#include "ClipRecordFacts.h"
+#include "ClipRunner.h"
+#include "ClipSource.h"
+#include "CommandLine.h"
+#include "FilesToAdd.h"
+#include "OptionVariables.h"
+#include "OptionsFile.h"
+#include "Paths.h"
+#include "SettingsLocation.h"
+#include "TargetCatalogue.h"
+#include "TargetSetup.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+
+namespace cli {
+namespace {
+
+using ClipRecords = std::vector<std::unique_ptr<TVideoInfo>>;
+
+constexpr int UsageStatus = 2;
+
+int UsageError(const Console &console, const QString &problem)
+{
+    console.err(QStringLiteral("pelorin-convert: %1\n").arg(problem));
+    return UsageStatus;
+}
+
+// The window's settings folder, to be read only.
+void UseWindowSettingsFolder()
+{
+    g_s_Application_Data_Path = ExistingSettingsFolder();
+}
+
+// The window's options from its settings folder; returns the saved default audio language.
+QString ReadWindowOptions()
+{
+    UseWindowSettingsFolder();
+    const int defaultAudio = ReadGeneralOptions();
+    ReadRenameOptions();
+    return AudioLanguageNames().value(defaultAudio);
+}
+
+// Everything a conversion starts from that can be wrong on the command line.
+struct Setup {
+    int target = -1;
+    targets::ProfileDefinitions definitions;
+    std::optional<targets::ProfileValues> profile;
+    QStringList files;
+};
+
+std::variant<Setup, QString> SetUp(const ConvertOptions &options)
+{
+    Setup setup;
+    const std::variant<int, QString> target = TargetNamed(options.targetName);
+    if (const QString *problem = std::get_if<QString>(&target))
+        return *problem;
+    setup.target = std::get<int>(target);
+    setup.definitions = targets::ProfileDefinitions::loadShipped();
+    const targets::ProfileStore store(ProfileSettingsFilePath());
+    auto profile = ProfileFor(store, setup.definitions, setup.target, options.profileName);
+    if (const QString *problem = std::get_if<QString>(&profile))
+        return *problem;
+    setup.profile = std::get<0>(profile);
+    conversion::TargetPanel panel(setup.definitions, setup.target, QSize(), setup.profile);
+    if (std::optional<QString> problem = ApplySettings(panel, options.settings))
+        return *problem;
+    setup.files = FilesToAdd(options.files, QDir::currentPath());
+    for (const QString &file : setup.files) {
+        if (!QFileInfo::exists(file))
+            return QStringLiteral("no such file: %1").arg(file);
+    }
+    if (setup.files.isEmpty())
+        return QStringLiteral("no media files in %1").arg(options.files.join(QStringLiteral(", ")));
+    return setup;
+}
+
+// The clips of the files that can be converted; the others are reported and listed in `rejected`.
+ClipRecords TakeClips(const Setup &setup, const ConvertOptions &options, const QString &audioLanguage,
+                      RunReport &report, QStringList &rejected)
+{
+    ClipSource source({options.startSeconds, options.endSeconds, options.audioTrack, options.frameRate, audioLanguage});
+    ClipRecords clips;
+    for (const QString &file : setup.files) {
+        auto taken = source.Take(file);
+        QString problem = std::holds_alternative<QString>(taken) ? std::get<QString>(taken) : QString();
+        if (problem.isEmpty() && std::get<0>(taken)->AudioOnly && !targets::IsMusicTarget(setup.target))
+            problem = QStringLiteral("it has sound only; choose a music target such as MP3");
+        if (!problem.isEmpty()) {
+            report.Rejected(file, problem);
+            rejected << FileWithReason(file, problem);
+            continue;
+        }
+        clips.push_back(std::move(std::get<0>(taken)));
+    }
+    return clips;
+}
+
+void NameClips(ClipRecords &clips, const conversion::TargetPanel &panel, const std::optional<QString> &nameTemplate)
+{
+    naming::RenameSettings rename = naming::CurrentRenameSettings();
+    if (nameTemplate)
+        rename.nameTemplate = *nameTemplate;
+    for (std::size_t index = 0; index < clips.size(); ++index) {
+        TVideoInfo &clip = *clips[index];
+        clip.SetOutputName(naming::MakeOutputName(naming::NamingFactsOf(clip), int(index), rename,
+                                                  panel.OutputValues(), QDate::currentDate()));
+    }
+}
+
+QString OutputRoot(const QString &outputFolder)
+{
+    if (outputFolder.isEmpty())
+        return g_s_OutputFolder;
+    return platform::WithTrailingSlash(QDir::current().absoluteFilePath(outputFolder));
+}
+
+int Convert(const ConvertOptions &options, const Console &console, const conversion::OutputProbe &checkOutput)
+{
+    const QString audioLanguage = ReadWindowOptions();
+    std::variant<Setup, QString> prepared = SetUp(options);
+    if (const QString *problem = std::get_if<QString>(&prepared))
+        return UsageError(console, *problem);
+    const Setup &setup = std::get<Setup>(prepared);
+    RunReport report(console, options.json);
+    RunSummary summary;
+    ClipRecords clips = TakeClips(setup, options, audioLanguage, report, summary.failures);
+    if (!clips.empty()) {
+        const QSize firstClipSize(clips.front()->Width, clips.front()->Height);   // the window selects the first clip
+        conversion::TargetPanel panel(setup.definitions, setup.target, firstClipSize, setup.profile);
+        ApplySettings(panel, options.settings);   // taken by the same panel before
+        NameClips(clips, panel, options.nameTemplate);
+        const conversion::RunSettings settings{setup.target, panel.JobValues(), OutputRoot(options.outputFolder),
+                                               i_MinDurationTime, &setup.definitions, ReadStallTimeoutOption(),
+                                               QString(), checkOutput};
+        const conversion::ClipLookup clipAt = conversion::ClipLookupOf(conversion::RunClipsOf(clips, setup.target));
+        if (options.showJob) {
+            ShowJobs(settings, clipAt, report);
+            return summary.failures.isEmpty() ? 0 : 1;
+        }
+        const RunSummary run = ConvertClips(settings, clipAt, report);
+        summary = {run.converted, run.stopped, summary.failures + run.failures, run.interrupted, 0};
+    }
+    summary.exitStatus = ExitStatusOf(summary);
+    report.RunEnded(summary);
+    return summary.exitStatus;
+}
+
+int ListProfiles(const ConvertOptions &options, const Console &console)
+{
+    const std::variant<int, QString> target = TargetNamed(options.targetName);
+    if (const QString *problem = std::get_if<QString>(&target))
+        return UsageError(console, *problem);
+    UseWindowSettingsFolder();
+    const targets::ProfileStore store(ProfileSettingsFilePath());
+    console.out(ProfilesListing(store, targets::ProfileDefinitions::loadShipped(), std::get<int>(target)));
+    return 0;
+}
+
+} // namespace
+
+int RunConvertCommand(const QStringList &arguments, const Console &console, const conversion::OutputProbe &checkOutput)
+{
+    const std::variant<ConvertOptions, QString> parsed = ParseCommandLine(arguments);
+    if (const QString *problem = std::get_if<QString>(&parsed))
+        return UsageError(console, *problem + QStringLiteral("\nTry 'pelorin-convert --help'."));
+    const ConvertOptions &options = std::get<ConvertOptions>(parsed);
+    switch (options.action) {
+    case Action::Help: console.out(UsageText()); return 0;
+    case Action::ListTargets: console.out(TargetsListing()); return 0;
+    case Action::ListProfiles: return ListProfiles(options, console);
+    case Action::Convert: break;
+    }
+    return Convert(options, console, checkOutput);
+}
+
+} // namespace cli
