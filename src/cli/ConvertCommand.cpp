@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace cli {
 namespace {
@@ -135,9 +136,10 @@ int Convert(const ConvertOptions &options, const Console &console, const convers
         conversion::TargetPanel panel(setup.definitions, setup.target, firstClipSize, setup.profile);
         ApplySettings(panel, options.settings);   // taken by the same panel before
         NameClips(clips, panel, options.nameTemplate);
+        const QTemporaryDir scratch;   // the DVD description while authoring: never the settings folder
         const conversion::RunSettings settings{setup.target, panel.JobValues(), OutputRoot(options.outputFolder),
                                                i_MinDurationTime, &setup.definitions, ReadStallTimeoutOption(),
-                                               QString(), checkOutput};
+                                               QString(), checkOutput, scratch.path() + QLatin1Char('/')};
         const conversion::ClipLookup clipAt = conversion::ClipLookupOf(conversion::RunClipsOf(clips, setup.target));
         if (options.showJob) {
             ShowJobs(settings, clipAt, report);

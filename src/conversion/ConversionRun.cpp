@@ -164,6 +164,7 @@ void ConversionRun::LogClip(int clipIndex, int result, const QString &engineCall
 
 int ConversionRun::AuthorConvertedClips()
 {
+    authoring_.SetDescriptionFolder(settings_.scratchFolder);
     return authoring_.Author({job_.JobFolder, DvdVideoSettings::Of(settings_.panel), outputPaths_});
 }
 

@@ -44,7 +44,8 @@ int DvdAuthoring::Author(const DvdAuthoringJob &job)
 int DvdAuthoring::authorInto(const QString &destination, const DvdAuthoringJob &job,
                              decltype(&author_main) authorMain)
 {
-    const QString xmlPath = g_s_Application_Data_Path + QStringLiteral("author.xml");
+    const QString folder = descriptionFolder_.isEmpty() ? g_s_Application_Data_Path : descriptionFolder_;
+    const QString xmlPath = folder + QStringLiteral("author.xml");
     QFile::remove(xmlPath);
     if (!WriteAuthorXml(xmlPath, destination, job.video, job.titleFiles))
         return DvdTitleFileMissing;

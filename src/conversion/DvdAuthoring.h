@@ -1,9 +1,9 @@
 #pragma once
 // Authoring the converted clips of a run into a DVD folder with the authoring library
-// (dvdauthor.dll): the description is written to the settings folder, handed to the
-// library and deleted again. The library builds the folder under a hidden name beside
-// the final one, which it gets only once it is complete. Runs on the run's worker
-// thread after the last clip; the window thread may ask its progress or stop it.
+// (dvdauthor.dll): the description is written to the settings folder (or the folder set
+// for it), handed to the library and deleted again. The library builds the folder under a
+// hidden name beside the final one, which it gets only once it is complete. Runs on the
+// run's worker thread after the last clip; the window thread may ask its progress or stop it.
 
 #include "DvdDescription.h"
 #include "dvdauthoring.h"
@@ -44,6 +44,9 @@ public:
     // Blocks until the folder is built, has failed or was stopped. A failed or stopped
     // authoring leaves no folder behind.
     int Author(const DvdAuthoringJob &job);
+    // Where the description is written while authoring, ending with "/"; empty (at first):
+    // the settings folder.
+    void SetDescriptionFolder(const QString &folder) { descriptionFolder_ = folder; }
 
     // Any thread: the running authoring's percent (0..99), or nothing when none runs or
     // the library cannot tell.
@@ -59,6 +62,7 @@ private:
     decltype(&author_progress) progress_ = nullptr;
     decltype(&author_stop) stop_ = nullptr;
     bool stopped_ = false;
+    QString descriptionFolder_;
 };
 
 } // namespace conversion

@@ -9,7 +9,7 @@ RunSettings RunSettingsFromOptions(int target, const JobPanelValues &panel,
                                    const targets::ProfileDefinitions &definitions)
 {
     return {target, panel, g_s_OutputFolder, i_MinDurationTime, &definitions, ReadStallTimeoutOption(),
-            g_s_Application_Data_Path, &ReadOutputStreams};
+            g_s_Application_Data_Path, &ReadOutputStreams, QString()};
 }
 
 } // namespace conversion

@@ -22,6 +22,7 @@ struct RunSettings {
     int stallTimeoutSeconds = 0;   // a clip without progress this long is stopped; 0: never
     QString logFolder;             // the settings folder, whose logs/ takes the run log; empty: none
     OutputProbe probeOutput;       // checks each converted file; empty: no check
+    QString scratchFolder;         // the DVD description while authoring, ends with "/"; empty: the settings folder
 };
 
 // The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime

@@ -11,6 +11,7 @@
 #include "ProfileDefinitions.h"
 #include "TargetCatalogue.h"
 #include "TargetPanel.h"
+#include "TestAuthoring.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -252,6 +253,20 @@ TEST_F(ConvertCommand, TrimAndAudioTrackReachTheJob)
     const CommandResult noTrack = world_.Run(Arguments(QStringLiteral("iPod"), {QStringLiteral("--audio-track"), QStringLiteral("3")}, file));
     EXPECT_EQ(noTrack.status, 1);
     EXPECT_TRUE(noTrack.err.contains(QStringLiteral("the clip has 0 audio track(s), not 3"))) << noTrack.err.toStdString();
+}
+
+TEST_F(ConvertCommand, DvdFolderIsAuthoredWithoutWritingToTheSettings)
+{
+    TestAuthoring authoring;
+    const QString file = Source();
+    const CommandResult result = world_.Run(Arguments(QStringLiteral("DVD_Folder"), {}, file));
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    ASSERT_EQ(authoring.calls(), 1);
+    EXPECT_TRUE(authoring.lastDescription().contains(QFile::encodeName(world_.OutputRoot() + QStringLiteral("DVD/clip.vob"))))
+        << authoring.lastDescription().toStdString();
+    for (const QString &settings : {world_.sandbox.programFolder(), world_.sandbox.settingsFolder()})
+        EXPECT_FALSE(authoring.lastPath().startsWith(settings)) << authoring.lastPath().toStdString();
+    EXPECT_TRUE(QFileInfo(world_.OutputRoot() + QStringLiteral("DVD/DVD_DISC")).isDir());
 }
 
 } // namespace
