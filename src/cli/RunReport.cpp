@@ -33,10 +33,11 @@ QJsonValue SecondsOrNull(std::optional<int> seconds)
 
 RunReport::RunReport(Console console, bool json) : console_(std::move(console)), json_(json) {}
 
+// A terminal's progress line gives way to the next line: it only ever shows the latest state.
 void RunReport::Line(const QString &text)
 {
     if (progressLineOpen_)
-        console_.out(QStringLiteral("\n"));
+        console_.out(QStringLiteral("\r\x1b[K"));
     progressLineOpen_ = false;
     console_.out(text + QLatin1Char('\n'));
 }

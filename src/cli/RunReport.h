@@ -54,7 +54,7 @@ public:
     void RunEnded(const RunSummary &summary);
 
 private:
-    void Line(const QString &text);   // ends an open progress line first
+    void Line(const QString &text);   // in place of an open progress line
     void Emit(QJsonObject event);
     void ProgressLine(const QString &text, int percent);
 
