@@ -1,5 +1,5 @@
-// The installed-style program with the real engine: short generated clips converted by
-// the pelorin-convert binary itself, read back with ffprobe.
+// The program itself with the real engine: short generated clips converted by the
+// pelorin-convert binary, read back with ffprobe; an interrupted clip stays a valid file.
 
 #include "MediaProbe.h"
 
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -25,11 +27,9 @@ protected:
         ASSERT_TRUE(MakeTestClip(Source(), 4, 160, 120)) << "the ffmpeg program could not make the source clip";
     }
 
-    QString Source() const { return work_.path() + QStringLiteral("/source.mp4"); }
-    QString Output() const { return work_.path() + QStringLiteral("/out"); }
-
-    // The program with a settings home of its own, so that a developer's settings do not count.
-    QProcess &Convert(const QStringList &arguments)
+    // Starts the program on the source clip with a settings home of its own, so that a
+    // developer's settings do not count.
+    void Start(const QStringList &arguments)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), work_.path());
@@ -37,6 +37,14 @@ protected:
         process_.setProcessEnvironment(environment);
         process_.start(QStringLiteral(PELORIN_PROGRAM_FOLDER "/pelorin-convert"),
                        arguments + QStringList{QStringLiteral("--output-dir"), Output(), Source()});
+    }
+
+    QString Source() const { return work_.path() + QStringLiteral("/source.mp4"); }
+    QString Output() const { return work_.path() + QStringLiteral("/out"); }
+
+    QProcess &Convert(const QStringList &arguments)
+    {
+        Start(arguments);
         EXPECT_TRUE(process_.waitForFinished(120000));
         return process_;
     }
@@ -48,7 +56,7 @@ protected:
 TEST_F(RealEngine, TrimmedClipToIPod)
 {
     QProcess &convert = Convert({QStringLiteral("--target"), QStringLiteral("iPod"), QStringLiteral("--end"),
-                                 QStringLiteral("00:00:01")});
+                                 QStringLiteral("00:00:01"), QStringLiteral("--audio-track"), QStringLiteral("1")});
     ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
     const ProbedMedia media = ProbeMedia(Output() + QStringLiteral("/iPod/source.mp4"));
     ASSERT_TRUE(media.readable) << media.error.toStdString();
@@ -78,6 +86,27 @@ TEST_F(RealEngine, MusicTargetWithJsonEvents)
     EXPECT_EQ(media.audioCodec, QStringLiteral("mp3"));
     EXPECT_TRUE(media.videoCodec.isEmpty());
     EXPECT_NEAR(media.durationSeconds, 4.0, 0.4);
+}
+
+// Ctrl+C in the middle of a clip: the engine stops, and what it wrote is a valid, shorter file.
+TEST_F(RealEngine, InterruptLeavesAValidShorterFile)
+{
+    ASSERT_TRUE(MakeTestClip(Source(), 60, 1280, 720)) << "the ffmpeg program could not make the long clip";
+    Start({QStringLiteral("--json"), QStringLiteral("--target"), QStringLiteral("iPod")});
+    QByteArray out;
+    while (!out.contains("\"event\":\"progress\"") && process_.waitForReadyRead(30000))
+        out += process_.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("\"event\":\"progress\"")) << out.toStdString();
+    ::kill(pid_t(process_.processId()), SIGINT);
+    ASSERT_TRUE(process_.waitForFinished(30000));
+    out += process_.readAllStandardOutput();
+    EXPECT_EQ(process_.exitCode(), 130) << out.toStdString();
+    EXPECT_TRUE(out.contains("\"result\":\"stopped\"")) << out.toStdString();
+    const ProbedMedia media = ProbeMedia(Output() + QStringLiteral("/iPod/source.mp4"));
+    ASSERT_TRUE(media.readable) << media.error.toStdString();
+    EXPECT_EQ(media.videoCodec, QStringLiteral("h264"));
+    EXPECT_GT(media.durationSeconds, 0.0);
+    EXPECT_LT(media.durationSeconds, 55.0);
 }
 
 } // namespace
