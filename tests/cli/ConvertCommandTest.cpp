@@ -7,6 +7,7 @@
 #include "ClipProbe.h"
 #include "ClipRecordFacts.h"
 #include "ConversionRun.h"
+#include "MediaProbe.h"
 #include "OutputExtension.h"
 #include "ProfileDefinitions.h"
 #include "TargetCatalogue.h"
@@ -267,6 +268,26 @@ TEST_F(ConvertCommand, DvdFolderIsAuthoredWithoutWritingToTheSettings)
     for (const QString &settings : {world_.sandbox.programFolder(), world_.sandbox.settingsFolder()})
         EXPECT_FALSE(authoring.lastPath().startsWith(settings)) << authoring.lastPath().toStdString();
     EXPECT_TRUE(QFileInfo(world_.OutputRoot() + QStringLiteral("DVD/DVD_DISC")).isDir());
+}
+
+// A real 25 fps clip that the engine's probe reads as 29.97 fps: the answer given on the
+// command line settles it, as the frame-rate dialog would.
+TEST_F(ConvertCommand, FrameRateAnswerSettlesTheProbesDisagreement)
+{
+    entry_ = QStringLiteral("X_SetPar_D2IPOD_VIDEO");
+    QTemporaryDir folder;
+    const QString clip = folder.path() + QStringLiteral("/real.mp4");
+    ASSERT_TRUE(conversion::testing_support::MakeTestClip(clip, 1, 160, 120));
+    world_.engine.setProbe(clip, TestEngine::videoInfo(1, 29.97f, 160, 120));
+    const std::pair<const char *, const char *> answers[] = {
+        {"first", "25/1"}, {"calculate", "25/1"}, {"second", "30000/1001"}};
+    for (const auto &[answer, frameRate] : answers) {
+        SCOPED_TRACE(answer);
+        const CommandResult result =
+            world_.Run(Arguments(QStringLiteral("iPod"), {QStringLiteral("--frame-rate"), QLatin1String(answer)}, clip));
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        EXPECT_EQ(RecordedArguments().value(16), QLatin1String(frameRate)) << "the engine's frame rate";
+    }
 }
 
 } // namespace
