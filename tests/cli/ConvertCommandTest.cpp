@@ -290,5 +290,24 @@ TEST_F(ConvertCommand, FrameRateAnswerSettlesTheProbesDisagreement)
     }
 }
 
+TEST_F(ConvertCommand, ListProfilesNamesTheProfilesAndTheChoicesOfEachKey)
+{
+    const CommandResult result = world_.Run({QStringLiteral("--list-profiles"), QStringLiteral("ipod")});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("* Standard : Video-mp4,640:480,1000kbps"))) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("  Small Size : ")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("VideoCodec (video codec): choices: *H.264 / AVC, MPEG-4")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("VideoBitRate (video bit rate, kbps): now 1000, range 100 to 1500")));
+}
+
+TEST_F(ConvertCommand, NameTemplateNamesTheOutput)
+{
+    const QString file = Source(QStringLiteral("holiday.avi"));
+    const CommandResult result = world_.Run(
+        Arguments(QStringLiteral("iPod"), {QStringLiteral("--name-template"), QStringLiteral("#Name #Resolution")}, file));
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(world_.OutputRoot() + QStringLiteral("iPod/holiday 640x480.mp4"))) << result.out.toStdString();
+}
+
 } // namespace
 } // namespace cli
