@@ -35,7 +35,7 @@ int UsageError(const Console &console, const QString &problem)
 // The window's settings folder, to be read only.
 void UseWindowSettingsFolder()
 {
-    g_s_Application_Data_Path = ExistingSettingsFolder();
+    g_s_Application_Data_Path = ExistingSettingsFolder(path_PNG);
 }
 
 // The window's options from its settings folder; returns the saved default audio language.
@@ -104,7 +104,7 @@ ClipRecords TakeClips(const Setup &setup, const ConvertOptions &options, const Q
 
 void NameClips(ClipRecords &clips, const conversion::TargetPanel &panel, const std::optional<QString> &nameTemplate)
 {
-    naming::RenameSettings rename = naming::CurrentRenameSettings();
+    RenameSettings rename = naming::CurrentRenameSettings();
     if (nameTemplate)
         rename.nameTemplate = *nameTemplate;
     for (std::size_t index = 0; index < clips.size(); ++index) {

@@ -1,133 +1,103 @@
 #include "OptionsFile.h"
 
-#include "IniFile.h"
 #include "OptionVariables.h"
-#include "Paths.h"
-#include "ProductTexts.h"
-#include "SettingsFolder.h"
-#include "SettingsLocation.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
-const QString kSection = QStringLiteral("Option");
-
-bool IsExistingFolder(const QString &folder)
+ProgramOptions OptionsOfTheSettingsFolder()
 {
-    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir();
+    return ProgramOptions(path_PNG, g_s_Application_Data_Path, ProgramOptions::Access::Writable);
+}
+
+ProgramOptions LoadedOptions()
+{
+    return ProgramOptions::Load(path_PNG, g_s_Application_Data_Path, ProgramOptions::Access::Writable);
 }
 
 } // namespace
 
-QStringList AudioLanguageNames()
-{
-    return {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Espanol"), QStringLiteral("Francais"),
-            QStringLiteral("Italiano"), QStringLiteral("Japanese"), QStringLiteral("Korean"), QStringLiteral("Latin"),
-            QStringLiteral("Portugues"), QStringLiteral("Russian"), QStringLiteral("Thai"), QStringLiteral("Chinese")};
-}
-
-// The videos folder itself may be missing on a fresh account, so the whole path
-// is created; a folder that cannot be made is still the value.
-QString ResolveOutputFolder(const QString &storedFolder)
-{
-    QString folder = storedFolder;
-    if (folder == kNodef || !IsExistingFolder(folder))
-        folder = platform::UserVideosFolder() + QStringLiteral("OutputFolder/");
-    folder = platform::WithTrailingSlash(folder);
-    if (!QFileInfo(folder).isDir())
-        QDir().mkpath(folder);
-    return folder;
-}
-
 int ReadGeneralOptions()
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    const int defaultAudio = ini.intValue(kSection, QStringLiteral("DefaultAudio"), 1);
-    g_s_OutputFolder = ResolveOutputFolder(ini.value(kSection, QStringLiteral("OutputFolder"), kNodef));
-    PSPUploadFolder = ini.value(kSection, QStringLiteral("PSPUploadFolder"), QString());
-    PSPAVCFolder = ini.value(kSection, QStringLiteral("PSPAVCFolder"), QString());
-    PSPMP4Folder = ini.value(kSection, QStringLiteral("PSPMP4Folder"), QString());
-    i_MinDurationTime = ini.intValue(kSection, QStringLiteral("MinDuration"), -1);
-    OpenDialogFilter = ini.value(kSection, QStringLiteral("OpenDialogFilter"), QString());
-    return defaultAudio;
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.LoadGeneral();
+    g_s_OutputFolder = options.outputFolder;
+    PSPUploadFolder = options.psp.upload;
+    PSPAVCFolder = options.psp.avc;
+    PSPMP4Folder = options.psp.mp4;
+    i_MinDurationTime = options.minDurationSeconds;
+    OpenDialogFilter = options.openDialogFilter;
+    return options.defaultAudio;
 }
 
 bool WriteGeneralOptions(int defaultAudioIndex)
 {
-    g_s_OutputFolder = platform::WithTrailingSlash(g_s_OutputFolder);
-    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    ini.setIntValue(kSection, QStringLiteral("DefaultAudio"), defaultAudioIndex);
-    ini.setValue(kSection, QStringLiteral("OutputFolder"), g_s_OutputFolder);
-    return ini.save(OptionFilePath());
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.notify = ReadNotifyOption();
+    options.defaultAudio = defaultAudioIndex;
+    options.outputFolder = g_s_OutputFolder;
+    const bool saved = options.SaveGeneral();
+    g_s_OutputFolder = options.outputFolder;
+    return saved;
 }
 
 bool ReadNotifyOption()
 {
-    return platform::IniDocument::load(OptionFilePath()).boolValue(kSection, QStringLiteral("Notify"), true);
+    return ProgramOptions::Load(path_PNG, g_s_Application_Data_Path).notify;
 }
 
 bool WriteNotifyOption(bool notify)
 {
-    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    ini.setBoolValue(kSection, QStringLiteral("Notify"), notify);
-    return ini.save(OptionFilePath());
+    ProgramOptions options = LoadedOptions();
+    options.notify = notify;
+    return options.SaveGeneral();
 }
 
 int ReadStallTimeoutOption()
 {
-    return platform::IniDocument::load(OptionFilePath()).intValue(kSection, QStringLiteral("StallTimeout"), 60);
+    return ProgramOptions::Load(path_PNG, g_s_Application_Data_Path).stallTimeoutSeconds;
 }
 
 QString ReadLastTargetName()
 {
-    return platform::IniDocument::load(OptionFilePath()).value(kSection, QStringLiteral("LastTarget"), kNodef);
+    return ProgramOptions::Load(path_PNG, g_s_Application_Data_Path).lastTarget;
 }
 
 bool WriteLastTargetName(const QString &targetName)
 {
-    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    ini.setValue(kSection, QStringLiteral("LastTarget"), targetName);
-    return ini.save(OptionFilePath());
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.lastTarget = targetName;
+    return options.SaveLastTarget();
 }
 
 void ReadRenameOptions()
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    g_Rename_Template = ini.value(kSection, QStringLiteral("Template"), QStringLiteral("#Name"));
-    i_OutputPSPSerialNumber = ini.intValue(kSection, QStringLiteral("OutputPSPSerialNumber"), 1);
-    i_FitDigi = ini.intValue(kSection, QStringLiteral("FitDigi"), 3);
-    g_b_Add1 = ini.boolValue(kSection, QStringLiteral("Add1"), false);
-    g_b_Add2 = ini.boolValue(kSection, QStringLiteral("Add2"), false);
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.LoadRenameSettings();
+    const RenameSettings &settings = options.renameSettings;
+    g_Rename_Template = settings.nameTemplate;
+    i_OutputPSPSerialNumber = settings.firstSerialNumber;
+    i_FitDigi = settings.fixedDigits;
+    g_b_Add1 = settings.addDash;
+    g_b_Add2 = settings.addUnderscore;
 }
 
 bool WriteRenameOptions()
 {
-    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    ini.setValue(kSection, QStringLiteral("Template"), g_Rename_Template);
-    ini.setIntValue(kSection, QStringLiteral("OutputPSPSerialNumber"), i_OutputPSPSerialNumber);
-    ini.setIntValue(kSection, QStringLiteral("FitDigi"), i_FitDigi);
-    ini.setBoolValue(kSection, QStringLiteral("Add1"), g_b_Add1);
-    ini.setBoolValue(kSection, QStringLiteral("Add2"), g_b_Add2);
-    return ini.save(OptionFilePath());
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.renameSettings = {g_Rename_Template, i_OutputPSPSerialNumber, i_FitDigi, g_b_Add1, g_b_Add2};
+    return options.SaveRenameSettings();
 }
 
 CompletionOptions ReadCompletionOptions()
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    CompletionOptions options;
-    options.powerOff = ini.boolValue(kSection, QStringLiteral("PowerOff"), false);
-    options.openFolder = ini.boolValue(kSection, QStringLiteral("OpenFolder"), true);
-    options.upload = ini.boolValue(kSection, QStringLiteral("Upload"), false);
-    return options;
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.LoadCompletion();
+    return options.completion;
 }
 
-bool WriteCompletionOptions(const CompletionOptions &options)
+bool WriteCompletionOptions(const CompletionOptions &completion)
 {
-    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
-    ini.setBoolValue(kSection, QStringLiteral("PowerOff"), options.powerOff);
-    ini.setBoolValue(kSection, QStringLiteral("OpenFolder"), options.openFolder);
-    ini.setBoolValue(kSection, QStringLiteral("Upload"), options.upload);
-    return ini.save(OptionFilePath());
+    ProgramOptions options = OptionsOfTheSettingsFolder();
+    options.completion = completion;
+    return options.SaveCompletion();
 }

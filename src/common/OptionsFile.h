@@ -1,16 +1,9 @@
 #pragma once
-// Readers and writers of "Option.ini" (section "Option") for the windows that own
-// the keys. Each call opens, reads or writes, and closes the file at once.
+// The option variables of OptionVariables.h loaded from and saved to "Option.ini",
+// group by group, through a ProgramOptions of the settings folder, until every reader
+// holds its options object.
 
-#include <QString>
-#include <QStringList>
-
-// The twelve audio-language names that "DefaultAudio" indexes (1 = "English").
-QStringList AudioLanguageNames();
-
-// The output root: a stored folder that exists, else the user's videos folder +
-// "OutputFolder/"; always ending with "/" and created when missing.
-QString ResolveOutputFolder(const QString &storedFolder);
+#include "ProgramOptions.h"
 
 // Options load: sets g_s_OutputFolder, PSPUploadFolder, PSPAVCFolder,
 // PSPMP4Folder, i_MinDurationTime and OpenDialogFilter; returns "DefaultAudio".
@@ -37,10 +30,5 @@ void ReadRenameOptions();
 bool WriteRenameOptions();
 
 // The progress window's completion choices.
-struct CompletionOptions {
-    bool powerOff = false;     // "PowerOff"
-    bool openFolder = true;    // "OpenFolder"
-    bool upload = false;       // "Upload"
-};
 CompletionOptions ReadCompletionOptions();
 bool WriteCompletionOptions(const CompletionOptions &options);

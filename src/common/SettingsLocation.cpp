@@ -1,6 +1,7 @@
 #include "SettingsLocation.h"
 
 #include "OptionVariables.h"
+#include "Paths.h"
 #include "ProductTexts.h"
 #include "SettingsFolder.h"
 
@@ -12,9 +13,9 @@
 namespace {
 
 // True when the marker was there; it is gone afterwards.
-bool TakeMarker(const QString &name)
+bool TakeMarker(const QString &programFolder, const QString &name)
 {
-    const QString marker = path_PNG + name;
+    const QString marker = programFolder + name;
     if (!QFileInfo::exists(marker))
         return false;
     QFile::remove(marker);
@@ -28,12 +29,13 @@ bool MakeFolder(const QString &folder)
 
 // The user's copy is replaced only as a whole: a missing default leaves it as
 // it is, and a failed copy never leaves half a file.
-void CopyDefault(const QString &name, const QString &settingsFolder, bool replaceExisting)
+void CopyDefault(const QString &programFolder, const QString &name, const QString &settingsFolder,
+                 bool replaceExisting)
 {
     const QString target = settingsFolder + name;
     if (!replaceExisting && QFileInfo::exists(target))
         return;
-    QFile source(path_PNG + name);
+    QFile source(programFolder + name);
     if (!source.open(QIODevice::ReadOnly))
         return;
     QSaveFile copy(target);
@@ -50,30 +52,34 @@ QString ProductFolder()
 
 } // namespace
 
-void LocateSettings()
-{
-    g_s_Application_Data_Path = path_PNG;
-    const bool replaceProfiles = TakeMarker(QStringLiteral("ReplacePfSetting.ini"));
-    const bool replaceOptions = TakeMarker(QStringLiteral("ReplaceOption.ini"));
-    const QString applicationData = platform::ApplicationDataFolder();
-    QDir().mkpath(applicationData);   // a new account may have no configuration folder yet
-    const QString settingsFolder = UserSettingsFolder();
-    if (!MakeFolder(ProductFolder()) || !MakeFolder(settingsFolder))
-        return;
-    CopyDefault(QStringLiteral("PfSetting.ini"), settingsFolder, replaceProfiles);
-    CopyDefault(QStringLiteral("Option.ini"), settingsFolder, replaceOptions);
-    g_s_Application_Data_Path = settingsFolder;
-}
-
 QString UserSettingsFolder()
 {
     return ProductFolder() + kDisplayTitle + QLatin1Char('/');
 }
 
-QString ExistingSettingsFolder()
+QString LocateSettings(const QString &programFolderPath)
+{
+    const QString programFolder = platform::WithTrailingSlash(programFolderPath);
+    const bool replaceProfiles = TakeMarker(programFolder, QStringLiteral("ReplacePfSetting.ini"));
+    const bool replaceOptions = TakeMarker(programFolder, QStringLiteral("ReplaceOption.ini"));
+    QDir().mkpath(platform::ApplicationDataFolder());   // a new account may have no configuration folder yet
+    const QString settingsFolder = UserSettingsFolder();
+    if (!MakeFolder(ProductFolder()) || !MakeFolder(settingsFolder))
+        return programFolder;
+    CopyDefault(programFolder, QStringLiteral("PfSetting.ini"), settingsFolder, replaceProfiles);
+    CopyDefault(programFolder, QStringLiteral("Option.ini"), settingsFolder, replaceOptions);
+    return settingsFolder;
+}
+
+QString ExistingSettingsFolder(const QString &programFolder)
 {
     const QString settingsFolder = UserSettingsFolder();
-    return QFileInfo(settingsFolder).isDir() ? settingsFolder : path_PNG;
+    return QFileInfo(settingsFolder).isDir() ? settingsFolder : platform::WithTrailingSlash(programFolder);
+}
+
+void LocateSettings()
+{
+    g_s_Application_Data_Path = LocateSettings(path_PNG);
 }
 
 QString OptionFilePath()
