@@ -7,8 +7,8 @@
 #include "ClipSource.h"
 #include "CommandLine.h"
 #include "FilesToAdd.h"
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "LibraryLoader.h"
+#include "ProgramOptions.h"
 #include "Paths.h"
 #include "SettingsLocation.h"
 #include "TargetCatalogue.h"
@@ -32,19 +32,11 @@ int UsageError(const Console &console, const QString &problem)
     return UsageStatus;
 }
 
-// The window's settings folder, to be read only.
-void UseWindowSettingsFolder()
+// The window's options, read from its settings folder without making or changing anything there.
+ProgramOptions WindowOptions()
 {
-    g_s_Application_Data_Path = ExistingSettingsFolder(path_PNG);
-}
-
-// The window's options from its settings folder; returns the saved default audio language.
-QString ReadWindowOptions()
-{
-    UseWindowSettingsFolder();
-    const int defaultAudio = ReadGeneralOptions();
-    ReadRenameOptions();
-    return AudioLanguageNames().value(defaultAudio);
+    const QString programFolder = platform::ProgramFolder();
+    return ProgramOptions::Load(programFolder, ExistingSettingsFolder(programFolder), ProgramOptions::Access::ReadOnly);
 }
 
 // Everything a conversion starts from that can be wrong on the command line.
@@ -55,7 +47,7 @@ struct Setup {
     QStringList files;
 };
 
-std::variant<Setup, QString> SetUp(const ConvertOptions &options)
+std::variant<Setup, QString> SetUp(const ConvertOptions &options, const ProgramOptions &windowOptions)
 {
     Setup setup;
     const std::variant<int, QString> target = TargetNamed(options.targetName);
@@ -63,7 +55,7 @@ std::variant<Setup, QString> SetUp(const ConvertOptions &options)
         return *problem;
     setup.target = std::get<int>(target);
     setup.definitions = targets::ProfileDefinitions::loadShipped();
-    const targets::ProfileStore store(ProfileSettingsFilePath());
+    const targets::ProfileStore store(windowOptions.ProfileSettingsFilePath());
     auto profile = ProfileFor(store, setup.definitions, setup.target, options.profileName);
     if (const QString *problem = std::get_if<QString>(&profile))
         return *problem;
@@ -102,9 +94,9 @@ ClipRecords TakeClips(const Setup &setup, const ConvertOptions &options, const Q
     return clips;
 }
 
-void NameClips(ClipRecords &clips, const conversion::TargetPanel &panel, const std::optional<QString> &nameTemplate)
+void NameClips(ClipRecords &clips, const conversion::TargetPanel &panel, RenameSettings rename,
+               const std::optional<QString> &nameTemplate)
 {
-    RenameSettings rename = naming::CurrentRenameSettings();
     if (nameTemplate)
         rename.nameTemplate = *nameTemplate;
     for (std::size_t index = 0; index < clips.size(); ++index) {
@@ -114,32 +106,34 @@ void NameClips(ClipRecords &clips, const conversion::TargetPanel &panel, const s
     }
 }
 
-QString OutputRoot(const QString &outputFolder)
+QString OutputRoot(const QString &outputFolder, const ProgramOptions &windowOptions)
 {
     if (outputFolder.isEmpty())
-        return g_s_OutputFolder;
+        return windowOptions.outputFolder;
     return platform::WithTrailingSlash(QDir::current().absoluteFilePath(outputFolder));
 }
 
 int Convert(const ConvertOptions &options, const Console &console, const conversion::OutputProbe &checkOutput)
 {
-    const QString audioLanguage = ReadWindowOptions();
-    std::variant<Setup, QString> prepared = SetUp(options);
+    const ProgramOptions windowOptions = WindowOptions();
+    std::variant<Setup, QString> prepared = SetUp(options, windowOptions);
     if (const QString *problem = std::get_if<QString>(&prepared))
         return UsageError(console, *problem);
     const Setup &setup = std::get<Setup>(prepared);
     RunReport report(console, options.json);
     RunSummary summary;
-    ClipRecords clips = TakeClips(setup, options, audioLanguage, report, summary.failures);
+    ClipRecords clips = TakeClips(setup, options, windowOptions.DefaultAudioLanguage(), report, summary.failures);
     if (!clips.empty()) {
         const QSize firstClipSize(clips.front()->Width, clips.front()->Height);   // the window selects the first clip
         conversion::TargetPanel panel(setup.definitions, setup.target, firstClipSize, setup.profile);
         ApplySettings(panel, options.settings);   // taken by the same panel before
-        NameClips(clips, panel, options.nameTemplate);
+        NameClips(clips, panel, windowOptions.renameSettings, options.nameTemplate);
         const QTemporaryDir scratch;   // the DVD description while authoring: never the settings folder
-        const conversion::RunSettings settings{setup.target, panel.JobValues(), OutputRoot(options.outputFolder),
-                                               i_MinDurationTime, &setup.definitions, ReadStallTimeoutOption(),
-                                               QString(), checkOutput, scratch.path() + QLatin1Char('/')};
+        const conversion::RunSettings settings{setup.target, panel.JobValues(),
+                                               OutputRoot(options.outputFolder, windowOptions),
+                                               windowOptions.minDurationSeconds, &setup.definitions,
+                                               windowOptions.stallTimeoutSeconds, QString(), checkOutput,
+                                               scratch.path() + QLatin1Char('/')};
         const conversion::ClipLookup clipAt = conversion::ClipLookupOf(conversion::RunClipsOf(clips, setup.target));
         if (options.showJob) {
             ShowJobs(settings, clipAt, report);
@@ -158,8 +152,7 @@ int ListProfiles(const ConvertOptions &options, const Console &console)
     const std::variant<int, QString> target = TargetNamed(options.targetName);
     if (const QString *problem = std::get_if<QString>(&target))
         return UsageError(console, *problem);
-    UseWindowSettingsFolder();
-    const targets::ProfileStore store(ProfileSettingsFilePath());
+    const targets::ProfileStore store(WindowOptions().ProfileSettingsFilePath());
     console.out(ProfilesListing(store, targets::ProfileDefinitions::loadShipped(), std::get<int>(target)));
     return 0;
 }

@@ -309,5 +309,24 @@ TEST_F(ConvertCommand, NameTemplateNamesTheOutput)
     EXPECT_TRUE(QFileInfo::exists(world_.OutputRoot() + QStringLiteral("iPod/holiday 640x480.mp4"))) << result.out.toStdString();
 }
 
+TEST_F(ConvertCommand, ReadsTheWindowsSettingsAndLeavesThemAlone)
+{
+    entry_ = QStringLiteral("X_SetPar_D2IPOD_VIDEO");
+    const QByteArray profiles = "[iPod-Profile]\nProfileCount=1\nProfileText0=Tiny\nProfileDefault=0\n"
+                                "Tiny=0,0,0,0,300,0,0,0,0,0,0\n";
+    const QByteArray options = "[Option]\nTemplate=#Name-small\n";
+    world_.sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), profiles);
+    world_.sandbox.writeSettingsFile(QStringLiteral("Option.ini"), options);
+    const QString file = Source();
+    const CommandResult result = world_.Run(Arguments(QStringLiteral("iPod"), {}, file));
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(RecordedArguments().value(9), QStringLiteral("300")) << "the user's preselected profile's bit rate";
+    EXPECT_TRUE(QFileInfo::exists(world_.OutputRoot() + QStringLiteral("iPod/clip-small.mp4"))) << result.out.toStdString();
+    EXPECT_EQ(world_.sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), profiles);
+    EXPECT_EQ(world_.sandbox.readSettingsFile(QStringLiteral("Option.ini")), options);
+    EXPECT_EQ(QDir(world_.sandbox.settingsFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList({QStringLiteral("Option.ini"), QStringLiteral("PfSetting.ini")}));
+}
+
 } // namespace
 } // namespace cli
