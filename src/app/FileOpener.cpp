@@ -21,7 +21,7 @@ QStringList DraggedPaths(const QMimeData *data)
 
 } // namespace
 
-FileOpener::FileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow)
+FileOpener::FileOpener(QWidget &mainForm, ClipListPanel &clipList, QWidget &runWindow)
     : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), runWindow_(runWindow)
 {
     setObjectName(QStringLiteral("FileOpener"));

@@ -9,13 +9,13 @@
 #include <QTimer>
 
 class QWidget;
-class TClipListPanel;
+class ClipListPanel;
 
 class FileOpener : public QObject {
     Q_OBJECT
 public:
     // A child of `mainForm`, whose drops it takes; `runWindow` is the progress window.
-    FileOpener(QWidget &mainForm, TClipListPanel &clipList, QWidget &runWindow);
+    FileOpener(QWidget &mainForm, ClipListPanel &clipList, QWidget &runWindow);
 
     // Adds the files (absolute paths; folders stand for their media files) as soon as
     // the list is free.
@@ -31,7 +31,7 @@ private:
     void addWaitingFiles();
 
     QWidget &mainForm_;
-    TClipListPanel &clipList_;
+    ClipListPanel &clipList_;
     QWidget &runWindow_;
     QStringList waiting_;
     QTimer retry_;

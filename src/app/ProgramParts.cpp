@@ -9,17 +9,17 @@
 #include "ModalQuestions.h"
 #include "OptionsButton.h"
 #include "PreviewPanel.h"
-#include "TParameterPanel.h"
+#include "ParameterPanel.h"
 #include "Volumes.h"
 #include "forms/ProgramWindows.h"
 #include "skin/CursorFile.h"
 
 namespace {
 
-TClipListPanel *AttachClipList(TMainForm &mainForm)
+ClipListPanel *AttachClipList(TMainForm &mainForm)
 {
     // Children of the main window: it owns them and they live as long as it does.
-    auto *clipList = new TClipListPanel(&mainForm);
+    auto *clipList = new ClipListPanel(&mainForm);
     clipList->environment.localeLanguage = [&mainForm] { return mainForm.LocaleLanguage; };
     clipList->environment.previewSeeking = [&mainForm] { return mainForm.previewIsSeeking(); };
     clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
@@ -29,9 +29,9 @@ TClipListPanel *AttachClipList(TMainForm &mainForm)
 
 // The parameter panel reads the size of the clip shown in the detail area; the clips'
 // output names follow the panel.
-void AttachParameterPanel(TMainForm &mainForm, TClipListPanel *clipList)
+void AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList)
 {
-    auto *panel = new TParameterPanel(mainForm);   // a child of the main window
+    auto *panel = new ParameterPanel(mainForm);   // a child of the main window
     panel->environment.currentClipSize = [clipList]() -> std::optional<QSize> {
         if (!clipList->CurVideoInfo)
             return std::nullopt;
@@ -44,7 +44,7 @@ void AttachParameterPanel(TMainForm &mainForm, TClipListPanel *clipList)
 }
 
 // The template dialog; every close, OK or not, renames the clips' outputs.
-void AttachRenameButton(ProgramWindows &windows, TClipListPanel *clipList)
+void AttachRenameButton(ProgramWindows &windows, ClipListPanel *clipList)
 {
     auto *button = windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Rename"));
     TRenameForm *renameForm = windows.RenameForm.get();
@@ -58,7 +58,7 @@ void AttachRenameButton(ProgramWindows &windows, TClipListPanel *clipList)
 
 void AttachProgramParts(ProgramWindows &windows)
 {
-    TClipListPanel *clipList = AttachClipList(*windows.MainForm);
+    ClipListPanel *clipList = AttachClipList(*windows.MainForm);
     AttachParameterPanel(*windows.MainForm, clipList);
     AttachRenameButton(windows, clipList);
     AttachOptionsButton(windows);

@@ -36,7 +36,7 @@ QString optionsAudioLanguage()
 
 } // namespace
 
-void TClipListPanel::suiImageButton_OpenDirClick()
+void ClipListPanel::suiImageButton_OpenDirClick()
 {
     if (Busy)
         return;
@@ -47,7 +47,7 @@ void TClipListPanel::suiImageButton_OpenDirClick()
         AddFiles(files);
 }
 
-void TClipListPanel::AddFiles(const QStringList &files)
+void ClipListPanel::AddFiles(const QStringList &files)
 {
     if (Busy || files.isEmpty())
         return;
@@ -76,7 +76,7 @@ void TClipListPanel::AddFiles(const QStringList &files)
 }
 
 // The panel repaints between files so that the window shows the pass moving on.
-void TClipListPanel::showProgress(int done, int total)
+void ClipListPanel::showProgress(int done, int total)
 {
     const AddingProgress progress = AddingProgressAt(done, total);
     Panel_Progress1->resize(progress.barWidth, Panel_Progress1->height());
@@ -88,7 +88,7 @@ void TClipListPanel::showProgress(int done, int total)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool TClipListPanel::ProbeAndAddFile(const QString &fileName, QString *whyNot)
+bool ClipListPanel::ProbeAndAddFile(const QString &fileName, QString *whyNot)
 {
     std::unique_ptr<TVideoInfo> clip = ProbeClip(fileName, probeServices(), whyNot);
     if (!clip)
@@ -102,7 +102,7 @@ bool TClipListPanel::ProbeAndAddFile(const QString &fileName, QString *whyNot)
     return true;
 }
 
-ClipProbeServices TClipListPanel::probeServices()
+ClipProbeServices ClipListPanel::probeServices()
 {
     ClipProbeServices services;
     services.rows = &rowFactory_;
@@ -118,7 +118,7 @@ ClipProbeServices TClipListPanel::probeServices()
 // The program's skinned frame-rate window (a top-level dialog named
 // "FPSSelecteForm") gets the dialog's controls on first use; without it a plain
 // dialog of the panel's own asks.
-FrameRateQuestion &TClipListPanel::frameRateQuestion()
+FrameRateQuestion &ClipListPanel::frameRateQuestion()
 {
     if (frameRateQuestion_)
         return *frameRateQuestion_;
@@ -130,26 +130,26 @@ FrameRateQuestion &TClipListPanel::frameRateQuestion()
             ownFpsForm_->resize(425, 236);
             form = ownFpsForm_.get();
         }
-        auto *content = form->findChild<TFpsSelecteContent *>();
-        ownFpsQuestion_ = std::make_unique<FpsDialogQuestion>(*form, content ? *content : *new TFpsSelecteContent(form));
+        auto *content = form->findChild<FpsSelecteContent *>();
+        ownFpsQuestion_ = std::make_unique<FpsDialogQuestion>(*form, content ? *content : *new FpsSelecteContent(form));
     }
     return *ownFpsQuestion_;
 }
 
-QDialog *TClipListPanel::ProgramFpsForm()
+QDialog *ClipListPanel::ProgramFpsForm()
 {
     return qobject_cast<QDialog *>(programWindow("FPSSelecteForm"));
 }
 
-void TClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)
+void ClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)
 {
-    connect(watcher, &platform::VolumeWatcher::opticalVolumeArrived, this, &TClipListPanel::opticalVolumeArrived);
-    connect(watcher, &platform::VolumeWatcher::opticalVolumeRemoved, this, &TClipListPanel::opticalVolumeRemoved);
+    connect(watcher, &platform::VolumeWatcher::opticalVolumeArrived, this, &ClipListPanel::opticalVolumeArrived);
+    connect(watcher, &platform::VolumeWatcher::opticalVolumeRemoved, this, &ClipListPanel::opticalVolumeRemoved);
 }
 
 // A disc inserted into an empty list names the DVD and, when it holds a
 // VIDEO_TS folder, is remembered; nothing is added.
-void TClipListPanel::opticalVolumeArrived(const platform::Volume &volume)
+void ClipListPanel::opticalVolumeArrived(const platform::Volume &volume)
 {
     if (!VideoInfoList.empty())
         return;
@@ -159,7 +159,7 @@ void TClipListPanel::opticalVolumeArrived(const platform::Volume &volume)
         DiscDrive = volume.mountPoint;
 }
 
-void TClipListPanel::opticalVolumeRemoved(const platform::Volume &volume)
+void ClipListPanel::opticalVolumeRemoved(const platform::Volume &volume)
 {
     if (volume.mountPoint == DiscDrive)
         ClearClipList();

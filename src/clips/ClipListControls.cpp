@@ -35,7 +35,7 @@ QWidget *panel(QWidget *parent, const char *name, const QRect &geometry)
 
 } // namespace
 
-bool TClipListPanel::adoptControls(QWidget *form)
+bool ClipListPanel::adoptControls(QWidget *form)
 {
     Panel_Info = named(form, "Panel_Info");
     suiImagePanel_InfoMove = named(form, "suiImagePanel_InfoMove");
@@ -64,7 +64,7 @@ bool TClipListPanel::adoptControls(QWidget *form)
 }
 
 // The form's column headers stand over the rows' columns.
-void TClipListPanel::placeColumnHeaders(QWidget *form)
+void ClipListPanel::placeColumnHeaders(QWidget *form)
 {
     const std::pair<const char *, rowcolumns::Column> headers[] = {
         {"Label_HeadName", rowcolumns::kName},   {"Label_HeadDuration", rowcolumns::kDuration},
@@ -78,7 +78,7 @@ void TClipListPanel::placeColumnHeaders(QWidget *form)
     }
 }
 
-void TClipListPanel::buildControls()
+void ClipListPanel::buildControls()
 {
     resize(kListWidth + kBarWidth + 1, kShownHeight);
     Panel_Info = panel(this, "Panel_Info", QRect(0, 0, kListWidth, kShownHeight));
@@ -91,7 +91,7 @@ void TClipListPanel::buildControls()
     buildProgressPanel();
 }
 
-void TClipListPanel::buildProgressPanel()
+void ClipListPanel::buildProgressPanel()
 {
     Panel_AddProgress = panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 60) / 2, 300, 60));
     Panel_AddProgress->setStyleSheet(QStringLiteral("background-color: #f0f0f0;"));
@@ -108,12 +108,12 @@ void TClipListPanel::buildProgressPanel()
 }
 
 // The main window's buttons, trimming edits, seeking text and disc name field.
-void TClipListPanel::connectFormControls(QWidget *form)
+void ClipListPanel::connectFormControls(QWidget *form)
 {
-    const std::pair<const char *, void (TClipListPanel::*)()> commands[] = {
-        {"suiImageButton_OpenDir", &TClipListPanel::suiImageButton_OpenDirClick},
-        {"suiImageButton_OpenFile", &TClipListPanel::RemoveSelectedClips},
-        {"suiImageButton_Clear", &TClipListPanel::ClearClipList},
+    const std::pair<const char *, void (ClipListPanel::*)()> commands[] = {
+        {"suiImageButton_OpenDir", &ClipListPanel::suiImageButton_OpenDirClick},
+        {"suiImageButton_OpenFile", &ClipListPanel::RemoveSelectedClips},
+        {"suiImageButton_Clear", &ClipListPanel::ClearClipList},
     };
     for (const auto &[name, command] : commands) {
         if (auto *button = named<QAbstractButton>(form, name))
@@ -123,20 +123,20 @@ void TClipListPanel::connectFormControls(QWidget *form)
     auto *stop = named<QLineEdit>(form, "suiEdit_Stop");
     if (start && stop) {
         const auto *outputFolder = named<QLineEdit>(form, "suiEdit_OutputFolder");
-        AttachTrimEdits(start, stop, outputFolder ? outputFolder->palette().color(QPalette::Base) : TTrimEdits::kDefaultNormal);
+        AttachTrimEdits(start, stop, outputFolder ? outputFolder->palette().color(QPalette::Base) : TrimEdits::kDefaultNormal);
     }
     if (const QWidget *seeking = named(form, "Label_Info"))
         environment.previewSeeking = [seeking] { return !seeking->isHidden(); };
     if (auto *discName = named<QLineEdit>(form, "suiEdit_DVDName"))
-        connect(this, &TClipListPanel::discLabelFound, discName, &QLineEdit::setText);
+        connect(this, &ClipListPanel::discLabelFound, discName, &QLineEdit::setText);
 }
 
-void TClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour)
+void ClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour)
 {
     delete trimEdits_;
-    trimEdits_ = new TTrimEdits(start, stop, this);
+    trimEdits_ = new TrimEdits(start, stop, this);
     trimEdits_->SetNormalColour(normalColour);
     trimEdits_->ShowClip(CurVideoInfo);
-    connect(trimEdits_, &TTrimEdits::timesEdited, this, &TClipListPanel::RefreshOutputNames);
-    connect(trimEdits_, &TTrimEdits::rangeStored, this, &TClipListPanel::trimRangeStored);
+    connect(trimEdits_, &TrimEdits::timesEdited, this, &ClipListPanel::RefreshOutputNames);
+    connect(trimEdits_, &TrimEdits::rangeStored, this, &ClipListPanel::trimRangeStored);
 }

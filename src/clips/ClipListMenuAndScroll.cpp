@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-QMenu *TClipListPanel::PopupMenu()
+QMenu *ClipListPanel::PopupMenu()
 {
     if (popupMenu_)
         return popupMenu_.get();
@@ -28,7 +28,7 @@ QMenu *TClipListPanel::PopupMenu()
     return popupMenu_.get();
 }
 
-void TClipListPanel::ShowPopupMenu(const QPoint &globalPosition)
+void ClipListPanel::ShowPopupMenu(const QPoint &globalPosition)
 {
     QMenu *menu = PopupMenu();
     const bool anyHighlighted = std::any_of(InfoListItems.cbegin(), InfoListItems.cend(),
@@ -38,7 +38,7 @@ void TClipListPanel::ShowPopupMenu(const QPoint &globalPosition)
     menu->popup(globalPosition);
 }
 
-void TClipListPanel::PopupMenuClick(const QString &entryName)
+void ClipListPanel::PopupMenuClick(const QString &entryName)
 {
     if (entryName == QLatin1String("Remove"))
         RemoveSelectedClips();
@@ -48,30 +48,30 @@ void TClipListPanel::PopupMenuClick(const QString &entryName)
         suiImageButton_OpenDirClick();
 }
 
-void TClipListPanel::rowReleased(TInfoListItem *, Qt::MouseButton button, QPoint globalPosition)
+void ClipListPanel::rowReleased(TInfoListItem *, Qt::MouseButton button, QPoint globalPosition)
 {
     if (!ignoresClicks() && button == Qt::RightButton)
         ShowPopupMenu(globalPosition);
 }
 
-int TClipListPanel::ThumbTop() const
+int ClipListPanel::ThumbTop() const
 {
     return Image_Bar->y();
 }
 
-void TClipListPanel::SetThumbTop(int top)
+void ClipListPanel::SetThumbTop(int top)
 {
     Image_Bar->move(Image_Bar->x(), listscroll::ClampedThumbTop(top));
     scrollList();
 }
 
-int TClipListPanel::FirstShownRow() const
+int ClipListPanel::FirstShownRow() const
 {
     return -suiImagePanel_InfoMove->y() / listscroll::kRowHeight;
 }
 
 // Row by row, whatever the thumb's pixel steps; the thumb follows.
-void TClipListPanel::ScrollToRow(int firstRow)
+void ClipListPanel::ScrollToRow(int firstRow)
 {
     const int rowCount = static_cast<int>(InfoListItems.size());
     const int row = listscroll::ClampedFirstRow(rowCount, firstRow);
@@ -80,7 +80,7 @@ void TClipListPanel::ScrollToRow(int firstRow)
 }
 
 // Three rows a notch, as desktop lists scroll; fine-grained wheels add up to notches.
-bool TClipListPanel::wheelScroll(QWheelEvent *event)
+bool ClipListPanel::wheelScroll(QWheelEvent *event)
 {
     wheelEighths_ += event->angleDelta().y();
     const int notches = wheelEighths_ / kWheelNotch;
@@ -91,12 +91,12 @@ bool TClipListPanel::wheelScroll(QWheelEvent *event)
     return true;
 }
 
-void TClipListPanel::wheelEvent(QWheelEvent *event)
+void ClipListPanel::wheelEvent(QWheelEvent *event)
 {
     wheelScroll(event);
 }
 
-void TClipListPanel::keyPressEvent(QKeyEvent *event)
+void ClipListPanel::keyPressEvent(QKeyEvent *event)
 {
     const int rowCount = static_cast<int>(InfoListItems.size());
     switch (event->key()) {
@@ -113,7 +113,7 @@ void TClipListPanel::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void TClipListPanel::scrollList()
+void ClipListPanel::scrollList()
 {
     const int top = listscroll::ListTop(static_cast<int>(InfoListItems.size()), ThumbTop());
     if (suiImagePanel_InfoMove->y() == top)
@@ -123,7 +123,7 @@ void TClipListPanel::scrollList()
 }
 
 // A right-button release on the list background opens the pop-up menu.
-bool TClipListPanel::listBackgroundEvent(QEvent *event)
+bool ClipListPanel::listBackgroundEvent(QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
@@ -133,7 +133,7 @@ bool TClipListPanel::listBackgroundEvent(QEvent *event)
     return true;
 }
 
-bool TClipListPanel::eventFilter(QObject *watched, QEvent *event)
+bool ClipListPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Panel_Info)
         return listBackgroundEvent(event) || QWidget::eventFilter(watched, event);
@@ -145,7 +145,7 @@ bool TClipListPanel::eventFilter(QObject *watched, QEvent *event)
 }
 
 // Dragging the thumb with the left button scrolls the list.
-bool TClipListPanel::thumbEvent(QEvent *event)
+bool ClipListPanel::thumbEvent(QEvent *event)
 {
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)

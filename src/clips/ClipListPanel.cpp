@@ -15,8 +15,8 @@ const QString kClearQuestion = QStringLiteral("Do you want to cancel the current
 
 } // namespace
 
-TClipListPanel::TClipListPanel(QWidget *form)
-    : QWidget(form), pictures_(TRowPictures::FromForm(form)), rowFactory_(pictures_)
+ClipListPanel::ClipListPanel(QWidget *form)
+    : QWidget(form), pictures_(RowPictures::FromForm(form)), rowFactory_(pictures_)
 {
     setObjectName(QStringLiteral("ClipListPanel"));
     if (!adoptControls(form))
@@ -30,25 +30,25 @@ TClipListPanel::TClipListPanel(QWidget *form)
 }
 
 // The clips go first: their rows are children of the list panel.
-TClipListPanel::~TClipListPanel()
+ClipListPanel::~ClipListPanel()
 {
     CurVideoInfo = nullptr;
     VideoInfoList.clear();
 }
 
-bool TClipListPanel::ignoresClicks() const
+bool ClipListPanel::ignoresClicks() const
 {
     return Busy || (environment.previewSeeking && environment.previewSeeking());
 }
 
-void TClipListPanel::connectRow(TInfoListItem *row)
+void ClipListPanel::connectRow(TInfoListItem *row)
 {
     connect(row, &TInfoListItem::pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
-    connect(row, &TInfoListItem::released, this, &TClipListPanel::rowReleased);
+    connect(row, &TInfoListItem::released, this, &ClipListPanel::rowReleased);
     row->installEventFilter(this);   // the wheel over a row scrolls the list
 }
 
-void TClipListPanel::placeRow(TInfoListItem *row)
+void ClipListPanel::placeRow(TInfoListItem *row)
 {
     row->setParent(suiImagePanel_InfoMove);
     row->move(0, listscroll::kRowHeight * static_cast<int>(InfoListItems.size()));
@@ -57,7 +57,7 @@ void TClipListPanel::placeRow(TInfoListItem *row)
     InfoListItems.append(row);
 }
 
-void TClipListPanel::AddToList(std::unique_ptr<TVideoInfo> clip)
+void ClipListPanel::AddToList(std::unique_ptr<TVideoInfo> clip)
 {
     TVideoInfo &added = *clip;
     placeRow(static_cast<TInfoListItem *>(added.Row.get()));
@@ -70,7 +70,7 @@ void TClipListPanel::AddToList(std::unique_ptr<TVideoInfo> clip)
     updateListHeight();
 }
 
-void TClipListPanel::MakeCurrent(TVideoInfo *clip)
+void ClipListPanel::MakeCurrent(TVideoInfo *clip)
 {
     if (clip && clip == CurVideoInfo)
         return;
@@ -82,7 +82,7 @@ void TClipListPanel::MakeCurrent(TVideoInfo *clip)
     emit currentClipChanged(clip);
 }
 
-void TClipListPanel::SelectClipRow(TInfoListItem *row)
+void ClipListPanel::SelectClipRow(TInfoListItem *row)
 {
     if (ignoresClicks() || !row)
         return;
@@ -97,12 +97,12 @@ void TClipListPanel::SelectClipRow(TInfoListItem *row)
     row->setFocus();
 }
 
-void TClipListPanel::removeRowsOf(const TVideoInfo &clip)
+void ClipListPanel::removeRowsOf(const TVideoInfo &clip)
 {
     InfoListItems.removeIf([&clip](TInfoListItem *row) { return &row->Owner() == &clip; });
 }
 
-void TClipListPanel::RemoveSelectedClips()
+void ClipListPanel::RemoveSelectedClips()
 {
     if (Busy)
         return;
@@ -134,7 +134,7 @@ void TClipListPanel::RemoveSelectedClips()
         SelectClipRow(InfoListItems.contains(following) ? following : InfoListItems.last());
 }
 
-void TClipListPanel::ClearClipList()
+void ClipListPanel::ClearClipList()
 {
     if (Busy || VideoInfoList.empty())
         return;
@@ -153,7 +153,7 @@ void TClipListPanel::ClearClipList()
     suiImagePanel_InfoMove->move(0, 0);
 }
 
-void TClipListPanel::RenumberClips()
+void ClipListPanel::RenumberClips()
 {
     for (size_t index = 0; index < VideoInfoList.size(); ++index)
         VideoInfoList[index]->SetNumber(static_cast<int>(index) + 1);
@@ -168,20 +168,20 @@ void TClipListPanel::RenumberClips()
     Panel_Intro->setVisible(VideoInfoList.empty());
 }
 
-void TClipListPanel::RefreshOutputNames()
+void ClipListPanel::RefreshOutputNames()
 {
     for (size_t index = 0; index < VideoInfoList.size(); ++index)
         VideoInfoList[index]->SetOutputName(outputNameOf(*VideoInfoList[index], static_cast<int>(index)));
 }
 
-QString TClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const
+QString ClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const
 {
     if (environment.outputName)
         return environment.outputName(clip, position);
     return QFileInfo(clip.FileName).completeBaseName();
 }
 
-void TClipListPanel::updateListHeight()
+void ClipListPanel::updateListHeight()
 {
     suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, listscroll::kRowHeight * static_cast<int>(InfoListItems.size()));
 }

@@ -10,7 +10,7 @@
 // (suiImageButton_OpenDir, suiImageButton_OpenFile, suiImageButton_Clear), the
 // trimming edits (suiEdit_Start, suiEdit_Stop), the hidden row pictures and
 // Label_Info; without such a form it builds the list controls inside itself.
-// The preview and the naming connect to its signals and TClipListEnvironment.
+// The preview and the naming connect to its signals and ClipListEnvironment.
 
 #include "ClipProbe.h"
 #include "InfoListItem.h"
@@ -29,14 +29,14 @@ class QLineEdit;
 class QMenu;
 class FpsDialogQuestion;
 class FrameRateQuestion;
-class TTrimEdits;
+class TrimEdits;
 namespace platform {
 class VolumeWatcher;
 struct Volume;
 }
 
 // What the list needs from the rest of the program; unset hooks use defaults.
-struct TClipListEnvironment {
+struct ClipListEnvironment {
     std::function<QString()> openDialogFilter;       // Windows filter syntax; default: the option OpenDialogFilter
     std::function<QString()> settingsFolder;         // ending with "/"; default: g_s_Application_Data_Path
     std::function<QString()> defaultAudioLanguage;   // default: the options window's suiComboBox_AudLang
@@ -47,13 +47,13 @@ struct TClipListEnvironment {
     std::function<bool()> previewSeeking;            // the preview shows "Seeking please wait..."
 };
 
-class TClipListPanel : public QWidget {
+class ClipListPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TClipListPanel(QWidget *form = nullptr);
-    ~TClipListPanel() override;
+    explicit ClipListPanel(QWidget *form = nullptr);
+    ~ClipListPanel() override;
 
-    TClipListEnvironment environment;
+    ClipListEnvironment environment;
 
     std::vector<std::unique_ptr<TVideoInfo>> VideoInfoList;   // owning, in list order
     QList<TVideoInfo *> SelectedVideoInfos;                   // scratch of RemoveSelectedClips
@@ -80,7 +80,7 @@ public:
 
     // The start and end edits stay the host's; normalColour is suiEdit_OutputFolder's.
     void AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour);
-    TTrimEdits *TrimEdits() const { return trimEdits_; }
+    TrimEdits *Trims() const { return trimEdits_; }
     // The skinned TFPSSelecteForm's question; without one the panel uses a plain dialog.
     void SetFrameRateQuestion(FrameRateQuestion *question) { frameRateQuestion_ = question; }
     void SetRowCursor(const QCursor &cursor) { pictures_.cursor = cursor; }   // "Press.cur"
@@ -136,8 +136,8 @@ private:
     void opticalVolumeArrived(const platform::Volume &volume);
     void opticalVolumeRemoved(const platform::Volume &volume);
 
-    TRowPictures pictures_;
-    TInfoListItemFactory rowFactory_;
+    RowPictures pictures_;
+    InfoListItemFactory rowFactory_;
     QWidget *Panel_Info = nullptr;
     QWidget *suiImagePanel_InfoMove = nullptr;
     QWidget *Panel_Bar = nullptr;
@@ -147,7 +147,7 @@ private:
     QWidget *Panel_Progress1 = nullptr;
     QLabel *Label_Percent = nullptr;
     std::unique_ptr<QMenu> popupMenu_;   // no parent: keeps the desktop's look, not the skin's
-    TTrimEdits *trimEdits_ = nullptr;
+    TrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;
     std::unique_ptr<QDialog> ownFpsForm_;
     std::unique_ptr<FpsDialogQuestion> ownFpsQuestion_;

@@ -11,7 +11,7 @@
 class FrameRateQuestion;
 
 struct ClipProbeServices {
-    TClipRowFactory *rows = nullptr;               // null: a clip without rows
+    ClipRowFactory *rows = nullptr;               // null: a clip without rows
     FrameRateQuestion *frameRateQuestion = nullptr;
     QString settingsFolder;                        // ends with "/"; holds the engine's scratch file
     QString optionAudioLanguage;                   // the saved default audio language

@@ -9,9 +9,9 @@
 class TVideoInfo;
 struct TAudioStream;
 
-class TClipRow {
+class ClipRow {
 public:
-    virtual ~TClipRow() = default;
+    virtual ~ClipRow() = default;
 
     // Clip row texts.
     virtual void SetName(const QString &text) = 0;
@@ -43,9 +43,9 @@ public:
 };
 
 // Makes the rows of a clip; the clip owns what it gets.
-class TClipRowFactory {
+class ClipRowFactory {
 public:
-    virtual ~TClipRowFactory() = default;
-    virtual std::unique_ptr<TClipRow> MakeClipRow(TVideoInfo &owner) = 0;
-    virtual std::unique_ptr<TClipRow> MakeAudioRow(TVideoInfo &owner) = 0;
+    virtual ~ClipRowFactory() = default;
+    virtual std::unique_ptr<ClipRow> MakeClipRow(TVideoInfo &owner) = 0;
+    virtual std::unique_ptr<ClipRow> MakeAudioRow(TVideoInfo &owner) = 0;
 };

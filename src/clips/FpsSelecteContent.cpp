@@ -25,7 +25,7 @@ Control *placed(QWidget *form, const char *name, const QString &text, int left, 
 
 } // namespace
 
-TFpsSelecteContent::TFpsSelecteContent(QWidget *form) : QWidget(form)
+FpsSelecteContent::FpsSelecteContent(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("FpsSelecteContent"));
     setGeometry(0, 0, 0, 0);   // the controls belong to the form itself
@@ -42,13 +42,13 @@ TFpsSelecteContent::TFpsSelecteContent(QWidget *form) : QWidget(form)
                                     QStringLiteral(" I'm not sure which one to choose. Please calculate for me. "), 59, 153);
     btnOk = placed<QPushButton>(form, "btnOk", QStringLiteral("OK"), 296, 184);
     btnOk->setEnabled(false);
-    connect(rbtnFPS1, &QRadioButton::clicked, this, &TFpsSelecteContent::rbtnFPSClick);
-    connect(rbtnFPS2, &QRadioButton::clicked, this, &TFpsSelecteContent::rbtnFPSClick);
-    connect(cbCalculate, &QCheckBox::clicked, this, &TFpsSelecteContent::cbCalculateClick);
+    connect(rbtnFPS1, &QRadioButton::clicked, this, &FpsSelecteContent::rbtnFPSClick);
+    connect(rbtnFPS2, &QRadioButton::clicked, this, &FpsSelecteContent::rbtnFPSClick);
+    connect(cbCalculate, &QCheckBox::clicked, this, &FpsSelecteContent::cbCalculateClick);
     connect(btnOk, &QPushButton::clicked, form, [form] { form->close(); });
 }
 
-void TFpsSelecteContent::Prepare(const QString &fileName, float rateA, float rateB)
+void FpsSelecteContent::Prepare(const QString &fileName, float rateA, float rateB)
 {
     labMessage->setText(fileName);
     rbtnFPS1->setText(FrameRateText(rateA));
@@ -68,17 +68,17 @@ void TFpsSelecteContent::Prepare(const QString &fileName, float rateA, float rat
     }
 }
 
-FrameRateAnswer TFpsSelecteContent::Answer() const
+FrameRateAnswer FpsSelecteContent::Answer() const
 {
     return {cbCalculate->isChecked(), rbtnFPS1->isChecked()};
 }
 
-void TFpsSelecteContent::rbtnFPSClick()
+void FpsSelecteContent::rbtnFPSClick()
 {
     btnOk->setEnabled(true);
 }
 
-void TFpsSelecteContent::cbCalculateClick()
+void FpsSelecteContent::cbCalculateClick()
 {
     const bool calculate = cbCalculate->isChecked();
     rbtnFPS1->setEnabled(!calculate);

@@ -13,11 +13,11 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class TFpsSelecteContent : public QWidget {
+class FpsSelecteContent : public QWidget {
     Q_OBJECT
 public:
     // Fills `form` (425 x 236) with the controls at their places.
-    explicit TFpsSelecteContent(QWidget *form);
+    explicit FpsSelecteContent(QWidget *form);
 
     // Sets the texts and states for one question (steps before showing).
     void Prepare(const QString &fileName, float rateA, float rateB);
@@ -37,10 +37,10 @@ private:
 // Asks the question in a modal dialog through the modal-question seam.
 class FpsDialogQuestion : public FrameRateQuestion {
 public:
-    FpsDialogQuestion(QDialog &form, TFpsSelecteContent &content) : form_(form), content_(content) {}
+    FpsDialogQuestion(QDialog &form, FpsSelecteContent &content) : form_(form), content_(content) {}
     FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override;
 
 private:
     QDialog &form_;
-    TFpsSelecteContent &content_;
+    FpsSelecteContent &content_;
 };

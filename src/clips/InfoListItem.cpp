@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const TRowPictures &pictures, QWidget *parent)
+TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const RowPictures &pictures, QWidget *parent)
     : QWidget(parent), isClipRow_(isClipRow), owner_(owner), pictures_(pictures)
 {
     setObjectName(isClipRow ? QStringLiteral("ClipRow") : QStringLiteral("AudioRow"));
@@ -219,12 +219,12 @@ bool TInfoListItem::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-std::unique_ptr<TClipRow> TInfoListItemFactory::MakeClipRow(TVideoInfo &owner)
+std::unique_ptr<ClipRow> InfoListItemFactory::MakeClipRow(TVideoInfo &owner)
 {
     return std::make_unique<TInfoListItem>(true, owner, pictures_);
 }
 
-std::unique_ptr<TClipRow> TInfoListItemFactory::MakeAudioRow(TVideoInfo &owner)
+std::unique_ptr<ClipRow> InfoListItemFactory::MakeAudioRow(TVideoInfo &owner)
 {
     return std::make_unique<TInfoListItem>(false, owner, pictures_);
 }

@@ -13,13 +13,13 @@ class QLabel;
 class TLabelInfo;
 class TVideoInfo;
 
-class TInfoListItem : public QWidget, public TClipRow {
+class TInfoListItem : public QWidget, public ClipRow {
     Q_OBJECT
 public:
     static constexpr int kHeight = 18;
     static constexpr int kWidth = 540;
 
-    TInfoListItem(bool isClipRow, TVideoInfo &owner, const TRowPictures &pictures, QWidget *parent = nullptr);
+    TInfoListItem(bool isClipRow, TVideoInfo &owner, const RowPictures &pictures, QWidget *parent = nullptr);
 
     void SetName(const QString &text) override;
     void SetDuration(int hours, int minutes, int seconds) override;
@@ -90,16 +90,16 @@ private:
     QString LanguageText;
     int rowNumber_ = 0;
     TVideoInfo &owner_;
-    const TRowPictures &pictures_;
+    const RowPictures &pictures_;
 };
 
 // Makes the rows of the clips of one list, all drawn with the same pictures.
-class TInfoListItemFactory : public TClipRowFactory {
+class InfoListItemFactory : public ClipRowFactory {
 public:
-    explicit TInfoListItemFactory(const TRowPictures &pictures) : pictures_(pictures) {}
-    std::unique_ptr<TClipRow> MakeClipRow(TVideoInfo &owner) override;
-    std::unique_ptr<TClipRow> MakeAudioRow(TVideoInfo &owner) override;
+    explicit InfoListItemFactory(const RowPictures &pictures) : pictures_(pictures) {}
+    std::unique_ptr<ClipRow> MakeClipRow(TVideoInfo &owner) override;
+    std::unique_ptr<ClipRow> MakeAudioRow(TVideoInfo &owner) override;
 
 private:
-    const TRowPictures &pictures_;
+    const RowPictures &pictures_;
 };

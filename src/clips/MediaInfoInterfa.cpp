@@ -22,7 +22,7 @@ void TMediaInfoInterfa::GetMediaInfo(const QString &fileName, TMediaInfo &info) 
     ReadMediaInfo(handle, info);
 }
 
-void TMediaInfoInterfa::ReadMediaInfo(TMediaInfoHandle &handle, TMediaInfo &info)
+void TMediaInfoInterfa::ReadMediaInfo(MediaInfoHandle &handle, TMediaInfo &info)
 {
     info.Format = handle.Get(MediaStreamKind::General, 0, "Format");
     info.SetVideoStream(GetVideoStream(handle));
@@ -31,7 +31,7 @@ void TMediaInfoInterfa::ReadMediaInfo(TMediaInfoHandle &handle, TMediaInfo &info
         info.AddAudioStream(GetAudioStream(handle, number));
 }
 
-TVideoStream TMediaInfoInterfa::GetVideoStream(TMediaInfoHandle &handle)
+TVideoStream TMediaInfoInterfa::GetVideoStream(MediaInfoHandle &handle)
 {
     const auto get = [&handle](const char *parameter) { return handle.Get(MediaStreamKind::Video, 0, parameter); };
     TVideoStream video;
@@ -46,7 +46,7 @@ TVideoStream TMediaInfoInterfa::GetVideoStream(TMediaInfoHandle &handle)
     return video;
 }
 
-TAudioStream TMediaInfoInterfa::GetAudioStream(TMediaInfoHandle &handle, int number)
+TAudioStream TMediaInfoInterfa::GetAudioStream(MediaInfoHandle &handle, int number)
 {
     const auto get = [&handle, number](const char *parameter) { return handle.Get(MediaStreamKind::Audio, number, parameter); };
     TAudioStream audio;

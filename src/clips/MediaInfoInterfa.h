@@ -13,9 +13,9 @@ enum class MediaStreamKind { General = 0, Video = 1, Audio = 2 };
 inline constexpr const char *kMediaInfoUnavailableText = "Unable to load MediaInfo.dll";
 
 // One file opened in the media library, answering text queries by parameter name.
-class TMediaInfoHandle {
+class MediaInfoHandle {
 public:
-    virtual ~TMediaInfoHandle() = default;
+    virtual ~MediaInfoHandle() = default;
     virtual QString Get(MediaStreamKind kind, int number, const char *parameter) = 0;
 };
 
@@ -26,9 +26,9 @@ public:
     void GetMediaInfo(const QString &fileName, TMediaInfo &info) const;
 
     // Fills info from the queries of an open handle.
-    static void ReadMediaInfo(TMediaInfoHandle &handle, TMediaInfo &info);
-    static TVideoStream GetVideoStream(TMediaInfoHandle &handle);
-    static TAudioStream GetAudioStream(TMediaInfoHandle &handle, int number);
+    static void ReadMediaInfo(MediaInfoHandle &handle, TMediaInfo &info);
+    static TVideoStream GetVideoStream(MediaInfoHandle &handle);
+    static TAudioStream GetAudioStream(MediaInfoHandle &handle, int number);
 };
 
 // The library stays loaded once loaded. Tests point the probe at another library

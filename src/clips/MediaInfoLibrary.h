@@ -6,7 +6,7 @@
 
 // One file opened for the duration of one probe. Without the library the handle
 // is null and every query answers kMediaInfoUnavailableText.
-class MediaInfoFileHandle : public TMediaInfoHandle {
+class MediaInfoFileHandle : public MediaInfoHandle {
 public:
     explicit MediaInfoFileHandle(const QString &fileName);
     ~MediaInfoFileHandle() override;

@@ -2,7 +2,7 @@
 
 namespace {
 
-class PlainClipRow : public TClipRow {
+class PlainClipRow : public ClipRow {
 public:
     void SetName(const QString &) override {}
     void SetDuration(int, int, int) override {}
@@ -38,12 +38,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<TClipRow> PlainClipRows::MakeClipRow(TVideoInfo &)
+std::unique_ptr<ClipRow> PlainClipRows::MakeClipRow(TVideoInfo &)
 {
     return std::make_unique<PlainClipRow>();
 }
 
-std::unique_ptr<TClipRow> PlainClipRows::MakeAudioRow(TVideoInfo &)
+std::unique_ptr<ClipRow> PlainClipRows::MakeAudioRow(TVideoInfo &)
 {
     return std::make_unique<PlainClipRow>();
 }

@@ -5,8 +5,8 @@
 
 #include "ClipRow.h"
 
-class PlainClipRows : public TClipRowFactory {
+class PlainClipRows : public ClipRowFactory {
 public:
-    std::unique_ptr<TClipRow> MakeClipRow(TVideoInfo &owner) override;
-    std::unique_ptr<TClipRow> MakeAudioRow(TVideoInfo &owner) override;
+    std::unique_ptr<ClipRow> MakeClipRow(TVideoInfo &owner) override;
+    std::unique_ptr<ClipRow> MakeAudioRow(TVideoInfo &owner) override;
 };

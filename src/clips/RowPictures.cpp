@@ -69,12 +69,12 @@ QPixmap pictureOnForm(const QWidget *form, const char *name, const QPixmap &fall
 
 } // namespace
 
-TRowPictures TRowPictures::Drawn()
+RowPictures RowPictures::Drawn()
 {
     return FromForm(nullptr);
 }
 
-TRowPictures TRowPictures::FromForm(const QWidget *form)
+RowPictures RowPictures::FromForm(const QWidget *form)
 {
     return FromImages(pictureOnForm(form, "table_bk1", filled(540, 18, QColor(0xF4, 0xF4, 0xF4))),
                       pictureOnForm(form, "table_bk2", filled(540, 18, QColor(0xE4, 0xE8, 0xEC))),
@@ -83,10 +83,10 @@ TRowPictures TRowPictures::FromForm(const QWidget *form)
                       pictureOnForm(form, "Image_line", drawnTreeLines()));
 }
 
-TRowPictures TRowPictures::FromImages(const QPixmap &tableOdd, const QPixmap &tableEven, const QPixmap &tableHighlight,
+RowPictures RowPictures::FromImages(const QPixmap &tableOdd, const QPixmap &tableEven, const QPixmap &tableHighlight,
                                       const QPixmap &checkMarks, const QPixmap &treeLines, const QCursor &cursor)
 {
-    TRowPictures pictures;
+    RowPictures pictures;
     pictures.stripeOdd = tableOdd;
     pictures.stripeEven = tableEven;
     pictures.highlight = tableHighlight;

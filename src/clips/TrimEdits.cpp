@@ -7,7 +7,7 @@
 #include <QEvent>
 #include <QLineEdit>
 
-TTrimEdits::TTrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent)
+TrimEdits::TrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent)
     : QObject(parent), suiEdit_Start(start), suiEdit_Stop(stop)
 {
     suiEdit_Start->setObjectName(QStringLiteral("suiEdit_Start"));
@@ -17,7 +17,7 @@ TTrimEdits::TTrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent)
     ShowClip(nullptr);
 }
 
-void TTrimEdits::prepare(QLineEdit *edit)
+void TrimEdits::prepare(QLineEdit *edit)
 {
     edit->setInputMask(QLatin1String(trim::kInputMask));
     edit->installEventFilter(this);
@@ -25,13 +25,13 @@ void TTrimEdits::prepare(QLineEdit *edit)
     setColour(edit, normal_);
 }
 
-void TTrimEdits::SetNormalColour(const QColor &colour)
+void TrimEdits::SetNormalColour(const QColor &colour)
 {
     normal_ = colour;
     RestoreNormalColour();
 }
 
-void TTrimEdits::ShowClip(TVideoInfo *clip)
+void TrimEdits::ShowClip(TVideoInfo *clip)
 {
     clip_ = nullptr;   // no range checks while the texts are replaced
     suiEdit_Start->setText(clip ? TimeText(clip->StartTime) : QString());
@@ -42,45 +42,45 @@ void TTrimEdits::ShowClip(TVideoInfo *clip)
     RestoreNormalColour();
 }
 
-void TTrimEdits::SetDragging(bool dragging)
+void TrimEdits::SetDragging(bool dragging)
 {
     SetStartDragging(dragging);
     SetStopDragging(dragging);
 }
 
-void TTrimEdits::SetStartDragging(bool dragging)
+void TrimEdits::SetStartDragging(bool dragging)
 {
     setColour(suiEdit_Start, dragging ? kDragging : normal_);
 }
 
-void TTrimEdits::SetStopDragging(bool dragging)
+void TrimEdits::SetStopDragging(bool dragging)
 {
     setColour(suiEdit_Stop, dragging ? kDragging : normal_);
 }
 
-void TTrimEdits::RestoreNormalColour()
+void TrimEdits::RestoreNormalColour()
 {
     SetDragging(false);
 }
 
-QColor TTrimEdits::ColourOf(const QLineEdit *edit)
+QColor TrimEdits::ColourOf(const QLineEdit *edit)
 {
     return edit->property("trimColour").value<QColor>();
 }
 
-void TTrimEdits::setColour(QLineEdit *edit, const QColor &colour)
+void TrimEdits::setColour(QLineEdit *edit, const QColor &colour)
 {
     edit->setProperty("trimColour", colour);
     edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(colour.name()));
 }
 
-bool TTrimEdits::outOfRange(QLineEdit *edit) const
+bool TrimEdits::outOfRange(QLineEdit *edit) const
 {
     const int seconds = trim::SecondsOfText(edit->displayText());
     return edit == suiEdit_Start ? trim::StartOutOfRange(seconds, *clip_) : trim::EndOutOfRange(seconds, *clip_);
 }
 
-void TTrimEdits::suiEditChange(QLineEdit *edit)
+void TrimEdits::suiEditChange(QLineEdit *edit)
 {
     if (!clip_) {
         setColour(edit, normal_);
@@ -91,7 +91,7 @@ void TTrimEdits::suiEditChange(QLineEdit *edit)
 }
 
 // An out-of-range time is never stored: the edit shows the clip's time again.
-void TTrimEdits::suiEditExit(QLineEdit *edit)
+void TrimEdits::suiEditExit(QLineEdit *edit)
 {
     if (!clip_)
         return;
@@ -107,7 +107,7 @@ void TTrimEdits::suiEditExit(QLineEdit *edit)
     emit rangeStored(clip_);
 }
 
-bool TTrimEdits::eventFilter(QObject *watched, QEvent *event)
+bool TrimEdits::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && (watched == suiEdit_Start || watched == suiEdit_Stop))
         suiEditExit(static_cast<QLineEdit *>(watched));

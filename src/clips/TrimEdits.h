@@ -9,7 +9,7 @@
 class QLineEdit;
 class TVideoInfo;
 
-class TTrimEdits : public QObject {
+class TrimEdits : public QObject {
     Q_OBJECT
 public:
     static inline const QColor kOutOfRange{0xFF, 0x00, 0x00};
@@ -17,7 +17,7 @@ public:
     static inline const QColor kDefaultNormal{0xCA, 0xCA, 0xCA};
 
     // The edits stay the host's; normal is the colour of suiEdit_OutputFolder.
-    TTrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent = nullptr);
+    TrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent = nullptr);
 
     void SetNormalColour(const QColor &colour);
     // Shows the clip's range, or empties and disables both edits for none.

@@ -36,7 +36,7 @@ ClockTime clockTime(int seconds)
 
 } // namespace
 
-TVideoInfo::TVideoInfo(TClipRowFactory *rows)
+TVideoInfo::TVideoInfo(ClipRowFactory *rows)
     : Thumbnail(240, 180, QImage::Format_RGB888), rowFactory_(rows)
 {
     Thumbnail.fill(Qt::black);
@@ -127,7 +127,7 @@ void TVideoInfo::AddAudioRow(const TAudioStream &stream)
 {
     if (!rowFactory_)
         return;
-    std::unique_ptr<TClipRow> row = rowFactory_->MakeAudioRow(*this);
+    std::unique_ptr<ClipRow> row = rowFactory_->MakeAudioRow(*this);
     row->SetStreamID(stream.ID);
     row->SetAudioLanguage(stream.Language, stream.ID);
     row->SetAudioFormat(stream.Codec, stream.Channels);
@@ -143,12 +143,12 @@ void TVideoInfo::ChooseAudioRow(int index)
         return;
     for (const auto &audioRow : AudioRows)
         audioRow->SetChecked(false);
-    TClipRow &chosen = *AudioRows[static_cast<size_t>(index)];
+    ClipRow &chosen = *AudioRows[static_cast<size_t>(index)];
     chosen.SetChecked(true);
     AudioStreamID = chosen.StreamID();
 }
 
-int TVideoInfo::IndexOfAudioRow(const TClipRow *row) const
+int TVideoInfo::IndexOfAudioRow(const ClipRow *row) const
 {
     for (size_t index = 0; index < AudioRows.size(); ++index) {
         if (AudioRows[index].get() == row)

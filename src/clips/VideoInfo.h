@@ -25,7 +25,7 @@ inline constexpr int kMaxClipSeconds = 86400;
 class TVideoInfo {
 public:
     // rows may be null: the clip then has no rows (plain use and tests).
-    explicit TVideoInfo(TClipRowFactory *rows = nullptr);
+    explicit TVideoInfo(ClipRowFactory *rows = nullptr);
     ~TVideoInfo() = default;
     TVideoInfo(const TVideoInfo &) = delete;
     TVideoInfo &operator=(const TVideoInfo &) = delete;
@@ -56,8 +56,8 @@ public:
     float FrameRate = 0.0f;   // 0 means unknown ("Auto")
     bool AudioOnly = false;   // the source has sound but no picture: no size, no frame rate
     QString OutputPath;
-    std::unique_ptr<TClipRow> Row;
-    std::vector<std::unique_ptr<TClipRow>> AudioRows;
+    std::unique_ptr<ClipRow> Row;
+    std::vector<std::unique_ptr<ClipRow>> AudioRows;
 
     // Seconds outside 0..86400 are stored as 0.
     void SetDuration(int seconds);
@@ -72,11 +72,11 @@ public:
     void AddAudioRow(const TAudioStream &stream);
     // Ticks the audio row at index, unticks the others and takes its stream ID.
     void ChooseAudioRow(int index);
-    int IndexOfAudioRow(const TClipRow *row) const;
+    int IndexOfAudioRow(const ClipRow *row) const;
 
     // Called after the tick changes (the main window follows the first ticked clip).
     std::function<void(TVideoInfo &)> CheckedChanged;
 
 private:
-    TClipRowFactory *rowFactory_;
+    ClipRowFactory *rowFactory_;
 };

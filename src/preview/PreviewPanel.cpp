@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-PreviewPanel::PreviewPanel(QWidget *form, TClipListPanel *clipList)
+PreviewPanel::PreviewPanel(QWidget *form, ClipListPanel *clipList)
     : QObject(form), clipList_(clipList)
 {
     AdoptControls(form);
@@ -51,10 +51,10 @@ void PreviewPanel::ConnectClipList()
 {
     if (!clipList_)
         return;
-    connect(clipList_, &TClipListPanel::currentClipLeaving, this, &PreviewPanel::CurrentClipLeaving);
-    connect(clipList_, &TClipListPanel::currentClipChanged, this, &PreviewPanel::CurrentClipChanged);
-    connect(clipList_, &TClipListPanel::previewShutdownRequested, this, &PreviewPanel::ShutdownFrameEngine);
-    connect(clipList_, &TClipListPanel::trimRangeStored, this, [this](TVideoInfo *clip) {
+    connect(clipList_, &ClipListPanel::currentClipLeaving, this, &PreviewPanel::CurrentClipLeaving);
+    connect(clipList_, &ClipListPanel::currentClipChanged, this, &PreviewPanel::CurrentClipChanged);
+    connect(clipList_, &ClipListPanel::previewShutdownRequested, this, &PreviewPanel::ShutdownFrameEngine);
+    connect(clipList_, &ClipListPanel::trimRangeStored, this, [this](TVideoInfo *clip) {
         if (clip == clip_ && clip->Duration > 0)
             PlaceRangeBar(double(clip->StartTime) / clip->Duration, double(clip->EndTime) / clip->Duration);
     });

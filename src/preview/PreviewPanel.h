@@ -20,13 +20,13 @@ class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QWidget;
-class TClipListPanel;
+class ClipListPanel;
 class TVideoInfo;
 
 class PreviewPanel : public QObject {
     Q_OBJECT
 public:
-    PreviewPanel(QWidget *form, TClipListPanel *clipList);
+    PreviewPanel(QWidget *form, ClipListPanel *clipList);
     ~PreviewPanel() override;
 
     void SetPreviewBusy(bool busy);
@@ -67,7 +67,7 @@ private:
     void FrameArrived(uintptr_t wparam);
     void ShowThumbnail();
 
-    TClipListPanel *clipList_;
+    ClipListPanel *clipList_;
     FrameService frames_;
     // The frame service posts here rather than to the main window: its messages
     // then never mix with a conversion's, and they stop with this object.

@@ -47,7 +47,7 @@ void PreviewPanel::PressBar(Drag drag, QPoint globalPosition)
 // The edit of the dragged handle, or both for the range.
 void PreviewPanel::ColourDraggedEdits(bool dragging)
 {
-    TTrimEdits *edits = clipList_ ? clipList_->TrimEdits() : nullptr;
+    TrimEdits *edits = clipList_ ? clipList_->Trims() : nullptr;
     if (!edits)
         return;
     if (drag_ != Drag::End)
@@ -102,8 +102,8 @@ void PreviewPanel::StoreReleasedSeconds()
         clip_->SetStartTime(StartSecondOf(bar_, duration, BarMetrics()));
     if (drag_ != Drag::Start)
         clip_->SetEndTime(EndSecondOf(bar_, duration, BarMetrics()));
-    if (clipList_ && clipList_->TrimEdits())
-        clipList_->TrimEdits()->ShowClip(clip_);
+    if (clipList_ && clipList_->Trims())
+        clipList_->Trims()->ShowClip(clip_);
 }
 
 void PreviewPanel::SeekOrStart(int second)

@@ -33,7 +33,7 @@ protected:
         AttachProgramParts(windows);
         windows.MainForm->show();
         QApplication::processEvents();
-        clipList = windows.MainForm->findChild<TClipListPanel *>();
+        clipList = windows.MainForm->findChild<ClipListPanel *>();
         opener = windows.MainForm->findChild<FileOpener *>();
     }
 
@@ -83,7 +83,7 @@ protected:
     RecordingDesktop desktop;
     QTemporaryDir media;
     ProgramWindows windows;
-    TClipListPanel *clipList = nullptr;
+    ClipListPanel *clipList = nullptr;
     FileOpener *opener = nullptr;
 };
 

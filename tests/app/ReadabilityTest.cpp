@@ -81,7 +81,7 @@ protected:
         QApplication::processEvents();
     }
 
-    static TClipListPanel &clipList() { return *windows->MainForm->findChild<TClipListPanel *>(); }
+    static ClipListPanel &clipList() { return *windows->MainForm->findChild<ClipListPanel *>(); }
 
     static inline SettingsSandbox *sandbox = nullptr;
     static inline ScriptedQuestions *questions = nullptr;
@@ -135,7 +135,7 @@ TEST_F(Readability, SkinnedDialogs)
     windows->RenameForm->hide();
     ExpectReadable(*windows->Form_About, "about box");
     windows->Form_About->hide();
-    windows->FPSSelecteForm->findChild<TFpsSelecteContent *>()->Prepare(
+    windows->FPSSelecteForm->findChild<FpsSelecteContent *>()->Prepare(
         QStringLiteral("/home/someone/Videos/holidays/2024/the sea at dawn, filmed from the boat.mp4"), 29.97f, 25.0f);
     ExpectReadable(*windows->FPSSelecteForm, "frame-rate window");
     windows->FPSSelecteForm->hide();

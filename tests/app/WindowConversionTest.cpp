@@ -67,7 +67,7 @@ protected:
         g_s_OutputFolder = output_.path() + QStringLiteral("/");
         windows_->ProcessForm->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setChecked(false);
 
-        auto *clipList = windows_->MainForm->findChild<TClipListPanel *>();
+        auto *clipList = windows_->MainForm->findChild<ClipListPanel *>();
         questions_.answerOpenFiles({sourceFile_});
         click("suiImageButton_OpenDir");
         ASSERT_TRUE(WaitUntil([clipList] { return clipList->VideoInfoList.size() == 1; }));

@@ -61,7 +61,7 @@ TEST_F(ClipListFixture, DefaultAudioFollowsOptionThenLocaleThenEnglish)
         {"german", "French", 2}, {"", "GERMAN", 2}, {"Spanish", "ITALIAN", 1},
     };
     for (const auto &c : cases) {
-        panel = std::make_unique<TClipListPanel>();
+        panel = std::make_unique<ClipListPanel>();
         panel->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
         panel->environment.defaultAudioLanguage = [&c] { return QString::fromLatin1(c.option); };
         panel->environment.localeLanguage = [&c] { return QString::fromLatin1(c.locale); };
@@ -115,7 +115,7 @@ TEST_F(ClipListFixture, ThreeClipsAreNumberedAndPlacedWithTheirAudioRows)
 TEST_F(ClipListFixture, FourFilesShowProgressAndRejectedOnesAreReported)
 {
     QList<int> percents;
-    QObject::connect(panel.get(), &TClipListPanel::progressShown, [&percents](int percent) { percents << percent; });
+    QObject::connect(panel.get(), &ClipListPanel::progressShown, [&percents](int percent) { percents << percent; });
     const QString empty = media->path() + "/empty file.avi";
     QFile(empty).open(QIODevice::WriteOnly);
     const QString missing = media->path() + "/no such 'file' $(x).mkv";
@@ -158,7 +158,7 @@ TEST_F(ClipListFixture, ClearDisagreementAsksTheFrameRateDialog)
     // The media library reads 25 from the file; the engine says 29.97.
     QString shownFile, firstRate, secondRate;
     questions->answerExec([&](QDialog &dialog) {
-        auto *content = dialog.findChild<TFpsSelecteContent *>();
+        auto *content = dialog.findChild<FpsSelecteContent *>();
         shownFile = content->labMessage->text();
         firstRate = content->rbtnFPS1->text();
         secondRate = content->rbtnFPS2->text();

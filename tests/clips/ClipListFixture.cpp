@@ -26,7 +26,7 @@ void ClipListFixture::SetUp()
     ASSERT_FALSE(twoAudioTs.isEmpty() || noAudioMp4.isEmpty() || oneAudioMp4.isEmpty() || twoLanguageMkv.isEmpty());
     engine = std::make_unique<TestEngine>();
     questions = std::make_unique<ScriptedQuestions>();
-    panel = std::make_unique<TClipListPanel>();
+    panel = std::make_unique<ClipListPanel>();
     panel->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
 }
 

@@ -34,5 +34,5 @@ protected:
     std::unique_ptr<TestEngine> engine;
     std::unique_ptr<ScriptedQuestions> questions;
     QTemporaryDir settings;
-    std::unique_ptr<TClipListPanel> panel;
+    std::unique_ptr<ClipListPanel> panel;
 };

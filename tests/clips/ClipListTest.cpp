@@ -21,7 +21,7 @@ using Kind = ScriptedQuestions::Kind;
 
 namespace {
 
-QAction *menuEntry(TClipListPanel &panel, const char *name)
+QAction *menuEntry(ClipListPanel &panel, const char *name)
 {
     return panel.PopupMenu()->findChild<QAction *>(QLatin1String(name));
 }
@@ -58,7 +58,7 @@ TEST_F(ClipListFixture, RemovingTheLastClipSelectsTheNewLastRow)
     addFiles({scripted(oneAudioMp4), scripted(twoAudioTs)});
     panel->SelectClipRow(panel->InfoListItems[2]);
     ASSERT_EQ(panel->CurVideoInfo, panel->VideoInfoList[1].get());
-    QSignalSpy leaving(panel.get(), &TClipListPanel::currentClipLeaving);
+    QSignalSpy leaving(panel.get(), &ClipListPanel::currentClipLeaving);
     panel->RemoveSelectedClips();
     ASSERT_EQ(panel->InfoListItems.size(), 2);
     EXPECT_TRUE(panel->InfoListItems[1]->IsHighlighted());
@@ -104,7 +104,7 @@ TEST_F(ClipListFixture, ClearAsksFirstAndNoKeepsTheList)
     panel->DiscDrive = "/media/cdrom/";
     panel->SetThumbTop(80);
     questions->answerConfirm(true);
-    QSignalSpy changed(panel.get(), &TClipListPanel::currentClipChanged);
+    QSignalSpy changed(panel.get(), &ClipListPanel::currentClipChanged);
     panel->ClearClipList();
     EXPECT_TRUE(panel->VideoInfoList.empty());
     EXPECT_TRUE(panel->InfoListItems.isEmpty());
@@ -222,7 +222,7 @@ TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)
     platform::SetVolumeSourceForTesting([&mounted] { return mounted; });
     platform::VolumeWatcher watcher;
     panel->WatchVolumes(&watcher);
-    QSignalSpy labels(panel.get(), &TClipListPanel::discLabelFound);
+    QSignalSpy labels(panel.get(), &ClipListPanel::discLabelFound);
 
     mounted = {dvd};
     watcher.checkNow();

@@ -69,7 +69,7 @@ std::unique_ptr<QWidget> mainWindowLike()
 TEST_F(ClipListFixture, HostedListUsesTheWindowsControlsAndGoesDownWithIt)
 {
     std::unique_ptr<QWidget> form = mainWindowLike();
-    auto *hosted = new TClipListPanel(form.get());
+    auto *hosted = new ClipListPanel(form.get());
     hosted->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
     QWidget *listArea = form->findChild<QWidget *>("Panel_Info");
     QWidget *rowsPanel = form->findChild<QWidget *>("suiImagePanel_InfoMove");

@@ -31,7 +31,7 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
 
     auto windows = std::make_unique<ProgramWindows>();
     TMainForm &form = *windows->MainForm;
-    auto *clipList = new TClipListPanel(&form);
+    auto *clipList = new ClipListPanel(&form);
     form.show();
 
     QString askedBy;
@@ -44,7 +44,7 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
 
     EXPECT_EQ(askedBy, "FPSSelecteForm");
-    EXPECT_NE(windows->FPSSelecteForm->findChild<TFpsSelecteContent *>(), nullptr);
+    EXPECT_NE(windows->FPSSelecteForm->findChild<FpsSelecteContent *>(), nullptr);
     ASSERT_EQ(clipList->VideoInfoList.size(), 1u);
     EXPECT_FLOAT_EQ(clipList->VideoInfoList.front()->FrameRate, 25.0f);
     ASSERT_EQ(clipList->InfoListItems.size(), 2);

@@ -13,7 +13,7 @@
 namespace {
 
 // Answers from a script keyed "kind/number/parameter"; unscripted queries answer "".
-class ScriptedHandle : public TMediaInfoHandle {
+class ScriptedHandle : public MediaInfoHandle {
 public:
     QMap<QString, QString> answers;
     QStringList asked;

@@ -30,7 +30,7 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     file.close();
 
     ScriptedQuestions questions;
-    TClipListPanel panel;
+    ClipListPanel panel;
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
     panel.environment.localeLanguage = [] { return QStringLiteral("FRENCH"); };
     questions.answerOpenFiles({mkv, garbage});
@@ -66,7 +66,7 @@ TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
     ScriptedQuestions questions;
-    TClipListPanel panel;
+    ClipListPanel panel;
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
     questions.answerOpenFiles({pipe});
     QElapsedTimer sinceLastTick;
@@ -101,7 +101,7 @@ TEST(RealEngine, AddsAnMp3AsASoundOnlyClip)
     ASSERT_FALSE(plain.isEmpty() || covered.isEmpty());
 
     ScriptedQuestions questions;
-    TClipListPanel panel;
+    ClipListPanel panel;
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
     questions.answerOpenFiles({plain, covered});
     panel.suiImageButton_OpenDirClick();

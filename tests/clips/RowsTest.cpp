@@ -17,10 +17,10 @@ namespace {
 
 class Rows : public ::testing::Test {
 protected:
-    TRowPictures pictures = TRowPictures::Drawn();
-    TInfoListItemFactory factory{pictures};
+    RowPictures pictures = RowPictures::Drawn();
+    InfoListItemFactory factory{pictures};
 
-    static QString text(const TClipRow &row, const char *label)
+    static QString text(const ClipRow &row, const char *label)
     {
         const QLabel *shown = static_cast<const TInfoListItem &>(row).LabelNamed(QLatin1String(label));
         return shown ? shown->text() : QStringLiteral("<no label>");
@@ -128,7 +128,7 @@ TEST_F(Rows, AudioRowTexts)
     clip.AddAudioRow(stream(4352, "English"));
     clip.AddAudioRow(stream(-1, "", "MP3", 2, 44100, 128000));
     clip.AddAudioRow(stream(-1, "", "PCM", 1, -1, -1));
-    const TClipRow &english = *clip.AudioRows[0];
+    const ClipRow &english = *clip.AudioRows[0];
     EXPECT_EQ(text(english, "AudioLangLabel"), "Audio:English");
     EXPECT_EQ(text(english, "AudioCodecLabel"), "Codec:AC-3 6CH");
     EXPECT_EQ(text(english, "AudioRateLabel"), "48.0KHz");

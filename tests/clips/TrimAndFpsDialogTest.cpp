@@ -19,7 +19,7 @@
 
 namespace {
 
-class TrimEdits : public ::testing::Test {
+class TrimEditsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -33,7 +33,7 @@ protected:
     {
         edit.selectAll();
         QTest::keyClicks(&edit, QString(time).remove(':'));
-        colourBeforeLeaving = TTrimEdits::ColourOf(&edit);
+        colourBeforeLeaving = TrimEdits::ColourOf(&edit);
         QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(&edit, &leaving);
     }
@@ -41,7 +41,7 @@ protected:
     TVideoInfo clip;
     QWidget window;
     QLineEdit start, stop;
-    TTrimEdits edits{&start, &stop};
+    TrimEdits edits{&start, &stop};
     QColor colourBeforeLeaving;
 };
 
@@ -56,7 +56,7 @@ TEST(TrimRules, ReadsTheDigitPositionsOfTheMask)
     EXPECT_EQ(trim::SecondsOfText("١٢:00:00"), 0);   // only the digits 0 to 9 count
 }
 
-TEST_F(TrimEdits, NoClipMeansEmptyAndDisabled)
+TEST_F(TrimEditsTest, NoClipMeansEmptyAndDisabled)
 {
     EXPECT_FALSE(start.isEnabled());
     EXPECT_EQ(start.displayText(), "__:__:__");
@@ -67,31 +67,31 @@ TEST_F(TrimEdits, NoClipMeansEmptyAndDisabled)
     EXPECT_EQ(start.inputMask(), "09:99:99;_");
 }
 
-TEST_F(TrimEdits, OutOfRangeTurnsRedAndIsRestoredOnLeaving)
+TEST_F(TrimEditsTest, OutOfRangeTurnsRedAndIsRestoredOnLeaving)
 {
     edits.ShowClip(&clip);
-    QSignalSpy stored(&edits, &TTrimEdits::rangeStored);
+    QSignalSpy stored(&edits, &TrimEdits::rangeStored);
     typeAndLeave(start, "01:00:00");
-    EXPECT_EQ(colourBeforeLeaving, TTrimEdits::kOutOfRange);
+    EXPECT_EQ(colourBeforeLeaving, TrimEdits::kOutOfRange);
     EXPECT_EQ(start.displayText(), "00:00:00");
-    EXPECT_EQ(TTrimEdits::ColourOf(&start), TTrimEdits::kDefaultNormal);
+    EXPECT_EQ(TrimEdits::ColourOf(&start), TrimEdits::kDefaultNormal);
     EXPECT_EQ(clip.StartTime, 0);
     EXPECT_TRUE(stored.isEmpty());
 
     typeAndLeave(stop, "00:30:01");
-    EXPECT_EQ(colourBeforeLeaving, TTrimEdits::kOutOfRange);
+    EXPECT_EQ(colourBeforeLeaving, TrimEdits::kOutOfRange);
     EXPECT_EQ(clip.EndTime, 1800);
 }
 
-TEST_F(TrimEdits, InRangeTimesAreStoredAndAnEndEqualToTheStartIsAccepted)
+TEST_F(TrimEditsTest, InRangeTimesAreStoredAndAnEndEqualToTheStartIsAccepted)
 {
     edits.ShowClip(&clip);
-    QSignalSpy stored(&edits, &TTrimEdits::rangeStored);
-    QSignalSpy edited(&edits, &TTrimEdits::timesEdited);
+    QSignalSpy stored(&edits, &TrimEdits::rangeStored);
+    QSignalSpy edited(&edits, &TrimEdits::timesEdited);
     typeAndLeave(start, "00:10:00");
     EXPECT_EQ(clip.StartTime, 600);
     typeAndLeave(stop, "00:10:00");
-    EXPECT_EQ(colourBeforeLeaving, TTrimEdits::kDefaultNormal);
+    EXPECT_EQ(colourBeforeLeaving, TrimEdits::kDefaultNormal);
     EXPECT_EQ(clip.EndTime, 600);
     EXPECT_EQ(stored.size(), 2);
     EXPECT_FALSE(edited.isEmpty());
@@ -99,21 +99,21 @@ TEST_F(TrimEdits, InRangeTimesAreStoredAndAnEndEqualToTheStartIsAccepted)
     EXPECT_EQ(clip.EndTime, 600);
 }
 
-TEST_F(TrimEdits, DraggingColoursBothEditsLimeGreen)
+TEST_F(TrimEditsTest, DraggingColoursBothEditsLimeGreen)
 {
     edits.SetNormalColour(QColor(0xEE, 0xEE, 0xEE));
     edits.SetDragging(true);
-    EXPECT_EQ(TTrimEdits::ColourOf(&start), TTrimEdits::kDragging);
-    EXPECT_EQ(TTrimEdits::ColourOf(&stop), TTrimEdits::kDragging);
+    EXPECT_EQ(TrimEdits::ColourOf(&start), TrimEdits::kDragging);
+    EXPECT_EQ(TrimEdits::ColourOf(&stop), TrimEdits::kDragging);
     edits.SetDragging(false);
-    EXPECT_EQ(TTrimEdits::ColourOf(&stop), QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(TrimEdits::ColourOf(&stop), QColor(0xEE, 0xEE, 0xEE));
 }
 
 TEST(FpsDialog, ControlsFollowTheHandlersAndTheAnswerIsRead)
 {
     QDialog form;
     form.resize(425, 236);
-    TFpsSelecteContent content(&form);
+    FpsSelecteContent content(&form);
     EXPECT_EQ(form.findChild<QLabel *>("Label1")->text(), "Please choose the original FPS for this video clip. ");
     EXPECT_EQ(content.rbtnFPS1->pos(), QPoint(112, 123));
     EXPECT_EQ(content.cbCalculate->text(), " I'm not sure which one to choose. Please calculate for me. ");
@@ -145,7 +145,7 @@ TEST(FpsDialog, ChooseFrameRateAsksThroughTheModalSeam)
 {
     QDialog form;
     form.setObjectName("FPSSelecteForm");
-    TFpsSelecteContent content(&form);
+    FpsSelecteContent content(&form);
     FpsDialogQuestion question(form, content);
     ScriptedQuestions questions;
     questions.answerExec([](QDialog &dialog) {

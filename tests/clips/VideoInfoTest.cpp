@@ -13,7 +13,7 @@ namespace {
 
 // A row that records what the clip tells it and behaves like the real one for
 // ticks and highlight.
-class RecordingRow : public TClipRow {
+class RecordingRow : public ClipRow {
 public:
     RecordingRow(TVideoInfo &owner, QStringList &log) : owner_(owner), log_(log) {}
     void SetName(const QString &text) override { log_ << "name " + text; }
@@ -54,10 +54,10 @@ private:
     bool highlighted_ = false;
 };
 
-class RecordingFactory : public TClipRowFactory {
+class RecordingFactory : public ClipRowFactory {
 public:
-    std::unique_ptr<TClipRow> MakeClipRow(TVideoInfo &owner) override { return std::make_unique<RecordingRow>(owner, clipLog); }
-    std::unique_ptr<TClipRow> MakeAudioRow(TVideoInfo &owner) override { return std::make_unique<RecordingRow>(owner, audioLog); }
+    std::unique_ptr<ClipRow> MakeClipRow(TVideoInfo &owner) override { return std::make_unique<RecordingRow>(owner, clipLog); }
+    std::unique_ptr<ClipRow> MakeAudioRow(TVideoInfo &owner) override { return std::make_unique<RecordingRow>(owner, audioLog); }
     QStringList clipLog, audioLog;
 };
 

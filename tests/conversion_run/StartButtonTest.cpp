@@ -21,7 +21,7 @@ class StartButtonTest : public testing::Test {
 protected:
     StartButtonTest()
     {
-        new TClipListPanel(windows_.MainForm.get());
+        new ClipListPanel(windows_.MainForm.get());
         AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm);
     }
 
@@ -41,7 +41,7 @@ TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
 {
     auto *start = control<QAbstractButton>("suiImageButton_StartConvert");
     ASSERT_NE(start, nullptr);
-    auto *clipList = windows_.MainForm->findChild<TClipListPanel *>();
+    auto *clipList = windows_.MainForm->findChild<ClipListPanel *>();
     ASSERT_NE(clipList, nullptr);
     clipList->Busy = true;   // an adding pass runs
     start->click();

@@ -8,7 +8,7 @@ void PreviewFixture::SetUp()
     makeClip(clip, QStringLiteral("/media/first clip.mp4"), 600, 0xFF0000);
     makeClip(otherClip, QStringLiteral("/media/second clip.mp4"), 5, 0x00FF00);
     windows = std::make_unique<ProgramWindows>();
-    clipList = new TClipListPanel(windows->MainForm.get());
+    clipList = new ClipListPanel(windows->MainForm.get());
     preview = new PreviewPanel(windows->MainForm.get(), clipList);
     windows->MainForm->show();
     preview->CurrentClipChanged(&clip);

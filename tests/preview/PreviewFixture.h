@@ -33,6 +33,6 @@ protected:
     TVideoInfo clip;
     TVideoInfo otherClip;
     std::unique_ptr<ProgramWindows> windows;
-    TClipListPanel *clipList = nullptr;
+    ClipListPanel *clipList = nullptr;
     PreviewPanel *preview = nullptr;
 };

@@ -27,9 +27,9 @@ TEST_F(PreviewFixture, OnlyTheEditsOfTheDraggedPartTurnLime)
     };
     auto *start = windows->MainForm->findChild<QLineEdit *>("suiEdit_Start");
     auto *stop = windows->MainForm->findChild<QLineEdit *>("suiEdit_Stop");
-    const QColor normal = TTrimEdits::ColourOf(start);
-    ASSERT_NE(normal, TTrimEdits::kDragging);
-    const auto isLime = [](const QLineEdit *edit) { return TTrimEdits::ColourOf(edit) == TTrimEdits::kDragging; };
+    const QColor normal = TrimEdits::ColourOf(start);
+    ASSERT_NE(normal, TrimEdits::kDragging);
+    const auto isLime = [](const QLineEdit *edit) { return TrimEdits::ColourOf(edit) == TrimEdits::kDragging; };
     for (const DragCase &c : cases) {
         SCOPED_TRACE(c.control);
         clip.SetStartTime(150);
@@ -47,8 +47,8 @@ TEST_F(PreviewFixture, OnlyTheEditsOfTheDraggedPartTurnLime)
         EXPECT_EQ(isLime(start), c.startLimeOnMove);
         EXPECT_EQ(isLime(stop), c.stopLimeOnMove);
         ReleaseLeft(target, 2 * c.dx);
-        EXPECT_EQ(TTrimEdits::ColourOf(start), normal);
-        EXPECT_EQ(TTrimEdits::ColourOf(stop), normal);
+        EXPECT_EQ(TrimEdits::ColourOf(start), normal);
+        EXPECT_EQ(TrimEdits::ColourOf(stop), normal);
         ASSERT_TRUE(waitUntilIdle());
     }
 }
@@ -61,5 +61,5 @@ TEST_F(PreviewFixture, ABusyBarTakesNoDrag)
     EXPECT_EQ(control("Image_Left")->x(), left);
     EXPECT_EQ(clip.StartTime, 0);
     EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 0);
-    EXPECT_NE(TTrimEdits::ColourOf(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")), TTrimEdits::kDragging);
+    EXPECT_NE(TrimEdits::ColourOf(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")), TrimEdits::kDragging);
 }

@@ -51,7 +51,7 @@ TEST(PreviewRealEngine, ReleasingTheStartHandleShowsTheFrameOfThatSecond)
     clip.Thumbnail.fill(Qt::black);
 
     auto windows = std::make_unique<ProgramWindows>();
-    auto *preview = new PreviewPanel(windows->MainForm.get(), new TClipListPanel(windows->MainForm.get()));
+    auto *preview = new PreviewPanel(windows->MainForm.get(), new ClipListPanel(windows->MainForm.get()));
     preview->CurrentClipChanged(&clip);
     DragAndRelease(windows->MainForm->findChild<QWidget *>("Image_Left"), 90);   // 90 / 134 of 30 s
     EXPECT_EQ(clip.StartTime, 20);

@@ -20,7 +20,7 @@ namespace conversion {
 
 namespace {
 
-StartState StartStateOf(const TMainForm &mainForm, const TClipListPanel &clipList)
+StartState StartStateOf(const TMainForm &mainForm, const ClipListPanel &clipList)
 {
     const auto &clips = clipList.VideoInfoList;
     StartState state{clipList.Busy, mainForm.previewIsSeeking(),
@@ -33,7 +33,7 @@ StartState StartStateOf(const TMainForm &mainForm, const TClipListPanel &clipLis
     return state;
 }
 
-RunRequest RequestOf(TMainForm &mainForm, TClipListPanel &clipList, const targets::ProfileDefinitions &definitions)
+RunRequest RequestOf(TMainForm &mainForm, ClipListPanel &clipList, const targets::ProfileDefinitions &definitions)
 {
     RunRequest request;
     request.settings = RunSettingsFromOptions(mainForm.CurTargetType, PanelValuesOf(mainForm), definitions);
@@ -65,7 +65,7 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
     auto definitions = std::make_shared<std::optional<targets::ProfileDefinitions>>();   // read at the first start
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
     QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, run, definitions] {
-        auto *clipList = mainForm.findChild<TClipListPanel *>();
+        auto *clipList = mainForm.findChild<ClipListPanel *>();
         if (!clipList)
             return;
         if (!*definitions)

@@ -6,16 +6,16 @@
 #include "controls/FormBuilding.h"
 #include "controls/PictureButton.h"
 #include "forms/DialogChrome.h"
-#include "forms/options/TGeneralOptions.h"
-#include "forms/options/TMusicProfileEditor.h"
-#include "forms/options/TVideoProfileEditor.h"
+#include "forms/options/GeneralOptions.h"
+#include "forms/options/MusicProfileEditor.h"
+#include "forms/options/VideoProfileEditor.h"
 #include "skin/Skin.h"
 
 TOptionForm::TOptionForm(QWidget *parent)
     : SkinnedDialog(QStringLiteral("OPTION"), WindowDragger::Mode::FollowCursor, parent),
-      videoEditor_(new TVideoProfileEditor(this)),
-      musicEditor_(new TMusicProfileEditor(this)),
-      generalGroup_(new TGeneralOptions(this))
+      videoEditor_(new VideoProfileEditor(this)),
+      musicEditor_(new MusicProfileEditor(this)),
+      generalGroup_(new GeneralOptions(this))
 {
     setObjectName(QStringLiteral("OptionForm"));
     setStyleSheet(skin::StyleSheet());
@@ -31,8 +31,8 @@ void TOptionForm::FormCreate()
     dragger()->addHandle(musicEditor_);
     dragger()->addHandle(generalGroup_);
     const auto noteChange = [this] { changed_ = true; };
-    connect(videoEditor_, &TVideoProfileEditor::profilesChanged, this, noteChange);
-    connect(musicEditor_, &TMusicProfileEditor::profilesChanged, this, noteChange);
+    connect(videoEditor_, &VideoProfileEditor::profilesChanged, this, noteChange);
+    connect(musicEditor_, &MusicProfileEditor::profilesChanged, this, noteChange);
     FieldColours::Follow(this);
     LoadGeneralSettings();
 }

@@ -8,9 +8,9 @@
 
 #include "controls/SkinnedForm.h"
 
-class TGeneralOptions;
-class TMusicProfileEditor;
-class TVideoProfileEditor;
+class GeneralOptions;
+class MusicProfileEditor;
+class VideoProfileEditor;
 
 class TOptionForm : public SkinnedDialog {
     Q_OBJECT
@@ -24,8 +24,8 @@ public:
     void FormShow();
     void suiImageButton_OKClick();
 
-    TVideoProfileEditor *videoEditor() const { return videoEditor_; }
-    TMusicProfileEditor *musicEditor() const { return musicEditor_; }
+    VideoProfileEditor *videoEditor() const { return videoEditor_; }
+    MusicProfileEditor *musicEditor() const { return musicEditor_; }
 
 public slots:
     void reject() override;
@@ -37,8 +37,8 @@ private:
     void FormCreate();
     void BuildButtons();
 
-    TVideoProfileEditor *videoEditor_;
-    TMusicProfileEditor *musicEditor_;
-    TGeneralOptions *generalGroup_;
+    VideoProfileEditor *videoEditor_;
+    MusicProfileEditor *musicEditor_;
+    GeneralOptions *generalGroup_;
     bool changed_ = false;
 };

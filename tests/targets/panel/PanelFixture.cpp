@@ -33,8 +33,8 @@ void PanelFixture::startWithProgramParts()
 {
     windows = std::make_unique<ProgramWindows>();
     AttachProgramParts(*windows);
-    panel = form().findChild<TParameterPanel *>();
-    clipList = form().findChild<TClipListPanel *>();
+    panel = form().findChild<ParameterPanel *>();
+    clipList = form().findChild<ClipListPanel *>();
     ASSERT_NE(panel, nullptr);
     ASSERT_NE(clipList, nullptr);
     form().show();

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "ClipListPanel.h"
-#include "TParameterPanel.h"
+#include "ParameterPanel.h"
 
 class PanelFixture : public MainWindowFixture {
 protected:
@@ -27,8 +27,8 @@ protected:
     void showClip(int width, int height);
     TVideoInfo &addClip(const QString &fileName);
 
-    TParameterPanel *panel = nullptr;
-    TClipListPanel *clipList = nullptr;
+    ParameterPanel *panel = nullptr;
+    ClipListPanel *clipList = nullptr;
 
 private:
     void startWithProgramParts();

@@ -1,4 +1,4 @@
-#include "TParameterPanel.h"
+#include "ParameterPanel.h"
 
 #include "ChoiceListWidgets.h"
 #include "DefinitionSections.h"
@@ -14,7 +14,7 @@
 
 using namespace targets;
 
-TParameterPanel::TParameterPanel(TMainForm &form) : QObject(&form), form_(form), c(PanelControls::Find(form))
+ParameterPanel::ParameterPanel(TMainForm &form) : QObject(&form), form_(form), c(PanelControls::Find(form))
 {
     setObjectName(QStringLiteral("ParameterPanel"));
     connectHandlers();
@@ -23,19 +23,19 @@ TParameterPanel::TParameterPanel(TMainForm &form) : QObject(&form), form_(form),
     suiComboBox_DVDPFChange();
 }
 
-const ProfileDefinitions &TParameterPanel::definitions()
+const ProfileDefinitions &ParameterPanel::definitions()
 {
     if (!definitions_)
         definitions_.emplace(ProfileDefinitions::loadShipped());
     return *definitions_;
 }
 
-const ProfileDefinitions *TParameterPanel::Definitions() const
+const ProfileDefinitions *ParameterPanel::Definitions() const
 {
     return definitions_ ? &*definitions_ : nullptr;
 }
 
-void TParameterPanel::SelectTarget(int target)
+void ParameterPanel::SelectTarget(int target)
 {
     remembered_.store(form_.CurTargetType, currentPanel());
     form_.CurTargetType = target;
@@ -50,7 +50,7 @@ void TParameterPanel::SelectTarget(int target)
         restorePanel(*slot);
 }
 
-void TParameterPanel::FillFromDefinitions()
+void ParameterPanel::FillFromDefinitions()
 {
     const ProfileDefinitions &reader = definitions();
     targetSection_ = TargetSectionName(form_.CurTargetType);
@@ -78,7 +78,7 @@ void TParameterPanel::FillFromDefinitions()
                    ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("VideoResolution")));
 }
 
-void TParameterPanel::fillVolume(const QString &section, const QString &fallbackSection)
+void ParameterPanel::fillVolume(const QString &section, const QString &fallbackSection)
 {
     ApplyChoiceList(*c.suiComboBox_Volume,
                     ReadChoiceListWithFallback(definitions(), section, fallbackSection, QStringLiteral("AudioVolume")));
@@ -88,7 +88,7 @@ void TParameterPanel::fillVolume(const QString &section, const QString &fallback
     suiTrackBar_VolumeChange();
 }
 
-RememberedPanel TParameterPanel::currentPanel() const
+RememberedPanel ParameterPanel::currentPanel() const
 {
     RememberedPanel panel;
     panel.audioCodecIndex = c.suiComboBox_AudioCodec->currentIndex();
@@ -106,7 +106,7 @@ RememberedPanel TParameterPanel::currentPanel() const
     return panel;
 }
 
-void TParameterPanel::restorePanel(const RememberedPanel &slot)
+void ParameterPanel::restorePanel(const RememberedPanel &slot)
 {
     for (const RestoreValue &restore : RestoreOrder(slot)) {
         switch (restore.step) {
@@ -132,14 +132,14 @@ void TParameterPanel::restorePanel(const RememberedPanel &slot)
     }
 }
 
-void TParameterPanel::setShown(std::initializer_list<const char *> names, bool shown)
+void ParameterPanel::setShown(std::initializer_list<const char *> names, bool shown)
 {
     for (const char *name : names)
         if (auto *control = form_.findChild<QWidget *>(QLatin1String(name)))
             control->setVisible(shown);
 }
 
-void TParameterPanel::showControlsFor(int target)
+void ParameterPanel::showControlsFor(int target)
 {
     const PanelVisibility shown = VisibilityOf(target, c.suiComboBox_Resolution->count());
     setShown({"Label19", "suiEdit_DVDName", "Label23", "suiEdit_ArtistName"}, shown.deviceNames);
@@ -153,13 +153,13 @@ void TParameterPanel::showControlsFor(int target)
     setShown({"Label_DVDSetting", "suiComboBox_DVDPF"}, shown.dvdSetting);
 }
 
-void TParameterPanel::RefreshOutputNames()
+void ParameterPanel::RefreshOutputNames()
 {
     if (environment.refreshOutputNames)
         environment.refreshOutputNames();
 }
 
-naming::OutputPanelValues TParameterPanel::OutputValues() const
+naming::OutputPanelValues ParameterPanel::OutputValues() const
 {
     naming::OutputPanelValues values;
     values.targetNumber = form_.CurTargetType;
@@ -177,7 +177,7 @@ naming::OutputPanelValues TParameterPanel::OutputValues() const
     return values;
 }
 
-conversion::JobPanelValues TParameterPanel::JobValues() const
+conversion::JobPanelValues ParameterPanel::JobValues() const
 {
     return JobPanelValuesOf(form_);
 }

@@ -1,7 +1,7 @@
 // The parameter panel's wiring and its small handlers: output format, volume,
 // engine switches, DVD settings and the size fields' focus.
 
-#include "TParameterPanel.h"
+#include "ParameterPanel.h"
 
 #include "ChoiceListWidgets.h"
 #include "DefinitionSections.h"
@@ -19,35 +19,35 @@
 
 using namespace targets;
 
-void TParameterPanel::connectHandlers()
+void ParameterPanel::connectHandlers()
 {
-    const auto onChoice = [this](QComboBox *list, void (TParameterPanel::*handler)()) {
+    const auto onChoice = [this](QComboBox *list, void (ParameterPanel::*handler)()) {
         connect(list, &QComboBox::currentIndexChanged, this, handler);
     };
-    onChoice(c.suiComboBox_Profile, &TParameterPanel::suiComboBox_ProfileChange);
-    onChoice(c.suiComboBox_OutputFormat, &TParameterPanel::suiComboBox_OutputFormatChange);
-    onChoice(c.suiComboBox_Resolution, &TParameterPanel::suiComboBox_ResolutionChange);
-    onChoice(c.suiComboBox_VideoCodec, &TParameterPanel::suiComboBox_VideoCodecChange);
-    onChoice(c.suiComboBox_DVDPF, &TParameterPanel::suiComboBox_DVDPFChange);
-    onChoice(c.suiComboBox_PF, &TParameterPanel::suiComboBox_PFChange);
+    onChoice(c.suiComboBox_Profile, &ParameterPanel::suiComboBox_ProfileChange);
+    onChoice(c.suiComboBox_OutputFormat, &ParameterPanel::suiComboBox_OutputFormatChange);
+    onChoice(c.suiComboBox_Resolution, &ParameterPanel::suiComboBox_ResolutionChange);
+    onChoice(c.suiComboBox_VideoCodec, &ParameterPanel::suiComboBox_VideoCodecChange);
+    onChoice(c.suiComboBox_DVDPF, &ParameterPanel::suiComboBox_DVDPFChange);
+    onChoice(c.suiComboBox_PF, &ParameterPanel::suiComboBox_PFChange);
     if (c.suiImageButton_SaveProfile)
-        connect(c.suiImageButton_SaveProfile, &QAbstractButton::clicked, this, &TParameterPanel::suiImageButton_SaveProfileClick);
+        connect(c.suiImageButton_SaveProfile, &QAbstractButton::clicked, this, &ParameterPanel::suiImageButton_SaveProfileClick);
     if (c.suiImageButton_RemoveProfile)
         connect(c.suiImageButton_RemoveProfile, &QAbstractButton::clicked, this,
-                &TParameterPanel::suiImageButton_RemoveProfileClick);
-    connect(c.suiSpinEdit_VideoWidth, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoWidthChange);
-    connect(c.suiSpinEdit_VideoHeight, &QSpinBox::valueChanged, this, &TParameterPanel::suiSpinEdit_VideoHeightChange);
+                &ParameterPanel::suiImageButton_RemoveProfileClick);
+    connect(c.suiSpinEdit_VideoWidth, &QSpinBox::valueChanged, this, &ParameterPanel::suiSpinEdit_VideoWidthChange);
+    connect(c.suiSpinEdit_VideoHeight, &QSpinBox::valueChanged, this, &ParameterPanel::suiSpinEdit_VideoHeightChange);
     c.suiSpinEdit_VideoWidth->installEventFilter(this);
     c.suiSpinEdit_VideoHeight->installEventFilter(this);
-    connect(c.suiTrackBar_Volume, &QSlider::valueChanged, this, &TParameterPanel::suiTrackBar_VolumeChange);
-    connect(c.suiCheckBox_HQE, &QCheckBox::clicked, this, &TParameterPanel::suiCheckBox_HQEClick);
-    connect(c.suiCheckBox_DeInterlace, &QCheckBox::clicked, this, &TParameterPanel::suiCheckBox_DeInterlaceClick);
-    connect(c.suiCheckBox_ForceSync, &QCheckBox::clicked, this, &TParameterPanel::suiCheckBox_ForceSyncClick);
+    connect(c.suiTrackBar_Volume, &QSlider::valueChanged, this, &ParameterPanel::suiTrackBar_VolumeChange);
+    connect(c.suiCheckBox_HQE, &QCheckBox::clicked, this, &ParameterPanel::suiCheckBox_HQEClick);
+    connect(c.suiCheckBox_DeInterlace, &QCheckBox::clicked, this, &ParameterPanel::suiCheckBox_DeInterlaceClick);
+    connect(c.suiCheckBox_ForceSync, &QCheckBox::clicked, this, &ParameterPanel::suiCheckBox_ForceSyncClick);
     for (QCheckBox *box : {c.suiCheckBox_DVD_NTSC, c.suiCheckBox_DVD_PAL, c.suiCheckBox_DVD_169, c.suiCheckBox_DVD_43})
         connect(box, &QCheckBox::clicked, this, [this, box] { suiCheckBox_DVD_NTSCMouseUp(*box); });
 }
 
-bool TParameterPanel::eventFilter(QObject *watched, QEvent *event)
+bool ParameterPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
         if (auto *field = qobject_cast<QSpinBox *>(watched))   // not while the field is being destroyed
@@ -56,14 +56,14 @@ bool TParameterPanel::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void TParameterPanel::suiComboBox_OutputFormatChange()
+void ParameterPanel::suiComboBox_OutputFormatChange()
 {
     refillCodecLists();
     RefreshOutputNames();
 }
 
 // The codec lists depend on the output format: its sub-section answers what the target section lacks.
-void TParameterPanel::refillCodecLists()
+void ParameterPanel::refillCodecLists()
 {
     const ProfileDefinitions &reader = definitions();
     const QString subSection =
@@ -75,37 +75,37 @@ void TParameterPanel::refillCodecLists()
 }
 
 // The codec choice is read when a run starts; nothing on the panel follows from it.
-void TParameterPanel::suiComboBox_VideoCodecChange() {}
+void ParameterPanel::suiComboBox_VideoCodecChange() {}
 
-void TParameterPanel::suiTrackBar_VolumeChange()
+void ParameterPanel::suiTrackBar_VolumeChange()
 {
     c.Label_DB->setText(VolumeLabelText(c.suiTrackBar_Volume->value()));
     c.Label_DB->repaint();
 }
 
-void TParameterPanel::noticeWhenChecked(const QCheckBox &box, EngineSwitch engineSwitch)
+void ParameterPanel::noticeWhenChecked(const QCheckBox &box, EngineSwitch engineSwitch)
 {
     if (box.isChecked())
         platform::questions().information(&form_, kDisplayTitle, EngineSwitchNotice(engineSwitch));
 }
 
-void TParameterPanel::suiCheckBox_HQEClick()
+void ParameterPanel::suiCheckBox_HQEClick()
 {
     noticeWhenChecked(*c.suiCheckBox_HQE, EngineSwitch::HighQuality);
 }
 
-void TParameterPanel::suiCheckBox_DeInterlaceClick()
+void ParameterPanel::suiCheckBox_DeInterlaceClick()
 {
     noticeWhenChecked(*c.suiCheckBox_DeInterlace, EngineSwitch::Deinterlace);
 }
 
-void TParameterPanel::suiCheckBox_ForceSyncClick()
+void ParameterPanel::suiCheckBox_ForceSyncClick()
 {
     noticeWhenChecked(*c.suiCheckBox_ForceSync, EngineSwitch::ForceSync);
 }
 
 // The boxes of a pair act as radio buttons: the released one is checked, its partner not.
-void TParameterPanel::suiCheckBox_DVD_NTSCMouseUp(QCheckBox &released)
+void ParameterPanel::suiCheckBox_DVD_NTSCMouseUp(QCheckBox &released)
 {
     const std::pair<QCheckBox *, QCheckBox *> pairs[] = {{c.suiCheckBox_DVD_NTSC, c.suiCheckBox_DVD_PAL},
                                                          {c.suiCheckBox_DVD_169, c.suiCheckBox_DVD_43}};
@@ -117,7 +117,7 @@ void TParameterPanel::suiCheckBox_DVD_NTSCMouseUp(QCheckBox &released)
     }
 }
 
-void TParameterPanel::suiComboBox_DVDPFChange()
+void ParameterPanel::suiComboBox_DVDPFChange()
 {
     const std::optional<DvdBoxes> boxes = DvdBoxesOfSetting(c.suiComboBox_DVDPF->currentIndex());
     if (!boxes)

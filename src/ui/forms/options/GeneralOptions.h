@@ -9,10 +9,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-class TGeneralOptions : public QWidget {
+class GeneralOptions : public QWidget {
     Q_OBJECT
 public:
-    explicit TGeneralOptions(QWidget *form);
+    explicit GeneralOptions(QWidget *form);
 
     void LoadGeneralSettings();
     void SaveGeneralSettings();

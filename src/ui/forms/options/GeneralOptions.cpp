@@ -1,4 +1,4 @@
-#include "forms/options/TGeneralOptions.h"
+#include "forms/options/GeneralOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include "controls/PictureButton.h"
 #include "forms/options/OptionProfileAccess.h"
 
-TGeneralOptions::TGeneralOptions(QWidget *form) : QWidget(form)
+GeneralOptions::GeneralOptions(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("Panel3"));
     // The whole width under both editors: the notification choice sits under the music editor.
@@ -24,27 +24,27 @@ TGeneralOptions::TGeneralOptions(QWidget *form) : QWidget(form)
     suiEdit_OutputFolder->setReadOnly(true);
     suiImageButton_Browse = AddPictureButton(this, QStringLiteral("suiImageButton_Browse"), QStringLiteral("browse"),
                                              {434, 32}, QStringLiteral("Choose the output folder"));
-    connect(suiImageButton_Browse, &PictureButton::clicked, this, &TGeneralOptions::suiImageButton_BrowseClick);
+    connect(suiImageButton_Browse, &PictureButton::clicked, this, &GeneralOptions::suiImageButton_BrowseClick);
     suiCheckBox_Notify = AddCheckBox(this, QStringLiteral("suiCheckBox_Notify"),
                                   QStringLiteral("Tell me when a conversion run ends (desktop notification)"),
                                   QRect(496, 4, 448, 22), true);
 }
 
-void TGeneralOptions::LoadGeneralSettings()
+void GeneralOptions::LoadGeneralSettings()
 {
     suiComboBox_AudLang->setCurrentIndex(ReadGeneralOptions());
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
     suiCheckBox_Notify->setChecked(ReadNotifyOption());
 }
 
-void TGeneralOptions::SaveGeneralSettings()
+void GeneralOptions::SaveGeneralSettings()
 {
     WriteGeneralOptions(suiComboBox_AudLang->currentIndex());
     WriteNotifyOption(suiCheckBox_Notify->isChecked());
 }
 
 // A chosen folder is in effect and saved at once.
-void TGeneralOptions::suiImageButton_BrowseClick()
+void GeneralOptions::suiImageButton_BrowseClick()
 {
     const QString folder =
         platform::questions().chooseFolder(window(), QStringLiteral("Please select Output Folder:"), g_s_OutputFolder);
@@ -55,7 +55,7 @@ void TGeneralOptions::suiImageButton_BrowseClick()
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
 }
 
-void TGeneralOptions::RememberShownSettings()
+void GeneralOptions::RememberShownSettings()
 {
     shownFolder_ = g_s_OutputFolder;
     shownLanguage_ = suiComboBox_AudLang->currentIndex();
@@ -63,7 +63,7 @@ void TGeneralOptions::RememberShownSettings()
     remembered_ = true;
 }
 
-void TGeneralOptions::RestoreShownSettings()
+void GeneralOptions::RestoreShownSettings()
 {
     if (!remembered_ || (g_s_OutputFolder == shownFolder_ && suiComboBox_AudLang->currentIndex() == shownLanguage_
                          && suiCheckBox_Notify->isChecked() == shownNotify_))

@@ -1,7 +1,7 @@
 // The aspect handling of the parameter panel: the aspect mode, the HD targets'
 // resolution list, target MPEG's per-mode lists and the size fields.
 
-#include "TParameterPanel.h"
+#include "ParameterPanel.h"
 
 #include "ChoiceListWidgets.h"
 #include "DefinitionSections.h"
@@ -16,25 +16,25 @@
 using namespace targets;
 
 // The aspect and size controls keep their light green whatever their state.
-void TParameterPanel::fillAspectList(QComboBox &list, const ChoiceList &choices)
+void ParameterPanel::fillAspectList(QComboBox &list, const ChoiceList &choices)
 {
     ApplyChoiceList(list, choices);
     SetFieldColour(&list, AspectControlColour());
 }
 
-void TParameterPanel::fillSizeField(QSpinBox &field, const NumberSetting &setting)
+void ParameterPanel::fillSizeField(QSpinBox &field, const NumberSetting &setting)
 {
     ApplyNumberSetting(field, setting);
     SetFieldColour(&field, AspectControlColour());
 }
 
-int TParameterPanel::resolveAspectMode() const
+int ParameterPanel::resolveAspectMode() const
 {
     return AspectModeOf(ResolveChoiceValue(*definitions_, targetSection_, QStringLiteral("VideoAspect"),
                                            c.suiComboBox_Profile->currentIndex()));
 }
 
-void TParameterPanel::suiComboBox_ProfileChange()
+void ParameterPanel::suiComboBox_ProfileChange()
 {
     if (!definitions_)
         return;
@@ -57,7 +57,7 @@ void TParameterPanel::suiComboBox_ProfileChange()
 
 // A resolution chosen before (by the user or a profile) survives the refill when the list
 // still offers it; otherwise the definitions' preselection holds.
-void TParameterPanel::refillHdResolution()
+void ParameterPanel::refillHdResolution()
 {
     if (aspectMode_ == OriginalSizeAspectMode) {
         fillAspectList(*c.suiComboBox_Resolution, ChoiceList{{OriginalSizeItem}, 0, false});
@@ -72,7 +72,7 @@ void TParameterPanel::refillHdResolution()
 
 // Target MPEG: an aspect mode above 10 has its own complete parameter set and a fixed
 // picture size, so the size fields give way to the letter-box switch.
-void TParameterPanel::MpegAspectHandling()
+void ParameterPanel::MpegAspectHandling()
 {
     aspectMode_ = resolveAspectMode();
     const ProfileDefinitions &reader = *definitions_;
@@ -100,7 +100,7 @@ void TParameterPanel::MpegAspectHandling()
     c.suiSpinEdit_VideoHeight->setEnabled(sizeEditable);
 }
 
-void TParameterPanel::syncSizeFields()
+void ParameterPanel::syncSizeFields()
 {
     const std::optional<QSize> clipSize =
         environment.currentClipSize ? environment.currentClipSize() : std::optional<QSize>();
@@ -110,23 +110,23 @@ void TParameterPanel::syncSizeFields()
     }
 }
 
-void TParameterPanel::suiSpinEdit_VideoWidthExit(QSpinBox &field)
+void ParameterPanel::suiSpinEdit_VideoWidthExit(QSpinBox &field)
 {
     field.interpretText();
     field.setValue(RoundTowardZeroToMultipleOf4(field.value()));
 }
 
-void TParameterPanel::suiSpinEdit_VideoWidthChange()
+void ParameterPanel::suiSpinEdit_VideoWidthChange()
 {
     RefreshOutputNames();
 }
 
-void TParameterPanel::suiSpinEdit_VideoHeightChange()
+void ParameterPanel::suiSpinEdit_VideoHeightChange()
 {
     RefreshOutputNames();
 }
 
-void TParameterPanel::suiComboBox_ResolutionChange()
+void ParameterPanel::suiComboBox_ResolutionChange()
 {
     RefreshOutputNames();
 }

@@ -13,10 +13,10 @@ class QComboBox;
 class QLineEdit;
 class QSpinBox;
 
-class TVideoProfileEditor : public QWidget {
+class VideoProfileEditor : public QWidget {
     Q_OBJECT
 public:
-    explicit TVideoProfileEditor(QWidget *form);
+    explicit VideoProfileEditor(QWidget *form);
 
     // Type 0 selected and its type selection run.
     void SelectFirstType();

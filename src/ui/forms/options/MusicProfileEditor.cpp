@@ -1,4 +1,4 @@
-#include "forms/options/TMusicProfileEditor.h"
+#include "forms/options/MusicProfileEditor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,7 +29,7 @@ QStringList MusicTypeNames()
 
 } // namespace
 
-TMusicProfileEditor::TMusicProfileEditor(QWidget *form) : QWidget(form)
+MusicProfileEditor::MusicProfileEditor(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("Panel2"));
     // Beside the video profile editor, in the window's right half.
@@ -41,7 +41,7 @@ TMusicProfileEditor::TMusicProfileEditor(QWidget *form) : QWidget(form)
     suiComboBox_AudioFormatChange();
 }
 
-void TMusicProfileEditor::BuildControls()
+void MusicProfileEditor::BuildControls()
 {
     using options::AddEditorCombo;
     AddLabel(this, QStringLiteral("Label16"), QStringLiteral("Auido Format :"), LabelCell(0));
@@ -64,16 +64,16 @@ void TMusicProfileEditor::BuildControls()
     suiImageButton_Del_Music->setText(QStringLiteral("Remove"));
 }
 
-void TMusicProfileEditor::ConnectHandlers()
+void MusicProfileEditor::ConnectHandlers()
 {
-    connect(suiComboBox_AudioFormat, &QComboBox::activated, this, &TMusicProfileEditor::suiComboBox_AudioFormatChange);
-    connect(suiComboBox_Profile_Music, &QComboBox::activated, this, &TMusicProfileEditor::suiComboBox_Profile_MusicChange);
-    connect(suiEdit_ProfileName_Music, &QLineEdit::editingFinished, this, &TMusicProfileEditor::suiEdit_ProfileName_MusicExit);
-    connect(suiImageButton_Add_Music, &PictureButton::clicked, this, &TMusicProfileEditor::suiImageButton_Add_MusicClick);
-    connect(suiImageButton_Del_Music, &PictureButton::clicked, this, &TMusicProfileEditor::suiImageButton_Del_MusicClick);
+    connect(suiComboBox_AudioFormat, &QComboBox::activated, this, &MusicProfileEditor::suiComboBox_AudioFormatChange);
+    connect(suiComboBox_Profile_Music, &QComboBox::activated, this, &MusicProfileEditor::suiComboBox_Profile_MusicChange);
+    connect(suiEdit_ProfileName_Music, &QLineEdit::editingFinished, this, &MusicProfileEditor::suiEdit_ProfileName_MusicExit);
+    connect(suiImageButton_Add_Music, &PictureButton::clicked, this, &MusicProfileEditor::suiImageButton_Add_MusicClick);
+    connect(suiImageButton_Del_Music, &PictureButton::clicked, this, &MusicProfileEditor::suiImageButton_Del_MusicClick);
 }
 
-void TMusicProfileEditor::suiComboBox_AudioFormatChange()
+void MusicProfileEditor::suiComboBox_AudioFormatChange()
 {
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
     const QString section = options::DefinitionSectionOfType(suiComboBox_AudioFormat->currentText());
@@ -82,7 +82,7 @@ void TMusicProfileEditor::suiComboBox_AudioFormatChange()
                              targets::ReadChoiceList(reader, section, "AudioSampleRate"));
 }
 
-void TMusicProfileEditor::BuildProfileList()
+void MusicProfileEditor::BuildProfileList()
 {
     const targets::ProfileStore store = options::UserProfiles();
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
@@ -101,14 +101,14 @@ void TMusicProfileEditor::BuildProfileList()
     suiComboBox_Profile_MusicChange();
 }
 
-const TListMessage *TMusicProfileEditor::SelectedEntry() const
+const TListMessage *MusicProfileEditor::SelectedEntry() const
 {
     const int index = suiComboBox_Profile_Music->currentIndex();
     return index >= 0 && index < entries_.size() ? &entries_.at(index) : nullptr;
 }
 
 // The entry's type is chosen first, so that its fields 6 and 7 select in that type's lists.
-void TMusicProfileEditor::suiComboBox_Profile_MusicChange()
+void MusicProfileEditor::suiComboBox_Profile_MusicChange()
 {
     const TListMessage *selected = SelectedEntry();
     if (!selected)
@@ -126,7 +126,7 @@ void TMusicProfileEditor::suiComboBox_Profile_MusicChange()
     suiComboBox_AudioSampleRate_Music->setCurrentIndex(values.audioSampleRateIndex());
 }
 
-void TMusicProfileEditor::suiEdit_ProfileName_MusicExit()
+void MusicProfileEditor::suiEdit_ProfileName_MusicExit()
 {
     if (!suiEdit_ProfileName_Music->text().isEmpty())
         return;
@@ -135,7 +135,7 @@ void TMusicProfileEditor::suiEdit_ProfileName_MusicExit()
         selected ? options::UserProfiles().slotName(selected->entry.section, selected->entry.slot) : targets::NoDefinition));
 }
 
-void TMusicProfileEditor::suiImageButton_Add_MusicClick()
+void MusicProfileEditor::suiImageButton_Add_MusicClick()
 {
     const QString section = targets::ProfileSectionName(suiComboBox_AudioFormat->currentText());
     const QString valueList = targets::MusicProfileValueList(suiComboBox_AudioBitRate_Music->currentIndex(),
@@ -148,7 +148,7 @@ void TMusicProfileEditor::suiImageButton_Add_MusicClick()
 }
 
 // The selected entry's type and slot; with no entry, the chosen audio type's section.
-void TMusicProfileEditor::suiImageButton_Del_MusicClick()
+void MusicProfileEditor::suiImageButton_Del_MusicClick()
 {
     const TListMessage *selected = SelectedEntry();
     const QString section =

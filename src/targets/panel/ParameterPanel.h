@@ -26,19 +26,19 @@ class QSpinBox;
 class TMainForm;
 
 // What the panel needs from the rest of the program; unset hooks do nothing.
-struct TParameterPanelEnvironment {
+struct ParameterPanelEnvironment {
     // Width and height of the clip shown in the detail area; nothing when there is none.
     std::function<std::optional<QSize>()> currentClipSize;
     // Recomputes every clip's output name (the names read OutputValues()).
     std::function<void()> refreshOutputNames;
 };
 
-class TParameterPanel : public QObject {
+class ParameterPanel : public QObject {
     Q_OBJECT
 public:
-    explicit TParameterPanel(TMainForm &form);
+    explicit ParameterPanel(TMainForm &form);
 
-    TParameterPanelEnvironment environment;
+    ParameterPanelEnvironment environment;
 
     // Saves the current target's panel, fills the panel for `target` and puts back
     // what the user left there.

@@ -1,7 +1,7 @@
 // The user profiles of the parameter panel: the list of the current target's profiles
 // and putting one onto the panel.
 
-#include "TParameterPanel.h"
+#include "ParameterPanel.h"
 
 #include "ModalQuestions.h"
 #include "ProductTexts.h"
@@ -16,14 +16,14 @@
 
 using namespace targets;
 
-const ProfileStore &TParameterPanel::profileStore()
+const ProfileStore &ParameterPanel::profileStore()
 {
     if (!profileStore_)
         profileStore_.emplace(ProfileSettingsFilePath());
     return *profileStore_;
 }
 
-void TParameterPanel::BuildProfileList()
+void ParameterPanel::BuildProfileList()
 {
     profiles_ = ReadMainWindowProfileList(profileStore(), definitions(), targetSection_);
     const QSignalBlocker blocker(c.suiComboBox_PF);
@@ -36,7 +36,7 @@ void TParameterPanel::BuildProfileList()
     c.suiComboBox_PF->setCurrentIndex(profiles_.defaultIndex);
 }
 
-void TParameterPanel::ApplyProfile(int entry)
+void ParameterPanel::ApplyProfile(int entry)
 {
     if (entry < 0 || entry >= profiles_.entries.size())
         return;
@@ -58,7 +58,7 @@ void TParameterPanel::ApplyProfile(int entry)
     SelectQuietly(*c.suiComboBox_AudioCodec, values.audioCodecIndex());
 }
 
-void TParameterPanel::suiComboBox_PFChange()
+void ParameterPanel::suiComboBox_PFChange()
 {
     const int entry = c.suiComboBox_PF->currentIndex();
     ApplyProfile(entry);
@@ -68,7 +68,7 @@ void TParameterPanel::suiComboBox_PFChange()
 }
 
 // The target buttons put this entry back when the target is chosen again.
-void TParameterPanel::rememberProfileIndex(int entry)
+void ParameterPanel::rememberProfileIndex(int entry)
 {
     QVector<TTargetType> &targetTypes = form_.targetSelector()->TargetTypes();
     if (form_.CurTargetType >= 0 && form_.CurTargetType < targetTypes.size())
@@ -85,7 +85,7 @@ ProfileQuestions QuestionsOver(QWidget *parent)
 
 } // namespace
 
-void TParameterPanel::suiImageButton_SaveProfileClick()
+void ParameterPanel::suiImageButton_SaveProfileClick()
 {
     if (!profiles_.available)
         return;
@@ -108,7 +108,7 @@ void TParameterPanel::suiImageButton_SaveProfileClick()
     selectProfileNamed(name);
 }
 
-void TParameterPanel::suiImageButton_RemoveProfileClick()
+void ParameterPanel::suiImageButton_RemoveProfileClick()
 {
     const int entry = c.suiComboBox_PF->currentIndex();
     if (!profiles_.available || entry < 0)
@@ -121,7 +121,7 @@ void TParameterPanel::suiImageButton_RemoveProfileClick()
 }
 
 // The panel already holds the saved values: the entry is only selected, not applied.
-void TParameterPanel::selectProfileNamed(const QString &name)
+void ParameterPanel::selectProfileNamed(const QString &name)
 {
     for (int entry = 0; entry < profiles_.entries.size(); ++entry) {
         if (profiles_.entries[entry].name.compare(name, Qt::CaseInsensitive) == 0) {

@@ -1,4 +1,4 @@
-#include "forms/options/TVideoProfileEditor.h"
+#include "forms/options/VideoProfileEditor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,7 +34,7 @@ void ClearList(QComboBox *combo, bool enabled)
 
 } // namespace
 
-TVideoProfileEditor::TVideoProfileEditor(QWidget *form) : QWidget(form)
+VideoProfileEditor::VideoProfileEditor(QWidget *form) : QWidget(form)
 {
     setObjectName(QStringLiteral("Panel1"));
     setGeometry(0, 44, 480, 182);
@@ -45,7 +45,7 @@ TVideoProfileEditor::TVideoProfileEditor(QWidget *form) : QWidget(form)
     suiComboBox_Type->setCurrentIndex(0);   // its lists are read when the dialog is shown
 }
 
-void TVideoProfileEditor::BuildControls()
+void VideoProfileEditor::BuildControls()
 {
     using options::AddEditorCombo;
     AddLabel(this, QStringLiteral("Label22"), QStringLiteral("Output Type :"), LeftLabel(0));
@@ -85,28 +85,28 @@ void TVideoProfileEditor::BuildControls()
     suiImageButton_Del->setText(QStringLiteral("Remove"));
 }
 
-void TVideoProfileEditor::ConnectHandlers()
+void VideoProfileEditor::ConnectHandlers()
 {
-    connect(suiComboBox_Type, &QComboBox::activated, this, &TVideoProfileEditor::suiComboBox_TypeChange);
-    connect(suiComboBox_VideoFormat, &QComboBox::activated, this, &TVideoProfileEditor::suiComboBox_VideoFormatChange);
-    connect(suiComboBox_Profile, &QComboBox::activated, this, &TVideoProfileEditor::suiComboBox_ProfileChange);
-    connect(suiEdit_ProfileName, &QLineEdit::editingFinished, this, &TVideoProfileEditor::suiEdit_ProfileNameExit);
-    connect(suiImageButton_Add, &PictureButton::clicked, this, &TVideoProfileEditor::suiImageButton_AddClick);
-    connect(suiImageButton_Del, &PictureButton::clicked, this, &TVideoProfileEditor::suiImageButton_DelClick);
+    connect(suiComboBox_Type, &QComboBox::activated, this, &VideoProfileEditor::suiComboBox_TypeChange);
+    connect(suiComboBox_VideoFormat, &QComboBox::activated, this, &VideoProfileEditor::suiComboBox_VideoFormatChange);
+    connect(suiComboBox_Profile, &QComboBox::activated, this, &VideoProfileEditor::suiComboBox_ProfileChange);
+    connect(suiEdit_ProfileName, &QLineEdit::editingFinished, this, &VideoProfileEditor::suiEdit_ProfileNameExit);
+    connect(suiImageButton_Add, &PictureButton::clicked, this, &VideoProfileEditor::suiImageButton_AddClick);
+    connect(suiImageButton_Del, &PictureButton::clicked, this, &VideoProfileEditor::suiImageButton_DelClick);
 }
 
-void TVideoProfileEditor::SelectFirstType()
+void VideoProfileEditor::SelectFirstType()
 {
     suiComboBox_Type->setCurrentIndex(0);
     suiComboBox_TypeChange();
 }
 
-QString TVideoProfileEditor::ProfileSection() const
+QString VideoProfileEditor::ProfileSection() const
 {
     return targets::ProfileSectionName(suiComboBox_Type->currentText());
 }
 
-void TVideoProfileEditor::suiComboBox_TypeChange()
+void VideoProfileEditor::suiComboBox_TypeChange()
 {
     definitionSection_ = options::DefinitionSectionOfType(suiComboBox_Type->currentText());
     targets::ApplyChoiceList(*suiComboBox_VideoFormat,
@@ -115,14 +115,14 @@ void TVideoProfileEditor::suiComboBox_TypeChange()
     BuildProfileList();
 }
 
-void TVideoProfileEditor::suiComboBox_VideoFormatChange()
+void VideoProfileEditor::suiComboBox_VideoFormatChange()
 {
     SelectFormat(suiComboBox_VideoFormat->currentIndex());
 }
 
 // The format's lists come from its sub-section when the type has several formats, else
 // from the type's own section; nothing is read for an index outside the formats.
-void TVideoProfileEditor::SelectFormat(int formatIndex)
+void VideoProfileEditor::SelectFormat(int formatIndex)
 {
     const bool chosen = formatIndex >= 0;
     for (QComboBox *list : {suiComboBox_Resolution, suiComboBox_VideoFrameRate, suiComboBox_AudioBitRate,
@@ -147,7 +147,7 @@ void TVideoProfileEditor::SelectFormat(int formatIndex)
     targets::ApplyChoiceList(*suiComboBox_VideoCodec, targets::ReadChoiceList(reader, section, "VideoCodec"));
 }
 
-void TVideoProfileEditor::BuildProfileList()
+void VideoProfileEditor::BuildProfileList()
 {
     const targets::ProfileStore store = options::UserProfiles();
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
@@ -160,7 +160,7 @@ void TVideoProfileEditor::BuildProfileList()
     suiComboBox_ProfileChange();
 }
 
-int TVideoProfileEditor::SelectedSlot() const
+int VideoProfileEditor::SelectedSlot() const
 {
     const int index = suiComboBox_Profile->currentIndex();
     return index >= 0 && index < entries_.size() ? entries_.at(index).slot : -1;
@@ -168,7 +168,7 @@ int TVideoProfileEditor::SelectedSlot() const
 
 // Shows the selected entry's name and, when it has a value list, its choices; the video
 // codec stays as the format selection filled it.
-void TVideoProfileEditor::suiComboBox_ProfileChange()
+void VideoProfileEditor::suiComboBox_ProfileChange()
 {
     const targets::ProfileStore store = options::UserProfiles();
     const QString section = ProfileSection();
@@ -188,13 +188,13 @@ void TVideoProfileEditor::suiComboBox_ProfileChange()
     suiComboBox_Volume->setCurrentIndex(values.volumeStep());
 }
 
-void TVideoProfileEditor::suiEdit_ProfileNameExit()
+void VideoProfileEditor::suiEdit_ProfileNameExit()
 {
     if (suiEdit_ProfileName->text().isEmpty())
         suiEdit_ProfileName->setText(options::NameForField(options::UserProfiles().slotName(ProfileSection(), SelectedSlot())));
 }
 
-targets::VideoProfileChoice TVideoProfileEditor::ChoiceFromControls() const
+targets::VideoProfileChoice VideoProfileEditor::ChoiceFromControls() const
 {
     return targets::VideoProfileChoice{
         .outputFormatIndex = suiComboBox_VideoFormat->currentIndex(),
@@ -208,7 +208,7 @@ targets::VideoProfileChoice TVideoProfileEditor::ChoiceFromControls() const
     };
 }
 
-void TVideoProfileEditor::suiImageButton_AddClick()
+void VideoProfileEditor::suiImageButton_AddClick()
 {
     if (!options::UserProfiles().SaveProfile(ProfileSection(), suiEdit_ProfileName->text().trimmed(),
                                              targets::VideoProfileValueList(ChoiceFromControls()),
@@ -218,7 +218,7 @@ void TVideoProfileEditor::suiImageButton_AddClick()
     emit profilesChanged();
 }
 
-void TVideoProfileEditor::suiImageButton_DelClick()
+void VideoProfileEditor::suiImageButton_DelClick()
 {
     if (!options::UserProfiles().RemoveProfile(ProfileSection(), suiEdit_ProfileName->text().trimmed(), SelectedSlot(),
                                                options::QuestionsShownOver(window())))

@@ -18,10 +18,10 @@ struct TListMessage {
     targets::ProfileEntry entry;
 };
 
-class TMusicProfileEditor : public QWidget {
+class MusicProfileEditor : public QWidget {
     Q_OBJECT
 public:
-    explicit TMusicProfileEditor(QWidget *form);
+    explicit MusicProfileEditor(QWidget *form);
 
     void BuildProfileList();
 
