@@ -1,0 +1,49 @@
+// Between clip records and the kept clip list.
+
+#include "ClipListStore.h"
+
+#include "VideoInfo.h"
+
+#include <algorithm>
+
+namespace {
+
+int TickedAudioRow(const TVideoInfo &clip)
+{
+    for (size_t index = 0; index < clip.AudioRows.size(); ++index) {
+        if (clip.AudioRows[index]->IsChecked())
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+StoredClip StoredClipOf(const TVideoInfo &clip)
+{
+    return {clip.FileName, clip.Checked, clip.StartTime, clip.EndTime, TickedAudioRow(clip), clip.SubtitleIndex};
+}
+
+} // namespace
+
+StoredClipList StoredListOf(const std::vector<std::unique_ptr<TVideoInfo>> &clips, const TVideoInfo *current)
+{
+    StoredClipList list;
+    for (size_t index = 0; index < clips.size(); ++index) {
+        list.clips.push_back(StoredClipOf(*clips[index]));
+        if (clips[index].get() == current)
+            list.currentIndex = static_cast<int>(index);
+    }
+    return list;
+}
+
+void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip)
+{
+    clip.SetChecked(stored.checked);
+    // A range the file no longer holds (it was replaced by a shorter one) is left at the whole file.
+    if (0 <= stored.startSeconds && stored.startSeconds <= stored.endSeconds && stored.endSeconds <= clip.Duration) {
+        clip.SetStartTime(stored.startSeconds);
+        clip.SetEndTime(stored.endSeconds);
+    }
+    if (stored.audioIndex >= 0 && stored.audioIndex < static_cast<int>(clip.AudioRows.size()))
+        clip.ChooseAudioRow(stored.audioIndex);
+    clip.SubtitleIndex = std::max(stored.subtitleIndex, 0);
+}
