@@ -1,10 +1,15 @@
 #pragma once
-// What job assembly reads from the parameter panel of the main window. The panel
-// fills one of these when a run starts; job assembly never touches a widget. Choice
-// lists are given by their selected index (-1 when nothing is selected), which job
-// assembly turns into an engine value through the profile definitions.
+// What job assembly reads from the parameter panel: JobPanelValuesOf takes it from the
+// panel's state (the window's or one made without a window) when a run starts; job
+// assembly never touches a widget. Choice lists are given by their selected index (-1
+// when nothing is selected), which job assembly turns into an engine value through the
+// profile definitions.
 
 #include <QString>
+
+namespace targets {
+struct PanelState;
+}
 
 namespace conversion {
 
@@ -39,5 +44,7 @@ struct JobPanelValues {
     QString dvdName = QStringLiteral("Video");      // suiEdit_DVDName
     QString artistName = QStringLiteral("Unknown"); // suiEdit_ArtistName
 };
+
+JobPanelValues JobPanelValuesOf(const targets::PanelState &panel);
 
 } // namespace conversion

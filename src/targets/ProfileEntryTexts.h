@@ -33,6 +33,8 @@ struct MainWindowProfileList {
     QVector<ProfileEntry> entries;   // entry i of the list is entries[i]
     QStringList texts;               // the entries' texts, in the same order
     int defaultIndex = -1;           // ProfileDefault when it names an entry, else -1
+
+    bool operator==(const MainWindowProfileList &) const = default;
 };
 
 MainWindowProfileList ReadMainWindowProfileList(const ProfileStore &store, const ProfileDefinitions &reader,

@@ -67,8 +67,8 @@ TEST(TargetPanel, EditsByKey)
          [](const JobPanelValues &v) { EXPECT_EQ(v.videoBitRateText, QStringLiteral("700")); }},
         {targets::TargetHDMP4, "VideoAspect", "Original Size and Keep Aspect Ratio", "",
          [](const JobPanelValues &v) {
+             EXPECT_TRUE(v.resolutionListVisible);
              EXPECT_EQ(v.resolutionText, QStringLiteral("Original Width : Height"));
-             EXPECT_EQ(QSize(v.videoWidth, v.videoHeight), ClipSize);
          }},
         {targets::TargetiPod, "VideoBitRate", "1600", "out of range", {}},
         {targets::TargetiPod, "VideoBitRate", "fast", "whole number", {}},

@@ -58,6 +58,17 @@ QString VolumeLabelText(int position)
     return QStringLiteral("+ %1 db.").arg(position);
 }
 
+const QStringList &DvdSettingItems()
+{
+    static const QStringList items = {
+        QStringLiteral("DVD Format: NTSC, Aspact Ratio: 4:3 for Standard TV"),
+        QStringLiteral("DVD Format: NTSC, Aspact Ratio: 16:9 for Wide-screen TV"),
+        QStringLiteral("DVD Format: PAL, Aspact Ratio: 4:3 for Standard TV"),
+        QStringLiteral("DVD Format: PAL, Aspact Ratio: 16:9 for Wide-screen TV"),
+    };
+    return items;
+}
+
 std::optional<DvdBoxes> DvdBoxesOfSetting(int settingIndex)
 {
     static constexpr std::array<DvdBoxes, 4> Settings = {{

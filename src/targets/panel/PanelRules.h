@@ -56,6 +56,9 @@ struct VolumeTrack {
 VolumeTrack VolumeTrackOf(const QStringList &items, int selectedIndex);
 QString VolumeLabelText(int position);   // "+ 3 db."
 
+// The four items of suiComboBox_DVDPF, in order.
+const QStringList &DvdSettingItems();
+
 // The check boxes a DVD setting of suiComboBox_DVDPF sets; nothing outside 0..3.
 struct DvdBoxes {
     bool ntsc = false;

@@ -57,6 +57,8 @@ public:
     // The target's filled slot, or nullptr.
     const RememberedPanel *filledSlot(int target) const;
 
+    bool operator==(const RememberedPanels &) const = default;
+
 private:
     std::array<RememberedPanel, RememberedPanelCount> slots_{};
 };
