@@ -61,6 +61,7 @@ void FrameService::run() {
     MediaInputOptions options;
     options.decoderThreads = decoderThreads_;
     options.openAudio = false;
+    options.exactAudioEdits = false;
     std::unique_ptr<MediaInput> input = MediaInput::open(path_, options);
     {
         std::lock_guard lock(mutex_);

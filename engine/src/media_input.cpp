@@ -76,7 +76,7 @@ std::unique_ptr<MediaInput> MediaInput::open(const std::string &path, const Medi
     std::unique_ptr<MediaInput> input(new MediaInput());
     input->outsideStop_ = options.outsideStop;
     input->setDeadline(kOpenSeconds);
-    if (!input->openFile(path, error))
+    if (!input->openFile(path, !options.exactAudioEdits, error))
         return nullptr;
     input->clearDeadline();
     if (!input->chooseStreams(options)) {
@@ -127,15 +127,49 @@ bool MediaInput::refuseHugePicture(std::string *error) const {
            !isSupportedPictureSize(videoStream_->codecpar->width, videoStream_->codecpar->height, error);
 }
 
-bool MediaInput::openFile(const std::string &path, std::string *error) {
+// MP4 and QuickTime files whose edit lists only move their tracks' starts open
+// with FFmpeg's simple edit-list handling when the caller allows it; an audio
+// track whose edit skips media then needs AAC, else the file opens again fully.
+bool MediaInput::openFile(const std::string &path, bool simpleEditListsAllowed, std::string *error) {
+    std::optional<std::vector<TrackEdits>> tracks;
+    if (simpleEditListsAllowed)
+        tracks = readTrackEdits(path);
+    const bool simpleEditLists = tracks && simpleEditListsSuffice(*tracks);
+    if (!openFormat(path, simpleEditLists, error))
+        return false;
+    if (!simpleEditLists || audioStartsKept(*tracks))
+        return true;
+    avformat_close_input(&format_);
+    return openFormat(path, false, error);
+}
+
+bool MediaInput::audioStartsKept(const std::vector<TrackEdits> &tracks) const {
+    for (const TrackEdits &track : tracks) {
+        if (track.kind != TrackEdits::Kind::Audio || track.mediaStart <= 0)
+            continue;
+        for (unsigned i = 0; i < format_->nb_streams; ++i) {
+            const AVStream *stream = format_->streams[i];
+            if (stream->id == static_cast<int>(track.trackId) && stream->codecpar->codec_id != AV_CODEC_ID_AAC)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool MediaInput::openFormat(const std::string &path, bool simpleEditLists, std::string *error) {
     format_ = avformat_alloc_context();
-    packet_ = av_packet_alloc();
+    if (!packet_)
+        packet_ = av_packet_alloc();
     if (!format_ || !packet_) {
         setError(error, "out of memory");
         return false;
     }
     format_->interrupt_callback = {&MediaInput::interruptCallback, this};
-    const int opened = avformat_open_input(&format_, path.c_str(), nullptr, nullptr);
+    AVDictionary *demuxerOptions = nullptr;
+    if (simpleEditLists)
+        av_dict_set(&demuxerOptions, "advanced_editlist", "0", 0);
+    const int opened = avformat_open_input(&format_, path.c_str(), nullptr, &demuxerOptions);
+    av_dict_free(&demuxerOptions);
     if (opened >= 0) {
         StreamInfoOptions streamOptions(format_->nb_streams);
         if (avformat_find_stream_info(format_, streamOptions.dictionaries.data()) >= 0)

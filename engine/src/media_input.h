@@ -41,11 +41,13 @@
 // Everything is released by the destructor; no thread outlives the object.
 
 #include "frame_pointer.h"
+#include "mp4_edit_lists.h"
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -64,6 +66,12 @@ struct MediaInputOptions {
     // store whole pictures is drained right after the first keyframe, so the
     // decoder gives it without first decoding the frames it would wait for.
     bool firstPictureOnly = false;
+    // False for readers of the pictures and the timeline only (the probe, the
+    // frame service): MP4 and QuickTime files whose edit lists only move their
+    // tracks' starts then open without FFmpeg rebuilding their sample index. The
+    // pictures, their times and every stream's start stay the same; only an
+    // audio track's trimmed end is not cut off.
+    bool exactAudioEdits = true;
     // A stop flag of the caller's besides requestStop(), seen during the open too.
     const std::atomic<bool> *outsideStop = nullptr;
 };
@@ -112,7 +120,9 @@ public:
 
 private:
     MediaInput() = default;
-    bool openFile(const std::string &path, std::string *error);
+    bool openFile(const std::string &path, bool simpleEditListsAllowed, std::string *error);
+    bool openFormat(const std::string &path, bool simpleEditLists, std::string *error);
+    bool audioStartsKept(const std::vector<TrackEdits> &tracks) const;
     bool chooseStreams(const MediaInputOptions &options);
     bool openDecoders(const MediaInputOptions &options, std::string *error);
     void computeOrigin();

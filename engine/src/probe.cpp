@@ -81,6 +81,7 @@ extern "C" KORVID_API int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void
         return refused("no file to probe");
     MediaInputOptions options;
     options.firstPictureOnly = true;
+    options.exactAudioEdits = false;
     std::string error;
     std::unique_ptr<MediaInput> input = MediaInput::open(path, options, &error);
     if (!input)

@@ -32,6 +32,7 @@ Arguments join(std::initializer_list<Arguments> parts) {
 }
 
 const Arguments kH264{"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-pix_fmt", "yuv420p"};
+const Arguments kH264WithBFrames{"-c:v", "libx264", "-preset", "ultrafast", "-bf", "2", "-g", "25", "-pix_fmt", "yuv420p"};
 const Arguments kLongGopMpeg2{"-c:v", "mpeg2video", "-g", "60", "-bf", "2", "-q:v", "3"};
 const Arguments kTwoTracks{"-map", "0:v", "-map", "1:a", "-map", "2:a", "-metadata:s:a:0", "language=eng",
                            "-metadata:s:a:1", "language=ger"};
@@ -77,6 +78,13 @@ const std::map<std::string, Arguments> &recipes() {
                              kH264})},
         {"long_gop.mp4", join({picture("640x360", "25", 12), {"-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
                                                               "-bf", "3", "-pix_fmt", "yuv420p"}})},
+        // MP4 edit lists: MP3 audio with its encoder's delay edited out, a video track that starts late.
+        {"mp3_audio.mp4", join({picture("320x240", "25", 3), tone(440, 44100, 3), kH264WithBFrames,
+                                {"-c:a", "libmp3lame"}})},
+        {"late_video.mp4", join({{"-itsoffset", "0.7"}, picture("320x240", "25", 3), tone(440, 44100, 3),
+                                 {"-map", "0:v", "-map", "1:a"}, kH264WithBFrames, {"-c:a", "aac"}})},
+        {"fragmented.mp4", join({picture("320x240", "25", 3), kH264WithBFrames,
+                                 {"-movflags", "frag_keyframe+empty_moov"}})},
     };
     return table;
 }
@@ -124,6 +132,8 @@ bool makeDerived(const std::string &name, const std::string &path) {
         writeFile(path, whole);
         return !whole.empty();
     }
+    if (name == "cut_start.mp4")   // cut inside a group of pictures: the edit list hides its first frames
+        return makeMedia({"-ss", "1.3", "-i", fixture("long_gop.mp4"), "-c", "copy"}, path);
     if (name == "long_gop.ts")   // H.264 with 10-second groups of pictures, without an index
         return makeMedia({"-i", fixture("long_gop.mp4"), "-c", "copy", "-f", "mpegts"}, path);
     if (name.rfind("turned_", 0) == 0)   // "turned_" + a turn's name + ".mp4"
