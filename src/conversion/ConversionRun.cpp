@@ -48,12 +48,14 @@ void ConversionRun::Start(RunSettings settings, ClipLookup clipAt)
     outputPaths_.clear();
     convertedCount_ = failedCount_ = 0;
     log_.reset();
+    logFilePath_.clear();
     if (!settings_.logFolder.isEmpty()) {
         int clipCount = 0;
         while (clipAt_ && clipAt_(clipCount))
             ++clipCount;
         log_.emplace(settings_.logFolder);
         log_->RunStarted(targets::TargetName(settings_.target), clipCount, settings_.outputFolder);
+        logFilePath_ = log_->FilePath();
     }
 }
 

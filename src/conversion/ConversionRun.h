@@ -96,6 +96,8 @@ public:
     bool ClipStopped() const { return stopRequested_; }
     // Worker thread, after ConvertClip gave ClipFailed: why, or empty when unknown.
     QString FailureReason() const { return failureReason_; }
+    // The log file of the current or last run; empty when the run keeps no log.
+    QString LogFilePath() const { return logFilePath_; }
 
 private:
     bool LoadEngine();
@@ -127,6 +129,7 @@ private:
     QString failureReason_;          // worker thread only
 
     std::optional<RunLog> log_;      // worker thread only, like the counts
+    QString logFilePath_;
     int convertedCount_ = 0;
     int failedCount_ = 0;
     std::atomic<bool> stopRequested_{false};   // StopEngine was called during this run

@@ -3,7 +3,6 @@
 
 #include "OutputCheck.h"
 #include "RunLog.h"
-#include "RunSize.h"
 #include "RunStanding.h"
 #include "StallWatch.h"
 
@@ -44,24 +43,6 @@ TEST(RunStanding, WeighsEachClipByItsLength)
 
     EXPECT_EQ(RunStandingText(RunStandingOf({60, 240}, 1, 0, 20)), QStringLiteral("clip 2 of 2, 20 % of the run, 00:01:20 left"));
     EXPECT_EQ(RunStandingText(RunStandingOf({100}, 0, 0.5, 3)), QStringLiteral("clip 1 of 1, 0 % of the run"));
-}
-
-TEST(RunSize, PredictsFromTheBitRatesAndTheLength)
-{
-    ConvertJob job;
-    job.VideoBitRate = QStringLiteral("1000");
-    job.AudioBitrate = QStringLiteral("128k");
-    EXPECT_EQ(PredictedOutputBytes(job, false, 60), qint64(1128 * 125 * 60 * 1.02));
-    EXPECT_EQ(PredictedOutputBytes(job, true, 60), qint64(128 * 125 * 60 * 1.02));   // music: sound only
-    EXPECT_EQ(PredictedOutputBytes(job, false, -5), 0);
-    job.VideoBitRate = QStringLiteral("Auto");
-    EXPECT_EQ(PredictedOutputBytes(job, false, 10), qint64(128 * 125 * 10 * 1.02));
-
-    EXPECT_EQ(SizeText(3'249'000'000), QStringLiteral("3.2 GB"));
-    EXPECT_EQ(SizeText(850'400'000), QStringLiteral("850 MB"));
-    EXPECT_EQ(SizeText(1), QStringLiteral("1 MB"));
-    QTemporaryDir folder;
-    EXPECT_TRUE(FreeBytesFor(folder.filePath(QStringLiteral("not/made/yet"))).has_value()) << "the nearest existing parent";
 }
 
 TEST(OutputCheck, ShortOrIncompleteFilesGiveTheirReason)

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +223,7 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
     clips_[0].startSeconds = 62;
     stallTimeoutSeconds_ = 1;
     logFolder_ = output_.path();
+    questions_.answerConfirm(true);
     RunWith([this] {
         WaitForClip(0);
         QFile partial(targetFiles_[0]);
@@ -239,15 +241,21 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
     EXPECT_EQ(engine_->callCount(QStringLiteral("X_StopConvert")), 1);
     EXPECT_FALSE(QFile::exists(targetFiles_[0]));
     EXPECT_EQ(engine_->callCount(kEntry), 2);
-    ASSERT_EQ(informations().size(), 2);   // the failed clips, then the end of the run
-    EXPECT_TRUE(informations()[0].endsWith(
-        QStringLiteral("\n/videos/first.avi (the engine stopped making progress at 00:01:05)\n")))
-        << informations()[0].toStdString();
+    // The failed clips with their reasons and the offer of the run log, then the end of the run.
+    const QStringList reports = questions_.texts(ScriptedQuestions::Kind::Confirm);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].endsWith(QStringLiteral("\n/videos/first.avi (the engine stopped making progress at "
+                                                   "00:01:05)\n\nThe run log tells more about each file. Open it?")))
+        << reports[0].toStdString();
+    EXPECT_EQ(informations().size(), 1);
 
-    // The run log tells the same story, with each clip's engine call.
+    // The run log tells the same story, with each clip's engine call; the user's yes opened it.
     const QDir logs(output_.filePath(QStringLiteral("logs")));
     const QStringList logFiles = logs.entryList({QStringLiteral("*.log")});
     ASSERT_EQ(logFiles.size(), 1);
+    EXPECT_TRUE(desktop_.calls().contains(QStringLiteral("openUrl|") +
+                                          QUrl::fromLocalFile(logs.filePath(logFiles[0])).toString()))
+        << desktop_.calls().join(QLatin1Char(' ')).toStdString();
     QFile logFile(logs.filePath(logFiles[0]));
     ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
     const QString log = QString::fromUtf8(logFile.readAll());

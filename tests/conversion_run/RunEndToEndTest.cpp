@@ -160,9 +160,11 @@ TEST_F(RunEndToEnd, AnOutputFolderThatCannotBeMadeIsReportedWithTheEnginesReason
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     g_s_OutputFolder = blocker.fileName() + QStringLiteral("/Output/");
+    questions_.answerConfirm(false);   // the offer of the run log
     Convert(targets::TargetiPod);
-    ASSERT_FALSE(informations().isEmpty());
-    const QString report = informations().first();
+    const QStringList reports = questions_.texts(ScriptedQuestions::Kind::Confirm);
+    ASSERT_EQ(reports.size(), 1);
+    const QString report = reports.first();
     for (const QString &source : sourceFiles_) {
         const qsizetype at = report.indexOf(source + QStringLiteral(" ("));
         ASSERT_GE(at, 0) << report.toStdString();

@@ -72,7 +72,7 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
             definitions->emplace(targets::ProfileDefinitions::loadShipped());
         RunRequest request = RequestOf(mainForm, *clipList, **definitions);
         StartState state = StartStateOf(mainForm, *clipList);
-        state.predictedBytes = PredictedRunBytes(request.settings, request.clipAt);
+        state.predictedBytes = PredictRun(request.settings, request.clipAt).total.bytes;
         state.freeBytes = FreeBytesFor(request.settings.outputFolder);
         if (!StartChecksPass(&mainForm, state))
             return;

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTimer>
+#include <QUrl>
 
 namespace conversion {
 
@@ -29,6 +30,7 @@ namespace {
 constexpr int kInfoInterval = 500;
 const QString kFailedClipsText = QStringLiteral(
     "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you select AVI format and try again.\n\n");
+const QString kOpenLogQuestion = QStringLiteral("\nThe run log tells more about each file. Open it?");
 const QString kNoPspText = QStringLiteral("Can not find PSP Video folder.\nPlease check your PSP connection!");
 
 // The shown lengths of the run's clips, in order: the weights of the whole run's progress.
@@ -158,14 +160,27 @@ void ProcessRun::ShowFailedClips(const QStringList &failed)
         std::lock_guard lock(messageMutex_);
         messagePending_ = true;
     }
-    OnWindowThread([this, text] {
-        platform::questions().information(&form_, QString(), text);
+    const QString logFile = run_.LogFilePath();
+    OnWindowThread([this, text, logFile] {
+        OfferFailedClips(text, logFile);
         std::lock_guard lock(messageMutex_);
         messagePending_ = false;
         messageDismissed_.notify_all();
     });
     std::unique_lock lock(messageMutex_);
     messageDismissed_.wait(lock, [this] { return !messagePending_ || closing_; });
+}
+
+// The report offers the run log, which holds each file's engine call and reason, when
+// there is one to open.
+void ProcessRun::OfferFailedClips(const QString &report, const QString &logFile)
+{
+    if (logFile.isEmpty() || !QFileInfo::exists(logFile)) {
+        platform::questions().information(&form_, QString(), report);
+        return;
+    }
+    if (platform::questions().confirm(&form_, QString(), report + kOpenLogQuestion))
+        platform::desktop().openUrl(QUrl::fromLocalFile(logFile).toString());
 }
 
 void ProcessRun::ShowClip(int clipIndex)

@@ -78,6 +78,7 @@ private:
     int AuthorShowingProgress();
     void StopAuthoring();
     void ShowFailedClips(const QStringList &failed);
+    void OfferFailedClips(const QString &report, const QString &logFile);   // window thread
     void ShowClip(int clipIndex);
     void ShowProgress(const ProgressShown &shown);
     // The whole run's percent, remaining time and clip count, and the task bar's share.

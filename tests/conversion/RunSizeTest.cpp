@@ -1,0 +1,151 @@
+// Predicted sizes of a run's files before it starts: each clip's from the job the run
+// would give it (bit rates, trimmed length, sound only for music), an estimate where
+// the job gives no video bit rate, and the texts the clip list shows.
+
+#include "RunSize.h"
+
+#include "TargetCatalogue.h"
+#include "TargetPanel.h"
+#include "TestHelpers.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace conversion {
+namespace {
+
+using namespace testing_support;
+
+const targets::ProfileDefinitions &Shipped()
+{
+    static const targets::ProfileDefinitions definitions = targets::ProfileDefinitions::load(SHIPPED_DEFINITIONS);
+    return definitions;
+}
+
+constexpr double kContainer = 1.02;
+
+RunSettings SettingsFor(int target, const JobPanelValues &panel, int minDuration = 0)
+{
+    RunSettings settings;
+    settings.target = target;
+    settings.panel = panel;
+    settings.outputFolder = QStringLiteral("/nowhere/out/");
+    settings.minDurationSeconds = minDuration;
+    settings.definitions = &Shipped();
+    return settings;
+}
+
+qint64 BytesAt(double kbps, double seconds)
+{
+    return qint64(kbps * 125 * seconds * kContainer);
+}
+
+// One clip of `duration` seconds trimmed to start..end, converted for `target` with its
+// preselected panel changed by `adjust`.
+PredictedSize PredictOne(int target, int duration, int start, int end,
+                         const std::function<void(JobPanelValues &)> &adjust = {}, int minDuration = 0)
+{
+    JobPanelValues panel = TargetPanel(Shipped(), target, QSize(640, 360)).JobValues();
+    if (adjust)
+        adjust(panel);
+    JobClip clip = VideoClip(QStringLiteral("/nowhere/clip.mp4"), 640, 360, duration);
+    clip.startSeconds = start;
+    clip.endSeconds = end;
+    const RunPrediction run = PredictRun(SettingsFor(target, panel, minDuration), [clip](int index) {
+        return index == 0 ? std::optional<JobClip>(clip) : std::nullopt;
+    });
+    EXPECT_EQ(run.clips.size(), 1);
+    return run.total;
+}
+
+TEST(RunSize, PredictsEachClipFromItsJob)
+{
+    struct Case {
+        const char *what;
+        PredictedSize predicted;
+        qint64 bytes;
+        bool estimated;
+    };
+    const auto noVideoBitRate = [](JobPanelValues &panel) { panel.videoBitRateText.clear(); };
+    const auto wavAt22050 = [](JobPanelValues &panel) { panel.audioSampleRateIndex = 0; };
+    const Case cases[] = {
+        {"iPod, the whole clip: 1000 + 128 kbit/s", PredictOne(targets::TargetiPod, 60, 0, 60), BytesAt(1128, 60), false},
+        {"iPod, trimmed to 10..40", PredictOne(targets::TargetiPod, 60, 10, 40), BytesAt(1128, 30), false},
+        {"an end within 2 s of the source's runs to its end", PredictOne(targets::TargetiPod, 100, 20, 99),
+         BytesAt(1128, 80), false},
+        {"a selection below the minimum length is raised to it",
+         PredictOne(targets::TargetiPod, 100, 10, 20, {}, 30), BytesAt(1128, 30), false},
+        {"the minimum length stops at the source's end", PredictOne(targets::TargetiPod, 100, 90, 95, {}, 30),
+         BytesAt(1128, 10), false},
+        {"MP3 carries the sound only: 192 kbit/s", PredictOne(targets::TargetMP3, 60, 0, 60), BytesAt(192, 60), false},
+        {"WAV at 22050 Hz: 16-bit stereo, not the listed 1411 kbit/s",
+         PredictOne(targets::TargetWAV, 60, 0, 60, wavAt22050), BytesAt(22050 * 32 / 1000.0, 60), false},
+        // H.264 at 640x360, 25 fps without a bit rate: the engine's measured bits per pixel.
+        {"no video bit rate: estimated", PredictOne(targets::TargetiPod, 60, 0, 60, noVideoBitRate),
+         -1, true},
+    };
+    for (const Case &c : cases) {
+        if (c.bytes >= 0) {
+            EXPECT_EQ(c.predicted.bytes, c.bytes) << c.what;
+        }
+        EXPECT_EQ(c.predicted.estimated, c.estimated) << c.what;
+    }
+}
+
+TEST(RunSize, EstimatesFollowTheFrameAndStayWithinTheEngineBounds)
+{
+    ConvertJob job;
+    job.EngineCodec = QStringLiteral("h264");
+    job.AudioBitrate = QStringLiteral("128");
+    job.VideoFrameRate = QStringLiteral("25");
+    job.FrameSize = QStringLiteral("640:360");
+    const PredictedSize small = PredictedOutputSize(job, false, 60);
+    job.FrameSize = QStringLiteral("1280:720");
+    const PredictedSize large = PredictedOutputSize(job, false, 60);
+    EXPECT_TRUE(small.estimated && large.estimated);
+    const double videoSmall = small.bytes - BytesAt(128, 60);
+    EXPECT_NEAR((large.bytes - BytesAt(128, 60)) / videoSmall, 4.0, 0.01) << "four times the pixels";
+    job.VideoFrameRate = QStringLiteral("30000/1001");
+    EXPECT_NEAR((PredictedOutputSize(job, false, 60).bytes - BytesAt(128, 60)) / videoSmall, 4 * 1.2 / 1.001, 0.01);
+
+    job.FrameSize = QStringLiteral("176:144");
+    job.VideoFrameRate = QStringLiteral("15");
+    EXPECT_EQ(PredictedOutputSize(job, false, 60).bytes, BytesAt(200 + 128, 60)) << "the engine's least rate";
+
+    EXPECT_EQ(PredictedOutputSize(job, false, -5).bytes, 0);
+    EXPECT_FALSE(PredictedOutputSize(job, true, 60).estimated) << "sound only needs no picture estimate";
+}
+
+TEST(RunSize, WholeRunAddsItsClips)
+{
+    const JobPanelValues panel = TargetPanel(Shipped(), targets::TargetiPod, QSize(640, 360)).JobValues();
+    const RunSettings settings = SettingsFor(targets::TargetiPod, panel);
+    const QList<int> lengths = {60, 120, 30};
+    const RunPrediction run = PredictRun(settings, [&lengths](int index) -> std::optional<JobClip> {
+        if (index >= lengths.size())
+            return std::nullopt;
+        return VideoClip(QStringLiteral("/nowhere/%1.mp4").arg(index), 640, 360, lengths[index]);
+    });
+    ASSERT_EQ(run.clips.size(), 3);
+    EXPECT_EQ(run.clips[1].bytes, BytesAt(1128, 120));
+    EXPECT_EQ(run.total.bytes, run.clips[0].bytes + run.clips[1].bytes + run.clips[2].bytes);
+    EXPECT_TRUE(PredictRun(settings, {}).clips.isEmpty());
+}
+
+TEST(RunSize, Texts)
+{
+    EXPECT_EQ(SizeText(3'249'000'000), QStringLiteral("3.2 GB"));
+    EXPECT_EQ(SizeText(850'400'000), QStringLiteral("850 MB"));
+    EXPECT_EQ(SizeText(1), QStringLiteral("1 MB"));
+    EXPECT_EQ(PredictedSizeText({850'400'000, true}), QStringLiteral("≈850 MB"));
+    EXPECT_EQ(RunTotalText({1'230'000'000, false}, 35'000'000'000), QStringLiteral("Total 1.2 GB of 35.0 GB free"));
+    EXPECT_EQ(RunTotalText({1'230'000'000, true}, std::nullopt), QStringLiteral("Total ≈1.2 GB"));
+
+    QTemporaryDir folder;
+    EXPECT_TRUE(FreeBytesFor(folder.filePath(QStringLiteral("not/made/yet"))).has_value()) << "the nearest existing parent";
+}
+
+} // namespace
+} // namespace conversion
