@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 
+#include "ClipListKeeper.h"
 #include "ClipListPanel.h"
 #include "ClipOutputNames.h"
 #include "FileOpener.h"
 #include "MainWindowStart.h"
 #include "ModalQuestions.h"
+#include "OptionVariables.h"
 #include "OptionsButton.h"
 #include "PreviewPanel.h"
 #include "ParameterPanel.h"
@@ -24,6 +26,7 @@ ClipListPanel *AttachClipList(TMainForm &mainForm)
     clipList->environment.previewSeeking = [&mainForm] { return mainForm.previewIsSeeking(); };
     clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
     clipList->WatchVolumes(new platform::VolumeWatcher(&mainForm));
+    new ClipListKeeper(*clipList, g_s_Application_Data_Path);   // a child of the list
     return clipList;
 }
 
@@ -65,4 +68,10 @@ void AttachProgramParts(ProgramWindows &windows)
     new FileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
     new PreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
     conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
+}
+
+void OpenStartFiles(ProgramWindows &windows, const QStringList &givenFiles)
+{
+    windows.MainForm->findChild<ClipListKeeper *>()->Restore();
+    windows.MainForm->findChild<FileOpener *>()->open(givenFiles);
 }

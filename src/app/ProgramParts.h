@@ -5,6 +5,12 @@
 // once after creating the windows; window tests call it to get the program's
 // wiring without the splash or the message loop.
 
+#include <QStringList>
+
 class ProgramWindows;
 
 void AttachProgramParts(ProgramWindows &windows);
+
+// The start's files, once the main window shows: the clip list kept from the last
+// session first, then the files given to the program (absolute paths).
+void OpenStartFiles(ProgramWindows &windows, const QStringList &givenFiles);

@@ -52,7 +52,7 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
     AttachProgramParts(*windows);
     windows->MainForm->show();
     opener = windows->MainForm->findChild<FileOpener *>();
-    opener->open(waiting);
+    OpenStartFiles(*windows, waiting);
     const int status = application.exec();
     opener = nullptr;   // the windows go first
     return status;

@@ -45,6 +45,7 @@ void ClipListPanel::connectRow(TInfoListItem *row)
 {
     connect(row, &TInfoListItem::pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
     connect(row, &TInfoListItem::released, this, &ClipListPanel::rowReleased);
+    connect(row, &TInfoListItem::audioRowChosen, this, &ClipListPanel::clipsEdited);
     row->installEventFilter(this);   // the wheel over a row scrolls the list
 }
 
@@ -172,6 +173,7 @@ void ClipListPanel::RefreshOutputNames()
 {
     for (size_t index = 0; index < VideoInfoList.size(); ++index)
         VideoInfoList[index]->SetOutputName(outputNameOf(*VideoInfoList[index], static_cast<int>(index)));
+    emit clipsEdited();
 }
 
 QString ClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const

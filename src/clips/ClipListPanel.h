@@ -103,6 +103,8 @@ signals:
     void previewShutdownRequested();
     void clipCheckedChanged(TVideoInfo *clip);
     void trimRangeStored(TVideoInfo *clip);
+    // Trim ranges, audio rows or output names changed in place.
+    void clipsEdited();
     void discLabelFound(const QString &label);   // for suiEdit_DVDName
     void progressShown(int percent);             // each step of the progress panel
 

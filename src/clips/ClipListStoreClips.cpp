@@ -37,7 +37,6 @@ StoredClipList StoredListOf(const std::vector<std::unique_ptr<TVideoInfo>> &clip
 
 void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip)
 {
-    clip.SetChecked(stored.checked);
     // A range the file no longer holds (it was replaced by a shorter one) is left at the whole file.
     if (0 <= stored.startSeconds && stored.startSeconds <= stored.endSeconds && stored.endSeconds <= clip.Duration) {
         clip.SetStartTime(stored.startSeconds);
@@ -46,4 +45,5 @@ void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip)
     if (stored.audioIndex >= 0 && stored.audioIndex < static_cast<int>(clip.AudioRows.size()))
         clip.ChooseAudioRow(stored.audioIndex);
     clip.SubtitleIndex = std::max(stored.subtitleIndex, 0);
+    clip.SetChecked(stored.checked);   // last: ticking an audio row ticks its clip
 }

@@ -171,6 +171,7 @@ void TInfoListItem::CheckImageClick()
     if (isClipRow_ || Checked)
         return;
     owner_.ChooseAudioRow(owner_.IndexOfAudioRow(this));
+    emit audioRowChosen(this);
 }
 
 void TInfoListItem::paintEvent(QPaintEvent *)

@@ -56,6 +56,7 @@ public:
 signals:
     void pressed(TInfoListItem *row, Qt::MouseButton button);
     void released(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
+    void audioRowChosen(TInfoListItem *row);   // its tick was clicked: the clip takes its stream
 
 protected:
     bool event(QEvent *event) override;

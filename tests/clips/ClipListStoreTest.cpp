@@ -3,6 +3,7 @@
 
 #include "ClipListSaver.h"
 #include "ClipListStore.h"
+#include "ClipListStorePrinters.h"
 #include "PlainClipRows.h"
 #include "QtPrinters.h"
 #include "VideoInfo.h"
@@ -13,12 +14,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-void PrintTo(const StoredClip &clip, std::ostream *out)
-{
-    *out << clip.fileName.toStdString() << (clip.checked ? " checked " : " unchecked ") << clip.startSeconds << '-'
-         << clip.endSeconds << " audio " << clip.audioIndex << " subtitle " << clip.subtitleIndex;
-}
 
 namespace {
 

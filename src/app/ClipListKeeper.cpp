@@ -1,0 +1,87 @@
+#include "ClipListKeeper.h"
+
+#include "ClipListPanel.h"
+#include "ModalQuestions.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+ClipListKeeper::ClipListKeeper(ClipListPanel &clipList, const QString &settingsFolder)
+    : QObject(&clipList), clipList_(clipList), store_(settingsFolder),
+      saver_(store_, [&clipList] { return StoredListOf(clipList.VideoInfoList, clipList.CurVideoInfo); }, this)
+{
+    setObjectName(QStringLiteral("ClipListKeeper"));
+    // Adding, removing and clearing change the current clip or announce the new clip's tick.
+    connect(&clipList, &ClipListPanel::currentClipChanged, &saver_, &ClipListSaver::ListChanged);
+    connect(&clipList, &ClipListPanel::clipCheckedChanged, &saver_, &ClipListSaver::ListChanged);
+    connect(&clipList, &ClipListPanel::clipsEdited, &saver_, &ClipListSaver::ListChanged);
+}
+
+void ClipListKeeper::Restore()
+{
+    const ClipListStore::Reading reading = store_.Read();
+    std::vector<StoredClip> present;
+    QStringList presentFiles, gone;
+    int current = -1;
+    for (size_t index = 0; index < reading.list.clips.size(); ++index) {
+        const StoredClip &clip = reading.list.clips[index];
+        if (!QFileInfo(clip.fileName).isFile()) {
+            gone << QDir::toNativeSeparators(clip.fileName);
+            continue;
+        }
+        if (static_cast<int>(index) == reading.list.currentIndex)
+            current = static_cast<int>(present.size());
+        present.push_back(clip);
+        presentFiles << clip.fileName;
+    }
+    saver_.Hold(true);
+    const size_t first = clipList_.VideoInfoList.size();
+    clipList_.AddFiles(presentFiles);
+    ApplyChoices(present, first, current);
+    saver_.Hold(false);
+    if (!reading.problem.isEmpty())
+        Tell(QStringLiteral("The clip list of the last session could not be read (%1), so the list starts empty. "
+                            "The file is kept as %2.")
+                 .arg(reading.problem, QDir::toNativeSeparators(reading.keptAs)));
+    if (!gone.isEmpty())
+        Tell(QStringLiteral("These files of the last session's clip list no longer exist and were left out:\n\n")
+             + gone.join(QLatin1Char('\n')));
+}
+
+// The pass drops files its probe rejects (and reports them); the others come in kept order.
+void ClipListKeeper::ApplyChoices(const std::vector<StoredClip> &kept, size_t first, int keptCurrent)
+{
+    TVideoInfo *current = nullptr;
+    size_t next = 0;
+    for (size_t index = first; index < clipList_.VideoInfoList.size(); ++index) {
+        TVideoInfo &clip = *clipList_.VideoInfoList[index];
+        while (next < kept.size() && kept[next].fileName != clip.FileName)
+            ++next;
+        if (next == kept.size())
+            break;
+        ApplyStoredChoices(kept[next], clip);
+        if (static_cast<int>(next) == keptCurrent)
+            current = &clip;
+        ++next;
+    }
+    clipList_.RefreshOutputNames();
+    ShowCurrent(current ? current : clipList_.CurVideoInfo);
+}
+
+// Made current again, so that the trim edits and the preview show the kept range.
+void ClipListKeeper::ShowCurrent(TVideoInfo *clip)
+{
+    if (!clip)
+        return;
+    clipList_.MakeCurrent(nullptr);
+    for (TInfoListItem *row : std::as_const(clipList_.InfoListItems)) {
+        if (row->IsClipRow() && &row->Owner() == clip)
+            return clipList_.SelectClipRow(row);
+    }
+}
+
+void ClipListKeeper::Tell(const QString &text)
+{
+    QWidget *window = clipList_.window();
+    platform::questions().information(window, window->windowTitle(), text);
+}

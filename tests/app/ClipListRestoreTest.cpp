@@ -1,0 +1,152 @@
+// The main window keeps its clip list: a start puts the kept list back (leaving out
+// files that are gone) before the given files, and the list's edits reach the kept
+// file at the next turn of the event loop.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ClipListPanel.h"
+#include "ClipListStore.h"
+#include "ClipListStorePrinters.h"
+#include "MediaFixtures.h"
+#include "ProgramParts.h"
+#include "RecordingDesktop.h"
+#include "ScriptedQuestions.h"
+#include "SettingsSandbox.h"
+#include "TestEngine.h"
+#include "forms/ProgramWindows.h"
+
+namespace {
+
+class ClipListRestoreTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        media = new QTemporaryDir;
+        twoAudioTracks = fixtures::Mp4WithTwoAudioTracks(media->filePath("two audio tracks.mp4"));
+    }
+    static void TearDownTestSuite() { delete media; }
+
+    ClipListRestoreTest()
+    {
+        AttachProgramParts(windows);
+        windows.MainForm->show();
+        QApplication::processEvents();
+        clipList = windows.MainForm->findChild<ClipListPanel *>();
+    }
+
+    // A copy of the two-track file that the engine's probe reads as a minute long.
+    QString clip(const QString &name)
+    {
+        const QString path = files.filePath(name);
+        EXPECT_TRUE(QFile::copy(twoAudioTracks, path));
+        engine.setProbe(path, TestEngine::videoInfo(60, 25.0f, 320, 240));
+        return path;
+    }
+
+    ClipListStore store() const { return ClipListStore(sandbox.settingsFolder()); }
+
+    QStringList listed() const
+    {
+        QStringList names;
+        for (const auto &clip : clipList->VideoInfoList)
+            names << clip->FileName;
+        return names;
+    }
+
+    QLineEdit *edit(const char *name) const { return windows.MainForm->findChild<QLineEdit *>(name); }
+
+    static inline QTemporaryDir *media = nullptr;
+    static inline QString twoAudioTracks;
+
+    SettingsSandbox sandbox;
+    TestEngine engine;
+    ScriptedQuestions questions;
+    RecordingDesktop desktop;
+    QTemporaryDir files;
+    ProgramWindows windows;
+    ClipListPanel *clipList = nullptr;
+};
+
+TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNamesTheGoneOnesOnce)
+{
+    ASSERT_FALSE(twoAudioTracks.isEmpty());
+    const QString a = clip("a.mp4"), b = clip("b.mp4"), given = clip("given.mp4");
+    const QString gone = files.filePath("gone.mp4");
+    StoredClipList kept;
+    kept.clips = {{a, true, 10, 50, 1, 0}, {gone, true, 0, 60, 0, 0}, {b, false, 0, 60, 0, 1}};
+    kept.currentIndex = 2;
+    ASSERT_TRUE(store().Write(kept));
+
+    OpenStartFiles(windows, {given});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 3; }, 10000)) << listed().join(", ").toStdString();
+    EXPECT_EQ(listed(), QStringList({a, b, given}));
+    const TVideoInfo &first = *clipList->VideoInfoList[0];
+    EXPECT_EQ(std::tuple(first.StartTime, first.EndTime, first.Checked), std::tuple(10, 50, true));
+    ASSERT_EQ(first.AudioRows.size(), 2u);
+    EXPECT_TRUE(first.AudioRows[1]->IsChecked());
+    const TVideoInfo &second = *clipList->VideoInfoList[1];
+    EXPECT_FALSE(second.Checked);
+    EXPECT_EQ(second.SubtitleIndex, 1);
+    EXPECT_EQ(clipList->CurVideoInfo, &second);
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+              QStringList{"These files of the last session's clip list no longer exist and were left out:\n\n" + gone});
+
+    // The kept list now holds what the window shows, the gone file no more.
+    QApplication::processEvents();
+    const StoredClipList now = store().Read().list;
+    ASSERT_EQ(now.clips.size(), 3u);
+    EXPECT_EQ(now.clips[0], kept.clips[0]);
+    EXPECT_EQ(now.clips[1], kept.clips[2]);
+    EXPECT_EQ(now.clips[2].fileName, given);
+    EXPECT_EQ(now.currentIndex, 1);
+}
+
+TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTheLoop)
+{
+    const QString a = clip("a.mp4"), b = clip("b.mp4");
+    OpenStartFiles(windows, {a, b});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 2; }, 10000));
+    QApplication::processEvents();
+
+    QLineEdit *start = edit("suiEdit_Start");
+    start->selectAll();
+    QTest::keyClicks(start, "000012");
+    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(start, &leaving);
+    auto *audioRow = static_cast<TInfoListItem *>(clipList->VideoInfoList[0]->AudioRows[1].get());
+    QTest::mouseClick(audioRow->findChild<QLabel *>("CheckImage"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(store().Read().list.clips.at(0), (StoredClip{a, true, 12, 60, 1, 0}));
+
+    clipList->RemoveSelectedClips();
+    QApplication::processEvents();
+    const StoredClipList now = store().Read().list;
+    ASSERT_EQ(now.clips.size(), 1u);
+    EXPECT_EQ(now.clips[0].fileName, b);
+}
+
+TEST_F(ClipListRestoreTest, AKeptListThatCannotBeReadStartsAnEmptyListAndIsKeptAside)
+{
+    sandbox.writeSettingsFile("ClipList.json", "{\"format\": \"Pelorin clip list\", \"vers");
+    OpenStartFiles(windows, {});
+    QApplication::processEvents();
+    EXPECT_TRUE(clipList->VideoInfoList.empty());
+    const QStringList told = questions.texts(ScriptedQuestions::Kind::Information);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("The clip list of the last session could not be read (not readable JSON"))
+        << told[0].toStdString();
+    const QString keptAs = told[0].section("The file is kept as ", 1).chopped(1);
+    QFile kept(keptAs);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << keptAs.toStdString();
+    EXPECT_EQ(kept.readAll(), "{\"format\": \"Pelorin clip list\", \"vers");
+    EXPECT_EQ(store().Read().problem, QString()) << "a new, empty list replaces it";
+}
+
+} // namespace
