@@ -5,21 +5,25 @@
 ClipListSaver::ClipListSaver(const ClipListStore &store, std::function<StoredClipList()> currentList, QObject *parent)
     : QObject(parent), store_(store), currentList_(std::move(currentList))
 {
-    pending_.setSingleShot(true);
-    pending_.setInterval(0);
-    connect(&pending_, &QTimer::timeout, this, &ClipListSaver::SaveNow);
     // The loop may end with a save still waiting for its turn.
     if (QCoreApplication *application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, [this] {
-            if (pending_.isActive())
+            if (pending_)
                 SaveNow();
         });
 }
 
 void ClipListSaver::ListChanged()
 {
-    if (!held_)
-        pending_.start();
+    if (held_ || pending_)
+        return;
+    pending_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] {
+            if (pending_)
+                SaveNow();
+        },
+        Qt::QueuedConnection);
 }
 
 void ClipListSaver::Hold(bool held)
@@ -31,7 +35,7 @@ void ClipListSaver::Hold(bool held)
 
 void ClipListSaver::SaveNow()
 {
-    pending_.stop();
+    pending_ = false;
     if (held_)
         return;
     StoredClipList list = currentList_();

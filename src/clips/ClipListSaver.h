@@ -1,14 +1,12 @@
 #pragma once
-// Keeps the stored clip list up to date with the list on the screen. A change asks
-// for a save at the next turn of the event loop, so a burst of changes (an adding
-// pass, a removal with its renumbering) writes once, and the file holds the last
-// change as soon as the program waits for the user again. A list equal to the one
-// written last is not written again.
+// Keeps the stored clip list up to date with the list on the screen. A change posts
+// a save to the event loop, so a burst of changes (an adding pass, a removal with its
+// renumbering) writes once, and the file holds the last change before the program
+// handles anything else. A list equal to the one written last is not written again.
 
 #include "ClipListStore.h"
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
 
 class ClipListSaver : public QObject {
@@ -26,7 +24,7 @@ public:
 private:
     ClipListStore store_;
     std::function<StoredClipList()> currentList_;
-    QTimer pending_;
+    bool pending_ = false;
     std::optional<StoredClipList> written_;
     bool held_ = false;
 };
