@@ -1,8 +1,10 @@
-// The main window's start button and the panel values read from its controls.
+// The main window's start button and the panel values a run reads: the parameter
+// panel's state, which follows its controls.
 
 #include "MainWindowStart.h"
 
 #include "ClipListPanel.h"
+#include "ParameterPanel.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
 #include "SettingsSandbox.h"
@@ -22,6 +24,7 @@ protected:
     StartButtonTest()
     {
         new ClipListPanel(windows_.MainForm.get());
+        new ParameterPanel(*windows_.MainForm);   // children of the main window
         AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm);
     }
 

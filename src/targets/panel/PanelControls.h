@@ -1,6 +1,6 @@
 #pragma once
-// The parameter controls of the main window, found by their control names. The
-// controls are the panel's store: job assembly and naming read their values.
+// The parameter controls of the main window, found by their control names. They show
+// the panel's state (ParameterPanel), which job assembly and naming read.
 
 #include <QStringList>
 

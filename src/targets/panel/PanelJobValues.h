@@ -5,5 +5,5 @@
 
 class QWidget;
 
-// Read from the panel controls of `form`; a control the form lacks keeps its default.
+// The state of the parameter panel on `form`; the defaults when the form has no panel.
 conversion::JobPanelValues JobPanelValuesOf(const QWidget &form);

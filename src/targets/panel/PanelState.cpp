@@ -300,6 +300,12 @@ void ChooseProfileEntry(PanelState &state, int entry, const PanelInputs &inputs)
     RunAspectHandling(state, inputs);
 }
 
+void SelectProfileEntry(PanelState &state, int entry)
+{
+    if (entry >= 0 && entry < state.profiles.entries.size())
+        state.profileIndex = entry;
+}
+
 void BuildProfileList(PanelState &state, const PanelInputs &inputs)
 {
     state.profiles = inputs.profileStore
@@ -386,6 +392,16 @@ void ReleaseDvdBox(PanelState &state, DvdBox box)
     case DvdBox::Pal: boxes.pal = true; boxes.ntsc = false; break;
     case DvdBox::Wide: boxes.wide = true; boxes.fourThree = false; break;
     case DvdBox::FourThree: boxes.fourThree = true; boxes.wide = false; break;
+    }
+}
+
+void SetDvdBox(PanelState &state, DvdBox box, bool on)
+{
+    switch (box) {
+    case DvdBox::Ntsc: state.dvdBoxes.ntsc = on; break;
+    case DvdBox::Pal: state.dvdBoxes.pal = on; break;
+    case DvdBox::Wide: state.dvdBoxes.wide = on; break;
+    case DvdBox::FourThree: state.dvdBoxes.fourThree = on; break;
     }
 }
 

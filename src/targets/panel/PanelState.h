@@ -131,6 +131,9 @@ void RunAspectHandling(PanelState &state, const PanelInputs &inputs);
 void ChooseOutputFormat(PanelState &state, int index, const PanelInputs &inputs);
 // suiComboBox_PFChange: puts the profile of list entry `entry` on and runs the aspect handling.
 void ChooseProfileEntry(PanelState &state, int entry, const PanelInputs &inputs);
+// Selects a profile list entry without putting its profile on (the panel holds it already,
+// or the entry is the one last chosen on the target); an entry outside the list changes nothing.
+void SelectProfileEntry(PanelState &state, int entry);
 // Reads the current target's profile list again; its preselected entry becomes selected.
 void BuildProfileList(PanelState &state, const PanelInputs &inputs);
 // What saving the panel as a profile writes.
@@ -155,6 +158,8 @@ void ChooseDvdSetting(PanelState &state, int index);
 enum class DvdBox { Ntsc, Pal, Wide, FourThree };
 // suiCheckBox_DVD_NTSCMouseUp: the released box is checked and its partner not.
 void ReleaseDvdBox(PanelState &state, DvdBox box);
+// One box checked or cleared on its own, its partner left as it is.
+void SetDvdBox(PanelState &state, DvdBox box, bool on);
 
 // --- Profiles and single edits by key ---------------------------------------------------
 

@@ -1,8 +1,8 @@
 #pragma once
-// The parameter panel of the main window: fills the panel controls for the chosen
-// target from the profile definitions, remembers what the user left on each target,
-// keeps the aspect choice, the size fields and the volume track bar in step, and
-// answers job assembly and output naming with the panel's values.
+// The parameter panel of the main window: shows a targets::PanelState on the panel
+// controls and edits it. A control's change goes through the PanelState functions, the
+// controls are then filled from the state, and job assembly and output naming read the
+// state, never the controls.
 //
 // Made as a child of the main window, it takes over the panel controls by name and
 // becomes the window's target selection (TMainForm::SelectTarget).
@@ -10,14 +10,13 @@
 #include "JobPanelValues.h"
 #include "OutputPanelValues.h"
 #include "PanelControls.h"
-#include "PanelRules.h"
+#include "PanelState.h"
 #include "ProfileDefinitions.h"
-#include "ProfileEntryTexts.h"
-#include "RememberedPanels.h"
 
 #include <QObject>
 #include <QSize>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -43,12 +42,6 @@ public:
     // Saves the current target's panel, fills the panel for `target` and puts back
     // what the user left there.
     void SelectTarget(int target);
-    // The first fill of every list and field for the current target.
-    void FillFromDefinitions();
-    // Fills suiComboBox_PF with the current target's user profiles (hidden when it has none).
-    void BuildProfileList();
-    // Puts the profile of an entry of suiComboBox_PF onto the panel; nothing for no entry.
-    void ApplyProfile(int entry);
     void RefreshOutputNames();
 
     void suiComboBox_ProfileChange();        // the aspect handling
@@ -70,9 +63,8 @@ public:
     void suiImageButton_SaveProfileClick();
     void suiImageButton_RemoveProfileClick();
 
-    int AspectMode() const { return aspectMode_; }
-    QSize LastCustomSize() const { return lastCustomSize_; }
-    QString TargetSection() const { return targetSection_; }
+    const targets::PanelState &State() const { return state_; }
+    int AspectMode() const { return state_.aspectMode; }
     // The open definition reader; null before the first fill.
     const targets::ProfileDefinitions *Definitions() const;
 
@@ -83,32 +75,32 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectHandlers();
-    const targets::ProfileDefinitions &definitions();   // opened on first need
-    const targets::ProfileStore &profileStore();         // PfSetting.ini, read through on every call
-    void refillCodecLists();
-    targets::RememberedPanel currentPanel() const;
-    void restorePanel(const targets::RememberedPanel &slot);
-    void showControlsFor(int target);
-    void setShown(std::initializer_list<const char *> names, bool shown);
-    void fillVolume(const QString &section, const QString &fallbackSection);
-    void fillSizeField(QSpinBox &field, const targets::NumberSetting &setting);
-    void fillAspectList(QComboBox &list, const targets::ChoiceList &choices);
-    int resolveAspectMode() const;
-    void refillHdResolution();
-    void MpegAspectHandling();
-    void syncSizeFields();
-    void selectProfileNamed(const QString &name);
-    void rememberProfileIndex(int entry);
-    void noticeWhenChecked(const QCheckBox &box, targets::EngineSwitch engineSwitch);
+    void ConnectHandlers();
+    void ConnectStateEdits();
+    const targets::ProfileDefinitions &LoadedDefinitions();   // opened on first need
+    const targets::ProfileStore &Profiles();                  // PfSetting.ini, read through on every call
+    targets::PanelInputs Inputs();
+
+    // The controls filled from the state (ParameterPanelView.cpp).
+    void Show();
+    void ShowLists();
+    void ShowProfileList();
+    void ShowFields();
+    void ShowSwitchesAndTexts();
+    void ShowDvdBoxes();
+    void ShowVolumeLabel();
+    void ShowVisibility();
+    void SetShown(std::initializer_list<const char *> names, bool shown);
+
+    std::array<std::pair<QCheckBox *, targets::DvdBox>, 4> DvdBoxControls() const;
+    void ChooseFromList(targets::PanelList list, int index);
+    void RememberProfileIndex(int entry);
+    void ShowRememberedProfileEntry();
+    void NoticeWhenChecked(const QCheckBox &box, targets::EngineSwitch engineSwitch);
 
     TMainForm &form_;
     PanelControls c;
     std::optional<targets::ProfileDefinitions> definitions_;
     std::optional<targets::ProfileStore> profileStore_;
-    targets::MainWindowProfileList profiles_;   // what suiComboBox_PF lists
-    QString targetSection_;
-    int aspectMode_ = 0;
-    QSize lastCustomSize_{0, 0};
-    targets::RememberedPanels remembered_;
+    targets::PanelState state_;
 };

@@ -1,10 +1,8 @@
-// The parameter panel's wiring and its small handlers: output format, volume,
-// engine switches, DVD settings and the size fields' focus.
+// The parameter panel's handlers: each puts the control's change through the PanelState
+// functions and fills the controls from the state again.
 
 #include "ParameterPanel.h"
 
-#include "ChoiceListWidgets.h"
-#include "DefinitionSections.h"
 #include "ModalQuestions.h"
 #include "ProductTexts.h"
 #include "mainform/TMainForm.h"
@@ -13,13 +11,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
 
 using namespace targets;
 
-void ParameterPanel::connectHandlers()
+void ParameterPanel::ConnectHandlers()
 {
     const auto onChoice = [this](QComboBox *list, void (ParameterPanel::*handler)()) {
         connect(list, &QComboBox::currentIndexChanged, this, handler);
@@ -43,8 +41,51 @@ void ParameterPanel::connectHandlers()
     connect(c.suiCheckBox_HQE, &QCheckBox::clicked, this, &ParameterPanel::suiCheckBox_HQEClick);
     connect(c.suiCheckBox_DeInterlace, &QCheckBox::clicked, this, &ParameterPanel::suiCheckBox_DeInterlaceClick);
     connect(c.suiCheckBox_ForceSync, &QCheckBox::clicked, this, &ParameterPanel::suiCheckBox_ForceSyncClick);
-    for (QCheckBox *box : {c.suiCheckBox_DVD_NTSC, c.suiCheckBox_DVD_PAL, c.suiCheckBox_DVD_169, c.suiCheckBox_DVD_43})
-        connect(box, &QCheckBox::clicked, this, [this, box] { suiCheckBox_DVD_NTSCMouseUp(*box); });
+    for (const auto &[box, dvdBox] : DvdBoxControls())
+        connect(box, &QCheckBox::clicked, this, [this, box = box] { suiCheckBox_DVD_NTSCMouseUp(*box); });
+}
+
+std::array<std::pair<QCheckBox *, DvdBox>, 4> ParameterPanel::DvdBoxControls() const
+{
+    return {{{c.suiCheckBox_DVD_NTSC, DvdBox::Ntsc},
+             {c.suiCheckBox_DVD_PAL, DvdBox::Pal},
+             {c.suiCheckBox_DVD_169, DvdBox::Wide},
+             {c.suiCheckBox_DVD_43, DvdBox::FourThree}}};
+}
+
+// Changes without a handler of their own, from the user or from another part of the
+// program (the disc label found for suiEdit_DVDName, the folder button, the core list).
+void ParameterPanel::ConnectStateEdits()
+{
+    const std::pair<QComboBox *, PanelList> lists[] = {
+        {c.suiComboBox_AudioCodec, PanelList::AudioCodec},
+        {c.suiComboBox_VideoFrameRate, PanelList::FrameRate},
+        {c.suiComboBox_AudioBitRate, PanelList::AudioBitrate},
+        {c.suiComboBox_AudioSampleRate, PanelList::AudioSampleRate},
+        {c.suiComboBox_AudioChannel, PanelList::AudioChannel}};
+    for (const auto &[control, list] : lists)
+        connect(control, &QComboBox::currentIndexChanged, this, [this, list](int index) { ChooseFromList(list, index); });
+    connect(c.suiSpinEdit_VideoBitRate, &QSpinBox::valueChanged, this, [this](int kbps) { SetVideoBitRate(state_, kbps); });
+    // The main window fills the core list at start-up: the panel takes its items as they are.
+    connect(c.suiComboBox_CPU, &QComboBox::currentIndexChanged, this, [this](int index) {
+        state_.cpu = ChoiceList{ItemTexts(*c.suiComboBox_CPU), -1, c.suiComboBox_CPU->isEnabled()};
+        SelectChoice(state_, PanelList::Cpu, index);
+    });
+
+    const std::pair<QCheckBox *, EngineSwitch> switches[] = {{c.suiCheckBox_HQE, EngineSwitch::HighQuality},
+                                                             {c.suiCheckBox_DeInterlace, EngineSwitch::Deinterlace},
+                                                             {c.suiCheckBox_ForceSync, EngineSwitch::ForceSync}};
+    for (const auto &[box, engineSwitch] : switches)
+        connect(box, &QCheckBox::toggled, this, [this, engineSwitch](bool on) { SetEngineSwitch(state_, engineSwitch, on); });
+    for (const auto &[box, dvdBox] : DvdBoxControls())
+        connect(box, &QCheckBox::toggled, this, [this, dvdBox](bool on) { SetDvdBox(state_, dvdBox, on); });
+    connect(c.suiCheckBox_AddLetterBox, &QCheckBox::toggled, this, [this](bool on) { state_.addLetterBox = on; });
+    connect(c.suiCheckBox_AddLetterBox_VOB, &QCheckBox::toggled, this, [this](bool on) { state_.addLetterBoxVob = on; });
+
+    connect(c.suiEdit_DVDName, &QLineEdit::textChanged, this, [this](const QString &text) { state_.dvdName = text; });
+    connect(c.suiEdit_ArtistName, &QLineEdit::textChanged, this, [this](const QString &text) { state_.artistName = text; });
+    connect(c.suiEdit_OutputFolder, &QLineEdit::textChanged, this,
+            [this](const QString &text) { state_.outputFolder = text; });
 }
 
 bool ParameterPanel::eventFilter(QObject *watched, QEvent *event)
@@ -56,34 +97,64 @@ bool ParameterPanel::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void ParameterPanel::suiComboBox_OutputFormatChange()
+void ParameterPanel::ChooseFromList(PanelList list, int index)
 {
-    refillCodecLists();
+    SelectChoice(state_, list, index);
+}
+
+void ParameterPanel::suiComboBox_ProfileChange()
+{
+    ChooseAspect(state_, c.suiComboBox_Profile->currentIndex(), Inputs());
+    Show();
     RefreshOutputNames();
 }
 
-// The codec lists depend on the output format: its sub-section answers what the target section lacks.
-void ParameterPanel::refillCodecLists()
+void ParameterPanel::suiComboBox_OutputFormatChange()
 {
-    const ProfileDefinitions &reader = definitions();
-    const QString subSection =
-        OutputFormatSubSection(reader, targetSection_, c.suiComboBox_OutputFormat->currentIndex());
-    ApplyChoiceList(*c.suiComboBox_VideoCodec,
-                    ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("VideoCodec")));
-    ApplyChoiceList(*c.suiComboBox_AudioCodec,
-                    ReadChoiceListWithFallback(reader, targetSection_, subSection, QStringLiteral("AudioCodec")));
+    ChooseOutputFormat(state_, c.suiComboBox_OutputFormat->currentIndex(), Inputs());
+    Show();
+    RefreshOutputNames();
 }
 
-// The codec choice is read when a run starts; nothing on the panel follows from it.
-void ParameterPanel::suiComboBox_VideoCodecChange() {}
+void ParameterPanel::suiComboBox_ResolutionChange()
+{
+    ChooseFromList(PanelList::Resolution, c.suiComboBox_Resolution->currentIndex());
+    RefreshOutputNames();
+}
+
+// The codec choice is read when a run starts; nothing else on the panel follows from it.
+void ParameterPanel::suiComboBox_VideoCodecChange()
+{
+    ChooseFromList(PanelList::VideoCodec, c.suiComboBox_VideoCodec->currentIndex());
+}
+
+void ParameterPanel::suiSpinEdit_VideoWidthChange()
+{
+    SetSizeValue(state_, SizeField::Width, c.suiSpinEdit_VideoWidth->value());
+    RefreshOutputNames();
+}
+
+void ParameterPanel::suiSpinEdit_VideoHeightChange()
+{
+    SetSizeValue(state_, SizeField::Height, c.suiSpinEdit_VideoHeight->value());
+    RefreshOutputNames();
+}
+
+void ParameterPanel::suiSpinEdit_VideoWidthExit(QSpinBox &field)
+{
+    field.interpretText();   // a typed value not yet taken
+    LeaveSizeField(state_, &field == c.suiSpinEdit_VideoWidth ? SizeField::Width : SizeField::Height);
+    ShowFields();
+    RefreshOutputNames();
+}
 
 void ParameterPanel::suiTrackBar_VolumeChange()
 {
-    c.Label_DB->setText(VolumeLabelText(c.suiTrackBar_Volume->value()));
-    c.Label_DB->repaint();
+    SetVolumePosition(state_, c.suiTrackBar_Volume->value());
+    ShowVolumeLabel();
 }
 
-void ParameterPanel::noticeWhenChecked(const QCheckBox &box, EngineSwitch engineSwitch)
+void ParameterPanel::NoticeWhenChecked(const QCheckBox &box, EngineSwitch engineSwitch)
 {
     if (box.isChecked())
         platform::questions().information(&form_, kDisplayTitle, EngineSwitchNotice(engineSwitch));
@@ -91,39 +162,31 @@ void ParameterPanel::noticeWhenChecked(const QCheckBox &box, EngineSwitch engine
 
 void ParameterPanel::suiCheckBox_HQEClick()
 {
-    noticeWhenChecked(*c.suiCheckBox_HQE, EngineSwitch::HighQuality);
+    NoticeWhenChecked(*c.suiCheckBox_HQE, EngineSwitch::HighQuality);
 }
 
 void ParameterPanel::suiCheckBox_DeInterlaceClick()
 {
-    noticeWhenChecked(*c.suiCheckBox_DeInterlace, EngineSwitch::Deinterlace);
+    NoticeWhenChecked(*c.suiCheckBox_DeInterlace, EngineSwitch::Deinterlace);
 }
 
 void ParameterPanel::suiCheckBox_ForceSyncClick()
 {
-    noticeWhenChecked(*c.suiCheckBox_ForceSync, EngineSwitch::ForceSync);
+    NoticeWhenChecked(*c.suiCheckBox_ForceSync, EngineSwitch::ForceSync);
 }
 
 // The boxes of a pair act as radio buttons: the released one is checked, its partner not.
 void ParameterPanel::suiCheckBox_DVD_NTSCMouseUp(QCheckBox &released)
 {
-    const std::pair<QCheckBox *, QCheckBox *> pairs[] = {{c.suiCheckBox_DVD_NTSC, c.suiCheckBox_DVD_PAL},
-                                                         {c.suiCheckBox_DVD_169, c.suiCheckBox_DVD_43}};
-    for (const auto &[first, second] : pairs) {
-        if (&released != first && &released != second)
-            continue;
-        released.setChecked(true);
-        (&released == first ? second : first)->setChecked(false);
+    for (const auto &[box, dvdBox] : DvdBoxControls()) {
+        if (box == &released)
+            ReleaseDvdBox(state_, dvdBox);
     }
+    ShowDvdBoxes();
 }
 
 void ParameterPanel::suiComboBox_DVDPFChange()
 {
-    const std::optional<DvdBoxes> boxes = DvdBoxesOfSetting(c.suiComboBox_DVDPF->currentIndex());
-    if (!boxes)
-        return;
-    c.suiCheckBox_DVD_NTSC->setChecked(boxes->ntsc);
-    c.suiCheckBox_DVD_PAL->setChecked(boxes->pal);
-    c.suiCheckBox_DVD_43->setChecked(boxes->fourThree);
-    c.suiCheckBox_DVD_169->setChecked(boxes->wide);
+    ChooseDvdSetting(state_, c.suiComboBox_DVDPF->currentIndex());
+    ShowDvdBoxes();
 }
