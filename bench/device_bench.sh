@@ -77,11 +77,18 @@ measure() {
     cat "$work/time.txt" >> "$work/$name.times"
 }
 
-# ssim <file> <crop filter>: "luma all" against the source.
+# ssim <file> <crop filter>: "luma all" against the source, both counted from their first picture.
 ssim() {
-    ffmpeg -nostdin -i "$1" -i "$source" -lavfi \
-        "[0:v]${2}scale=1280:720:flags=bicubic,setsar=1[out];[1:v]setsar=1[ref];[out][ref]ssim" -f null - 2>&1 |
+    local out="[0:v]setpts=PTS-STARTPTS,${2}scale=1280:720:flags=bicubic,setsar=1[out]"
+    ffmpeg -nostdin -i "$1" -i "$source" -lavfi "$out;[1:v]setpts=PTS-STARTPTS,setsar=1[ref];[out][ref]ssim" \
+        -f null - 2>&1 |
         sed -n 's/.*SSIM Y:\([0-9.]*\).*All:\([0-9.]*\).*/\1 \2/p'
+}
+
+# video_kbps <file>: the video stream's bit rate from its packets' sizes.
+video_kbps() {
+    ffprobe -v error -select_streams v:0 -show_entries packet=size -of csv=p=0 "$1" |
+        awk -v s="$seconds" '{ bytes += $1 } END { printf "%d", bytes * 8 / s / 1000 }'
 }
 
 # The engine call's arguments by name (korvid.h's common list; PSP and AVI differ).
@@ -143,10 +150,11 @@ run_target() {
     local e f h es fs hs
     e=$(summary engine) f=$(summary ffmpeg) h=$(summary handbrake)
     es=$(ssim "$engine_file" "$cut") fs=$(ssim "$ffmpeg_file" "$cut") hs=$(ssim "$hb_file" "")
-    printf '%s %s %s kbit/s %s, wall / processor / peak memory / SSIM luma all\n' "$target" "$codec" "$kbps" "$frame"
-    printf '    engine    %6.2f s %6.2f s %4d MB %s %s\n' $e $es
-    printf '    ffmpeg    %6.2f s %6.2f s %4d MB %s %s\n' $f $fs
-    printf '    HandBrake %6.2f s %6.2f s %4d MB %s %s\n' $h $hs
+    printf '%s %s %s kbit/s %s, wall / processor / peak memory / SSIM luma all / video kbit/s\n' \
+        "$target" "$codec" "$kbps" "$frame"
+    printf '    engine    %6.2f s %6.2f s %4d MB %s %s %5d\n' $e $es "$(video_kbps "$engine_file")"
+    printf '    ffmpeg    %6.2f s %6.2f s %4d MB %s %s %5d\n' $f $fs "$(video_kbps "$ffmpeg_file")"
+    printf '    HandBrake %6.2f s %6.2f s %4d MB %s %s %5d\n' $h $hs "$(video_kbps "$hb_file")"
     local cpu
     cpu=$(calc "$(cut -d' ' -f2 <<< "$e") / $(cut -d' ' -f2 <<< "$f")")
     e=$(cut -d' ' -f1,3 <<< "$e") f=$(cut -d' ' -f1,3 <<< "$f") h=$(cut -d' ' -f1,3 <<< "$h")
