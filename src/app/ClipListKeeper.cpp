@@ -36,7 +36,11 @@ void ClipListKeeper::Restore()
     }
     saver_.Hold(true);
     const size_t first = clipList_.VideoInfoList.size();
+    // The frame rates were settled when the files were first added: the question is not asked again.
+    StoredFrameRateAnswers frameRates(present);
+    clipList_.SetFrameRateQuestion(&frameRates);
     clipList_.AddFiles(presentFiles);
+    clipList_.SetFrameRateQuestion(nullptr);
     ApplyChoices(present, first, current);
     saver_.Hold(false);
     if (!reading.problem.isEmpty())

@@ -4,6 +4,8 @@
 // and the current clip. The file says its format version; a file this program
 // cannot read is moved aside, never overwritten, and the list starts empty.
 
+#include "FrameRateChoice.h"
+
 #include <QString>
 #include <memory>
 #include <optional>
@@ -20,6 +22,7 @@ struct StoredClip {
     int endSeconds = 0;
     int audioIndex = -1;      // the ticked audio row, from 0; -1 for none
     int subtitleIndex = 0;
+    float frameRate = 0.0f;   // as the frame-rate rules settled it; 0 for unknown
     bool operator==(const StoredClip &) const = default;
 };
 
@@ -61,6 +64,17 @@ private:
 
 // The list as it is kept: each clip's choices, and the current clip's position.
 StoredClipList StoredListOf(const std::vector<std::unique_ptr<TVideoInfo>> &clips, const TVideoInfo *current);
+// Answers the frame-rate question of a restore as the user answered it for the kept
+// clip: the rate nearer the kept one. A file without a kept rate is calculated.
+class StoredFrameRateAnswers : public FrameRateQuestion {
+public:
+    explicit StoredFrameRateAnswers(const std::vector<StoredClip> &clips) : clips_(clips) {}
+    FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override;
+
+private:
+    const std::vector<StoredClip> &clips_;
+};
+
 // Puts a kept clip's choices on the clip its file was probed into again; a trim
 // range or an audio row the file no longer has is left as the probe made it.
 void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip);

@@ -5,6 +5,7 @@
 #include "VideoInfo.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,7 +20,8 @@ int TickedAudioRow(const TVideoInfo &clip)
 
 StoredClip StoredClipOf(const TVideoInfo &clip)
 {
-    return {clip.FileName, clip.Checked, clip.StartTime, clip.EndTime, TickedAudioRow(clip), clip.SubtitleIndex};
+    return {clip.FileName,         clip.Checked,       clip.StartTime, clip.EndTime,
+            TickedAudioRow(clip),  clip.SubtitleIndex, clip.FrameRate};
 }
 
 } // namespace
@@ -46,4 +48,14 @@ void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip)
         clip.ChooseAudioRow(stored.audioIndex);
     clip.SubtitleIndex = std::max(stored.subtitleIndex, 0);
     clip.SetChecked(stored.checked);   // last: ticking an audio row ticks its clip
+}
+
+FrameRateAnswer StoredFrameRateAnswers::ask(const QString &fileName, float rateA, float rateB)
+{
+    const auto kept = std::find_if(clips_.cbegin(), clips_.cend(), [&fileName](const StoredClip &clip) {
+        return clip.fileName == fileName && clip.frameRate > 0;
+    });
+    if (kept == clips_.cend())
+        return {true, false};
+    return {false, std::fabs(kept->frameRate - rateA) <= std::fabs(kept->frameRate - rateB)};
 }

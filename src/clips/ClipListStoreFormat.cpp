@@ -1,7 +1,7 @@
 // The kept clip list as JSON:
 //   {"format": "Pelorin clip list", "version": 1, "current": 0,
 //    "clips": [{"file": "/videos/a.mp4", "checked": true, "start": 0, "end": 95,
-//               "audio": 1, "subtitle": 0}]}
+//               "audio": 1, "subtitle": 0, "frameRate": 29.97}]}
 
 #include "ClipListStore.h"
 
@@ -18,7 +18,8 @@ const QString kFormatName = QStringLiteral("Pelorin clip list");
 QJsonObject ClipObject(const StoredClip &clip)
 {
     return {{"file", clip.fileName},         {"checked", clip.checked}, {"start", clip.startSeconds},
-            {"end", clip.endSeconds},        {"audio", clip.audioIndex}, {"subtitle", clip.subtitleIndex}};
+            {"end", clip.endSeconds},        {"audio", clip.audioIndex}, {"subtitle", clip.subtitleIndex},
+            {"frameRate", clip.frameRate}};
 }
 
 // A member absent keeps the default; one of the wrong kind makes the clip unreadable.
@@ -31,6 +32,9 @@ bool ReadMember(const QJsonObject &object, const char *key, Value &value)
     if constexpr (std::is_same_v<Value, bool>) {
         value = member.toBool();
         return member.isBool();
+    } else if constexpr (std::is_floating_point_v<Value>) {
+        value = static_cast<Value>(member.toDouble());
+        return member.isDouble();
     } else {
         value = member.toInt();
         return member.isDouble();
@@ -45,7 +49,8 @@ std::optional<StoredClip> ClipOfObject(const QJsonValue &value)
     const bool read = value.isObject() && !clip.fileName.isEmpty() && ReadMember(object, "checked", clip.checked)
                       && ReadMember(object, "start", clip.startSeconds) && ReadMember(object, "end", clip.endSeconds)
                       && ReadMember(object, "audio", clip.audioIndex)
-                      && ReadMember(object, "subtitle", clip.subtitleIndex);
+                      && ReadMember(object, "subtitle", clip.subtitleIndex)
+                      && ReadMember(object, "frameRate", clip.frameRate);
     return read ? std::optional(clip) : std::nullopt;
 }
 

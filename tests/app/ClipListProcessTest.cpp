@@ -65,8 +65,8 @@ TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNex
     const std::optional<StoredClipList> shown = ClipListStore::Decode(report.left(listEnd), &whyNot);
     ASSERT_TRUE(shown) << whyNot.toStdString() << "\n" << report.toStdString();
     ASSERT_EQ(shown->clips.size(), 2u);
-    EXPECT_EQ(shown->clips[0], (StoredClip{a, true, 12, 60, 1, 0}));
-    EXPECT_EQ(shown->clips[1], (StoredClip{b, true, 0, 60, 0, 0}));
+    EXPECT_EQ(shown->clips[0], (StoredClip{a, true, 12, 60, 1, 0, 25.0f}));
+    EXPECT_EQ(shown->clips[1], (StoredClip{b, true, 0, 60, 0, 0, 25.0f}));
     EXPECT_EQ(shown->currentIndex, 0);
     EXPECT_EQ(report.mid(listEnd).trimmed(), QByteArray()) << "no message at the start";
 }

@@ -41,12 +41,13 @@ protected:
         clipList = windows.MainForm->findChild<ClipListPanel *>();
     }
 
-    // A copy of the two-track file that the engine's probe reads as a minute long.
-    QString clip(const QString &name)
+    // A copy of the two-track file (25 frames a second) that the engine's probe reads
+    // as a minute long.
+    QString clip(const QString &name, float engineFrameRate = 25.0f)
     {
         const QString path = files.filePath(name);
         EXPECT_TRUE(QFile::copy(twoAudioTracks, path));
-        engine.setProbe(path, TestEngine::videoInfo(60, 25.0f, 320, 240));
+        engine.setProbe(path, TestEngine::videoInfo(60, engineFrameRate, 320, 240));
         return path;
     }
 
@@ -77,10 +78,11 @@ protected:
 TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNamesTheGoneOnesOnce)
 {
     ASSERT_FALSE(twoAudioTracks.isEmpty());
-    const QString a = clip("a.mp4"), b = clip("b.mp4"), given = clip("given.mp4");
+    // a's two probes disagree: the user chose the engine's rate when it was first added.
+    const QString a = clip("a.mp4", 29.97f), b = clip("b.mp4"), given = clip("given.mp4");
     const QString gone = files.filePath("gone.mp4");
     StoredClipList kept;
-    kept.clips = {{a, true, 10, 50, 1, 0}, {gone, true, 0, 60, 0, 0}, {b, false, 0, 60, 0, 1}};
+    kept.clips = {{a, true, 10, 50, 1, 0, 29.97f}, {gone, true, 0, 60, 0, 0, 25.0f}, {b, false, 0, 60, 0, 1, 25.0f}};
     kept.currentIndex = 2;
     ASSERT_TRUE(store().Write(kept));
 
@@ -91,6 +93,8 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
     EXPECT_EQ(std::tuple(first.StartTime, first.EndTime, first.Checked), std::tuple(10, 50, true));
     ASSERT_EQ(first.AudioRows.size(), 2u);
     EXPECT_TRUE(first.AudioRows[1]->IsChecked());
+    EXPECT_EQ(first.FrameRate, 29.97f);
+    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Exec), QStringList()) << "the frame rate was asked again";
     const TVideoInfo &second = *clipList->VideoInfoList[1];
     EXPECT_FALSE(second.Checked);
     EXPECT_EQ(second.SubtitleIndex, 1);
@@ -123,7 +127,7 @@ TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTh
     auto *audioRow = static_cast<TInfoListItem *>(clipList->VideoInfoList[0]->AudioRows[1].get());
     QTest::mouseClick(audioRow->findChild<QLabel *>("CheckImage"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(store().Read().list.clips.at(0), (StoredClip{a, true, 12, 60, 1, 0}));
+    EXPECT_EQ(store().Read().list.clips.at(0), (StoredClip{a, true, 12, 60, 1, 0, 25.0f}));
 
     clipList->RemoveSelectedClips();
     QApplication::processEvents();

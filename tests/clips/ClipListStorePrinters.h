@@ -8,5 +8,6 @@
 inline void PrintTo(const StoredClip &clip, std::ostream *out)
 {
     *out << clip.fileName.toStdString() << (clip.checked ? " checked " : " unchecked ") << clip.startSeconds << '-'
-         << clip.endSeconds << " audio " << clip.audioIndex << " subtitle " << clip.subtitleIndex;
+         << clip.endSeconds << " audio " << clip.audioIndex << " subtitle " << clip.subtitleIndex << " at "
+         << clip.frameRate << " fps";
 }

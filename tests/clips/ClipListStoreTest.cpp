@@ -43,9 +43,9 @@ StoredClipList SampleList()
 {
     StoredClipList list;
     list.clips = {
-        {"/videos/Holiday 2024/Strand – Tag 1.mkv", true, 12, 95, 1, 0},
-        {"/videos/b.avi", false, 0, 30, -1, 2},
-        {"/videos/b.avi", true, 5, 6, 0, 0},   // the same file twice, with other choices
+        {"/videos/Holiday 2024/Strand – Tag 1.mkv", true, 12, 95, 1, 0, 29.97f},
+        {"/videos/b.avi", false, 0, 30, -1, 2, 25.0f},
+        {"/videos/b.avi", true, 5, 6, 0, 0, 0.0f},   // the same file twice, with other choices
     };
     list.currentIndex = 1;
     return list;
@@ -114,7 +114,7 @@ TEST_F(ClipListStoreTest, MembersLeftOutTakeTheirDefaultsAndAStrayCurrentClipIsN
     const ClipListStore::Reading reading = store.Read();
     ASSERT_TRUE(reading.problem.isEmpty()) << reading.problem.toStdString();
     ASSERT_EQ(reading.list.clips.size(), 1u);
-    EXPECT_EQ(reading.list.clips[0], (StoredClip{"/a.mp4", true, 0, 0, -1, 0}));
+    EXPECT_EQ(reading.list.clips[0], (StoredClip{"/a.mp4", true, 0, 0, -1, 0, 0.0f}));
     EXPECT_EQ(reading.list.currentIndex, -1);
 }
 
@@ -146,16 +146,18 @@ TEST(StoredChoices, AreTakenFromTheClipsAndPutBackOnNewlyProbedOnes)
     before[0]->ChooseAudioRow(1);
     before[0]->SubtitleIndex = 2;
     before[1]->SetChecked(false);
+    before[1]->FrameRate = 29.97f;
 
     const StoredClipList stored = StoredListOf(before, before[1].get());
     EXPECT_EQ(stored.clips[0], (StoredClip{"/v/a.mp4", true, 10, 50, 1, 2}));
-    EXPECT_EQ(stored.clips[1], (StoredClip{"/v/b.mp4", false, 0, 60, 0, 0}));
+    EXPECT_EQ(stored.clips[1], (StoredClip{"/v/b.mp4", false, 0, 60, 0, 0, 29.97f}));
     EXPECT_EQ(stored.currentIndex, 1);
     EXPECT_EQ(StoredListOf(before, nullptr).currentIndex, -1);
 
     std::vector<std::unique_ptr<TVideoInfo>> after;
     for (size_t index = 0; index < before.size(); ++index) {
         after.push_back(ProbedClip(rows, before[index]->FileName, before[index]->Duration));
+        after.back()->FrameRate = before[index]->FrameRate;   // settled by the probe (see below)
         ApplyStoredChoices(stored.clips[index], *after.back());
     }
     EXPECT_EQ(StoredListOf(after, after[1].get()), stored);
@@ -178,6 +180,25 @@ TEST(StoredChoices, ARangeOrAudioRowTheFileNoLongerHasIsLeftAlone)
         EXPECT_EQ(clip->EndTime, 60);
         EXPECT_EQ(clip->AudioStreamID, 0x80);
     }
+}
+
+// The probe of a restore meets the same disagreement as the first adding did.
+TEST(StoredChoices, TheFrameRateQuestionIsAnsweredWithTheKeptRate)
+{
+    const std::vector<StoredClip> kept{{"/v/ntsc.mpg", true, 0, 60, 0, 0, 29.97f}, {"/v/unknown.mpg", true, 0, 60, 0, 0, 0.0f}};
+    StoredFrameRateAnswers answers(kept);
+    const struct {
+        const char *file;
+        float rateA, rateB;
+        float chosen;
+    } cases[] = {
+        {"/v/ntsc.mpg", 25.0f, 29.97f, 29.97f},
+        {"/v/ntsc.mpg", 29.97f, 25.0f, 29.97f},
+        {"/v/unknown.mpg", 25.0f, 29.97f, 25.0f},   // no kept rate: calculated
+        {"/v/other.mpg", 30.0f, 25.0f, 30.0f},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ChooseFrameRate(c.file, c.rateA, c.rateB, answers), c.chosen) << c.file << ' ' << c.rateA;
 }
 
 class ClipListSaverTest : public ClipListStoreTest {
