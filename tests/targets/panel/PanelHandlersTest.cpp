@@ -124,30 +124,37 @@ TEST_F(PanelHandlersTest, HdTargetInOriginalSizeOffersOneDisabledResolution)
     EXPECT_TRUE(list("suiComboBox_Resolution")->isEnabled());
 }
 
-TEST_F(PanelHandlersTest, MpegModesAbove10ReadTheirOwnSection)
+// The rules of MPEG's aspect modes are the panel state's (PanelStateTest); here the
+// aspect list's change reaches the state and every control shows the state afterwards.
+TEST_F(PanelHandlersTest, MpegAspectChoicesReachTheStateAndTheControlsShowIt)
 {
     startWithShippedDefinitions();
     form().SelectTarget(TargetMPEG);
-    const int frameRates = list("suiComboBox_VideoFrameRate")->count();
-    list("suiComboBox_Profile")->setCurrentIndex(3);   // DVD NTSC 16:9, mode 11
-    EXPECT_EQ(panel->AspectMode(), 11);
-    for (const char *name : {"suiSpinEdit_VideoWidth", "suiSpinEdit_VideoHeight", "Label21", "Label3"})
-        EXPECT_FALSE(shown(name)) << name;
-    EXPECT_TRUE(shown("suiCheckBox_AddLetterBox"));
-    EXPECT_EQ(items("suiComboBox_VideoCodec"), QStringList{"MPEG-2"});
-    EXPECT_EQ(items("suiComboBox_VideoFrameRate"), QStringList{"29.97"});
-    EXPECT_EQ(items("suiComboBox_AudioSampleRate"), QStringList{"48000"});
-    EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "vob");
-    EXPECT_EQ(width()->value(), 720);
-    EXPECT_FALSE(width()->isEnabled());
-
-    list("suiComboBox_Profile")->setCurrentIndex(2);   // mode 0
-    EXPECT_EQ(panel->AspectMode(), 0);
-    EXPECT_TRUE(shown("suiSpinEdit_VideoWidth"));
-    EXPECT_TRUE(width()->isEnabled());
-    EXPECT_FALSE(shown("suiCheckBox_AddLetterBox"));
-    EXPECT_EQ(list("suiComboBox_VideoFrameRate")->count(), frameRates);
-    EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "mpg");
+    const PanelState &state = panel->State();
+    for (int aspect : {3, 2}) {   // DVD NTSC 16:9 (mode 11, its own section), then mode 0
+        SCOPED_TRACE(aspect);
+        list("suiComboBox_Profile")->setCurrentIndex(aspect);
+        EXPECT_EQ(state.aspect.selectedIndex, aspect);
+        EXPECT_EQ(panel->AspectMode(), aspect == 3 ? 11 : 0);
+        const std::pair<const char *, const ChoiceList *> lists[] = {
+            {"suiComboBox_OutputFormat", &state.outputFormat}, {"suiComboBox_VideoCodec", &state.videoCodec},
+            {"suiComboBox_AudioCodec", &state.audioCodec},     {"suiComboBox_VideoFrameRate", &state.frameRate},
+            {"suiComboBox_AudioBitRate", &state.audioBitrate}, {"suiComboBox_AudioSampleRate", &state.audioSampleRate},
+            {"suiComboBox_AudioChannel", &state.audioChannel}, {"suiComboBox_Volume", &state.volumeList}};
+        for (const auto &[name, choices] : lists) {
+            EXPECT_EQ(items(name), choices->items) << name;
+            EXPECT_EQ(list(name)->currentIndex(), choices->selectedIndex) << name;
+        }
+        EXPECT_EQ(fields(), QSize(state.videoWidth.value, state.videoHeight.value));
+        EXPECT_EQ(width()->isEnabled(), state.videoWidth.enabled);
+        EXPECT_EQ(control<QSpinBox>("suiSpinEdit_VideoBitRate")->value(), state.videoBitRate.value);
+        EXPECT_EQ(control<QSlider>("suiTrackBar_Volume")->value(), state.volume.position);
+        for (const char *name : {"suiSpinEdit_VideoWidth", "suiSpinEdit_VideoHeight", "Label21"})
+            EXPECT_EQ(shown(name), state.shown.sizeFields) << name;
+        EXPECT_EQ(shown("Label3"), state.shown.resolutionLabel);
+        EXPECT_EQ(shown("suiCheckBox_AddLetterBox"), state.shown.letterBox);
+    }
+    EXPECT_TRUE(shown("suiSpinEdit_VideoWidth")) << "mode 0 takes a custom size again";
 }
 
 TEST_F(PanelHandlersTest, VolumeTrackBarFollowsTheVolumeList)
