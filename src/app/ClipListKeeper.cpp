@@ -17,39 +17,56 @@ ClipListKeeper::ClipListKeeper(ClipListPanel &clipList, const QString &settingsF
     connect(&clipList, &ClipListPanel::clipsEdited, &saver_, &ClipListSaver::ListChanged);
 }
 
+namespace {
+
+// The kept clips whose files are still there, with the current one's position among
+// them, and the names of the files that are gone.
+struct KeptFiles {
+    std::vector<StoredClip> present;
+    QStringList presentNames;
+    int current = -1;
+    QStringList gone;
+};
+
+KeptFiles SortedKeptFiles(const StoredClipList &list)
+{
+    KeptFiles files;
+    for (size_t index = 0; index < list.clips.size(); ++index) {
+        const StoredClip &clip = list.clips[index];
+        if (!QFileInfo(clip.fileName).isFile()) {
+            files.gone << QDir::toNativeSeparators(clip.fileName);
+            continue;
+        }
+        if (static_cast<int>(index) == list.currentIndex)
+            files.current = static_cast<int>(files.present.size());
+        files.present.push_back(clip);
+        files.presentNames << clip.fileName;
+    }
+    return files;
+}
+
+} // namespace
+
 void ClipListKeeper::Restore()
 {
     const ClipListStore::Reading reading = store_.Read();
-    std::vector<StoredClip> present;
-    QStringList presentFiles, gone;
-    int current = -1;
-    for (size_t index = 0; index < reading.list.clips.size(); ++index) {
-        const StoredClip &clip = reading.list.clips[index];
-        if (!QFileInfo(clip.fileName).isFile()) {
-            gone << QDir::toNativeSeparators(clip.fileName);
-            continue;
-        }
-        if (static_cast<int>(index) == reading.list.currentIndex)
-            current = static_cast<int>(present.size());
-        present.push_back(clip);
-        presentFiles << clip.fileName;
-    }
+    const KeptFiles kept = SortedKeptFiles(reading.list);
     saver_.Hold(true);
     const size_t first = clipList_.VideoInfoList.size();
     // The frame rates were settled when the files were first added: the question is not asked again.
-    StoredFrameRateAnswers frameRates(present);
+    StoredFrameRateAnswers frameRates(kept.present);
     clipList_.SetFrameRateQuestion(&frameRates);
-    clipList_.AddFiles(presentFiles);
+    clipList_.AddFiles(kept.presentNames);
     clipList_.SetFrameRateQuestion(nullptr);
-    ApplyChoices(present, first, current);
+    ApplyChoices(kept.present, first, kept.current);
     saver_.Hold(false);
     if (!reading.problem.isEmpty())
         Tell(QStringLiteral("The clip list of the last session could not be read (%1), so the list starts empty. "
                             "The file is kept as %2.")
                  .arg(reading.problem, QDir::toNativeSeparators(reading.keptAs)));
-    if (!gone.isEmpty())
+    if (!kept.gone.isEmpty())
         Tell(QStringLiteral("These files of the last session's clip list no longer exist and were left out:\n\n")
-             + gone.join(QLatin1Char('\n')));
+             + kept.gone.join(QLatin1Char('\n')));
 }
 
 // The pass drops files its probe rejects (and reports them); the others come in kept order.
