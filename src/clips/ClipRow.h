@@ -22,6 +22,8 @@ public:
     virtual void SetPictureSize(const QString &aspectText) = 0;
     virtual void SetOutputName(const QString &text) = 0;
     virtual void SetHint(const QString &text) = 0;
+    // The output file's predicted size ("≈350 MB"); empty when the run will not convert the clip.
+    virtual void SetPredictedSize(const QString &) {}
 
     // Audio row texts and facts.
     virtual void SetStreamID(int id) = 0;

@@ -96,6 +96,13 @@ void TInfoListItem::SetHint(const QString &text)
     setToolTip(text);
 }
 
+void TInfoListItem::SetPredictedSize(const QString &text)
+{
+    TLabelInfo *shown = label(PredictedSizeLabel, "PredictedSizeLabel", rowcolumns::kPredictedSize);
+    shown->setText(text);
+    shown->setAccessibleDescription(QStringLiteral("Predicted size of the converted file"));
+}
+
 void TInfoListItem::SetAudioLanguage(const QString &language, int id)
 {
     LanguageText = language;

@@ -29,6 +29,7 @@ public:
     void SetPictureSize(const QString &aspectText) override;
     void SetOutputName(const QString &text) override;
     void SetHint(const QString &text) override;
+    void SetPredictedSize(const QString &text) override;
 
     void SetStreamID(int id) override { StreamIDValue = id; }
     void SetAudioLanguage(const QString &language, int id) override;
@@ -79,6 +80,7 @@ private:
     TLabelInfo *OutputLabel = nullptr;
     TLabelInfo *FpsLabel = nullptr;
     TLabelInfo *SizeLabel = nullptr;
+    TLabelInfo *PredictedSizeLabel = nullptr;
     TLabelInfo *AudioLangLabel = nullptr;
     TLabelInfo *AudioCodecLabel = nullptr;
     TLabelInfo *AudioRateLabel = nullptr;

@@ -11,14 +11,16 @@ struct Column {
     int width;
 };
 
-// Clip rows; the name follows the check mark.
-inline constexpr Column kName{20, 104};
-inline constexpr Column kDuration{126, 50};
-inline constexpr Column kFps{178, 54};
-inline constexpr Column kSize{234, 118};
-inline constexpr Column kStart{354, 52};
-inline constexpr Column kEnd{408, 50};
-inline constexpr Column kOutput{460, 78};
+// Clip rows; the name follows the check mark. A long name is cut and shown whole in
+// its tool tip, so it gives way to the output file's predicted size ("≈999 MB").
+inline constexpr Column kName{20, 62};
+inline constexpr Column kDuration{84, 50};
+inline constexpr Column kFps{136, 54};
+inline constexpr Column kSize{192, 118};
+inline constexpr Column kStart{312, 52};
+inline constexpr Column kEnd{366, 46};
+inline constexpr Column kOutput{414, 78};
+inline constexpr Column kPredictedSize{494, 46};
 
 // Audio rows, after the tree connector and the check mark.
 inline constexpr Column kAudioLanguage{38, 86};

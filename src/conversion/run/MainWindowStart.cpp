@@ -1,6 +1,7 @@
 #include "MainWindowStart.h"
 
 #include "ClipListPanel.h"
+#include "ClipSizeDisplay.h"
 #include "ClipRecordFacts.h"
 #include "PanelJobValues.h"
 #include "PreviewPanel.h"
@@ -62,15 +63,21 @@ JobPanelValues PanelValuesOf(const QWidget &form)
 ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
 {
     auto *run = new ProcessRun(processForm);
-    auto definitions = std::make_shared<std::optional<targets::ProfileDefinitions>>();   // read at the first start
+    // Read at their first use, then shared by the start and the predicted sizes.
+    auto loaded = std::make_shared<std::optional<targets::ProfileDefinitions>>();
+    const auto definitions = [loaded]() -> const targets::ProfileDefinitions & {
+        if (!*loaded)
+            loaded->emplace(targets::ProfileDefinitions::loadShipped());
+        return **loaded;
+    };
+    if (auto *clipList = mainForm.findChild<ClipListPanel *>())
+        new ClipSizeDisplay(mainForm, *clipList, definitions);   // a child of the main window
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
     QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, run, definitions] {
         auto *clipList = mainForm.findChild<ClipListPanel *>();
         if (!clipList)
             return;
-        if (!*definitions)
-            definitions->emplace(targets::ProfileDefinitions::loadShipped());
-        RunRequest request = RequestOf(mainForm, *clipList, **definitions);
+        RunRequest request = RequestOf(mainForm, *clipList, definitions());
         StartState state = StartStateOf(mainForm, *clipList);
         state.predictedBytes = PredictRun(request.settings, request.clipAt).total.bytes;
         state.freeBytes = FreeBytesFor(request.settings.outputFolder);

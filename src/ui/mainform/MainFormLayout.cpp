@@ -35,7 +35,9 @@ void buildColumnHeaders(QWidget *form)
         {"Label_HeadName", "Name", 9, 118},      {"Label_HeadDuration", "Duration", 128, 52},
         {"Label_HeadFps", "FPS", 180, 55},       {"Label_HeadSize", "Size", 235, 125},
         {"Label_HeadStart", "Start", 362, 50},   {"Label_HeadEnd", "End", 412, 53},
-        {"Label_HeadOutput", "Output Name", 465, 90},
+        {"Label_HeadOutput", "Output Name", 412, 78},
+        // Over the rows' last column and on to the scroll bar's edge, which its text needs.
+        {"Label_HeadPredictedSize", "Est. Size", 494, 56},
     };
     for (const auto &column : columns)
         AddLabel(form, QLatin1String(column.name), QLatin1String(column.text),
@@ -88,6 +90,12 @@ void BuildClipListArea(QWidget *form)
     addNamedButton(form, "suiImageButton_OpenFile", "remove", {142, 290}, "Remove", "Remove the selected clip");
     addNamedButton(form, "suiImageButton_Clear", "clear", {250, 290}, "Clear", "Clear the list");
     addNamedButton(form, "suiImageButton_Rename", "output_name", {348, 290}, "Output Name", "Output name template");
+    // The run's predicted total beside the list's buttons; shown once the list has clips.
+    QLabel *total = AddLabel(form, QStringLiteral("Label_RunTotal"), QString(), QRect(482, 287, 106, 36));
+    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    total->setWordWrap(true);
+    total->setAccessibleDescription(QStringLiteral("Predicted size of the run's files and the output drive's free space"));
+    total->hide();
 }
 
 void BuildPreviewArea(QWidget *form)

@@ -1,0 +1,42 @@
+#pragma once
+// The run's predicted sizes before it starts: each clip's output in its row and the
+// run's total with the output drive's free space under the list. It follows the clip
+// list (clips, trims, order, checks) and the main window's controls (target, profile,
+// panel values, output folder), once per burst of changes.
+
+#include "ProfileDefinitions.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class ClipListPanel;
+class QLabel;
+class TMainForm;
+
+namespace conversion {
+
+class ClipSizeDisplay : public QObject {
+    Q_OBJECT
+public:
+    using Definitions = std::function<const targets::ProfileDefinitions &()>;
+
+    // A child of `mainForm`; `definitions` gives the profile definitions the run reads.
+    ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions);
+
+    // Shows the sizes for the list and the panel as they are now.
+    void Refresh();
+
+private:
+    void FollowControls();
+    void Schedule();
+
+    TMainForm &mainForm_;
+    ClipListPanel &clipList_;
+    Definitions definitions_;
+    QLabel *total_ = nullptr;   // Label_RunTotal
+    QTimer pending_;
+};
+
+} // namespace conversion
