@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
 #include "TargetCatalogue.h"
 #include "forms/ProgramWindows.h"
 
@@ -12,13 +11,14 @@ void AttachOptionsButton(ProgramWindows &windows)
 {
     TMainForm *mainForm = windows.MainForm.get();
     TOptionForm *optionForm = windows.OptionForm.get();
+    const ProgramOptions &options = windows.Options;
     auto *button = mainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Option"));
     auto *outputFolder = mainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"));
-    QObject::connect(button, &QAbstractButton::clicked, mainForm, [mainForm, optionForm, outputFolder] {
+    QObject::connect(button, &QAbstractButton::clicked, mainForm, [mainForm, optionForm, outputFolder, &options] {
         platform::questions().exec(*optionForm);
         if (!optionForm->changed())
             return;
-        outputFolder->setText(g_s_OutputFolder + targets::TargetFolder(mainForm->CurTargetType));
+        outputFolder->setText(options.outputFolder + targets::TargetFolder(mainForm->CurTargetType));
         mainForm->SelectTarget(mainForm->CurTargetType);
     });
 }

@@ -8,7 +8,6 @@
 #include "FileOpener.h"
 #include "MainWindowStart.h"
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
 #include "OptionsButton.h"
 #include "PreviewPanel.h"
 #include "ParameterPanel.h"
@@ -18,31 +17,34 @@
 
 namespace {
 
-ClipListPanel *AttachClipList(TMainForm &mainForm)
+ClipListPanel *AttachClipList(TMainForm &mainForm, const ProgramOptions &options)
 {
     // Children of the main window: it owns them and they live as long as it does.
     auto *clipList = new ClipListPanel(&mainForm);
+    clipList->environment.openDialogFilter = [&options] { return options.openDialogFilter; };
+    clipList->environment.settingsFolder = [&options] { return options.SettingsFolder(); };
+    clipList->environment.defaultAudioLanguage = [&options] { return options.DefaultAudioLanguage(); };
     clipList->environment.localeLanguage = [&mainForm] { return mainForm.LocaleLanguage; };
     clipList->environment.previewSeeking = [&mainForm] { return mainForm.previewIsSeeking(); };
     clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
     clipList->WatchVolumes(new platform::VolumeWatcher(&mainForm));
-    new ClipListKeeper(*clipList, g_s_Application_Data_Path);   // a child of the list
+    new ClipListKeeper(*clipList, options.SettingsFolder());   // a child of the list
     return clipList;
 }
 
 // The parameter panel reads the size of the clip shown in the detail area; the clips'
 // output names follow the panel.
-void AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList)
+void AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList, const ProgramOptions &options)
 {
-    auto *panel = new ParameterPanel(mainForm);   // a child of the main window
+    auto *panel = new ParameterPanel(mainForm, options);   // a child of the main window
     panel->environment.currentClipSize = [clipList]() -> std::optional<QSize> {
         if (!clipList->CurVideoInfo)
             return std::nullopt;
         return QSize(clipList->CurVideoInfo->Width, clipList->CurVideoInfo->Height);
     };
     panel->environment.refreshOutputNames = [clipList] { clipList->RefreshOutputNames(); };
-    clipList->environment.outputName = [panel](const TVideoInfo &clip, int position) {
-        return naming::MakeOutputName(clip, position, panel->OutputValues());
+    clipList->environment.outputName = [panel, &options](const TVideoInfo &clip, int position) {
+        return naming::MakeOutputName(clip, position, options.renameSettings, panel->OutputValues());
     };
 }
 
@@ -61,13 +63,13 @@ void AttachRenameButton(ProgramWindows &windows, ClipListPanel *clipList)
 
 void AttachProgramParts(ProgramWindows &windows)
 {
-    ClipListPanel *clipList = AttachClipList(*windows.MainForm);
-    AttachParameterPanel(*windows.MainForm, clipList);
+    ClipListPanel *clipList = AttachClipList(*windows.MainForm, windows.Options);
+    AttachParameterPanel(*windows.MainForm, clipList, windows.Options);
     AttachRenameButton(windows, clipList);
     AttachOptionsButton(windows);
     new FileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
-    new PreviewPanel(windows.MainForm.get(), clipList);   // a child of the main window
-    conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm);
+    new PreviewPanel(windows.MainForm.get(), clipList, windows.Options.SettingsFolder());   // a child of the main window
+    conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm, windows.Options);
 }
 
 void OpenStartFiles(ProgramWindows &windows, const QStringList &givenFiles)

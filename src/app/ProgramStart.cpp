@@ -7,6 +7,7 @@
 #include "FileHandOver.h"
 #include "FileOpener.h"
 #include "FilesToAdd.h"
+#include "LibraryLoader.h"
 #include "ModalQuestions.h"
 #include "ProgramParts.h"
 #include "ProductTexts.h"
@@ -25,7 +26,7 @@ std::unique_ptr<ProgramWindows> CreateWindowsBehindSplash()
     splash.show();
     splash.repaint();
     splash.Fade();
-    auto windows = std::make_unique<ProgramWindows>([] { QApplication::processEvents(); });
+    auto windows = std::make_unique<ProgramWindows>(platform::ProgramFolder(), [] { QApplication::processEvents(); });
     splash.Fade();
     splash.close();
     return windows;

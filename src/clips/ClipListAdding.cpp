@@ -4,7 +4,6 @@
 #include "ClipListPanel.h"
 #include "FpsSelecteContent.h"
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
 #include "SettingsFolder.h"
 #include "Volumes.h"
 
@@ -40,7 +39,7 @@ void ClipListPanel::suiImageButton_OpenDirClick()
 {
     if (Busy)
         return;
-    const QString filter = environment.openDialogFilter ? environment.openDialogFilter() : OpenDialogFilter;
+    const QString filter = environment.openDialogFilter ? environment.openDialogFilter() : QString();
     const QStringList files = platform::questions().openFiles(window(), QStringLiteral("Open"), QString(),
                                                               platform::QtFilterFromWindowsFilter(filter));
     if (!files.isEmpty())
@@ -107,7 +106,8 @@ ClipProbeServices ClipListPanel::probeServices()
     ClipProbeServices services;
     services.rows = &rowFactory_;
     services.frameRateQuestion = &frameRateQuestion();
-    services.settingsFolder = environment.settingsFolder ? environment.settingsFolder() : g_s_Application_Data_Path;
+    services.settingsFolder = environment.settingsFolder ? environment.settingsFolder()
+                                                         : QDir::tempPath() + QLatin1Char('/');
     services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage()
                                                                     : optionsAudioLanguage();
     services.localeLanguage = environment.localeLanguage ? environment.localeLanguage()

@@ -37,8 +37,8 @@ struct Volume;
 
 // What the list needs from the rest of the program; unset hooks use defaults.
 struct ClipListEnvironment {
-    std::function<QString()> openDialogFilter;       // Windows filter syntax; default: the option OpenDialogFilter
-    std::function<QString()> settingsFolder;         // ending with "/"; default: g_s_Application_Data_Path
+    std::function<QString()> openDialogFilter;       // Windows filter syntax; default: every file
+    std::function<QString()> settingsFolder;         // ending with "/"; default: the temporary folder
     std::function<QString()> defaultAudioLanguage;   // default: the options window's suiComboBox_AudLang
     std::function<QString()> localeLanguage;         // default: the locale's language name, upper case
     // The naming template's output name of a clip at a list position (from 0);

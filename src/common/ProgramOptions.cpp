@@ -4,6 +4,7 @@
 #include "Paths.h"
 #include "ProductTexts.h"
 #include "SettingsFolder.h"
+#include "SettingsLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +49,11 @@ ProgramOptions ProgramOptions::Load(const QString &programFolder, const QString 
     options.LoadRenameSettings();
     options.LoadCompletion();
     return options;
+}
+
+ProgramOptions ProgramOptions::StartProgram(const QString &programFolder)
+{
+    return Load(programFolder, LocateSettings(programFolder), Access::Writable);
 }
 
 QString ProgramOptions::OptionFilePath() const

@@ -5,6 +5,8 @@
 // command-line converter makes its own. Values change in memory; the file changes only
 // through a Save call, and never for a read-only object.
 
+#include "RenameSettings.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -27,15 +29,6 @@ struct PspFolders {
     QString mp4;      // "PSPMP4Folder": where "M4V" files go
 };
 
-// The output-name template and its serial-number settings (the rename dialog's keys).
-struct RenameSettings {
-    QString nameTemplate = QStringLiteral("#Name");   // "Template"
-    int firstSerialNumber = 1;                        // "OutputPSPSerialNumber"
-    int fixedDigits = 3;                              // "FitDigi"
-    bool addDash = false;                             // "Add1": tokens joined with "-"
-    bool addUnderscore = false;                       // "Add2": tokens joined with "_"
-};
-
 // What happens when a run completes (the progress window's choices).
 struct CompletionOptions {
     bool powerOff = false;     // "PowerOff"
@@ -54,6 +47,9 @@ public:
     // Every key loaded from the settings folder.
     static ProgramOptions Load(const QString &programFolder, const QString &settingsFolder,
                                Access access = Access::ReadOnly);
+    // The windowed program's start: the settings located (LocateSettings) and every key
+    // loaded, writable.
+    static ProgramOptions StartProgram(const QString &programFolder);
 
     const QString &ProgramFolder() const { return programFolder_; }
     const QString &SettingsFolder() const { return settingsFolder_; }

@@ -1,6 +1,5 @@
 #include "SettingsLocation.h"
 
-#include "OptionVariables.h"
 #include "Paths.h"
 #include "ProductTexts.h"
 #include "SettingsFolder.h"
@@ -75,19 +74,4 @@ QString ExistingSettingsFolder(const QString &programFolder)
 {
     const QString settingsFolder = UserSettingsFolder();
     return QFileInfo(settingsFolder).isDir() ? settingsFolder : platform::WithTrailingSlash(programFolder);
-}
-
-void LocateSettings()
-{
-    g_s_Application_Data_Path = LocateSettings(path_PNG);
-}
-
-QString OptionFilePath()
-{
-    return g_s_Application_Data_Path + QStringLiteral("Option.ini");
-}
-
-QString ProfileSettingsFilePath()
-{
-    return g_s_Application_Data_Path + QStringLiteral("PfSetting.ini");
 }

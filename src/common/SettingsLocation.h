@@ -17,9 +17,3 @@ QString UserSettingsFolder();
 // copying or deleting anything: the per-user folder when it exists, else the program's
 // folder (ending with "/").
 QString ExistingSettingsFolder(const QString &programFolder);
-
-// Until every reader takes the folders from its options object: LocateSettings of
-// path_PNG into g_s_Application_Data_Path, and the files there.
-void LocateSettings();
-QString OptionFilePath();            // the settings folder's "Option.ini"
-QString ProfileSettingsFilePath();   // the settings folder's "PfSetting.ini"

@@ -166,8 +166,8 @@ void ConversionRun::LogClip(int clipIndex, int result, const QString &engineCall
 
 int ConversionRun::AuthorConvertedClips()
 {
-    authoring_.SetDescriptionFolder(settings_.scratchFolder);
-    return authoring_.Author({job_.JobFolder, DvdVideoSettings::Of(settings_.panel), outputPaths_});
+    return authoring_.Author({job_.JobFolder, DvdVideoSettings::Of(settings_.panel), outputPaths_,
+                              settings_.scratchFolder});
 }
 
 bool ConversionRun::LoadEngine()

@@ -1,7 +1,6 @@
 #include "DvdAuthoring.h"
 
 #include "LibraryLoader.h"
-#include "OptionVariables.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,8 +43,7 @@ int DvdAuthoring::Author(const DvdAuthoringJob &job)
 int DvdAuthoring::authorInto(const QString &destination, const DvdAuthoringJob &job,
                              decltype(&author_main) authorMain)
 {
-    const QString folder = descriptionFolder_.isEmpty() ? g_s_Application_Data_Path : descriptionFolder_;
-    const QString xmlPath = folder + QStringLiteral("author.xml");
+    const QString xmlPath = job.descriptionFolder + QStringLiteral("author.xml");
     QFile::remove(xmlPath);
     if (!WriteAuthorXml(xmlPath, destination, job.video, job.titleFiles))
         return DvdTitleFileMissing;

@@ -34,6 +34,7 @@ struct DvdAuthoringJob {
     QString jobFolder;            // the DVD folder is made in here, ends with "/"
     DvdVideoSettings video;
     QStringList titleFiles;       // the clips' OutputPath, in list order
+    QString descriptionFolder;    // the description is written here while authoring, ends with "/"
 };
 
 class DvdAuthoring {
@@ -44,9 +45,6 @@ public:
     // Blocks until the folder is built, has failed or was stopped. A failed or stopped
     // authoring leaves no folder behind.
     int Author(const DvdAuthoringJob &job);
-    // Where the description is written while authoring, ending with "/"; empty (at first):
-    // the settings folder.
-    void SetDescriptionFolder(const QString &folder) { descriptionFolder_ = folder; }
 
     // Any thread: the running authoring's percent (0..99), or nothing when none runs or
     // the library cannot tell.
@@ -62,7 +60,6 @@ private:
     decltype(&author_progress) progress_ = nullptr;
     decltype(&author_stop) stop_ = nullptr;
     bool stopped_ = false;
-    QString descriptionFolder_;
 };
 
 } // namespace conversion

@@ -1,15 +1,21 @@
 #include "RunInputs.h"
 
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "ProgramOptions.h"
 
 namespace conversion {
 
 RunSettings RunSettingsFromOptions(int target, const JobPanelValues &panel,
-                                   const targets::ProfileDefinitions &definitions)
+                                   const targets::ProfileDefinitions &definitions, const ProgramOptions &options)
 {
-    return {target, panel, g_s_OutputFolder, i_MinDurationTime, &definitions, ReadStallTimeoutOption(),
-            g_s_Application_Data_Path, &ReadOutputStreams, QString()};
+    return {target,
+            panel,
+            options.outputFolder,
+            options.minDurationSeconds,
+            &definitions,
+            options.stallTimeoutSeconds,
+            options.SettingsFolder(),
+            &ReadOutputStreams,
+            options.SettingsFolder()};
 }
 
 } // namespace conversion

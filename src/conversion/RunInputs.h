@@ -11,24 +11,27 @@
 #include <functional>
 #include <optional>
 
+class ProgramOptions;
+
 namespace conversion {
 
 struct RunSettings {
     int target = -1;
     JobPanelValues panel;
-    QString outputFolder;          // g_s_OutputFolder, ends with "/"
-    int minDurationSeconds = 0;    // i_MinDurationTime
+    QString outputFolder;          // the output root, ends with "/"
+    int minDurationSeconds = 0;    // a conversion's minimum length; 0 or less: none
     const targets::ProfileDefinitions *definitions = nullptr;   // the main window's open reader
     int stallTimeoutSeconds = 0;   // a clip without progress this long is stopped; 0: never
     QString logFolder;             // the settings folder, whose logs/ takes the run log; empty: none
     OutputProbe probeOutput;       // checks each converted file; empty: no check
-    QString scratchFolder;         // the DVD description while authoring, ends with "/"; empty: the settings folder
+    QString scratchFolder;         // the DVD description while authoring, ends with "/"
 };
 
-// The settings of a run from the process-wide options g_s_OutputFolder and i_MinDurationTime
-// and the stall timeout of Option.ini.
+// The settings of a window's run from the program's options: the output root, the
+// minimum length and the stall timeout; the log and the DVD description go to the
+// settings folder.
 RunSettings RunSettingsFromOptions(int target, const JobPanelValues &panel,
-                                   const targets::ProfileDefinitions &definitions);
+                                   const targets::ProfileDefinitions &definitions, const ProgramOptions &options);
 
 // The clip at a list index, or nothing past the end of the list.
 using ClipLookup = std::function<std::optional<JobClip>(int index)>;

@@ -1,8 +1,6 @@
 #include "RenameFormContent.h"
 
-#include "OptionsFile.h"
 #include "RenameRules.h"
-#include "RenameSettings.h"
 #include "TLinkLabel.h"
 
 #include <QCheckBox>
@@ -64,21 +62,20 @@ void AddTokenCard(QWidget *parent, int top)
 
 } // namespace
 
-RenameFormContent::RenameFormContent(QWidget *form)
-    : QObject(form), form_(form)
+RenameFormContent::RenameFormContent(QWidget *form, ProgramOptions &options)
+    : QObject(form), form_(form), options_(options)
 {
     setObjectName(QStringLiteral("RenameFormContent"));
     BuildTemplateControls();
     BuildTokenLabels();
     BuildSerialControls();
     BuildButtons();
-    ReadRenameOptions();
-    ShowSettings(CurrentRenameSettings());
+    ShowSettings(options_.renameSettings);
 }
 
 RenameFormContent::~RenameFormContent()
 {
-    WriteRenameOptions();
+    options_.SaveRenameSettings();
 }
 
 void RenameFormContent::BuildTemplateControls()
@@ -178,7 +175,7 @@ void RenameFormContent::suiImageButton_OKClick(QAbstractButton *button)
 {
     const bool accepted = button == suiImageButton_OK;
     if (accepted)
-        StoreRenameSettings(SettingsFromControls());
+        options_.renameSettings = SettingsFromControls();
     if (auto *dialog = qobject_cast<QDialog *>(form_))
         dialog->done(accepted ? QDialog::Accepted : QDialog::Rejected);
     else

@@ -5,12 +5,11 @@
 // and suiImageButton_Close that the form already has (its picture buttons) are used
 // as they are; missing ones are made here.
 //
-// Creation loads the naming settings from Option.ini into the naming globals and shows
-// them; destruction (with the form) writes the globals back. OK copies the controls
-// into the globals; OK, Cancel and Close all close the form (done(Accepted) for OK,
-// done(Rejected) otherwise).
+// Creation shows the naming settings of the program's options; destruction (with the
+// form) writes them to Option.ini. OK copies the controls into the options; OK, Cancel
+// and Close all close the form (done(Accepted) for OK, done(Rejected) otherwise).
 
-#include "RenameSettings.h"
+#include "ProgramOptions.h"
 
 #include <QObject>
 
@@ -24,7 +23,7 @@ namespace naming {
 class RenameFormContent : public QObject {
     Q_OBJECT
 public:
-    explicit RenameFormContent(QWidget *form);
+    RenameFormContent(QWidget *form, ProgramOptions &options);
     ~RenameFormContent() override;
 
     void ShowSettings(const RenameSettings &settings);
@@ -43,6 +42,7 @@ private:
     void suiImageButton_OKClick(QAbstractButton *button);
 
     QWidget *form_;
+    ProgramOptions &options_;
     QLineEdit *suiEdit_Template = nullptr;
     QLineEdit *suiEdit_SN = nullptr;
     QLineEdit *suiEdit_SN_FD = nullptr;

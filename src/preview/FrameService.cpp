@@ -1,7 +1,6 @@
 #include "FrameService.h"
 
 #include "EngineClient.h"
-#include "OptionVariables.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -18,8 +17,8 @@ bool ShuttingDown = false;
 constexpr int kMaximumWaitSteps = 100;
 } // namespace
 
-FrameService::FrameService()
-    : pump_([] { QCoreApplication::processEvents(); })
+FrameService::FrameService(const QString &scratchFolder)
+    : scratchFolder_(scratchFolder), pump_([] { QCoreApplication::processEvents(); })
 {
 }
 
@@ -39,7 +38,7 @@ bool FrameService::EnsureFrameEngine()
         Release();
         return false;
     }
-    const QByteArray workFile = (g_s_Application_Data_Path + QStringLiteral("telvotempfile.tmp")).toUtf8();
+    const QByteArray workFile = (scratchFolder_ + QStringLiteral("telvotempfile.tmp")).toUtf8();
     GlobalCommand(workFile.constData(), "29.976", 1);
     return true;
 }

@@ -20,7 +20,8 @@ public:
 
     enum class State { Unloaded, Starting, Ready, Closing };
 
-    FrameService();
+    // The engine keeps its work file in `scratchFolder` (ending with "/").
+    explicit FrameService(const QString &scratchFolder);
     ~FrameService();
 
     // Handles the pending window messages between the shutdown's waits.
@@ -61,5 +62,6 @@ private:
     decltype(&X_Global_CMD) GlobalCommand = nullptr;
     bool started_ = false;
     bool closing_ = false;
+    QString scratchFolder_;
     std::function<void()> pump_;
 };

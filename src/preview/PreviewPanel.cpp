@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-PreviewPanel::PreviewPanel(QWidget *form, ClipListPanel *clipList)
-    : QObject(form), clipList_(clipList)
+PreviewPanel::PreviewPanel(QWidget *form, ClipListPanel *clipList, const QString &settingsFolder)
+    : QObject(form), clipList_(clipList), frames_(settingsFolder)
 {
     AdoptControls(form);
     ConnectClipList();

@@ -26,7 +26,8 @@ class TVideoInfo;
 class PreviewPanel : public QObject {
     Q_OBJECT
 public:
-    PreviewPanel(QWidget *form, ClipListPanel *clipList);
+    // The frame service keeps its work file in `settingsFolder`.
+    PreviewPanel(QWidget *form, ClipListPanel *clipList, const QString &settingsFolder);
     ~PreviewPanel() override;
 
     void SetPreviewBusy(bool busy);

@@ -5,16 +5,15 @@
 
 #include "Desktop.h"
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
 #include "ProductTexts.h"
 
 namespace product {
 
-QString HomePageAddress()
+QString HomePageAddress(const QString &programFolder)
 {
     if (*kHomePage)
         return QLatin1String(kHomePage);
-    const QFileInfo readme(path_PNG + QStringLiteral("README.md"));
+    const QFileInfo readme(programFolder + QStringLiteral("README.md"));
     return readme.isFile() ? QUrl::fromLocalFile(readme.absoluteFilePath()).toString() : QString();
 }
 

@@ -16,9 +16,9 @@ inline constexpr const char *kHomePage = "";
 inline constexpr const char *kSupportAddress = "";   // a "mailto:" address
 inline constexpr const char *kMakerWebAddress = "";
 
-// The home page: its web address, else the README shipped beside the program;
+// The home page: its web address, else the README shipped in the program's folder;
 // empty when there is neither.
-QString HomePageAddress();
+QString HomePageAddress(const QString &programFolder);
 // The support address ("mailto:..."), empty when none is configured.
 QString SupportAddress();
 // What a link shows: a file's name, a mail address without "mailto:", else the address.

@@ -71,7 +71,7 @@ protected:
     ScriptedQuestions questions;
     RecordingDesktop desktop;
     QTemporaryDir files;
-    ProgramWindows windows;
+    ProgramWindows windows{sandbox.programFolder()};
     ClipListPanel *clipList = nullptr;
 };
 

@@ -11,6 +11,7 @@
 
 #include "ClipListPanel.h"
 #include "ClipListStore.h"
+#include "LibraryLoader.h"
 #include "ProgramParts.h"
 #include "ScriptedQuestions.h"
 #include "TestEngine.h"
@@ -55,7 +56,7 @@ int main(int argc, char **argv)
     for (const QString &file : files)
         engine.setProbe(file, TestEngine::videoInfo(60, 25.0f, 320, 240));
     ScriptedQuestions questions;
-    ProgramWindows windows;
+    ProgramWindows windows(platform::ProgramFolder());
     AttachProgramParts(windows);
     windows.MainForm->show();
     auto *clipList = windows.MainForm->findChild<ClipListPanel *>();

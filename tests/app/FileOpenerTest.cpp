@@ -18,7 +18,6 @@
 #include "RecordingDesktop.h"
 #include "WaitUntil.h"
 #include "ScriptedQuestions.h"
-#include "SettingsLocation.h"
 #include "SettingsSandbox.h"
 #include "TestEngine.h"
 #include "forms/ProgramWindows.h"
@@ -29,7 +28,6 @@ class FileOpenerTest : public ::testing::Test {
 protected:
     FileOpenerTest()
     {
-        LocateSettings();
         AttachProgramParts(windows);
         windows.MainForm->show();
         QApplication::processEvents();
@@ -82,7 +80,7 @@ protected:
     ScriptedQuestions questions;
     RecordingDesktop desktop;
     QTemporaryDir media;
-    ProgramWindows windows;
+    ProgramWindows windows{sandbox.programFolder()};
     ClipListPanel *clipList = nullptr;
     FileOpener *opener = nullptr;
 };

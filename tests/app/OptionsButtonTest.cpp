@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "OptionVariables.h"
 #include "OptionsButton.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
@@ -45,7 +44,7 @@ protected:
     SettingsSandbox sandbox;
     ScriptedQuestions questions;
     RecordingDesktop desktop;
-    ProgramWindows windows;
+    ProgramWindows windows{sandbox.programFolder()};
     QList<int> selected;
 };
 
@@ -60,7 +59,7 @@ TEST_F(OptionsButtonTest, AChangedDialogShowsTheOutputFolderAndSelectsTheCurrent
         dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_OK"))->click();
     });
     EXPECT_EQ(selected, QList<int>{target});
-    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(windows.Options.outputFolder, chosen + "/");
     EXPECT_EQ(mainOutputFolder(), chosen + "/iPod/");
 }
 

@@ -55,7 +55,7 @@ protected:
         desktop = new RecordingDesktop;
         engine = new TestEngine;
         media = new QTemporaryDir;
-        windows = new ProgramWindows;
+        windows = new ProgramWindows(sandbox->programFolder());
         AttachProgramParts(*windows);
         windows->MainForm->show();
         addClip(QStringLiteral("/a clip with a rather long file name for the list.mp4"), 5400, 1920, 1080);

@@ -17,7 +17,6 @@
 #include <memory>
 
 #include "LibraryLoader.h"
-#include "OptionVariables.h"
 #include "ProgramParts.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
@@ -53,7 +52,7 @@ protected:
         int eventBase, errorBase, major, minor;
         ASSERT_TRUE(XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor));
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
-        windows_ = std::make_unique<ProgramWindows>();
+        windows_ = std::make_unique<ProgramWindows>(sandbox_.programFolder());
         AttachProgramParts(*windows_);
         windows_->MainForm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(windows_->MainForm.get()));
@@ -129,7 +128,7 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
             clickButton(AccessibleNameOf(target));
             EXPECT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType == target; }));
             EXPECT_TRUE(outputFolderShown().endsWith(targets::TargetFolder(target))) << outputFolderShown().toStdString();
-            EXPECT_TRUE(outputFolderShown().startsWith(g_s_OutputFolder));
+            EXPECT_TRUE(outputFolderShown().startsWith(windows_->Options.outputFolder));
             EXPECT_EQ(shown("DVDPanel"), targets::IsDvdTarget(target));
             EXPECT_EQ(shown("suiComboBox_DVDPF"), targets::IsDvdTarget(target));
             EXPECT_EQ(shown("suiEdit_DVDName"), targets::IsDeviceTarget(target));

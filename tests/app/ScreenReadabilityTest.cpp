@@ -64,7 +64,7 @@ TEST(ScreenReadability, WindowsAUserMeetsFirst)
     RecordingDesktop desktop;
     TestEngine engine;
     QTemporaryDir media;
-    ProgramWindows windows;
+    ProgramWindows windows(sandbox.programFolder());
     AttachProgramParts(windows);
     windows.MainForm->show();   // first shown with its empty list, as the program starts
     ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.MainForm.get()));

@@ -18,7 +18,6 @@
 #include "ClipListPanel.h"
 #include "LibraryLoader.h"
 #include "MediaProbe.h"
-#include "OptionVariables.h"
 #include "ProgramParts.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
@@ -60,11 +59,11 @@ protected:
     {
         ASSERT_FALSE(sourceFile_.isEmpty()) << "the ffmpeg program could not make the source clip";
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
-        windows_ = std::make_unique<ProgramWindows>();
+        windows_ = std::make_unique<ProgramWindows>(sandbox_.programFolder());
         AttachProgramParts(*windows_);
         windows_->MainForm->show();
         QApplication::processEvents();
-        g_s_OutputFolder = output_.path() + QStringLiteral("/");
+        windows_->Options.outputFolder = output_.path() + QStringLiteral("/");
         windows_->ProcessForm->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setChecked(false);
 
         auto *clipList = windows_->MainForm->findChild<ClipListPanel *>();
@@ -106,7 +105,7 @@ protected:
         EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Error).isEmpty());
     }
 
-    QString targetFolder(int target) const { return g_s_OutputFolder + targets::TargetFolder(target); }
+    QString targetFolder(int target) const { return windows_->Options.outputFolder + targets::TargetFolder(target); }
 
     static inline QTemporaryDir *sources_ = nullptr;
     static inline QString sourceFile_;

@@ -1,7 +1,7 @@
 #include "WindowRun.h"
 
 #include "ClipListPanel.h"
-#include "OptionVariables.h"
+#include "LibraryLoader.h"
 #include "ProgramParts.h"
 #include "ScriptedQuestions.h"
 #include "TargetCatalogue.h"
@@ -92,11 +92,11 @@ QStringList CommandArguments(const PanelChoices &choices, const QString &outputD
 void ConvertInWindow(const PanelChoices &choices, const QString &file, const QString &outputRoot,
                      ScriptedQuestions &questions, int runMilliseconds)
 {
-    ProgramWindows windows;
+    ProgramWindows windows(platform::ProgramFolder());   // the test world's program folder
     AttachProgramParts(windows);
     windows.MainForm->show();
     QApplication::processEvents();
-    g_s_OutputFolder = outputRoot;
+    windows.Options.outputFolder = outputRoot;
     windows.ProcessForm->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setChecked(false);
     TMainForm &form = *windows.MainForm;
 

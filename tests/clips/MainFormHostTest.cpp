@@ -29,7 +29,7 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     ASSERT_FALSE(file.isEmpty());
     engine.setProbe(file, TestEngine::videoInfo(120, 29.97f, 320, 240));   // the file itself runs at 25
 
-    auto windows = std::make_unique<ProgramWindows>();
+    auto windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
     TMainForm &form = *windows->MainForm;
     auto *clipList = new ClipListPanel(&form);
     form.show();

@@ -5,7 +5,6 @@
 #include "DvdAuthoring.h"
 
 #include "LibraryLoader.h"
-#include "OptionVariables.h"
 #include "SettingsSandbox.h"
 #include "TestAuthoring.h"
 #include "TestHelpers.h"
@@ -199,15 +198,17 @@ class AuthorDvdTest : public DvdDescriptionTest {
 protected:
     AuthorDvdTest()
     {
-        g_s_Application_Data_Path = sandbox_.settingsFolder();
-        QDir().mkpath(g_s_Application_Data_Path);
+        QDir().mkpath(descriptionFolder_);
         platform::SetProgramFolderForTesting(TestAuthoring::folder());
     }
     ~AuthorDvdTest() override { platform::SetProgramFolderForTesting(QString()); }
 
-    QString settingsXml() const { return g_s_Application_Data_Path + QStringLiteral("author.xml"); }
+    QString settingsXml() const { return descriptionFolder_ + QStringLiteral("author.xml"); }
+    // A job of `clips` authored into the job folder, described in the settings folder.
+    DvdAuthoringJob jobOf(const QStringList &clips) const { return {jobFolder(), {}, clips, descriptionFolder_}; }
 
     SettingsSandbox sandbox_;
+    QString descriptionFolder_ = sandbox_.settingsFolder();
     TestAuthoring authoring_;
 };
 
@@ -219,7 +220,7 @@ TEST_F(AuthorDvdTest, HandsTheDescriptionOverAndDeletesIt)
     old.write("an old description");
     old.close();
 
-    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdAuthored);
+    EXPECT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdAuthored);
     EXPECT_EQ(authoring_.calls(), 1);
     EXPECT_EQ(authoring_.lastPath(), settingsXml());
     // The description as written, but for the hidden folder the DVD is built in.
@@ -237,7 +238,7 @@ TEST_F(AuthorDvdTest, TheBuiltFolderTakesTheFirstFreeNameAndNothingElseRemains)
 {
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
     for (int count = 1; count <= 3; ++count)
-        ASSERT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdAuthored);
+        ASSERT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdAuthored);
     EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{"DVD_DISC", "DVD_DISC_1", "DVD_DISC_2"}));
 }
@@ -250,7 +251,7 @@ TEST_F(AuthorDvdTest, AStoppedAuthoringLeavesNoFolderAndSaysSo)
     EXPECT_FALSE(authoring.Progress());
     EXPECT_FALSE(authoring.Stop()) << "nothing runs yet";
     int result = -1;
-    std::thread worker([&] { result = authoring.Author({jobFolder(), {}, clips}); });
+    std::thread worker([&] { result = authoring.Author(jobOf(clips)); });
     ASSERT_TRUE(authoring_.waitUntilRunning(30000));
     EXPECT_EQ(authoring.Progress(), 42);
     EXPECT_TRUE(authoring.Stop());
@@ -265,7 +266,7 @@ TEST_F(AuthorDvdTest, ALibraryWithoutProgressOrStopStillAuthors)
     TestAuthoring basic(QStringLiteral("test-authoring-unstoppable"));
     platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-unstoppable")));
     DvdAuthoring authoring;
-    EXPECT_EQ(authoring.Author({jobFolder(), {}, {Clip(QStringLiteral("a.mpg"))}}), DvdAuthored);
+    EXPECT_EQ(authoring.Author(jobOf({Clip(QStringLiteral("a.mpg"))})), DvdAuthored);
     EXPECT_EQ(basic.calls(), 1);
     EXPECT_FALSE(authoring.Progress());
     EXPECT_FALSE(authoring.Stop());
@@ -276,16 +277,16 @@ TEST_F(AuthorDvdTest, FailuresAreNotReportedAsSuccess)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
     authoring_.setResult(-1);
-    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "the library could not build the folder";
+    EXPECT_EQ(DvdAuthoring().Author(jobOf({a})), DvdAuthoringFailed) << "the library could not build the folder";
     EXPECT_FALSE(QFile::exists(settingsXml()));
     EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
     authoring_.setResult(0);
 
-    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, {a, jobFolder() + QStringLiteral("gone.mpg")}}), DvdTitleFileMissing);
+    EXPECT_EQ(DvdAuthoring().Author(jobOf({a, jobFolder() + QStringLiteral("gone.mpg")})), DvdTitleFileMissing);
     EXPECT_EQ(authoring_.calls(), 1) << "nothing is authored without every clip";
 
-    g_s_Application_Data_Path = jobFolder() + QStringLiteral("no such folder/");
-    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, {a}}), DvdAuthoringFailed) << "no description could be saved";
+    descriptionFolder_ = jobFolder() + QStringLiteral("no such folder/");
+    EXPECT_EQ(DvdAuthoring().Author(jobOf({a})), DvdAuthoringFailed) << "no description could be saved";
     EXPECT_EQ(authoring_.calls(), 1);
 }
 
@@ -294,11 +295,11 @@ TEST_F(AuthorDvdTest, AMissingOrIncompleteLibraryGivesTwo)
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
     QTemporaryDir emptyFolder;
     platform::SetProgramFolderForTesting(emptyFolder.path());
-    EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdLibraryUnavailable);
+    EXPECT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdLibraryUnavailable);
     {
         TestAuthoring incomplete(QStringLiteral("test-authoring-incomplete"));
         platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-incomplete")));
-        EXPECT_EQ(DvdAuthoring().Author({jobFolder(), {}, clips}), DvdLibraryUnavailable);
+        EXPECT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdLibraryUnavailable);
         EXPECT_EQ(incomplete.calls(), 0);
     }
     EXPECT_EQ(authoring_.calls(), 0);

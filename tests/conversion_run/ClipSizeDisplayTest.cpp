@@ -30,7 +30,7 @@ protected:
         EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
         sandbox_.writeProgramFile(QStringLiteral("PfDef.dll"), shipped.readAll());
         platform::SetProgramFolderForTesting(sandbox_.programFolder());
-        windows_ = std::make_unique<ProgramWindows>();
+        windows_ = std::make_unique<ProgramWindows>(sandbox_.programFolder());
         AttachProgramParts(*windows_);
         clipList_ = windows_->MainForm->findChild<ClipListPanel *>();
         windows_->MainForm->show();

@@ -5,10 +5,9 @@
 #include "ProcessRun.h"
 
 #include "IniFile.h"
-#include "OptionVariables.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
-#include "SettingsLocation.h"
+#include "ProgramOptions.h"
 #include "SettingsSandbox.h"
 #include "TargetCatalogue.h"
 #include "TestAuthoring.h"
@@ -48,10 +47,9 @@ class DvdRunTest : public testing::Test {
 protected:
     DvdRunTest()
     {
-        LocateSettings();
-        QDir().mkpath(g_s_Application_Data_Path);
-        form_ = std::make_unique<TProcessForm>();
-        run_ = new ProcessRun(*form_);
+        QDir().mkpath(options_.SettingsFolder());
+        form_ = std::make_unique<TProcessForm>(options_);
+        run_ = new ProcessRun(*form_, options_);
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetDVD_Folder);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
                                 "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
@@ -75,6 +73,7 @@ protected:
         request.settings.target = targets::TargetDVD_Folder;
         request.settings.outputFolder = output_.path() + QLatin1String("/Output/");
         request.settings.definitions = &definitions_;
+        request.settings.scratchFolder = options_.SettingsFolder();   // as the window's run has it
         request.clipAt = [this](int index) -> std::optional<JobClip> {
             return index < int(clips_.size()) ? std::optional<JobClip>(clips_[index]) : std::nullopt;
         };
@@ -96,6 +95,7 @@ protected:
     QStringList messages(ScriptedQuestions::Kind kind) const { return questions_.texts(kind); }
 
     SettingsSandbox sandbox_;
+    ProgramOptions options_ = sandbox_.StartOptions();
     TestEngine engine_;
     TestAuthoring authoring_;   // beside the test engine, in the program's folder
     ScriptedQuestions questions_;
@@ -114,7 +114,7 @@ TEST_F(DvdRunTest, EveryConvertedClipBecomesATitleInListOrder)
     Run();
     EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Process Finished!")});
     ASSERT_EQ(authoring_.calls(), 1);
-    EXPECT_EQ(authoring_.lastPath(), g_s_Application_Data_Path + QStringLiteral("author.xml"));
+    EXPECT_EQ(authoring_.lastPath(), options_.SettingsFolder() + QStringLiteral("author.xml"));
     EXPECT_FALSE(QFile::exists(authoring_.lastPath())) << "the description is deleted after authoring";
     ASSERT_EQ(targetFiles_.size(), 3);
     const QByteArray description = authoring_.lastDescription();

@@ -7,7 +7,7 @@
 #include "RecordingDesktop.h"
 #include "WaitUntil.h"
 #include "ScriptedQuestions.h"
-#include "SettingsLocation.h"
+#include "ProgramOptions.h"
 #include "SettingsSandbox.h"
 #include "ShutdownCountdown.h"
 #include "TargetCatalogue.h"
@@ -59,11 +59,10 @@ class ProcessRunTest : public testing::Test {
 protected:
     ProcessRunTest()
     {
-        LocateSettings();
         engine_.emplace();
         engine_->setEntryDelay(kEntry, -1);
-        form_ = std::make_unique<TProcessForm>();
-        run_ = new ProcessRun(*form_);
+        form_ = std::make_unique<TProcessForm>(options_);
+        run_ = new ProcessRun(*form_, options_);
         run_->infoTimer()->setInterval(60000);   // the test ticks by hand
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetiPod);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
@@ -140,6 +139,7 @@ protected:
     QStringList informations() const { return questions_.texts(ScriptedQuestions::Kind::Information); }
 
     SettingsSandbox sandbox_;
+    ProgramOptions options_ = sandbox_.StartOptions();
     std::optional<TestEngine> engine_;
     ScriptedQuestions questions_;
     RecordingDesktop desktop_;
@@ -313,7 +313,7 @@ TEST_F(ProcessRunTest, AStoppedRunIsNotifiedAndTheOptionTurnsNotificationsOff)
     });
     EXPECT_EQ(desktop_.runCalls().last(), QStringLiteral("notify|Conversion stopped|Stopped by the user|"));
 
-    sandbox_.writeSettingsFile("Option.ini", "[Option]\nNotify=0\n");
+    options_.notify = false;
     engine_->setEntryDelay(kEntry, 0);
     RunWith([] {});
     EXPECT_EQ(desktop_.runCalls().last(), QStringLiteral("releaseSleep"));

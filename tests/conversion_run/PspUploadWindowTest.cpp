@@ -4,10 +4,9 @@
 
 #include "ProcessRun.h"
 
-#include "OptionVariables.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
-#include "SettingsLocation.h"
+#include "ProgramOptions.h"
 #include "SettingsSandbox.h"
 #include "TargetCatalogue.h"
 #include "Volumes.h"
@@ -43,22 +42,20 @@ class PspUploadWindowTest : public testing::Test {
 protected:
     PspUploadWindowTest()
     {
-        LocateSettings();
-        form_ = std::make_unique<TProcessForm>();
-        run_ = new ProcessRun(*form_);
+        form_ = std::make_unique<TProcessForm>(options_);
+        run_ = new ProcessRun(*form_, options_);
         choose("suiCheckBox_PowerOff", false);
         choose("suiCheckBox_Upload", false);
         platform::SetVolumeSourceForTesting([this] { return volumes_; });
-        PSPUploadFolder = QStringLiteral("PSP\\VIDEO\\");
-        PSPAVCFolder = QStringLiteral("MP_ROOT\\100ANV01\\");
-        PSPMP4Folder = QStringLiteral("MP_ROOT\\100MNV01\\");
+        options_.psp.upload = QStringLiteral("PSP\\VIDEO\\");
+        options_.psp.avc = QStringLiteral("MP_ROOT\\100ANV01\\");
+        options_.psp.mp4 = QStringLiteral("MP_ROOT\\100MNV01\\");
     }
 
     ~PspUploadWindowTest() override
     {
         form_.reset();
         platform::SetVolumeSourceForTesting({});
-        PSPUploadFolder = PSPAVCFolder = PSPMP4Folder = QString();
     }
 
     // A removable volume at a fresh folder, with `folders` made under it.
@@ -123,6 +120,7 @@ protected:
     QStringList errors() const { return questions_.texts(ScriptedQuestions::Kind::Error); }
 
     SettingsSandbox sandbox_;
+    ProgramOptions options_ = sandbox_.StartOptions();
     ScriptedQuestions questions_;
     RecordingDesktop desktop_;   // no notification or sleep lock reaches the real desktop
     QTemporaryDir temp_;
@@ -236,7 +234,7 @@ TEST_F(PspUploadWindowTest, NoPspOrNoClips)
     ClickUploadNow();
     EXPECT_EQ(informations().last(), kNoPsp);
 
-    PSPUploadFolder.clear();   // any removable volume is the PSP
+    options_.psp.upload.clear();   // any removable volume is the PSP
     clips_.clear();
     ClickUploadNow();
     EXPECT_EQ(informations().last(), kNoPsp) << "an empty list ends the upload without a message";

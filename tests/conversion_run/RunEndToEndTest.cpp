@@ -7,11 +7,10 @@
 #include "LibraryLoader.h"
 #include "MediaProbe.h"
 #include "OutputExtension.h"
-#include "OptionVariables.h"
 #include "ProfileDefinitions.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
-#include "SettingsLocation.h"
+#include "ProgramOptions.h"
 #include "SettingsSandbox.h"
 #include "TargetCatalogue.h"
 #include "TargetPanel.h"
@@ -68,12 +67,11 @@ protected:
 
     RunEndToEnd()
     {
-        LocateSettings();
-        QDir().mkpath(g_s_Application_Data_Path);
-        g_s_OutputFolder = output_.path() + QStringLiteral("/Output/");
+        QDir().mkpath(options_.SettingsFolder());
+        options_.outputFolder = output_.path() + QStringLiteral("/Output/");
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
-        form_ = std::make_unique<TProcessForm>();
-        run_ = new ProcessRun(*form_);
+        form_ = std::make_unique<TProcessForm>(options_);
+        run_ = new ProcessRun(*form_, options_);
         form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_PowerOff"))->setChecked(false);
         form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setChecked(false);
     }
@@ -104,7 +102,7 @@ protected:
             clip.outputName = QFileInfo(clip.fileName).baseName() + naming::OutputExtension(targetPanel.OutputValues());
 
         RunRequest request;
-        request.settings = RunSettingsFromOptions(target, panel, Definitions());
+        request.settings = RunSettingsFromOptions(target, panel, Definitions(), options_);
         request.clipAt = [clips](int index) {
             return index < int(clips.size()) ? std::optional<JobClip>(clips[index]) : std::nullopt;
         };
@@ -128,6 +126,7 @@ protected:
     static inline QTemporaryDir *sources_ = nullptr;
     static inline QStringList sourceFiles_;
     SettingsSandbox sandbox_;
+    ProgramOptions options_ = sandbox_.StartOptions();
     ScriptedQuestions questions_;
     RecordingDesktop desktop_;   // no notification or sleep lock reaches the real desktop
     QTemporaryDir output_;
@@ -143,7 +142,7 @@ TEST_F(RunEndToEnd, TwoClipsToIPod)
     ASSERT_EQ(outputs.size(), 2);
     for (const QString &output : outputs) {
         SCOPED_TRACE(output.toStdString());
-        EXPECT_TRUE(output.startsWith(g_s_OutputFolder + targets::TargetFolder(targets::TargetiPod)));
+        EXPECT_TRUE(output.startsWith(options_.outputFolder + targets::TargetFolder(targets::TargetiPod)));
         const ProbedMedia media = ProbeMedia(output);
         ASSERT_TRUE(media.readable) << media.error.toStdString();
         EXPECT_FALSE(media.videoCodec.isEmpty());
@@ -159,7 +158,7 @@ TEST_F(RunEndToEnd, AnOutputFolderThatCannotBeMadeIsReportedWithTheEnginesReason
     QFile blocker(output_.filePath(QStringLiteral("blocker")));   // a file where a folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    g_s_OutputFolder = blocker.fileName() + QStringLiteral("/Output/");
+    options_.outputFolder = blocker.fileName() + QStringLiteral("/Output/");
     questions_.answerConfirm(false);   // the offer of the run log
     Convert(targets::TargetiPod);
     const QStringList reports = questions_.texts(ScriptedQuestions::Kind::Confirm);
@@ -175,18 +174,18 @@ TEST_F(RunEndToEnd, AnOutputFolderThatCannotBeMadeIsReportedWithTheEnginesReason
 TEST_F(RunEndToEnd, TwoClipsToADvdFolderWithTwoTitles)
 {
     ASSERT_EQ(sourceFiles_.size(), 2) << "the ffmpeg program could not make the source clips";
-    g_s_OutputFolder = output_.path() + QStringLiteral("/Tom & Jerry's \"<DVD>\"/");   // markup in every path
+    options_.outputFolder = output_.path() + QStringLiteral("/Tom & Jerry's \"<DVD>\"/");   // markup in every path
     const QStringList outputs = Convert(targets::TargetDVD_Folder);
     EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!")});
     EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Error).isEmpty());
     EXPECT_EQ(outputs.size(), 2);
-    const QString dvd = g_s_OutputFolder + QStringLiteral("DVD/DVD_DISC");
+    const QString dvd = options_.outputFolder + QStringLiteral("DVD/DVD_DISC");
     EXPECT_TRUE(QFileInfo(dvd + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile());
     EXPECT_EQ(TitlesOf(dvd), 2);
     const ProbedMedia vob = ProbeMedia(dvd + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
     EXPECT_TRUE(vob.readable) << vob.error.toStdString();
     EXPECT_EQ(vob.videoCodec, QStringLiteral("mpeg2video"));
-    EXPECT_FALSE(QFileInfo::exists(g_s_Application_Data_Path + QStringLiteral("author.xml")));
+    EXPECT_FALSE(QFileInfo::exists(options_.SettingsFolder() + QStringLiteral("author.xml")));
 }
 
 } // namespace

@@ -21,11 +21,11 @@ namespace {
 
 class StartButtonTest : public testing::Test {
 protected:
-    StartButtonTest()
+    StartButtonTest() : windows_(sandbox_.programFolder())
     {
         new ClipListPanel(windows_.MainForm.get());
-        new ParameterPanel(*windows_.MainForm);   // children of the main window
-        AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm);
+        new ParameterPanel(*windows_.MainForm, windows_.Options);   // children of the main window
+        AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm, windows_.Options);
     }
 
     template <typename Control>

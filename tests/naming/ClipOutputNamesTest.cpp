@@ -1,10 +1,8 @@
-// Output names and final paths over clip records, under the option variables.
+// Output names and final paths over clip records, under the program's options.
 
 #include "ClipOutputNames.h"
 #include "QStringPrinting.h"
 
-#include "OptionVariables.h"
-#include "RenameSettings.h"
 #include "VideoInfo.h"
 
 #include <QFile>
@@ -20,17 +18,7 @@ namespace {
 
 class ClipOutputNamesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = CurrentRenameSettings();
-        savedOutputFolder = g_s_OutputFolder;
-        g_s_OutputFolder = outputRoot.path() + QStringLiteral("/root/");
-    }
-    void TearDown() override
-    {
-        StoreRenameSettings(saved);
-        g_s_OutputFolder = savedOutputFolder;
-    }
+    void SetUp() override { options.outputFolder = outputRoot.path() + QStringLiteral("/root/"); }
     TVideoInfo &addClip(const QString &fileName, int startTime, int endTime)
     {
         clips.push_back(std::make_unique<TVideoInfo>());
@@ -58,18 +46,17 @@ protected:
         return panel;
     }
 
-    RenameSettings saved;
-    QString savedOutputFolder;
     QTemporaryDir outputRoot;
+    ProgramOptions options{outputRoot.path(), outputRoot.path()};
     std::vector<std::unique_ptr<TVideoInfo>> clips;
 };
 
 TEST_F(ClipOutputNamesTest, RefreshNamesEveryClipByItsPosition)
 {
-    StoreRenameSettings(RenameSettings{QStringLiteral("#ClipID_#Name_#Length_#Resolution_#SN_#Time"), 5, 2});
+    options.renameSettings = (RenameSettings{QStringLiteral("#ClipID_#Name_#Length_#Resolution_#SN_#Time"), 5, 2});
     addClip(QStringLiteral("/videos/first.avi"), 0, 65);
     addClip(QStringLiteral("/videos/second.mkv"), 10, 3196);
-    RefreshOutputNames(clipList(), iPodPanel());
+    RefreshOutputNames(clipList(), options.renameSettings, iPodPanel());
 
     const QString today = QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"));
     EXPECT_EQ(clips[0]->OutputName, QStringLiteral("Clip0_first_01m05s_640x360_05_") + today + QStringLiteral(".mp4"));
@@ -80,23 +67,23 @@ TEST_F(ClipOutputNamesTest, FinalPathLandsInTheTargetFolderAndNeverOverwrites)
 {
     TVideoInfo &clip = addClip(QStringLiteral("/videos/a.avi"), 0, 1);
     clip.OutputName = QStringLiteral("What: now?.mp4");
-    const QString first = MakeFinalOutputPath(clip, 0, 19);
-    EXPECT_EQ(first, g_s_OutputFolder + QStringLiteral("iPod/What_ now_.mp4"));
+    const QString first = MakeFinalOutputPath(clip, 0, 19, options);
+    EXPECT_EQ(first, options.outputFolder + QStringLiteral("iPod/What_ now_.mp4"));
     EXPECT_EQ(clip.OutputPath, first);
 
     QFile written(first);
     ASSERT_TRUE(written.open(QIODevice::WriteOnly));
     written.close();
-    EXPECT_EQ(MakeFinalOutputPath(clip, 0, 19), g_s_OutputFolder + QStringLiteral("iPod/1-What_ now_.mp4"));
+    EXPECT_EQ(MakeFinalOutputPath(clip, 0, 19, options), options.outputFolder + QStringLiteral("iPod/1-What_ now_.mp4"));
 }
 
 TEST_F(ClipOutputNamesTest, NameOfDotsBecomesTheClipsSerialNumber)
 {
-    StoreRenameSettings(RenameSettings{QStringLiteral("#Name"), 1, 3});
+    options.renameSettings = (RenameSettings{QStringLiteral("#Name"), 1, 3});
     TVideoInfo &clip = addClip(QStringLiteral("/videos/...avi"), 0, 1);
-    RefreshOutputNames(clipList(), OutputPanelValues{});
+    RefreshOutputNames(clipList(), options.renameSettings, OutputPanelValues{});
     ASSERT_EQ(clip.OutputName, QStringLiteral(".."));
-    EXPECT_EQ(MakeFinalOutputPath(clip, 3, 0), g_s_OutputFolder + QStringLiteral("AVI/004"));
+    EXPECT_EQ(MakeFinalOutputPath(clip, 3, 0, options), options.outputFolder + QStringLiteral("AVI/004"));
 }
 
 } // namespace

@@ -2,10 +2,7 @@
 
 #include "RenameFormContent.h"
 #include "QStringPrinting.h"
-#include "RenameSettings.h"
 
-#include "OptionVariables.h"
-#include "SettingsLocation.h"
 #include "SettingsSandbox.h"
 #include "controls/SkinnedForm.h"
 #include "skin/Skin.h"
@@ -28,11 +25,7 @@ namespace {
 
 class RenameFormContentTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        LocateSettings();
-        content = new RenameFormContent(&host);
-    }
+    void SetUp() override { content = new RenameFormContent(&host, options); }
 
     template <typename T>
     T *control(const QString &name) const
@@ -48,6 +41,7 @@ protected:
     QString templateText() const { return control<QLineEdit>(QStringLiteral("suiEdit_Template"))->text(); }
 
     SettingsSandbox sandbox;   // outlives the host, whose end writes Option.ini
+    ProgramOptions options = sandbox.StartOptions();
     QDialog host;
     RenameFormContent *content = nullptr;   // owned by the host
 };
@@ -110,8 +104,8 @@ TEST_F(RenameFormContentTest, CancelAndCloseKeepTheSettingsButCloseTheDialog)
         QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
         EXPECT_EQ(host.result(), QDialog::Rejected) << button;
         EXPECT_FALSE(host.isVisible()) << button;
-        EXPECT_EQ(CurrentRenameSettings().nameTemplate, QStringLiteral("#Name")) << button;
-        EXPECT_EQ(CurrentRenameSettings().fixedDigits, 3) << button;
+        EXPECT_EQ(options.renameSettings.nameTemplate, QStringLiteral("#Name")) << button;
+        EXPECT_EQ(options.renameSettings.fixedDigits, 3) << button;
         EXPECT_EQ(templateText(), QStringLiteral("#SN typed")) << "controls keep what was typed";
     }
 }
@@ -126,7 +120,7 @@ TEST_F(RenameFormContentTest, OkStoresTheControlsUntrimmed)
     QTest::mouseClick(control<QPushButton>(QStringLiteral("suiImageButton_OK")), Qt::LeftButton);
 
     EXPECT_EQ(host.result(), QDialog::Accepted);
-    const RenameSettings stored = CurrentRenameSettings();
+    const RenameSettings stored = options.renameSettings;
     EXPECT_EQ(stored.nameTemplate, QStringLiteral("  #Name_#SN "));
     EXPECT_EQ(stored.firstSerialNumber, 42);
     EXPECT_EQ(stored.fixedDigits, 0);
@@ -151,18 +145,18 @@ TEST(RenameFormSettings, LoadedAtCreationAndWrittenBackAtDestruction)
     SettingsSandbox sandbox;
     sandbox.writeSettingsFile(QStringLiteral("Option.ini"),
                               "[Option]\nTemplate=#SN_#Name\nOutputPSPSerialNumber=20\nFitDigi=5\nAdd2=1\n");
-    LocateSettings();
+    ProgramOptions options = sandbox.StartOptions();
     auto host = std::make_unique<QDialog>();
-    new RenameFormContent(host.get());
+    new RenameFormContent(host.get(), options);
     EXPECT_EQ(host->findChild<QLineEdit *>(QStringLiteral("suiEdit_Template"))->text(), QStringLiteral("#SN_#Name"));
     EXPECT_EQ(host->findChild<QLineEdit *>(QStringLiteral("suiEdit_SN"))->text(), QStringLiteral("20"));
     EXPECT_EQ(host->findChild<QLineEdit *>(QStringLiteral("suiEdit_SN_FD"))->text(), QStringLiteral("5"));
     EXPECT_TRUE(host->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Add2"))->isChecked());
     EXPECT_FALSE(host->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
 
-    g_Rename_Template = QStringLiteral("#Time");
-    g_b_Add1 = true;
-    g_b_Add2 = false;
+    options.renameSettings.nameTemplate = QStringLiteral("#Time");
+    options.renameSettings.addDash = true;
+    options.renameSettings.addUnderscore = false;
     EXPECT_FALSE(sandbox.readSettingsFile(QStringLiteral("Option.ini")).contains("#Time"));
     host.reset();
     const QByteArray written = sandbox.readSettingsFile(QStringLiteral("Option.ini"));
@@ -175,26 +169,26 @@ TEST(RenameFormSettings, LoadedAtCreationAndWrittenBackAtDestruction)
 TEST(RenameFormButtons, TheFormsOwnPictureButtonsAreUsed)
 {
     SettingsSandbox sandbox;
-    LocateSettings();
+    ProgramOptions options = sandbox.StartOptions();
     QDialog host;
     auto *skinnedOk = new QPushButton(&host);
     skinnedOk->setObjectName(QStringLiteral("suiImageButton_OK"));
-    new RenameFormContent(&host);
+    new RenameFormContent(&host, options);
     EXPECT_EQ(host.findChildren<QAbstractButton *>(QStringLiteral("suiImageButton_OK")).size(), 1);
     host.findChild<QLineEdit *>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("#SN"));
     host.show();
     QTest::mouseClick(skinnedOk, Qt::LeftButton);
     EXPECT_EQ(host.result(), QDialog::Accepted);
-    EXPECT_EQ(g_Rename_Template, QStringLiteral("#SN"));
+    EXPECT_EQ(options.renameSettings.nameTemplate, QStringLiteral("#SN"));
 }
 
 TEST(RenameFormHosting, TheBackgroundPictureStaysTheDragHandle)
 {
     SettingsSandbox sandbox;
-    LocateSettings();
+    ProgramOptions options = sandbox.StartOptions();
     SkinnedDialog form(QStringLiteral("RENAME"), WindowDragger::Mode::SystemMove);
     form.setStyleSheet(skin::StyleSheet());
-    new RenameFormContent(&form);
+    new RenameFormContent(&form, options);
     for (const QPoint free : {QPoint(8, 200), QPoint(452, 200), QPoint(300, 58)}) {
         const QWidget *underCursor = form.childAt(free);
         ASSERT_NE(underCursor, nullptr);
@@ -210,9 +204,9 @@ TEST(RenameFormHosting, TheBackgroundPictureStaysTheDragHandle)
 TEST(RenameFormSettings, FirstStartShowsTheDefaults)
 {
     SettingsSandbox sandbox;
-    LocateSettings();
+    ProgramOptions options = sandbox.StartOptions();
     QDialog host;
-    new RenameFormContent(&host);
+    new RenameFormContent(&host, options);
     EXPECT_EQ(host.findChild<QLineEdit *>(QStringLiteral("suiEdit_Template"))->text(), QStringLiteral("#Name"));
     EXPECT_EQ(host.findChild<QLineEdit *>(QStringLiteral("suiEdit_SN"))->text(), QStringLiteral("1"));
     EXPECT_EQ(host.findChild<QLineEdit *>(QStringLiteral("suiEdit_SN_FD"))->text(), QStringLiteral("3"));

@@ -2,7 +2,6 @@
 // calls a handle release leads to, and what the preview shows meanwhile.
 
 #include "PreviewFixture.h"
-#include "OptionVariables.h"
 #include "TrimEdits.h"
 
 #include <QLineEdit>
@@ -38,7 +37,7 @@ TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
     const QStringList calls = frameCalls();
     ASSERT_EQ(calls.size(), 5) << calls.join("\n").toStdString();
     EXPECT_EQ(TestEngine::arguments(calls[0]),
-              (QStringList{g_s_Application_Data_Path + "telvotempfile.tmp", "29.976", "1"}));
+              (QStringList{windows->Options.SettingsFolder() + "telvotempfile.tmp", "29.976", "1"}));
     EXPECT_EQ(TestEngine::arguments(calls[1]).mid(1), (QStringList{"2", clip.FileName, "", "300"}));
     EXPECT_EQ(calls[2], "X_Set_NextFrame_Time|300");
     EXPECT_TRUE(calls[3].startsWith("X_Get_Frame|160|120|(null)|"));

@@ -7,9 +7,9 @@ void PreviewFixture::SetUp()
 {
     makeClip(clip, QStringLiteral("/media/first clip.mp4"), 600, 0xFF0000);
     makeClip(otherClip, QStringLiteral("/media/second clip.mp4"), 5, 0x00FF00);
-    windows = std::make_unique<ProgramWindows>();
+    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
     clipList = new ClipListPanel(windows->MainForm.get());
-    preview = new PreviewPanel(windows->MainForm.get(), clipList);
+    preview = new PreviewPanel(windows->MainForm.get(), clipList, windows->Options.SettingsFolder());
     windows->MainForm->show();
     preview->CurrentClipChanged(&clip);
 }

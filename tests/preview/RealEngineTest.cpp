@@ -5,7 +5,6 @@
 #include "LibraryLoader.h"
 #include "PreviewPanel.h"
 #include "RangeBarMouse.h"
-#include "SettingsLocation.h"
 #include "SettingsSandbox.h"
 #include "VideoInfo.h"
 #include "forms/ProgramWindows.h"
@@ -39,7 +38,6 @@ TEST(PreviewRealEngine, ReleasingTheStartHandleShowsTheFrameOfThatSecond)
         GTEST_SKIP() << "no engine library in " << platform::ProgramFolder().toStdString();
     QTemporaryDir folder;
     SettingsSandbox sandbox;
-    LocateSettings();
     TVideoInfo clip;
     clip.FileName = RedThenBlueClip(folder.filePath("red then blue.mp4"));
     ASSERT_FALSE(clip.FileName.isEmpty());
@@ -50,8 +48,9 @@ TEST(PreviewRealEngine, ReleasingTheStartHandleShowsTheFrameOfThatSecond)
     clip.Thumbnail = QImage(160, 120, QImage::Format_BGR888);
     clip.Thumbnail.fill(Qt::black);
 
-    auto windows = std::make_unique<ProgramWindows>();
-    auto *preview = new PreviewPanel(windows->MainForm.get(), new ClipListPanel(windows->MainForm.get()));
+    auto windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    auto *preview = new PreviewPanel(windows->MainForm.get(), new ClipListPanel(windows->MainForm.get()),
+                                     windows->Options.SettingsFolder());
     preview->CurrentClipChanged(&clip);
     DragAndRelease(windows->MainForm->findChild<QWidget *>("Image_Left"), 90);   // 90 / 134 of 30 s
     EXPECT_EQ(clip.StartTime, 20);

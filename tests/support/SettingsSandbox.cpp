@@ -1,6 +1,5 @@
 #include "SettingsSandbox.h"
 
-#include "OptionVariables.h"
 #include "ProductTexts.h"
 
 #include <QDir>
@@ -27,8 +26,7 @@ void RestoreVariable(const char *name, const QByteArray &saved)
 } // namespace
 
 SettingsSandbox::SettingsSandbox()
-    : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")), savedHome_(qgetenv("HOME")),
-      savedProgramPath_(path_PNG), savedSettingsPath_(g_s_Application_Data_Path)
+    : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")), savedHome_(qgetenv("HOME"))
 {
     if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
         savedConfigHome_ = QByteArray();
@@ -38,16 +36,12 @@ SettingsSandbox::SettingsSandbox()
     qputenv("HOME", QFile::encodeName(folder(QStringLiteral("home"))));
     WriteFile(configFolder() + QStringLiteral("user-dirs.dirs"), "XDG_VIDEOS_DIR=\"$HOME/My Films\"\n"
                                                                    "XDG_PICTURES_DIR=\"$HOME/My Pictures\"\n");
-    path_PNG = programFolder();
-    g_s_Application_Data_Path = path_PNG;
 }
 
 SettingsSandbox::~SettingsSandbox()
 {
     RestoreVariable("XDG_CONFIG_HOME", savedConfigHome_);
     RestoreVariable("HOME", savedHome_);
-    path_PNG = savedProgramPath_;
-    g_s_Application_Data_Path = savedSettingsPath_;
 }
 
 QString SettingsSandbox::folder(const QString &name) const
@@ -60,6 +54,11 @@ QString SettingsSandbox::configFolder() const { return folder(QStringLiteral("co
 QString SettingsSandbox::videosFolder() const { return folder(QStringLiteral("home/My Films")); }
 QString SettingsSandbox::picturesFolder() const { return folder(QStringLiteral("home/My Pictures")); }
 QString SettingsSandbox::homeFolder() const { return folder(QStringLiteral("home")); }
+
+ProgramOptions SettingsSandbox::StartOptions() const
+{
+    return ProgramOptions::StartProgram(programFolder());
+}
 
 QString SettingsSandbox::settingsFolder() const
 {

@@ -1,14 +1,15 @@
 #pragma once
-// A private settings world for one test: temporary folders for the program
-// (path_PNG), the configuration home ($XDG_CONFIG_HOME), the home folder ($HOME)
-// and the user's videos and pictures folders (through $XDG_CONFIG_HOME/user-dirs.dirs;
-// not created). The environment, path_PNG and g_s_Application_Data_Path come back on
-// destruction.
+// A private settings world for one test: temporary folders for the program, the
+// configuration home ($XDG_CONFIG_HOME), the home folder ($HOME) and the user's videos
+// and pictures folders (through $XDG_CONFIG_HOME/user-dirs.dirs; not created). The
+// environment comes back on destruction.
 //
 //   SettingsSandbox sandbox;
 //   sandbox.writeProgramFile("Option.ini", "[Option]\nTemplate=#Name\n");
-//   LocateSettings();                                   // now sandbox.settingsFolder()
-//   ReadGeneralOptions();                               // output root under videosFolder()
+//   ProgramOptions options = sandbox.StartOptions();   // settings in sandbox.settingsFolder(),
+//                                                      // output root under videosFolder()
+
+#include "ProgramOptions.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,6 +23,8 @@ public:
     SettingsSandbox &operator=(const SettingsSandbox &) = delete;
 
     // Folders, each ending with "/". settingsFolder() is where LocateSettings() puts the settings.
+    // The program's options as the program starts them from programFolder().
+    ProgramOptions StartOptions() const;
     QString programFolder() const;
     QString configFolder() const;
     QString videosFolder() const;
@@ -38,6 +41,4 @@ private:
     QTemporaryDir root_;
     QByteArray savedConfigHome_;
     QByteArray savedHome_;
-    QString savedProgramPath_;
-    QString savedSettingsPath_;
 };

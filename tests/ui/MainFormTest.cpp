@@ -12,7 +12,6 @@
 #include <QUrl>
 #include <QApplication>
 
-#include "OptionVariables.h"
 #include "ChoiceListWidgets.h"
 #include "TargetCatalogue.h"
 #include "TestEngine.h"
@@ -51,7 +50,7 @@ TEST_F(MainFormTest, StartsWithTheAppleCategoryAndIPodSelected)
         EXPECT_TRUE(control(other)->isEnabled()) << other;
     EXPECT_TRUE(control("ip_Apple")->isVisible());
     EXPECT_TRUE(QRect(QPoint(), form().size()).contains(control("ip_Apple")->geometry()));
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "iPod/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), windows->Options.outputFolder + "iPod/");
     EXPECT_TRUE(control("Panel_AddProgress")->isHidden());
     EXPECT_TRUE(control("Label_Info")->isHidden());
     EXPECT_FALSE(control("Panel_Intro")->isHidden());
@@ -82,7 +81,7 @@ TEST_F(MainFormTest, CategoryClicksShowTheirRowAndTheDvdPanelOnlyForDvd)
     EXPECT_TRUE(rowShown("ip_DVD"));
     EXPECT_FALSE(rowShown("ip_Apple"));
     EXPECT_EQ(form().CurTargetType, targets::TargetVOB_File);
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "DVD/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), windows->Options.outputFolder + "DVD/");
 
     click("sb_Sony");
     EXPECT_TRUE(control("DVDPanel")->isHidden());
@@ -120,7 +119,7 @@ TEST_F(MainFormTest, MP3ChosenInTheAppleRowBecomesTheAppleCategorysTarget)
     EXPECT_EQ(form().CurTargetType, targets::TargetNokia);
     click("sb_Apple");
     EXPECT_EQ(form().CurTargetType, targets::TargetMP3);
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "MP3/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), windows->Options.outputFolder + "MP3/");
 }
 
 TEST_F(MainFormTest, RemembersProfileIndexOnlyWhileTheProfileListHoldsIt)
@@ -177,7 +176,7 @@ TEST_F(MainFormTest, ClosingWhileSeekingIsRefusedAndClosingSavesTheOptions)
     EXPECT_FALSE(form().isVisible());
     const QByteArray options = sandbox.readSettingsFile("Option.ini");
     EXPECT_TRUE(options.contains("DefaultAudio=1")) << options.constData();
-    EXPECT_TRUE(options.contains("OutputFolder=" + g_s_OutputFolder.toUtf8())) << options.constData();
+    EXPECT_TRUE(options.contains("OutputFolder=" + windows->Options.outputFolder.toUtf8())) << options.constData();
 }
 
 TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndShowsItWithTheTargetSubFolder)
@@ -189,13 +188,13 @@ TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndShowsItWithTheTarge
     click("suiImageButton_Browse");
     ASSERT_EQ(questions.asked().size(), 1);
     EXPECT_EQ(questions.asked().first().title, "Please select an output folder:");
-    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(windows->Options.outputFolder, chosen + "/");
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/iPod/");
     EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains(("OutputFolder=" + chosen + "/").toUtf8()));
 
     questions.answerChooseFolder(QString());
     click("suiImageButton_Browse");
-    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(windows->Options.outputFolder, chosen + "/");
 
     click("suiImageButton_Open");
     EXPECT_EQ(desktop.calls(), QStringList{"openFolder|" + chosen + "/iPod/"});
@@ -311,7 +310,7 @@ TEST_F(MainFormTest, EngineMessagesPostedToTheWindowHandleArriveAsSignals)
 
 TEST_F(MainFormTest, AnInstalledTargetSelectionReplacesTheDefault)
 {
-    windows = std::make_unique<ProgramWindows>();
+    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
     QList<int> selected;
     form().setSelectTargetHandler([&](int target) { selected << target; });
     form().show();
@@ -334,7 +333,7 @@ TEST_F(MainFormTest, CreatesEveryWindowOnceInItsOrder)
             if (windowNames.contains(window->objectName()) && !created.contains(window->objectName()))
                 created << window->objectName();
     };
-    windows = std::make_unique<ProgramWindows>(recordNewWindows);
+    windows = std::make_unique<ProgramWindows>(sandbox.programFolder(), recordNewWindows);
     EXPECT_EQ(created, windowNames);
     EXPECT_FALSE(windows->NoticeForm->isVisible());
     for (QWidget *dialog : std::initializer_list<QWidget *>{windows->OptionForm.get(), windows->ProcessForm.get(),
@@ -377,7 +376,7 @@ TEST_F(MainFormTest, StartsWithTheTargetChosenWhenTheWindowLastClosed)
     EXPECT_EQ(selector().CurConverterType(), targets::CategoryMicrosoft);
     EXPECT_TRUE(control("sb_Zune_HD")->isVisible());
     EXPECT_FALSE(control("sb_Zune_HD")->isEnabled());
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + "Zune_HD/");
+    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), windows->Options.outputFolder + "Zune_HD/");
     // The other categories still start from their defaults.
     click("sb_Sony");
     EXPECT_EQ(form().CurTargetType, targets::TargetPSP);

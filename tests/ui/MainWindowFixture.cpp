@@ -7,7 +7,7 @@
 
 void MainWindowFixture::start()
 {
-    windows = std::make_unique<ProgramWindows>();
+    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
     form().show();
     QApplication::processEvents();
 }

@@ -14,11 +14,9 @@
 
 #include "IniFile.h"
 #include "LibraryLoader.h"
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "ProgramOptions.h"
 #include "ProfileEntryTexts.h"
 #include "ScriptedQuestions.h"
-#include "SettingsLocation.h"
 #include "SettingsSandbox.h"
 #include "controls/PictureButton.h"
 #include "forms/TOptionForm.h"
@@ -152,7 +150,7 @@ protected:
     TOptionForm &shown()
     {
         if (!form)
-            form = std::make_unique<TOptionForm>();
+            form = std::make_unique<TOptionForm>(options);
         form->show();
         QApplication::processEvents();
         return *form;
@@ -173,7 +171,9 @@ protected:
     }
     void click(const char *buttonName) { control<PictureButton>(buttonName)->click(); }
     void typeName(const char *fieldName, const QString &name) { control<QLineEdit>(fieldName)->setText(name); }
-    QString profileFile() const { return ProfileSettingsFilePath(); }
+    QString profileFile() const { return options.ProfileSettingsFilePath(); }
+    // What another reader of Option.ini finds there.
+    ProgramOptions stored() const { return ProgramOptions::Load(sandbox.programFolder(), sandbox.programFolder()); }
 
     // Every list's items, selection and enabled state and the bitrate, to see that nothing moved.
     QString editorState()
@@ -190,12 +190,13 @@ protected:
 
     SettingsSandbox sandbox;
     ScriptedQuestions questions;
+    ProgramOptions options{sandbox.programFolder(), sandbox.programFolder(), ProgramOptions::Access::Writable};
     std::unique_ptr<TOptionForm> form;
 };
 
 TEST_F(OptionFormTest, CreationFillsTheTypesAndTheLanguagesAndTheMusicListsOfTheFirstAudioType)
 {
-    form = std::make_unique<TOptionForm>();
+    form = std::make_unique<TOptionForm>(options);
     EXPECT_EQ(control("suiComboBox_Type")->count(), 36);
     EXPECT_EQ(control("suiComboBox_Type")->itemText(35), "Android");
     EXPECT_EQ(Items(control("suiComboBox_AudioFormat")), (QStringList{"AAC", "AC3", "M4A", "MP3", "OGG", "WMA", "WAV"}));
@@ -323,7 +324,7 @@ TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStill
         click("suiImageButton_Cancel");
         return dialog.result();
     });
-    form = std::make_unique<TOptionForm>();
+    form = std::make_unique<TOptionForm>(options);
     EXPECT_EQ(questions.exec(*form), QDialog::Rejected);
     EXPECT_TRUE(form->changed());
     EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
@@ -397,23 +398,23 @@ TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
     const QString folder = sandbox.programFolder() + "Converted";
     ASSERT_TRUE(QDir().mkpath(folder));
     sandbox.writeProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nNotify=0\nOutputFolder=" + folder + "\n").toUtf8());
-    form = std::make_unique<TOptionForm>();
+    form = std::make_unique<TOptionForm>(options);
     EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "Francais");
     EXPECT_FALSE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
-    EXPECT_EQ(g_s_OutputFolder, folder + "/");
+    EXPECT_EQ(options.outputFolder, folder + "/");
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), folder + "/");
     control("suiComboBox_AudLang")->setCurrentIndex(9);
     form->SaveGeneralSettings();
-    EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 9);
-    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), folder + "/");
+    EXPECT_EQ(platform::ReadIniInt(options.OptionFilePath(), "Option", "DefaultAudio", 0), 9);
+    EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), folder + "/");
     // OK saves them too and reports a change.
     control("suiComboBox_AudLang")->setCurrentIndex(4);
     control<QCheckBox>("suiCheckBox_Notify")->click();
     form->suiImageButton_OKClick();
     EXPECT_TRUE(form->changed());
     EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 4);
-    EXPECT_TRUE(ReadNotifyOption());
+    EXPECT_EQ(platform::ReadIniInt(options.OptionFilePath(), "Option", "DefaultAudio", 0), 4);
+    EXPECT_TRUE(stored().notify);
 }
 
 TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
@@ -426,31 +427,31 @@ TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
     questions.answerChooseFolder(chosen);
     click("suiImageButton_Browse");
     EXPECT_EQ(questions.asked().last().title, "Please select Output Folder:");
-    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
+    EXPECT_EQ(options.outputFolder, chosen + "/");
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
-    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
+    EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
     control("suiComboBox_AudLang")->setCurrentIndex(0);
     ASSERT_TRUE(control<QCheckBox>("suiCheckBox_Notify")->isChecked()) << "notifications are on by default";
     control<QCheckBox>("suiCheckBox_Notify")->click();
     click("suiImageButton_Cancel");
-    EXPECT_EQ(g_s_OutputFolder, before);
+    EXPECT_EQ(options.outputFolder, before);
     EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "English");
     EXPECT_TRUE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
-    EXPECT_TRUE(ReadNotifyOption());
-    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), before);
-    EXPECT_EQ(platform::ReadIniInt(OptionFilePath(), "Option", "DefaultAudio", 0), 1);
+    EXPECT_TRUE(stored().notify);
+    EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), before);
+    EXPECT_EQ(platform::ReadIniInt(options.OptionFilePath(), "Option", "DefaultAudio", 0), 1);
     EXPECT_FALSE(form->changed());
 
     // A cancelled folder dialog changes nothing; after OK the chosen folder stays.
     shown();
     questions.answerChooseFolder(QString());
     click("suiImageButton_Browse");
-    EXPECT_EQ(g_s_OutputFolder, before);
+    EXPECT_EQ(options.outputFolder, before);
     questions.answerChooseFolder(chosen);
     click("suiImageButton_Browse");
     click("suiImageButton_OK");
-    EXPECT_EQ(g_s_OutputFolder, chosen + "/");
-    EXPECT_EQ(platform::ReadIniString(OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
+    EXPECT_EQ(options.outputFolder, chosen + "/");
+    EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
 }
 
 } // namespace

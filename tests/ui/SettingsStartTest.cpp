@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QLineEdit>
 
-#include "OptionVariables.h"
 #include "TestEngine.h"
 
 namespace {
@@ -28,11 +27,11 @@ TEST_F(SettingsStartTest, FirstStartCopiesTheDefaultsIntoANewSettingsFolder)
 {
     shipDefaults("[Option]\nTemplate=#Name_Shipped\n", "[iPod-Profile]\nCount=0\n");
     start();
-    EXPECT_EQ(g_s_Application_Data_Path, sandbox.settingsFolder());
+    EXPECT_EQ(windows->Options.SettingsFolder(), sandbox.settingsFolder());
     EXPECT_TRUE(sandbox.settingsFolder().endsWith("/Pelorin/Pelorin Video Converter/"));
     EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("Template=#Name_Shipped"));
     EXPECT_EQ(sandbox.readSettingsFile("PfSetting.ini"), QByteArray("[iPod-Profile]\nCount=0\n"));
-    EXPECT_EQ(g_Rename_Template, "#Name_Shipped");
+    EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Name_Shipped");
 }
 
 TEST_F(SettingsStartTest, LaterStartKeepsTheUsersFilesAndAMarkerReplacesOnlyItsFile)
@@ -41,13 +40,13 @@ TEST_F(SettingsStartTest, LaterStartKeepsTheUsersFilesAndAMarkerReplacesOnlyItsF
     sandbox.writeSettingsFile("Option.ini", "[Option]\nTemplate=#Mine\n");
     sandbox.writeSettingsFile("PfSetting.ini", "[Mine]\n");
     start();
-    EXPECT_EQ(g_Rename_Template, "#Mine");
+    EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Mine");
     EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Mine]"));
     finish();
 
     sandbox.writeProgramFile("ReplaceOption.ini", "");
     start();
-    EXPECT_EQ(g_Rename_Template, "#Shipped");
+    EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Shipped");
     EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("Template=#Shipped"));
     EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Mine]"));
     EXPECT_FALSE(programFileExists("ReplaceOption.ini"));
@@ -67,7 +66,7 @@ TEST_F(SettingsStartTest, WithoutAnOutputFolderTheVideosFolderGetsOneAndItIsWrit
 {
     start();
     const QString expected = sandbox.videosFolder() + "OutputFolder/";
-    EXPECT_EQ(g_s_OutputFolder, expected);
+    EXPECT_EQ(windows->Options.outputFolder, expected);
     EXPECT_TRUE(QDir(expected).exists());
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), expected + "iPod/");
     click("suiImageButton_Close");
@@ -80,7 +79,7 @@ TEST_F(SettingsStartTest, AStoredFolderWithoutSlashGetsOneAndTheEndWritesTheWind
     QDir().mkpath(stored);
     sandbox.writeSettingsFile("Option.ini", ("[Option]\nOutputFolder=" + stored + "\nFitDigi=5\nOpenFolder=0\n").toUtf8());
     start();
-    EXPECT_EQ(g_s_OutputFolder, stored + "/");
+    EXPECT_EQ(windows->Options.outputFolder, stored + "/");
     click("suiImageButton_Close");
     finish();
     const QByteArray options = sandbox.readSettingsFile("Option.ini");

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "LibraryLoader.h"
 #include "forms/ProgramWindows.h"
 #include "forms/TStartForm.h"
 
@@ -29,7 +30,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication application(argc, argv);
     const QDir folder(application.arguments().value(1, QStringLiteral(".")));
-    ProgramWindows windows;
+    ProgramWindows windows(platform::ProgramFolder());
     save(*windows.MainForm, folder.filePath(QStringLiteral("main.png")));
     save(*windows.Form_About, folder.filePath(QStringLiteral("about.png")));
     save(*windows.OptionForm, folder.filePath(QStringLiteral("options.png")));

@@ -24,8 +24,9 @@ constexpr int kSettleMs = 100;
 
 } // namespace
 
-ClipSizeDisplay::ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions)
-    : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), definitions_(std::move(definitions)),
+ClipSizeDisplay::ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions,
+                                 const ProgramOptions &options)
+    : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), definitions_(std::move(definitions)), options_(options),
       total_(mainForm.findChild<QLabel *>(QStringLiteral("Label_RunTotal")))
 {
     pending_.setSingleShot(true);
@@ -67,7 +68,7 @@ void ClipSizeDisplay::Refresh()
     RunPrediction prediction;
     RunSettings settings;
     if (target >= 0 && !clips.empty()) {
-        settings = RunSettingsFromOptions(target, PanelValuesOf(mainForm_), definitions_());
+        settings = RunSettingsFromOptions(target, PanelValuesOf(mainForm_), definitions_(), options_);
         prediction = PredictRun(settings, ClipLookupOf(RunClipsOf(clips, target)));
     }
     // The run leaves out the clips it will not convert; their rows show no size.

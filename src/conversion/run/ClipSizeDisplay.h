@@ -12,6 +12,7 @@
 #include <functional>
 
 class ClipListPanel;
+class ProgramOptions;
 class QLabel;
 class TMainForm;
 
@@ -23,7 +24,9 @@ public:
     using Definitions = std::function<const targets::ProfileDefinitions &()>;
 
     // A child of `mainForm`; `definitions` gives the profile definitions the run reads.
-    ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions);
+    // The output root and the minimum length come from `options` at each refresh.
+    ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions,
+                    const ProgramOptions &options);
 
     // Shows the sizes for the list and the panel as they are now.
     void Refresh();
@@ -35,6 +38,7 @@ private:
     TMainForm &mainForm_;
     ClipListPanel &clipList_;
     Definitions definitions_;
+    const ProgramOptions &options_;
     QLabel *total_ = nullptr;   // Label_RunTotal
     QTimer pending_;
 };

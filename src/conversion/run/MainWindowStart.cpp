@@ -34,10 +34,11 @@ StartState StartStateOf(const TMainForm &mainForm, const ClipListPanel &clipList
     return state;
 }
 
-RunRequest RequestOf(TMainForm &mainForm, ClipListPanel &clipList, const targets::ProfileDefinitions &definitions)
+RunRequest RequestOf(TMainForm &mainForm, ClipListPanel &clipList, const targets::ProfileDefinitions &definitions,
+                     const ProgramOptions &options)
 {
     RunRequest request;
-    request.settings = RunSettingsFromOptions(mainForm.CurTargetType, PanelValuesOf(mainForm), definitions);
+    request.settings = RunSettingsFromOptions(mainForm.CurTargetType, PanelValuesOf(mainForm), definitions, options);
     const RunClips runClips = RunClipsOf(clipList.VideoInfoList, mainForm.CurTargetType);
     request.clipAt = ClipLookupOf(runClips);
     request.storeTargetFile = [runClips](int index, const QString &targetFile) {
@@ -60,9 +61,9 @@ JobPanelValues PanelValuesOf(const QWidget &form)
     return JobPanelValuesOf(form);
 }
 
-ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
+ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, const ProgramOptions &options)
 {
-    auto *run = new ProcessRun(processForm);
+    auto *run = new ProcessRun(processForm, options);
     // Read at their first use, then shared by the start and the predicted sizes.
     auto loaded = std::make_shared<std::optional<targets::ProfileDefinitions>>();
     const auto definitions = [loaded]() -> const targets::ProfileDefinitions & {
@@ -71,13 +72,13 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm)
         return **loaded;
     };
     if (auto *clipList = mainForm.findChild<ClipListPanel *>())
-        new ClipSizeDisplay(mainForm, *clipList, definitions);   // a child of the main window
+        new ClipSizeDisplay(mainForm, *clipList, definitions, options);   // a child of the main window
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
-    QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, run, definitions] {
+    QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, &options, run, definitions] {
         auto *clipList = mainForm.findChild<ClipListPanel *>();
         if (!clipList)
             return;
-        RunRequest request = RequestOf(mainForm, *clipList, definitions());
+        RunRequest request = RequestOf(mainForm, *clipList, definitions(), options);
         StartState state = StartStateOf(mainForm, *clipList);
         state.predictedBytes = PredictRun(request.settings, request.clipAt).total.bytes;
         state.freeBytes = FreeBytesFor(request.settings.outputFolder);

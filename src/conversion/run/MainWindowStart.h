@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class ProgramOptions;
 class QWidget;
 class TMainForm;
 class TProcessForm;
@@ -37,7 +38,8 @@ bool StartChecksPass(QWidget *parent, const StartState &state);
 // The parameter panel's current values, read from the main window's controls by name.
 JobPanelValues PanelValuesOf(const QWidget &mainForm);
 
-// Gives the progress window its run and the main window's start button its handler.
-ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm);
+// Gives the progress window its run and the main window's start button its handler;
+// each run takes the output root and the other run options from `options` as it starts.
+ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, const ProgramOptions &options);
 
 } // namespace conversion

@@ -4,8 +4,7 @@
 #include "AddingReport.h"
 #include "ClipJob.h"
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "ProgramOptions.h"
 #include "RunNotice.h"
 #include "ShutdownCountdown.h"
 #include "TargetCatalogue.h"
@@ -47,8 +46,8 @@ QList<int> ClipLengths(const ClipLookup &clipAt)
 
 } // namespace
 
-ProcessRun::ProcessRun(TProcessForm &form)
-    : QObject(&form), form_(form), engineWindow_(this),
+ProcessRun::ProcessRun(TProcessForm &form, const ProgramOptions &options)
+    : QObject(&form), form_(form), options_(options), engineWindow_(this),
       run_(engineWindow_.handle(),
            {[this](int index) { ShowClip(index); }, [this] { OnWindowThread([this] { form_.repaint(); }); },
             [this](bool on) { OnWindowThread([this, on] { stopButton_->setEnabled(on); }); },
@@ -295,7 +294,7 @@ void ProcessRun::EndDesktopRunServices()
 
 void ProcessRun::NotifyDesktop(int result)
 {
-    if (!ReadNotifyOption())
+    if (!options_.notify)
         return;
     const QString folder = QFileInfo(run_.Job().TargetFile).absolutePath();
     const RunNotice notice = NoticeOfRun(result, targets::TargetName(target_), int(clipLengths_.size()), failedCount_,
@@ -343,7 +342,7 @@ void ProcessRun::suiImageButton_CopyClick()
 {
     if (uploading_)
         return;
-    const QString pspRoot = FindPspRoot(platform::MountedVolumes(), PSPUploadFolder);
+    const QString pspRoot = FindPspRoot(platform::MountedVolumes(), options_.psp.upload);
     if (pspRoot.isEmpty()) {
         platform::questions().information(&form_, QString(), kNoPspText);
         return;
@@ -363,7 +362,7 @@ void ProcessRun::suiImageButton_CopyClick()
         }
         label("Label_CopyFile")->setText(QStringLiteral("Uploading : ") + clip.outputName + QStringLiteral(" to PSP."));
         const QString name = QFileInfo(clip.outputPath).fileName();
-        allCopied = CopyWithProgress(clip.outputPath, PspDestination(pspRoot, name, PSPAVCFolder, PSPMP4Folder));
+        allCopied = CopyWithProgress(clip.outputPath, PspDestination(pspRoot, name, options_.psp.avc, options_.psp.mp4));
         if (!allCopied)
             break;   // most likely the device is gone: the next files would fail alike
     }

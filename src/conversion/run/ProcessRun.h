@@ -28,6 +28,7 @@ class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QTimer;
+class ProgramOptions;
 class QWidget;
 class TProcessForm;
 
@@ -46,7 +47,8 @@ struct RunRequest {
 class ProcessRun : public QObject {
     Q_OBJECT
 public:
-    explicit ProcessRun(TProcessForm &form);
+    // Reads the PSP folders and the notification choice from `options` when it uses them.
+    ProcessRun(TProcessForm &form, const ProgramOptions &options);
     ~ProcessRun() override;
 
     // Starts the worker and shows the window modally (returns when it closes).
@@ -96,6 +98,7 @@ private:
     bool checked(const char *name) const;
 
     TProcessForm &form_;
+    const ProgramOptions &options_;
     platform::EngineWindow engineWindow_;
     ConversionRun run_;
     QTimer *timer_;

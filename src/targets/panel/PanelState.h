@@ -5,8 +5,8 @@
 // panel (ParameterPanel) shows a PanelState; a program without a window uses it directly:
 //
 //     const auto definitions = targets::ProfileDefinitions::loadShipped();
-//     const targets::ProfileStore store(ProfileSettingsFilePath());
-//     const targets::PanelInputs inputs{definitions, &store, clipSize, g_s_OutputFolder};
+//     const targets::ProfileStore store(options.ProfileSettingsFilePath());
+//     const targets::PanelInputs inputs{definitions, &store, clipSize, options.outputFolder};
 //     targets::PanelState panel;
 //     targets::SelectTarget(panel, targets::TargetiPod, inputs);   // fill, preselected profile
 //     if (auto problem = targets::ApplyProfileNamed(panel, "My profile", inputs)) ...;
@@ -109,7 +109,7 @@ struct PanelInputs {
     const ProfileDefinitions &definitions;
     const ProfileStore *profileStore = nullptr;   // none: no target has user profiles
     std::optional<QSize> clipSize;                // the clip shown in the detail area, if any
-    QString outputRoot;                           // g_s_OutputFolder
+    QString outputRoot;                           // the options' output root, ending with "/"
 };
 
 // --- The window's steps --------------------------------------------------------------

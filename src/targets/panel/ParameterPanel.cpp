@@ -1,14 +1,14 @@
 #include "ParameterPanel.h"
 
-#include "OptionVariables.h"
-#include "SettingsLocation.h"
+#include "ProgramOptions.h"
 #include "mainform/TMainForm.h"
 
 #include <QComboBox>
 
 using namespace targets;
 
-ParameterPanel::ParameterPanel(TMainForm &form) : QObject(&form), form_(form), c(PanelControls::Find(form))
+ParameterPanel::ParameterPanel(TMainForm &form, const ProgramOptions &options)
+    : QObject(&form), form_(form), options_(options), c(PanelControls::Find(form))
 {
     setObjectName(QStringLiteral("ParameterPanel"));
     ConnectHandlers();
@@ -33,7 +33,7 @@ const ProfileDefinitions *ParameterPanel::Definitions() const
 const ProfileStore &ParameterPanel::Profiles()
 {
     if (!profileStore_)
-        profileStore_.emplace(ProfileSettingsFilePath());
+        profileStore_.emplace(options_.ProfileSettingsFilePath());
     return *profileStore_;
 }
 
@@ -41,7 +41,7 @@ PanelInputs ParameterPanel::Inputs()
 {
     const std::optional<QSize> clipSize =
         environment.currentClipSize ? environment.currentClipSize() : std::optional<QSize>();
-    return {LoadedDefinitions(), &Profiles(), clipSize, g_s_OutputFolder};
+    return {LoadedDefinitions(), &Profiles(), clipSize, options_.outputFolder};
 }
 
 void ParameterPanel::SelectTarget(int target)

@@ -20,6 +20,7 @@
 #include <functional>
 #include <optional>
 
+class ProgramOptions;
 class QCheckBox;
 class QSpinBox;
 class TMainForm;
@@ -35,7 +36,8 @@ struct ParameterPanelEnvironment {
 class ParameterPanel : public QObject {
     Q_OBJECT
 public:
-    explicit ParameterPanel(TMainForm &form);
+    // The output root and the user profiles come from `options`.
+    ParameterPanel(TMainForm &form, const ProgramOptions &options);
 
     ParameterPanelEnvironment environment;
 
@@ -99,6 +101,7 @@ private:
     void NoticeWhenChecked(const QCheckBox &box, targets::EngineSwitch engineSwitch);
 
     TMainForm &form_;
+    const ProgramOptions &options_;
     PanelControls c;
     std::optional<targets::ProfileDefinitions> definitions_;
     std::optional<targets::ProfileStore> profileStore_;

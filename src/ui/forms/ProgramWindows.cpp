@@ -15,14 +15,15 @@ void create(std::unique_ptr<Form> &slot, const std::function<void()> &afterEach,
 
 } // namespace
 
-ProgramWindows::ProgramWindows(const std::function<void()> &afterEach)
+ProgramWindows::ProgramWindows(const QString &programFolder, const std::function<void()> &afterEach)
+    : Options(ProgramOptions::StartProgram(programFolder))
 {
     skin::ApplyProgramLook();
-    create(MainForm, afterEach, this);
-    create(OptionForm, afterEach);
-    create(ProcessForm, afterEach);
-    create(Form_About, afterEach);
-    create(RenameForm, afterEach);
+    create(MainForm, afterEach, Options, this);
+    create(OptionForm, afterEach, Options);
+    create(ProcessForm, afterEach, Options);
+    create(Form_About, afterEach, Options.ProgramFolder());
+    create(RenameForm, afterEach, Options);
     create(FPSSelecteForm, afterEach);
     create(NoticeForm, afterEach);
     for (QWidget *window : std::initializer_list<QWidget *>{MainForm.get(), OptionForm.get(), ProcessForm.get(),

@@ -8,7 +8,8 @@
 #include "controls/PictureButton.h"
 #include "skin/Skin.h"
 
-TForm_About::TForm_About(QWidget *parent) : SkinnedDialog(QStringLiteral("ABOUT"), WindowDragger::Mode::SystemMove, parent)
+TForm_About::TForm_About(const QString &programFolder, QWidget *parent)
+    : SkinnedDialog(QStringLiteral("ABOUT"), WindowDragger::Mode::SystemMove, parent)
 {
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("About"));
@@ -25,7 +26,7 @@ TForm_About::TForm_About(QWidget *parent) : SkinnedDialog(QStringLiteral("ABOUT"
              QStringLiteral("subtitle"))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Build on 20070808"), QRect(212, 80, 120, 16),
              QStringLiteral("subtitle"))->setText(QLatin1String(product::kBuildDate));
-    addLink("Label3", QStringLiteral("Home :"), "suiURLLabel2", product::HomePageAddress(), 112);
+    addLink("Label3", QStringLiteral("Home :"), "suiURLLabel2", product::HomePageAddress(programFolder), 112);
     addLink("Label4", QStringLiteral("Contact :"), "suiURLLabel1", product::SupportAddress(), 136);
     AddLabel(this, QStringLiteral("Label8"), QLatin1String(product::kMakerName), QRect(30, 176, 260, 18));
     AddLabel(this, QStringLiteral("Label9"), QLatin1String(product::kMakerWebAddress), QRect(30, 194, 260, 18),

@@ -6,7 +6,8 @@
 class TForm_About : public SkinnedDialog {
     Q_OBJECT
 public:
-    explicit TForm_About(QWidget *parent = nullptr);
+    // The README in `programFolder` stands for the home page when there is no web site.
+    explicit TForm_About(const QString &programFolder, QWidget *parent = nullptr);
 
     void suiButton1Click();
 

@@ -11,11 +11,11 @@
 #include "forms/options/VideoProfileEditor.h"
 #include "skin/Skin.h"
 
-TOptionForm::TOptionForm(QWidget *parent)
+TOptionForm::TOptionForm(ProgramOptions &options, QWidget *parent)
     : SkinnedDialog(QStringLiteral("OPTION"), WindowDragger::Mode::FollowCursor, parent),
-      videoEditor_(new VideoProfileEditor(this)),
-      musicEditor_(new MusicProfileEditor(this)),
-      generalGroup_(new GeneralOptions(this))
+      videoEditor_(new VideoProfileEditor(this, options)),
+      musicEditor_(new MusicProfileEditor(this, options)),
+      generalGroup_(new GeneralOptions(this, options))
 {
     setObjectName(QStringLiteral("OptionForm"));
     setStyleSheet(skin::StyleSheet());

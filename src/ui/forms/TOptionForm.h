@@ -9,13 +9,14 @@
 #include "controls/SkinnedForm.h"
 
 class GeneralOptions;
+class ProgramOptions;
 class MusicProfileEditor;
 class VideoProfileEditor;
 
 class TOptionForm : public SkinnedDialog {
     Q_OBJECT
 public:
-    explicit TOptionForm(QWidget *parent = nullptr);
+    explicit TOptionForm(ProgramOptions &options, QWidget *parent = nullptr);
 
     void LoadGeneralSettings();
     void SaveGeneralSettings();

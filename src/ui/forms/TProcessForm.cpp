@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 
-#include "OptionsFile.h"
+#include "ProgramOptions.h"
 #include "controls/FormBuilding.h"
 #include "controls/ElidingLabel.h"
 #include "controls/PictureButton.h"
@@ -32,7 +32,8 @@ constexpr int kChoiceHeight = 20;
 
 } // namespace
 
-TProcessForm::TProcessForm(QWidget *parent) : SkinnedDialog(QStringLiteral("PROCESS"), WindowDragger::Mode::FollowCursor, parent)
+TProcessForm::TProcessForm(ProgramOptions &options, QWidget *parent)
+    : SkinnedDialog(QStringLiteral("PROCESS"), WindowDragger::Mode::FollowCursor, parent), options_(options)
 {
     setObjectName(QStringLiteral("ProcessForm"));
     setStyleSheet(skin::StyleSheet());
@@ -40,13 +41,13 @@ TProcessForm::TProcessForm(QWidget *parent) : SkinnedDialog(QStringLiteral("PROC
     addRunLabels();
     addProgressBar();
     addButtons();
-    const CompletionOptions options = ReadCompletionOptions();
+    const CompletionOptions &completion = options_.completion;
     powerOff_ = addChoice("suiCheckBox_PowerOff", QStringLiteral("Shut down computer when conversion completed"),
-                          kPowerOffTop, options.powerOff);
+                          kPowerOffTop, completion.powerOff);
     upload_ = addChoice("suiCheckBox_Upload", QStringLiteral("Upload files when conversion completed"), kLastChoiceTop,
-                        options.upload);
+                        completion.upload);
     openFolder_ = addChoice("suiCheckBox_OpenFolder", QStringLiteral("Open output folder when conversion completed"),
-                            kLastChoiceTop, options.openFolder);
+                            kLastChoiceTop, completion.openFolder);
     upload_->hide();
     // "Upload Now" follows its check box on the same row.
     uploadNow_->move(upload_->geometry().right() + 12, kLastChoiceTop);
@@ -54,7 +55,8 @@ TProcessForm::TProcessForm(QWidget *parent) : SkinnedDialog(QStringLiteral("PROC
 
 TProcessForm::~TProcessForm()
 {
-    WriteCompletionOptions({powerOff_->isChecked(), openFolder_->isChecked(), upload_->isChecked()});
+    options_.completion = {powerOff_->isChecked(), openFolder_->isChecked(), upload_->isChecked()};
+    options_.SaveCompletion();
 }
 
 void TProcessForm::reject()

@@ -1,19 +1,21 @@
 #pragma once
 // The conversion progress window: its labels, progress bar, buttons and the three
-// completion choices, read when it is created and written back when it is destroyed.
+// completion choices, shown from the program's options when it is created and
+// written back to them when it is destroyed.
 // The run that drives it is attached from outside; closing asks its guard first.
 
 #include "controls/SkinnedForm.h"
 
 #include <functional>
 
+class ProgramOptions;
 class QCheckBox;
 class QLabel;
 
 class TProcessForm : public SkinnedDialog {
     Q_OBJECT
 public:
-    explicit TProcessForm(QWidget *parent = nullptr);
+    explicit TProcessForm(ProgramOptions &options, QWidget *parent = nullptr);
     ~TProcessForm() override;
 
     // Asked before the window closes; false keeps it open. `explain` is true for the
@@ -37,6 +39,7 @@ private:
     void addButtons();
     bool mayClose(bool explain) const;
 
+    ProgramOptions &options_;
     QCheckBox *powerOff_;
     QCheckBox *openFolder_;
     QCheckBox *upload_;

@@ -1,12 +1,14 @@
 #pragma once
-// The output-name template dialog. Its content reads the naming options into
-// the naming globals at creation and writes them back at destruction.
+// The output-name template dialog. Its content shows the naming settings of the
+// program's options, edits them and writes them to Option.ini at destruction.
 
 #include "controls/SkinnedForm.h"
+
+class ProgramOptions;
 
 class TRenameForm : public SkinnedDialog {
     Q_OBJECT
 public:
-    explicit TRenameForm(QWidget *parent = nullptr);
+    explicit TRenameForm(ProgramOptions &options, QWidget *parent = nullptr);
     ~TRenameForm() override;
 };

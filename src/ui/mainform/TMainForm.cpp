@@ -13,12 +13,10 @@
 #include "EngineWindow.h"
 #include "LibraryLoader.h"
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
-#include "OptionsFile.h"
 #include "ProductInfo.h"
 #include "ProductTexts.h"
+#include "ProgramOptions.h"
 #include "SettingsFolder.h"
-#include "SettingsLocation.h"
 #include "TargetCatalogue.h"
 #include "controls/FieldColours.h"
 #include "controls/PictureButton.h"
@@ -32,8 +30,8 @@
 #include "skin/CursorFile.h"
 #include "skin/Skin.h"
 
-TMainForm::TMainForm(ProgramWindows *windows)
-    : QWidget(nullptr), windows_(windows), engineWindow_(std::make_unique<platform::EngineWindow>(this))
+TMainForm::TMainForm(ProgramOptions &options, ProgramWindows *windows)
+    : QWidget(nullptr), options_(options), windows_(windows), engineWindow_(std::make_unique<platform::EngineWindow>(this))
 {
     // Faults inside the engine and the media library give special values, not traps.
     fedisableexcept(FE_ALL_EXCEPT);
@@ -76,9 +74,8 @@ void TMainForm::buildControls()
 
 void TMainForm::FormCreate()
 {
-    LocateSettings();
     LocaleLanguage = platform::LocaleEnglishLanguageName().left(30).toUpper();
-    skin::RegisterCursors(path_PNG);
+    skin::RegisterCursors(options_.ProgramFolder());
     for (const char *handle : {"Image_Left", "Image_Right"})
         findChild<QWidget *>(QLatin1String(handle))->setCursor(skin::RegisteredCursor(skin::kDragCursor));
     findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->raise();
@@ -129,11 +126,11 @@ void TMainForm::showEvent(QShowEvent *event)
 void TMainForm::FormShow()
 {
     findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->hide();
-    outputFolderEdit_->setText(g_s_OutputFolder);
+    outputFolderEdit_->setText(options_.outputFolder);
     seekingLabel_->hide();
     findChild<QWidget *>(QStringLiteral("Panel_Intro"))->show();
     CurTargetType = -1;
-    targetSelector_->SelectStartTarget(targets::TargetNumberOfName(ReadLastTargetName()));
+    targetSelector_->SelectStartTarget(targets::TargetNumberOfName(options_.lastTarget));
     update();
     updateTimer_->start();
 }
@@ -150,7 +147,7 @@ void TMainForm::SelectTarget(int target)
         return;
     }
     CurTargetType = target;
-    outputFolderEdit_->setText(g_s_OutputFolder + targets::TargetFolder(target));
+    outputFolderEdit_->setText(options_.outputFolder + targets::TargetFolder(target));
 }
 
 bool TMainForm::previewIsSeeking() const
@@ -180,8 +177,10 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (targets::IsSelectableTarget(CurTargetType))
-        WriteLastTargetName(targets::TargetName(CurTargetType));
+    if (targets::IsSelectableTarget(CurTargetType)) {
+        options_.lastTarget = targets::TargetName(CurTargetType);
+        options_.SaveLastTarget();
+    }
     QWidget::closeEvent(event);
 }
 
@@ -193,15 +192,15 @@ void TMainForm::suiImageButton_MinClick()
 void TMainForm::suiImageButton_BrowseClick()
 {
     QString folder = platform::questions().chooseFolder(this, QStringLiteral("Please select an output folder:"),
-                                                        g_s_OutputFolder);
+                                                        options_.outputFolder);
     if (folder.isEmpty())
         return;
     update();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    g_s_OutputFolder = folder;
+    options_.outputFolder = folder;
     saveOptions();
-    outputFolderEdit_->setText(g_s_OutputFolder + targets::TargetFolder(CurTargetType));
+    outputFolderEdit_->setText(options_.outputFolder + targets::TargetFolder(CurTargetType));
 }
 
 void TMainForm::suiImageButton_OpenClick()
@@ -217,7 +216,7 @@ void TMainForm::suiImageButton_AboutClick()
 
 void TMainForm::suiImageButton_HomeClick()
 {
-    product::OpenLink(this, product::HomePageAddress());
+    product::OpenLink(this, product::HomePageAddress(options_.ProgramFolder()));
 }
 
 void TMainForm::suiImageButton_MailClick()

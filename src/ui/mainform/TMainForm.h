@@ -16,6 +16,7 @@ namespace platform {
 class EngineWindow;
 }
 
+class ProgramOptions;
 class ProgramWindows;
 class QLabel;
 class QLineEdit;
@@ -26,7 +27,7 @@ class TMainForm : public QWidget {
     Q_OBJECT
 public:
     // `windows` gives access to the other windows (created after this one).
-    explicit TMainForm(ProgramWindows *windows = nullptr);
+    TMainForm(ProgramOptions &options, ProgramWindows *windows);
     ~TMainForm() override;
 
     // Selects target `target`: by default makes it current and shows its output
@@ -73,6 +74,7 @@ private:
     void fillCoreList();
     void saveOptions();
 
+    ProgramOptions &options_;
     ProgramWindows *windows_;
     TargetSelector *targetSelector_ = nullptr;
     QLabel *seekingLabel_ = nullptr;       // Label_Info

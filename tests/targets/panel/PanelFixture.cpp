@@ -31,7 +31,7 @@ void PanelFixture::startWithDefinitions(const QByteArray &iniText)
 
 void PanelFixture::startWithProgramParts()
 {
-    windows = std::make_unique<ProgramWindows>();
+    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
     AttachProgramParts(*windows);
     panel = form().findChild<ParameterPanel *>();
     clipList = form().findChild<ClipListPanel *>();

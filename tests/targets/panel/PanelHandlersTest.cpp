@@ -6,7 +6,6 @@
 
 #include "ChoiceListWidgets.h"
 #include "MainWindowStart.h"
-#include "OptionVariables.h"
 #include "TargetCatalogue.h"
 #include "mainform/TMainForm.h"
 
@@ -219,7 +218,7 @@ TEST_F(PanelHandlersTest, DvdPairsActAsRadioButtonsAndTheSelectorSetsThem)
 TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
 {
     startWithShippedDefinitions();
-    g_Rename_Template = QStringLiteral("#Name-#Resolution");
+    windows->Options.renameSettings.nameTemplate = QStringLiteral("#Name-#Resolution");
     TVideoInfo &clip = addClip(QStringLiteral("/films/Holiday.avi"));
     clipList->RefreshOutputNames();
     EXPECT_EQ(clip.OutputName, "Holiday-640x480.mp4");

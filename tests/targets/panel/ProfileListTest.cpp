@@ -3,7 +3,6 @@
 
 #include "PanelFixture.h"
 
-#include "OptionVariables.h"
 #include "TargetCatalogue.h"
 #include "mainform/TMainForm.h"
 #include "mainform/TargetSelector.h"
@@ -58,7 +57,7 @@ TEST_F(ProfileListTest, ListsTheUsedSlotsAndAppliesTheDefaultEntry)
 
 TEST_F(ProfileListTest, ChoosingAnEntryAppliesItsSlotAndIsRemembered)
 {
-    g_Rename_Template = QStringLiteral("#Name");
+    windows->Options.renameSettings.nameTemplate = QStringLiteral("#Name");
     TVideoInfo &clip = addClip(QStringLiteral("/films/Holiday.avi"));
     list("suiComboBox_PF")->setCurrentIndex(0);
     EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "m4v");

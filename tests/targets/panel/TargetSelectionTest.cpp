@@ -4,7 +4,6 @@
 #include "PanelFixture.h"
 
 #include "DefinitionSections.h"
-#include "OptionVariables.h"
 #include "OutputExtension.h"
 #include "TargetCatalogue.h"
 #include "mainform/TMainForm.h"
@@ -25,7 +24,7 @@ protected:
     {
         SCOPED_TRACE(TargetName(target).toStdString());
         EXPECT_EQ(form().CurTargetType, target);
-        EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), g_s_OutputFolder + TargetFolder(target));
+        EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), windows->Options.outputFolder + TargetFolder(target));
         QStringList lists = {"suiComboBox_AudioCodec", "suiComboBox_AudioBitRate", "suiComboBox_AudioSampleRate",
                              "suiComboBox_AudioChannel", "suiComboBox_OutputFormat"};
         if (CategoryOfTarget(target) != CategoryMusic)

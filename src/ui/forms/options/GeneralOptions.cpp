@@ -5,13 +5,13 @@
 #include <QLineEdit>
 
 #include "ModalQuestions.h"
-#include "OptionVariables.h"
-#include "OptionsFile.h"
+#include "ProgramOptions.h"
 #include "controls/FormBuilding.h"
 #include "controls/PictureButton.h"
 #include "forms/options/OptionProfileAccess.h"
 
-GeneralOptions::GeneralOptions(QWidget *form) : QWidget(form)
+GeneralOptions::GeneralOptions(QWidget *form, ProgramOptions &programOptions)
+    : QWidget(form), options_(programOptions)
 {
     setObjectName(QStringLiteral("Panel3"));
     // The whole width under both editors: the notification choice sits under the music editor.
@@ -32,32 +32,34 @@ GeneralOptions::GeneralOptions(QWidget *form) : QWidget(form)
 
 void GeneralOptions::LoadGeneralSettings()
 {
-    suiComboBox_AudLang->setCurrentIndex(ReadGeneralOptions());
-    suiEdit_OutputFolder->setText(g_s_OutputFolder);
-    suiCheckBox_Notify->setChecked(ReadNotifyOption());
+    options_.LoadGeneral();
+    suiComboBox_AudLang->setCurrentIndex(options_.defaultAudio);
+    suiEdit_OutputFolder->setText(options_.outputFolder);
+    suiCheckBox_Notify->setChecked(options_.notify);
 }
 
 void GeneralOptions::SaveGeneralSettings()
 {
-    WriteGeneralOptions(suiComboBox_AudLang->currentIndex());
-    WriteNotifyOption(suiCheckBox_Notify->isChecked());
+    options_.defaultAudio = suiComboBox_AudLang->currentIndex();
+    options_.notify = suiCheckBox_Notify->isChecked();
+    options_.SaveGeneral();
 }
 
 // A chosen folder is in effect and saved at once.
 void GeneralOptions::suiImageButton_BrowseClick()
 {
     const QString folder =
-        platform::questions().chooseFolder(window(), QStringLiteral("Please select Output Folder:"), g_s_OutputFolder);
+        platform::questions().chooseFolder(window(), QStringLiteral("Please select Output Folder:"), options_.outputFolder);
     if (folder.isEmpty())
         return;
-    g_s_OutputFolder = folder;
+    options_.outputFolder = folder;
     SaveGeneralSettings();
-    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+    suiEdit_OutputFolder->setText(options_.outputFolder);
 }
 
 void GeneralOptions::RememberShownSettings()
 {
-    shownFolder_ = g_s_OutputFolder;
+    shownFolder_ = options_.outputFolder;
     shownLanguage_ = suiComboBox_AudLang->currentIndex();
     shownNotify_ = suiCheckBox_Notify->isChecked();
     remembered_ = true;
@@ -65,12 +67,12 @@ void GeneralOptions::RememberShownSettings()
 
 void GeneralOptions::RestoreShownSettings()
 {
-    if (!remembered_ || (g_s_OutputFolder == shownFolder_ && suiComboBox_AudLang->currentIndex() == shownLanguage_
+    if (!remembered_ || (options_.outputFolder == shownFolder_ && suiComboBox_AudLang->currentIndex() == shownLanguage_
                          && suiCheckBox_Notify->isChecked() == shownNotify_))
         return;
-    g_s_OutputFolder = shownFolder_;
+    options_.outputFolder = shownFolder_;
     suiComboBox_AudLang->setCurrentIndex(shownLanguage_);
     suiCheckBox_Notify->setChecked(shownNotify_);
     SaveGeneralSettings();
-    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+    suiEdit_OutputFolder->setText(options_.outputFolder);
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The options dialog's general group (Panel3): the default audio language, the output
-// root folder and the run-end notification, loaded from and saved to Option.ini.
+// root folder and the run-end notification, shown from and kept in the program's options.
 
 #include <QWidget>
 
 class PictureButton;
+class ProgramOptions;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -12,9 +13,11 @@ class QLineEdit;
 class GeneralOptions : public QWidget {
     Q_OBJECT
 public:
-    explicit GeneralOptions(QWidget *form);
+    GeneralOptions(QWidget *form, ProgramOptions &options);
 
+    // Reads the group's keys from Option.ini and shows them.
     void LoadGeneralSettings();
+    // Takes the shown choices into the options and writes the group's keys.
     void SaveGeneralSettings();
     void suiImageButton_BrowseClick();
 
@@ -24,6 +27,7 @@ public:
     void RestoreShownSettings();
 
 private:
+    ProgramOptions &options_;
     QComboBox *suiComboBox_AudLang;
     QLineEdit *suiEdit_OutputFolder;
     PictureButton *suiImageButton_Browse;

@@ -29,7 +29,8 @@ QStringList MusicTypeNames()
 
 } // namespace
 
-MusicProfileEditor::MusicProfileEditor(QWidget *form) : QWidget(form)
+MusicProfileEditor::MusicProfileEditor(QWidget *form, const ProgramOptions &programOptions)
+    : QWidget(form), options_(programOptions)
 {
     setObjectName(QStringLiteral("Panel2"));
     // Beside the video profile editor, in the window's right half.
@@ -84,7 +85,7 @@ void MusicProfileEditor::suiComboBox_AudioFormatChange()
 
 void MusicProfileEditor::BuildProfileList()
 {
-    const targets::ProfileStore store = options::UserProfiles();
+    const targets::ProfileStore store = options::UserProfiles(options_);
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
     entries_.clear();
     suiComboBox_Profile_Music->clear();
@@ -113,7 +114,7 @@ void MusicProfileEditor::suiComboBox_Profile_MusicChange()
     const TListMessage *selected = SelectedEntry();
     if (!selected)
         return;
-    const targets::ProfileStore store = options::UserProfiles();
+    const targets::ProfileStore store = options::UserProfiles(options_);
     const QString name = store.slotName(selected->entry.section, selected->entry.slot);
     suiEdit_ProfileName_Music->setText(options::NameForField(name));
     suiComboBox_AudioFormat->setCurrentText(selected->typeName);
@@ -132,7 +133,7 @@ void MusicProfileEditor::suiEdit_ProfileName_MusicExit()
         return;
     const TListMessage *selected = SelectedEntry();
     suiEdit_ProfileName_Music->setText(options::NameForField(
-        selected ? options::UserProfiles().slotName(selected->entry.section, selected->entry.slot) : targets::NoDefinition));
+        selected ? options::UserProfiles(options_).slotName(selected->entry.section, selected->entry.slot) : targets::NoDefinition));
 }
 
 void MusicProfileEditor::suiImageButton_Add_MusicClick()
@@ -140,7 +141,7 @@ void MusicProfileEditor::suiImageButton_Add_MusicClick()
     const QString section = targets::ProfileSectionName(suiComboBox_AudioFormat->currentText());
     const QString valueList = targets::MusicProfileValueList(suiComboBox_AudioBitRate_Music->currentIndex(),
                                                              suiComboBox_AudioSampleRate_Music->currentIndex());
-    if (!options::UserProfiles().SaveProfile(section, suiEdit_ProfileName_Music->text().trimmed(), valueList,
+    if (!options::UserProfiles(options_).SaveProfile(section, suiEdit_ProfileName_Music->text().trimmed(), valueList,
                                              options::QuestionsShownOver(window())))
         return;
     BuildProfileList();
@@ -153,7 +154,7 @@ void MusicProfileEditor::suiImageButton_Del_MusicClick()
     const TListMessage *selected = SelectedEntry();
     const QString section =
         selected ? selected->entry.section : targets::ProfileSectionName(suiComboBox_AudioFormat->currentText());
-    if (!options::UserProfiles().RemoveProfile(section, suiEdit_ProfileName_Music->text().trimmed(),
+    if (!options::UserProfiles(options_).RemoveProfile(section, suiEdit_ProfileName_Music->text().trimmed(),
                                                selected ? selected->entry.slot : -1,
                                                options::QuestionsShownOver(window())))
         return;

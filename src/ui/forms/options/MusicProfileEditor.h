@@ -9,6 +9,7 @@
 #include "ProfileStore.h"
 
 class PictureButton;
+class ProgramOptions;
 class QComboBox;
 class QLineEdit;
 
@@ -21,7 +22,7 @@ struct TListMessage {
 class MusicProfileEditor : public QWidget {
     Q_OBJECT
 public:
-    explicit MusicProfileEditor(QWidget *form);
+    MusicProfileEditor(QWidget *form, const ProgramOptions &options);
 
     void BuildProfileList();
 
@@ -35,6 +36,7 @@ signals:
     void profilesChanged();
 
 private:
+    const ProgramOptions &options_;
     void BuildControls();
     void ConnectHandlers();
     const TListMessage *SelectedEntry() const;

@@ -5,14 +5,14 @@
 #include "ChoiceListWidgets.h"
 #include "ModalQuestions.h"
 #include "ProductTexts.h"
-#include "SettingsLocation.h"
+#include "ProgramOptions.h"
 #include "controls/FormBuilding.h"
 
 namespace options {
 
-targets::ProfileStore UserProfiles()
+targets::ProfileStore UserProfiles(const ProgramOptions &options)
 {
-    return targets::ProfileStore(ProfileSettingsFilePath());
+    return targets::ProfileStore(options.ProfileSettingsFilePath());
 }
 
 targets::ProfileDefinitions ReadDefinitions()

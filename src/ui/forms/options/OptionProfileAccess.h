@@ -8,6 +8,7 @@
 
 #include <QRect>
 
+class ProgramOptions;
 class QComboBox;
 class QWidget;
 
@@ -16,8 +17,8 @@ namespace options {
 // The name field's text when the selected entry has no name.
 inline const QString CustomProfileName = QStringLiteral("Custom Profile");
 
-targets::ProfileStore UserProfiles();                    // PfSetting.ini in the settings folder
-targets::ProfileDefinitions ReadDefinitions();           // PfDef.dll beside the program
+targets::ProfileStore UserProfiles(const ProgramOptions &options);   // PfSetting.ini in the settings folder
+targets::ProfileDefinitions ReadDefinitions();                       // PfDef.dll beside the program
 targets::ProfileQuestions QuestionsShownOver(QWidget *parent);
 // "Ostrel-" + the type's name: the dialog's definition section of a type.
 QString DefinitionSectionOfType(const QString &typeName);

@@ -34,7 +34,8 @@ void ClearList(QComboBox *combo, bool enabled)
 
 } // namespace
 
-VideoProfileEditor::VideoProfileEditor(QWidget *form) : QWidget(form)
+VideoProfileEditor::VideoProfileEditor(QWidget *form, const ProgramOptions &programOptions)
+    : QWidget(form), options_(programOptions)
 {
     setObjectName(QStringLiteral("Panel1"));
     setGeometry(0, 44, 480, 182);
@@ -149,7 +150,7 @@ void VideoProfileEditor::SelectFormat(int formatIndex)
 
 void VideoProfileEditor::BuildProfileList()
 {
-    const targets::ProfileStore store = options::UserProfiles();
+    const targets::ProfileStore store = options::UserProfiles(options_);
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
     const QString section = ProfileSection();
     entries_ = store.dialogEntries(section);
@@ -170,7 +171,7 @@ int VideoProfileEditor::SelectedSlot() const
 // codec stays as the format selection filled it.
 void VideoProfileEditor::suiComboBox_ProfileChange()
 {
-    const targets::ProfileStore store = options::UserProfiles();
+    const targets::ProfileStore store = options::UserProfiles(options_);
     const QString section = ProfileSection();
     const QString name = store.slotName(section, SelectedSlot());
     suiEdit_ProfileName->setText(options::NameForField(name));
@@ -191,7 +192,7 @@ void VideoProfileEditor::suiComboBox_ProfileChange()
 void VideoProfileEditor::suiEdit_ProfileNameExit()
 {
     if (suiEdit_ProfileName->text().isEmpty())
-        suiEdit_ProfileName->setText(options::NameForField(options::UserProfiles().slotName(ProfileSection(), SelectedSlot())));
+        suiEdit_ProfileName->setText(options::NameForField(options::UserProfiles(options_).slotName(ProfileSection(), SelectedSlot())));
 }
 
 targets::VideoProfileChoice VideoProfileEditor::ChoiceFromControls() const
@@ -210,7 +211,7 @@ targets::VideoProfileChoice VideoProfileEditor::ChoiceFromControls() const
 
 void VideoProfileEditor::suiImageButton_AddClick()
 {
-    if (!options::UserProfiles().SaveProfile(ProfileSection(), suiEdit_ProfileName->text().trimmed(),
+    if (!options::UserProfiles(options_).SaveProfile(ProfileSection(), suiEdit_ProfileName->text().trimmed(),
                                              targets::VideoProfileValueList(ChoiceFromControls()),
                                              options::QuestionsShownOver(window())))
         return;
@@ -220,7 +221,7 @@ void VideoProfileEditor::suiImageButton_AddClick()
 
 void VideoProfileEditor::suiImageButton_DelClick()
 {
-    if (!options::UserProfiles().RemoveProfile(ProfileSection(), suiEdit_ProfileName->text().trimmed(), SelectedSlot(),
+    if (!options::UserProfiles(options_).RemoveProfile(ProfileSection(), suiEdit_ProfileName->text().trimmed(), SelectedSlot(),
                                                options::QuestionsShownOver(window())))
         return;
     BuildProfileList();

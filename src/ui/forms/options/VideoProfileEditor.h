@@ -9,6 +9,7 @@
 #include "ProfileStore.h"
 
 class PictureButton;
+class ProgramOptions;
 class QComboBox;
 class QLineEdit;
 class QSpinBox;
@@ -16,7 +17,7 @@ class QSpinBox;
 class VideoProfileEditor : public QWidget {
     Q_OBJECT
 public:
-    explicit VideoProfileEditor(QWidget *form);
+    VideoProfileEditor(QWidget *form, const ProgramOptions &options);
 
     // Type 0 selected and its type selection run.
     void SelectFirstType();
@@ -38,6 +39,7 @@ signals:
     void profilesChanged();
 
 private:
+    const ProgramOptions &options_;
     void BuildControls();
     void ConnectHandlers();
     void SelectFormat(int formatIndex);
