@@ -68,7 +68,9 @@ int32_t Invoke(int32_t (*entry)(Arguments...), const std::vector<std::string> &t
     return entry(Convert<Arguments>(texts[Index])...);
 }
 
-// Calls the entry point with the printed arguments converted to its declared types.
+// Calls the entry point with the printed arguments converted to its declared types. The
+// third argument only carries the declared type (a null pointer): the entry itself comes
+// from the loaded library, so the bench never links the engine, in unoptimised builds too.
 template <typename... Arguments>
 bool Run(void *engine, const EngineCall &call, int32_t (*)(Arguments...), int32_t *result)
 {
@@ -85,7 +87,7 @@ bool Run(void *engine, const EngineCall &call, int32_t (*)(Arguments...), int32_
 }
 
 #define DEVICE_ENTRY(name) {#name, [](void *engine, const EngineCall &call, int32_t *result) { \
-    return Run(engine, call, &name, result); }}
+    return Run(engine, call, static_cast<decltype(&name)>(nullptr), result); }}
 
 struct DeviceEntry {
     const char *name;
