@@ -44,10 +44,11 @@ ProgramOptions::ProgramOptions(const QString &programFolder, const QString &sett
 ProgramOptions ProgramOptions::Load(const QString &programFolder, const QString &settingsFolder, Access access)
 {
     ProgramOptions options(programFolder, settingsFolder, access);
-    options.LoadGeneral();
-    options.LoadRunKeys();
-    options.LoadRenameSettings();
-    options.LoadCompletion();
+    const platform::IniDocument ini = platform::IniDocument::load(options.OptionFilePath());
+    options.LoadGeneral(ini);
+    options.LoadRunKeys(ini);
+    options.LoadRenameSettings(ini);
+    options.LoadCompletion(ini);
     return options;
 }
 
@@ -66,11 +67,15 @@ QString ProgramOptions::ProfileSettingsFilePath() const
     return settingsFolder_ + QStringLiteral("PfSetting.ini");
 }
 
-// The videos folder itself may be missing on a fresh account, so the whole path is
-// made; a folder that cannot be made is still the value.
 void ProgramOptions::LoadGeneral()
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
+    LoadGeneral(platform::IniDocument::load(OptionFilePath()));
+}
+
+// The videos folder itself may be missing on a fresh account, so the whole path is
+// made; a folder that cannot be made is still the value.
+void ProgramOptions::LoadGeneral(const platform::IniDocument &ini)
+{
     defaultAudio = ini.intValue(kSection, QStringLiteral("DefaultAudio"), 1);
     outputFolder = ResolveOutputFolder(ini.value(kSection, QStringLiteral("OutputFolder"), kNodef));
     if (IsWritable() && !QFileInfo(outputFolder).isDir())
@@ -93,9 +98,8 @@ bool ProgramOptions::SaveGeneral()
     });
 }
 
-void ProgramOptions::LoadRunKeys()
+void ProgramOptions::LoadRunKeys(const platform::IniDocument &ini)
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
     stallTimeoutSeconds = ini.intValue(kSection, QStringLiteral("StallTimeout"), 60);
     lastTarget = ini.value(kSection, QStringLiteral("LastTarget"), kNodef);
 }
@@ -105,9 +109,8 @@ bool ProgramOptions::SaveLastTarget() const
     return Write([this](platform::IniDocument &ini) { ini.setValue(kSection, QStringLiteral("LastTarget"), lastTarget); });
 }
 
-void ProgramOptions::LoadRenameSettings()
+void ProgramOptions::LoadRenameSettings(const platform::IniDocument &ini)
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
     renameSettings.nameTemplate = ini.value(kSection, QStringLiteral("Template"), QStringLiteral("#Name"));
     renameSettings.firstSerialNumber = ini.intValue(kSection, QStringLiteral("OutputPSPSerialNumber"), 1);
     renameSettings.fixedDigits = ini.intValue(kSection, QStringLiteral("FitDigi"), 3);
@@ -126,9 +129,8 @@ bool ProgramOptions::SaveRenameSettings() const
     });
 }
 
-void ProgramOptions::LoadCompletion()
+void ProgramOptions::LoadCompletion(const platform::IniDocument &ini)
 {
-    const platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
     completion.powerOff = ini.boolValue(kSection, QStringLiteral("PowerOff"), false);
     completion.openFolder = ini.boolValue(kSection, QStringLiteral("OpenFolder"), true);
     completion.upload = ini.boolValue(kSection, QStringLiteral("Upload"), false);

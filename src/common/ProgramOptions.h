@@ -44,7 +44,7 @@ public:
     // keys when asked and makes the output root when it loads it.
     ProgramOptions(const QString &programFolder, const QString &settingsFolder, Access access = Access::ReadOnly);
 
-    // Every key loaded from the settings folder.
+    // Every key loaded from one reading of the settings folder's "Option.ini".
     static ProgramOptions Load(const QString &programFolder, const QString &settingsFolder,
                                Access access = Access::ReadOnly);
     // The windowed program's start: the settings located (LocateSettings) and every key
@@ -57,15 +57,14 @@ public:
     QString ProfileSettingsFilePath() const;   // the settings folder's "PfSetting.ini"
     bool IsWritable() const { return access_ == Access::Writable; }
 
-    // The options dialog's group: "DefaultAudio", "OutputFolder", "PSPUploadFolder",
-    // "PSPAVCFolder", "PSPMP4Folder", "MinDuration", "OpenDialogFilter" and "Notify".
+    // The options dialog's group read again from the file: "DefaultAudio", "OutputFolder",
+    // "PSPUploadFolder", "PSPAVCFolder", "PSPMP4Folder", "MinDuration", "OpenDialogFilter"
+    // and "Notify".
     void LoadGeneral();
     // "DefaultAudio", "OutputFolder" (given its trailing "/") and "Notify".
     bool SaveGeneral();
     bool SaveLastTarget() const;
-    void LoadRenameSettings();
     bool SaveRenameSettings() const;   // in the order "Template", "OutputPSPSerialNumber", "FitDigi", "Add1", "Add2"
-    void LoadCompletion();
     bool SaveCompletion() const;       // in the order "PowerOff", "OpenFolder", "Upload"
 
     QString DefaultAudioLanguage() const;   // the name "DefaultAudio" indexes; empty when out of range
@@ -82,7 +81,11 @@ public:
     CompletionOptions completion;
 
 private:
-    void LoadRunKeys();   // "StallTimeout" and "LastTarget"
+    // Each group's keys from a parsed "Option.ini".
+    void LoadGeneral(const platform::IniDocument &ini);
+    void LoadRunKeys(const platform::IniDocument &ini);   // "StallTimeout" and "LastTarget"
+    void LoadRenameSettings(const platform::IniDocument &ini);
+    void LoadCompletion(const platform::IniDocument &ini);
     // Loads the file, sets the keys and saves it; false for a read-only object.
     bool Write(const std::function<void(platform::IniDocument &)> &setKeys) const;
 
