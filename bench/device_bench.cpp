@@ -98,6 +98,9 @@ const DeviceEntry kDeviceEntries[] = {
     DEVICE_ENTRY(X_SetPar_D2IPOD_VIDEO), DEVICE_ENTRY(X_SetPar_D2IPHONE_VIDEO), DEVICE_ENTRY(X_SetPar_D2APPLETV_VIDEO),
     DEVICE_ENTRY(X_TO_HD_APPLETV),       DEVICE_ENTRY(X_SetPar_D2PSP),          DEVICE_ENTRY(X_TO_HD_XBOX),
     DEVICE_ENTRY(X_SetPar_D2AVI),        DEVICE_ENTRY(X_SetPar_D2MPEG),         DEVICE_ENTRY(X_TO_HD_AVC),
+    // the other codecs' carriers, for the size ratio bench
+    DEVICE_ENTRY(X_SetPar_D2IMP4),       DEVICE_ENTRY(X_SetPar_D2WMV),          DEVICE_ENTRY(X_SetPar_D2FLV),
+    DEVICE_ENTRY(X_TO_HD_MPEG2TS),
 };
 
 } // namespace

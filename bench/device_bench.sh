@@ -25,39 +25,21 @@ targets=("$@")
 ((${#targets[@]})) || targets=(iPod iPhone AppleTV PSP Xbox AVI MPEG DVD_Folder)
 seconds=${BENCH_SECONDS:-30}
 threads=${BENCH_THREADS:-4}   # what the program passes the engine by default
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
 work=${BENCH_SOURCES:-${TMPDIR:-/tmp}/korvid-device-bench}
-engine="$build/bin/libKorvid.so"
-bench="$build/bench/device_bench"
-convert="$build/bin/pelorin-convert"
+# shellcheck source=bench/engine_call_setup.sh
+source "$(dirname "$0")/engine_call_setup.sh"
 
-for needed in "$engine" "$bench" "$convert"; do
-    if [[ ! -x $needed && ! -f $needed ]]; then
-        echo "build first: cmake --build $build --target KorvidEngine device_bench pelorin-convert" >&2
-        exit 1
-    fi
-done
+require_built
 if ! command -v HandBrakeCLI > /dev/null; then
     sudo=""; ((EUID == 0)) || sudo=sudo
     $sudo apt-get install -y handbrake-cli > /dev/null
 fi
 mkdir -p "$work"
-
-# pelorin-convert reads the target definitions from its program folder: one is
-# put together from the build's program and engine and the shipped definitions.
-program="$work/program"
-mkdir -p "$program"
-cp "$convert" "$program/"
-ln -sf "$(realpath "$engine")" "$program/libKorvid.so"
-for file in PfDef.dll PfSetting.ini Option.ini; do ln -sf "$source_dir/data/$file" "$program/$file"; done
+make_program_folder
 
 source="$work/source-720p-${seconds}s.mp4"
-if [[ ! -f $source ]]; then
-    ffmpeg -nostdin -loglevel error -y \
-        -f lavfi -i "testsrc2=size=1280x720:rate=30:duration=$seconds,noise=alls=4:allf=t" \
-        -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=$seconds" -ac 2 \
-        -c:v libx264 -preset veryfast -b:v 8000k -pix_fmt yuv420p -c:a aac -b:a 192k "$source"
-fi
+make_source "$source" "testsrc2=size=1280x720:rate=30:duration=$seconds,noise=alls=4:allf=t" \
+    "sine=frequency=440:sample_rate=48000:duration=$seconds" 8000
 
 # summary <name>: mean wall and processor seconds and the largest peak memory in MB of its rounds.
 summary() {

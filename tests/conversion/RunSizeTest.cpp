@@ -60,6 +60,25 @@ PredictedSize PredictOne(int target, int duration, int start, int end,
     return run.total;
 }
 
+// A minute of the clip for `target` with `settings` ("Key=Value", as pelorin-convert's
+// --set takes them) and the video bit rate field emptied.
+PredictedSize PredictWithoutBitRate(int target, const QStringList &settings = {})
+{
+    TargetPanel panel(Shipped(), target, QSize(640, 360));
+    for (const QString &setting : settings)
+        EXPECT_EQ(panel.Set(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1)), std::nullopt)
+            << setting.toStdString();
+    JobPanelValues values = panel.JobValues();
+    values.videoBitRateText.clear();
+    return PredictOne(target, 60, 0, 60, [&values](JobPanelValues &shown) { shown = values; });
+}
+
+// The video's kbit/s the engine writes without a bit rate: measured bits per pixel and frame.
+double WrittenKbps(int width, int height, double fps, double bitsPerPixel)
+{
+    return width * height * fps * bitsPerPixel / 1000;
+}
+
 TEST(RunSize, PredictsEachClipFromItsJob)
 {
     struct Case {
@@ -82,14 +101,31 @@ TEST(RunSize, PredictsEachClipFromItsJob)
         {"MP3 carries the sound only: 192 kbit/s", PredictOne(targets::TargetMP3, 60, 0, 60), BytesAt(192, 60), false},
         {"WAV at 22050 Hz: 16-bit stereo, not the listed 1411 kbit/s",
          PredictOne(targets::TargetWAV, 60, 0, 60, wavAt22050), BytesAt(22050 * 32 / 1000.0, 60), false},
-        // H.264 at 640x360, 25 fps without a bit rate: the engine's measured bits per pixel.
+        // Without a video bit rate: each engine codec's measured bits per pixel and frame
+        // over the target's frame at the clip's 25 fps.
         {"no video bit rate: estimated", PredictOne(targets::TargetiPod, 60, 0, 60, noVideoBitRate),
-         -1, true},
+         BytesAt(WrittenKbps(640, 480, 25, 0.101) + 128, 60), true},
+        {"h264 (iPod)", PredictWithoutBitRate(targets::TargetiPod), BytesAt(WrittenKbps(640, 480, 25, 0.101) + 128, 60),
+         true},
+        {"mpeg4 (MP4)", PredictWithoutBitRate(targets::TargetMP4), BytesAt(WrittenKbps(640, 480, 25, 0.105) + 128, 60),
+         true},
+        {"xvid (AVI)", PredictWithoutBitRate(targets::TargetAVI), BytesAt(WrittenKbps(640, 480, 25, 0.105) + 128, 60),
+         true},
+        {"wmv2 (WMV)", PredictWithoutBitRate(targets::TargetWMV), BytesAt(WrittenKbps(640, 480, 25, 0.104) + 128, 60),
+         true},
+        {"flv (Youtube's flv)", PredictWithoutBitRate(targets::TargetYoutube, {"OutputFormat=flv"}),
+         BytesAt(WrittenKbps(640, 360, 25, 0.105) + 128, 60), true},
+        {"mpeg1 (MPEG)", PredictWithoutBitRate(targets::TargetMPEG, {"VideoCodec=mpeg1"}),
+         BytesAt(WrittenKbps(720, 480, 25, 0.108) + 192, 60), true},
+        {"mpeg2 (MPEG)", PredictWithoutBitRate(targets::TargetMPEG), BytesAt(WrittenKbps(720, 480, 25, 0.108) + 192, 60),
+         true},
+        {"mpeg2ts (HDTS)", PredictWithoutBitRate(targets::TargetHDTS),
+         BytesAt(WrittenKbps(1920, 1080, 25, 0.108) + 192, 60), true},
+        {"a VOB file is always made at 5000 kbit/s", PredictWithoutBitRate(targets::TargetVOB_File),
+         BytesAt(5000 + 192, 60), false},
     };
     for (const Case &c : cases) {
-        if (c.bytes >= 0) {
-            EXPECT_EQ(c.predicted.bytes, c.bytes) << c.what;
-        }
+        EXPECT_NEAR(double(c.predicted.bytes), double(c.bytes), 2) << c.what;   // rounding only
         EXPECT_EQ(c.predicted.estimated, c.estimated) << c.what;
     }
 }
