@@ -5,8 +5,9 @@
 // Loads the engine as the program does, probes the file a few times (each probe
 // includes decoding the first picture), then starts the frame service and asks
 // for pictures at pseudo-random seconds, then for ten seconds in a row (a drag
-// of the preview's slider), timing each from the request to the engine's
-// "frame ready" message. Prints median and 90th percentile of the wall
+// of the preview's slider), then, at a few places, for the next seconds and the
+// same second again after a pause (a handle released and taken up again),
+// timing each from the request to the engine's "frame ready" message. Prints median and 90th percentile of the wall
 // time, and the process's processor time per operation (all threads), which a
 // busy machine inflates far less than the wall time, with the load average.
 // After the timed seeks (BENCH_EXACT=0 skips it) each seek's picture is compared
@@ -22,6 +23,7 @@
 #include <dlfcn.h>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <sys/resource.h>
 #include <vector>
 
@@ -32,6 +34,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int kProbeRuns = 5;
 constexpr int kDefaultSeeks = 40;
 constexpr int kDragSeeks = 10;
+constexpr int kResumePlaces = 5;
+constexpr std::chrono::milliseconds kResumePause{1500};
 constexpr int kCheckWidth = 320;
 constexpr int kCheckHeight = 180;
 constexpr double kExactPsnr = 45;       // dB against the right frame
@@ -153,16 +157,42 @@ std::vector<int> randomSeconds(int durationSeconds, int count) {
     return seconds;
 }
 
-std::vector<int> dragSeconds(int durationSeconds) {
+// One request of a run: untimed ones set the scene, a pause lets the engine idle.
+struct Step {
+    int second = 0;
+    bool timed = true;
+    std::chrono::milliseconds pauseBefore{0};
+};
+
+std::vector<Step> timedSteps(const std::vector<int> &seconds) {
+    std::vector<Step> steps;
+    for (int second : seconds)
+        steps.push_back({second});
+    return steps;
+}
+
+std::vector<Step> dragSteps(int durationSeconds) {
     std::vector<int> seconds;
     for (int i = 0; i < kDragSeeks; ++i)
         seconds.push_back(std::min(durationSeconds / 2 + i, std::max(durationSeconds - 1, 0)));
-    return seconds;
+    return timedSteps(seconds);
+}
+
+// At a few places: an untimed seek, a pause, then the next three seconds and
+// the place itself again, each after a pause.
+std::vector<Step> resumeSteps(int durationSeconds) {
+    std::vector<Step> steps;
+    for (int place : randomSeconds(std::max(durationSeconds - 4, 1), kResumePlaces)) {
+        steps.push_back({place, false});
+        for (int second : {place + 1, place + 2, place + 3, place})
+            steps.push_back({second, true, kResumePause});
+    }
+    return steps;
 }
 
 // Seek times of the frame service, started once for all of them; the pictures
 // are fetched outside the timed part.
-std::vector<Timings> timeSeeks(Engine &engine, const std::string &file, const std::vector<std::vector<int>> &runs,
+std::vector<Timings> timeSeeks(Engine &engine, const std::string &file, const std::vector<std::vector<Step>> &runs,
                                std::vector<SeekAnswer> &answers) {
     CountingWindow window;
     engine.init(&window, 2, file.c_str(), "", "0");
@@ -170,14 +200,16 @@ std::vector<Timings> timeSeeks(Engine &engine, const std::string &file, const st
     std::vector<Timings> times(runs.size());
     int asked = 0;
     for (size_t run = 0; run < runs.size(); ++run) {
-        for (int second : runs[run]) {
+        for (const Step &step : runs[run]) {
+            std::this_thread::sleep_for(step.pauseBefore);
             Clock::time_point start = Clock::now();
             double processorStart = processorMilliseconds();
-            engine.seek(second);
+            engine.seek(step.second);
             ++asked;
             window.waitUntil([asked](CountingWindow &w) { return w.frames >= asked; });
-            times[run].add(start, processorStart);
-            answers.push_back({second, currentPicture(engine)});
+            if (step.timed)
+                times[run].add(start, processorStart);
+            answers.push_back({step.second, currentPicture(engine)});
         }
     }
     engine.uninit();
@@ -230,13 +262,16 @@ int main(int argc, char **argv) {
     }
     double loadBefore = loadAverage();
     std::vector<SeekAnswer> answers;
-    std::vector<Timings> seekTimes = timeSeeks(
-        engine, file, {randomSeconds(info.durationSeconds, seeks), dragSeconds(info.durationSeconds)}, answers);
+    std::vector<Timings> seekTimes =
+        timeSeeks(engine, file,
+                  {timedSteps(randomSeconds(info.durationSeconds, seeks)), dragSteps(info.durationSeconds),
+                   resumeSteps(info.durationSeconds)},
+                  answers);
     std::printf("%s: %dx%d, %d s (load average %.1f before, %.1f after)\n", file.c_str(), info.width, info.height,
                 info.durationSeconds, loadBefore, loadAverage());
     std::printf("  probe: median %.1f ms (processor %.1f ms)\n", percentile(probes.wall, 0.5),
                 percentile(probes.processor, 0.5));
-    const char *names[] = {"seek: ", "drag: "};
+    const char *names[] = {"seek: ", "drag: ", "after a pause: "};
     for (size_t run = 0; run < seekTimes.size(); ++run) {
         const Timings &t = seekTimes[run];
         std::printf("  %s median %.1f ms, p90 %.1f ms, max %.1f ms (processor median %.1f ms, p90 %.1f ms; %zu seeks)\n",

@@ -6,12 +6,22 @@
 #include "picture_orientation.h"
 #include "source_limits.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace korvid {
+namespace {
+
+// A pause this long after a seek counts as a released handle.
+constexpr std::chrono::milliseconds kIdleBeforeAhead{150};
+constexpr int kSecondsAhead = 8;
+constexpr size_t kMostKeptBytes = 64u << 20;
+
+} // namespace
 
 FrameService::FrameService(KorvidWindow *window, std::string path, int decoderThreads)
-    : window_(window), path_(std::move(path)), decoderThreads_(decoderThreads) {
+    : window_(window), path_(std::move(path)), decoderThreads_(decoderThreads), answers_(kMostKeptBytes) {
     worker_ = std::thread(&FrameService::run, this);
 }
 
@@ -22,6 +32,7 @@ FrameService::~FrameService() {
 void FrameService::requestSeek(int seconds) {
     std::lock_guard lock(mutex_);
     pendingSeek_ = seconds;
+    seekWaiting_ = true;
     wake_.notify_one();
 }
 
@@ -47,14 +58,26 @@ void FrameService::post(uint32_t message, uintptr_t wparam) const {
         window_->post(window_, message, wparam, 0);
 }
 
-std::optional<int> FrameService::waitForSeek() {
+// A waiting seek first; else, once the preview has been idle long enough, the
+// next second ahead; else sleep until one of them or the stop comes.
+FrameService::Turn FrameService::NextTurn() {
     std::unique_lock lock(mutex_);
-    wake_.wait(lock, [this] { return stopping_ || pendingSeek_.has_value(); });
-    if (stopping_)
-        return std::nullopt;
-    std::optional<int> seconds = pendingSeek_;
-    pendingSeek_.reset();
-    return seconds;
+    for (;;) {
+        if (stopping_)
+            return Turn{true, std::nullopt};
+        if (pendingSeek_) {
+            Turn turn{false, pendingSeek_};
+            pendingSeek_.reset();
+            seekWaiting_ = false;
+            return turn;
+        }
+        if (!NextSecondAhead())
+            wake_.wait(lock);
+        else if (std::chrono::steady_clock::now() >= aheadFrom_)
+            return Turn{};
+        else
+            wake_.wait_until(lock, aheadFrom_);
+    }
 }
 
 void FrameService::run() {
@@ -69,32 +92,82 @@ void FrameService::run() {
         if (stopping_ && input)
             input->requestStop();
     }
+    if (input && input->videoStream()) {
+        const double duration = input->durationSeconds();
+        fileEnd_ = duration > 0 && duration < INT_MAX ? static_cast<int>(duration) : INT_MAX;
+    }
     post(KORVID_MSG_READY, 0);
-    while (std::optional<int> seconds = waitForSeek())
-        handleSeek(input.get(), *seconds);
+    for (Turn turn = NextTurn(); !turn.stop; turn = NextTurn()) {
+        if (turn.seek)
+            handleSeek(input.get(), *turn.seek);
+        else if (std::optional<int> second = NextSecondAhead())
+            DecodeAhead(input.get(), *second);
+    }
     std::lock_guard lock(mutex_);
     activeInput_ = nullptr;
 }
 
+// The first second after the last one asked for whose picture is not kept yet.
+std::optional<int> FrameService::NextSecondAhead() const {
+    for (int second = lastAsked_; lastAsked_ >= 0 && second < aheadEnd_;)
+        if (!answers_.Find(++second))
+            return second;
+    return std::nullopt;
+}
+
+void FrameService::Serve(const SecondPictures::Answer &answer) {
+    currentPicture(PictureOwner::FrameService).set(answer.picture.get(), answer.shownSecond);
+    post(KORVID_MSG_FRAME, 1);
+}
+
 // The picture at or before the second; past the end, the last picture.
 void FrameService::handleSeek(MediaInput *input, int seconds) {
-    FramePointer picture(av_frame_alloc());
+    lastAsked_ = seconds;
+    aheadEnd_ = seconds < fileEnd_ - kSecondsAhead ? seconds + kSecondsAhead : fileEnd_;
     bool reachedEnd = false;
-    if (input)
-        input->setDeadline(kSeekSeconds);   // a seek that cannot finish gives no picture
-    const bool decoded = input && picture && input->decodeVideoAt(seconds, picture.get(), &reachedEnd);
-    if (input)
-        input->clearDeadline();
-    if (!decoded) {
+    if (!answers_.Find(seconds))
+        DecodeAnswer(input, seconds, &reachedEnd);
+    if (const SecondPictures::Answer *answer = answers_.Find(seconds))
+        Serve(*answer);
+    else
         post(KORVID_MSG_FRAME, 0);
+    aheadFrom_ = std::chrono::steady_clock::now() + kIdleBeforeAhead;
+}
+
+// One second ahead of the last one asked for, given up as soon as a seek waits.
+void FrameService::DecodeAhead(MediaInput *input, int second) {
+    input->YieldWhen(&seekWaiting_);
+    bool reachedEnd = false;
+    const bool decoded = DecodeAnswer(input, second, &reachedEnd);
+    input->YieldWhen(nullptr);
+    if (input->Yielded())
         return;
-    }
-    double shown = input->secondsOf(picture.get(), StreamKind::Video);
-    int32_t second = reachedEnd && std::isfinite(shown) ? static_cast<int32_t>(std::max(0.0, shown)) : seconds;
+    // A second that cannot be decoded, or whose picture does not fit beside the
+    // nearer ones, ends decoding ahead until the next seek.
+    if (!decoded || !answers_.Find(second))
+        aheadEnd_ = second - 1;
+}
+
+// Decodes the second's picture and keeps it; false when there is none (or it
+// gave way to a seek).
+bool FrameService::DecodeAnswer(MediaInput *input, int seconds, bool *reachedEnd) {
+    if (!input)
+        return false;
+    FramePointer picture(av_frame_alloc());
+    input->setDeadline(kSeekSeconds);   // a seek that cannot finish gives no picture
+    const bool decoded = picture && input->decodeVideoAt(seconds, picture.get(), reachedEnd);
+    input->clearDeadline();
+    if (!decoded)
+        return false;
+    const double shown = input->secondsOf(picture.get(), StreamKind::Video);
+    const int32_t second = *reachedEnd && std::isfinite(shown) ? static_cast<int32_t>(std::max(0.0, shown)) : seconds;
+    if (*reachedEnd)
+        fileEnd_ = std::min(fileEnd_, seconds);   // later seconds show the same picture
     picture = uprightPicture(picture.get(), orientationOf(input->videoStream()));
-    if (picture)
-        currentPicture(PictureOwner::FrameService).set(picture.get(), second);
-    post(KORVID_MSG_FRAME, picture ? 1 : 0);
+    if (!picture)
+        return false;
+    answers_.Keep(seconds, picture.get(), second, lastAsked_);
+    return true;
 }
 
 } // namespace korvid

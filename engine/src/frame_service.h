@@ -6,9 +6,17 @@
 // KORVID_MSG_FRAME per handled seek (wparam 1 = the picture is the current
 // picture now, 0 = none); KORVID_MSG_CLOSED from stop() after the worker ended.
 // A seek that arrives while another decodes replaces any still waiting.
+//
+// Once the preview has been idle for a moment after a seek, the worker decodes
+// the following seconds ahead, one at a time, giving way to the next seek
+// between packets; answers are kept by second (SecondPictures), so resuming a
+// drag, or asking for a second again, shows its picture at once.
 
 #include "korvid.h"
+#include "second_pictures.h"
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -31,9 +39,19 @@ public:
     void stop();
 
 private:
+    // What the worker does next: a seek, a second decoded ahead, or stopping.
+    struct Turn {
+        bool stop = false;
+        std::optional<int> seek;
+    };
+
     void run();
     void handleSeek(MediaInput *input, int seconds);
-    std::optional<int> waitForSeek();
+    bool DecodeAnswer(MediaInput *input, int seconds, bool *reachedEnd);
+    Turn NextTurn();
+    std::optional<int> NextSecondAhead() const;
+    void DecodeAhead(MediaInput *input, int second);
+    void Serve(const SecondPictures::Answer &answer);
     void post(uint32_t message, uintptr_t wparam) const;
     void shutDownWorker();
 
@@ -45,6 +63,15 @@ private:
     std::optional<int> pendingSeek_;
     bool stopping_ = false;
     MediaInput *activeInput_ = nullptr;   // guarded by mutex_, to interrupt it
+    std::atomic<bool> seekWaiting_{false};   // decoding ahead gives way while set
+    // The worker's own: the answers kept, the second last asked for, when
+    // decoding ahead may start, the last second to decode ahead, and the last
+    // second worth decoding at all (-1: none, the file did not open).
+    SecondPictures answers_;
+    int lastAsked_ = -1;
+    std::chrono::steady_clock::time_point aheadFrom_;
+    int aheadEnd_ = -1;
+    int fileEnd_ = -1;
     std::thread worker_;
 };
 

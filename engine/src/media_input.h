@@ -17,6 +17,9 @@
 //                                          that second (the last one past the end);
 //                                          a later second that a seek would reach
 //                                          no sooner is decoded onward instead
+//   input->YieldWhen(&flag)                decodeVideoAt gives way (false, no picture)
+//                                          between packets once the flag is set,
+//                                          keeping its place for a later second
 //
 // Timeline: the file's first timestamp (the container's start time) is second 0;
 // originTicks() gives it in AV_TIME_BASE units. Decoded video frames always carry
@@ -77,7 +80,7 @@ struct MediaInputOptions {
 };
 
 enum class StreamKind { Video, Audio };
-enum class DecodeStatus { Frame, End, Error, Stopped };
+enum class DecodeStatus { Frame, End, Error, Stopped, Yielded };
 
 class MediaInput {
 public:
@@ -110,6 +113,11 @@ public:
     // *reachedEnd is set when the picture is the last one because the file ended.
     bool decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEnd = nullptr);
 
+    // While the flag is set, accurate seeks give way at the next packet; null: never.
+    // Unlike a stop, the decoder stays usable and a later second decodes onward.
+    void YieldWhen(const std::atomic<bool> *flag) { yieldFlag_ = flag; }
+    bool Yielded() const { return yielded_; }
+
     void requestStop() { stopRequested_ = true; }
     bool stopRequested() const { return stopRequested_; }
 
@@ -140,7 +148,7 @@ private:
     int decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool usable, bool *ended);
     int seekAndDecodeUntil(int64_t target, int64_t skipBefore, AVFrame *picture, bool *ended);
     bool canDecodeOnwardTo(int64_t target) const;
-    void rememberDecodingPlace(const AVFrame *picture);
+    void rememberDecodingPlace(const AVFrame *picture, int64_t onwardFrom);
     void forgetDecodingPlace();
     int64_t videoTicks(double seconds) const;
     AVCodecContext *decoderFor(int streamIndex) const;
@@ -162,6 +170,12 @@ private:
     // frame after it, already decoded. Empty after any other positioning.
     FramePointer lastPicture_;
     FramePointer heldFrame_;
+    // The earliest target that may decode onward from that place: the picture's
+    // own time, or the target of a seek that gave way (pictures before it that
+    // nothing refers to may have been left out).
+    int64_t onwardFrom_ = AV_NOPTS_VALUE;
+    const std::atomic<bool> *yieldFlag_ = nullptr;
+    bool yielded_ = false;
     std::atomic<bool> stopRequested_{false};
     const std::atomic<bool> *outsideStop_ = nullptr;
     std::atomic<int64_t> deadlineNanoseconds_{0};   // steady clock; 0: none

@@ -76,6 +76,9 @@ DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferen
     for (;;) {
         if (interrupted())
             return DecodeStatus::Stopped;
+        // Only here, between packets: a read cut short could lose a packet.
+        if (yieldFlag_ && *yieldFlag_)
+            return DecodeStatus::Yielded;
         int result = avcodec_receive_frame(videoDecoder_, frame);
         if (result == 0) {
             completeVideoFrame(frame);
@@ -127,6 +130,7 @@ int MediaInput::decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *pi
         DecodeStatus status = nextVideoFrame(scratch.get(), skipBefore);
         if (status != DecodeStatus::Frame) {
             *ended = status == DecodeStatus::End;
+            yielded_ = status == DecodeStatus::Yielded;
             return static_cast<int>(usable ? SeekOutcome::Found : SeekOutcome::Nothing);
         }
         if (!usable && isDamaged(scratch.get()))
@@ -153,7 +157,7 @@ bool MediaInput::canDecodeOnwardTo(int64_t target) const {
     if (!lastPicture_ || !lastPicture_->buf[0])
         return false;
     const int64_t last = frameTimestamp(lastPicture_.get());
-    if (last == AV_NOPTS_VALUE || target < last)
+    if (last == AV_NOPTS_VALUE || onwardFrom_ == AV_NOPTS_VALUE || target < onwardFrom_)
         return false;
     if (seeksByPosition())
         return target - last <= videoTicks(kPositionSeekPrerollSeconds);
@@ -167,14 +171,16 @@ void MediaInput::forgetDecodingPlace() {
         av_frame_unref(heldFrame_.get());
     if (lastPicture_)
         av_frame_unref(lastPicture_.get());
+    onwardFrom_ = AV_NOPTS_VALUE;
 }
 
-// Keeps the picture, so a later seek in reach decodes onward from it.
-void MediaInput::rememberDecodingPlace(const AVFrame *picture) {
+// Keeps the picture, so a later seek in reach (from `onwardFrom` on) decodes onward from it.
+void MediaInput::rememberDecodingPlace(const AVFrame *picture, int64_t onwardFrom) {
     if (!lastPicture_)
         lastPicture_.reset(av_frame_alloc());
     if (lastPicture_) {
         av_frame_unref(lastPicture_.get());
+        onwardFrom_ = onwardFrom;
         if (av_frame_ref(lastPicture_.get(), picture) < 0)
             forgetDecodingPlace();
     }
@@ -191,6 +197,7 @@ bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEn
     const double frameRate = videoFrameRate();
     const int64_t skipBefore = target - videoTicks(2 / (frameRate > 0 ? frameRate : 25.0));
     bool ended = false;
+    yielded_ = false;
     SeekOutcome outcome = SeekOutcome::Nothing;
     av_frame_unref(picture);
     if (canDecodeOnwardTo(target) && av_frame_ref(picture, lastPicture_.get()) == 0)
@@ -198,13 +205,16 @@ bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEn
     else
         outcome = static_cast<SeekOutcome>(seekAndDecodeUntil(target, skipBefore, picture, &ended));
     videoDecoder_->skip_frame = AVDISCARD_DEFAULT;
+    // A seek that gave way may have left out frames just past its last picture
+    // (those before its target that nothing refers to): only its target and
+    // later ones may decode onward from there.
     if (outcome == SeekOutcome::Found && !ended && !interrupted())
-        rememberDecodingPlace(picture);
+        rememberDecodingPlace(picture, yielded_ ? target : frameTimestamp(picture));
     else
         forgetDecodingPlace();
     if (reachedEnd)
         *reachedEnd = ended;
-    return outcome != SeekOutcome::Nothing && !interrupted();
+    return outcome != SeekOutcome::Nothing && !interrupted() && !yielded_;
 }
 
 // Seeks before the target and decodes up to it, going further back while the
@@ -213,7 +223,7 @@ int MediaInput::seekAndDecodeUntil(int64_t target, int64_t skipBefore, AVFrame *
     const int64_t firstTimestamp = videoStream_->start_time != AV_NOPTS_VALUE ? videoStream_->start_time : INT64_MIN;
     double preroll = seeksByPosition() ? kPositionSeekPrerollSeconds : 0.0;
     SeekOutcome outcome = SeekOutcome::Nothing;
-    for (int attempt = 0; attempt < kSeekAttempts && !interrupted(); ++attempt) {
+    for (int attempt = 0; attempt < kSeekAttempts && !interrupted() && !yielded_; ++attempt) {
         int64_t seekTarget = target - videoTicks(preroll);
         bool fromStart = attempt + 1 == kSeekAttempts || seekTarget <= firstTimestamp;
         if (fromStart && firstTimestamp != INT64_MIN)

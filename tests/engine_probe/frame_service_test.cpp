@@ -144,6 +144,29 @@ TEST_F(FrameService, SeeksInARowAreEachAccurate) {
     EXPECT_EQ(threadCount(), threadsBefore);
 }
 
+// After a pause the service decodes the next seconds ahead, giving way to any
+// seek; whatever it answered from, every picture is the exact frame, including
+// seeks that arrive while it decodes ahead.
+TEST_F(FrameService, SeeksAfterPausesAreExact) {
+    struct Step {
+        int second;
+        int pauseMs;   // before the seek
+    };
+    std::string file = fixture("long_gop.mp4");
+    start(file);
+    for (Step step : {Step{1, 0}, Step{3, 600}, Step{2, 0}, Step{1, 0}, Step{5, 160}, Step{9, 170}, Step{6, 0},
+                      Step{10, 600}, Step{11, 0}, Step{4, 0}}) {
+        SCOPED_TRACE("second " + std::to_string(step.second));
+        std::this_thread::sleep_for(std::chrono::milliseconds(step.pauseMs));
+        ASSERT_TRUE(seek(step.second));
+        int32_t second = -1;
+        grab(&second);
+        EXPECT_EQ(second, step.second);
+        expectFrame(file, step.second * 25);
+    }
+    stopAndExpectClosed();
+}
+
 TEST_F(FrameService, PastTheEndGivesTheLastFrame) {
     std::string file = fixture("h264_aac.mp4");
     start(file);

@@ -6,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <cstring>
+#include <thread>
+#include <vector>
 
 namespace enginetest {
 namespace {
@@ -135,6 +140,55 @@ TEST(MediaInputDecoding, StopRequestEndsDecoding) {
     StreamKind kind;
     EXPECT_EQ(input->receiveFrame(frame.frame, &kind), DecodeStatus::Stopped);
     EXPECT_FALSE(input->decodeVideoAt(5, frame.frame));
+}
+
+// Same time and same luma rows.
+bool samePicture(const AVFrame *a, const AVFrame *b) {
+    if (a->best_effort_timestamp != b->best_effort_timestamp || a->width != b->width || a->height != b->height)
+        return false;
+    for (int row = 0; row < a->height; ++row)
+        if (std::memcmp(a->data[0] + row * a->linesize[0], b->data[0] + row * b->linesize[0], a->width) != 0)
+            return false;
+    return true;
+}
+
+// A seek that gives way part of the way (after 0 to 20 ms here) leaves the
+// decoder where later seconds, onward or back, still come out exact: the frames
+// just after where it stopped (some of them read and left out), the second it
+// gave way on, and others.
+TEST(MediaInputDecoding, SeeksAfterOneThatGaveWayAreExact) {
+    auto reference = openWith("long_gop.mp4", -1);
+    ASSERT_TRUE(reference);
+    for (int delayMs : {0, 2, 5, 10, 20}) {
+        SCOPED_TRACE("gave way after " + std::to_string(delayMs) + " ms");
+        auto input = openWith("long_gop.mp4", -1);
+        ASSERT_TRUE(input);
+        FramePointer picture;
+        ASSERT_TRUE(input->decodeVideoAt(1, picture.frame));
+        std::atomic<bool> giveWay{delayMs == 0};
+        input->YieldWhen(&giveWay);
+        std::thread setter([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+            giveWay = true;
+        });
+        const bool finished = input->decodeVideoAt(8, picture.frame);
+        setter.join();
+        EXPECT_EQ(finished, !input->Yielded());
+        input->YieldWhen(nullptr);
+        std::vector<double> seconds;
+        const double stoppedAt = picture.frame->buf[0] ? input->secondsOf(picture.frame, StreamKind::Video) : 1;
+        for (int frames = 1; frames <= 4; ++frames)
+            seconds.push_back(stoppedAt + frames * 0.04);
+        seconds.insert(seconds.end(), {8.0, 3.0, 9.0, 11.5});
+        for (double second : seconds) {
+            SCOPED_TRACE("then " + std::to_string(second) + " s");
+            FramePointer expected;
+            ASSERT_TRUE(reference->decodeVideoAt(second, expected.frame));
+            ASSERT_TRUE(input->decodeVideoAt(second, picture.frame));
+            EXPECT_FALSE(input->Yielded());
+            EXPECT_TRUE(samePicture(picture.frame, expected.frame));
+        }
+    }
 }
 
 TEST(MediaInputDecoding, RejectsFilesWithoutStreams) {
