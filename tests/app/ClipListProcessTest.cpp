@@ -1,16 +1,33 @@
 // The clip list outlives a program killed without warning: a session adds clips,
 // trims one and picks its other audio track, is killed with SIGKILL as soon as it
-// waits again, and the next start shows the same list.
+// waits again, and the next start shows the same list. The real program with the
+// real engine does the same with files given on its command line; its message is
+// read the way a screen reader reads it, over the accessibility bus of a private
+// desktop session (under xvfb-run: the offscreen platform has no accessibility).
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <functional>
+#include <optional>
+
+#include "BusServices.h"
 #include "ClipListStore.h"
 #include "ClipListStorePrinters.h"
+#include "LibraryLoader.h"
 #include "MediaFixtures.h"
 
 namespace {
@@ -27,15 +44,131 @@ protected:
         environment_.insert("HOME", home_.path());
     }
 
-    void start(QProcess &session, const QStringList &arguments)
+    void start(QProcess &process, const QString &program, const QStringList &arguments)
     {
-        session.setProcessEnvironment(environment_);
-        session.start(QStringLiteral(CLIP_LIST_SESSION), arguments);
-        ASSERT_TRUE(session.waitForStarted(10000));
+        process.setProcessEnvironment(environment_);
+        process.start(program, arguments);
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    // The list in the settings folder once `done` holds for it; nullopt after `seconds`.
+    std::optional<StoredClipList> WaitForKeptList(const std::function<bool(const StoredClipList &)> &done,
+                                                  int seconds)
+    {
+        QFile file(home_.filePath(QStringLiteral("config/Pelorin/Pelorin Video Converter/") + ClipListStore::kFileName));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < seconds * 1000) {
+            QString whyNot;
+            if (file.open(QIODevice::ReadOnly)) {
+                const std::optional<StoredClipList> list = ClipListStore::Decode(file.readAll(), &whyNot);
+                file.close();
+                if (list && done(*list))
+                    return list;
+            }
+            QTest::qWait(100);
+        }
+        return std::nullopt;
     }
 
     QTemporaryDir home_;
     QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
+};
+
+QStringList FilesOf(const StoredClipList &list)
+{
+    QStringList files;
+    for (const StoredClip &clip : list.clips)
+        files << clip.fileName;
+    return files;
+}
+
+// Reads a desktop session's accessibility tree as a screen reader does (AT-SPI).
+class AccessibilityReader {
+public:
+    // Starts the session's accessibility bus on `session` with `environment`.
+    bool Start(const QString &session, const QProcessEnvironment &environment)
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(session, QStringLiteral("reader-session"));
+        launcher_.setProcessEnvironment(environment);
+        launcher_.start(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), QStringList());
+        if (!launcher_.waitForStarted(10000))
+            return false;
+        if (!QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(QStringLiteral("org.a11y.Bus")); },
+                             30000))
+            return false;
+        const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
+            QStringLiteral("GetAddress")));
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return false;
+        accessibility_ = reply.arguments().constFirst().toString();
+        return true;
+    }
+
+    ~AccessibilityReader()
+    {
+        QDBusConnection::disconnectFromBus(QStringLiteral("reader-accessibility"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("reader-session"));
+        launcher_.terminate();   // it ends the accessibility bus it started
+        launcher_.waitForFinished(10000);
+    }
+
+    // The first shown name, among every application's accessible objects, that holds
+    // `part`; empty when none does within `seconds`.
+    QString WaitForName(const QString &part, int seconds)
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(accessibility_, QStringLiteral("reader-accessibility"));
+        QString found;
+        const bool shown = QTest::qWaitFor([&] {
+            for (const QString &name : bus.interface()->registeredServiceNames().value()) {
+                if (name.startsWith(QLatin1Char(':')) && name != bus.baseService())
+                    found = FindName(bus, name, QStringLiteral("/org/a11y/atspi/accessible/root"), part, 0);
+                if (!found.isEmpty())
+                    return true;
+            }
+            return false;
+        }, seconds * 1000);
+        return shown ? found : QString();
+    }
+
+private:
+    static QString FindName(QDBusConnection &bus, const QString &service, const QString &path, const QString &part,
+                            int depth)
+    {
+        constexpr int kDeepest = 16;
+        const QDBusMessage name = bus.call(QDBusMessage::createMethodCall(
+            service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
+                                               << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name"));
+        if (name.type() != QDBusMessage::ReplyMessage)
+            return {};
+        const QString text = name.arguments().constFirst().value<QDBusVariant>().variant().toString();
+        if (text.contains(part))
+            return text;
+        if (depth == kDeepest)
+            return {};
+        const QDBusMessage children = bus.call(QDBusMessage::createMethodCall(
+            service, path, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetChildren")));
+        if (children.type() != QDBusMessage::ReplyMessage)
+            return {};
+        const QDBusArgument list = children.arguments().constFirst().value<QDBusArgument>();
+        list.beginArray();
+        while (!list.atEnd()) {
+            QString childService;
+            QDBusObjectPath childPath;
+            list.beginStructure();
+            list >> childService >> childPath;
+            list.endStructure();
+            const QString found = FindName(bus, childService, childPath.path(), part, depth + 1);
+            if (!found.isEmpty())
+                return found;
+        }
+        list.endArray();
+        return {};
+    }
+
+    QProcess launcher_;
+    QString accessibility_;
 };
 
 TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNextStart)
@@ -46,7 +179,7 @@ TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNex
     ASSERT_TRUE(QFile::copy(a, b));
 
     QProcess editing;
-    start(editing, {"edit", a, b});
+    start(editing, QStringLiteral(CLIP_LIST_SESSION), {"edit", a, b});
     QByteArray out;
     while (!out.contains("edited\n") && editing.waitForReadyRead(60000))
         out += editing.readAllStandardOutput();
@@ -56,7 +189,7 @@ TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNex
     EXPECT_EQ(editing.exitStatus(), QProcess::CrashExit);
 
     QProcess next;
-    start(next, {"report", a, b});
+    start(next, QStringLiteral(CLIP_LIST_SESSION), {"report", a, b});
     ASSERT_TRUE(next.waitForFinished(60000));
     ASSERT_EQ(next.exitCode(), 0) << next.readAllStandardError().toStdString();
     const QByteArray report = next.readAllStandardOutput();
@@ -69,6 +202,47 @@ TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNex
     EXPECT_EQ(shown->clips[1], (StoredClip{b, true, 0, 60, 0, 0, 25.0f}));
     EXPECT_EQ(shown->currentIndex, 0);
     EXPECT_EQ(report.mid(listEnd).trimmed(), QByteArray()) << "no message at the start";
+}
+
+TEST_F(ClipListProcess, TheRealProgramKilledWithTwoFilesComesBackWithTheOneLeftAndNamesTheGoneOne)
+{
+    if (!QFile::exists(platform::ProgramFolder() + platform::MapLibraryName("Korvid.dll")))
+        GTEST_SKIP() << "no engine library in " << platform::ProgramFolder().toStdString();
+    if (QApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "the program's accessibility needs a real X server (xvfb-run)";
+    BusServices session;
+    ASSERT_TRUE(session.running());
+    environment_.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromLocal8Bit(qgetenv("DBUS_SESSION_BUS_ADDRESS")));
+    environment_.insert("QT_QPA_PLATFORM", "xcb");
+    environment_.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    AccessibilityReader reader;
+    ASSERT_TRUE(reader.Start(environment_.value("DBUS_SESSION_BUS_ADDRESS"), environment_));
+    const QString kept = fixtures::OneAudioTrack(home_.filePath("kept.mp4"));
+    const QString gone = fixtures::OneAudioTrack(home_.filePath("gone soon.mp4"));
+    ASSERT_FALSE(kept.isEmpty() || gone.isEmpty());
+    const QString program = platform::ProgramFolder() + QStringLiteral("PelorinVideoConverter");
+
+    QProcess first;
+    start(first, program, {kept, gone});
+    const auto bothKept = WaitForKeptList([](const StoredClipList &list) { return list.clips.size() == 2; }, 120);
+    ASSERT_TRUE(bothKept) << first.readAllStandardError().toStdString();
+    EXPECT_EQ(FilesOf(*bothKept), (QStringList{kept, gone}));
+    first.kill();   // SIGKILL: no clean-up, no quitting signal
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::CrashExit);
+    ASSERT_TRUE(QFile::remove(gone));
+
+    QProcess next;
+    start(next, program, {});
+    // The restore rewrites the list without the gone file while its message waits for the user.
+    const auto restored = WaitForKeptList([](const StoredClipList &list) { return list.clips.size() == 1; }, 120);
+    const QString message = reader.WaitForName(QStringLiteral("no longer exist"), 60);
+    next.kill();
+    next.waitForFinished(10000);
+    ASSERT_TRUE(restored) << next.readAllStandardError().toStdString();
+    EXPECT_EQ(FilesOf(*restored), QStringList{kept});
+    EXPECT_TRUE(message.contains(gone)) << "message: " << message.toStdString();
+    EXPECT_FALSE(message.contains(kept)) << message.toStdString();
 }
 
 } // namespace
