@@ -11,8 +11,10 @@ thread_local int requestedOwner = 0;
 
 // Built on first use, so a library that stays mapped between loads still
 // starts from whatever the last probe or frame service left, never from junk.
+// The probe's picture is the probing thread's own: the host probes several files at
+// once and reads each file's first picture on the thread that probed it.
 CurrentPicture &currentPicture(PictureOwner owner) {
-    static CurrentPicture probe;
+    static thread_local CurrentPicture probe;
     static CurrentPicture frameService;
     return owner == PictureOwner::Probe ? probe : frameService;
 }

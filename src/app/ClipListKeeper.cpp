@@ -5,16 +5,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <memory>
 
 ClipListKeeper::ClipListKeeper(ClipListPanel &clipList, const QString &settingsFolder)
     : QObject(&clipList), clipList_(clipList), store_(settingsFolder),
-      saver_(store_, [&clipList] { return StoredListOf(clipList.VideoInfoList, clipList.CurVideoInfo); }, this)
+      saver_(store_, [&clipList] { return StoredListOf(clipList.Model().Clips(), clipList.Model().Current()); }, this)
 {
     setObjectName(QStringLiteral("ClipListKeeper"));
-    // Adding, removing and clearing change the current clip or announce the new clip's tick.
-    connect(&clipList, &ClipListPanel::currentClipChanged, &saver_, &ClipListSaver::ListChanged);
-    connect(&clipList, &ClipListPanel::clipCheckedChanged, &saver_, &ClipListSaver::ListChanged);
-    connect(&clipList, &ClipListPanel::clipsEdited, &saver_, &ClipListSaver::ListChanged);
+    connect(&clipList.Model(), &ClipListModel::Changed, &saver_, &ClipListSaver::ListChanged);
+    connect(&clipList, &ClipListPanel::clipsEdited, &saver_, &ClipListSaver::ListChanged);   // renamed outputs
 }
 
 namespace {
@@ -50,23 +49,42 @@ KeptFiles SortedKeptFiles(const StoredClipList &list)
 void ClipListKeeper::Restore()
 {
     const ClipListStore::Reading reading = store_.Read();
-    const KeptFiles kept = SortedKeptFiles(reading.list);
+    // Shared with the end of the pass, which may come after this returns.
+    const auto kept = std::make_shared<const KeptFiles>(SortedKeptFiles(reading.list));
     saver_.Hold(true);
-    const size_t first = clipList_.VideoInfoList.size();
-    // The frame rates were settled when the files were first added: the question is not asked again.
-    StoredFrameRateAnswers frameRates(kept.present);
-    clipList_.SetFrameRateQuestion(&frameRates);
-    clipList_.AddFiles(kept.presentNames);
-    clipList_.SetFrameRateQuestion(nullptr);
-    ApplyChoices(kept.present, first, kept.current);
-    saver_.Hold(false);
-    if (!reading.problem.isEmpty())
+    const size_t first = clipList_.Model().Clips().size();
+    // The frame rates were settled when the files were first added: the question is not asked
+    // again. The answers stay set until the pass, which may run on after AddFiles, has ended.
+    auto frameRates = std::make_shared<StoredFrameRateAnswers>(kept->present);
+    clipList_.SetFrameRateQuestion(frameRates.get());
+    const auto restored = [this, frameRates, kept, first, problem = reading.problem, keptAs = reading.keptAs] {
+        clipList_.SetFrameRateQuestion(nullptr);
+        ApplyChoices(kept->present, first, kept->current);
+        saver_.Hold(false);
+        TellProblems(problem, keptAs, kept->gone);
+    };
+    clipList_.AddFiles(kept->presentNames);
+    if (!clipList_.Model().Busy())
+        return restored();
+    // The pass runs on; the choices go on its clips once it has ended.
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(&clipList_.Model(), &ClipListModel::BusyChanged, this, [once, restored](bool busy) {
+        if (busy)
+            return;
+        QObject::disconnect(*once);
+        restored();
+    });
+}
+
+void ClipListKeeper::TellProblems(const QString &problem, const QString &keptAs, const QStringList &gone)
+{
+    if (!problem.isEmpty())
         Tell(QStringLiteral("The clip list of the last session could not be read (%1), so the list starts empty. "
                             "The file is kept as %2.")
-                 .arg(reading.problem, QDir::toNativeSeparators(reading.keptAs)));
-    if (!kept.gone.isEmpty())
+                 .arg(problem, QDir::toNativeSeparators(keptAs)));
+    if (!gone.isEmpty())
         Tell(QStringLiteral("These files of the last session's clip list no longer exist and were left out:\n\n")
-             + kept.gone.join(QLatin1Char('\n')));
+             + gone.join(QLatin1Char('\n')));
 }
 
 // The pass drops files its probe rejects (and reports them); the others come in kept order.
@@ -74,8 +92,9 @@ void ClipListKeeper::ApplyChoices(const std::vector<StoredClip> &kept, size_t fi
 {
     TVideoInfo *current = nullptr;
     size_t next = 0;
-    for (size_t index = first; index < clipList_.VideoInfoList.size(); ++index) {
-        TVideoInfo &clip = *clipList_.VideoInfoList[index];
+    const auto &clips = clipList_.Model().Clips();
+    for (size_t index = first; index < clips.size(); ++index) {
+        TVideoInfo &clip = *clips[index];
         while (next < kept.size() && kept[next].fileName != clip.FileName)
             ++next;
         if (next == kept.size())
@@ -86,7 +105,7 @@ void ClipListKeeper::ApplyChoices(const std::vector<StoredClip> &kept, size_t fi
         ++next;
     }
     clipList_.RefreshOutputNames();
-    ShowCurrent(current ? current : clipList_.CurVideoInfo);
+    ShowCurrent(current ? current : clipList_.Model().Current());
 }
 
 // Made current again, so that the trim edits and the preview show the kept range.
@@ -94,8 +113,8 @@ void ClipListKeeper::ShowCurrent(TVideoInfo *clip)
 {
     if (!clip)
         return;
-    clipList_.MakeCurrent(nullptr);
-    for (TInfoListItem *row : std::as_const(clipList_.InfoListItems)) {
+    clipList_.Model().SetCurrent(nullptr);
+    for (TInfoListItem *row : clipList_.Rows()) {
         if (row->IsClipRow() && &row->Owner() == clip)
             return clipList_.SelectClipRow(row);
     }

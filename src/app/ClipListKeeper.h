@@ -25,6 +25,7 @@ private:
     // Puts the kept choices on the clips the pass added from `first` on, in order.
     void ApplyChoices(const std::vector<StoredClip> &kept, size_t first, int keptCurrent);
     void ShowCurrent(TVideoInfo *clip);
+    void TellProblems(const QString &problem, const QString &keptAs, const QStringList &gone);
     void Tell(const QString &text);
 
     ClipListPanel &clipList_;

@@ -34,7 +34,7 @@ FileOpener::FileOpener(QWidget &mainForm, ClipListPanel &clipList, QWidget &runW
 
 bool FileOpener::canAddNow() const
 {
-    return !clipList_.Busy && !runWindow_.isVisible() && !QApplication::activeModalWidget();
+    return !clipList_.Model().Busy() && !runWindow_.isVisible() && !QApplication::activeModalWidget();
 }
 
 void FileOpener::open(const QStringList &paths)

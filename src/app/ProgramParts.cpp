@@ -38,9 +38,10 @@ void AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList, const Pr
 {
     auto *panel = new ParameterPanel(mainForm, options);   // a child of the main window
     panel->environment.currentClipSize = [clipList]() -> std::optional<QSize> {
-        if (!clipList->CurVideoInfo)
+        const TVideoInfo *clip = clipList->Model().Current();
+        if (!clip)
             return std::nullopt;
-        return QSize(clipList->CurVideoInfo->Width, clipList->CurVideoInfo->Height);
+        return QSize(clip->Width, clip->Height);
     };
     panel->environment.refreshOutputNames = [clipList] { clipList->RefreshOutputNames(); };
     clipList->environment.outputName = [panel, &options](const TVideoInfo &clip, int position) {

@@ -1,6 +1,6 @@
 #include "ClipSource.h"
 
-#include "ClipProbe.h"
+#include "AddingPass.h"
 #include "SettingsFolder.h"
 
 namespace cli {
@@ -35,7 +35,7 @@ std::optional<QString> ApplyAudioTrack(TVideoInfo &clip, const ClipChoices &choi
 {
     if (!choices.audioTrack)
         return std::nullopt;
-    const int count = int(clip.AudioRows.size());
+    const int count = int(clip.AudioStreams.size());
     if (*choices.audioTrack > count)
         return QStringLiteral("the clip has %1 audio track(s), not %2").arg(count).arg(*choices.audioTrack);
     clip.ChooseAudioRow(*choices.audioTrack - 1);
@@ -46,21 +46,32 @@ std::optional<QString> ApplyAudioTrack(TVideoInfo &clip, const ClipChoices &choi
 
 ClipSource::ClipSource(ClipChoices choices) : choices_(std::move(choices)) {}
 
-std::variant<std::unique_ptr<TVideoInfo>, QString> ClipSource::Take(const QString &file)
+void ClipSource::Take(const QStringList &files, const std::function<void(const QString &file, Taken taken)> &each)
 {
-    if (!scratch_.isValid())
-        return QStringLiteral("no scratch folder for the probe: %1").arg(scratch_.errorString());
+    if (!scratch_.isValid()) {
+        for (const QString &file : files)
+            each(file, QStringLiteral("no scratch folder for the probe: %1").arg(scratch_.errorString()));
+        return;
+    }
     AnswerGiven frameRate(choices_.frameRate);
     ClipProbeServices services;
-    services.rows = &rows_;
     services.frameRateQuestion = &frameRate;
     services.settingsFolder = scratch_.path() + QLatin1Char('/');
     services.optionAudioLanguage = choices_.audioLanguage;
     services.localeLanguage = platform::LocaleEnglishLanguageName().left(30).toUpper();
-    QString whyNot;
-    std::unique_ptr<TVideoInfo> clip = ProbeClip(file, services, &whyNot);
-    if (!clip)
-        return whyNot.isEmpty() ? QStringLiteral("the file cannot be read") : whyNot;
+    AddingPass pass(files, services, [this, &each](std::unique_ptr<TVideoInfo> clip) {
+        const QString file = clip->FileName;
+        each(file, Chosen(std::move(clip)));
+    });
+    QObject::connect(&pass, &AddingPass::FileRejected, [&each](const QString &file, const QString &reason) {
+        each(file, reason.isEmpty() ? QStringLiteral("the file cannot be read") : reason);
+    });
+    pass.Start();
+    pass.WaitForEnd();
+}
+
+ClipSource::Taken ClipSource::Chosen(std::unique_ptr<TVideoInfo> clip) const
+{
     if (std::optional<QString> problem = ApplyTrim(*clip, choices_))
         return *problem;
     if (std::optional<QString> problem = ApplyAudioTrack(*clip, choices_))

@@ -1,15 +1,16 @@
 #pragma once
-// Files into clip records for the command line: the clip list's probe with rows that
-// need no window, a frame-rate answer given in advance, then the trim range and the
-// audio stream asked for. Scratch files of the probe go to a folder of its own, never
-// to the settings folder.
+// Files into clip records for the command line: the window's adding pass without
+// rows, with a frame-rate answer given in advance, then the trim range and the audio
+// stream asked for. Scratch files of the probe go to a folder of its own, never to
+// the settings folder.
 
 #include "FrameRateChoice.h"
-#include "PlainClipRows.h"
 #include "VideoInfo.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -26,14 +27,17 @@ struct ClipChoices {
 
 class ClipSource {
 public:
+    using Taken = std::variant<std::unique_ptr<TVideoInfo>, QString>;   // the clip, or why it cannot be converted
+
     explicit ClipSource(ClipChoices choices);
 
-    // The clip record of `file`, or why it cannot be converted.
-    std::variant<std::unique_ptr<TVideoInfo>, QString> Take(const QString &file);
+    // Probes the files in one pass and hands each one's clip record over in file order.
+    void Take(const QStringList &files, const std::function<void(const QString &file, Taken taken)> &each);
 
 private:
+    Taken Chosen(std::unique_ptr<TVideoInfo> clip) const;
+
     ClipChoices choices_;
-    PlainClipRows rows_;
     QTemporaryDir scratch_;
 };
 

@@ -79,18 +79,17 @@ ClipRecords TakeClips(const Setup &setup, const ConvertOptions &options, const Q
 {
     ClipSource source({options.startSeconds, options.endSeconds, options.audioTrack, options.frameRate, audioLanguage});
     ClipRecords clips;
-    for (const QString &file : setup.files) {
-        auto taken = source.Take(file);
+    source.Take(setup.files, [&](const QString &file, ClipSource::Taken taken) {
         QString problem = std::holds_alternative<QString>(taken) ? std::get<QString>(taken) : QString();
         if (problem.isEmpty() && std::get<0>(taken)->AudioOnly && !targets::IsMusicTarget(setup.target))
             problem = QStringLiteral("it has sound only; choose a music target such as MP3");
         if (!problem.isEmpty()) {
             report.Rejected(file, problem);
             rejected << FileWithReason(file, problem);
-            continue;
+            return;
         }
         clips.push_back(std::move(std::get<0>(taken)));
-    }
+    });
     return clips;
 }
 

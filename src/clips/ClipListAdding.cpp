@@ -1,5 +1,6 @@
 // The adding pass of the clip list and the optical-disc notices.
 
+#include "AddingPass.h"
 #include "AddingReport.h"
 #include "ClipListPanel.h"
 #include "FpsSelecteContent.h"
@@ -37,7 +38,7 @@ QString optionsAudioLanguage()
 
 void ClipListPanel::suiImageButton_OpenDirClick()
 {
-    if (Busy)
+    if (model_->Busy())
         return;
     const QString filter = environment.openDialogFilter ? environment.openDialogFilter() : QString();
     const QStringList files = platform::questions().openFiles(window(), QStringLiteral("Open"), QString(),
@@ -46,35 +47,44 @@ void ClipListPanel::suiImageButton_OpenDirClick()
         AddFiles(files);
 }
 
+// The pass runs on while the window goes on answering; the list stays busy (no
+// clicks, no removing, no start) until it ends.
 void ClipListPanel::AddFiles(const QStringList &files)
 {
-    if (Busy || files.isEmpty())
+    if (model_->Busy() || files.isEmpty())
         return;
     emit previewShutdownRequested();
     repaint();
-    Busy = true;
-    const bool showsProgress = files.size() > 1;
-    QStringList rejected;
-    for (qsizetype index = 0; index < files.size(); ++index) {
-        if (showsProgress)
-            showProgress(static_cast<int>(index), static_cast<int>(files.size()));
-        QString whyNot;
-        if (!ProbeAndAddFile(files[index], &whyNot))
-            rejected << FileWithReason(files[index], whyNot);
+    model_->SetBusy(true);
+    addingPass_ = std::make_unique<AddingPass>(files, probeServices(), [this](std::unique_ptr<TVideoInfo> clip) {
+        model_->Append(std::move(clip));
+    });
+    if (files.size() > 1) {
+        connect(addingPass_.get(), &AddingPass::Progress, this, &ClipListPanel::showProgress);
+        showProgress(0, static_cast<int>(files.size()));
     }
-    if (showsProgress)
-        showProgress(static_cast<int>(files.size()), static_cast<int>(files.size()));
-    Panel_AddProgress->hide();
-    Busy = false;
-    if (!rejected.isEmpty())
-        platform::questions().information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
-    const bool anyHighlighted = std::any_of(InfoListItems.cbegin(), InfoListItems.cend(),
-                                            [](const TInfoListItem *row) { return row->IsHighlighted(); });
-    if (!anyHighlighted && !InfoListItems.isEmpty())
-        SelectClipRow(InfoListItems.first());
+    connect(addingPass_.get(), &AddingPass::Ended, this, &ClipListPanel::AddingPassEnded, Qt::QueuedConnection);
+    addingPass_->Start();
 }
 
-// The panel repaints between files so that the window shows the pass moving on.
+void ClipListPanel::CancelAdding()
+{
+    if (addingPass_)
+        addingPass_->Cancel();
+}
+
+void ClipListPanel::AddingPassEnded()
+{
+    const QStringList rejected = addingPass_->Rejected();
+    addingPass_.reset();
+    Panel_AddProgress->hide();
+    model_->SetBusy(false);
+    if (!rejected.isEmpty())
+        platform::questions().information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
+    if (!model_->AnySelected() && !rows_.isEmpty())
+        SelectClipRow(rows_.first());
+}
+
 void ClipListPanel::showProgress(int done, int total)
 {
     const AddingProgress progress = AddingProgressAt(done, total);
@@ -82,23 +92,7 @@ void ClipListPanel::showProgress(int done, int total)
     Label_Percent->setText(QString::number(progress.percent));
     Panel_AddProgress->show();
     Panel_AddProgress->raise();
-    Panel_AddProgress->repaint();
     emit progressShown(progress.percent);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-bool ClipListPanel::ProbeAndAddFile(const QString &fileName, QString *whyNot)
-{
-    std::unique_ptr<TVideoInfo> clip = ProbeClip(fileName, probeServices(), whyNot);
-    if (!clip)
-        return false;
-    TVideoInfo *added = clip.get();
-    added->CheckedChanged = [this](TVideoInfo &changed) { emit clipCheckedChanged(&changed); };
-    AddToList(std::move(clip));
-    emit clipCheckedChanged(added);
-    Panel_Intro->setVisible(VideoInfoList.empty());
-    update();
-    return true;
 }
 
 ClipProbeServices ClipListPanel::probeServices()
@@ -151,16 +145,16 @@ void ClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)
 // VIDEO_TS folder, is remembered; nothing is added.
 void ClipListPanel::opticalVolumeArrived(const platform::Volume &volume)
 {
-    if (!VideoInfoList.empty())
+    if (!model_->IsEmpty())
         return;
     if (!volume.label.isEmpty())
         emit discLabelFound(volume.label.left(255));
     if (QDir(volume.mountPoint + QStringLiteral("VIDEO_TS")).exists())
-        DiscDrive = volume.mountPoint;
+        discDrive_ = volume.mountPoint;
 }
 
 void ClipListPanel::opticalVolumeRemoved(const platform::Volume &volume)
 {
-    if (volume.mountPoint == DiscDrive)
+    if (volume.mountPoint == discDrive_)
         ClearClipList();
 }

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -43,6 +45,7 @@ bool ClipListPanel::adoptControls(QWidget *form)
     Image_Bar = named(form, "Image_Bar");
     Panel_Intro = named(form, "Panel_Intro");
     Panel_AddProgress = named(form, "Panel_AddProgress");
+    Button_CancelAdding = named<QAbstractButton>(form, "Button_CancelAdding");
     Panel_Progress1 = named(form, "Panel_Progress1");
     Label_Percent = named<QLabel>(form, "Label_Percent");
     const QWidget *controls[] = {Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar,
@@ -93,7 +96,7 @@ void ClipListPanel::buildControls()
 
 void ClipListPanel::buildProgressPanel()
 {
-    Panel_AddProgress = panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 60) / 2, 300, 60));
+    Panel_AddProgress = panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 90) / 2, 300, 90));
     Panel_AddProgress->setStyleSheet(QStringLiteral("background-color: #f0f0f0;"));
     auto *caption = new QLabel(QStringLiteral("Adding clips, please wait..."), Panel_AddProgress);
     caption->setGeometry(14, 6, 272, 18);
@@ -119,6 +122,7 @@ void ClipListPanel::connectFormControls(QWidget *form)
         if (auto *button = named<QAbstractButton>(form, name))
             connect(button, &QAbstractButton::clicked, this, command);
     }
+    connectCancelControls(form);
     auto *start = named<QLineEdit>(form, "suiEdit_Start");
     auto *stop = named<QLineEdit>(form, "suiEdit_Stop");
     if (start && stop) {
@@ -136,7 +140,28 @@ void ClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QCo
     delete trimEdits_;
     trimEdits_ = new TrimEdits(start, stop, this);
     trimEdits_->SetNormalColour(normalColour);
-    trimEdits_->ShowClip(CurVideoInfo);
+    trimEdits_->ShowClip(model_->Current());
     connect(trimEdits_, &TrimEdits::timesEdited, this, &ClipListPanel::RefreshOutputNames);
-    connect(trimEdits_, &TrimEdits::rangeStored, this, &ClipListPanel::trimRangeStored);
+    connect(trimEdits_, &TrimEdits::rangeStored, this, [this](TVideoInfo *clip) {
+        model_->NoteEdited(*clip);
+        emit trimRangeStored(clip);
+    });
+}
+
+// The progress panel's Cancel button (the form's, or one of the panel's own) and
+// Escape anywhere in the window, which answers only while a pass runs.
+void ClipListPanel::connectCancelControls(QWidget *form)
+{
+    if (!Button_CancelAdding) {
+        auto *cancel = new QPushButton(QStringLiteral("Cancel"), Panel_AddProgress);
+        cancel->setObjectName(QStringLiteral("Button_CancelAdding"));
+        cancel->setAccessibleName(QStringLiteral("Cancel adding clips"));
+        cancel->setGeometry(Panel_AddProgress->width() - 94, Panel_AddProgress->height() - 34, 80, 28);
+        Button_CancelAdding = cancel;
+    }
+    connect(Button_CancelAdding, &QAbstractButton::clicked, this, &ClipListPanel::CancelAdding);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), form ? form : this, this, &ClipListPanel::CancelAdding);
+    escape->setContext(Qt::WindowShortcut);
+    escape->setEnabled(false);
+    connect(model_, &ClipListModel::BusyChanged, escape, &QShortcut::setEnabled);
 }

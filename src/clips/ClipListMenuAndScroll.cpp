@@ -31,10 +31,8 @@ QMenu *ClipListPanel::PopupMenu()
 void ClipListPanel::ShowPopupMenu(const QPoint &globalPosition)
 {
     QMenu *menu = PopupMenu();
-    const bool anyHighlighted = std::any_of(InfoListItems.cbegin(), InfoListItems.cend(),
-                                            [](const TInfoListItem *row) { return row->IsHighlighted(); });
-    menu->findChild<QAction *>(QStringLiteral("Remove"))->setEnabled(anyHighlighted);
-    menu->findChild<QAction *>(QStringLiteral("Clear"))->setEnabled(!VideoInfoList.empty());
+    menu->findChild<QAction *>(QStringLiteral("Remove"))->setEnabled(model_->AnySelected());
+    menu->findChild<QAction *>(QStringLiteral("Clear"))->setEnabled(!model_->IsEmpty());
     menu->popup(globalPosition);
 }
 
@@ -73,7 +71,7 @@ int ClipListPanel::FirstShownRow() const
 // Row by row, whatever the thumb's pixel steps; the thumb follows.
 void ClipListPanel::ScrollToRow(int firstRow)
 {
-    const int rowCount = static_cast<int>(InfoListItems.size());
+    const int rowCount = static_cast<int>(rows_.size());
     const int row = listscroll::ClampedFirstRow(rowCount, firstRow);
     Image_Bar->move(Image_Bar->x(), listscroll::ThumbTopForFirstRow(rowCount, row));
     suiImagePanel_InfoMove->move(0, -listscroll::kRowHeight * row);
@@ -98,7 +96,7 @@ void ClipListPanel::wheelEvent(QWheelEvent *event)
 
 void ClipListPanel::keyPressEvent(QKeyEvent *event)
 {
-    const int rowCount = static_cast<int>(InfoListItems.size());
+    const int rowCount = static_cast<int>(rows_.size());
     switch (event->key()) {
     case Qt::Key_PageUp:
         return ScrollToRow(FirstShownRow() - listscroll::kShownRows);
@@ -115,7 +113,7 @@ void ClipListPanel::keyPressEvent(QKeyEvent *event)
 
 void ClipListPanel::scrollList()
 {
-    const int top = listscroll::ListTop(static_cast<int>(InfoListItems.size()), ThumbTop());
+    const int top = listscroll::ListTop(static_cast<int>(rows_.size()), ThumbTop());
     if (suiImagePanel_InfoMove->y() == top)
         return;
     suiImagePanel_InfoMove->move(0, top);

@@ -1,5 +1,7 @@
 #include "ClipListPanel.h"
 
+#include "AddingPass.h"
+
 #include "FpsSelecteContent.h"
 #include "ListScrolling.h"
 #include "ModalQuestions.h"
@@ -8,6 +10,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -16,7 +19,7 @@ const QString kClearQuestion = QStringLiteral("Do you want to cancel the current
 } // namespace
 
 ClipListPanel::ClipListPanel(QWidget *form)
-    : QWidget(form), pictures_(RowPictures::FromForm(form)), rowFactory_(pictures_)
+    : QWidget(form), model_(new ClipListModel(this)), pictures_(RowPictures::FromForm(form)), rowFactory_(pictures_)
 {
     setObjectName(QStringLiteral("ClipListPanel"));
     if (!adoptControls(form))
@@ -26,153 +29,135 @@ ClipListPanel::ClipListPanel(QWidget *form)
     Image_Bar->installEventFilter(this);
     Panel_Info->installEventFilter(this);
     Panel_Bar->installEventFilter(this);
+    connect(model_, &ClipListModel::ClipAdded, this, &ClipListPanel::ShowAddedClip);
+    connect(model_, &ClipListModel::ClipsRemoved, this, &ClipListPanel::ShowRemainingClips);
+    connect(model_, &ClipListModel::CurrentChanged, this, [this](TVideoInfo *clip) {
+        if (trimEdits_)
+            trimEdits_->ShowClip(clip);
+    });
     connectFormControls(form);
 }
 
-// The clips go first: their rows are children of the list panel.
+// The clips go first, unsignalled: their rows are children of the list panel.
 ClipListPanel::~ClipListPanel()
 {
-    CurVideoInfo = nullptr;
-    VideoInfoList.clear();
+    addingPass_.reset();
+    rows_.clear();
+    const QSignalBlocker quiet(model_);
+    model_->Clear();
 }
 
 bool ClipListPanel::ignoresClicks() const
 {
-    return Busy || (environment.previewSeeking && environment.previewSeeking());
+    return model_->Busy() || (environment.previewSeeking && environment.previewSeeking());
 }
 
 void ClipListPanel::connectRow(TInfoListItem *row)
 {
     connect(row, &TInfoListItem::pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
     connect(row, &TInfoListItem::released, this, &ClipListPanel::rowReleased);
-    connect(row, &TInfoListItem::audioRowChosen, this, &ClipListPanel::clipsEdited);
+    connect(row, &TInfoListItem::audioRowChosen, this, [this](TInfoListItem *audioRow) {
+        TVideoInfo &clip = audioRow->Owner();
+        model_->ChooseAudio(clip, clip.IndexOfAudioRow(audioRow));
+    });
     row->installEventFilter(this);   // the wheel over a row scrolls the list
 }
 
 void ClipListPanel::placeRow(TInfoListItem *row)
 {
     row->setParent(suiImagePanel_InfoMove);
-    row->move(0, listscroll::kRowHeight * static_cast<int>(InfoListItems.size()));
+    row->move(0, listscroll::kRowHeight * static_cast<int>(rows_.size()));
     row->show();
     connectRow(row);
-    InfoListItems.append(row);
+    rows_.append(row);
 }
 
-void ClipListPanel::AddToList(std::unique_ptr<TVideoInfo> clip)
+void ClipListPanel::ShowAddedClip(TVideoInfo *clip)
 {
-    TVideoInfo &added = *clip;
-    placeRow(static_cast<TInfoListItem *>(added.Row.get()));
-    VideoInfoList.push_back(std::move(clip));
-    const int position = static_cast<int>(VideoInfoList.size()) - 1;
-    added.SetNumber(position + 1);
-    added.SetOutputName(outputNameOf(added, position));
-    for (const auto &audioRow : added.AudioRows)
+    if (clip->Row)
+        placeRow(static_cast<TInfoListItem *>(clip->Row.get()));
+    clip->SetOutputName(outputNameOf(*clip, model_->PositionOf(clip)));
+    for (const auto &audioRow : clip->AudioRows)
         placeRow(static_cast<TInfoListItem *>(audioRow.get()));
     updateListHeight();
-}
-
-void ClipListPanel::MakeCurrent(TVideoInfo *clip)
-{
-    if (clip && clip == CurVideoInfo)
-        return;
-    if (CurVideoInfo)
-        emit currentClipLeaving(CurVideoInfo);
-    CurVideoInfo = clip;
-    if (trimEdits_)
-        trimEdits_->ShowClip(clip);
-    emit currentClipChanged(clip);
+    Panel_Intro->setVisible(false);
+    update();
 }
 
 void ClipListPanel::SelectClipRow(TInfoListItem *row)
 {
     if (ignoresClicks() || !row)
         return;
-    if (!row->IsHighlighted()) {
-        for (TInfoListItem *item : std::as_const(InfoListItems)) {
-            if (item->IsHighlighted())
-                item->Owner().SetSelected(false);
-        }
-        row->Owner().SetSelected(true);
-    }
-    MakeCurrent(&row->Owner());
+    if (!row->IsHighlighted())
+        model_->SelectOnly(&row->Owner());
+    model_->SetCurrent(&row->Owner());
     row->setFocus();
-}
-
-void ClipListPanel::removeRowsOf(const TVideoInfo &clip)
-{
-    InfoListItems.removeIf([&clip](TInfoListItem *row) { return &row->Owner() == &clip; });
 }
 
 void ClipListPanel::RemoveSelectedClips()
 {
-    if (Busy)
+    if (model_->Busy())
         return;
-    MakeCurrent(nullptr);
-    SelectedVideoInfos.clear();
-    SelectedItems.clear();
-    for (const auto &clip : VideoInfoList) {
-        if (clip->Selected)
-            SelectedVideoInfos.append(clip.get());
-    }
-    for (TInfoListItem *row : std::as_const(InfoListItems)) {
-        if (row->IsHighlighted())
-            SelectedItems.append(row);
-    }
-    if (SelectedItems.isEmpty())
+    model_->SetCurrent(nullptr);
+    const auto lastSelected = std::find_if(rows_.crbegin(), rows_.crend(), [](const TInfoListItem *row) { return row->IsHighlighted(); });
+    if (lastSelected == rows_.crend())
         return;
-    const qsizetype followingIndex = InfoListItems.indexOf(SelectedItems.last()) + 1;
-    TInfoListItem *following = followingIndex < InfoListItems.size() ? InfoListItems[followingIndex] : nullptr;
-    for (TInfoListItem *row : std::as_const(SelectedItems))
-        InfoListItems.removeOne(row);
-    // A removed clip takes its clip row and its audio rows with it.
-    for (TVideoInfo *clip : std::as_const(SelectedVideoInfos))
-        removeRowsOf(*clip);
-    std::erase_if(VideoInfoList, [](const std::unique_ptr<TVideoInfo> &clip) { return clip->Selected; });
-    SelectedVideoInfos.clear();
-    SelectedItems.clear();
-    RenumberClips();
-    if (!InfoListItems.isEmpty())
-        SelectClipRow(InfoListItems.contains(following) ? following : InfoListItems.last());
+    // The row after the removed ones, or the last one left, becomes selected.
+    const qsizetype followingIndex = rows_.crend() - lastSelected;
+    TInfoListItem *following = followingIndex < rows_.size() ? rows_[followingIndex] : nullptr;
+    model_->RemoveSelected();
+    if (!rows_.isEmpty())
+        SelectClipRow(rows_.contains(following) ? following : rows_.last());
 }
 
 void ClipListPanel::ClearClipList()
 {
-    if (Busy || VideoInfoList.empty())
+    if (model_->Busy() || model_->IsEmpty())
         return;
     if (!platform::questions().confirm(window(), window()->windowTitle(), kClearQuestion))
         return;
-    InfoListItems.clear();
-    MakeCurrent(nullptr);
-    VideoInfoList.clear();
-    update();
-    suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, 0);
-    DiscDrive = QStringLiteral("A");
+    model_->Clear();
+    discDrive_ = QStringLiteral("A");
     if (trimEdits_)
         trimEdits_->RestoreNormalColour();
-    Panel_Intro->show();
     Image_Bar->move(Image_Bar->x(), listscroll::kThumbTopMin);
     suiImagePanel_InfoMove->move(0, 0);
 }
 
-void ClipListPanel::RenumberClips()
+// The rows of the clips left, renumbered by the model, close up (the removed
+// clips took their rows with them).
+void ClipListPanel::ShowRemainingClips()
 {
-    for (size_t index = 0; index < VideoInfoList.size(); ++index)
-        VideoInfoList[index]->SetNumber(static_cast<int>(index) + 1);
-    for (qsizetype index = 0; index < InfoListItems.size(); ++index) {
-        const int top = listscroll::kRowHeight * static_cast<int>(index);
-        if (InfoListItems[index]->y() != top)
-            InfoListItems[index]->move(0, top);
+    rows_.clear();
+    for (const auto &clip : model_->Clips()) {
+        if (clip->Row)
+            rows_.append(static_cast<TInfoListItem *>(clip->Row.get()));
+        for (const auto &audioRow : clip->AudioRows)
+            rows_.append(static_cast<TInfoListItem *>(audioRow.get()));
     }
+    PlaceRows();
     RefreshOutputNames();
     updateListHeight();
     scrollList();
-    Panel_Intro->setVisible(VideoInfoList.empty());
+    Panel_Intro->setVisible(model_->IsEmpty());
+    update();
+}
+
+void ClipListPanel::PlaceRows()
+{
+    for (qsizetype index = 0; index < rows_.size(); ++index) {
+        const int top = listscroll::kRowHeight * static_cast<int>(index);
+        if (rows_[index]->y() != top)
+            rows_[index]->move(0, top);
+    }
 }
 
 void ClipListPanel::RefreshOutputNames()
 {
-    for (size_t index = 0; index < VideoInfoList.size(); ++index)
-        VideoInfoList[index]->SetOutputName(outputNameOf(*VideoInfoList[index], static_cast<int>(index)));
+    for (int position = 0; position < model_->Count(); ++position) {
+        TVideoInfo &clip = *model_->At(position);
+        clip.SetOutputName(outputNameOf(clip, position));
+    }
     emit clipsEdited();
 }
 
@@ -185,5 +170,5 @@ QString ClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const
 
 void ClipListPanel::updateListHeight()
 {
-    suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, listscroll::kRowHeight * static_cast<int>(InfoListItems.size()));
+    suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, listscroll::kRowHeight * static_cast<int>(rows_.size()));
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The clip list of the main window: the clips in list order with their rows in
-// a scrolling panel, the current and selected clip, removing and clearing, the
-// pop-up menu, the adding pass and the optical-disc notices.
+// The clip list of the main window: a view of its ClipListModel, with the clips'
+// rows in a scrolling panel, selection by click, removing and clearing, the pop-up
+// menu, the adding pass and the optical-disc notices.
 //
 // Made as a child of the main window, it takes over the form's clip-list controls
 // by name (it settles inside Panel_Info and takes suiImagePanel_InfoMove as its
@@ -12,6 +12,7 @@
 // Label_Info; without such a form it builds the list controls inside itself.
 // The preview and the naming connect to its signals and ClipListEnvironment.
 
+#include "ClipListModel.h"
 #include "ClipProbe.h"
 #include "InfoListItem.h"
 #include "RowPictures.h"
@@ -23,6 +24,8 @@
 #include <memory>
 #include <vector>
 
+class AddingPass;
+class QAbstractButton;
 class QDialog;
 class QLabel;
 class QLineEdit;
@@ -55,28 +58,23 @@ public:
 
     ClipListEnvironment environment;
 
-    std::vector<std::unique_ptr<TVideoInfo>> VideoInfoList;   // owning, in list order
-    QList<TVideoInfo *> SelectedVideoInfos;                   // scratch of RemoveSelectedClips
-    QList<TInfoListItem *> InfoListItems;                     // every row in display order
-    QList<TInfoListItem *> SelectedItems;                     // scratch of RemoveSelectedClips
-    TVideoInfo *CurVideoInfo = nullptr;
-    bool Busy = false;                                        // an adding pass runs
-    QString DiscDrive = QStringLiteral("A");                  // mount point of a DVD-Video disc, "A" for none
+    ClipListModel &Model() const { return *model_; }
+    const QList<TInfoListItem *> &Rows() const { return rows_; }   // every row in display order
+    // The mount point of a DVD-Video disc, "A" for none.
+    const QString &DiscDrive() const { return discDrive_; }
 
-    void AddToList(std::unique_ptr<TVideoInfo> clip);
-    void MakeCurrent(TVideoInfo *clip);
     void SelectClipRow(TInfoListItem *row);
     void RemoveSelectedClips();
     void ClearClipList();
-    void RenumberClips();
     void RefreshOutputNames();
 
     // The add-files command: file dialog, probes, progress and report.
     void suiImageButton_OpenDirClick();
-    // The adding pass from the probing on, for files chosen in the dialog or given otherwise.
+    // Starts the adding pass for files chosen in the dialog or given otherwise; the
+    // list is busy until it ends.
     void AddFiles(const QStringList &files);
-    // False when the file cannot be added; `whyNot` then says why.
-    bool ProbeAndAddFile(const QString &fileName, QString *whyNot = nullptr);
+    // Escape or the progress panel's Cancel: the files not yet probed are left out.
+    void CancelAdding();
 
     // The start and end edits stay the host's; normalColour is suiEdit_OutputFolder's.
     void AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour);
@@ -94,14 +92,8 @@ public:
     void ScrollToRow(int firstRow);   // as far as the list allows
 
 signals:
-    // The clip stops being current: the preview stores its picture in the clip's
-    // Thumbnail and shuts its frame engine down.
-    void currentClipLeaving(TVideoInfo *clip);
-    // The new current clip (null: none, the seek-bar range is cleared).
-    void currentClipChanged(TVideoInfo *clip);
     // Before an adding pass: the preview shuts its frame engine down.
     void previewShutdownRequested();
-    void clipCheckedChanged(TVideoInfo *clip);
     void trimRangeStored(TVideoInfo *clip);
     // Trim ranges, audio rows or output names changed in place.
     void clipsEdited();
@@ -119,6 +111,7 @@ private:
     void buildControls();
     void buildProgressPanel();
     void connectFormControls(QWidget *form);
+    void connectCancelControls(QWidget *form);
     void connectRow(TInfoListItem *row);
     void placeRow(TInfoListItem *row);
     bool listBackgroundEvent(QEvent *event);
@@ -127,10 +120,13 @@ private:
     void rowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
     bool ignoresClicks() const;
     void PopupMenuClick(const QString &entryName);
-    void removeRowsOf(const TVideoInfo &clip);
+    void ShowAddedClip(TVideoInfo *clip);
+    void ShowRemainingClips();
+    void PlaceRows();
     void updateListHeight();
     void scrollList();
     void showProgress(int done, int total);
+    void AddingPassEnded();
     QString outputNameOf(const TVideoInfo &clip, int position) const;
     ClipProbeServices probeServices();
     FrameRateQuestion &frameRateQuestion();
@@ -138,6 +134,9 @@ private:
     void opticalVolumeArrived(const platform::Volume &volume);
     void opticalVolumeRemoved(const platform::Volume &volume);
 
+    ClipListModel *model_;
+    QList<TInfoListItem *> rows_;
+    QString discDrive_ = QStringLiteral("A");
     RowPictures pictures_;
     InfoListItemFactory rowFactory_;
     QWidget *Panel_Info = nullptr;
@@ -148,6 +147,8 @@ private:
     QWidget *Panel_AddProgress = nullptr;
     QWidget *Panel_Progress1 = nullptr;
     QLabel *Label_Percent = nullptr;
+    QAbstractButton *Button_CancelAdding = nullptr;
+    std::unique_ptr<AddingPass> addingPass_;
     std::unique_ptr<QMenu> popupMenu_;   // no parent: keeps the desktop's look, not the skin's
     TrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;

@@ -9,19 +9,10 @@
 
 namespace {
 
-int TickedAudioRow(const TVideoInfo &clip)
-{
-    for (size_t index = 0; index < clip.AudioRows.size(); ++index) {
-        if (clip.AudioRows[index]->IsChecked())
-            return static_cast<int>(index);
-    }
-    return -1;
-}
-
 StoredClip StoredClipOf(const TVideoInfo &clip)
 {
-    return {clip.FileName,         clip.Checked,       clip.StartTime, clip.EndTime,
-            TickedAudioRow(clip),  clip.SubtitleIndex, clip.FrameRate};
+    return {clip.FileName,           clip.Checked,       clip.StartTime, clip.EndTime,
+            clip.ChosenAudioIndex(), clip.SubtitleIndex, clip.FrameRate};
 }
 
 } // namespace
@@ -44,7 +35,7 @@ void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip)
         clip.SetStartTime(stored.startSeconds);
         clip.SetEndTime(stored.endSeconds);
     }
-    if (stored.audioIndex >= 0 && stored.audioIndex < static_cast<int>(clip.AudioRows.size()))
+    if (stored.audioIndex >= 0 && stored.audioIndex < static_cast<int>(clip.AudioStreams.size()))
         clip.ChooseAudioRow(stored.audioIndex);
     clip.SubtitleIndex = std::max(stored.subtitleIndex, 0);
     clip.SetChecked(stored.checked);   // last: ticking an audio row ticks its clip

@@ -71,6 +71,21 @@ void ApplyFrameRate(TVideoInfo &clip, const TMediaInfo &media, const EngineFileI
                                             FiniteOrZero(facts.frameRate), clip.FileName, question);
 }
 
+// The picture's size and aspect as the clip will hold them.
+struct PictureGeometry {
+    int aspectCode = 0;
+    int width = 0;
+    int height = 0;
+};
+
+PictureGeometry GeometryOf(const EngineFileInfo &facts, const TMediaInfo &media)
+{
+    if (facts.audioOnly == 1)
+        return {};   // no picture: no size or frame rate to make up
+    return {facts.aspectCode, probe::SizeWithFallback(facts.width, media.Video.Width, probe::kDefaultWidth),
+            probe::SizeWithFallback(facts.height, media.Video.Height, probe::kDefaultHeight)};
+}
+
 void ApplyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo &media,
                 const ClipProbeServices &services)
 {
@@ -82,37 +97,39 @@ void ApplyFacts(TVideoInfo &clip, const EngineFileInfo &facts, const TMediaInfo 
     clip.SetChecked(true);
     clip.VideoStreamID = media.Video.ID;
     clip.AudioOnly = facts.audioOnly == 1;
-    if (clip.AudioOnly) {
-        clip.SetAspect(0, 0, 0);   // no picture: no size or frame rate to make up
+    const PictureGeometry geometry = GeometryOf(facts, media);
+    clip.SetAspect(geometry.aspectCode, geometry.width, geometry.height);
+    if (clip.AudioOnly)
         clip.ContainerKind = probe::ContainerKindOf(media.Format);
-    } else {
-        clip.SetAspect(facts.aspectCode, probe::SizeWithFallback(facts.width, media.Video.Width, probe::kDefaultWidth),
-                       probe::SizeWithFallback(facts.height, media.Video.Height, probe::kDefaultHeight));
+    else
         ApplyFrameRate(clip, media, facts, services);
-    }
     const probe::EngineFacts infoFacts{facts.videoBitRateKbps, facts.audioBitRateKbps, facts.audioSampleRate,
                                        clip.AudioOnly};
     clip.SetInfoText(probe::InfoText(clip.FileName, probe::SizeText(clip.Width, clip.Height), clip.FrameRate, infoFacts));
     clip.AspectFromCode = !clip.AudioOnly && facts.aspectFlag == 0;
 }
 
-// Copies the engine's first picture (rows of blue, green, red bytes) into the
-// thumbnail; a picture the engine could not make leaves the thumbnail black.
-void GrabThumbnail(const EngineProbeCalls &engine, TVideoInfo &clip, const QString &settingsFolder)
+// The engine's first picture (rows of blue, green, red bytes) fitted into the
+// thumbnail box; black when the engine could not make one.
+QImage GrabThumbnail(const EngineProbeCalls &engine, const EngineFileInfo &facts, const TMediaInfo &media,
+                     const QString &settingsFolder)
 {
-    const QSize size = probe::ThumbnailSize(clip.Width, clip.Height, clip.AspectFromCode,
-                                            DisplayAspectOfIndex(clip.AspectIndex));
+    const PictureGeometry geometry = GeometryOf(facts, media);
+    const bool aspectFromCode = facts.audioOnly != 1 && facts.aspectFlag == 0;
+    const QSize size = probe::ThumbnailSize(geometry.width, geometry.height, aspectFromCode,
+                                            DisplayAspectOfIndex(AspectIndexOfEngineCode(geometry.aspectCode)));
     uint8_t *pixels = nullptr;
     int32_t frameSecond = 0;
     const QByteArray bitmapFile = (settingsFolder + QStringLiteral("2.bmp")).toUtf8();
     engine.getFrame(size.width(), size.height(), bitmapFile.constData(), &pixels, &frameSecond);
-    clip.Thumbnail = QImage(size, QImage::Format_BGR888);
-    clip.Thumbnail.fill(Qt::black);
+    QImage thumbnail(size, QImage::Format_BGR888);
+    thumbnail.fill(Qt::black);
     if (!pixels)
-        return;
+        return thumbnail;
     const auto rowBytes = static_cast<size_t>(size.width()) * 3;
     for (int y = 0; y < size.height(); ++y)
-        std::memcpy(clip.Thumbnail.scanLine(y), pixels + rowBytes * static_cast<size_t>(y), rowBytes);
+        std::memcpy(thumbnail.scanLine(y), pixels + rowBytes * static_cast<size_t>(y), rowBytes);
+    return thumbnail;
 }
 
 void AddAudioRows(TVideoInfo &clip, const TMediaInfo &media, const ClipProbeServices &services)
@@ -126,8 +143,8 @@ void AddAudioRows(TVideoInfo &clip, const TMediaInfo &media, const ClipProbeServ
         }
     }
     QStringList languages;
-    for (const auto &row : clip.AudioRows)
-        languages << row->Language();
+    for (const TAudioStream &stream : clip.AudioStreams)
+        languages << stream.Language;
     clip.ChooseAudioRow(DefaultAudioIndex(languages, services.optionAudioLanguage, services.localeLanguage));
 }
 
@@ -142,33 +159,52 @@ void ShowProbedFacts(TVideoInfo &clip, const TMediaInfo &media)
 
 } // namespace
 
-std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services, QString *whyNot)
+ProbedFile ProbeFile(const QString &fileName, const QString &settingsFolder)
 {
-    const auto rejected = [whyNot](const QString &reason) {
-        if (whyNot)
-            *whyNot = reason;
-        return nullptr;
-    };
+    ProbedFile probed;
+    probed.fileName = fileName;
     // A pipe, socket, device or folder could keep both probes waiting for ever.
     const QFileInfo file(fileName);
-    if (!file.exists())
-        return rejected(QStringLiteral("the file is missing"));
-    if (!file.isFile())
-        return rejected(QStringLiteral("not a regular file"));
+    if (!file.exists()) {
+        probed.whyNot = QStringLiteral("the file is missing");
+        return probed;
+    }
+    if (!file.isFile()) {
+        probed.whyNot = QStringLiteral("not a regular file");
+        return probed;
+    }
     EngineProbeCalls engine;
-    if (!engine.Load())
-        return rejected(QStringLiteral("the engine library cannot be loaded"));
-    TMediaInfo media;
-    TMediaInfoInterfa().GetMediaInfo(fileName, media);
-    EngineFileInfo facts{};
-    if (!ProbeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, media.Format),
-                         services.settingsFolder, facts))
-        return rejected(engine.FailureReason());
+    if (!engine.Load()) {
+        probed.whyNot = QStringLiteral("the engine library cannot be loaded");
+        return probed;
+    }
+    TMediaInfoInterfa().GetMediaInfo(fileName, probed.media);
+    if (!ProbeWithEngine(engine, fileName, probe::TransportStreamFlag(fileName, probed.media.Format), settingsFolder,
+                         probed.facts)) {
+        probed.whyNot = engine.FailureReason();
+        return probed;
+    }
+    probed.thumbnail = GrabThumbnail(engine, probed.facts, probed.media, settingsFolder);
+    return probed;
+}
+
+std::unique_ptr<TVideoInfo> ClipOfProbe(const ProbedFile &probed, const ClipProbeServices &services)
+{
+    if (!probed.whyNot.isEmpty())
+        return nullptr;
     auto clip = std::make_unique<TVideoInfo>(services.rows);
-    clip->FileName = fileName;
-    ApplyFacts(*clip, facts, media, services);
-    GrabThumbnail(engine, *clip, services.settingsFolder);
-    ShowProbedFacts(*clip, media);
-    AddAudioRows(*clip, media, services);
+    clip->FileName = probed.fileName;
+    ApplyFacts(*clip, probed.facts, probed.media, services);
+    clip->Thumbnail = probed.thumbnail;
+    ShowProbedFacts(*clip, probed.media);
+    AddAudioRows(*clip, probed.media, services);
     return clip;
+}
+
+std::unique_ptr<TVideoInfo> ProbeClip(const QString &fileName, const ClipProbeServices &services, QString *whyNot)
+{
+    const ProbedFile probed = ProbeFile(fileName, services.settingsFolder);
+    if (whyNot)
+        *whyNot = probed.whyNot;
+    return ClipOfProbe(probed, services);
 }

@@ -32,8 +32,6 @@ public:
     virtual void SetSamplingRate(int hertz) = 0;
     virtual void SetBitRate(int bitsPerSecond) = 0;
     virtual void SetTreeEnd(bool isLast) = 0;
-    virtual int StreamID() const = 0;
-    virtual QString Language() const = 0;
 
     // Tick, stripe and selection.
     virtual void SetChecked(bool checked) = 0;

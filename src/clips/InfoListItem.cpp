@@ -159,7 +159,6 @@ void TInfoListItem::SetRowNumber(int number)
 void TInfoListItem::Highlight()
 {
     Highlighted = true;
-    owner_.Selected = true;
     update();
 }
 
@@ -168,17 +167,14 @@ void TInfoListItem::Unhighlight()
     if (!Highlighted)
         return;
     Highlighted = false;
-    owner_.Selected = false;
     update();
 }
 
 // Clicking an unticked audio row's check mark chooses that audio track.
 void TInfoListItem::CheckImageClick()
 {
-    if (isClipRow_ || Checked)
-        return;
-    owner_.ChooseAudioRow(owner_.IndexOfAudioRow(this));
-    emit audioRowChosen(this);
+    if (!isClipRow_ && !Checked)
+        emit audioRowChosen(this);
 }
 
 void TInfoListItem::paintEvent(QPaintEvent *)

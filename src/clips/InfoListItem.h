@@ -37,8 +37,8 @@ public:
     void SetSamplingRate(int hertz) override;
     void SetBitRate(int bitsPerSecond) override;
     void SetTreeEnd(bool isLast) override;
-    int StreamID() const override { return StreamIDValue; }
-    QString Language() const override { return LanguageText; }
+    int StreamID() const { return StreamIDValue; }
+    QString Language() const { return LanguageText; }
 
     void SetChecked(bool checked) override;
     bool IsChecked() const override { return Checked; }
@@ -57,7 +57,7 @@ public:
 signals:
     void pressed(TInfoListItem *row, Qt::MouseButton button);
     void released(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
-    void audioRowChosen(TInfoListItem *row);   // its tick was clicked: the clip takes its stream
+    void audioRowChosen(TInfoListItem *row);   // an unticked audio row's check mark was clicked
 
 protected:
     bool event(QEvent *event) override;

@@ -125,6 +125,7 @@ void TVideoInfo::SetNumber(int number)
 
 void TVideoInfo::AddAudioRow(const TAudioStream &stream)
 {
+    AudioStreams.push_back(stream);
     if (!rowFactory_)
         return;
     std::unique_ptr<ClipRow> row = rowFactory_->MakeAudioRow(*this);
@@ -139,13 +140,20 @@ void TVideoInfo::AddAudioRow(const TAudioStream &stream)
 
 void TVideoInfo::ChooseAudioRow(int index)
 {
-    if (index < 0 || index >= static_cast<int>(AudioRows.size()))
+    if (index < 0 || index >= static_cast<int>(AudioStreams.size()))
         return;
+    AudioIndex = index;
+    AudioStreamID = AudioStreams[static_cast<size_t>(index)].ID;
+    // Untick first: a row's tick reaches the clip, and the chosen row leaves it ticked.
     for (const auto &audioRow : AudioRows)
         audioRow->SetChecked(false);
-    ClipRow &chosen = *AudioRows[static_cast<size_t>(index)];
-    chosen.SetChecked(true);
-    AudioStreamID = chosen.StreamID();
+    if (index < static_cast<int>(AudioRows.size()))
+        AudioRows[static_cast<size_t>(index)]->SetChecked(true);
+}
+
+int TVideoInfo::ChosenAudioIndex() const
+{
+    return AudioStreams.empty() ? -1 : AudioIndex;
 }
 
 int TVideoInfo::IndexOfAudioRow(const ClipRow *row) const

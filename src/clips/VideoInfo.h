@@ -36,7 +36,7 @@ public:
     int StartTime = 0;        // seconds
     int EndTime = 0;          // seconds
     int AspectIndex = -1;
-    int AudioIndex = 0;
+    int AudioIndex = 0;       // into AudioStreams; meaningful only when there are streams
     int SubtitleIndex = 0;
     int TitleNumber = 0;
     bool Checked = false;
@@ -56,6 +56,7 @@ public:
     float FrameRate = 0.0f;   // 0 means unknown ("Auto")
     bool AudioOnly = false;   // the source has sound but no picture: no size, no frame rate
     QString OutputPath;
+    std::vector<TAudioStream> AudioStreams;   // the file's audio streams in row order
     std::unique_ptr<ClipRow> Row;
     std::vector<std::unique_ptr<ClipRow>> AudioRows;
 
@@ -69,9 +70,12 @@ public:
     void SetInfoText(const QString &text);
     void SetOutputName(const QString &name);
     void SetNumber(int number);
+    // Keeps the stream and, with a row factory, shows it in an audio row.
     void AddAudioRow(const TAudioStream &stream);
-    // Ticks the audio row at index, unticks the others and takes its stream ID.
+    // Takes the audio stream at index (its ID becomes AudioStreamID) and ticks only its row.
     void ChooseAudioRow(int index);
+    // The chosen stream's index, -1 without audio streams.
+    int ChosenAudioIndex() const;
     int IndexOfAudioRow(const ClipRow *row) const;
 
     // Called after the tick changes (the main window follows the first ticked clip).

@@ -3,18 +3,6 @@
 #include "TargetCatalogue.h"
 
 namespace conversion {
-namespace {
-
-int FirstTickedAudioRow(const TVideoInfo &clip)
-{
-    for (std::size_t i = 0; i < clip.AudioRows.size(); ++i) {
-        if (clip.AudioRows[i] && clip.AudioRows[i]->IsChecked())
-            return int(i);
-    }
-    return -1;
-}
-
-} // namespace
 
 JobClip JobClipOf(const TVideoInfo &clip)
 {
@@ -29,8 +17,8 @@ JobClip JobClipOf(const TVideoInfo &clip)
     facts.containerKind = clip.ContainerKind;
     facts.videoStreamId = clip.VideoStreamID;
     facts.audioStreamId = clip.AudioStreamID;
-    facts.audioRowCount = int(clip.AudioRows.size());
-    facts.firstTickedAudioRow = FirstTickedAudioRow(clip);
+    facts.audioRowCount = int(clip.AudioStreams.size());
+    facts.firstTickedAudioRow = clip.ChosenAudioIndex();
     facts.subtitleCount = clip.SubtitleList ? int(clip.SubtitleList->size()) : -1;
     facts.subtitleIndex = clip.SubtitleIndex;
     facts.width = clip.Width;

@@ -19,8 +19,8 @@ struct JobClip {
     int containerKind = ContainerOther;   // ContainerKind
     int videoStreamId = -1;           // VideoStreamID
     int audioStreamId = 0;            // AudioStreamID
-    int audioRowCount = 0;            // number of AudioRows
-    int firstTickedAudioRow = -1;     // index of the first ticked audio row, -1 when none
+    int audioRowCount = 0;            // number of audio streams
+    int firstTickedAudioRow = -1;     // index of the chosen audio stream, -1 when none
     int subtitleCount = -1;           // entries of SubtitleList, -1 when the clip has no list
     int subtitleIndex = 0;            // SubtitleIndex
     int width = 0;                    // coded Width

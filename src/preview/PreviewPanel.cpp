@@ -51,8 +51,8 @@ void PreviewPanel::ConnectClipList()
 {
     if (!clipList_)
         return;
-    connect(clipList_, &ClipListPanel::currentClipLeaving, this, &PreviewPanel::CurrentClipLeaving);
-    connect(clipList_, &ClipListPanel::currentClipChanged, this, &PreviewPanel::CurrentClipChanged);
+    connect(&clipList_->Model(), &ClipListModel::CurrentLeaving, this, &PreviewPanel::CurrentClipLeaving);
+    connect(&clipList_->Model(), &ClipListModel::CurrentChanged, this, &PreviewPanel::CurrentClipChanged);
     connect(clipList_, &ClipListPanel::previewShutdownRequested, this, &PreviewPanel::ShutdownFrameEngine);
     connect(clipList_, &ClipListPanel::trimRangeStored, this, [this](TVideoInfo *clip) {
         if (clip == clip_ && clip->Duration > 0)

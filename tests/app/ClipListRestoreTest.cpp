@@ -56,7 +56,7 @@ protected:
     QStringList listed() const
     {
         QStringList names;
-        for (const auto &clip : clipList->VideoInfoList)
+        for (const auto &clip : clipList->Model().Clips())
             names << clip->FileName;
         return names;
     }
@@ -89,16 +89,16 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
     OpenStartFiles(windows, {given});
     ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 3; }, 10000)) << listed().join(", ").toStdString();
     EXPECT_EQ(listed(), QStringList({a, b, given}));
-    const TVideoInfo &first = *clipList->VideoInfoList[0];
+    const TVideoInfo &first = *clipList->Model().Clips()[0];
     EXPECT_EQ(std::tuple(first.StartTime, first.EndTime, first.Checked), std::tuple(10, 50, true));
     ASSERT_EQ(first.AudioRows.size(), 2u);
     EXPECT_TRUE(first.AudioRows[1]->IsChecked());
     EXPECT_EQ(first.FrameRate, 29.97f);
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Exec), QStringList()) << "the frame rate was asked again";
-    const TVideoInfo &second = *clipList->VideoInfoList[1];
+    const TVideoInfo &second = *clipList->Model().Clips()[1];
     EXPECT_FALSE(second.Checked);
     EXPECT_EQ(second.SubtitleIndex, 1);
-    EXPECT_EQ(clipList->CurVideoInfo, &second);
+    EXPECT_EQ(clipList->Model().Current(), &second);
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
               QStringList{"These files of the last session's clip list no longer exist and were left out:\n\n" + gone});
 
@@ -124,7 +124,7 @@ TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTh
     QTest::keyClicks(start, "000012");
     QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(start, &leaving);
-    auto *audioRow = static_cast<TInfoListItem *>(clipList->VideoInfoList[0]->AudioRows[1].get());
+    auto *audioRow = static_cast<TInfoListItem *>(clipList->Model().Clips()[0]->AudioRows[1].get());
     QTest::mouseClick(audioRow->findChild<QLabel *>("CheckImage"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(store().Read().list.clips.at(0), (StoredClip{a, true, 12, 60, 1, 0, 25.0f}));
@@ -141,7 +141,7 @@ TEST_F(ClipListRestoreTest, AKeptListThatCannotBeReadStartsAnEmptyListAndIsKeptA
     sandbox.writeSettingsFile("ClipList.json", "{\"format\": \"Pelorin clip list\", \"vers");
     OpenStartFiles(windows, {});
     QApplication::processEvents();
-    EXPECT_TRUE(clipList->VideoInfoList.empty());
+    EXPECT_TRUE(clipList->Model().Clips().empty());
     const QStringList told = questions.texts(ScriptedQuestions::Kind::Information);
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].startsWith("The clip list of the last session could not be read (not readable JSON"))

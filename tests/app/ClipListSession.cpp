@@ -40,7 +40,7 @@ void EditFirstClip(ProgramWindows &windows, ClipListPanel &clipList)
     QTest::keyClicks(start, QStringLiteral("000012"));
     QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(start, &leaving);
-    auto *secondAudio = static_cast<TInfoListItem *>(clipList.VideoInfoList.front()->AudioRows.at(1).get());
+    auto *secondAudio = static_cast<TInfoListItem *>(clipList.Model().Clips().front()->AudioRows.at(1).get());
     QTest::mouseClick(secondAudio->findChild<QLabel *>(QStringLiteral("CheckImage")), Qt::LeftButton);
 }
 
@@ -62,11 +62,13 @@ int main(int argc, char **argv)
     auto *clipList = windows.MainForm->findChild<ClipListPanel *>();
     OpenStartFiles(windows, editing ? files : QStringList());
     if (!editing) {
-        Print(ClipListStore::Encode(StoredListOf(clipList->VideoInfoList, clipList->CurVideoInfo)));
+        if (!QTest::qWaitFor([&] { return !clipList->Model().Busy(); }, 30000))
+            return 1;
+        Print(ClipListStore::Encode(StoredListOf(clipList->Model().Clips(), clipList->Model().Current())));
         Print(questions.texts(ScriptedQuestions::Kind::Information).join(QLatin1Char('\n')).toUtf8());
         return 0;
     }
-    if (!QTest::qWaitFor([&] { return clipList->VideoInfoList.size() == static_cast<size_t>(files.size()); }, 30000))
+    if (!QTest::qWaitFor([&] { return clipList->Model().Clips().size() == static_cast<size_t>(files.size()); }, 30000))
         return 1;
     EditFirstClip(windows, *clipList);
     // Said from the event loop, after what the edits posted to it.

@@ -70,7 +70,7 @@ protected:
     QStringList listed() const
     {
         QStringList files;
-        for (const auto &clip : clipList->VideoInfoList)
+        for (const auto &clip : clipList->Model().Clips())
             files << clip->FileName;
         return files;
     }
@@ -95,18 +95,18 @@ TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)
     clip("holiday/more/c deeper.avi");
 
     ASSERT_TRUE(drop({single, unknown, media.filePath("holiday")}));
-    ASSERT_TRUE(WaitUntil([this] { return listed().size() == 3 && !clipList->Busy; }));
+    ASSERT_TRUE(WaitUntil([this] { return listed().size() == 3 && !clipList->Model().Busy(); }));
     EXPECT_EQ(listed(), QStringList({single, first, second}));
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + unknown + " (the engine cannot read it)\n"});
-    EXPECT_EQ(clipList->CurVideoInfo, clipList->VideoInfoList.front().get()) << "the first row is selected";
+    EXPECT_EQ(clipList->Model().Current(), clipList->Model().Clips().front().get()) << "the first row is selected";
 }
 
 TEST_F(FileOpenerTest, ADropIsRefusedWhileTheListIsBusyOrARunIsShown)
 {
     const QString file = clip("refused.mp4");
     const std::vector<std::pair<const char *, std::function<void(bool)>>> states{
-        {"adding", [this](bool on) { clipList->Busy = on; }},
+        {"adding", [this](bool on) { clipList->Model().SetBusy(on); }},
         {"converting", [this](bool on) { windows.ProcessForm->setVisible(on); }},
     };
     for (const auto &[name, set] : states) {

@@ -93,8 +93,8 @@ protected:
 
 TEST_F(Readability, MainWindowWithAClip)
 {
-    ASSERT_EQ(clipList().VideoInfoList.size(), 1u);
-    clipList().SelectClipRow(clipList().InfoListItems.first());
+    ASSERT_EQ(clipList().Model().Clips().size(), 1u);
+    clipList().SelectClipRow(clipList().Rows().first());
     ExpectReadable(*windows->MainForm, "main window");
     // The task bar and Alt-Tab show the product's name and its logo.
     EXPECT_EQ(windows->MainForm->windowTitle(), kDisplayTitle);

@@ -1,5 +1,7 @@
 #include "ClipListFixture.h"
 
+#include "WaitUntil.h"
+
 #include "LibraryLoader.h"
 #include "MediaInfoInterfa.h"
 
@@ -50,12 +52,13 @@ void ClipListFixture::addFiles(const QStringList &files)
 {
     questions->answerOpenFiles(files);
     panel->suiImageButton_OpenDirClick();
+    EXPECT_TRUE(WaitUntil([this] { return !panel->Model().Busy(); })) << "the adding pass did not end";
 }
 
 QList<int> ClipListFixture::rowTops() const
 {
     QList<int> tops;
-    for (const TInfoListItem *row : panel->InfoListItems)
+    for (const TInfoListItem *row : panel->Rows())
         tops << row->y();
     return tops;
 }
@@ -63,7 +66,7 @@ QList<int> ClipListFixture::rowTops() const
 QList<int> ClipListFixture::rowNumbers() const
 {
     QList<int> numbers;
-    for (const TInfoListItem *row : panel->InfoListItems)
+    for (const TInfoListItem *row : panel->Rows())
         numbers << row->RowNumber();
     return numbers;
 }

@@ -5,6 +5,7 @@
 #include "ListScrolling.h"
 #include "QtPrinters.h"
 #include "Volumes.h"
+#include "WaitUntil.h"
 
 #include <QAction>
 #include <QDir>
@@ -36,18 +37,18 @@ TEST_F(ClipListFixture, RemovingTheFirstClipRenumbersAndSelectsTheNext)
         return QStringLiteral("clip_%1").arg(position + 1);
     };
     addFiles({scripted(twoAudioTs), scripted(noAudioMp4), scripted(oneAudioMp4)});
-    TVideoInfo *second = panel->VideoInfoList[1].get();
+    TVideoInfo *second = panel->Model().Clips()[1].get();
     SCOPED_TRACE("first clip is selected after adding");
-    ASSERT_TRUE(panel->VideoInfoList[0]->Selected);
+    ASSERT_TRUE(panel->Model().Clips()[0]->Selected);
     namings = 0;
     panel->RemoveSelectedClips();
     EXPECT_EQ(rowTops(), (QList<int>{0, 18, 36}));
     EXPECT_EQ(rowNumbers(), (QList<int>{1, 2, 2}));
-    EXPECT_EQ(panel->VideoInfoList[0].get(), second);
+    EXPECT_EQ(panel->Model().Clips()[0].get(), second);
     EXPECT_TRUE(second->Selected);
-    EXPECT_EQ(panel->CurVideoInfo, second);
+    EXPECT_EQ(panel->Model().Current(), second);
     EXPECT_EQ(second->OutputName, "clip_1");
-    EXPECT_EQ(panel->VideoInfoList[1]->OutputName, "clip_2");
+    EXPECT_EQ(panel->Model().Clips()[1]->OutputName, "clip_2");
     EXPECT_GE(namings, 2);
     // The removed clip's rows went with it.
     EXPECT_EQ(panel->findChildren<TInfoListItem *>().size(), 3);
@@ -56,37 +57,37 @@ TEST_F(ClipListFixture, RemovingTheFirstClipRenumbersAndSelectsTheNext)
 TEST_F(ClipListFixture, RemovingTheLastClipSelectsTheNewLastRow)
 {
     addFiles({scripted(oneAudioMp4), scripted(twoAudioTs)});
-    panel->SelectClipRow(panel->InfoListItems[2]);
-    ASSERT_EQ(panel->CurVideoInfo, panel->VideoInfoList[1].get());
-    QSignalSpy leaving(panel.get(), &ClipListPanel::currentClipLeaving);
+    panel->SelectClipRow(panel->Rows()[2]);
+    ASSERT_EQ(panel->Model().Current(), panel->Model().Clips()[1].get());
+    QSignalSpy leaving(&panel->Model(), &ClipListModel::CurrentLeaving);
     panel->RemoveSelectedClips();
-    ASSERT_EQ(panel->InfoListItems.size(), 2);
-    EXPECT_TRUE(panel->InfoListItems[1]->IsHighlighted());
-    EXPECT_TRUE(panel->InfoListItems[0]->IsHighlighted());
-    EXPECT_EQ(panel->CurVideoInfo, panel->VideoInfoList[0].get());
+    ASSERT_EQ(panel->Rows().size(), 2);
+    EXPECT_TRUE(panel->Rows()[1]->IsHighlighted());
+    EXPECT_TRUE(panel->Rows()[0]->IsHighlighted());
+    EXPECT_EQ(panel->Model().Current(), panel->Model().Clips()[0].get());
     EXPECT_EQ(leaving.size(), 1);
 }
 
 TEST_F(ClipListFixture, PressOnARowSelectsExactlyOneClipUnlessBusyOrSeeking)
 {
     addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
-    TInfoListItem *secondAudio = panel->InfoListItems[4];
+    TInfoListItem *secondAudio = panel->Rows()[4];
     bool seeking = true;
     panel->environment.previewSeeking = [&seeking] { return seeking; };
     QTest::mousePress(secondAudio, Qt::LeftButton);
-    EXPECT_TRUE(panel->VideoInfoList[0]->Selected);
-    EXPECT_FALSE(panel->VideoInfoList[1]->Selected);
+    EXPECT_TRUE(panel->Model().Clips()[0]->Selected);
+    EXPECT_FALSE(panel->Model().Clips()[1]->Selected);
     seeking = false;
-    panel->Busy = true;
+    panel->Model().SetBusy(true);
     QTest::mousePress(secondAudio, Qt::LeftButton);
-    EXPECT_FALSE(panel->VideoInfoList[1]->Selected);
-    panel->Busy = false;
+    EXPECT_FALSE(panel->Model().Clips()[1]->Selected);
+    panel->Model().SetBusy(false);
     QTest::mousePress(secondAudio->LabelNamed("AudioLangLabel"), Qt::LeftButton);
-    EXPECT_FALSE(panel->VideoInfoList[0]->Selected);
-    EXPECT_TRUE(panel->VideoInfoList[1]->Selected);
-    EXPECT_TRUE(panel->InfoListItems[3]->IsHighlighted());
-    EXPECT_FALSE(panel->InfoListItems[1]->IsHighlighted());
-    EXPECT_EQ(panel->CurVideoInfo, panel->VideoInfoList[1].get());
+    EXPECT_FALSE(panel->Model().Clips()[0]->Selected);
+    EXPECT_TRUE(panel->Model().Clips()[1]->Selected);
+    EXPECT_TRUE(panel->Rows()[3]->IsHighlighted());
+    EXPECT_FALSE(panel->Rows()[1]->IsHighlighted());
+    EXPECT_EQ(panel->Model().Current(), panel->Model().Clips()[1].get());
 }
 
 TEST_F(ClipListFixture, ClearAsksFirstAndNoKeepsTheList)
@@ -99,17 +100,15 @@ TEST_F(ClipListFixture, ClearAsksFirstAndNoKeepsTheList)
     panel->ClearClipList();
     EXPECT_EQ(questions->texts(Kind::Confirm),
               QStringList{"Do you want to cancel the current operation and return to homepage?"});
-    EXPECT_EQ(panel->VideoInfoList.size(), 2u);
+    EXPECT_EQ(panel->Model().Clips().size(), 2u);
 
-    panel->DiscDrive = "/media/cdrom/";
     panel->SetThumbTop(80);
     questions->answerConfirm(true);
-    QSignalSpy changed(panel.get(), &ClipListPanel::currentClipChanged);
+    QSignalSpy changed(&panel->Model(), &ClipListModel::CurrentChanged);
     panel->ClearClipList();
-    EXPECT_TRUE(panel->VideoInfoList.empty());
-    EXPECT_TRUE(panel->InfoListItems.isEmpty());
-    EXPECT_EQ(panel->CurVideoInfo, nullptr);
-    EXPECT_EQ(panel->DiscDrive, "A");
+    EXPECT_TRUE(panel->Model().Clips().empty());
+    EXPECT_TRUE(panel->Rows().isEmpty());
+    EXPECT_EQ(panel->Model().Current(), nullptr);
     EXPECT_EQ(panel->ThumbTop(), 2);
     EXPECT_TRUE(panel->findChild<QWidget *>("Panel_Intro")->isVisibleTo(panel.get()));
     EXPECT_EQ(panel->findChildren<TInfoListItem *>().size(), 0);
@@ -139,16 +138,17 @@ TEST_F(ClipListFixture, MenuEntriesFollowTheList)
     // "Add clip(s)..." runs the add command.
     questions->answerOpenFiles({scripted(noAudioMp4)});
     menuEntry(*panel, "Add")->trigger();
-    EXPECT_EQ(panel->VideoInfoList.size(), 2u);
+    ASSERT_TRUE(WaitUntil([this] { return !panel->Model().Busy(); }));
+    EXPECT_EQ(panel->Model().Clips().size(), 2u);
     menuEntry(*panel, "Remove")->trigger();
-    EXPECT_EQ(panel->VideoInfoList.size(), 1u);
+    EXPECT_EQ(panel->Model().Clips().size(), 1u);
 }
 
 TEST_F(ClipListFixture, ThumbScrollsTheListOnlyBeyondNineRows)
 {
     QWidget *list = panel->findChild<QWidget *>("suiImagePanel_InfoMove");
     addFiles({scripted(twoAudioTs), scripted(twoAudioTs), scripted(twoAudioTs)});
-    ASSERT_EQ(panel->InfoListItems.size(), 9);
+    ASSERT_EQ(panel->Rows().size(), 9);
     panel->SetThumbTop(120);
     EXPECT_EQ(panel->ThumbTop(), 120);
     EXPECT_EQ(list->y(), 0);
@@ -158,7 +158,7 @@ TEST_F(ClipListFixture, ThumbScrollsTheListOnlyBeyondNineRows)
         more << scripted(twoAudioTs);
     more << scripted(noAudioMp4) << scripted(noAudioMp4);
     addFiles(more);
-    ASSERT_EQ(panel->InfoListItems.size(), 23);
+    ASSERT_EQ(panel->Rows().size(), 23);
     panel->SetThumbTop(120);
     EXPECT_EQ(list->y(), -18 * 14);
     panel->SetThumbTop(61);
@@ -186,18 +186,18 @@ TEST_F(ClipListFixture, WheelAndPagingKeysScrollTheListByRows)
     for (int copy = 0; copy < 7; ++copy)
         files << scripted(twoAudioTs);
     addFiles(files);
-    ASSERT_EQ(panel->InfoListItems.size(), 21);   // twelve rows beyond the nine shown
+    ASSERT_EQ(panel->Rows().size(), 21);   // twelve rows beyond the nine shown
     panel->show();
     const auto turnWheel = [](QWidget *over, int notches) {
         QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120 * notches), Qt::NoButton,
                           {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(over, &wheel);
     };
-    QWidget *row = panel->InfoListItems[1];
+    QWidget *row = panel->Rows()[1];
     const struct { const char *step; std::function<void()> act; int firstRow; } steps[] = {
         {"wheel down over a row", [&] { turnWheel(row, -1); }, 3},
-        {"two notches more", [&] { turnWheel(panel->InfoListItems[4], -2); }, 9},
-        {"past the end", [&] { turnWheel(panel->InfoListItems[10], -5); }, 12},
+        {"two notches more", [&] { turnWheel(panel->Rows()[4], -2); }, 9},
+        {"past the end", [&] { turnWheel(panel->Rows()[10], -5); }, 12},
         {"up over the scroll bar", [&] { turnWheel(panel->findChild<QWidget *>("Panel_Bar"), 1); }, 9},
         {"Home", [&] { QTest::keyClick(row, Qt::Key_Home); }, 0},
         {"Page Down", [&] { QTest::keyClick(row, Qt::Key_PageDown); }, 9},
@@ -226,7 +226,7 @@ TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)
 
     mounted = {dvd};
     watcher.checkNow();
-    EXPECT_EQ(panel->DiscDrive, dvd.mountPoint);
+    EXPECT_EQ(panel->DiscDrive(), dvd.mountPoint);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.first().first().toString(), "MY_MOVIE");
 
@@ -236,15 +236,20 @@ TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)
     mounted.clear();
     watcher.checkNow();
     EXPECT_EQ(questions->texts(Kind::Confirm).size(), 1);
-    EXPECT_EQ(panel->VideoInfoList.size(), 1u);
+    EXPECT_EQ(panel->Model().Clips().size(), 1u);
 
     // Inserting a disc while clips are listed changes nothing.
     QTemporaryDir other;
     mounted = {{other.path() + "/", "OTHER", platform::Volume::Kind::Optical}};
     watcher.checkNow();
     EXPECT_EQ(labels.size(), 1);
-    EXPECT_EQ(panel->DiscDrive, dvd.mountPoint);
+    EXPECT_EQ(panel->DiscDrive(), dvd.mountPoint);
     platform::SetVolumeSourceForTesting({});
+
+    // Clearing the list forgets the disc.
+    questions->answerConfirm(true);
+    panel->ClearClipList();
+    EXPECT_EQ(panel->DiscDrive(), "A");
 }
 
 TEST_F(ClipListFixture, OutputNamesFollowATrimTimeWhenItIsStored)
@@ -256,8 +261,8 @@ TEST_F(ClipListFixture, OutputNamesFollowATrimTimeWhenItIsStored)
         return QString::number(clip.EndTime - clip.StartTime);
     };
     addFiles({scripted(oneAudioMp4, 200)});
-    TVideoInfo *clip = panel->VideoInfoList[0].get();
-    ASSERT_EQ(panel->CurVideoInfo, clip);
+    TVideoInfo *clip = panel->Model().Clips()[0].get();
+    ASSERT_EQ(panel->Model().Current(), clip);
     const auto typeAndLeave = [](QLineEdit &edit, const QString &digits) {
         edit.selectAll();
         QTest::keyClicks(&edit, digits);
@@ -269,4 +274,20 @@ TEST_F(ClipListFixture, OutputNamesFollowATrimTimeWhenItIsStored)
     EXPECT_EQ(clip->OutputName, "150");
     typeAndLeave(start, "000010");
     EXPECT_EQ(clip->OutputName, "140");
+}
+
+TEST_F(ClipListFixture, ClickingAnAudioCheckMarkChoosesThatTrackThroughTheList)
+{
+    addFiles({scripted(twoAudioTs)});
+    ASSERT_EQ(panel->Rows().size(), 3);
+    TInfoListItem *unticked = panel->Rows()[1]->IsChecked() ? panel->Rows()[2] : panel->Rows()[1];
+    TInfoListItem *ticked = unticked == panel->Rows()[1] ? panel->Rows()[2] : panel->Rows()[1];
+    QSignalSpy edited(&panel->Model(), &ClipListModel::ClipEdited);
+    QTest::mouseClick(unticked->findChild<QLabel *>("CheckImage"), Qt::LeftButton);
+    const TVideoInfo &clip = *panel->Model().At(0);
+    EXPECT_EQ(clip.AudioStreamID, unticked->StreamID());
+    EXPECT_TRUE(unticked->IsChecked());
+    EXPECT_FALSE(ticked->IsChecked());
+    EXPECT_TRUE(clip.Checked);
+    EXPECT_FALSE(edited.isEmpty());
 }

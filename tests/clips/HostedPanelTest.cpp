@@ -4,6 +4,7 @@
 #include "ClipListFixture.h"
 #include "QtPrinters.h"
 #include "TrimEdits.h"
+#include "WaitUntil.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -78,24 +79,25 @@ TEST_F(ClipListFixture, HostedListUsesTheWindowsControlsAndGoesDownWithIt)
 
     questions->answerOpenFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
     form->findChild<QPushButton *>("suiImageButton_OpenDir")->click();
-    ASSERT_EQ(hosted->InfoListItems.size(), 5);
-    TInfoListItem *firstRow = hosted->InfoListItems[0];
+    ASSERT_TRUE(WaitUntil([&] { return !hosted->Model().Busy(); }));
+    ASSERT_EQ(hosted->Rows().size(), 5);
+    TInfoListItem *firstRow = hosted->Rows()[0];
     EXPECT_EQ(firstRow->parentWidget(), rowsPanel);
     EXPECT_EQ(rowsPanel->height(), 90);
     EXPECT_EQ(firstRow->grab().toImage().pixelColor(538, 1), QColor(70, 80, 90));   // highlighted
-    EXPECT_EQ(hosted->InfoListItems[3]->grab().toImage().pixelColor(538, 1), QColor(40, 50, 60));
+    EXPECT_EQ(hosted->Rows()[3]->grab().toImage().pixelColor(538, 1), QColor(40, 50, 60));
     EXPECT_EQ(form->findChild<QLineEdit *>("suiEdit_Stop")->displayText(), "00:01:00");
     EXPECT_FALSE(form->findChild<QWidget *>("Panel_Intro")->isVisibleTo(form.get()));
 
     // While the preview seeks, presses on rows are ignored.
     form->findChild<QLabel *>("Label_Info")->show();
-    QTest::mousePress(hosted->InfoListItems[3], Qt::LeftButton);
-    EXPECT_EQ(hosted->CurVideoInfo, hosted->VideoInfoList[0].get());
+    QTest::mousePress(hosted->Rows()[3], Qt::LeftButton);
+    EXPECT_EQ(hosted->Model().Current(), hosted->Model().Clips()[0].get());
     form->findChild<QLabel *>("Label_Info")->hide();
-    QTest::mousePress(hosted->InfoListItems[3], Qt::LeftButton);
-    EXPECT_EQ(hosted->CurVideoInfo, hosted->VideoInfoList[1].get());
+    QTest::mousePress(hosted->Rows()[3], Qt::LeftButton);
+    EXPECT_EQ(hosted->Model().Current(), hosted->Model().Clips()[1].get());
 
     form->findChild<QPushButton *>("suiImageButton_OpenFile")->click();
-    EXPECT_EQ(hosted->VideoInfoList.size(), 1u);
+    EXPECT_EQ(hosted->Model().Clips().size(), 1u);
     form.reset();   // clips and rows go with the window, once each
 }

@@ -9,6 +9,7 @@
 #include "SettingsSandbox.h"
 #include "TestEngine.h"
 #include "forms/ProgramWindows.h"
+#include "WaitUntil.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -42,21 +43,22 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
         return 0;
     });
     form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
+    ASSERT_TRUE(WaitUntil([&] { return !clipList->Model().Busy(); }));
 
     EXPECT_EQ(askedBy, "FPSSelecteForm");
     EXPECT_NE(windows->FPSSelecteForm->findChild<FpsSelecteContent *>(), nullptr);
-    ASSERT_EQ(clipList->VideoInfoList.size(), 1u);
-    EXPECT_FLOAT_EQ(clipList->VideoInfoList.front()->FrameRate, 25.0f);
-    ASSERT_EQ(clipList->InfoListItems.size(), 2);
+    ASSERT_EQ(clipList->Model().Clips().size(), 1u);
+    EXPECT_FLOAT_EQ(clipList->Model().Clips().front()->FrameRate, 25.0f);
+    ASSERT_EQ(clipList->Rows().size(), 2);
     QWidget *rowsPanel = form.findChild<QWidget *>("suiImagePanel_InfoMove");
-    EXPECT_EQ(clipList->InfoListItems[0]->parentWidget(), rowsPanel);
-    EXPECT_TRUE(clipList->InfoListItems[0]->isVisibleTo(&form));
+    EXPECT_EQ(clipList->Rows()[0]->parentWidget(), rowsPanel);
+    EXPECT_TRUE(clipList->Rows()[0]->isVisibleTo(&form));
     EXPECT_EQ(form.findChild<QLineEdit *>("suiEdit_Stop")->displayText(), "00:02:00");
     EXPECT_EQ(windows->FPSSelecteForm->findChildren<QLabel *>("Label1").size(), 1);   // the form's own label is kept
 
     questions.answerConfirm(true);
     form.findChild<QAbstractButton *>("suiImageButton_Clear")->click();
-    EXPECT_TRUE(clipList->VideoInfoList.empty());
+    EXPECT_TRUE(clipList->Model().Clips().empty());
 
     // The default audio track follows the options window's language box.
     const QString mkv = fixtures::MatroskaWithTwoLanguages(media.path() + "/languages.mkv");
@@ -67,8 +69,9 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     languageBox->setCurrentText("French");
     questions.answerOpenFiles({mkv});
     form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
-    ASSERT_EQ(clipList->VideoInfoList.size(), 1u);
-    ASSERT_EQ(clipList->VideoInfoList.front()->AudioRows.size(), 2u);
-    EXPECT_TRUE(clipList->VideoInfoList.front()->AudioRows[1]->IsChecked());
+    ASSERT_TRUE(WaitUntil([&] { return !clipList->Model().Busy(); }));
+    ASSERT_EQ(clipList->Model().Clips().size(), 1u);
+    ASSERT_EQ(clipList->Model().Clips().front()->AudioRows.size(), 2u);
+    EXPECT_TRUE(clipList->Model().Clips().front()->AudioRows[1]->IsChecked());
     windows.reset();   // the windows go down with the clips and rows, once each
 }

@@ -5,6 +5,7 @@
 #include "MediaFixtures.h"
 #include "QtPrinters.h"
 #include "ScriptedQuestions.h"
+#include "WaitUntil.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -35,9 +36,10 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     panel.environment.localeLanguage = [] { return QStringLiteral("FRENCH"); };
     questions.answerOpenFiles({mkv, garbage});
     panel.suiImageButton_OpenDirClick();
+    ASSERT_TRUE(WaitUntil([&panel] { return !panel.Model().Busy(); }));
 
-    ASSERT_EQ(panel.VideoInfoList.size(), 1u);
-    const TVideoInfo &clip = *panel.VideoInfoList.front();
+    ASSERT_EQ(panel.Model().Clips().size(), 1u);
+    const TVideoInfo &clip = *panel.Model().Clips().front();
     EXPECT_EQ(clip.Width, 320);
     EXPECT_EQ(clip.Height, 240);
     EXPECT_FLOAT_EQ(clip.FrameRate, 25.0f);
@@ -46,10 +48,10 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     EXPECT_EQ(clip.Thumbnail.size(), QSize(240, 180));
     EXPECT_NE(clip.Thumbnail.pixelColor(10, 10), clip.Thumbnail.pixelColor(230, 170));   // a picture, not a fill
     ASSERT_EQ(clip.AudioRows.size(), 2u);
-    EXPECT_EQ(clip.AudioRows[0]->Language(), "English");
-    EXPECT_EQ(clip.AudioRows[1]->Language(), "French");
+    EXPECT_EQ(static_cast<const TInfoListItem &>(*clip.AudioRows[0]).Language(), "English");
+    EXPECT_EQ(static_cast<const TInfoListItem &>(*clip.AudioRows[1]).Language(), "French");
     EXPECT_TRUE(clip.AudioRows[1]->IsChecked());
-    EXPECT_EQ(clip.AudioStreamID, clip.AudioRows[1]->StreamID());
+    EXPECT_EQ(clip.AudioStreamID, static_cast<const TInfoListItem &>(*clip.AudioRows[1]).StreamID());
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + garbage +
                           " (cannot open or recognise the file)\n"});
@@ -84,7 +86,7 @@ TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
     loop.exec();
 
     EXPECT_LT(longestGap, 100);
-    EXPECT_TRUE(panel.VideoInfoList.empty());
+    EXPECT_TRUE(panel.Model().Clips().empty());
     EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + pipe + " (not a regular file)\n"});
 }
@@ -105,10 +107,11 @@ TEST(RealEngine, AddsAnMp3AsASoundOnlyClip)
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
     questions.answerOpenFiles({plain, covered});
     panel.suiImageButton_OpenDirClick();
+    ASSERT_TRUE(WaitUntil([&panel] { return !panel.Model().Busy(); }));
 
-    ASSERT_EQ(panel.VideoInfoList.size(), 2u);
+    ASSERT_EQ(panel.Model().Clips().size(), 2u);
     EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Information).isEmpty());
-    for (const auto &clip : panel.VideoInfoList) {
+    for (const auto &clip : panel.Model().Clips()) {
         SCOPED_TRACE(clip->FileName.toStdString());
         EXPECT_TRUE(clip->AudioOnly);
         EXPECT_EQ(clip->Width, 0);

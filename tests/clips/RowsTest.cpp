@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -128,7 +129,7 @@ TEST_F(Rows, AudioRowTexts)
     clip.AddAudioRow(stream(4352, "English"));
     clip.AddAudioRow(stream(-1, "", "MP3", 2, 44100, 128000));
     clip.AddAudioRow(stream(-1, "", "PCM", 1, -1, -1));
-    const ClipRow &english = *clip.AudioRows[0];
+    const auto &english = static_cast<const TInfoListItem &>(*clip.AudioRows[0]);
     EXPECT_EQ(text(english, "AudioLangLabel"), "Audio:English");
     EXPECT_EQ(text(english, "AudioCodecLabel"), "Codec:AC-3 6CH");
     EXPECT_EQ(text(english, "AudioRateLabel"), "48.0KHz");
@@ -143,7 +144,7 @@ TEST_F(Rows, AudioRowTexts)
     EXPECT_EQ(english.Language(), "English");
 }
 
-TEST_F(Rows, ClickingAnAudioCheckMarkChoosesThatTrack)
+TEST_F(Rows, ClickingAnUntickedAudioCheckMarkAsksForThatTrack)
 {
     TVideoInfo clip(&factory);
     for (int id : {4352, 4353, 4354})
@@ -155,14 +156,14 @@ TEST_F(Rows, ClickingAnAudioCheckMarkChoosesThatTrack)
     QWidget *check = second->findChild<QLabel *>("CheckImage");
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->geometry(), QRect(20, 2, 16, 16));
+    QSignalSpy asked(second, &TInfoListItem::audioRowChosen);
     QTest::mouseClick(check, Qt::LeftButton);
-    EXPECT_EQ(clip.AudioStreamID, 4353);
-    EXPECT_FALSE(clip.AudioRows[0]->IsChecked());
-    EXPECT_TRUE(second->IsChecked());
-    EXPECT_TRUE(clip.Checked);
-    EXPECT_TRUE(clip.Row->IsChecked());
-    QTest::mouseClick(check, Qt::LeftButton);   // already chosen: nothing changes
-    EXPECT_TRUE(second->IsChecked());
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked.first().first().value<TInfoListItem *>(), second);
+    EXPECT_EQ(clip.AudioStreamID, 4352) << "the list chooses, not the row";
+    clip.ChooseAudioRow(1);
+    QTest::mouseClick(check, Qt::LeftButton);   // already chosen: nothing asked
+    EXPECT_EQ(asked.size(), 1);
 
     const auto connector = [&clip](size_t index) {
         return static_cast<TInfoListItem *>(clip.AudioRows[index].get())->findChild<QLabel *>("TreeImage")->pixmap();
@@ -201,8 +202,6 @@ TEST_F(Rows, StripesAlternateByClipNumberAndHighlightShowsTheSelection)
     clip.SetSelected(true);
     EXPECT_TRUE(clip.Selected);
     EXPECT_EQ(background(row), pictures.highlight.toImage().pixelColor(300, 9));
-    clip.AudioRows[0]->Unhighlight();
-    EXPECT_FALSE(clip.Selected);
     clip.SetSelected(false);
     EXPECT_EQ(background(row), pictures.stripeEven.toImage().pixelColor(300, 9));
 }

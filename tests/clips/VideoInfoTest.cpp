@@ -24,14 +24,12 @@ public:
     void SetPictureSize(const QString &) override {}
     void SetOutputName(const QString &text) override { log_ << "output " + text; }
     void SetHint(const QString &text) override { log_ << "hint " + text; }
-    void SetStreamID(int id) override { streamId_ = id; }
-    void SetAudioLanguage(const QString &language, int) override { language_ = language; }
+    void SetStreamID(int) override {}
+    void SetAudioLanguage(const QString &, int) override {}
     void SetAudioFormat(const QString &, int) override {}
     void SetSamplingRate(int) override {}
     void SetBitRate(int) override {}
     void SetTreeEnd(bool) override {}
-    int StreamID() const override { return streamId_; }
-    QString Language() const override { return language_; }
     void SetChecked(bool checked) override
     {
         if (checked == checked_)
@@ -41,15 +39,13 @@ public:
     }
     bool IsChecked() const override { return checked_; }
     void SetRowNumber(int number) override { log_ << QString::asprintf("number %d", number); }
-    void Highlight() override { highlighted_ = owner_.Selected = true; }
-    void Unhighlight() override { highlighted_ = owner_.Selected = false; }
+    void Highlight() override { highlighted_ = true; }
+    void Unhighlight() override { highlighted_ = false; }
     bool IsHighlighted() const override { return highlighted_; }
 
 private:
     TVideoInfo &owner_;
     QStringList &log_;
-    int streamId_ = -1;
-    QString language_;
     bool checked_ = false;
     bool highlighted_ = false;
 };

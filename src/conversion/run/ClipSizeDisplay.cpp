@@ -32,9 +32,7 @@ ClipSizeDisplay::ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, D
     pending_.setSingleShot(true);
     pending_.setInterval(kSettleMs);
     connect(&pending_, &QTimer::timeout, this, &ClipSizeDisplay::Refresh);
-    connect(&clipList_, &ClipListPanel::clipCheckedChanged, this, &ClipSizeDisplay::Schedule);
-    connect(&clipList_, &ClipListPanel::currentClipChanged, this, &ClipSizeDisplay::Schedule);
-    connect(&clipList_, &ClipListPanel::trimRangeStored, this, &ClipSizeDisplay::Schedule);
+    connect(&clipList_.Model(), &ClipListModel::Changed, this, &ClipSizeDisplay::Schedule);
     connect(&clipList_, &ClipListPanel::clipsEdited, this, &ClipSizeDisplay::Schedule);
     FollowControls();
 }
@@ -63,7 +61,7 @@ void ClipSizeDisplay::Schedule()
 void ClipSizeDisplay::Refresh()
 {
     pending_.stop();
-    const auto &clips = clipList_.VideoInfoList;
+    const auto &clips = clipList_.Model().Clips();
     const int target = mainForm_.CurTargetType;
     RunPrediction prediction;
     RunSettings settings;

@@ -1,6 +1,6 @@
 #include "MainWindowStart.h"
 
-#include "ClipListPanel.h"
+#include "ClipListModel.h"
 #include "ClipSizeDisplay.h"
 #include "ClipRecordFacts.h"
 #include "PanelJobValues.h"
@@ -21,10 +21,10 @@ namespace conversion {
 
 namespace {
 
-StartState StartStateOf(const TMainForm &mainForm, const ClipListPanel &clipList)
+StartState StartStateOf(const TMainForm &mainForm, const ClipListModel &clipList)
 {
-    const auto &clips = clipList.VideoInfoList;
-    StartState state{clipList.Busy, mainForm.previewIsSeeking(),
+    const auto &clips = clipList.Clips();
+    StartState state{clipList.Busy(), mainForm.previewIsSeeking(),
                      std::any_of(clips.begin(), clips.end(), [](const auto &clip) { return clip->Checked; }),
                      mainForm.CurTargetType, int(clips.size()), {}};
     for (const auto &clip : clips) {
@@ -34,12 +34,12 @@ StartState StartStateOf(const TMainForm &mainForm, const ClipListPanel &clipList
     return state;
 }
 
-RunRequest RequestOf(TMainForm &mainForm, ClipListPanel &clipList, const targets::ProfileDefinitions &definitions,
+RunRequest RequestOf(TMainForm &mainForm, const ClipListModel &clipList, const targets::ProfileDefinitions &definitions,
                      const ProgramOptions &options)
 {
     RunRequest request;
     request.settings = RunSettingsFromOptions(mainForm.CurTargetType, PanelValuesOf(mainForm), definitions, options);
-    const RunClips runClips = RunClipsOf(clipList.VideoInfoList, mainForm.CurTargetType);
+    const RunClips runClips = RunClipsOf(clipList.Clips(), mainForm.CurTargetType);
     request.clipAt = ClipLookupOf(runClips);
     request.storeTargetFile = [runClips](int index, const QString &targetFile) {
         if (index >= 0 && index < int(runClips->size()))
@@ -75,7 +75,7 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, 
         new ClipSizeDisplay(mainForm, *clipList, definitions, options);   // a child of the main window
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
     QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, &options, run, definitions] {
-        auto *clipList = mainForm.findChild<ClipListPanel *>();
+        const auto *clipList = mainForm.findChild<ClipListModel *>();
         if (!clipList)
             return;
         RunRequest request = RequestOf(mainForm, *clipList, definitions(), options);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "ProductTexts.h"
 #include "controls/FormBuilding.h"
@@ -47,7 +48,7 @@ void buildColumnHeaders(QWidget *form)
 void buildAddProgress(QWidget *form)
 {
     auto *panel = new ImagePanel(form, QStringLiteral("Panel_AddProgress"));
-    panel->setGeometry(128, 136, 350, 76);
+    panel->setGeometry(128, 136, 350, 104);
     panel->setProperty("skinClass", QStringLiteral("popup"));
     panel->setAttribute(Qt::WA_StyledBackground);
     AddLabel(panel, QStringLiteral("Label_AddInfo"), QStringLiteral("Adding clips, please wait..."),
@@ -57,6 +58,10 @@ void buildAddProgress(QWidget *form)
     auto *bar = new ImagePanel(track, QStringLiteral("Panel_Progress1"), skin::Picture(QStringLiteral("Image_Progress")));
     bar->setGeometry(0, 3, 0, 8);
     AddLabel(panel, QStringLiteral("Label_Percent"), QStringLiteral("0"), QRect(298, 39, 32, 20), QStringLiteral("popupTitle"));
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), panel);
+    cancel->setObjectName(QStringLiteral("Button_CancelAdding"));
+    cancel->setAccessibleName(QStringLiteral("Cancel adding clips"));
+    cancel->setGeometry(250, 66, 80, 28);
 }
 
 } // namespace

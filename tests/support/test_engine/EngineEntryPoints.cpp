@@ -62,10 +62,16 @@ bool ValidFrameSize(int32_t width, int32_t height)
     return width >= 1 && width <= 8192 && height >= 1 && height <= 8192;
 }
 
+// As in the engine, a thread's last probe names the picture it is served, so that
+// probes on several threads each get their own file's first picture; a thread that
+// starts a frame service is served the frame service's picture.
+thread_local std::string probedOnThisThread;
+
 // The current picture at width x height; the caller holds the state's lock.
 std::vector<uint8_t> CurrentFrame(State &state, int32_t width, int32_t height)
 {
-    const testengine::Picture picture = state.pictures[state.currentPicture];
+    const std::string &path = probedOnThisThread.empty() ? state.currentPicture : probedOnThisThread;
+    const testengine::Picture picture = state.pictures[path];
     return testengine::TwoColourFrame(width, height, picture.topRgb, picture.bottomRgb);
 }
 
@@ -119,6 +125,7 @@ int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFileInfo, int3
     if (engineFileInfo)
         std::memcpy(engineFileInfo, &found->second.info, sizeof(EngineFileInfo));
     state.currentPicture = path;
+    probedOnThisThread = path;
     return found->second.result;
 }
 
@@ -126,19 +133,20 @@ int32_t X_Get_Frame(int32_t width, int32_t height, const char *bmpName, uint8_t 
 {
     State &state = State::instance();
     const int32_t answer = Answer(__func__, CallText(__func__, width, height, bmpName, pixels, result), nullptr);
+    static thread_local std::vector<uint8_t> frameBuffer;   // read by the caller until its next call
     std::lock_guard lock(state.mutex);
     if (!ValidFrameSize(width, height)) {
         if (pixels)
             *pixels = nullptr;
         return -1;
     }
-    state.frameBuffer = CurrentFrame(state, width, height);
+    frameBuffer = CurrentFrame(state, width, height);
     if (pixels)
-        *pixels = state.frameBuffer.data();
+        *pixels = frameBuffer.data();
     if (result)
         result[0] = state.frameSecond;
     if (bmpName)
-        testengine::WriteBmp(bmpName, state.frameBuffer, width, height);
+        testengine::WriteBmp(bmpName, frameBuffer, width, height);
     return answer;
 }
 
@@ -160,6 +168,7 @@ int32_t X_GetFrame_Init(KorvidWindow *w, int32_t two, const char *path, const ch
     {
         std::lock_guard lock(state.mutex);
         state.frameWindow = w;
+        probedOnThisThread.clear();
         state.frameSecond = startSecondsText ? std::atoi(startSecondsText) : 0;
         if (path && state.probes.count(path))
             state.currentPicture = path;

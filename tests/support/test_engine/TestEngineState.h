@@ -64,7 +64,6 @@ public:
     KorvidWindow *lastWindow = nullptr;
     int32_t frameSecond = 0;
     bool writeTargetFiles = true;
-    std::vector<uint8_t> frameBuffer;
     Poster poster;
 
 private:

@@ -60,16 +60,19 @@ void PanelFixture::typeAndLeave(const char *fieldName, int value)
 
 void PanelFixture::showClip(int width, int height)
 {
-    shownClip_ = std::make_unique<TVideoInfo>();
-    shownClip_->Width = width;
-    shownClip_->Height = height;
-    clipList->CurVideoInfo = shownClip_.get();
+    auto clip = std::make_unique<TVideoInfo>();
+    clip->Width = width;
+    clip->Height = height;
+    TVideoInfo *shown = clip.get();
+    clipList->Model().Append(std::move(clip));
+    clipList->Model().SetCurrent(shown);
 }
 
 TVideoInfo &PanelFixture::addClip(const QString &fileName)
 {
     auto clip = std::make_unique<TVideoInfo>();
     clip->FileName = fileName;
-    clipList->VideoInfoList.push_back(std::move(clip));
-    return *clipList->VideoInfoList.back();
+    TVideoInfo &added = *clip;
+    clipList->Model().Append(std::move(clip));
+    return added;
 }

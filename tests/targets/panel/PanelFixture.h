@@ -32,5 +32,4 @@ protected:
 
 private:
     void startWithProgramParts();
-    std::unique_ptr<TVideoInfo> shownClip_;
 };
