@@ -95,7 +95,7 @@ signals:
     // Before an adding pass: the preview shuts its frame engine down.
     void previewShutdownRequested();
     void trimRangeStored(TVideoInfo *clip);
-    // Trim ranges, audio rows or output names changed in place.
+    // The output names were made again (the other edits are the model's).
     void clipsEdited();
     void discLabelFound(const QString &label);   // for suiEdit_DVDName
     void progressShown(int percent);             // each step of the progress panel

@@ -68,7 +68,7 @@ int main(int argc, char **argv)
         Print(questions.texts(ScriptedQuestions::Kind::Information).join(QLatin1Char('\n')).toUtf8());
         return 0;
     }
-    if (!QTest::qWaitFor([&] { return clipList->Model().Clips().size() == static_cast<size_t>(files.size()); }, 30000))
+    if (!QTest::qWaitFor([&] { return clipList->Model().Clips().size() == static_cast<size_t>(files.size()) && !clipList->Model().Busy(); }, 30000))
         return 1;
     EditFirstClip(windows, *clipList);
     // Said from the event loop, after what the edits posted to it.

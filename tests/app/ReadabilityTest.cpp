@@ -13,6 +13,7 @@
 #include "Readability.h"
 #include "RecordingDesktop.h"
 #include "ScriptedQuestions.h"
+#include "WaitUntil.h"
 #include "SettingsSandbox.h"
 #include "TestEngine.h"
 #include "forms/ProgramWindows.h"
@@ -78,7 +79,7 @@ protected:
         engine->setProbe(file, TestEngine::videoInfo(seconds, 25.0f, width, height));
         questions->answerOpenFiles({file});
         windows->MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_OpenDir"))->click();
-        QApplication::processEvents();
+        WaitUntil([] { return !clipList().Model().Busy(); });
     }
 
     static ClipListPanel &clipList() { return *windows->MainForm->findChild<ClipListPanel *>(); }

@@ -103,7 +103,7 @@ void ConvertInWindow(const PanelChoices &choices, const QString &file, const QSt
     auto *clipList = form.findChild<ClipListPanel *>();
     questions.answerOpenFiles({file});
     Click(form, "suiImageButton_OpenDir");
-    ASSERT_TRUE(WaitUntil([clipList] { return clipList->Model().Clips().size() == 1; }));
+    ASSERT_TRUE(WaitUntil([clipList] { return clipList->Model().Clips().size() == 1 && !clipList->Model().Busy(); }));
 
     const int target = targets::TargetNumberOfName(QLatin1String(choices.target));
     Click(form, targets::Category(targets::CategoryOfTarget(target)).buttonName);

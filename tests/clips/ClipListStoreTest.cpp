@@ -4,7 +4,6 @@
 #include "ClipListSaver.h"
 #include "ClipListStore.h"
 #include "ClipListStorePrinters.h"
-#include "PlainClipRows.h"
 #include "QtPrinters.h"
 #include "VideoInfo.h"
 
@@ -119,9 +118,9 @@ TEST_F(ClipListStoreTest, MembersLeftOutTakeTheirDefaultsAndAStrayCurrentClipIsN
 }
 
 // Clips as the probe makes them: whole length, ticked, the first of two audio rows.
-std::unique_ptr<TVideoInfo> ProbedClip(PlainClipRows &rows, const QString &file, int duration)
+std::unique_ptr<TVideoInfo> ProbedClip(const QString &file, int duration)
 {
-    auto clip = std::make_unique<TVideoInfo>(&rows);
+    auto clip = std::make_unique<TVideoInfo>();
     clip->FileName = file;
     clip->SetDuration(duration);
     clip->SetEndTime(duration);
@@ -137,10 +136,9 @@ std::unique_ptr<TVideoInfo> ProbedClip(PlainClipRows &rows, const QString &file,
 
 TEST(StoredChoices, AreTakenFromTheClipsAndPutBackOnNewlyProbedOnes)
 {
-    PlainClipRows rows;
     std::vector<std::unique_ptr<TVideoInfo>> before;
-    before.push_back(ProbedClip(rows, "/v/a.mp4", 120));
-    before.push_back(ProbedClip(rows, "/v/b.mp4", 60));
+    before.push_back(ProbedClip("/v/a.mp4", 120));
+    before.push_back(ProbedClip("/v/b.mp4", 60));
     before[0]->SetStartTime(10);
     before[0]->SetEndTime(50);
     before[0]->ChooseAudioRow(1);
@@ -156,7 +154,7 @@ TEST(StoredChoices, AreTakenFromTheClipsAndPutBackOnNewlyProbedOnes)
 
     std::vector<std::unique_ptr<TVideoInfo>> after;
     for (size_t index = 0; index < before.size(); ++index) {
-        after.push_back(ProbedClip(rows, before[index]->FileName, before[index]->Duration));
+        after.push_back(ProbedClip(before[index]->FileName, before[index]->Duration));
         after.back()->FrameRate = before[index]->FrameRate;   // settled by the probe (see below)
         ApplyStoredChoices(stored.clips[index], *after.back());
     }
@@ -167,14 +165,13 @@ TEST(StoredChoices, AreTakenFromTheClipsAndPutBackOnNewlyProbedOnes)
 // The file changed since: the probe's whole range and default audio row stay.
 TEST(StoredChoices, ARangeOrAudioRowTheFileNoLongerHasIsLeftAlone)
 {
-    PlainClipRows rows;
     const StoredClip cases[] = {
         {"/v/a.mp4", true, 10, 95, 5, 0},    // ends after the file's 60 s, audio row 6 of 2
         {"/v/a.mp4", true, 50, 40, -1, 0},   // starts after its end
         {"/v/a.mp4", true, -5, 40, 0, 0},
     };
     for (const StoredClip &stored : cases) {
-        auto clip = ProbedClip(rows, stored.fileName, 60);
+        auto clip = ProbedClip(stored.fileName, 60);
         ApplyStoredChoices(stored, *clip);
         EXPECT_EQ(clip->StartTime, 0);
         EXPECT_EQ(clip->EndTime, 60);

@@ -46,10 +46,10 @@ TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
     ASSERT_NE(start, nullptr);
     auto *clipList = windows_.MainForm->findChild<ClipListPanel *>();
     ASSERT_NE(clipList, nullptr);
-    clipList->Busy = true;   // an adding pass runs
+    clipList->Model().SetBusy(true);   // an adding pass runs
     start->click();
     EXPECT_TRUE(questions_.asked().isEmpty());
-    clipList->Busy = false;
+    clipList->Model().SetBusy(false);
     start->click();
     EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("No clip to convert!")});
     EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Exec).isEmpty()) << "the progress window stays closed";
