@@ -1,8 +1,8 @@
 #include "MainWindowStart.h"
 
-#include "ClipListModel.h"
-#include "ClipSizeDisplay.h"
+#include "ClipListPanel.h"
 #include "ClipRecordFacts.h"
+#include "ClipSizeDisplay.h"
 #include "PanelJobValues.h"
 #include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
