@@ -56,7 +56,7 @@ protected:
         clip->AudioOnly = soundOnly;
         clip->VideoStreamID = soundOnly ? -1 : 1;
         TVideoInfo &added = *clip;
-        clipList_->AddToList(std::move(clip));
+        clipList_->Model().Append(std::move(clip));
         added.SetChecked(true);   // as the probe leaves it
         return added;
     }
