@@ -13,7 +13,6 @@ ClipListKeeper::ClipListKeeper(ClipListPanel &clipList, const QString &settingsF
 {
     setObjectName(QStringLiteral("ClipListKeeper"));
     connect(&clipList.Model(), &ClipListModel::Changed, &saver_, &ClipListSaver::ListChanged);
-    connect(&clipList, &ClipListPanel::clipsEdited, &saver_, &ClipListSaver::ListChanged);   // renamed outputs
 }
 
 namespace {

@@ -130,6 +130,11 @@ void AddingPass::WaitForEnd()
     loop.exec();
 }
 
+void AddingPass::WaitForAbandonedProbes()
+{
+    ProbePool().waitForDone();
+}
+
 void AddingPass::End()
 {
     ended_ = true;

@@ -29,6 +29,9 @@ public:
     void Cancel();
     // Runs the calling thread's events until the pass has ended.
     void WaitForEnd();
+    // Blocks until the probes that cancelled or destroyed passes left running have
+    // finished; for owners that go down with the engine or the media library.
+    static void WaitForAbandonedProbes();
 
     bool HasEnded() const { return ended_; }
     bool WasCancelled() const { return cancelled_; }

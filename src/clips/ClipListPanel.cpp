@@ -42,6 +42,7 @@ ClipListPanel::ClipListPanel(QWidget *form)
 ClipListPanel::~ClipListPanel()
 {
     addingPass_.reset();
+    AddingPass::WaitForAbandonedProbes();
     rows_.clear();
     const QSignalBlocker quiet(model_);
     model_->Clear();
@@ -156,9 +157,12 @@ void ClipListPanel::RefreshOutputNames()
 {
     for (int position = 0; position < model_->Count(); ++position) {
         TVideoInfo &clip = *model_->At(position);
-        clip.SetOutputName(outputNameOf(clip, position));
+        const QString name = outputNameOf(clip, position);
+        if (name == clip.OutputName)
+            continue;
+        clip.SetOutputName(name);
+        model_->NoteEdited(clip);
     }
-    emit clipsEdited();
 }
 
 QString ClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const

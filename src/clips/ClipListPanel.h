@@ -95,8 +95,6 @@ signals:
     // Before an adding pass: the preview shuts its frame engine down.
     void previewShutdownRequested();
     void trimRangeStored(TVideoInfo *clip);
-    // The output names were made again (the other edits are the model's).
-    void clipsEdited();
     void discLabelFound(const QString &label);   // for suiEdit_DVDName
     void progressShown(int percent);             // each step of the progress panel
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <langinfo.h>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -22,7 +23,9 @@ using DeleteFunction = void (*)(void *handle);
 constexpr int kInfoText = 1;    // MediaInfo_Info_Text
 constexpr int kSearchName = 0;  // MediaInfo_Info_Name
 
-struct BoundLibrary {
+} // namespace
+
+struct BoundMediaInfoLibrary {
     std::unique_ptr<platform::Library> library;
     NewFunction newHandle = nullptr;
     OpenFunction open = nullptr;
@@ -33,15 +36,25 @@ struct BoundLibrary {
     bool complete() const { return newHandle && open && get && close && deleteHandle; }
 };
 
+namespace {
+
 QString &libraryName()
 {
     static QString name = QStringLiteral("MediaInfo.dll");
     return name;
 }
 
-std::unique_ptr<BoundLibrary> &loadedLibrary()
+// Files are probed on several threads at once; each handle holds the library it
+// was opened with, so a reload for a test never pulls it from under a probe.
+std::mutex &libraryMutex()
 {
-    static std::unique_ptr<BoundLibrary> loaded;
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::shared_ptr<const BoundMediaInfoLibrary> &loadedLibrary()
+{
+    static std::shared_ptr<const BoundMediaInfoLibrary> loaded;
     return loaded;
 }
 
@@ -56,9 +69,9 @@ void useUtf8CharacterType()
         std::setlocale(LC_CTYPE, "en_US.UTF-8");
 }
 
-std::unique_ptr<BoundLibrary> bindLibrary()
+std::unique_ptr<BoundMediaInfoLibrary> bindLibrary()
 {
-    auto bound = std::make_unique<BoundLibrary>();
+    auto bound = std::make_unique<BoundMediaInfoLibrary>();
     bound->library = platform::Library::loadByName(libraryName());
     if (!bound->library)
         return nullptr;
@@ -73,46 +86,46 @@ std::unique_ptr<BoundLibrary> bindLibrary()
     return bound;
 }
 
-const BoundLibrary *ensureLoaded()
+std::shared_ptr<const BoundMediaInfoLibrary> ensureLoaded()
 {
+    std::lock_guard lock(libraryMutex());
     auto &loaded = loadedLibrary();
     if (!loaded)
         loaded = bindLibrary();
-    return loaded.get();
+    return loaded;
 }
 
 } // namespace
 
-MediaInfoFileHandle::MediaInfoFileHandle(const QString &fileName)
+MediaInfoFileHandle::MediaInfoFileHandle(const QString &fileName) : library_(ensureLoaded())
 {
-    const BoundLibrary *library = ensureLoaded();
-    if (!library)
+    if (!library_)
         return;
-    handle_ = library->newHandle();
+    handle_ = library_->newHandle();
     if (handle_)
-        library->open(handle_, fileName.toUtf8().constData());
+        library_->open(handle_, fileName.toUtf8().constData());
 }
 
 MediaInfoFileHandle::~MediaInfoFileHandle()
 {
     if (!handle_)
         return;
-    const BoundLibrary *library = loadedLibrary().get();
-    library->close(handle_);
-    library->deleteHandle(handle_);
+    library_->close(handle_);
+    library_->deleteHandle(handle_);
 }
 
 QString MediaInfoFileHandle::Get(MediaStreamKind kind, int number, const char *parameter)
 {
     if (!handle_)
         return QString::fromLatin1(kMediaInfoUnavailableText);
-    const char *answer = loadedLibrary()->get(handle_, static_cast<int>(kind), static_cast<size_t>(number), parameter,
+    const char *answer = library_->get(handle_, static_cast<int>(kind), static_cast<size_t>(number), parameter,
                                               kInfoText, kSearchName);
     return answer ? QString::fromUtf8(answer) : QString();
 }
 
 void SetMediaInfoLibraryNameForTesting(const QString &windowsName)
 {
+    std::lock_guard lock(libraryMutex());
     libraryName() = windowsName;
     loadedLibrary().reset();
 }

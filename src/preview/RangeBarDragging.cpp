@@ -102,7 +102,10 @@ void PreviewPanel::StoreReleasedSeconds()
         clip_->SetStartTime(StartSecondOf(bar_, duration, BarMetrics()));
     if (drag_ != Drag::Start)
         clip_->SetEndTime(EndSecondOf(bar_, duration, BarMetrics()));
-    if (clipList_ && clipList_->Trims())
+    if (!clipList_)
+        return;
+    clipList_->Model().NoteEdited(*clip_);
+    if (clipList_->Trims())
         clipList_->Trims()->ShowClip(clip_);
 }
 

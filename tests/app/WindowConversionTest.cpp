@@ -69,7 +69,7 @@ protected:
         auto *clipList = windows_->MainForm->findChild<ClipListPanel *>();
         questions_.answerOpenFiles({sourceFile_});
         click("suiImageButton_OpenDir");
-        ASSERT_TRUE(WaitUntil([clipList] { return clipList->Model().Clips().size() == 1; }));
+        ASSERT_TRUE(WaitUntil([clipList] { return !clipList->Model().Busy() && clipList->Model().Count() == 1; }));
     }
 
     void TearDown() override

@@ -115,7 +115,8 @@ TEST_F(ClipSizeDisplayTest, RowsAndTotalFollowTheTargetThePanelAndTheTrims)
     ASSERT_TRUE(Shows({{&minute, QStringLiteral("5 MB")}, {&twoMinutes, QStringLiteral("10 MB")}},
                       QStringLiteral("Total 14 MB")));
 
-    twoMinutes.SetStartTime(60);   // trimmed as the preview's range bar does, which renames the outputs
+    twoMinutes.SetStartTime(60);   // trimmed as the preview's range bar does
+    clipList_->Model().NoteEdited(twoMinutes);
     clipList_->RefreshOutputNames();
     ASSERT_TRUE(Shows({{&minute, QStringLiteral("5 MB")}, {&twoMinutes, QStringLiteral("5 MB")}},
                       QStringLiteral("Total 10 MB")));

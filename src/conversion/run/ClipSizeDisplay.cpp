@@ -33,7 +33,6 @@ ClipSizeDisplay::ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, D
     pending_.setInterval(kSettleMs);
     connect(&pending_, &QTimer::timeout, this, &ClipSizeDisplay::Refresh);
     connect(&clipList_.Model(), &ClipListModel::Changed, this, &ClipSizeDisplay::Schedule);
-    connect(&clipList_, &ClipListPanel::clipsEdited, this, &ClipSizeDisplay::Schedule);
     FollowControls();
 }
 
