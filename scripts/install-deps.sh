@@ -15,7 +15,7 @@ PACKAGES=(
     # texts for its condensed face)
     libmediainfo0v5 dvdauthor fonts-dejavu-core fonts-dejavu-extra
     # tests
-    libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev dbus-daemon imagemagick
+    libgtest-dev libgmock-dev ffmpeg lsdvd xvfb xauth libx11-dev libxtst-dev dbus-daemon at-spi2-core imagemagick
     desktop-file-utils appstream
 )
 
