@@ -17,8 +17,10 @@
 
 namespace {
 
-ClipListPanel *AttachClipList(TMainForm &mainForm, const ProgramOptions &options)
+ClipListPanel *AttachClipList(ProgramWindows &windows)
 {
+    TMainForm &mainForm = *windows.MainForm;
+    const ProgramOptions &options = windows.Options;
     // Children of the main window: it owns them and they live as long as it does.
     auto *clipList = new ClipListPanel(&mainForm);
     clipList->environment.openDialogFilter = [&options] { return options.openDialogFilter; };
@@ -28,13 +30,13 @@ ClipListPanel *AttachClipList(TMainForm &mainForm, const ProgramOptions &options
     clipList->environment.previewSeeking = [&mainForm] { return mainForm.previewIsSeeking(); };
     clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
     clipList->WatchVolumes(new platform::VolumeWatcher(&mainForm));
-    new ClipListKeeper(*clipList, options.SettingsFolder());   // a child of the list
+    clipList->UseFrameRateForm(*windows.FPSSelecteForm);
     return clipList;
 }
 
 // The parameter panel reads the size of the clip shown in the detail area; the clips'
 // output names follow the panel.
-void AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList, const ProgramOptions &options)
+ParameterPanel *AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList, const ProgramOptions &options)
 {
     auto *panel = new ParameterPanel(mainForm, options);   // a child of the main window
     panel->environment.currentClipSize = [clipList]() -> std::optional<QSize> {
@@ -47,6 +49,7 @@ void AttachParameterPanel(TMainForm &mainForm, ClipListPanel *clipList, const Pr
     clipList->environment.outputName = [panel, &options](const TVideoInfo &clip, int position) {
         return naming::MakeOutputName(clip, position, options.renameSettings, panel->OutputValues());
     };
+    return panel;
 }
 
 // The template dialog; every close, OK or not, renames the clips' outputs.
@@ -62,19 +65,23 @@ void AttachRenameButton(ProgramWindows &windows, ClipListPanel *clipList)
 
 } // namespace
 
-void AttachProgramParts(ProgramWindows &windows)
+ProgramParts AttachProgramParts(ProgramWindows &windows)
 {
-    ClipListPanel *clipList = AttachClipList(*windows.MainForm, windows.Options);
-    AttachParameterPanel(*windows.MainForm, clipList, windows.Options);
-    AttachRenameButton(windows, clipList);
+    ProgramParts parts;
+    parts.clipList = AttachClipList(windows);
+    parts.clipListKeeper = new ClipListKeeper(*parts.clipList, windows.Options.SettingsFolder());   // a child of the list
+    parts.panel = AttachParameterPanel(*windows.MainForm, parts.clipList, windows.Options);
+    AttachRenameButton(windows, parts.clipList);
     AttachOptionsButton(windows);
-    new FileOpener(*windows.MainForm, *clipList, *windows.ProcessForm);   // a child of the main window
-    new PreviewPanel(windows.MainForm.get(), clipList, windows.Options.SettingsFolder());   // a child of the main window
-    conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm, windows.Options);
+    parts.fileOpener = new FileOpener(*windows.MainForm, *parts.clipList, *windows.ProcessForm);
+    parts.preview = new PreviewPanel(windows.MainForm.get(), parts.clipList, windows.Options.SettingsFolder());
+    conversion::AttachConversionRun(*windows.MainForm, *windows.ProcessForm, windows.Options,
+                                    {*parts.clipList, *parts.panel, parts.preview});
+    return parts;
 }
 
-void OpenStartFiles(ProgramWindows &windows, const QStringList &givenFiles)
+void OpenStartFiles(const ProgramParts &parts, const QStringList &givenFiles)
 {
-    windows.MainForm->findChild<ClipListKeeper *>()->Restore();
-    windows.MainForm->findChild<FileOpener *>()->open(givenFiles);
+    parts.clipListKeeper->Restore();
+    parts.fileOpener->open(givenFiles);
 }

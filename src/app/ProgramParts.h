@@ -7,10 +7,24 @@
 
 #include <QStringList>
 
+class ClipListKeeper;
+class ClipListPanel;
+class FileOpener;
+class ParameterPanel;
+class PreviewPanel;
 class ProgramWindows;
 
-void AttachProgramParts(ProgramWindows &windows);
+// The features put onto the windows; children of the main window, living as long as it.
+struct ProgramParts {
+    ClipListPanel *clipList = nullptr;
+    ClipListKeeper *clipListKeeper = nullptr;
+    ParameterPanel *panel = nullptr;
+    PreviewPanel *preview = nullptr;
+    FileOpener *fileOpener = nullptr;
+};
+
+ProgramParts AttachProgramParts(ProgramWindows &windows);
 
 // The start's files, once the main window shows: the clip list kept from the last
 // session first, then the files given to the program (absolute paths).
-void OpenStartFiles(ProgramWindows &windows, const QStringList &givenFiles);
+void OpenStartFiles(const ProgramParts &parts, const QStringList &givenFiles);

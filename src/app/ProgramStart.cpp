@@ -50,10 +50,10 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
         opener->bringToFront();
     });
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
-    AttachProgramParts(*windows);
+    const ProgramParts parts = AttachProgramParts(*windows);
     windows->MainForm->show();
-    opener = windows->MainForm->findChild<FileOpener *>();
-    OpenStartFiles(*windows, waiting);
+    opener = parts.fileOpener;
+    OpenStartFiles(parts, waiting);
     const int status = application.exec();
     opener = nullptr;   // the windows go first
     return status;

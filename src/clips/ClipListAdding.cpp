@@ -8,33 +8,9 @@
 #include "SettingsFolder.h"
 #include "Volumes.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
-
-namespace {
-
-// One of the program's windows, found by its name among the top-level windows.
-QWidget *programWindow(const char *name)
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name))
-            return window;
-    }
-    return nullptr;
-}
-
-// The options dialog's default audio language box ("suiComboBox_AudLang").
-QString optionsAudioLanguage()
-{
-    const QWidget *options = programWindow("OptionForm");
-    const auto *box = options ? options->findChild<QComboBox *>(QStringLiteral("suiComboBox_AudLang")) : nullptr;
-    return box ? box->currentText() : QString();
-}
-
-} // namespace
 
 void ClipListPanel::suiImageButton_OpenDirClick()
 {
@@ -102,22 +78,26 @@ ClipProbeServices ClipListPanel::probeServices()
     services.frameRateQuestion = &frameRateQuestion();
     services.settingsFolder = environment.settingsFolder ? environment.settingsFolder()
                                                          : QDir::tempPath() + QLatin1Char('/');
-    services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage()
-                                                                    : optionsAudioLanguage();
+    services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage() : QString();
     services.localeLanguage = environment.localeLanguage ? environment.localeLanguage()
                                                          : platform::LocaleEnglishLanguageName().left(30).toUpper();
     return services;
 }
 
-// The program's skinned frame-rate window (a top-level dialog named
-// "FPSSelecteForm") gets the dialog's controls on first use; without it a plain
-// dialog of the panel's own asks.
+void ClipListPanel::UseFrameRateForm(QDialog &form)
+{
+    fpsForm_ = &form;
+    ownFpsQuestion_.reset();
+}
+
+// The program's skinned frame-rate window gets the dialog's controls on first use;
+// without it a plain dialog of the panel's own asks.
 FrameRateQuestion &ClipListPanel::frameRateQuestion()
 {
     if (frameRateQuestion_)
         return *frameRateQuestion_;
     if (!ownFpsQuestion_) {
-        QDialog *form = ProgramFpsForm();
+        QDialog *form = fpsForm_;
         if (!form) {
             ownFpsForm_ = std::make_unique<QDialog>();
             ownFpsForm_->setObjectName(QStringLiteral("FPSSelecteForm"));
@@ -128,11 +108,6 @@ FrameRateQuestion &ClipListPanel::frameRateQuestion()
         ownFpsQuestion_ = std::make_unique<FpsDialogQuestion>(*form, content ? *content : *new FpsSelecteContent(form));
     }
     return *ownFpsQuestion_;
-}
-
-QDialog *ClipListPanel::ProgramFpsForm()
-{
-    return qobject_cast<QDialog *>(programWindow("FPSSelecteForm"));
 }
 
 void ClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)

@@ -42,7 +42,7 @@ struct Volume;
 struct ClipListEnvironment {
     std::function<QString()> openDialogFilter;       // Windows filter syntax; default: every file
     std::function<QString()> settingsFolder;         // ending with "/"; default: the temporary folder
-    std::function<QString()> defaultAudioLanguage;   // default: the options window's suiComboBox_AudLang
+    std::function<QString()> defaultAudioLanguage;   // the saved default audio language; default: none
     std::function<QString()> localeLanguage;         // default: the locale's language name, upper case
     // The naming template's output name of a clip at a list position (from 0);
     // the source's base name when unset.
@@ -79,8 +79,10 @@ public:
     // The start and end edits stay the host's; normalColour is suiEdit_OutputFolder's.
     void AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour);
     TrimEdits *Trims() const { return trimEdits_; }
-    // The skinned TFPSSelecteForm's question; without one the panel uses a plain dialog.
+    // Another way of answering the frame-rate question (null: the dialog's).
     void SetFrameRateQuestion(FrameRateQuestion *question) { frameRateQuestion_ = question; }
+    // The program's skinned frame-rate window (TFPSSelecteForm) asks; without it a plain dialog does.
+    void UseFrameRateForm(QDialog &form);
     void SetRowCursor(const QCursor &cursor) { pictures_.cursor = cursor; }   // "Press.cur"
     void WatchVolumes(platform::VolumeWatcher *watcher);
 
@@ -128,7 +130,6 @@ private:
     QString outputNameOf(const TVideoInfo &clip, int position) const;
     ClipProbeServices probeServices();
     FrameRateQuestion &frameRateQuestion();
-    static QDialog *ProgramFpsForm();
     void opticalVolumeArrived(const platform::Volume &volume);
     void opticalVolumeRemoved(const platform::Volume &volume);
 
@@ -150,6 +151,7 @@ private:
     std::unique_ptr<QMenu> popupMenu_;   // no parent: keeps the desktop's look, not the skin's
     TrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;
+    QDialog *fpsForm_ = nullptr;   // the program's frame-rate window, when given
     std::unique_ptr<QDialog> ownFpsForm_;
     std::unique_ptr<FpsDialogQuestion> ownFpsQuestion_;
     bool thumbDragging_ = false;

@@ -35,10 +35,10 @@ protected:
 
     ClipListRestoreTest()
     {
-        AttachProgramParts(windows);
+        parts = AttachProgramParts(windows);
         windows.MainForm->show();
         QApplication::processEvents();
-        clipList = windows.MainForm->findChild<ClipListPanel *>();
+        clipList = parts.clipList;
     }
 
     // A copy of the two-track file (25 frames a second) that the engine's probe reads
@@ -72,6 +72,7 @@ protected:
     RecordingDesktop desktop;
     QTemporaryDir files;
     ProgramWindows windows{sandbox.programFolder()};
+    ProgramParts parts;
     ClipListPanel *clipList = nullptr;
 };
 
@@ -86,7 +87,7 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
     kept.currentIndex = 2;
     ASSERT_TRUE(store().Write(kept));
 
-    OpenStartFiles(windows, {given});
+    OpenStartFiles(parts, {given});
     ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 3; }, 10000)) << listed().join(", ").toStdString();
     EXPECT_EQ(listed(), QStringList({a, b, given}));
     const TVideoInfo &first = *clipList->Model().Clips()[0];
@@ -115,7 +116,7 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
 TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTheLoop)
 {
     const QString a = clip("a.mp4"), b = clip("b.mp4");
-    OpenStartFiles(windows, {a, b});
+    OpenStartFiles(parts, {a, b});
     ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 2; }, 10000));
     QApplication::processEvents();
 
@@ -139,7 +140,7 @@ TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTh
 TEST_F(ClipListRestoreTest, AKeptListThatCannotBeReadStartsAnEmptyListAndIsKeptAside)
 {
     sandbox.writeSettingsFile("ClipList.json", "{\"format\": \"Pelorin clip list\", \"vers");
-    OpenStartFiles(windows, {});
+    OpenStartFiles(parts, {});
     QApplication::processEvents();
     EXPECT_TRUE(clipList->Model().Clips().empty());
     const QStringList told = questions.texts(ScriptedQuestions::Kind::Information);

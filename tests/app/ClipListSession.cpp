@@ -57,10 +57,10 @@ int main(int argc, char **argv)
         engine.setProbe(file, TestEngine::videoInfo(60, 25.0f, 320, 240));
     ScriptedQuestions questions;
     ProgramWindows windows(platform::ProgramFolder());
-    AttachProgramParts(windows);
+    const ProgramParts parts = AttachProgramParts(windows);
     windows.MainForm->show();
-    auto *clipList = windows.MainForm->findChild<ClipListPanel *>();
-    OpenStartFiles(windows, editing ? files : QStringList());
+    ClipListPanel *clipList = parts.clipList;
+    OpenStartFiles(parts, editing ? files : QStringList());
     if (!editing) {
         if (!QTest::qWaitFor([&] { return !clipList->Model().Busy(); }, 30000))
             return 1;

@@ -33,6 +33,9 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     auto windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
     TMainForm &form = *windows->MainForm;
     auto *clipList = new ClipListPanel(&form);
+    clipList->UseFrameRateForm(*windows->FPSSelecteForm);
+    QString savedLanguage;   // what the program gives from its options
+    clipList->environment.defaultAudioLanguage = [&savedLanguage] { return savedLanguage; };
     form.show();
 
     QString askedBy;
@@ -60,13 +63,10 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     form.findChild<QAbstractButton *>("suiImageButton_Clear")->click();
     EXPECT_TRUE(clipList->Model().Clips().empty());
 
-    // The default audio track follows the options window's language box.
+    // The default audio track follows the saved default language.
     const QString mkv = fixtures::MatroskaWithTwoLanguages(media.path() + "/languages.mkv");
     engine.setProbe(mkv, TestEngine::videoInfo(60, 25.0f, 320, 240));
-    auto *languageBox = windows->OptionForm->findChild<QComboBox *>("suiComboBox_AudLang");
-    ASSERT_NE(languageBox, nullptr);
-    languageBox->addItem("French");
-    languageBox->setCurrentText("French");
+    savedLanguage = QStringLiteral("French");
     questions.answerOpenFiles({mkv});
     form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
     ASSERT_TRUE(WaitUntil([&] { return !clipList->Model().Busy(); }));

@@ -23,9 +23,10 @@ class StartButtonTest : public testing::Test {
 protected:
     StartButtonTest() : windows_(sandbox_.programFolder())
     {
-        new ClipListPanel(windows_.MainForm.get());
-        new ParameterPanel(*windows_.MainForm, windows_.Options);   // children of the main window
-        AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm, windows_.Options);
+        // Children of the main window.
+        clipList_ = new ClipListPanel(windows_.MainForm.get());
+        panel_ = new ParameterPanel(*windows_.MainForm, windows_.Options);
+        AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm, windows_.Options, {*clipList_, *panel_});
     }
 
     template <typename Control>
@@ -38,13 +39,15 @@ protected:
     ScriptedQuestions questions_;
     RecordingDesktop desktop_;
     ProgramWindows windows_;
+    ClipListPanel *clipList_ = nullptr;
+    ParameterPanel *panel_ = nullptr;
 };
 
 TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
 {
     auto *start = control<QAbstractButton>("suiImageButton_StartConvert");
     ASSERT_NE(start, nullptr);
-    auto *clipList = windows_.MainForm->findChild<ClipListPanel *>();
+    ClipListPanel *clipList = clipList_;
     ASSERT_NE(clipList, nullptr);
     clipList->Model().SetBusy(true);   // an adding pass runs
     start->click();
@@ -64,7 +67,7 @@ TEST_F(StartButtonTest, PanelValuesFollowTheControls)
     control<QLineEdit>("suiEdit_DVDName")->setText(QStringLiteral("Holiday"));
     control<QAbstractButton>("suiCheckBox_DVD_169")->setChecked(false);
     control<QAbstractButton>("suiCheckBox_HQE")->setChecked(true);
-    const JobPanelValues panel = PanelValuesOf(*windows_.MainForm);
+    const JobPanelValues panel = panel_->JobValues();
     EXPECT_EQ(panel.cpuIndex, cpu->count() - 1);
     EXPECT_EQ(panel.dvdName, QStringLiteral("Holiday"));
     EXPECT_FALSE(panel.dvdWide);

@@ -2,16 +2,13 @@
 
 #include "ClipListPanel.h"
 #include "ClipRecordFacts.h"
-#include "MainWindowStart.h"
+#include "RunInputs.h"
+#include "ParameterPanel.h"
 #include "RunSize.h"
 #include "VideoInfo.h"
 #include "mainform/TMainForm.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QSpinBox>
 
 #include <algorithm>
 
@@ -24,32 +21,16 @@ constexpr int kSettleMs = 100;
 
 } // namespace
 
-ClipSizeDisplay::ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions,
-                                 const ProgramOptions &options)
-    : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), definitions_(std::move(definitions)), options_(options),
-      total_(mainForm.findChild<QLabel *>(QStringLiteral("Label_RunTotal")))
+ClipSizeDisplay::ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, const ParameterPanel &panel,
+                                 Definitions definitions, const ProgramOptions &options)
+    : QObject(&mainForm), mainForm_(mainForm), clipList_(clipList), panel_(panel), definitions_(std::move(definitions)),
+      options_(options), total_(mainForm.findChild<QLabel *>(QStringLiteral("Label_RunTotal")))
 {
     pending_.setSingleShot(true);
     pending_.setInterval(kSettleMs);
     connect(&pending_, &QTimer::timeout, this, &ClipSizeDisplay::Refresh);
     connect(&clipList_.Model(), &ClipListModel::Changed, this, &ClipSizeDisplay::Schedule);
-    FollowControls();
-}
-
-// Every list, field and box of the window can change a job: the target's fill, the
-// profile, the bit rates, the sizes, the DVD settings, the output folder.
-void ClipSizeDisplay::FollowControls()
-{
-    for (QComboBox *list : mainForm_.findChildren<QComboBox *>())
-        connect(list, &QComboBox::currentIndexChanged, this, &ClipSizeDisplay::Schedule);
-    for (QSpinBox *field : mainForm_.findChildren<QSpinBox *>())
-        connect(field, &QSpinBox::valueChanged, this, &ClipSizeDisplay::Schedule);
-    for (QAbstractButton *box : mainForm_.findChildren<QAbstractButton *>()) {
-        if (box->isCheckable())
-            connect(box, &QAbstractButton::toggled, this, &ClipSizeDisplay::Schedule);
-    }
-    for (QLineEdit *edit : mainForm_.findChildren<QLineEdit *>())
-        connect(edit, &QLineEdit::textChanged, this, &ClipSizeDisplay::Schedule);
+    connect(&panel_, &ParameterPanel::StateChanged, this, &ClipSizeDisplay::Schedule);
 }
 
 void ClipSizeDisplay::Schedule()
@@ -65,7 +46,7 @@ void ClipSizeDisplay::Refresh()
     RunPrediction prediction;
     RunSettings settings;
     if (target >= 0 && !clips.empty()) {
-        settings = RunSettingsFromOptions(target, PanelValuesOf(mainForm_), definitions_(), options_);
+        settings = RunSettingsFromOptions(target, panel_.JobValues(), definitions_(), options_);
         prediction = PredictRun(settings, ClipLookupOf(RunClipsOf(clips, target)));
     }
     // The run leaves out the clips it will not convert; their rows show no size.

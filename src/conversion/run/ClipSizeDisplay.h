@@ -1,8 +1,8 @@
 #pragma once
 // The run's predicted sizes before it starts: each clip's output in its row and the
 // run's total with the output drive's free space under the list. It follows the clip
-// list (clips, trims, order, checks) and the main window's controls (target, profile,
-// panel values, output folder), once per burst of changes.
+// list's model (clips, trims, order, checks) and the parameter panel's state (target,
+// profile, panel values, output folder), once per burst of changes.
 
 #include "ProfileDefinitions.h"
 
@@ -12,6 +12,7 @@
 #include <functional>
 
 class ClipListPanel;
+class ParameterPanel;
 class ProgramOptions;
 class QLabel;
 class TMainForm;
@@ -25,18 +26,18 @@ public:
 
     // A child of `mainForm`; `definitions` gives the profile definitions the run reads.
     // The output root and the minimum length come from `options` at each refresh.
-    ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, Definitions definitions,
-                    const ProgramOptions &options);
+    ClipSizeDisplay(TMainForm &mainForm, ClipListPanel &clipList, const ParameterPanel &panel,
+                    Definitions definitions, const ProgramOptions &options);
 
     // Shows the sizes for the list and the panel as they are now.
     void Refresh();
 
 private:
-    void FollowControls();
     void Schedule();
 
     TMainForm &mainForm_;
     ClipListPanel &clipList_;
+    const ParameterPanel &panel_;
     Definitions definitions_;
     const ProgramOptions &options_;
     QLabel *total_ = nullptr;   // Label_RunTotal

@@ -3,7 +3,7 @@
 #include "ClipListPanel.h"
 #include "ClipRecordFacts.h"
 #include "ClipSizeDisplay.h"
-#include "PanelJobValues.h"
+#include "ParameterPanel.h"
 #include "PreviewPanel.h"
 #include "ProfileDefinitions.h"
 #include "ProcessRun.h"
@@ -34,11 +34,11 @@ StartState StartStateOf(const TMainForm &mainForm, const ClipListModel &clipList
     return state;
 }
 
-RunRequest RequestOf(TMainForm &mainForm, const ClipListModel &clipList, const targets::ProfileDefinitions &definitions,
-                     const ProgramOptions &options)
+RunRequest RequestOf(const TMainForm &mainForm, const ClipListModel &clipList, const JobPanelValues &panel,
+                     const targets::ProfileDefinitions &definitions, const ProgramOptions &options)
 {
     RunRequest request;
-    request.settings = RunSettingsFromOptions(mainForm.CurTargetType, PanelValuesOf(mainForm), definitions, options);
+    request.settings = RunSettingsFromOptions(mainForm.CurTargetType, panel, definitions, options);
     const RunClips runClips = RunClipsOf(clipList.Clips(), mainForm.CurTargetType);
     request.clipAt = ClipLookupOf(runClips);
     request.storeTargetFile = [runClips](int index, const QString &targetFile) {
@@ -56,12 +56,8 @@ RunRequest RequestOf(TMainForm &mainForm, const ClipListModel &clipList, const t
 
 } // namespace
 
-JobPanelValues PanelValuesOf(const QWidget &form)
-{
-    return JobPanelValuesOf(form);
-}
-
-ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, const ProgramOptions &options)
+ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, const ProgramOptions &options,
+                                RunSources sources)
 {
     auto *run = new ProcessRun(processForm, options);
     // Read at their first use, then shared by the start and the predicted sizes.
@@ -71,21 +67,18 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, 
             loaded->emplace(targets::ProfileDefinitions::loadShipped());
         return **loaded;
     };
-    if (auto *clipList = mainForm.findChild<ClipListPanel *>())
-        new ClipSizeDisplay(mainForm, *clipList, definitions, options);   // a child of the main window
+    new ClipSizeDisplay(mainForm, sources.clipList, sources.panel, definitions, options);   // a child of the main window
     auto *button = mainForm.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StartConvert"));
-    QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, &options, run, definitions] {
-        const auto *clipList = mainForm.findChild<ClipListModel *>();
-        if (!clipList)
-            return;
-        RunRequest request = RequestOf(mainForm, *clipList, definitions(), options);
-        StartState state = StartStateOf(mainForm, *clipList);
+    QObject::connect(button, &QAbstractButton::clicked, run, [&mainForm, &options, run, definitions, sources] {
+        const ClipListModel &clipList = sources.clipList.Model();
+        RunRequest request = RequestOf(mainForm, clipList, sources.panel.JobValues(), definitions(), options);
+        StartState state = StartStateOf(mainForm, clipList);
         state.predictedBytes = PredictRun(request.settings, request.clipAt).total.bytes;
         state.freeBytes = FreeBytesFor(request.settings.outputFolder);
         if (!StartChecksPass(&mainForm, state))
             return;
-        if (auto *preview = mainForm.findChild<PreviewPanel *>())
-            preview->ShutdownFrameEngine();   // the run loads the engine library itself
+        if (sources.preview)
+            sources.preview->ShutdownFrameEngine();   // the run loads the engine library itself
         run->StartConversion(std::move(request));
     });
     return run;

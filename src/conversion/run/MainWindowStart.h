@@ -1,14 +1,15 @@
 #pragma once
-// The main window's start button: the checks before a run, the parameter panel's
-// values read from its controls, and the run handed to the progress window.
-
-#include "JobPanelValues.h"
+// The main window's start button: the checks before a run, the jobs made from the clip
+// list and the parameter panel's state, and the run handed to the progress window.
 
 #include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
 
+class ClipListPanel;
+class ParameterPanel;
+class PreviewPanel;
 class ProgramOptions;
 class QWidget;
 class TMainForm;
@@ -35,11 +36,17 @@ struct StartState {
 // whose files will not fit on the output folder's drive starts only when the user says so.
 bool StartChecksPass(QWidget *parent, const StartState &state);
 
-// The parameter panel's current values, read from the main window's controls by name.
-JobPanelValues PanelValuesOf(const QWidget &mainForm);
+// The features a run starts from: the list it converts, the panel whose values make the
+// jobs, and the preview whose frame service makes way for the run (none in some tests).
+struct RunSources {
+    ClipListPanel &clipList;
+    const ParameterPanel &panel;
+    PreviewPanel *preview = nullptr;
+};
 
 // Gives the progress window its run and the main window's start button its handler;
 // each run takes the output root and the other run options from `options` as it starts.
-ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, const ProgramOptions &options);
+ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, const ProgramOptions &options,
+                                RunSources sources);
 
 } // namespace conversion

@@ -73,12 +73,17 @@ public:
     naming::OutputPanelValues OutputValues() const;
     conversion::JobPanelValues JobValues() const;
 
+signals:
+    // The state has changed (a control, a handler or a new target), once it is settled.
+    void StateChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ConnectHandlers();
     void ConnectStateEdits();
+    void AnnounceStateEdits();
     const targets::ProfileDefinitions &LoadedDefinitions();   // opened on first need
     const targets::ProfileStore &Profiles();                  // PfSetting.ini, read through on every call
     targets::PanelInputs Inputs();

@@ -86,6 +86,24 @@ void ParameterPanel::ConnectStateEdits()
     connect(c.suiEdit_ArtistName, &QLineEdit::textChanged, this, [this](const QString &text) { state_.artistName = text; });
     connect(c.suiEdit_OutputFolder, &QLineEdit::textChanged, this,
             [this](const QString &text) { state_.outputFolder = text; });
+    AnnounceStateEdits();
+}
+
+// Connected after the edits above, so that followers read the state already changed.
+void ParameterPanel::AnnounceStateEdits()
+{
+    for (QComboBox *list : {c.suiComboBox_AudioCodec, c.suiComboBox_VideoFrameRate, c.suiComboBox_AudioBitRate,
+                            c.suiComboBox_AudioSampleRate, c.suiComboBox_AudioChannel, c.suiComboBox_CPU})
+        connect(list, &QComboBox::currentIndexChanged, this, &ParameterPanel::StateChanged);
+    connect(c.suiSpinEdit_VideoBitRate, &QSpinBox::valueChanged, this, &ParameterPanel::StateChanged);
+    QList<QCheckBox *> boxes = {c.suiCheckBox_HQE, c.suiCheckBox_DeInterlace, c.suiCheckBox_ForceSync,
+                                c.suiCheckBox_AddLetterBox, c.suiCheckBox_AddLetterBox_VOB};
+    for (const auto &[box, dvdBox] : DvdBoxControls())
+        boxes << box;
+    for (QCheckBox *box : boxes)
+        connect(box, &QCheckBox::toggled, this, &ParameterPanel::StateChanged);
+    for (QLineEdit *edit : {c.suiEdit_DVDName, c.suiEdit_ArtistName, c.suiEdit_OutputFolder})
+        connect(edit, &QLineEdit::textChanged, this, &ParameterPanel::StateChanged);
 }
 
 bool ParameterPanel::eventFilter(QObject *watched, QEvent *event)

@@ -71,11 +71,12 @@ void ParameterPanel::Show()
 {
     ShowSwitchesAndTexts();
     ShowDvdBoxes();
-    if (state_.targetSection.isEmpty())
-        return;   // before the first fill the controls keep their design-time items
-    ShowLists();
-    ShowFields();
-    ShowVisibility();
+    if (!state_.targetSection.isEmpty()) {   // before the first fill the controls keep their design-time items
+        ShowLists();
+        ShowFields();
+        ShowVisibility();
+    }
+    emit StateChanged();
 }
 
 void ParameterPanel::ShowLists()

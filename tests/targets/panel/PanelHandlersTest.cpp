@@ -237,7 +237,7 @@ TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
 
     box("suiCheckBox_DVD_169")->click();
     control<QSlider>("suiTrackBar_Volume")->setValue(7);
-    const conversion::JobPanelValues job = conversion::PanelValuesOf(form());
+    const conversion::JobPanelValues job = panel->JobValues();
     EXPECT_EQ(job.outputFormatIndex, 1);
     EXPECT_EQ(job.outputFormatText, "m4v");
     EXPECT_TRUE(job.resolutionListVisible);
@@ -250,7 +250,7 @@ TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
     EXPECT_EQ(panel->JobValues().volumePosition, 7);
 
     click("sb_MP3");
-    EXPECT_FALSE(conversion::PanelValuesOf(form()).resolutionListVisible);
+    EXPECT_FALSE(panel->JobValues().resolutionListVisible);
     EXPECT_TRUE(clip.OutputName.endsWith(".mp3")) << clip.OutputName.toStdString();
 }
 
