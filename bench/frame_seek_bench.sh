@@ -46,6 +46,6 @@ status=0
 for file in "h264-720p-${minutes}min.mp4" "h264-1080p-${minutes}min.mp4" "dvd-ntsc-${minutes}min.mpg"; do
     "$bench" "$engine" "$sources/$file" "$seeks" || status=1
 done
-echo "goals: 720p median <= 150 ms, p90 <= 250 ms; 1080p median <= 400 ms; program stream <= 50 ms;"
-echo "       probe <= 25 ms plus the first picture's decode (45 ms for a one-hour file)"
+echo "goals: 720p median <= 100 ms, p90 <= 150 ms; 1080p median <= 200 ms; program stream <= 50 ms;"
+echo "       the probe with its first picture <= 40 ms for a one-hour file"
 exit $status
