@@ -75,7 +75,7 @@ ClipProbeServices ClipListPanel::probeServices()
 {
     ClipProbeServices services;
     services.rows = &rowFactory_;
-    services.frameRateQuestion = &frameRateQuestion();
+    services.frameRateQuestion = &deferredFrameRateQuestion_;
     services.settingsFolder = environment.settingsFolder ? environment.settingsFolder()
                                                          : QDir::tempPath() + QLatin1Char('/');
     services.optionAudioLanguage = environment.defaultAudioLanguage ? environment.defaultAudioLanguage() : QString();

@@ -14,6 +14,7 @@
 
 #include "ClipListModel.h"
 #include "ClipProbe.h"
+#include "FrameRateChoice.h"
 #include "InfoListItem.h"
 #include "RowPictures.h"
 #include "VideoInfo.h"
@@ -151,6 +152,7 @@ private:
     std::unique_ptr<QMenu> popupMenu_;   // no parent: keeps the desktop's look, not the skin's
     TrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;
+    DeferredFrameRateQuestion deferredFrameRateQuestion_{[this]() -> FrameRateQuestion & { return frameRateQuestion(); }};
     QDialog *fpsForm_ = nullptr;   // the program's frame-rate window, when given
     std::unique_ptr<QDialog> ownFpsForm_;
     std::unique_ptr<FpsDialogQuestion> ownFpsQuestion_;

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the user answered in the frame-rate dialog.
 struct FrameRateAnswer {
     bool calculate = false;     // "Please calculate for me"
@@ -14,6 +16,20 @@ class FrameRateQuestion {
 public:
     virtual ~FrameRateQuestion() = default;
     virtual FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) = 0;
+};
+
+// Asks through the question `make` gives, made when a file first needs one: most
+// adding passes ask nothing, and the dialog is not built for them.
+class DeferredFrameRateQuestion : public FrameRateQuestion {
+public:
+    explicit DeferredFrameRateQuestion(std::function<FrameRateQuestion &()> make) : make_(std::move(make)) {}
+    FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override
+    {
+        return make_().ask(fileName, rateA, rateB);
+    }
+
+private:
+    std::function<FrameRateQuestion &()> make_;
 };
 
 // True within 0.001 of 30, 50 or 60, or strictly between 8 and 30.
