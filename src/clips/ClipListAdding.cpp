@@ -84,10 +84,12 @@ ClipProbeServices ClipListPanel::probeServices()
     return services;
 }
 
+// The program's window gets its controls now, so that it is whole before anyone asks.
 void ClipListPanel::UseFrameRateForm(QDialog &form)
 {
     fpsForm_ = &form;
     ownFpsQuestion_.reset();
+    frameRateQuestion();
 }
 
 // The program's skinned frame-rate window gets the dialog's controls on first use;
