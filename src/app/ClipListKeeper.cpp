@@ -122,5 +122,5 @@ void ClipListKeeper::ShowCurrent(TVideoInfo *clip)
 void ClipListKeeper::Tell(const QString &text)
 {
     QWidget *window = clipList_.window();
-    platform::questions().information(window, window->windowTitle(), text);
+    platform::Questions().information(window, window->windowTitle(), text);
 }

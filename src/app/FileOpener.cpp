@@ -27,12 +27,12 @@ FileOpener::FileOpener(QWidget &mainForm, ClipListPanel &clipList, QWidget &runW
     setObjectName(QStringLiteral("FileOpener"));
     retry_.setInterval(kRetryMilliseconds);
     retry_.setSingleShot(true);
-    connect(&retry_, &QTimer::timeout, this, &FileOpener::addWaitingFiles);
+    connect(&retry_, &QTimer::timeout, this, &FileOpener::AddWaitingFiles);
     mainForm.setAcceptDrops(true);
     mainForm.installEventFilter(this);
 }
 
-bool FileOpener::canAddNow() const
+bool FileOpener::CanAddNow() const
 {
     return !clipList_.Model().Busy() && !runWindow_.isVisible() && !QApplication::activeModalWidget();
 }
@@ -43,11 +43,11 @@ void FileOpener::open(const QStringList &paths)
     retry_.start(0);
 }
 
-void FileOpener::addWaitingFiles()
+void FileOpener::AddWaitingFiles()
 {
     if (waiting_.isEmpty())
         return;
-    if (!canAddNow()) {
+    if (!CanAddNow()) {
         retry_.start(kRetryMilliseconds);
         return;
     }
@@ -56,7 +56,7 @@ void FileOpener::addWaitingFiles()
         retry_.start(0);
 }
 
-void FileOpener::bringToFront()
+void FileOpener::BringToFront()
 {
     if (mainForm_.isMinimized())
         mainForm_.showNormal();
@@ -74,7 +74,7 @@ bool FileOpener::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);
-        if (canAddNow() && !DraggedPaths(drag->mimeData()).isEmpty())
+        if (CanAddNow() && !DraggedPaths(drag->mimeData()).isEmpty())
             drag->acceptProposedAction();
         else
             drag->ignore();
@@ -83,7 +83,7 @@ bool FileOpener::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         const QStringList paths = DraggedPaths(drop->mimeData());
-        if (!canAddNow() || paths.isEmpty()) {
+        if (!CanAddNow() || paths.isEmpty()) {
             drop->ignore();
             return true;
         }

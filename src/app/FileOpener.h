@@ -21,14 +21,14 @@ public:
     // the list is free.
     void open(const QStringList &paths);
     // Shows the main window in front of the others (a second copy asked for it).
-    void bringToFront();
-    bool canAddNow() const;
+    void BringToFront();
+    bool CanAddNow() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void addWaitingFiles();
+    void AddWaitingFiles();
 
     QWidget &mainForm_;
     ClipListPanel &clipList_;

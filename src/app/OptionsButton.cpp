@@ -15,7 +15,7 @@ void AttachOptionsButton(ProgramWindows &windows)
     auto *button = mainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Option"));
     auto *outputFolder = mainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"));
     QObject::connect(button, &QAbstractButton::clicked, mainForm, [mainForm, optionForm, outputFolder, &options] {
-        platform::questions().exec(*optionForm);
+        platform::Questions().exec(*optionForm);
         if (!optionForm->changed())
             return;
         outputFolder->setText(options.outputFolder + targets::TargetFolder(mainForm->CurTargetType));

@@ -27,7 +27,7 @@ ClipListPanel *AttachClipList(ProgramWindows &windows)
     clipList->environment.settingsFolder = [&options] { return options.SettingsFolder(); };
     clipList->environment.defaultAudioLanguage = [&options] { return options.DefaultAudioLanguage(); };
     clipList->environment.localeLanguage = [&mainForm] { return mainForm.LocaleLanguage; };
-    clipList->environment.previewSeeking = [&mainForm] { return mainForm.previewIsSeeking(); };
+    clipList->environment.previewSeeking = [&mainForm] { return mainForm.PreviewIsSeeking(); };
     clipList->SetRowCursor(skin::RegisteredCursor(skin::kPressCursor));
     clipList->WatchVolumes(new platform::VolumeWatcher(&mainForm));
     clipList->UseFrameRateForm(*windows.FPSSelecteForm);
@@ -58,7 +58,7 @@ void AttachRenameButton(ProgramWindows &windows, ClipListPanel *clipList)
     auto *button = windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Rename"));
     TRenameForm *renameForm = windows.RenameForm.get();
     QObject::connect(button, &QAbstractButton::clicked, clipList, [renameForm, clipList] {
-        platform::questions().exec(*renameForm);
+        platform::Questions().exec(*renameForm);
         clipList->RefreshOutputNames();
     });
 }

@@ -41,13 +41,13 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
     platform::FileHandOverServer handOver(kInternalWindowName);
     QStringList waiting = files;
     FileOpener *opener = nullptr;
-    QObject::connect(&handOver, &platform::FileHandOverServer::filesHandedOver, [&](const QStringList &more) {
+    QObject::connect(&handOver, &platform::FileHandOverServer::FilesHandedOver, [&](const QStringList &more) {
         if (!opener) {
             waiting << more;
             return;
         }
         opener->open(more);
-        opener->bringToFront();
+        opener->BringToFront();
     });
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
     const ProgramParts parts = AttachProgramParts(*windows);
@@ -79,15 +79,15 @@ int RunProgram(int argc, char **argv)
 {
     // A second copy ends before it makes any window, or even needs a display.
     platform::SingleInstanceGuard guard(kInternalWindowName);
-    if (!guard.isFirst())
+    if (!guard.IsFirst())
         return HandOverToRunningCopy(argc, argv);
     QApplication application(argc, argv);
     try {
         RunMessageLoop(application, GivenFiles());
     } catch (const std::exception &failure) {
-        platform::questions().error(nullptr, kDisplayTitle, QString::fromLocal8Bit(failure.what()));
+        platform::Questions().error(nullptr, kDisplayTitle, QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        platform::questions().error(nullptr, kDisplayTitle, QString());
+        platform::Questions().error(nullptr, kDisplayTitle, QString());
     }
     return 0;
 }

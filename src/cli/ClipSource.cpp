@@ -10,7 +10,7 @@ namespace {
 class AnswerGiven : public FrameRateQuestion {
 public:
     explicit AnswerGiven(FrameRateAnswer answer) : answer_(answer) {}
-    FrameRateAnswer ask(const QString &, float, float) override { return answer_; }
+    FrameRateAnswer Ask(const QString &, float, float) override { return answer_; }
 
 private:
     FrameRateAnswer answer_;

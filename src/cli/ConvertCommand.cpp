@@ -54,7 +54,7 @@ std::variant<Setup, QString> SetUp(const ConvertOptions &options, const ProgramO
     if (const QString *problem = std::get_if<QString>(&target))
         return *problem;
     setup.target = std::get<int>(target);
-    setup.definitions = targets::ProfileDefinitions::loadShipped();
+    setup.definitions = targets::ProfileDefinitions::LoadShipped();
     const targets::ProfileStore store(windowOptions.ProfileSettingsFilePath());
     auto profile = ProfileFor(store, setup.definitions, setup.target, options.profileName);
     if (const QString *problem = std::get_if<QString>(&profile))
@@ -152,7 +152,7 @@ int ListProfiles(const ConvertOptions &options, const Console &console)
     if (const QString *problem = std::get_if<QString>(&target))
         return UsageError(console, *problem);
     const targets::ProfileStore store(WindowOptions().ProfileSettingsFilePath());
-    console.out(ProfilesListing(store, targets::ProfileDefinitions::loadShipped(), std::get<int>(target)));
+    console.out(ProfilesListing(store, targets::ProfileDefinitions::LoadShipped(), std::get<int>(target)));
     return 0;
 }
 

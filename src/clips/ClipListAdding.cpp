@@ -17,7 +17,7 @@ void ClipListPanel::suiImageButton_OpenDirClick()
     if (model_->Busy())
         return;
     const QString filter = environment.openDialogFilter ? environment.openDialogFilter() : QString();
-    const QStringList files = platform::questions().openFiles(window(), QStringLiteral("Open"), QString(),
+    const QStringList files = platform::Questions().OpenFiles(window(), QStringLiteral("Open"), QString(),
                                                               platform::QtFilterFromWindowsFilter(filter));
     if (!files.isEmpty())
         AddFiles(files);
@@ -29,15 +29,15 @@ void ClipListPanel::AddFiles(const QStringList &files)
 {
     if (model_->Busy() || files.isEmpty())
         return;
-    emit previewShutdownRequested();
+    emit PreviewShutdownRequested();
     repaint();
     model_->SetBusy(true);
-    addingPass_ = std::make_unique<AddingPass>(files, probeServices(), [this](std::unique_ptr<TVideoInfo> clip) {
+    addingPass_ = std::make_unique<AddingPass>(files, ProbeServices(), [this](std::unique_ptr<TVideoInfo> clip) {
         model_->Append(std::move(clip));
     });
     if (files.size() > 1) {
-        connect(addingPass_.get(), &AddingPass::Progress, this, &ClipListPanel::showProgress);
-        showProgress(0, static_cast<int>(files.size()));
+        connect(addingPass_.get(), &AddingPass::Progress, this, &ClipListPanel::ShowProgress);
+        ShowProgress(0, static_cast<int>(files.size()));
     }
     connect(addingPass_.get(), &AddingPass::Ended, this, &ClipListPanel::AddingPassEnded, Qt::QueuedConnection);
     addingPass_->Start();
@@ -56,12 +56,12 @@ void ClipListPanel::AddingPassEnded()
     Panel_AddProgress->hide();
     model_->SetBusy(false);
     if (!rejected.isEmpty())
-        platform::questions().information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
+        platform::Questions().information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
     if (!model_->AnySelected() && !rows_.isEmpty())
         SelectClipRow(rows_.first());
 }
 
-void ClipListPanel::showProgress(int done, int total)
+void ClipListPanel::ShowProgress(int done, int total)
 {
     const AddingProgress progress = AddingProgressAt(done, total);
     Panel_Progress1->resize(progress.barWidth, Panel_Progress1->height());
@@ -71,7 +71,7 @@ void ClipListPanel::showProgress(int done, int total)
     emit progressShown(progress.percent);
 }
 
-ClipProbeServices ClipListPanel::probeServices()
+ClipProbeServices ClipListPanel::ProbeServices()
 {
     ClipProbeServices services;
     services.rows = &rowFactory_;
@@ -114,23 +114,23 @@ FrameRateQuestion &ClipListPanel::frameRateQuestion()
 
 void ClipListPanel::WatchVolumes(platform::VolumeWatcher *watcher)
 {
-    connect(watcher, &platform::VolumeWatcher::opticalVolumeArrived, this, &ClipListPanel::opticalVolumeArrived);
-    connect(watcher, &platform::VolumeWatcher::opticalVolumeRemoved, this, &ClipListPanel::opticalVolumeRemoved);
+    connect(watcher, &platform::VolumeWatcher::OpticalVolumeArrived, this, &ClipListPanel::OpticalVolumeArrived);
+    connect(watcher, &platform::VolumeWatcher::OpticalVolumeRemoved, this, &ClipListPanel::OpticalVolumeRemoved);
 }
 
 // A disc inserted into an empty list names the DVD and, when it holds a
 // VIDEO_TS folder, is remembered; nothing is added.
-void ClipListPanel::opticalVolumeArrived(const platform::Volume &volume)
+void ClipListPanel::OpticalVolumeArrived(const platform::Volume &volume)
 {
     if (!model_->IsEmpty())
         return;
     if (!volume.label.isEmpty())
-        emit discLabelFound(volume.label.left(255));
+        emit DiscLabelFound(volume.label.left(255));
     if (QDir(volume.mountPoint + QStringLiteral("VIDEO_TS")).exists())
         discDrive_ = volume.mountPoint;
 }
 
-void ClipListPanel::opticalVolumeRemoved(const platform::Volume &volume)
+void ClipListPanel::OpticalVolumeRemoved(const platform::Volume &volume)
 {
     if (volume.mountPoint == discDrive_)
         ClearClipList();

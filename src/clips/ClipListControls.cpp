@@ -37,7 +37,7 @@ QWidget *panel(QWidget *parent, const char *name, const QRect &geometry)
 
 } // namespace
 
-bool ClipListPanel::adoptControls(QWidget *form)
+bool ClipListPanel::AdoptControls(QWidget *form)
 {
     Panel_Info = named(form, "Panel_Info");
     suiImagePanel_InfoMove = named(form, "suiImagePanel_InfoMove");
@@ -62,12 +62,12 @@ bool ClipListPanel::adoptControls(QWidget *form)
     suiImagePanel_InfoMove->move(0, 0);
     suiImagePanel_InfoMove->show();
     show();
-    placeColumnHeaders(form);
+    PlaceColumnHeaders(form);
     return true;
 }
 
 // The form's column headers stand over the rows' columns.
-void ClipListPanel::placeColumnHeaders(QWidget *form)
+void ClipListPanel::PlaceColumnHeaders(QWidget *form)
 {
     const std::pair<const char *, rowcolumns::Column> headers[] = {
         {"Label_HeadName", rowcolumns::kName},   {"Label_HeadDuration", rowcolumns::kDuration},
@@ -81,7 +81,7 @@ void ClipListPanel::placeColumnHeaders(QWidget *form)
     }
 }
 
-void ClipListPanel::buildControls()
+void ClipListPanel::BuildControls()
 {
     resize(kListWidth + kBarWidth + 1, kShownHeight);
     Panel_Info = panel(this, "Panel_Info", QRect(0, 0, kListWidth, kShownHeight));
@@ -91,10 +91,10 @@ void ClipListPanel::buildControls()
     Image_Bar->setStyleSheet(QStringLiteral("background-color: #9a9a9a;"));
     Panel_Intro = panel(this, "Panel_Intro", QRect(0, 0, kListWidth, kShownHeight));
     Panel_Intro->setStyleSheet(QStringLiteral("background-color: #ffffff;"));
-    buildProgressPanel();
+    BuildProgressPanel();
 }
 
-void ClipListPanel::buildProgressPanel()
+void ClipListPanel::BuildProgressPanel()
 {
     Panel_AddProgress = panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 90) / 2, 300, 90));
     Panel_AddProgress->setStyleSheet(QStringLiteral("background-color: #f0f0f0;"));
@@ -111,7 +111,7 @@ void ClipListPanel::buildProgressPanel()
 }
 
 // The main window's buttons, trimming edits, seeking text and disc name field.
-void ClipListPanel::connectFormControls(QWidget *form)
+void ClipListPanel::ConnectFormControls(QWidget *form)
 {
     const std::pair<const char *, void (ClipListPanel::*)()> commands[] = {
         {"suiImageButton_OpenDir", &ClipListPanel::suiImageButton_OpenDirClick},
@@ -132,7 +132,7 @@ void ClipListPanel::connectFormControls(QWidget *form)
     if (const QWidget *seeking = named(form, "Label_Info"))
         environment.previewSeeking = [seeking] { return !seeking->isHidden(); };
     if (auto *discName = named<QLineEdit>(form, "suiEdit_DVDName"))
-        connect(this, &ClipListPanel::discLabelFound, discName, &QLineEdit::setText);
+        connect(this, &ClipListPanel::DiscLabelFound, discName, &QLineEdit::setText);
 }
 
 void ClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QColor &normalColour)
@@ -141,10 +141,10 @@ void ClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QCo
     trimEdits_ = new TrimEdits(start, stop, this);
     trimEdits_->SetNormalColour(normalColour);
     trimEdits_->ShowClip(model_->Current());
-    connect(trimEdits_, &TrimEdits::timesEdited, this, &ClipListPanel::RefreshOutputNames);
-    connect(trimEdits_, &TrimEdits::rangeStored, this, [this](TVideoInfo *clip) {
+    connect(trimEdits_, &TrimEdits::TimesEdited, this, &ClipListPanel::RefreshOutputNames);
+    connect(trimEdits_, &TrimEdits::RangeStored, this, [this](TVideoInfo *clip) {
         model_->NoteEdited(*clip);
-        emit trimRangeStored(clip);
+        emit TrimRangeStored(clip);
     });
 }
 

@@ -46,9 +46,9 @@ void ClipListPanel::PopupMenuClick(const QString &entryName)
         suiImageButton_OpenDirClick();
 }
 
-void ClipListPanel::rowReleased(TInfoListItem *, Qt::MouseButton button, QPoint globalPosition)
+void ClipListPanel::RowReleased(TInfoListItem *, Qt::MouseButton button, QPoint globalPosition)
 {
-    if (!ignoresClicks() && button == Qt::RightButton)
+    if (!IgnoresClicks() && button == Qt::RightButton)
         ShowPopupMenu(globalPosition);
 }
 
@@ -60,7 +60,7 @@ int ClipListPanel::ThumbTop() const
 void ClipListPanel::SetThumbTop(int top)
 {
     Image_Bar->move(Image_Bar->x(), listscroll::ClampedThumbTop(top));
-    scrollList();
+    ScrollList();
 }
 
 int ClipListPanel::FirstShownRow() const
@@ -78,7 +78,7 @@ void ClipListPanel::ScrollToRow(int firstRow)
 }
 
 // Three rows a notch, as desktop lists scroll; fine-grained wheels add up to notches.
-bool ClipListPanel::wheelScroll(QWheelEvent *event)
+bool ClipListPanel::WheelScroll(QWheelEvent *event)
 {
     wheelEighths_ += event->angleDelta().y();
     const int notches = wheelEighths_ / kWheelNotch;
@@ -91,7 +91,7 @@ bool ClipListPanel::wheelScroll(QWheelEvent *event)
 
 void ClipListPanel::wheelEvent(QWheelEvent *event)
 {
-    wheelScroll(event);
+    WheelScroll(event);
 }
 
 void ClipListPanel::keyPressEvent(QKeyEvent *event)
@@ -111,7 +111,7 @@ void ClipListPanel::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void ClipListPanel::scrollList()
+void ClipListPanel::ScrollList()
 {
     const int top = listscroll::ListTop(static_cast<int>(rows_.size()), ThumbTop());
     if (suiImagePanel_InfoMove->y() == top)
@@ -121,12 +121,12 @@ void ClipListPanel::scrollList()
 }
 
 // A right-button release on the list background opens the pop-up menu.
-bool ClipListPanel::listBackgroundEvent(QEvent *event)
+bool ClipListPanel::ListBackgroundEvent(QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (!ignoresClicks() && mouse->button() == Qt::RightButton)
+    if (!IgnoresClicks() && mouse->button() == Qt::RightButton)
         ShowPopupMenu(mouse->globalPosition().toPoint());
     return true;
 }
@@ -134,16 +134,16 @@ bool ClipListPanel::listBackgroundEvent(QEvent *event)
 bool ClipListPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Panel_Info)
-        return listBackgroundEvent(event) || QWidget::eventFilter(watched, event);
+        return ListBackgroundEvent(event) || QWidget::eventFilter(watched, event);
     if (watched == Image_Bar)
-        return thumbEvent(event) || QWidget::eventFilter(watched, event);
+        return ThumbEvent(event) || QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::Wheel && (watched == Panel_Bar || qobject_cast<TInfoListItem *>(watched)))
-        return wheelScroll(static_cast<QWheelEvent *>(event));
+        return WheelScroll(static_cast<QWheelEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 
 // Dragging the thumb with the left button scrolls the list.
-bool ClipListPanel::thumbEvent(QEvent *event)
+bool ClipListPanel::ThumbEvent(QEvent *event)
 {
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)

@@ -22,8 +22,8 @@ ClipListPanel::ClipListPanel(QWidget *form)
     : QWidget(form), model_(new ClipListModel(this)), pictures_(RowPictures::FromForm(form)), rowFactory_(pictures_)
 {
     setObjectName(QStringLiteral("ClipListPanel"));
-    if (!adoptControls(form))
-        buildControls();
+    if (!AdoptControls(form))
+        BuildControls();
     setAccessibleName(QStringLiteral("Clip list"));
     setFocusPolicy(Qt::ClickFocus);   // the paging keys scroll the list
     Image_Bar->installEventFilter(this);
@@ -35,7 +35,7 @@ ClipListPanel::ClipListPanel(QWidget *form)
         if (trimEdits_)
             trimEdits_->ShowClip(clip);
     });
-    connectFormControls(form);
+    ConnectFormControls(form);
 }
 
 // The clips go first, unsignalled: their rows are children of the list panel.
@@ -48,46 +48,46 @@ ClipListPanel::~ClipListPanel()
     model_->Clear();
 }
 
-bool ClipListPanel::ignoresClicks() const
+bool ClipListPanel::IgnoresClicks() const
 {
     return model_->Busy() || (environment.previewSeeking && environment.previewSeeking());
 }
 
-void ClipListPanel::connectRow(TInfoListItem *row)
+void ClipListPanel::ConnectRow(TInfoListItem *row)
 {
     connect(row, &TInfoListItem::pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
-    connect(row, &TInfoListItem::released, this, &ClipListPanel::rowReleased);
-    connect(row, &TInfoListItem::audioRowChosen, this, [this](TInfoListItem *audioRow) {
+    connect(row, &TInfoListItem::released, this, &ClipListPanel::RowReleased);
+    connect(row, &TInfoListItem::AudioRowChosen, this, [this](TInfoListItem *audioRow) {
         TVideoInfo &clip = audioRow->Owner();
         model_->ChooseAudio(clip, clip.IndexOfAudioRow(audioRow));
     });
     row->installEventFilter(this);   // the wheel over a row scrolls the list
 }
 
-void ClipListPanel::placeRow(TInfoListItem *row)
+void ClipListPanel::PlaceRow(TInfoListItem *row)
 {
     row->setParent(suiImagePanel_InfoMove);
     row->move(0, listscroll::kRowHeight * static_cast<int>(rows_.size()));
     row->show();
-    connectRow(row);
+    ConnectRow(row);
     rows_.append(row);
 }
 
 void ClipListPanel::ShowAddedClip(TVideoInfo *clip)
 {
     if (clip->Row)
-        placeRow(static_cast<TInfoListItem *>(clip->Row.get()));
-    clip->SetOutputName(outputNameOf(*clip, model_->PositionOf(clip)));
+        PlaceRow(static_cast<TInfoListItem *>(clip->Row.get()));
+    clip->SetOutputName(OutputNameOf(*clip, model_->PositionOf(clip)));
     for (const auto &audioRow : clip->AudioRows)
-        placeRow(static_cast<TInfoListItem *>(audioRow.get()));
-    updateListHeight();
+        PlaceRow(static_cast<TInfoListItem *>(audioRow.get()));
+    UpdateListHeight();
     Panel_Intro->setVisible(false);
     update();
 }
 
 void ClipListPanel::SelectClipRow(TInfoListItem *row)
 {
-    if (ignoresClicks() || !row)
+    if (IgnoresClicks() || !row)
         return;
     if (!row->IsHighlighted())
         model_->SelectOnly(&row->Owner());
@@ -115,7 +115,7 @@ void ClipListPanel::ClearClipList()
 {
     if (model_->Busy() || model_->IsEmpty())
         return;
-    if (!platform::questions().confirm(window(), window()->windowTitle(), kClearQuestion))
+    if (!platform::Questions().Confirm(window(), window()->windowTitle(), kClearQuestion))
         return;
     model_->Clear();
     discDrive_ = QStringLiteral("A");
@@ -138,8 +138,8 @@ void ClipListPanel::ShowRemainingClips()
     }
     PlaceRows();
     RefreshOutputNames();
-    updateListHeight();
-    scrollList();
+    UpdateListHeight();
+    ScrollList();
     Panel_Intro->setVisible(model_->IsEmpty());
     update();
 }
@@ -157,7 +157,7 @@ void ClipListPanel::RefreshOutputNames()
 {
     for (int position = 0; position < model_->Count(); ++position) {
         TVideoInfo &clip = *model_->At(position);
-        const QString name = outputNameOf(clip, position);
+        const QString name = OutputNameOf(clip, position);
         if (name == clip.OutputName)
             continue;
         clip.SetOutputName(name);
@@ -165,14 +165,14 @@ void ClipListPanel::RefreshOutputNames()
     }
 }
 
-QString ClipListPanel::outputNameOf(const TVideoInfo &clip, int position) const
+QString ClipListPanel::OutputNameOf(const TVideoInfo &clip, int position) const
 {
     if (environment.outputName)
         return environment.outputName(clip, position);
     return QFileInfo(clip.FileName).completeBaseName();
 }
 
-void ClipListPanel::updateListHeight()
+void ClipListPanel::UpdateListHeight()
 {
     suiImagePanel_InfoMove->resize(TInfoListItem::kWidth, listscroll::kRowHeight * static_cast<int>(rows_.size()));
 }

@@ -96,9 +96,9 @@ public:
 
 signals:
     // Before an adding pass: the preview shuts its frame engine down.
-    void previewShutdownRequested();
-    void trimRangeStored(TVideoInfo *clip);
-    void discLabelFound(const QString &label);   // for suiEdit_DVDName
+    void PreviewShutdownRequested();
+    void TrimRangeStored(TVideoInfo *clip);
+    void DiscLabelFound(const QString &label);   // for suiEdit_DVDName
     void progressShown(int percent);             // each step of the progress panel
 
 protected:
@@ -107,32 +107,32 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool adoptControls(QWidget *form);
-    void placeColumnHeaders(QWidget *form);
-    void buildControls();
-    void buildProgressPanel();
-    void connectFormControls(QWidget *form);
+    bool AdoptControls(QWidget *form);
+    void PlaceColumnHeaders(QWidget *form);
+    void BuildControls();
+    void BuildProgressPanel();
+    void ConnectFormControls(QWidget *form);
     void connectCancelControls(QWidget *form);
-    void connectRow(TInfoListItem *row);
-    void placeRow(TInfoListItem *row);
-    bool listBackgroundEvent(QEvent *event);
-    bool thumbEvent(QEvent *event);
-    bool wheelScroll(QWheelEvent *event);
-    void rowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
-    bool ignoresClicks() const;
+    void ConnectRow(TInfoListItem *row);
+    void PlaceRow(TInfoListItem *row);
+    bool ListBackgroundEvent(QEvent *event);
+    bool ThumbEvent(QEvent *event);
+    bool WheelScroll(QWheelEvent *event);
+    void RowReleased(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
+    bool IgnoresClicks() const;
     void PopupMenuClick(const QString &entryName);
     void ShowAddedClip(TVideoInfo *clip);
     void ShowRemainingClips();
     void PlaceRows();
-    void updateListHeight();
-    void scrollList();
-    void showProgress(int done, int total);
+    void UpdateListHeight();
+    void ScrollList();
+    void ShowProgress(int done, int total);
     void AddingPassEnded();
-    QString outputNameOf(const TVideoInfo &clip, int position) const;
-    ClipProbeServices probeServices();
+    QString OutputNameOf(const TVideoInfo &clip, int position) const;
+    ClipProbeServices ProbeServices();
     FrameRateQuestion &frameRateQuestion();
-    void opticalVolumeArrived(const platform::Volume &volume);
-    void opticalVolumeRemoved(const platform::Volume &volume);
+    void OpticalVolumeArrived(const platform::Volume &volume);
+    void OpticalVolumeRemoved(const platform::Volume &volume);
 
     ClipListModel *model_;
     QList<TInfoListItem *> rows_;

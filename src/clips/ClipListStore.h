@@ -69,7 +69,7 @@ StoredClipList StoredListOf(const std::vector<std::unique_ptr<TVideoInfo>> &clip
 class StoredFrameRateAnswers : public FrameRateQuestion {
 public:
     explicit StoredFrameRateAnswers(const std::vector<StoredClip> &clips) : clips_(clips) {}
-    FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override;
+    FrameRateAnswer Ask(const QString &fileName, float rateA, float rateB) override;
 
 private:
     const std::vector<StoredClip> &clips_;

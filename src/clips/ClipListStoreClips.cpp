@@ -41,7 +41,7 @@ void ApplyStoredChoices(const StoredClip &stored, TVideoInfo &clip)
     clip.SetChecked(stored.checked);   // last: ticking an audio row ticks its clip
 }
 
-FrameRateAnswer StoredFrameRateAnswers::ask(const QString &fileName, float rateA, float rateB)
+FrameRateAnswer StoredFrameRateAnswers::Ask(const QString &fileName, float rateA, float rateB)
 {
     const auto kept = std::find_if(clips_.cbegin(), clips_.cend(), [&fileName](const StoredClip &clip) {
         return clip.fileName == fileName && clip.frameRate > 0;

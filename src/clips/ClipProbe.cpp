@@ -44,7 +44,7 @@ struct EngineProbeCalls {
 // Without a dialog to ask, a disagreement is settled as "calculate for me" would.
 class CalculatingQuestion : public FrameRateQuestion {
 public:
-    FrameRateAnswer ask(const QString &, float, float) override { return {true, false}; }
+    FrameRateAnswer Ask(const QString &, float, float) override { return {true, false}; }
 };
 
 float FiniteOrZero(float value) { return std::isfinite(value) ? value : 0.0f; }

@@ -90,9 +90,9 @@ void FpsSelecteContent::cbCalculateClick()
 }
 
 // The answer is read from the controls however the dialog was closed.
-FrameRateAnswer FpsDialogQuestion::ask(const QString &fileName, float rateA, float rateB)
+FrameRateAnswer FpsDialogQuestion::Ask(const QString &fileName, float rateA, float rateB)
 {
     content_.Prepare(fileName, rateA, rateB);
-    platform::questions().exec(form_);
+    platform::Questions().exec(form_);
     return content_.Answer();
 }

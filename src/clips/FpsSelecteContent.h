@@ -38,7 +38,7 @@ private:
 class FpsDialogQuestion : public FrameRateQuestion {
 public:
     FpsDialogQuestion(QDialog &form, FpsSelecteContent &content) : form_(form), content_(content) {}
-    FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override;
+    FrameRateAnswer Ask(const QString &fileName, float rateA, float rateB) override;
 
 private:
     QDialog &form_;

@@ -21,6 +21,6 @@ float ChooseFrameRate(const QString &fileName, float rateA, float rateB, FrameRa
     const bool plausibleA = IsPlausibleFrameRate(rateA);
     const bool plausibleB = IsPlausibleFrameRate(rateB);
     if (plausibleA && plausibleB)
-        return FrameRateFromAnswer(question.ask(fileName, rateA, rateB), rateA, rateB);
+        return FrameRateFromAnswer(question.Ask(fileName, rateA, rateB), rateA, rateB);
     return (plausibleB && !plausibleA) ? rateB : rateA;
 }

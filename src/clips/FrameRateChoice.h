@@ -15,7 +15,7 @@ struct FrameRateAnswer {
 class FrameRateQuestion {
 public:
     virtual ~FrameRateQuestion() = default;
-    virtual FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) = 0;
+    virtual FrameRateAnswer Ask(const QString &fileName, float rateA, float rateB) = 0;
 };
 
 // Asks through the question `make` gives, made when a file first needs one: most
@@ -23,9 +23,9 @@ public:
 class DeferredFrameRateQuestion : public FrameRateQuestion {
 public:
     explicit DeferredFrameRateQuestion(std::function<FrameRateQuestion &()> make) : make_(std::move(make)) {}
-    FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override
+    FrameRateAnswer Ask(const QString &fileName, float rateA, float rateB) override
     {
-        return make_().ask(fileName, rateA, rateB);
+        return make_().Ask(fileName, rateA, rateB);
     }
 
 private:

@@ -33,7 +33,7 @@ TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const RowPicture
         TreeImage->setCursor(pictures_.cursor);
         TreeImage->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    showCheckPicture();
+    ShowCheckPicture();
 }
 
 TLabelInfo *TInfoListItem::label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column)
@@ -130,7 +130,7 @@ void TInfoListItem::SetTreeEnd(bool isLast)
         TreeImage->setPixmap(isLast ? pictures_.treeLast : pictures_.treeMiddle);
 }
 
-void TInfoListItem::showCheckPicture()
+void TInfoListItem::ShowCheckPicture()
 {
     if (isClipRow_)
         CheckImage->setPixmap(Checked ? pictures_.clipChecked : pictures_.clipUnchecked);
@@ -143,7 +143,7 @@ void TInfoListItem::SetChecked(bool checked)
 {
     const bool changed = checked != Checked;
     Checked = checked;
-    showCheckPicture();
+    ShowCheckPicture();
     if (changed)
         owner_.SetChecked(checked);
 }
@@ -174,7 +174,7 @@ void TInfoListItem::Unhighlight()
 void TInfoListItem::CheckImageClick()
 {
     if (!isClipRow_ && !Checked)
-        emit audioRowChosen(this);
+        emit AudioRowChosen(this);
 }
 
 void TInfoListItem::paintEvent(QPaintEvent *)

@@ -57,7 +57,7 @@ public:
 signals:
     void pressed(TInfoListItem *row, Qt::MouseButton button);
     void released(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
-    void audioRowChosen(TInfoListItem *row);   // an unticked audio row's check mark was clicked
+    void AudioRowChosen(TInfoListItem *row);   // an unticked audio row's check mark was clicked
 
 protected:
     bool event(QEvent *event) override;
@@ -68,7 +68,7 @@ protected:
 
 private:
     TLabelInfo *label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column);
-    void showCheckPicture();
+    void ShowCheckPicture();
     void CheckImageClick();
 
     TLabelInfo *NameLabel = nullptr;

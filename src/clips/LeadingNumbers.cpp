@@ -6,7 +6,7 @@
 namespace {
 
 // The text after leading blanks, with an optional sign taken off into `negative`.
-QByteArray unsignedPart(const QString &text, bool &negative)
+QByteArray UnsignedPart(const QString &text, bool &negative)
 {
     QByteArray bytes = text.toLatin1();
     qsizetype first = 0;
@@ -23,7 +23,7 @@ QByteArray unsignedPart(const QString &text, bool &negative)
 int32_t LeadingInteger(const QString &text)
 {
     bool negative = false;
-    const QByteArray digits = unsignedPart(text, negative);
+    const QByteArray digits = UnsignedPart(text, negative);
     long long value = 0;
     const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
     if (error == std::errc::invalid_argument)
@@ -37,7 +37,7 @@ int32_t LeadingInteger(const QString &text)
 double LeadingReal(const QString &text)
 {
     bool negative = false;
-    const QByteArray number = unsignedPart(text, negative);
+    const QByteArray number = UnsignedPart(text, negative);
     const bool startsDecimal = !number.isEmpty() && (number[0] == '.' || (number[0] >= '0' && number[0] <= '9'));
     if (!startsDecimal)
         return 0.0;

@@ -5,7 +5,7 @@
 
 namespace {
 
-QString mappedAudioFormat(const QString &format)
+QString MappedAudioFormat(const QString &format)
 {
     if (format == QLatin1String("MPA1L3"))
         return QStringLiteral("MP3");
@@ -57,7 +57,7 @@ TAudioStream TMediaInfoInterfa::GetAudioStream(MediaInfoHandle &handle, int numb
     audio.BitRate = LeadingInteger(get("BitRate"));
     audio.Channels = LeadingInteger(get("Channel(s)"));
     audio.Duration = LeadingInteger(get("Duration"));
-    audio.Codec = mappedAudioFormat(get("Format"));
+    audio.Codec = MappedAudioFormat(get("Format"));
     audio.Language = get("Language/String");
     audio.DurationString = get("Duration/String");
     return audio;

@@ -38,7 +38,7 @@ struct BoundMediaInfoLibrary {
 
 namespace {
 
-QString &libraryName()
+QString &LibraryName()
 {
     static QString name = QStringLiteral("MediaInfo.dll");
     return name;
@@ -52,7 +52,7 @@ std::mutex &libraryMutex()
     return mutex;
 }
 
-std::shared_ptr<const BoundMediaInfoLibrary> &loadedLibrary()
+std::shared_ptr<const BoundMediaInfoLibrary> &LoadedLibrary()
 {
     static std::shared_ptr<const BoundMediaInfoLibrary> loaded;
     return loaded;
@@ -60,7 +60,7 @@ std::shared_ptr<const BoundMediaInfoLibrary> &loadedLibrary()
 
 // The ANSI interface converts names and answers with the process's character
 // type; this program's texts are UTF-8, so that character type must be UTF-8.
-void useUtf8CharacterType()
+void UseUtf8CharacterType()
 {
     const char *codeset = nl_langinfo(CODESET);
     if (codeset && QByteArray(codeset) == "UTF-8")
@@ -69,10 +69,10 @@ void useUtf8CharacterType()
         std::setlocale(LC_CTYPE, "en_US.UTF-8");
 }
 
-std::unique_ptr<BoundMediaInfoLibrary> bindLibrary()
+std::unique_ptr<BoundMediaInfoLibrary> BindLibrary()
 {
     auto bound = std::make_unique<BoundMediaInfoLibrary>();
-    bound->library = platform::Library::loadByName(libraryName());
+    bound->library = platform::Library::LoadByName(LibraryName());
     if (!bound->library)
         return nullptr;
     bound->newHandle = bound->library->bind<NewFunction>("MediaInfoA_New");
@@ -82,22 +82,22 @@ std::unique_ptr<BoundMediaInfoLibrary> bindLibrary()
     bound->deleteHandle = bound->library->bind<DeleteFunction>("MediaInfoA_Delete");
     if (!bound->complete())
         return nullptr;
-    useUtf8CharacterType();
+    UseUtf8CharacterType();
     return bound;
 }
 
-std::shared_ptr<const BoundMediaInfoLibrary> ensureLoaded()
+std::shared_ptr<const BoundMediaInfoLibrary> EnsureLoaded()
 {
     std::lock_guard lock(libraryMutex());
-    auto &loaded = loadedLibrary();
+    auto &loaded = LoadedLibrary();
     if (!loaded)
-        loaded = bindLibrary();
+        loaded = BindLibrary();
     return loaded;
 }
 
 } // namespace
 
-MediaInfoFileHandle::MediaInfoFileHandle(const QString &fileName) : library_(ensureLoaded())
+MediaInfoFileHandle::MediaInfoFileHandle(const QString &fileName) : library_(EnsureLoaded())
 {
     if (!library_)
         return;
@@ -126,6 +126,6 @@ QString MediaInfoFileHandle::Get(MediaStreamKind kind, int number, const char *p
 void SetMediaInfoLibraryNameForTesting(const QString &windowsName)
 {
     std::lock_guard lock(libraryMutex());
-    libraryName() = windowsName;
-    loadedLibrary().reset();
+    LibraryName() = windowsName;
+    LoadedLibrary().reset();
 }

@@ -33,7 +33,7 @@ namespace {
 bool near(double rate, double standard) { return std::fabs(rate - standard) < 0.02; }
 
 // A small disagreement is read as an NTSC rate that one side rounded.
-float snappedNtscRate(float mediaRate, float engineRate)
+float SnappedNtscRate(float mediaRate, float engineRate)
 {
     if (near(engineRate, kNtscRate) || near(mediaRate, kNtscRate))
         return static_cast<float>(kNtscRate);
@@ -57,7 +57,7 @@ float DecideFrameRate(const QString &mediaFormat, float mediaRate, float engineR
     if (difference > 0.03)
         return ChooseFrameRate(fileName, mediaRate, engineRate, question);
     if (difference > 0.01)
-        return snappedNtscRate(mediaRate, engineRate);
+        return SnappedNtscRate(mediaRate, engineRate);
     return engineRate;
 }
 
@@ -76,16 +76,16 @@ QString SizeText(int width, int height)
 
 namespace {
 
-int roundedUpToFour(int value)
+int RoundedUpToFour(int value)
 {
     const int remainder = value % 4;
     return remainder == 0 ? value : value + 4 - remainder;
 }
 
 // At least 4 pixels, so that an absurd size still asks for a picture.
-int thumbnailSide(double exact, int limit)
+int ThumbnailSide(double exact, int limit)
 {
-    const int side = exact >= limit ? limit : roundedUpToFour(static_cast<int>(exact));
+    const int side = exact >= limit ? limit : RoundedUpToFour(static_cast<int>(exact));
     return std::clamp(side, 4, limit);
 }
 
@@ -103,8 +103,8 @@ QSize ThumbnailSize(int width, int height, bool aspectFromCode, double displayAs
         return {kThumbnailBoxWidth, kThumbnailBoxHeight};
     const double ratio = static_cast<double>(width) / height;
     if (ratio < 4.0 / 3.0)
-        return {thumbnailSide(kThumbnailBoxHeight * ratio, kThumbnailBoxWidth), kThumbnailBoxHeight};
-    return {kThumbnailBoxWidth, thumbnailSide(kThumbnailBoxWidth / ratio, kThumbnailBoxHeight)};
+        return {ThumbnailSide(kThumbnailBoxHeight * ratio, kThumbnailBoxWidth), kThumbnailBoxHeight};
+    return {kThumbnailBoxWidth, ThumbnailSide(kThumbnailBoxWidth / ratio, kThumbnailBoxHeight)};
 }
 
 QString InfoText(const QString &fileName, const QString &sizeText, float frameRate, const EngineFacts &facts)

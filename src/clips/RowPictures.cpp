@@ -5,27 +5,27 @@
 
 namespace {
 
-QPixmap leftHalf(const QPixmap &picture)
+QPixmap LeftHalf(const QPixmap &picture)
 {
     return picture.copy(0, 0, picture.width() / 2, picture.height());
 }
 
-QPixmap rightHalf(const QPixmap &picture)
+QPixmap RightHalf(const QPixmap &picture)
 {
     return picture.copy(picture.width() / 2, 0, picture.width() - picture.width() / 2, picture.height());
 }
 
-QPixmap upperHalf(const QPixmap &picture)
+QPixmap UpperHalf(const QPixmap &picture)
 {
     return picture.copy(0, 0, picture.width(), picture.height() / 2);
 }
 
-QPixmap lowerHalf(const QPixmap &picture)
+QPixmap LowerHalf(const QPixmap &picture)
 {
     return picture.copy(0, picture.height() / 2, picture.width(), picture.height() - picture.height() / 2);
 }
 
-QPixmap filled(int width, int height, const QColor &colour)
+QPixmap Filled(int width, int height, const QColor &colour)
 {
     QPixmap picture(width, height);
     picture.fill(colour);
@@ -33,9 +33,9 @@ QPixmap filled(int width, int height, const QColor &colour)
 }
 
 // Two 14 x 14 boxes side by side, the right one ticked.
-QPixmap drawnCheckMarks()
+QPixmap DrawnCheckMarks()
 {
-    QPixmap picture = filled(28, 14, Qt::white);
+    QPixmap picture = Filled(28, 14, Qt::white);
     QPainter painter(&picture);
     painter.setPen(QColor(0x60, 0x60, 0x60));
     painter.drawRect(1, 1, 11, 11);
@@ -46,7 +46,7 @@ QPixmap drawnCheckMarks()
 }
 
 // A connector running on below (upper half) and one ending (lower half).
-QPixmap drawnTreeLines()
+QPixmap DrawnTreeLines()
 {
     QPixmap picture(10, 36);
     picture.fill(Qt::transparent);
@@ -59,7 +59,7 @@ QPixmap drawnTreeLines()
     return picture;
 }
 
-QPixmap pictureOnForm(const QWidget *form, const char *name, const QPixmap &fallback)
+QPixmap PictureOnForm(const QWidget *form, const char *name, const QPixmap &fallback)
 {
     const QLabel *label = form ? form->findChild<QLabel *>(QLatin1String(name)) : nullptr;
     if (!label || label->pixmap().isNull())
@@ -76,11 +76,11 @@ RowPictures RowPictures::Drawn()
 
 RowPictures RowPictures::FromForm(const QWidget *form)
 {
-    return FromImages(pictureOnForm(form, "table_bk1", filled(540, 18, QColor(0xF4, 0xF4, 0xF4))),
-                      pictureOnForm(form, "table_bk2", filled(540, 18, QColor(0xE4, 0xE8, 0xEC))),
-                      pictureOnForm(form, "table_bk3", filled(540, 18, QColor(0xB8, 0xD4, 0xF0))),
-                      pictureOnForm(form, "Image_Chk", drawnCheckMarks()),
-                      pictureOnForm(form, "Image_line", drawnTreeLines()));
+    return FromImages(PictureOnForm(form, "table_bk1", Filled(540, 18, QColor(0xF4, 0xF4, 0xF4))),
+                      PictureOnForm(form, "table_bk2", Filled(540, 18, QColor(0xE4, 0xE8, 0xEC))),
+                      PictureOnForm(form, "table_bk3", Filled(540, 18, QColor(0xB8, 0xD4, 0xF0))),
+                      PictureOnForm(form, "Image_Chk", DrawnCheckMarks()),
+                      PictureOnForm(form, "Image_line", DrawnTreeLines()));
 }
 
 RowPictures RowPictures::FromImages(const QPixmap &tableOdd, const QPixmap &tableEven, const QPixmap &tableHighlight,
@@ -90,10 +90,10 @@ RowPictures RowPictures::FromImages(const QPixmap &tableOdd, const QPixmap &tabl
     pictures.stripeOdd = tableOdd;
     pictures.stripeEven = tableEven;
     pictures.highlight = tableHighlight;
-    pictures.clipUnchecked = pictures.audioUnchecked = leftHalf(checkMarks);
-    pictures.clipChecked = pictures.audioChecked = rightHalf(checkMarks);
-    pictures.treeMiddle = upperHalf(treeLines);
-    pictures.treeLast = lowerHalf(treeLines);
+    pictures.clipUnchecked = pictures.audioUnchecked = LeftHalf(checkMarks);
+    pictures.clipChecked = pictures.audioChecked = RightHalf(checkMarks);
+    pictures.treeMiddle = UpperHalf(treeLines);
+    pictures.treeLast = LowerHalf(treeLines);
     pictures.cursor = cursor;
     return pictures;
 }

@@ -6,7 +6,7 @@ namespace rowtext {
 
 namespace {
 
-int totalSeconds(int hours, int minutes, int seconds)
+int TotalSeconds(int hours, int minutes, int seconds)
 {
     return 3600 * hours + 60 * minutes + seconds;
 }
@@ -21,14 +21,14 @@ QString PictureSize(int width, int height, const QString &aspect)
 
 QString Start(int hours, int minutes, int seconds)
 {
-    if (totalSeconds(hours, minutes, seconds) == 0)
+    if (TotalSeconds(hours, minutes, seconds) == 0)
         return QStringLiteral("Beginning");
     return TimeText(hours, minutes, seconds);
 }
 
 QString End(int hours, int minutes, int seconds, int durationSeconds)
 {
-    if (totalSeconds(hours, minutes, seconds) == durationSeconds)
+    if (TotalSeconds(hours, minutes, seconds) == durationSeconds)
         return QStringLiteral("Ending");
     return TimeText(hours, minutes, seconds);
 }

@@ -22,7 +22,7 @@ void TrimEdits::prepare(QLineEdit *edit)
     edit->setInputMask(QLatin1String(trim::kInputMask));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this, edit] { suiEditChange(edit); });
-    setColour(edit, normal_);
+    SetColour(edit, normal_);
 }
 
 void TrimEdits::SetNormalColour(const QColor &colour)
@@ -50,12 +50,12 @@ void TrimEdits::SetDragging(bool dragging)
 
 void TrimEdits::SetStartDragging(bool dragging)
 {
-    setColour(suiEdit_Start, dragging ? kDragging : normal_);
+    SetColour(suiEdit_Start, dragging ? kDragging : normal_);
 }
 
 void TrimEdits::SetStopDragging(bool dragging)
 {
-    setColour(suiEdit_Stop, dragging ? kDragging : normal_);
+    SetColour(suiEdit_Stop, dragging ? kDragging : normal_);
 }
 
 void TrimEdits::RestoreNormalColour()
@@ -68,13 +68,13 @@ QColor TrimEdits::ColourOf(const QLineEdit *edit)
     return edit->property("trimColour").value<QColor>();
 }
 
-void TrimEdits::setColour(QLineEdit *edit, const QColor &colour)
+void TrimEdits::SetColour(QLineEdit *edit, const QColor &colour)
 {
     edit->setProperty("trimColour", colour);
     edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(colour.name()));
 }
 
-bool TrimEdits::outOfRange(QLineEdit *edit) const
+bool TrimEdits::OutOfRange(QLineEdit *edit) const
 {
     const int seconds = trim::SecondsOfText(edit->displayText());
     return edit == suiEdit_Start ? trim::StartOutOfRange(seconds, *clip_) : trim::EndOutOfRange(seconds, *clip_);
@@ -83,11 +83,11 @@ bool TrimEdits::outOfRange(QLineEdit *edit) const
 void TrimEdits::suiEditChange(QLineEdit *edit)
 {
     if (!clip_) {
-        setColour(edit, normal_);
+        SetColour(edit, normal_);
         return;
     }
-    setColour(edit, outOfRange(edit) ? kOutOfRange : normal_);
-    emit timesEdited();
+    SetColour(edit, OutOfRange(edit) ? kOutOfRange : normal_);
+    emit TimesEdited();
 }
 
 // An out-of-range time is never stored: the edit shows the clip's time again.
@@ -96,15 +96,15 @@ void TrimEdits::suiEditExit(QLineEdit *edit)
     if (!clip_)
         return;
     const bool isStart = edit == suiEdit_Start;
-    if (outOfRange(edit)) {
+    if (OutOfRange(edit)) {
         edit->setText(TimeText(isStart ? clip_->StartTime : clip_->EndTime));
-        setColour(edit, normal_);
+        SetColour(edit, normal_);
         return;
     }
     const int seconds = trim::SecondsOfText(edit->displayText());
     isStart ? clip_->SetStartTime(seconds) : clip_->SetEndTime(seconds);
-    emit timesEdited();   // the names were made while typing, before the time was stored
-    emit rangeStored(clip_);
+    emit TimesEdited();   // the names were made while typing, before the time was stored
+    emit RangeStored(clip_);
 }
 
 bool TrimEdits::eventFilter(QObject *watched, QEvent *event)

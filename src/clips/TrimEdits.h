@@ -32,16 +32,16 @@ public:
     static QColor ColourOf(const QLineEdit *edit);
 
 signals:
-    void timesEdited();                    // output names follow the typed and the stored times
-    void rangeStored(TVideoInfo *clip);    // the preview places its range bar again
+    void TimesEdited();                    // output names follow the typed and the stored times
+    void RangeStored(TVideoInfo *clip);    // the preview places its range bar again
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void prepare(QLineEdit *edit);
-    void setColour(QLineEdit *edit, const QColor &colour);
-    bool outOfRange(QLineEdit *edit) const;
+    void SetColour(QLineEdit *edit, const QColor &colour);
+    bool OutOfRange(QLineEdit *edit) const;
     void suiEditChange(QLineEdit *edit);
     void suiEditExit(QLineEdit *edit);
 

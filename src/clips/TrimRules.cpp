@@ -7,7 +7,7 @@ namespace trim {
 
 namespace {
 
-int digitAt(const QString &text, int position)
+int DigitAt(const QString &text, int position)
 {
     const int index = position - 1;
     if (index >= text.size() || !text[index].isDigit() || text[index].unicode() > '9')
@@ -19,8 +19,8 @@ int digitAt(const QString &text, int position)
 
 int SecondsOfText(const QString &shownText)
 {
-    return 36000 * digitAt(shownText, 1) + 3600 * digitAt(shownText, 2) + 600 * digitAt(shownText, 4)
-        + 60 * digitAt(shownText, 5) + 10 * digitAt(shownText, 7) + digitAt(shownText, 8);
+    return 36000 * DigitAt(shownText, 1) + 3600 * DigitAt(shownText, 2) + 600 * DigitAt(shownText, 4)
+        + 60 * DigitAt(shownText, 5) + 10 * DigitAt(shownText, 7) + DigitAt(shownText, 8);
 }
 
 bool StartOutOfRange(int startSeconds, const TVideoInfo &clip)

@@ -20,7 +20,7 @@ double DisplayAspectOfIndex(int aspectIndex)
 
 namespace {
 
-int storableSeconds(int seconds)
+int StorableSeconds(int seconds)
 {
     return (seconds < 0 || seconds > kMaxClipSeconds) ? 0 : seconds;
 }
@@ -46,7 +46,7 @@ TVideoInfo::TVideoInfo(ClipRowFactory *rows)
 
 void TVideoInfo::SetDuration(int seconds)
 {
-    Duration = storableSeconds(seconds);
+    Duration = StorableSeconds(seconds);
     if (Row) {
         const ClockTime time = clockTime(Duration);
         Row->SetDuration(time.hours, time.minutes, time.seconds);
@@ -55,7 +55,7 @@ void TVideoInfo::SetDuration(int seconds)
 
 void TVideoInfo::SetStartTime(int seconds)
 {
-    StartTime = storableSeconds(seconds);
+    StartTime = StorableSeconds(seconds);
     if (Row) {
         const ClockTime time = clockTime(StartTime);
         Row->SetStart(time.hours, time.minutes, time.seconds);
@@ -64,7 +64,7 @@ void TVideoInfo::SetStartTime(int seconds)
 
 void TVideoInfo::SetEndTime(int seconds)
 {
-    EndTime = storableSeconds(seconds);
+    EndTime = StorableSeconds(seconds);
     if (Row) {
         const ClockTime time = clockTime(EndTime);
         Row->SetEnd(time.hours, time.minutes, time.seconds);

@@ -5,8 +5,8 @@
 std::unique_ptr<EngineClient> EngineClient::Load(Search search)
 {
     const QString name = QStringLiteral("Korvid.dll");
-    auto library = search == Search::ProgramFolderOnly ? platform::Library::loadFromProgramFolder(name)
-                                                       : platform::Library::loadByName(name);
+    auto library = search == Search::ProgramFolderOnly ? platform::Library::LoadFromProgramFolder(name)
+                                                       : platform::Library::LoadByName(name);
     if (!library)
         return nullptr;
     return std::unique_ptr<EngineClient>(new EngineClient(std::move(library)));

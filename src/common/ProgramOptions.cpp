@@ -85,7 +85,7 @@ void ProgramOptions::LoadGeneral(const platform::IniDocument &ini)
     psp.mp4 = ini.value(kSection, QStringLiteral("PSPMP4Folder"), QString());
     minDurationSeconds = ini.intValue(kSection, QStringLiteral("MinDuration"), -1);
     openDialogFilter = ini.value(kSection, QStringLiteral("OpenDialogFilter"), QString());
-    notify = ini.boolValue(kSection, QStringLiteral("Notify"), true);
+    notify = ini.BoolValue(kSection, QStringLiteral("Notify"), true);
 }
 
 bool ProgramOptions::SaveGeneral()
@@ -94,7 +94,7 @@ bool ProgramOptions::SaveGeneral()
     return Write([this](platform::IniDocument &ini) {
         ini.setIntValue(kSection, QStringLiteral("DefaultAudio"), defaultAudio);
         ini.setValue(kSection, QStringLiteral("OutputFolder"), outputFolder);
-        ini.setBoolValue(kSection, QStringLiteral("Notify"), notify);
+        ini.SetBoolValue(kSection, QStringLiteral("Notify"), notify);
     });
 }
 
@@ -114,8 +114,8 @@ void ProgramOptions::LoadRenameSettings(const platform::IniDocument &ini)
     renameSettings.nameTemplate = ini.value(kSection, QStringLiteral("Template"), QStringLiteral("#Name"));
     renameSettings.firstSerialNumber = ini.intValue(kSection, QStringLiteral("OutputPSPSerialNumber"), 1);
     renameSettings.fixedDigits = ini.intValue(kSection, QStringLiteral("FitDigi"), 3);
-    renameSettings.addDash = ini.boolValue(kSection, QStringLiteral("Add1"), false);
-    renameSettings.addUnderscore = ini.boolValue(kSection, QStringLiteral("Add2"), false);
+    renameSettings.addDash = ini.BoolValue(kSection, QStringLiteral("Add1"), false);
+    renameSettings.addUnderscore = ini.BoolValue(kSection, QStringLiteral("Add2"), false);
 }
 
 bool ProgramOptions::SaveRenameSettings() const
@@ -124,24 +124,24 @@ bool ProgramOptions::SaveRenameSettings() const
         ini.setValue(kSection, QStringLiteral("Template"), renameSettings.nameTemplate);
         ini.setIntValue(kSection, QStringLiteral("OutputPSPSerialNumber"), renameSettings.firstSerialNumber);
         ini.setIntValue(kSection, QStringLiteral("FitDigi"), renameSettings.fixedDigits);
-        ini.setBoolValue(kSection, QStringLiteral("Add1"), renameSettings.addDash);
-        ini.setBoolValue(kSection, QStringLiteral("Add2"), renameSettings.addUnderscore);
+        ini.SetBoolValue(kSection, QStringLiteral("Add1"), renameSettings.addDash);
+        ini.SetBoolValue(kSection, QStringLiteral("Add2"), renameSettings.addUnderscore);
     });
 }
 
 void ProgramOptions::LoadCompletion(const platform::IniDocument &ini)
 {
-    completion.powerOff = ini.boolValue(kSection, QStringLiteral("PowerOff"), false);
-    completion.openFolder = ini.boolValue(kSection, QStringLiteral("OpenFolder"), true);
-    completion.upload = ini.boolValue(kSection, QStringLiteral("Upload"), false);
+    completion.powerOff = ini.BoolValue(kSection, QStringLiteral("PowerOff"), false);
+    completion.openFolder = ini.BoolValue(kSection, QStringLiteral("OpenFolder"), true);
+    completion.upload = ini.BoolValue(kSection, QStringLiteral("Upload"), false);
 }
 
 bool ProgramOptions::SaveCompletion() const
 {
     return Write([this](platform::IniDocument &ini) {
-        ini.setBoolValue(kSection, QStringLiteral("PowerOff"), completion.powerOff);
-        ini.setBoolValue(kSection, QStringLiteral("OpenFolder"), completion.openFolder);
-        ini.setBoolValue(kSection, QStringLiteral("Upload"), completion.upload);
+        ini.SetBoolValue(kSection, QStringLiteral("PowerOff"), completion.powerOff);
+        ini.SetBoolValue(kSection, QStringLiteral("OpenFolder"), completion.openFolder);
+        ini.SetBoolValue(kSection, QStringLiteral("Upload"), completion.upload);
     });
 }
 

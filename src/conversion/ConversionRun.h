@@ -89,7 +89,7 @@ public:
     bool EngineLoaded() const;
     bool QueryProgress(ClipProgress &progress) const;
     bool StopEngine();
-    // Window thread, on each progress tick (`nowMs` on a steady clock): stops the clip
+    // Window thread, on each progress Tick (`nowMs` on a steady clock): stops the clip
     // when it has made no progress for the run's stall timeout; true when it did.
     bool StopIfStalled(qint64 nowMs);
     // Worker thread, after ConvertClip: whether StopEngine stopped that clip.

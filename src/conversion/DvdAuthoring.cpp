@@ -13,7 +13,7 @@ DvdAuthoring::~DvdAuthoring() = default;
 
 int DvdAuthoring::Author(const DvdAuthoringJob &job)
 {
-    std::unique_ptr<platform::Library> library = platform::Library::loadByName(QStringLiteral("dvdauthor.dll"));
+    std::unique_ptr<platform::Library> library = platform::Library::LoadByName(QStringLiteral("dvdauthor.dll"));
     const auto authorMain = library ? library->bind<decltype(&author_main)>("author_main") : nullptr;
     // getVOBsMB is never called, but a library without it is not a complete one.
     if (!authorMain || !library->bind<decltype(&getVOBsMB)>("getVOBsMB"))
@@ -27,7 +27,7 @@ int DvdAuthoring::Author(const DvdAuthoringJob &job)
     }
     // A hidden name beside the final one: a half-made folder never carries the final name.
     QTemporaryDir building(job.jobFolder + QStringLiteral(".DVD_DISC-XXXXXX"));
-    const int result = building.isValid() ? authorInto(building.path(), job, authorMain) : DvdAuthoringFailed;
+    const int result = building.isValid() ? AuthorInto(building.path(), job, authorMain) : DvdAuthoringFailed;
     const std::lock_guard lock(mutex_);
     const bool stopped = stopped_;
     progress_ = nullptr;
@@ -40,7 +40,7 @@ int DvdAuthoring::Author(const DvdAuthoringJob &job)
     return result;
 }
 
-int DvdAuthoring::authorInto(const QString &destination, const DvdAuthoringJob &job,
+int DvdAuthoring::AuthorInto(const QString &destination, const DvdAuthoringJob &job,
                              decltype(&author_main) authorMain)
 {
     const QString xmlPath = job.descriptionFolder + QStringLiteral("author.xml");

@@ -53,7 +53,7 @@ public:
     bool Stop();
 
 private:
-    int authorInto(const QString &destination, const DvdAuthoringJob &job, decltype(&author_main) authorMain);
+    int AuthorInto(const QString &destination, const DvdAuthoringJob &job, decltype(&author_main) authorMain);
 
     mutable std::mutex mutex_;
     std::unique_ptr<platform::Library> library_;   // loaded while Author runs

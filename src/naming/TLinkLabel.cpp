@@ -19,18 +19,18 @@ TLinkLabel::TLinkLabel(const QString &caption, QWidget *parent)
     : QLabel(caption, parent)
 {
     setCursor(Qt::PointingHandCursor);
-    showHovered(false);
+    ShowHovered(false);
 }
 
 void TLinkLabel::enterEvent(QEnterEvent *event)
 {
-    showHovered(true);
+    ShowHovered(true);
     QLabel::enterEvent(event);
 }
 
 void TLinkLabel::leaveEvent(QEvent *event)
 {
-    showHovered(false);
+    ShowHovered(false);
     QLabel::leaveEvent(event);
 }
 
@@ -41,7 +41,7 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-void TLinkLabel::showHovered(bool hovered)
+void TLinkLabel::ShowHovered(bool hovered)
 {
     setStyleSheet(LinkLabelStyle(hovered));
 }

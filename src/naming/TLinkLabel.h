@@ -18,5 +18,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void showHovered(bool hovered);
+    void ShowHovered(bool hovered);
 };

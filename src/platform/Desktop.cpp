@@ -14,7 +14,7 @@ namespace {
 
 class SystemDesktop : public Desktop {
 public:
-    bool openFolder(const QString &folder) override
+    bool OpenFolder(const QString &folder) override
     {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     }
@@ -24,17 +24,17 @@ public:
         return QDesktopServices::openUrl(QUrl(url));
     }
 
-    bool showFileInFolder(const QString &file) override
+    bool ShowFileInFolder(const QString &file) override
     {
         QDBusMessage call = QDBusMessage::createMethodCall(
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
         call << QStringList{QUrl::fromLocalFile(file).toString()} << QString();
-        return CallSucceeds(false, call) || openFolder(QFileInfo(file).absolutePath());
+        return CallSucceeds(false, call) || OpenFolder(QFileInfo(file).absolutePath());
     }
 
     // Not interactive: the user already asked for it when the run began.
-    bool powerOff() override
+    bool PowerOff() override
     {
         QDBusMessage call = QDBusMessage::createMethodCall(
             QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
@@ -47,9 +47,9 @@ public:
     {
         return bus().notify(summary, body, folder);
     }
-    bool inhibitSleep(const QString &reason) override { return bus().inhibitSleep(reason); }
-    void releaseSleep() override { bus().releaseSleep(); }
-    void showTaskbarProgress(double fraction) override { bus().showTaskbarProgress(fraction); }
+    bool InhibitSleep(const QString &reason) override { return bus().InhibitSleep(reason); }
+    void ReleaseSleep() override { bus().ReleaseSleep(); }
+    void ShowTaskbarProgress(double fraction) override { bus().ShowTaskbarProgress(fraction); }
 
 private:
     // Made on first use: it needs the application object for its signals.

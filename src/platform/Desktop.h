@@ -10,18 +10,18 @@ namespace platform {
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual bool openFolder(const QString &folder) = 0;
+    virtual bool OpenFolder(const QString &folder) = 0;
     virtual bool openUrl(const QString &url) = 0;          // web page or "mailto:" address
-    virtual bool showFileInFolder(const QString &file) = 0; // FileManager1 ShowItems, else opens the folder
-    virtual bool powerOff() = 0;                             // logind PowerOff
+    virtual bool ShowFileInFolder(const QString &file) = 0; // FileManager1 ShowItems, else opens the folder
+    virtual bool PowerOff() = 0;                             // logind PowerOff
 
     // A freedesktop notification whose "Open Folder" action opens `folder`; false without a service.
     virtual bool notify(const QString &summary, const QString &body, const QString &folder) = 0;
     // Holds logind's "sleep:idle" inhibitor lock until released (one at a time).
-    virtual bool inhibitSleep(const QString &reason) = 0;
-    virtual void releaseSleep() = 0;
+    virtual bool InhibitSleep(const QString &reason) = 0;
+    virtual void ReleaseSleep() = 0;
     // The task bar entry's progress (0..1); a negative value hides it.
-    virtual void showTaskbarProgress(double fraction) = 0;
+    virtual void ShowTaskbarProgress(double fraction) = 0;
 };
 
 Desktop &desktop();

@@ -44,9 +44,9 @@ bool DesktopBus::notify(const QString &summary, const QString &body, const QStri
     if (!watchingNotifications_) {
         QDBusConnection bus = QDBusConnection::sessionBus();
         bus.connect(kNotifications, kNotificationsPath, kNotifications, QStringLiteral("ActionInvoked"), this,
-                    SLOT(notificationActionInvoked(uint, QString)));
+                    SLOT(NotificationActionInvoked(uint, QString)));
         bus.connect(kNotifications, kNotificationsPath, kNotifications, QStringLiteral("NotificationClosed"), this,
-                    SLOT(notificationClosed(uint, uint)));
+                    SLOT(NotificationClosed(uint, uint)));
         watchingNotifications_ = true;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kNotifications, kNotificationsPath, kNotifications,
@@ -65,20 +65,20 @@ bool DesktopBus::notify(const QString &summary, const QString &body, const QStri
     return true;
 }
 
-void DesktopBus::notificationActionInvoked(uint id, const QString &action)
+void DesktopBus::NotificationActionInvoked(uint id, const QString &action)
 {
     const auto found = folderOfNotification_.constFind(id);
     if (found != folderOfNotification_.cend() && action == kOpenFolderAction)
-        desktop().openFolder(*found);
+        desktop().OpenFolder(*found);
 }
 
-void DesktopBus::notificationClosed(uint id, uint)
+void DesktopBus::NotificationClosed(uint id, uint)
 {
     folderOfNotification_.remove(id);
 }
 
 // logind hands out a descriptor; the lock holds until it is closed.
-bool DesktopBus::inhibitSleep(const QString &reason)
+bool DesktopBus::InhibitSleep(const QString &reason)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
@@ -91,7 +91,7 @@ bool DesktopBus::inhibitSleep(const QString &reason)
     return inhibitor_.isValid();
 }
 
-void DesktopBus::showTaskbarProgress(double fraction)
+void DesktopBus::ShowTaskbarProgress(double fraction)
 {
     QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/com/pelorin/VideoConverter"),
                                                      QStringLiteral("com.canonical.Unity.LauncherEntry"),

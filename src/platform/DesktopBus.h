@@ -20,13 +20,13 @@ public:
     DesktopBus();
 
     bool notify(const QString &summary, const QString &body, const QString &folder);
-    bool inhibitSleep(const QString &reason);
-    void releaseSleep() { inhibitor_ = QDBusUnixFileDescriptor(); }
-    void showTaskbarProgress(double fraction);
+    bool InhibitSleep(const QString &reason);
+    void ReleaseSleep() { inhibitor_ = QDBusUnixFileDescriptor(); }
+    void ShowTaskbarProgress(double fraction);
 
 private slots:
-    void notificationActionInvoked(uint id, const QString &action);
-    void notificationClosed(uint id, uint reason);
+    void NotificationActionInvoked(uint id, const QString &action);
+    void NotificationClosed(uint id, uint reason);
 
 private:
     QHash<uint, QString> folderOfNotification_;

@@ -11,13 +11,13 @@ QEvent::Type EngineMessageEvent::eventType()
 }
 
 EngineWindow::EngineWindow(QObject *receiver)
-    : KorvidWindow{&EngineWindow::postToReceiver}, receiver_(receiver)
+    : KorvidWindow{&EngineWindow::PostToReceiver}, receiver_(receiver)
 {
 }
 
 // Runs on engine threads: only queues the event. Qt delivers it on the
 // receiver's thread and drops it if the receiver is destroyed before then.
-void EngineWindow::postToReceiver(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam)
+void EngineWindow::PostToReceiver(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam)
 {
     QPointer<QObject> receiver = static_cast<EngineWindow *>(self)->receiver_;
     if (receiver)

@@ -29,7 +29,7 @@ public:
     KorvidWindow *handle() { return this; }
 
 private:
-    static void postToReceiver(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam);
+    static void PostToReceiver(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam);
     QPointer<QObject> receiver_;
 };
 

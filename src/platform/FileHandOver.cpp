@@ -27,7 +27,7 @@ FileHandOverServer::FileHandOverServer(const QString &key, QObject *parent)
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(SocketPath(key));
     server_->listen(SocketPath(key));
-    connect(server_, &QLocalServer::newConnection, this, &FileHandOverServer::acceptConnections);
+    connect(server_, &QLocalServer::newConnection, this, &FileHandOverServer::AcceptConnections);
 }
 
 bool FileHandOverServer::isListening() const
@@ -36,7 +36,7 @@ bool FileHandOverServer::isListening() const
 }
 
 // One message per connection: a QDataStream'd list of paths; the answer is one byte.
-void FileHandOverServer::acceptConnections()
+void FileHandOverServer::AcceptConnections()
 {
     while (QLocalSocket *socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -49,7 +49,7 @@ void FileHandOverServer::acceptConnections()
                 return;   // the rest is still on its way
             socket->write(&kReceived, 1);
             socket->flush();
-            emit filesHandedOver(files);
+            emit FilesHandedOver(files);
         });
     }
 }

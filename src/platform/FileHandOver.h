@@ -19,10 +19,10 @@ public:
     bool isListening() const;
 
 signals:
-    void filesHandedOver(const QStringList &files);
+    void FilesHandedOver(const QStringList &files);
 
 private:
-    void acceptConnections();
+    void AcceptConnections();
     QLocalServer *server_;
 };
 

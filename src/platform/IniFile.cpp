@@ -62,7 +62,7 @@ bool LeadingInteger(const QString &text, int &result)
     return true;
 }
 
-IniDocument::Line IniDocument::parseLine(const QString &text, const QString &currentSection)
+IniDocument::Line IniDocument::ParseLine(const QString &text, const QString &currentSection)
 {
     Line line;
     line.text = text;
@@ -97,15 +97,15 @@ IniDocument IniDocument::load(const QString &path)
     for (QString raw : rawLines) {
         if (raw.endsWith(QLatin1Char('\r')))
             raw.chop(1);
-        document.lines_.append(parseLine(raw, section));
+        document.lines_.append(ParseLine(raw, section));
         section = document.lines_.constLast().section;
     }
-    document.rebuildKeyIndex();
+    document.RebuildKeyIndex();
     return document;
 }
 
 // Reads are many (a profile definition file has thousands of lines), edits few.
-void IniDocument::rebuildKeyIndex()
+void IniDocument::RebuildKeyIndex()
 {
     keyIndex_.clear();
     for (int index = int(lines_.size()) - 1; index >= 0; --index) {
@@ -115,12 +115,12 @@ void IniDocument::rebuildKeyIndex()
     }
 }
 
-int IniDocument::findKey(const QString &section, const QString &key) const
+int IniDocument::FindKey(const QString &section, const QString &key) const
 {
     return keyIndex_.value(IndexKey(section, key), -1);
 }
 
-int IniDocument::findSectionEnd(const QString &section) const
+int IniDocument::FindSectionEnd(const QString &section) const
 {
     int end = -1;
     for (int index = 0; index < lines_.size(); ++index) {
@@ -136,27 +136,27 @@ int IniDocument::findSectionEnd(const QString &section) const
 
 QString IniDocument::value(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const int index = findKey(section, key);
+    const int index = FindKey(section, key);
     return index < 0 ? defaultValue : lines_.at(index).value;
 }
 
 int IniDocument::intValue(const QString &section, const QString &key, int defaultValue) const
 {
     int result = defaultValue;
-    const int index = findKey(section, key);
+    const int index = FindKey(section, key);
     if (index >= 0 && LeadingInteger(lines_.at(index).value, result))
         return result;
     return defaultValue;
 }
 
-bool IniDocument::boolValue(const QString &section, const QString &key, bool defaultValue) const
+bool IniDocument::BoolValue(const QString &section, const QString &key, bool defaultValue) const
 {
     return intValue(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 bool IniDocument::contains(const QString &section, const QString &key) const
 {
-    return findKey(section, key) >= 0;
+    return FindKey(section, key) >= 0;
 }
 
 QStringList IniDocument::keys(const QString &section) const
@@ -184,22 +184,22 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     const QString cleanSection = SingleLine(section).trimmed();
     const QString cleanKey = SingleLine(key).trimmed();
     const QString cleanValue = SingleLine(value);
-    const int existing = findKey(cleanSection, cleanKey);
+    const int existing = FindKey(cleanSection, cleanKey);
     if (existing >= 0) {
         Line &line = lines_[existing];
         line.text = line.key + QLatin1Char('=') + cleanValue;
         line.value = cleanValue.trimmed();
         return;
     }
-    int insertAt = findSectionEnd(cleanSection);
+    int insertAt = FindSectionEnd(cleanSection);
     if (insertAt < 0) {
         if (!lines_.isEmpty() && !lines_.constLast().text.trimmed().isEmpty())
-            lines_.append(parseLine(QString(), lines_.constLast().section));
-        lines_.append(parseLine(QLatin1Char('[') + cleanSection + QLatin1Char(']'), QString()));
+            lines_.append(ParseLine(QString(), lines_.constLast().section));
+        lines_.append(ParseLine(QLatin1Char('[') + cleanSection + QLatin1Char(']'), QString()));
         insertAt = int(lines_.size());
     }
-    lines_.insert(insertAt, parseLine(cleanKey + QLatin1Char('=') + cleanValue, cleanSection));
-    rebuildKeyIndex();
+    lines_.insert(insertAt, ParseLine(cleanKey + QLatin1Char('=') + cleanValue, cleanSection));
+    RebuildKeyIndex();
 }
 
 void IniDocument::setIntValue(const QString &section, const QString &key, int value)
@@ -207,7 +207,7 @@ void IniDocument::setIntValue(const QString &section, const QString &key, int va
     setValue(section, key, QString::number(value));
 }
 
-void IniDocument::setBoolValue(const QString &section, const QString &key, bool value)
+void IniDocument::SetBoolValue(const QString &section, const QString &key, bool value)
 {
     setValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
@@ -216,7 +216,7 @@ void IniDocument::removeKey(const QString &section, const QString &key)
 {
     const QString removed = IndexKey(section, key);
     lines_.removeIf([&removed](const Line &line) { return !line.key.isEmpty() && IndexKey(line.section, line.key) == removed; });
-    rebuildKeyIndex();
+    RebuildKeyIndex();
 }
 
 bool IniDocument::save(const QString &path) const

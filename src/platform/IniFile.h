@@ -23,7 +23,7 @@ public:
     // Leading digits (with an optional sign) after trimming; no digits gives defaultValue.
     int intValue(const QString &section, const QString &key, int defaultValue) const;
     // True for any number other than 0; a text without digits gives defaultValue.
-    bool boolValue(const QString &section, const QString &key, bool defaultValue) const;
+    bool BoolValue(const QString &section, const QString &key, bool defaultValue) const;
     bool contains(const QString &section, const QString &key) const;
     QStringList keys(const QString &section) const;   // in file order
     QStringList sections() const;                     // in file order
@@ -31,7 +31,7 @@ public:
     // Creates the section or key as needed; other lines stay as they were.
     void setValue(const QString &section, const QString &key, const QString &value);
     void setIntValue(const QString &section, const QString &key, int value);     // decimal
-    void setBoolValue(const QString &section, const QString &key, bool value);   // "1" or "0"
+    void SetBoolValue(const QString &section, const QString &key, bool value);   // "1" or "0"
     void removeKey(const QString &section, const QString &key);
 
     // Writes a temporary file beside `path`, then renames it over `path`.
@@ -45,14 +45,14 @@ private:
         QString value;      // trimmed value for key lines
         bool isHeader = false;
     };
-    static Line parseLine(const QString &text, const QString &currentSection);
+    static Line ParseLine(const QString &text, const QString &currentSection);
     QVector<Line> lines_;
     QString lineBreak_ = QStringLiteral("\n");   // kept as the file had it
     QHash<QString, int> keyIndex_;   // case-folded "section\nkey" -> first line of that key
-    void rebuildKeyIndex();
-    int findKey(const QString &section, const QString &key) const;
+    void RebuildKeyIndex();
+    int FindKey(const QString &section, const QString &key) const;
     // Index after the section's last key (or its header); -1 when the section is absent.
-    int findSectionEnd(const QString &section) const;
+    int FindSectionEnd(const QString &section) const;
 };
 
 // The integer rule of every read: leading digits with an optional sign, clamped to the

@@ -14,7 +14,7 @@ int ReadIniInt(const QString &path, const QString &section, const QString &key, 
 
 bool ReadIniBool(const QString &path, const QString &section, const QString &key, bool defaultValue)
 {
-    return IniDocument::load(path).boolValue(section, key, defaultValue);
+    return IniDocument::load(path).BoolValue(section, key, defaultValue);
 }
 
 bool WriteIniString(const QString &path, const QString &section, const QString &key, const QString &value)

@@ -59,7 +59,7 @@ void SetProgramFolderForTesting(const QString &folder)
     ProgramFolderOverride() = folder.isEmpty() ? QString() : WithTrailingSlash(folder);
 }
 
-std::unique_ptr<Library> Library::loadByName(const QString &windowsName)
+std::unique_ptr<Library> Library::LoadByName(const QString &windowsName)
 {
     const QString fileName = MapLibraryName(windowsName);
     const QString besideProgram = ProgramFolder() + fileName;
@@ -67,7 +67,7 @@ std::unique_ptr<Library> Library::loadByName(const QString &windowsName)
     return handle ? std::unique_ptr<Library>(new Library(handle)) : nullptr;
 }
 
-std::unique_ptr<Library> Library::loadFromProgramFolder(const QString &windowsName)
+std::unique_ptr<Library> Library::LoadFromProgramFolder(const QString &windowsName)
 {
     void *handle = OpenLibrary(ProgramFolder() + MapLibraryName(windowsName));
     return handle ? std::unique_ptr<Library>(new Library(handle)) : nullptr;

@@ -17,9 +17,9 @@ void SetProgramFolderForTesting(const QString &folder);
 class Library {
 public:
     // Bare name: the program's folder first, then the system's search.
-    static std::unique_ptr<Library> loadByName(const QString &windowsName);
+    static std::unique_ptr<Library> LoadByName(const QString &windowsName);
     // File name in the program's folder only.
-    static std::unique_ptr<Library> loadFromProgramFolder(const QString &windowsName);
+    static std::unique_ptr<Library> LoadFromProgramFolder(const QString &windowsName);
     // Releases the library. Its code stays mapped (RTLD_NODELETE, see LibraryLoader.cpp),
     // so a library must not count on its statics starting fresh at the next load.
     ~Library();

@@ -30,23 +30,23 @@ public:
         Ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok);
     }
 
-    bool confirm(QWidget *parent, const QString &title, const QString &text) override
+    bool Confirm(QWidget *parent, const QString &title, const QString &text) override
     {
         return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
 
-    bool okCancel(QWidget *parent, const QString &title, const QString &text) override
+    bool OkCancel(QWidget *parent, const QString &title, const QString &text) override
     {
         return Ask(parent, QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     }
 
-    QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override
+    QStringList OpenFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override
     {
         const auto dialog = MakeFileDialog(parent, FileDialogKind::OpenFiles, title, folder, filter);
         return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
     }
 
-    SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
+    SaveFileChoice SaveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
                                           const QString &filter) override
     {
         const auto dialog = MakeFileDialog(parent, FileDialogKind::SaveFile, title, suggestedPath, filter);
@@ -56,7 +56,7 @@ public:
         return {dialog->selectedFiles().constFirst(), int(filter.split(QStringLiteral(";;")).indexOf(selectedFilter)) + 1};
     }
 
-    QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override
+    QString ChooseFolder(QWidget *parent, const QString &title, const QString &folder) override
     {
         const auto dialog = MakeFileDialog(parent, FileDialogKind::ChooseFolder, title, folder);
         if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
@@ -64,7 +64,7 @@ public:
         return dialog->selectedFiles().constFirst();
     }
 
-    QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) override
+    QString AskText(QWidget *parent, const QString &title, const QString &label, const QString &text) override
     {
         QInputDialog dialog;
         dialog.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
@@ -84,7 +84,7 @@ using QuestionsService = ReplaceableService<ModalQuestions, DialogQuestions>;
 
 } // namespace
 
-ModalQuestions &questions()
+ModalQuestions &Questions()
 {
     return QuestionsService::current();
 }

@@ -24,26 +24,26 @@ public:
     virtual ~ModalQuestions() = default;
     virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void error(QWidget *parent, const QString &title, const QString &text) = 0;
-    virtual bool confirm(QWidget *parent, const QString &title, const QString &text) = 0;   // Yes/No
-    virtual bool okCancel(QWidget *parent, const QString &title, const QString &text) = 0;  // OK/Cancel
+    virtual bool Confirm(QWidget *parent, const QString &title, const QString &text) = 0;   // Yes/No
+    virtual bool OkCancel(QWidget *parent, const QString &title, const QString &text) = 0;  // OK/Cancel
     // Filters in Qt's syntax ("Videos (*.avi *.mp4);;All files (*)").
-    virtual QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) = 0;
+    virtual QStringList OpenFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) = 0;
     // Asks nothing about replacing an existing file: the caller decides what it writes.
-    virtual SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
+    virtual SaveFileChoice SaveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
                                                   const QString &filter) = 0;
     // The path only, for callers that do not care which filter was selected.
-    QString saveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)
+    QString SaveFile(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)
     {
-        return saveFileChoosingFilter(parent, title, suggestedPath, filter).path;
+        return SaveFileChoosingFilter(parent, title, suggestedPath, filter).path;
     }
-    virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
+    virtual QString ChooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
     // One line of text, offered with `text`; empty when the user cancelled.
-    virtual QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) = 0;
+    virtual QString AskText(QWidget *parent, const QString &title, const QString &label, const QString &text) = 0;
     // Runs one of the program's modal dialogs; returns its result code.
     virtual int exec(QDialog &dialog) = 0;
 };
 
-ModalQuestions &questions();
+ModalQuestions &Questions();
 void SetQuestionsForTesting(ModalQuestions *replacement);   // nullptr restores the real one
 
 // Turns a Windows filter ("Videos|*.avi;*.mp4|All|*.*") into Qt's syntax.

@@ -11,7 +11,7 @@ class SingleInstanceGuard {
 public:
     explicit SingleInstanceGuard(const QString &key);
     ~SingleInstanceGuard();
-    bool isFirst() const { return first_; }
+    bool IsFirst() const { return first_; }
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -57,21 +57,21 @@ VolumeWatcher::VolumeWatcher(QObject *parent)
     : QObject(parent), known_(OpticalVolumes(MountedVolumes()))
 {
     auto *timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &VolumeWatcher::checkNow);
+    connect(timer, &QTimer::timeout, this, &VolumeWatcher::CheckNow);
     timer->start(kPollIntervalMilliseconds);
 }
 
-void VolumeWatcher::checkNow()
+void VolumeWatcher::CheckNow()
 {
     const QList<Volume> current = OpticalVolumes(MountedVolumes());
     const QList<Volume> previous = std::exchange(known_, current);
     for (const Volume &volume : previous) {
         if (!ContainsMountPoint(current, volume))
-            emit opticalVolumeRemoved(volume);
+            emit OpticalVolumeRemoved(volume);
     }
     for (const Volume &volume : current) {
         if (!ContainsMountPoint(previous, volume))
-            emit opticalVolumeArrived(volume);
+            emit OpticalVolumeArrived(volume);
     }
 }
 

@@ -25,11 +25,11 @@ class VolumeWatcher : public QObject {
     Q_OBJECT
 public:
     explicit VolumeWatcher(QObject *parent = nullptr);
-    void checkNow();   // compares with the last known set and emits the changes
+    void CheckNow();   // compares with the last known set and emits the changes
 
 signals:
-    void opticalVolumeArrived(const platform::Volume &volume);
-    void opticalVolumeRemoved(const platform::Volume &volume);
+    void OpticalVolumeArrived(const platform::Volume &volume);
+    void OpticalVolumeRemoved(const platform::Volume &volume);
 
 private:
     QList<Volume> known_;   // optical volumes seen by the last check

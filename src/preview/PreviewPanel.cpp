@@ -53,8 +53,8 @@ void PreviewPanel::ConnectClipList()
         return;
     connect(&clipList_->Model(), &ClipListModel::CurrentLeaving, this, &PreviewPanel::CurrentClipLeaving);
     connect(&clipList_->Model(), &ClipListModel::CurrentChanged, this, &PreviewPanel::CurrentClipChanged);
-    connect(clipList_, &ClipListPanel::previewShutdownRequested, this, &PreviewPanel::ShutdownFrameEngine);
-    connect(clipList_, &ClipListPanel::trimRangeStored, this, [this](TVideoInfo *clip) {
+    connect(clipList_, &ClipListPanel::PreviewShutdownRequested, this, &PreviewPanel::ShutdownFrameEngine);
+    connect(clipList_, &ClipListPanel::TrimRangeStored, this, [this](TVideoInfo *clip) {
         if (clip == clip_ && clip->Duration > 0)
             PlaceRangeBar(double(clip->StartTime) / clip->Duration, double(clip->EndTime) / clip->Duration);
     });

@@ -29,7 +29,7 @@ void PreviewPanel::suiImageButton_SnapshootClick()
     const int shownSecond = frames_.LastFrameSecond >= 0 ? frames_.LastFrameSecond : clip_->StartTime;
     const QString proposed = SnapshotStartFolder(snapshotFolder_, platform::UserPicturesFolder())
         + SnapshotProposedName(clip_->FileName, shownSecond);
-    const platform::SaveFileChoice choice = platform::questions().saveFileChoosingFilter(
+    const platform::SaveFileChoice choice = platform::Questions().SaveFileChoosingFilter(
         window, QString(), proposed,
         platform::QtFilterFromWindowsFilter(QStringLiteral("JPG (*.jpg)|*.jpg|BMP (*.bmp)|*.bmp")));
     if (choice.path.isEmpty())
@@ -43,10 +43,10 @@ void PreviewPanel::suiImageButton_SnapshootClick()
     if (format == SnapshotFormat::None)
         return;
     if (picture.isNull()) {
-        platform::questions().error(window, QString(), QStringLiteral("No picture of this frame to save."));
+        platform::Questions().error(window, QString(), QStringLiteral("No picture of this frame to save."));
         return;
     }
     const QString fileName = SnapshotFileName(choice.path, format);
     if (!SavePicture(picture, fileName, format))
-        platform::questions().error(window, QString(), QStringLiteral("Cannot create file \"%1\".").arg(fileName));
+        platform::Questions().error(window, QString(), QStringLiteral("Cannot create file \"%1\".").arg(fileName));
 }

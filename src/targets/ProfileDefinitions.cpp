@@ -58,7 +58,7 @@ ProfileDefinitions ProfileDefinitions::load(const QString &path)
     return ProfileDefinitions(platform::IniDocument::load(path));
 }
 
-ProfileDefinitions ProfileDefinitions::loadShipped()
+ProfileDefinitions ProfileDefinitions::LoadShipped()
 {
     return load(platform::ProgramFolder() + DefinitionFileName);
 }

@@ -26,7 +26,7 @@ public:
     // A missing or unreadable file behaves as an empty one.
     static ProfileDefinitions load(const QString &path);
     // The shipped file in the program's folder.
-    static ProfileDefinitions loadShipped();
+    static ProfileDefinitions LoadShipped();
 
     // "nodef" when the key is missing (or holds "nodef").
     QString text(const QString &section, const QString &key) const;

@@ -48,53 +48,53 @@ QString MainWindowEntryText(const ProfileDefinitions &reader, const QString &tar
                             const QString &name, const ProfileValues &values)
 {
     const QString outputFormat = QStringLiteral("OutputFormat");
-    QString format = ResolveChoiceValue(reader, targetSection, outputFormat, values.outputFormatIndex());
+    QString format = ResolveChoiceValue(reader, targetSection, outputFormat, values.OutputFormatIndex());
     if (format == NoDefinition)
         format = ResolveChoiceValue(reader, targetSection, outputFormat, 0);
     const QString subSection = JoinSection(targetSection, format);
     const QString resolution =
-        TextWithFallback(reader, targetSection, subSection, IndexedKey("VideoResolutionText", values.resolutionIndex()));
+        TextWithFallback(reader, targetSection, subSection, IndexedKey("VideoResolutionText", values.ResolutionIndex()));
     const QString audioBitrate =
-        TextWithFallback(reader, targetSection, subSection, IndexedKey("AudioBitrateText", values.audioBitrateIndex()));
+        TextWithFallback(reader, targetSection, subSection, IndexedKey("AudioBitrateText", values.AudioBitrateIndex()));
     const QString sampleRate = TextWithFallback(reader, targetSection, subSection,
-                                                IndexedKey("AudioSampleRateText", values.audioSampleRateIndex()));
+                                                IndexedKey("AudioSampleRateText", values.AudioSampleRateIndex()));
     const QString resolutionPart = resolution.isEmpty() ? QString() : QLatin1Char(',') + resolution;
     return Summary(name, format, resolutionPart, values.videoBitRate(), audioBitrate, sampleRate);
 }
 
 QString DialogEntryText(const ProfileDefinitions &reader, const QString &definitionSection, const ProfileEntry &entry)
 {
-    if (!entry.hasValues())
+    if (!entry.HasValues())
         return entry.name;
     const ProfileValues values = entry.values();
     QString section = definitionSection;
     QString format;
     const int formatCount = reader.integer(definitionSection, QStringLiteral("OutputFormatCount"), 1);
     if (formatCount > 1) {
-        format = TextOr(reader, definitionSection, IndexedKey("OutputFormatText", values.outputFormatIndex()), QString());
-        const bool validIndex = values.outputFormatIndex() >= 0 && values.outputFormatIndex() < formatCount;
+        format = TextOr(reader, definitionSection, IndexedKey("OutputFormatText", values.OutputFormatIndex()), QString());
+        const bool validIndex = values.OutputFormatIndex() >= 0 && values.OutputFormatIndex() < formatCount;
         if (validIndex && !format.isEmpty())
             section = JoinSection(definitionSection, format);
     }
     if (format.isEmpty())
-        format = ChosenCodecText(reader, section, values.videoCodecIndex());
-    const QString resolution = TextOr(reader, section, IndexedKey("VideoResolutionText", values.resolutionIndex()), QString());
+        format = ChosenCodecText(reader, section, values.VideoCodecIndex());
+    const QString resolution = TextOr(reader, section, IndexedKey("VideoResolutionText", values.ResolutionIndex()), QString());
     const QString zero = QStringLiteral("0");
     return Summary(entry.name, format, QLatin1Char(',') + resolution, values.videoBitRate(),
-                   TextOr(reader, section, IndexedKey("AudioBitrateText", values.audioBitrateIndex()), zero),
-                   TextOr(reader, section, IndexedKey("AudioSampleRateText", values.audioSampleRateIndex()), zero));
+                   TextOr(reader, section, IndexedKey("AudioBitrateText", values.AudioBitrateIndex()), zero),
+                   TextOr(reader, section, IndexedKey("AudioSampleRateText", values.AudioSampleRateIndex()), zero));
 }
 
 QString MusicEntryText(const ProfileDefinitions &reader, const QString &definitionSection, const ProfileEntry &entry)
 {
-    if (!entry.hasValues())
+    if (!entry.HasValues())
         return entry.name;
     const ProfileValues values = entry.values();
     const QString zero = QStringLiteral("0");
     return entry.name + QStringLiteral(" : Audio-")
-        + TextOr(reader, definitionSection, IndexedKey("AudioBitrateText", values.audioBitrateIndex()), zero)
+        + TextOr(reader, definitionSection, IndexedKey("AudioBitrateText", values.AudioBitrateIndex()), zero)
         + QStringLiteral("kbps,")
-        + TextOr(reader, definitionSection, IndexedKey("AudioSampleRateText", values.audioSampleRateIndex()), zero)
+        + TextOr(reader, definitionSection, IndexedKey("AudioSampleRateText", values.AudioSampleRateIndex()), zero)
         + QStringLiteral("hz");
 }
 
@@ -106,10 +106,10 @@ MainWindowProfileList ReadMainWindowProfileList(const ProfileStore &store, const
     if (list.section == NoProfile)
         return list;
     list.available = true;
-    list.entries = store.mainWindowEntries(list.section);
+    list.entries = store.MainWindowEntries(list.section);
     for (const ProfileEntry &entry : list.entries)
         list.texts.append(MainWindowEntryText(reader, targetSection, entry.name, entry.values()));
-    const int selected = store.defaultIndex(list.section);
+    const int selected = store.DefaultIndex(list.section);
     list.defaultIndex = selected >= 0 && selected < list.entries.size() ? selected : -1;
     return list;
 }

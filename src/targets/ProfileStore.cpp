@@ -67,25 +67,25 @@ public:
     }
     const platform::IniDocument &document() const { return document_; }
 
-    int slotCount() const { return slotCount_; }
+    int SlotCount() const { return slotCount_; }
     QString text(const QString &key) const { return document_.value(section_, key, NoDefinition); }
-    QString slotName(int slot) const { return slot >= 0 && slot < slotCount() ? text(SlotNameKey(slot)) : NoDefinition; }
-    bool isUsed(int slot) const { return slotName(slot) != NoDefinition; }
+    QString SlotName(int slot) const { return slot >= 0 && slot < SlotCount() ? text(SlotNameKey(slot)) : NoDefinition; }
+    bool isUsed(int slot) const { return SlotName(slot) != NoDefinition; }
 
     // The slot named `name`: `preferred` when it is, else the first; -1 when none is.
-    int slotOf(const QString &name, int preferred) const
+    int SlotOf(const QString &name, int preferred) const
     {
-        if (SameName(slotName(preferred), name))
+        if (SameName(SlotName(preferred), name))
             return preferred;
-        for (int slot = 0; slot < slotCount(); ++slot) {
-            if (SameName(slotName(slot), name))
+        for (int slot = 0; slot < SlotCount(); ++slot) {
+            if (SameName(SlotName(slot), name))
                 return slot;
         }
         return -1;
     }
 
     // The first free slot, or a new one at the end (ProfileCount grows by one).
-    int takeFreeSlot()
+    int TakeFreeSlot()
     {
         for (int slot = 0; slot < slotCount_; ++slot) {
             if (!isUsed(slot))
@@ -103,7 +103,7 @@ public:
     }
 
     // A slot's own value list would hide the list kept under the name from the main window.
-    void dropSlotValues(int slot)
+    void DropSlotValues(int slot)
     {
         if (slot >= 0 && text(SlotValuesKey(slot)) != NoDefinition)
             document_.setValue(section_, SlotValuesKey(slot), NoDefinition);
@@ -131,7 +131,7 @@ std::optional<ProfileSection> OpenForChange(const QString &path, const QString &
 
 ProfileEntry MainWindowEntryOf(const ProfileSection &profiles, const QString &section, int slot)
 {
-    ProfileEntry entry{section, slot, profiles.slotName(slot), NoDefinition};
+    ProfileEntry entry{section, slot, profiles.SlotName(slot), NoDefinition};
     if (entry.name == NoDefinition)
         return entry;
     entry.valueList = profiles.text(SlotValuesKey(slot));
@@ -158,56 +158,56 @@ QString ProfileSectionName(const QString &targetName)
     return targetName + QStringLiteral("-Profile");
 }
 
-bool ProfileEntry::hasValues() const
+bool ProfileEntry::HasValues() const
 {
     return valueList != NoDefinition;
 }
 
 ProfileStore::ProfileStore(QString filePath) : filePath_(std::move(filePath)) {}
 
-QVector<ProfileEntry> ProfileStore::mainWindowEntries(const QString &section) const
+QVector<ProfileEntry> ProfileStore::MainWindowEntries(const QString &section) const
 {
     const ProfileSection profiles = ProfileSection::Read(filePath_, section);
     QVector<ProfileEntry> entries;
-    for (int slot = 0; slot < profiles.slotCount(); ++slot) {
+    for (int slot = 0; slot < profiles.SlotCount(); ++slot) {
         ProfileEntry entry = MainWindowEntryOf(profiles, section, slot);
-        if (entry.name != NoDefinition && entry.hasValues())
+        if (entry.name != NoDefinition && entry.HasValues())
             entries.append(std::move(entry));
     }
     return entries;
 }
 
-std::optional<ProfileEntry> ProfileStore::mainWindowEntry(const QString &section, int slot) const
+std::optional<ProfileEntry> ProfileStore::MainWindowEntry(const QString &section, int slot) const
 {
     ProfileEntry entry = MainWindowEntryOf(ProfileSection::Read(filePath_, section), section, slot);
-    if (entry.name == NoDefinition || !entry.hasValues())
+    if (entry.name == NoDefinition || !entry.HasValues())
         return std::nullopt;
     return entry;
 }
 
-QVector<ProfileEntry> ProfileStore::dialogEntries(const QString &section) const
+QVector<ProfileEntry> ProfileStore::DialogEntries(const QString &section) const
 {
     const ProfileSection profiles = ProfileSection::Read(filePath_, section);
     QVector<ProfileEntry> entries;
-    for (int slot = 0; slot < profiles.slotCount(); ++slot) {
-        const QString name = profiles.slotName(slot);
+    for (int slot = 0; slot < profiles.SlotCount(); ++slot) {
+        const QString name = profiles.SlotName(slot);
         if (name != NoDefinition)
             entries.append(ProfileEntry{section, slot, name, profiles.text(name)});
     }
     return entries;
 }
 
-int ProfileStore::defaultIndex(const QString &section) const
+int ProfileStore::DefaultIndex(const QString &section) const
 {
     return platform::ReadIniInt(filePath_, section, DefaultKey, -1);
 }
 
-QString ProfileStore::slotName(const QString &section, int slot) const
+QString ProfileStore::SlotName(const QString &section, int slot) const
 {
-    return ProfileSection::Read(filePath_, section).slotName(slot);
+    return ProfileSection::Read(filePath_, section).SlotName(slot);
 }
 
-QString ProfileStore::valueListOf(const QString &section, const QString &name) const
+QString ProfileStore::ValueListOf(const QString &section, const QString &name) const
 {
     return ProfileSection::Read(filePath_, section).text(name);
 }
@@ -220,7 +220,7 @@ bool ProfileStore::SaveProfile(const QString &section, const QString &name, cons
     if (!profiles)
         return false;
     const QString storedValues = profiles->text(profileName);
-    int slot = profiles->slotOf(profileName, -1);
+    int slot = profiles->SlotOf(profileName, -1);
     if (profiles->isProtected(storedValues, slot)) {
         questions.inform(ProfileMessage(profileName, QStringLiteral(".\nYou Can not modify this setting!")));
         return false;
@@ -231,10 +231,10 @@ bool ProfileStore::SaveProfile(const QString &section, const QString &name, cons
     // A new name takes a slot; so does a list kept under a name that no slot shows, and a
     // name already listed without a list keeps its slot rather than being listed twice.
     if (slot < 0) {
-        slot = profiles->takeFreeSlot();
+        slot = profiles->TakeFreeSlot();
         profiles->set(SlotNameKey(slot), profileName);
     }
-    profiles->dropSlotValues(slot);
+    profiles->DropSlotValues(slot);
     profiles->set(profileName, valueList);
     return SaveDocument(profiles->document(), filePath_, profileName, questions);
 }
@@ -247,7 +247,7 @@ bool ProfileStore::RemoveProfile(const QString &section, const QString &name, in
     if (!profiles)
         return false;
     const QString storedValues = profiles->text(profileName);
-    const int namedSlot = profiles->slotOf(profileName, slot);
+    const int namedSlot = profiles->SlotOf(profileName, slot);
     if (namedSlot < 0 && storedValues == NoDefinition) {
         questions.inform(ProfileMessage(profileName, QStringLiteral(".\nThere is no profile of this name.")));
         return false;
@@ -260,7 +260,7 @@ bool ProfileStore::RemoveProfile(const QString &section, const QString &name, in
         return false;
     if (namedSlot >= 0) {
         profiles->set(SlotNameKey(namedSlot), NoDefinition);
-        profiles->dropSlotValues(namedSlot);
+        profiles->DropSlotValues(namedSlot);
     }
     if (profiles->contains(profileName))
         profiles->set(profileName, NoDefinition);

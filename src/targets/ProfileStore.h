@@ -29,7 +29,7 @@ struct ProfileEntry {
     QString name;        // ProfileText<slot>
     QString valueList;   // "nodef" when the profile has none
 
-    bool hasValues() const;
+    bool HasValues() const;
     ProfileValues values() const { return ProfileValues::Parse(valueList); }
 
     bool operator==(const ProfileEntry &) const = default;
@@ -48,17 +48,17 @@ public:
 
     // The main window's list: used slots that have a value list, ProfileValue<n> first, else
     // the key named by the slot's name. Entry i of the list is element i.
-    QVector<ProfileEntry> mainWindowEntries(const QString &section) const;
+    QVector<ProfileEntry> MainWindowEntries(const QString &section) const;
     // The same reading for one slot (applying an entry); nothing for a free slot or no list.
-    std::optional<ProfileEntry> mainWindowEntry(const QString &section, int slot) const;
+    std::optional<ProfileEntry> MainWindowEntry(const QString &section, int slot) const;
     // The options dialog's list: every used slot, its value list from the key of its name only.
-    QVector<ProfileEntry> dialogEntries(const QString &section) const;
+    QVector<ProfileEntry> DialogEntries(const QString &section) const;
     // ProfileDefault (-1 when absent).
-    int defaultIndex(const QString &section) const;
+    int DefaultIndex(const QString &section) const;
     // ProfileText<slot>, "nodef" for a free slot or a slot outside the section.
-    QString slotName(const QString &section, int slot) const;
+    QString SlotName(const QString &section, int slot) const;
     // The value list kept under the key `name`, "nodef" when there is none.
-    QString valueListOf(const QString &section, const QString &name) const;
+    QString ValueListOf(const QString &section, const QString &name) const;
 
     // Creates the profile `name` (trimmed) in a free slot, or overwrites an existing one after
     // asking; refuses protected profiles and names the file cannot hold. True when the file changed.

@@ -19,17 +19,17 @@ public:
     // Field `number` (1..11); 0 outside that range.
     int field(int number) const;
 
-    int outputFormatIndex() const { return field(1); }
-    int aspectIndex() const { return field(2); }
-    int resolutionIndex() const { return field(3); }
-    int frameRateIndex() const { return field(4); }
+    int OutputFormatIndex() const { return field(1); }
+    int AspectIndex() const { return field(2); }
+    int ResolutionIndex() const { return field(3); }
+    int FrameRateIndex() const { return field(4); }
     int videoBitRate() const { return field(5); }          // kbps
-    int audioBitrateIndex() const { return field(6); }
-    int audioSampleRateIndex() const { return field(7); }
-    int volumeStep() const { return field(8); }
+    int AudioBitrateIndex() const { return field(6); }
+    int AudioSampleRateIndex() const { return field(7); }
+    int VolumeStep() const { return field(8); }
     bool isProtected() const { return field(9) != 0; }    // can be used, not overwritten or removed
-    int videoCodecIndex() const { return field(10); }
-    int audioCodecIndex() const { return field(11); }
+    int VideoCodecIndex() const { return field(10); }
+    int AudioCodecIndex() const { return field(11); }
 
 private:
     std::array<int, FieldCount> fields_{};

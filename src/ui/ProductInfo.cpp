@@ -35,7 +35,7 @@ QString ShownAddress(const QString &address)
 void OpenLink(QWidget *asking, const QString &address)
 {
     if (address.isEmpty() || !platform::desktop().openUrl(address))
-        platform::questions().error(asking, kDisplayTitle,
+        platform::Questions().error(asking, kDisplayTitle,
                                     QStringLiteral("Could not open \"%1\": no program on this computer opens it.")
                                         .arg(ShownAddress(address)));
 }

@@ -47,11 +47,11 @@ protected:
     {
         const QString path = files.filePath(name);
         EXPECT_TRUE(QFile::copy(twoAudioTracks, path));
-        engine.setProbe(path, TestEngine::videoInfo(60, engineFrameRate, 320, 240));
+        engine.SetProbe(path, TestEngine::VideoInfo(60, engineFrameRate, 320, 240));
         return path;
     }
 
-    ClipListStore store() const { return ClipListStore(sandbox.settingsFolder()); }
+    ClipListStore store() const { return ClipListStore(sandbox.SettingsFolder()); }
 
     QStringList listed() const
     {
@@ -71,7 +71,7 @@ protected:
     ScriptedQuestions questions;
     RecordingDesktop desktop;
     QTemporaryDir files;
-    ProgramWindows windows{sandbox.programFolder()};
+    ProgramWindows windows{sandbox.ProgramFolder()};
     ProgramParts parts;
     ClipListPanel *clipList = nullptr;
 };
@@ -95,12 +95,12 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
     ASSERT_EQ(first.AudioRows.size(), 2u);
     EXPECT_TRUE(first.AudioRows[1]->IsChecked());
     EXPECT_EQ(first.FrameRate, 29.97f);
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Exec), QStringList()) << "the frame rate was asked again";
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Exec), QStringList()) << "the frame rate was asked again";
     const TVideoInfo &second = *clipList->Model().Clips()[1];
     EXPECT_FALSE(second.Checked);
     EXPECT_EQ(second.SubtitleIndex, 1);
     EXPECT_EQ(clipList->Model().Current(), &second);
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"These files of the last session's clip list no longer exist and were left out:\n\n" + gone});
 
     // The kept list now holds what the window shows, the gone file no more.
@@ -139,11 +139,11 @@ TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTh
 
 TEST_F(ClipListRestoreTest, AKeptListThatCannotBeReadStartsAnEmptyListAndIsKeptAside)
 {
-    sandbox.writeSettingsFile("ClipList.json", "{\"format\": \"Pelorin clip list\", \"vers");
+    sandbox.WriteSettingsFile("ClipList.json", "{\"format\": \"Pelorin clip list\", \"vers");
     OpenStartFiles(parts, {});
     QApplication::processEvents();
     EXPECT_TRUE(clipList->Model().Clips().empty());
-    const QStringList told = questions.texts(ScriptedQuestions::Kind::Information);
+    const QStringList told = questions.Texts(ScriptedQuestions::Kind::Information);
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].startsWith("The clip list of the last session could not be read (not readable JSON"))
         << told[0].toStdString();

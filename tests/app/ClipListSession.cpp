@@ -54,7 +54,7 @@ int main(int argc, char **argv)
     const QStringList files = arguments.mid(1);
     TestEngine engine;
     for (const QString &file : files)
-        engine.setProbe(file, TestEngine::videoInfo(60, 25.0f, 320, 240));
+        engine.SetProbe(file, TestEngine::VideoInfo(60, 25.0f, 320, 240));
     ScriptedQuestions questions;
     ProgramWindows windows(platform::ProgramFolder());
     const ProgramParts parts = AttachProgramParts(windows);
@@ -65,7 +65,7 @@ int main(int argc, char **argv)
         if (!QTest::qWaitFor([&] { return !clipList->Model().Busy(); }, 30000))
             return 1;
         Print(ClipListStore::Encode(StoredListOf(clipList->Model().Clips(), clipList->Model().Current())));
-        Print(questions.texts(ScriptedQuestions::Kind::Information).join(QLatin1Char('\n')).toUtf8());
+        Print(questions.Texts(ScriptedQuestions::Kind::Information).join(QLatin1Char('\n')).toUtf8());
         return 0;
     }
     if (!QTest::qWaitFor([&] { return clipList->Model().Clips().size() == static_cast<size_t>(files.size()) && !clipList->Model().Busy(); }, 30000))

@@ -43,7 +43,7 @@ protected:
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         if (accepted)
-            engine.setProbe(path, TestEngine::videoInfo(30, 25.0f, 320, 240));
+            engine.SetProbe(path, TestEngine::VideoInfo(30, 25.0f, 320, 240));
         return path;
     }
 
@@ -80,7 +80,7 @@ protected:
     ScriptedQuestions questions;
     RecordingDesktop desktop;
     QTemporaryDir media;
-    ProgramWindows windows{sandbox.programFolder()};
+    ProgramWindows windows{sandbox.ProgramFolder()};
     ClipListPanel *clipList = nullptr;
     FileOpener *opener = nullptr;
 };
@@ -97,7 +97,7 @@ TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)
     ASSERT_TRUE(drop({single, unknown, media.filePath("holiday")}));
     ASSERT_TRUE(WaitUntil([this] { return listed().size() == 3 && !clipList->Model().Busy(); }));
     EXPECT_EQ(listed(), QStringList({single, first, second}));
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + unknown + " (the engine cannot read it)\n"});
     EXPECT_EQ(clipList->Model().Current(), clipList->Model().Clips().front().get()) << "the first row is selected";
 }

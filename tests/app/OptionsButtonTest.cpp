@@ -21,13 +21,13 @@ protected:
         AttachOptionsButton(windows);
         windows.MainForm->show();   // selects the start target
         QApplication::processEvents();
-        windows.MainForm->setSelectTargetHandler([this](int target) { selected.append(target); });
+        windows.MainForm->SetSelectTargetHandler([this](int target) { selected.append(target); });
     }
 
     // Presses the button; the scripted showing runs `inDialog` on the shown dialog.
-    void pressOptions(const std::function<void(TOptionForm &)> &inDialog)
+    void PressOptions(const std::function<void(TOptionForm &)> &inDialog)
     {
-        questions.answerExec([inDialog](QDialog &dialog) {
+        questions.AnswerExec([inDialog](QDialog &dialog) {
             dialog.show();
             inDialog(static_cast<TOptionForm &>(dialog));
             return dialog.result();
@@ -36,7 +36,7 @@ protected:
         ASSERT_TRUE(button->isVisibleTo(windows.MainForm.get()));
         button->click();
     }
-    QString mainOutputFolder() const
+    QString MainOutputFolder() const
     {
         return windows.MainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"))->text();
     }
@@ -44,7 +44,7 @@ protected:
     SettingsSandbox sandbox;
     ScriptedQuestions questions;
     RecordingDesktop desktop;
-    ProgramWindows windows{sandbox.programFolder()};
+    ProgramWindows windows{sandbox.ProgramFolder()};
     QList<int> selected;
 };
 
@@ -52,25 +52,25 @@ TEST_F(OptionsButtonTest, AChangedDialogShowsTheOutputFolderAndSelectsTheCurrent
 {
     const int target = windows.MainForm->CurTargetType;
     ASSERT_GE(target, 0);
-    const QString chosen = sandbox.programFolder() + "Chosen";
-    pressOptions([&](TOptionForm &dialog) {
-        questions.answerChooseFolder(chosen);
+    const QString chosen = sandbox.ProgramFolder() + "Chosen";
+    PressOptions([&](TOptionForm &dialog) {
+        questions.AnswerChooseFolder(chosen);
         dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Browse"))->click();
         dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_OK"))->click();
     });
     EXPECT_EQ(selected, QList<int>{target});
     EXPECT_EQ(windows.Options.outputFolder, chosen + "/");
-    EXPECT_EQ(mainOutputFolder(), chosen + "/iPod/");
+    EXPECT_EQ(MainOutputFolder(), chosen + "/iPod/");
 }
 
 TEST_F(OptionsButtonTest, AnUnchangedDialogLeavesTheMainWindowAsItWas)
 {
-    const QString before = mainOutputFolder();
-    pressOptions([](TOptionForm &dialog) {
+    const QString before = MainOutputFolder();
+    PressOptions([](TOptionForm &dialog) {
         dialog.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Cancel"))->click();
     });
     EXPECT_TRUE(selected.isEmpty());
-    EXPECT_EQ(mainOutputFolder(), before);
+    EXPECT_EQ(MainOutputFolder(), before);
 }
 
 } // namespace

@@ -56,10 +56,10 @@ protected:
         desktop = new RecordingDesktop;
         engine = new TestEngine;
         media = new QTemporaryDir;
-        windows = new ProgramWindows(sandbox->programFolder());
+        windows = new ProgramWindows(sandbox->ProgramFolder());
         AttachProgramParts(*windows);
         windows->MainForm->show();
-        addClip(QStringLiteral("/a clip with a rather long file name for the list.mp4"), 5400, 1920, 1080);
+        AddClip(QStringLiteral("/a clip with a rather long file name for the list.mp4"), 5400, 1920, 1080);
     }
 
     static void TearDownTestSuite()
@@ -72,17 +72,17 @@ protected:
         delete sandbox;
     }
 
-    static void addClip(const QString &name, int seconds, int width, int height)
+    static void AddClip(const QString &name, int seconds, int width, int height)
     {
         const QString file = fixtures::OneAudioTrack(media->path() + name);
         ASSERT_FALSE(file.isEmpty());
-        engine->setProbe(file, TestEngine::videoInfo(seconds, 25.0f, width, height));
-        questions->answerOpenFiles({file});
+        engine->SetProbe(file, TestEngine::VideoInfo(seconds, 25.0f, width, height));
+        questions->AnswerOpenFiles({file});
         windows->MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_OpenDir"))->click();
-        WaitUntil([] { return !clipList().Model().Busy(); });
+        WaitUntil([] { return !ClipList().Model().Busy(); });
     }
 
-    static ClipListPanel &clipList() { return *windows->MainForm->findChild<ClipListPanel *>(); }
+    static ClipListPanel &ClipList() { return *windows->MainForm->findChild<ClipListPanel *>(); }
 
     static inline SettingsSandbox *sandbox = nullptr;
     static inline ScriptedQuestions *questions = nullptr;
@@ -94,8 +94,8 @@ protected:
 
 TEST_F(Readability, MainWindowWithAClip)
 {
-    ASSERT_EQ(clipList().Model().Clips().size(), 1u);
-    clipList().SelectClipRow(clipList().Rows().first());
+    ASSERT_EQ(ClipList().Model().Clips().size(), 1u);
+    ClipList().SelectClipRow(ClipList().Rows().first());
     ExpectReadable(*windows->MainForm, "main window");
     // The task bar and Alt-Tab show the product's name and its logo.
     EXPECT_EQ(windows->MainForm->windowTitle(), kDisplayTitle);
@@ -154,13 +154,13 @@ TEST_F(Readability, DesktopDialogsAskedFromTheSkinnedWindows)
                                                    QMessageBox::Yes | QMessageBox::No);
     ExpectReadable(*question, "question box");
     const auto files = platform::MakeFileDialog(windows->MainForm.get(), platform::FileDialogKind::OpenFiles,
-                                                QStringLiteral("Open"), sandbox->videosFolder(),
+                                                QStringLiteral("Open"), sandbox->VideosFolder(),
                                                 QStringLiteral("Video files (*.avi *.mp4);;All files (*)"));
     files->setOption(QFileDialog::DontUseNativeDialog);
     ExpectReadable(*files, "file dialog");
     files->hide();
 
-    QMenu *menu = clipList().PopupMenu();
+    QMenu *menu = ClipList().PopupMenu();
     menu->popup(QPoint(20, 20));
     ExpectReadable(*menu, "clip list menu");
     menu->hide();

@@ -52,7 +52,7 @@ protected:
         int eventBase, errorBase, major, minor;
         ASSERT_TRUE(XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor));
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
-        windows_ = std::make_unique<ProgramWindows>(sandbox_.programFolder());
+        windows_ = std::make_unique<ProgramWindows>(sandbox_.ProgramFolder());
         AttachProgramParts(*windows_);
         windows_->MainForm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(windows_->MainForm.get()));
@@ -68,7 +68,7 @@ protected:
 
     // Moves the pointer to the middle of the button named `name` and presses and releases
     // the left button there.
-    void clickButton(const QString &name)
+    void ClickButton(const QString &name)
     {
         const QRect area = FindButton(QAccessible::queryAccessibleInterface(windows_->MainForm.get()), name);
         ASSERT_FALSE(area.isEmpty()) << "no shown button named " << name.toStdString();
@@ -79,7 +79,7 @@ protected:
         XFlush(display_);
     }
 
-    QString outputFolderShown() const
+    QString OutputFolderShown() const
     {
         return windows_->MainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"))->text();
     }
@@ -114,7 +114,7 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
     QList<int> chosen;
     for (int category = 0; category < targets::CategoryCount; ++category) {
         const targets::CategoryInfo &info = targets::Category(category);
-        clickButton(QLatin1String(info.caption));
+        ClickButton(QLatin1String(info.caption));
         ASSERT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType >= 0 &&
                                          shown(info.rowName); }))
             << info.caption;
@@ -125,10 +125,10 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
             if (!targets::IsSelectableTarget(target))
                 continue;
             SCOPED_TRACE(targets::TargetName(target).toStdString());
-            clickButton(AccessibleNameOf(target));
+            ClickButton(AccessibleNameOf(target));
             EXPECT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType == target; }));
-            EXPECT_TRUE(outputFolderShown().endsWith(targets::TargetFolder(target))) << outputFolderShown().toStdString();
-            EXPECT_TRUE(outputFolderShown().startsWith(windows_->Options.outputFolder));
+            EXPECT_TRUE(OutputFolderShown().endsWith(targets::TargetFolder(target))) << OutputFolderShown().toStdString();
+            EXPECT_TRUE(OutputFolderShown().startsWith(windows_->Options.outputFolder));
             EXPECT_EQ(shown("DVDPanel"), targets::IsDvdTarget(target));
             EXPECT_EQ(shown("suiComboBox_DVDPF"), targets::IsDvdTarget(target));
             EXPECT_EQ(shown("suiEdit_DVDName"), targets::IsDeviceTarget(target));
@@ -143,7 +143,7 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
         if (targets::IsSelectableTarget(target))
             selectable.append(target);
     EXPECT_EQ(chosen, selectable);
-    EXPECT_TRUE(questions_.asked().isEmpty());
+    EXPECT_TRUE(questions_.Asked().isEmpty());
 }
 
 } // namespace

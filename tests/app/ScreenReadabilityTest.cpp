@@ -64,15 +64,15 @@ TEST(ScreenReadability, WindowsAUserMeetsFirst)
     RecordingDesktop desktop;
     TestEngine engine;
     QTemporaryDir media;
-    ProgramWindows windows(sandbox.programFolder());
+    ProgramWindows windows(sandbox.ProgramFolder());
     AttachProgramParts(windows);
     windows.MainForm->show();   // first shown with its empty list, as the program starts
     ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.MainForm.get()));
 
     const QString file = fixtures::OneAudioTrack(media.path() + QStringLiteral("/holiday at the sea.mp4"));
     ASSERT_FALSE(file.isEmpty());
-    engine.setProbe(file, TestEngine::videoInfo(754, 25.0f, 1280, 720));
-    questions.answerOpenFiles({file});
+    engine.SetProbe(file, TestEngine::VideoInfo(754, 25.0f, 1280, 720));
+    questions.AnswerOpenFiles({file});
     windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_OpenDir"))->click();
     ExpectReadableOnScreen(*windows.MainForm, "main window with a clip", media.path());
 

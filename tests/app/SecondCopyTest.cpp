@@ -46,18 +46,18 @@ protected:
         qputenv("XDG_RUNTIME_DIR", savedRuntime_);
     }
 
-    QString settingsFile(const char *name) const
+    QString SettingsFile(const char *name) const
     {
         return home_.filePath(QStringLiteral("config/Pelorin/Pelorin Video Converter/") + QLatin1String(name));
     }
 
     // The engine writes the thumbnail "2.bmp" into the settings folder for each file it adds.
-    bool waitForThumbnail()
+    bool WaitForThumbnail()
     {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 30000 && first_.state() == QProcess::Running) {
-            if (QFileInfo(settingsFile("2.bmp")).size() > 0)
+            if (QFileInfo(SettingsFile("2.bmp")).size() > 0)
                 return true;
             QThread::msleep(50);
         }
@@ -65,7 +65,7 @@ protected:
     }
 
     // The first copy has taken the guard once it has made its settings folder.
-    bool waitUntilFirstCopyRuns()
+    bool WaitUntilFirstCopyRuns()
     {
         QElapsedTimer clock;
         clock.start();
@@ -88,7 +88,7 @@ TEST_F(ProgramCopies, SecondCopyEndsWithStatus255AndShowsNothing)
 {
     first_.start();
     ASSERT_TRUE(first_.waitForStarted(10000));
-    ASSERT_TRUE(waitUntilFirstCopyRuns()) << first_.readAllStandardError().constData();
+    ASSERT_TRUE(WaitUntilFirstCopyRuns()) << first_.readAllStandardError().constData();
 
     second_.start();
     ASSERT_TRUE(second_.waitForFinished(20000));
@@ -101,7 +101,7 @@ TEST_F(ProgramCopies, TheFirstCopyStartsAgainAfterTheOtherEnded)
 {
     first_.start();
     ASSERT_TRUE(first_.waitForStarted(10000));
-    ASSERT_TRUE(waitUntilFirstCopyRuns());
+    ASSERT_TRUE(WaitUntilFirstCopyRuns());
     first_.kill();
     first_.waitForFinished(5000);
 
@@ -116,10 +116,10 @@ TEST_F(ProgramCopies, TheFirstCopyStartsAgainAfterTheOtherEnded)
 TEST_F(ProgramCopies, SecondCopyHandsItsFilesOverAsAbsolutePaths)
 {
     platform::SingleInstanceGuard guard(kInternalWindowName);
-    ASSERT_TRUE(guard.isFirst());
+    ASSERT_TRUE(guard.IsFirst());
     platform::FileHandOverServer server(kInternalWindowName);
     ASSERT_TRUE(server.isListening());
-    QSignalSpy handedOver(&server, &platform::FileHandOverServer::filesHandedOver);
+    QSignalSpy handedOver(&server, &platform::FileHandOverServer::FilesHandedOver);
 
     second_.setWorkingDirectory(home_.path());
     second_.setArguments({"b.mp4", home_.filePath("c d.mkv")});
@@ -151,15 +151,15 @@ TEST_F(ProgramCopies, FirstCopyAddsItsOwnFilesAndThoseOfASecondCopy)
     first_.setArguments({"a.mp4"});
     first_.start();
     ASSERT_TRUE(first_.waitForStarted(10000));
-    ASSERT_TRUE(waitForThumbnail()) << first_.readAllStandardError().constData();
+    ASSERT_TRUE(WaitForThumbnail()) << first_.readAllStandardError().constData();
     QThread::msleep(300);   // the pass ends after the thumbnail
-    QFile::remove(settingsFile("2.bmp"));
+    QFile::remove(SettingsFile("2.bmp"));
 
     second_.setArguments({b});
     second_.start();
     ASSERT_TRUE(second_.waitForFinished(20000));
     EXPECT_EQ(second_.exitCode(), 255);
-    EXPECT_TRUE(waitForThumbnail()) << "the handed-over file was not added";
+    EXPECT_TRUE(WaitForThumbnail()) << "the handed-over file was not added";
     EXPECT_EQ(first_.state(), QProcess::Running);
 }
 

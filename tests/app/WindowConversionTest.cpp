@@ -59,7 +59,7 @@ protected:
     {
         ASSERT_FALSE(sourceFile_.isEmpty()) << "the ffmpeg program could not make the source clip";
         platform::SetProgramFolderForTesting(QStringLiteral(PELORIN_PROGRAM_FOLDER "/"));
-        windows_ = std::make_unique<ProgramWindows>(sandbox_.programFolder());
+        windows_ = std::make_unique<ProgramWindows>(sandbox_.ProgramFolder());
         AttachProgramParts(*windows_);
         windows_->MainForm->show();
         QApplication::processEvents();
@@ -67,7 +67,7 @@ protected:
         windows_->ProcessForm->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setChecked(false);
 
         auto *clipList = windows_->MainForm->findChild<ClipListPanel *>();
-        questions_.answerOpenFiles({sourceFile_});
+        questions_.AnswerOpenFiles({sourceFile_});
         click("suiImageButton_OpenDir");
         ASSERT_TRUE(WaitUntil([clipList] { return !clipList->Model().Busy() && clipList->Model().Count() == 1; }));
     }
@@ -92,20 +92,20 @@ protected:
         click(targets::Category(targets::CategoryOfTarget(target)).buttonName);
         click(targets::TargetButton(target).buttonName);
         ASSERT_EQ(windows_->MainForm->CurTargetType, target);
-        questions_.answerExec([this](QDialog &dialog) {
+        questions_.AnswerExec([this](QDialog &dialog) {
             dialog.show();
             uploadShown_ = dialog.findChild<QWidget *>(QStringLiteral("suiCheckBox_Upload"))->isVisible();
-            const int asked = questions_.asked().size();
-            EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible() || questions_.asked().size() > asked; }, 60000))
+            const int asked = questions_.Asked().size();
+            EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible() || questions_.Asked().size() > asked; }, 60000))
                 << "the run did not end within a minute";
             QApplication::processEvents();
             return dialog.result();
         });
         click("suiImageButton_StartConvert");
-        EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Error).isEmpty());
+        EXPECT_TRUE(questions_.Texts(ScriptedQuestions::Kind::Error).isEmpty());
     }
 
-    QString targetFolder(int target) const { return windows_->Options.outputFolder + targets::TargetFolder(target); }
+    QString TargetFolder(int target) const { return windows_->Options.outputFolder + targets::TargetFolder(target); }
 
     static inline QTemporaryDir *sources_ = nullptr;
     static inline QString sourceFile_;
@@ -120,9 +120,9 @@ protected:
 TEST_F(WindowConversionTest, ToAvi)
 {
     convertTo(targets::TargetAVI);
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
     EXPECT_FALSE(uploadShown_);
-    const QStringList outputs = FilesIn(targetFolder(targets::TargetAVI));
+    const QStringList outputs = FilesIn(TargetFolder(targets::TargetAVI));
     ASSERT_EQ(outputs.size(), 1);
     const ProbedMedia media = ProbeMedia(outputs.first());
     ASSERT_TRUE(media.readable) << media.error.toStdString();
@@ -135,9 +135,9 @@ TEST_F(WindowConversionTest, ToPspOffersTheUpload)
 {
     convertTo(targets::TargetPSP);
     EXPECT_TRUE(uploadShown_);
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information),
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"Process finished!\nYou can upload files to your PSP."});
-    const QStringList outputs = FilesIn(targetFolder(targets::TargetPSP));
+    const QStringList outputs = FilesIn(TargetFolder(targets::TargetPSP));
     ASSERT_EQ(outputs.size(), 1);
     const ProbedMedia media = ProbeMedia(outputs.first());
     ASSERT_TRUE(media.readable) << media.error.toStdString();
@@ -149,8 +149,8 @@ TEST_F(WindowConversionTest, ToPspOffersTheUpload)
 TEST_F(WindowConversionTest, ToAnAudioFormatOfTheMusicRow)
 {
     convertTo(targets::TargetOGG);
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
-    const QStringList outputs = FilesIn(targetFolder(targets::TargetOGG));
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
+    const QStringList outputs = FilesIn(TargetFolder(targets::TargetOGG));
     ASSERT_EQ(outputs.size(), 1);
     const ProbedMedia media = ProbeMedia(outputs.first());
     ASSERT_TRUE(media.readable) << media.error.toStdString();
@@ -164,8 +164,8 @@ TEST_F(WindowConversionTest, ToADvdFolderWithThePalSettingsOfTheDvdPanel)
     click("sb_DVD");
     windows_->MainForm->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_DVD_PAL"))->click();
     convertTo(targets::TargetDVD_Folder);
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
-    const QString dvd = targetFolder(targets::TargetDVD_Folder) + QStringLiteral("DVD_DISC");
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
+    const QString dvd = TargetFolder(targets::TargetDVD_Folder) + QStringLiteral("DVD_DISC");
     ASSERT_TRUE(QFileInfo(dvd + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile());
     QProcess lsdvd;
     lsdvd.start(QStringLiteral("lsdvd"), {QStringLiteral("-v"), dvd});

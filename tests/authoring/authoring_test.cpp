@@ -34,7 +34,7 @@ protected:
     }
 
     // A one-second DVD clip ("ntsc" or "pal"), tone differing per clip.
-    std::string makeClip(const std::string &name, const std::string &system, int frequency) {
+    std::string MakeClip(const std::string &name, const std::string &system, int frequency) {
         std::string path = folder.file(name);
         bool made = makeMedia({"-f", "lavfi", "-i", "testsrc=size=720x480:rate=30:duration=1", "-f", "lavfi", "-i",
                                "sine=frequency=" + std::to_string(frequency) + ":duration=1", "-target",
@@ -44,7 +44,7 @@ protected:
     }
 
     // The description as the program writes it: CR LF lines, every title jumping on.
-    std::string writeDescription(const std::string &name, const std::string &destination, const std::string &system,
+    std::string WriteDescription(const std::string &name, const std::string &destination, const std::string &system,
                                  const std::vector<std::string> &clips) {
         bool pal = system == "pal";
         std::ostringstream text;
@@ -66,7 +66,7 @@ protected:
         return path;
     }
 
-    static int titlesOf(const std::string &dvdFolder) {
+    static int TitlesOf(const std::string &dvdFolder) {
         std::istringstream listing(programOutput({"lsdvd", dvdFolder}));
         int titles = 0;
         for (std::string line; std::getline(listing, line);)
@@ -81,29 +81,29 @@ protected:
 };
 
 TEST_F(Authoring, BuildsATwoTitleNtscDvdFolder) {
-    std::string first = makeClip("first.mpg", "ntsc", 440);
-    std::string second = makeClip("second.mpg", "ntsc", 880);
+    std::string first = MakeClip("first.mpg", "ntsc", 440);
+    std::string second = MakeClip("second.mpg", "ntsc", 880);
     ASSERT_FALSE(first.empty() || second.empty());
     std::string dvd = folder.file("DVD_DISC");
-    std::string description = writeDescription("author.xml", dvd, "ntsc", {first, second});
+    std::string description = WriteDescription("author.xml", dvd, "ntsc", {first, second});
     ASSERT_EQ(authorMain(description.c_str()), 0);
     EXPECT_TRUE(fs::exists(dvd + "/VIDEO_TS/VIDEO_TS.IFO"));
     EXPECT_TRUE(fs::exists(dvd + "/VIDEO_TS/VTS_01_0.IFO"));
-    EXPECT_EQ(titlesOf(dvd), 2);
+    EXPECT_EQ(TitlesOf(dvd), 2);
     EXPECT_EQ(vobMegabytes(dvd.c_str()), static_cast<int32_t>(fs::file_size(dvd + "/VIDEO_TS/VTS_01_1.VOB") >> 20));
 }
 
 // dvdauthor needs VIDEO_FORMAT for a description without menus; a caller's
 // contrary value must not win over the description's format.
 TEST_F(Authoring, PalDescriptionSetsItsOwnVideoFormat) {
-    std::string clip = makeClip("pal.mpg", "pal", 440);
+    std::string clip = MakeClip("pal.mpg", "pal", 440);
     ASSERT_FALSE(clip.empty());
     setenv("VIDEO_FORMAT", "NTSC", 1);
     std::string dvd = folder.file("PAL_DISC");
-    std::string description = writeDescription("author.xml", dvd, "pal", {clip});
+    std::string description = WriteDescription("author.xml", dvd, "pal", {clip});
     EXPECT_EQ(authorMain(description.c_str()), 0);
     unsetenv("VIDEO_FORMAT");
-    EXPECT_EQ(titlesOf(dvd), 1);
+    EXPECT_EQ(TitlesOf(dvd), 1);
 }
 
 TEST_F(Authoring, FailuresAreReported) {
@@ -111,7 +111,7 @@ TEST_F(Authoring, FailuresAreReported) {
     EXPECT_EQ(authorMain(""), -1);
     EXPECT_EQ(authorMain(folder.file("missing.xml").c_str()), -1);
     std::string description =
-        writeDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {folder.file("no such clip.mpg")});
+        WriteDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {folder.file("no such clip.mpg")});
     EXPECT_EQ(authorMain(description.c_str()), -1);
     EXPECT_EQ(vobMegabytes(folder.path().c_str()), -1);
     EXPECT_EQ(vobMegabytes(nullptr), -1);
@@ -119,10 +119,10 @@ TEST_F(Authoring, FailuresAreReported) {
 
 // The path goes to dvdauthor as one argument; no shell ever reads it.
 TEST_F(Authoring, FileNamesCannotInjectCommands) {
-    std::string clip = makeClip("clip.mpg", "ntsc", 440);
+    std::string clip = MakeClip("clip.mpg", "ntsc", 440);
     ASSERT_FALSE(clip.empty());
     std::string description =
-        writeDescription("author; touch injected $(touch injected) `touch injected`.xml", folder.file("DVD_DISC"),
+        WriteDescription("author; touch injected $(touch injected) `touch injected`.xml", folder.file("DVD_DISC"),
                          "ntsc", {clip});
     EXPECT_EQ(authorMain(description.c_str()), 0);
     EXPECT_FALSE(fs::exists("injected"));
@@ -138,7 +138,7 @@ TEST_F(Authoring, StopEndsTheRunningProgramAndProgressFollowsIt) {
     EXPECT_EQ(stop(), -1) << "nothing runs";
     std::string pipe = folder.file("endless.mpg");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    std::string description = writeDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {pipe});
+    std::string description = WriteDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {pipe});
     std::atomic<int32_t> result{1};
     std::thread author([&] { result = authorMain(description.c_str()); });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);

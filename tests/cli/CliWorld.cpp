@@ -21,11 +21,11 @@ QByteArray FileContent(const QString &path)
 // has loaded already, with its script and records.
 CliWorld::CliWorld()
 {
-    sandbox.writeProgramFile(QStringLiteral("PfDef.dll"), FileContent(QStringLiteral(SHIPPED_DATA "/PfDef.dll")));
-    sandbox.writeProgramFile(QStringLiteral("PfSetting.ini"), FileContent(QStringLiteral(SHIPPED_DATA "/PfSetting.ini")));
+    sandbox.WriteProgramFile(QStringLiteral("PfDef.dll"), FileContent(QStringLiteral(SHIPPED_DATA "/PfDef.dll")));
+    sandbox.WriteProgramFile(QStringLiteral("PfSetting.ini"), FileContent(QStringLiteral(SHIPPED_DATA "/PfSetting.ini")));
     for (const char *library : {"libKorvid.so", "libdvdauthor.so"})
-        QFile::link(TestEngine::folder() + QLatin1String(library), sandbox.programFolder() + QLatin1String(library));
-    platform::SetProgramFolderForTesting(sandbox.programFolder());
+        QFile::link(TestEngine::folder() + QLatin1String(library), sandbox.ProgramFolder() + QLatin1String(library));
+    platform::SetProgramFolderForTesting(sandbox.ProgramFolder());
 }
 
 CliWorld::~CliWorld()
@@ -39,7 +39,7 @@ QString CliWorld::MediaFile(const QString &name, const EngineFileInfo &info)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write("not a real clip: the test engine answers its probe");
-    engine.setProbe(path, info);
+    engine.SetProbe(path, info);
     return path;
 }
 

@@ -42,7 +42,7 @@ class ConvertCommand : public testing::Test {
 protected:
     QString Source(const QString &name = QStringLiteral("clip.avi"))
     {
-        return world_.MediaFile(name, TestEngine::videoInfo(60, 25.0f, SourceSize.width(), SourceSize.height()));
+        return world_.MediaFile(name, TestEngine::VideoInfo(60, 25.0f, SourceSize.width(), SourceSize.height()));
     }
 
     QStringList Arguments(const QString &target, const QStringList &options, const QString &file) const
@@ -77,7 +77,7 @@ protected:
     // The arguments of the last target call, the output root written as "<out>".
     QStringList RecordedArguments(const QString &outputRoot = QString())
     {
-        QStringList arguments = TestEngine::arguments(world_.engine.calls(entry_).value(world_.engine.callCount(entry_) - 1));
+        QStringList arguments = TestEngine::arguments(world_.engine.calls(entry_).value(world_.engine.CallCount(entry_) - 1));
         if (!outputRoot.isEmpty())
             arguments.replaceInStrings(outputRoot, QStringLiteral("<out>/"));
         return arguments;
@@ -140,7 +140,7 @@ TEST_F(ConvertCommand, ShowJobPrintsTheCallAndConvertsNothing)
     const QString file = Source();
     const CommandResult shown = world_.Run(Arguments(QStringLiteral("iPod"), {QStringLiteral("--show-job")}, file));
     ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
-    EXPECT_EQ(world_.engine.callCount(entry_), 0);
+    EXPECT_EQ(world_.engine.CallCount(entry_), 0);
     EXPECT_FALSE(QFileInfo::exists(world_.OutputRoot() + QStringLiteral("iPod/clip.mp4")));
 
     // The same call, made: the window handle and 2, the texts, the interface stamp.
@@ -195,7 +195,7 @@ TEST_F(ConvertCommand, UnreadableFileIsListedAndTheOthersConvert)
     entry_ = QStringLiteral("X_SetPar_D2IPOD_VIDEO");
     const QString good = Source(QStringLiteral("good.avi"));
     const QString unreadable = world_.MediaFile(QStringLiteral("notes.avi"), {});
-    world_.engine.setProbe(unreadable, {}, -1);
+    world_.engine.SetProbe(unreadable, {}, -1);
     world_.engine.setLastError(QStringLiteral("no video or audio stream found"));
     const CommandResult result =
         world_.Run({QStringLiteral("--target"), QStringLiteral("iPod"), QStringLiteral("--output-dir"),
@@ -203,7 +203,7 @@ TEST_F(ConvertCommand, UnreadableFileIsListedAndTheOthersConvert)
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.contains(unreadable + QStringLiteral(" (no video or audio stream found)"))) << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(good));
-    EXPECT_EQ(world_.engine.callCount(entry_), 1);
+    EXPECT_EQ(world_.engine.CallCount(entry_), 1);
     EXPECT_TRUE(result.out.contains(QStringLiteral("converted: ") + world_.OutputRoot() + QStringLiteral("iPod/good.mp4")))
         << result.out.toStdString();
 }
@@ -213,13 +213,13 @@ TEST_F(ConvertCommand, FailingClipIsListedWithTheEnginesReason)
     entry_ = QStringLiteral("X_SetPar_D2IPOD_VIDEO");
     const QString first = Source(QStringLiteral("first.avi"));
     const QString second = Source(QStringLiteral("second.avi"));
-    world_.engine.setEntryResult(entry_, -1);
+    world_.engine.SetEntryResult(entry_, -1);
     world_.engine.setLastError(QStringLiteral("the disk is full"));
     const CommandResult result = world_.Run(
         {QStringLiteral("--json"), QStringLiteral("--target"), QStringLiteral("iPod"), QStringLiteral("--output-dir"),
          world_.OutputRoot(), first, second});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(world_.engine.callCount(entry_), 2) << "a failed clip does not end the run";
+    EXPECT_EQ(world_.engine.CallCount(entry_), 2) << "a failed clip does not end the run";
     EXPECT_TRUE(result.out.contains(QStringLiteral("\"reason\":\"the disk is full\",\"result\":\"failed\"")))
         << result.out.toStdString();
     EXPECT_TRUE(result.out.contains(QStringLiteral("\"exitStatus\":1,\"failed\":2"))) << result.out.toStdString();
@@ -227,7 +227,7 @@ TEST_F(ConvertCommand, FailingClipIsListedWithTheEnginesReason)
 
 TEST_F(ConvertCommand, SoundOnlyFileNeedsAMusicTarget)
 {
-    EngineFileInfo sound = TestEngine::videoInfo(30, 0.0f, 0, 0);
+    EngineFileInfo sound = TestEngine::VideoInfo(30, 0.0f, 0, 0);
     sound.audioOnly = 1;
     const QString song = world_.MediaFile(QStringLiteral("song.wav"), sound);
     const CommandResult video = world_.Run(Arguments(QStringLiteral("iPod"), {}, song));
@@ -263,10 +263,10 @@ TEST_F(ConvertCommand, DvdFolderIsAuthoredWithoutWritingToTheSettings)
     const CommandResult result = world_.Run(Arguments(QStringLiteral("DVD_Folder"), {}, file));
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     ASSERT_EQ(authoring.calls(), 1);
-    EXPECT_TRUE(authoring.lastDescription().contains(QFile::encodeName(world_.OutputRoot() + QStringLiteral("DVD/clip.vob"))))
-        << authoring.lastDescription().toStdString();
-    for (const QString &settings : {world_.sandbox.programFolder(), world_.sandbox.settingsFolder()})
-        EXPECT_FALSE(authoring.lastPath().startsWith(settings)) << authoring.lastPath().toStdString();
+    EXPECT_TRUE(authoring.LastDescription().contains(QFile::encodeName(world_.OutputRoot() + QStringLiteral("DVD/clip.vob"))))
+        << authoring.LastDescription().toStdString();
+    for (const QString &settings : {world_.sandbox.ProgramFolder(), world_.sandbox.SettingsFolder()})
+        EXPECT_FALSE(authoring.LastPath().startsWith(settings)) << authoring.LastPath().toStdString();
     EXPECT_TRUE(QFileInfo(world_.OutputRoot() + QStringLiteral("DVD/DVD_DISC")).isDir());
 }
 
@@ -278,7 +278,7 @@ TEST_F(ConvertCommand, FrameRateAnswerSettlesTheProbesDisagreement)
     QTemporaryDir folder;
     const QString clip = folder.path() + QStringLiteral("/real.mp4");
     ASSERT_TRUE(conversion::testing_support::MakeTestClip(clip, 1, 160, 120));
-    world_.engine.setProbe(clip, TestEngine::videoInfo(1, 29.97f, 160, 120));
+    world_.engine.SetProbe(clip, TestEngine::VideoInfo(1, 29.97f, 160, 120));
     const std::pair<const char *, const char *> answers[] = {
         {"first", "25/1"}, {"calculate", "25/1"}, {"second", "30000/1001"}};
     for (const auto &[answer, frameRate] : answers) {
@@ -315,16 +315,16 @@ TEST_F(ConvertCommand, ReadsTheWindowsSettingsAndLeavesThemAlone)
     const QByteArray profiles = "[iPod-Profile]\nProfileCount=1\nProfileText0=Tiny\nProfileDefault=0\n"
                                 "Tiny=0,0,0,0,300,0,0,0,0,0,0\n";
     const QByteArray options = "[Option]\nTemplate=#Name-small\n";
-    world_.sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), profiles);
-    world_.sandbox.writeSettingsFile(QStringLiteral("Option.ini"), options);
+    world_.sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), profiles);
+    world_.sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), options);
     const QString file = Source();
     const CommandResult result = world_.Run(Arguments(QStringLiteral("iPod"), {}, file));
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(RecordedArguments().value(9), QStringLiteral("300")) << "the user's preselected profile's bit rate";
     EXPECT_TRUE(QFileInfo::exists(world_.OutputRoot() + QStringLiteral("iPod/clip-small.mp4"))) << result.out.toStdString();
-    EXPECT_EQ(world_.sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), profiles);
-    EXPECT_EQ(world_.sandbox.readSettingsFile(QStringLiteral("Option.ini")), options);
-    EXPECT_EQ(QDir(world_.sandbox.settingsFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+    EXPECT_EQ(world_.sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), profiles);
+    EXPECT_EQ(world_.sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), options);
+    EXPECT_EQ(QDir(world_.sandbox.SettingsFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList({QStringLiteral("Option.ini"), QStringLiteral("PfSetting.ini")}));
 }
 

@@ -15,13 +15,13 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     cli::testing_support::CliWorld world;
-    const QString clip = world.MediaFile(QStringLiteral("long.avi"), TestEngine::videoInfo(600, 25.0f, 640, 480));
-    world.engine.setEntryDelay(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
-    world.engine.addProgress(150, 50);   // a quarter done, 50 frames a second
+    const QString clip = world.MediaFile(QStringLiteral("long.avi"), TestEngine::VideoInfo(600, 25.0f, 640, 480));
+    world.engine.SetEntryDelay(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
+    world.engine.AddProgress(150, 50);   // a quarter done, 50 frames a second
     const QStringList arguments = QStringList{QStringLiteral("--target"), QStringLiteral("iPod"),
                                               QStringLiteral("--output-dir"), world.OutputRoot(), clip}
         + QCoreApplication::arguments().mid(1);
     const int status = cli::RunConvertCommand(arguments, cli::Console::Standard(), {});
-    std::fprintf(stderr, "stop calls: %d\n", world.engine.callCount(QStringLiteral("X_StopConvert")));
+    std::fprintf(stderr, "stop calls: %d\n", world.engine.CallCount(QStringLiteral("X_StopConvert")));
     return status;
 }

@@ -50,7 +50,7 @@ protected:
         // The window's profiles are the settings folder's copy of the shipped ones.
         QFile shipped(QStringLiteral(PELORIN_PROGRAM_FOLDER "/PfSetting.ini"));
         ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-        sandbox_.writeSettingsFile(QStringLiteral("PfSetting.ini"), shipped.readAll());
+        sandbox_.WriteSettingsFile(QStringLiteral("PfSetting.ini"), shipped.readAll());
     }
 
     void TearDown() override { platform::SetProgramFolderForTesting(QString()); }

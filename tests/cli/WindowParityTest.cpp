@@ -31,7 +31,7 @@ class WindowParity : public testing::Test {
 protected:
     void SetUp() override
     {
-        clip_ = world_.MediaFile(QStringLiteral("holiday.avi"), TestEngine::videoInfo(60, 25.0f, 640, 480));
+        clip_ = world_.MediaFile(QStringLiteral("holiday.avi"), TestEngine::VideoInfo(60, 25.0f, 640, 480));
     }
 
     // The conversion calls the engine received since `from`, from the global settings on
@@ -76,7 +76,7 @@ TEST_F(WindowParity, SameChoicesMakeTheSameEngineCalls)
         const int beforeWindow = int(world_.engine.calls().size());
         // The stand-ins the scripted engine writes fail the window's read-back of the
         // outputs: the failed-files report's offer of the run log is declined.
-        questions_.answerConfirm(false);
+        questions_.AnswerConfirm(false);
         testing_support::ConvertInWindow(choices, clip_, windowOutput_.path() + QLatin1Char('/'), questions_);
         const QStringList windowCalls = ConversionCallsSince(beforeWindow, windowOutput_.path() + QLatin1Char('/'));
         ASSERT_FALSE(windowCalls.isEmpty()) << "the window converted nothing";

@@ -101,7 +101,7 @@ void ConvertInWindow(const PanelChoices &choices, const QString &file, const QSt
     TMainForm &form = *windows.MainForm;
 
     auto *clipList = form.findChild<ClipListPanel *>();
-    questions.answerOpenFiles({file});
+    questions.AnswerOpenFiles({file});
     Click(form, "suiImageButton_OpenDir");
     ASSERT_TRUE(WaitUntil([clipList] { return clipList->Model().Clips().size() == 1 && !clipList->Model().Busy(); }));
 
@@ -114,10 +114,10 @@ void ConvertInWindow(const PanelChoices &choices, const QString &file, const QSt
     for (const auto &[key, value] : choices.settings)
         SetControl(form, key, value);
 
-    questions.answerExec([&questions, runMilliseconds](QDialog &dialog) {
+    questions.AnswerExec([&questions, runMilliseconds](QDialog &dialog) {
         dialog.show();
-        const int asked = questions.asked().size();
-        EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible() || questions.asked().size() > asked; }, runMilliseconds))
+        const int asked = questions.Asked().size();
+        EXPECT_TRUE(WaitUntil([&] { return !dialog.isVisible() || questions.Asked().size() > asked; }, runMilliseconds))
             << "the window's run did not end";
         QApplication::processEvents();
         return dialog.result();

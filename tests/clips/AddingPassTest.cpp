@@ -19,7 +19,7 @@ using Kind = ScriptedQuestions::Kind;
 
 TEST_F(ClipListFixture, AddedClipShowsItsFactsRowsAndThumbnail)
 {
-    addFiles({scripted(twoAudioTs, 5400, 25.0f, 1920, 1080)});
+    AddFiles({Scripted(twoAudioTs, 5400, 25.0f, 1920, 1080)});
     ASSERT_EQ(panel->Model().Clips().size(), 1u);
     const TVideoInfo &clip = *panel->Model().Clips().front();
     EXPECT_EQ(clip.FileName, twoAudioTs);
@@ -66,7 +66,7 @@ TEST_F(ClipListFixture, DefaultAudioFollowsOptionThenLocaleThenEnglish)
         panel->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
         panel->environment.defaultAudioLanguage = [&c] { return QString::fromLatin1(c.option); };
         panel->environment.localeLanguage = [&c] { return QString::fromLatin1(c.locale); };
-        addFiles({scripted(twoAudioTs)});
+        AddFiles({Scripted(twoAudioTs)});
         ASSERT_EQ(panel->Rows().size(), 3);
         const TInfoListItem *chosen = panel->Rows()[c.checkedRow];
         EXPECT_TRUE(chosen->IsChecked()) << c.option;
@@ -81,7 +81,7 @@ TEST_F(ClipListFixture, TransportStreamFlagGoesToTheEngine)
     const QString avi = media->path() + "/copy of ts.avi";
     QFile::copy(twoAudioTs, mts);
     QFile::copy(twoAudioTs, avi);
-    addFiles({scripted(twoAudioTs), scripted(mts), scripted(avi)});
+    AddFiles({Scripted(twoAudioTs), Scripted(mts), Scripted(avi)});
     QMap<QString, QStringList> probeOf;   // the probes run side by side, in any order
     for (const QString &call : engine->calls("X_GetFileinfo_GetPic"))
         probeOf[TestEngine::arguments(call).value(0)] = TestEngine::arguments(call);
@@ -99,7 +99,7 @@ TEST_F(ClipListFixture, TransportStreamFlagGoesToTheEngine)
 TEST_F(ClipListFixture, AddingClipsLeavesTheCurrentFolderAlone)
 {
     const QString before = QDir::currentPath();
-    addFiles({scripted(oneAudioMp4)});
+    AddFiles({Scripted(oneAudioMp4)});
     ASSERT_EQ(panel->Model().Clips().size(), 1u);
     EXPECT_EQ(QDir::currentPath(), before);
     EXPECT_NE(QDir::currentPath() + "/", settings.path() + "/");
@@ -107,9 +107,9 @@ TEST_F(ClipListFixture, AddingClipsLeavesTheCurrentFolderAlone)
 
 TEST_F(ClipListFixture, ThreeClipsAreNumberedAndPlacedWithTheirAudioRows)
 {
-    addFiles({scripted(twoAudioTs), scripted(noAudioMp4), scripted(oneAudioMp4)});
-    EXPECT_EQ(rowTops(), (QList<int>{0, 18, 36, 54, 72, 90}));
-    EXPECT_EQ(rowNumbers(), (QList<int>{1, 1, 1, 2, 3, 3}));
+    AddFiles({Scripted(twoAudioTs), Scripted(noAudioMp4), Scripted(oneAudioMp4)});
+    EXPECT_EQ(RowTops(), (QList<int>{0, 18, 36, 54, 72, 90}));
+    EXPECT_EQ(RowNumbers(), (QList<int>{1, 1, 1, 2, 3, 3}));
     EXPECT_FALSE(panel->findChild<QWidget *>("Panel_Intro")->isVisibleTo(panel.get()));
     EXPECT_EQ(panel->findChild<QWidget *>("suiImagePanel_InfoMove")->height(), 108);
 }
@@ -121,16 +121,16 @@ TEST_F(ClipListFixture, FourFilesShowProgressAndRejectedOnesAreReported)
     const QString empty = media->path() + "/empty file.avi";
     QFile(empty).open(QIODevice::WriteOnly);
     const QString missing = media->path() + "/no such 'file' $(x).mkv";
-    addFiles({scripted(twoAudioTs), empty, missing, scripted(oneAudioMp4)});
+    AddFiles({Scripted(twoAudioTs), empty, missing, Scripted(oneAudioMp4)});
     EXPECT_EQ(percents, (QList<int>{0, 25, 50, 75, 100}));
     EXPECT_EQ(panel->Model().Clips().size(), 2u);
-    EXPECT_EQ(questions->texts(Kind::Information),
+    EXPECT_EQ(questions->Texts(Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + empty + " (the engine cannot read it)\n" +
                           missing + " (the file is missing)\n"});
     EXPECT_FALSE(panel->findChild<QWidget *>("Panel_AddProgress")->isVisibleTo(panel.get()));
 
     percents.clear();
-    addFiles({scripted(noAudioMp4)});
+    AddFiles({Scripted(noAudioMp4)});
     EXPECT_TRUE(percents.isEmpty());
 }
 
@@ -138,10 +138,10 @@ TEST_F(ClipListFixture, WithoutAnEngineEveryFileIsRejected)
 {
     QTemporaryDir emptyFolder;
     platform::SetProgramFolderForTesting(emptyFolder.path());
-    addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
+    AddFiles({Scripted(twoAudioTs), Scripted(oneAudioMp4)});
     platform::SetProgramFolderForTesting(TestEngine::folder());
     EXPECT_TRUE(panel->Model().Clips().empty());
-    EXPECT_EQ(questions->texts(Kind::Information).value(0),
+    EXPECT_EQ(questions->Texts(Kind::Information).value(0),
               "Some UNSUPPORTED file(s) format can not add in. \n\n" + twoAudioTs + " (the engine library cannot be loaded)\n" +
                   oneAudioMp4 + " (the engine library cannot be loaded)\n");
 }
@@ -149,17 +149,17 @@ TEST_F(ClipListFixture, WithoutAnEngineEveryFileIsRejected)
 TEST_F(ClipListFixture, CancelledDialogAddsNothingAndTheFilterIsTranslated)
 {
     panel->environment.openDialogFilter = [] { return QStringLiteral("Supported Format File|*.avi;*.mpg|All File (*.*)|*.*"); };
-    addFiles({});
+    AddFiles({});
     EXPECT_TRUE(panel->Model().Clips().empty());
-    EXPECT_EQ(questions->asked().first().filter, "Supported Format File (*.avi *.mpg);;All File (*.*) (*)");
-    EXPECT_EQ(engine->callCount("X_GetFileinfo_GetPic"), 0);
+    EXPECT_EQ(questions->Asked().first().filter, "Supported Format File (*.avi *.mpg);;All File (*.*) (*)");
+    EXPECT_EQ(engine->CallCount("X_GetFileinfo_GetPic"), 0);
 }
 
 TEST_F(ClipListFixture, ClearDisagreementAsksTheFrameRateDialog)
 {
     // The media library reads 25 from the file; the engine says 29.97.
     QString shownFile, firstRate, secondRate;
-    questions->answerExec([&](QDialog &dialog) {
+    questions->AnswerExec([&](QDialog &dialog) {
         auto *content = dialog.findChild<FpsSelecteContent *>();
         shownFile = content->labMessage->text();
         firstRate = content->rbtnFPS1->text();
@@ -167,27 +167,27 @@ TEST_F(ClipListFixture, ClearDisagreementAsksTheFrameRateDialog)
         content->rbtnFPS2->click();
         return 0;
     });
-    addFiles({scripted(oneAudioMp4, 60, 29.97f)});
+    AddFiles({Scripted(oneAudioMp4, 60, 29.97f)});
     ASSERT_EQ(panel->Model().Clips().size(), 1u);
     EXPECT_FLOAT_EQ(panel->Model().Clips().front()->FrameRate, 29.97f);
     EXPECT_EQ(shownFile, oneAudioMp4);
     EXPECT_EQ(firstRate, "25.00");
     EXPECT_EQ(secondRate, "29.96");
-    EXPECT_EQ(questions->asked().last().title, "FPSSelecteForm");
+    EXPECT_EQ(questions->Asked().last().title, "FPSSelecteForm");
 }
 
 TEST_F(ClipListFixture, AbsurdEngineAnswersGiveTheFallbacks)
 {
-    EngineFileInfo absurd = TestEngine::videoInfo(90000, std::numeric_limits<float>::quiet_NaN(), -5, 0);
+    EngineFileInfo absurd = TestEngine::VideoInfo(90000, std::numeric_limits<float>::quiet_NaN(), -5, 0);
     absurd.aspectCode = 77;
     absurd.aspectFlag = 0;
-    engine->setProbe(noAudioMp4, absurd);
-    EngineFileInfo fast = TestEngine::videoInfo(-3, 200.0f, 100000, 1);
+    engine->SetProbe(noAudioMp4, absurd);
+    EngineFileInfo fast = TestEngine::VideoInfo(-3, 200.0f, 100000, 1);
     const QString copy = media->path() + "/Größe \"x\" & y;.mp4";
     QFile::copy(noAudioMp4, copy);
-    engine->setProbe(copy, fast);
+    engine->SetProbe(copy, fast);
     SetMediaInfoLibraryNameForTesting(QStringLiteral("NoSuchMediaInfo.dll"));
-    addFiles({noAudioMp4, copy});
+    AddFiles({noAudioMp4, copy});
     ASSERT_EQ(panel->Model().Clips().size(), 2u);
     const TVideoInfo &first = *panel->Model().Clips()[0];
     EXPECT_EQ(first.Duration, 0);

@@ -35,27 +35,27 @@ void ClipListFixture::SetUp()
 void ClipListFixture::TearDown()
 {
     panel.reset();
-    EXPECT_EQ(questions->unusedAnswers(), 0);
+    EXPECT_EQ(questions->UnusedAnswers(), 0);
     questions.reset();
     engine.reset();
     SetMediaInfoLibraryNameForTesting(QStringLiteral("MediaInfo.dll"));
 }
 
-QString ClipListFixture::scripted(const QString &path, int durationSeconds, float frameRate, int width, int height)
+QString ClipListFixture::Scripted(const QString &path, int durationSeconds, float frameRate, int width, int height)
 {
-    engine->setProbe(path, TestEngine::videoInfo(durationSeconds, frameRate, width, height));
+    engine->SetProbe(path, TestEngine::VideoInfo(durationSeconds, frameRate, width, height));
     engine->setPicture(path, 0xFF0000, 0x0000FF);
     return path;
 }
 
-void ClipListFixture::addFiles(const QStringList &files)
+void ClipListFixture::AddFiles(const QStringList &files)
 {
-    questions->answerOpenFiles(files);
+    questions->AnswerOpenFiles(files);
     panel->suiImageButton_OpenDirClick();
     EXPECT_TRUE(WaitUntil([this] { return !panel->Model().Busy(); })) << "the adding pass did not end";
 }
 
-QList<int> ClipListFixture::rowTops() const
+QList<int> ClipListFixture::RowTops() const
 {
     QList<int> tops;
     for (const TInfoListItem *row : panel->Rows())
@@ -63,7 +63,7 @@ QList<int> ClipListFixture::rowTops() const
     return tops;
 }
 
-QList<int> ClipListFixture::rowNumbers() const
+QList<int> ClipListFixture::RowNumbers() const
 {
     QList<int> numbers;
     for (const TInfoListItem *row : panel->Rows())

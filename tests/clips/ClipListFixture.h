@@ -20,12 +20,12 @@ protected:
 
     // Scripts the engine's probe of `path` (picture top red, bottom blue) and
     // returns the path.
-    QString scripted(const QString &path, int durationSeconds = 60, float frameRate = 25.0f, int width = 320,
+    QString Scripted(const QString &path, int durationSeconds = 60, float frameRate = 25.0f, int width = 320,
                      int height = 240);
     // Answers the file dialog with `files` and runs the add command.
-    void addFiles(const QStringList &files);
-    QList<int> rowTops() const;
-    QList<int> rowNumbers() const;
+    void AddFiles(const QStringList &files);
+    QList<int> RowTops() const;
+    QList<int> RowNumbers() const;
     QString labelText(TInfoListItem *row, const char *labelName) const;
 
     static inline QTemporaryDir *media = nullptr;

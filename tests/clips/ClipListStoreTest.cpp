@@ -19,16 +19,16 @@ namespace {
 class ClipListStoreTest : public ::testing::Test {
 protected:
     QString folder() const { return settings.path() + QLatin1Char('/'); }
-    QStringList filesInFolder() const { return QDir(settings.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList FilesInFolder() const { return QDir(settings.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
-    void writeStoreFile(const QByteArray &content) const
+    void WriteStoreFile(const QByteArray &content) const
     {
         QFile file(store.FilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
 
-    static QByteArray readFile(const QString &path)
+    static QByteArray ReadFile(const QString &path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -57,7 +57,7 @@ TEST_F(ClipListStoreTest, AWrittenListReadsBackAsItWas)
     const ClipListStore::Reading reading = store.Read();
     EXPECT_EQ(reading.list, SampleList());
     EXPECT_TRUE(reading.problem.isEmpty()) << reading.problem.toStdString();
-    EXPECT_EQ(filesInFolder(), QStringList{"ClipList.json"}) << "no temporary file is left behind";
+    EXPECT_EQ(FilesInFolder(), QStringList{"ClipList.json"}) << "no temporary file is left behind";
 
     ASSERT_TRUE(store.Write(StoredClipList{}));
     EXPECT_EQ(store.Read().list, StoredClipList{}) << "an emptied list replaces the old one";
@@ -68,7 +68,7 @@ TEST_F(ClipListStoreTest, NoFileIsAnEmptyListAndNothingIsMade)
     const ClipListStore::Reading reading = store.Read();
     EXPECT_EQ(reading.list, StoredClipList{});
     EXPECT_TRUE(reading.problem.isEmpty());
-    EXPECT_TRUE(filesInFolder().isEmpty());
+    EXPECT_TRUE(FilesInFolder().isEmpty());
 }
 
 // Whatever the file holds, the program starts with an empty list and the file is kept.
@@ -94,12 +94,12 @@ TEST_F(ClipListStoreTest, AFileThatCannotBeUsedIsMovedAsideWithTheReason)
     };
     QStringList keptFiles;
     for (const auto &c : cases) {
-        writeStoreFile(c.content);
+        WriteStoreFile(c.content);
         const ClipListStore::Reading reading = store.Read();
         EXPECT_EQ(reading.list, StoredClipList{}) << c.name;
         EXPECT_TRUE(reading.problem.startsWith(QLatin1String(c.reason))) << c.name << ": " << reading.problem.toStdString();
         EXPECT_FALSE(QFile::exists(store.FilePath())) << c.name;
-        EXPECT_EQ(readFile(reading.keptAs), c.content) << c.name << " is not kept as it was";
+        EXPECT_EQ(ReadFile(reading.keptAs), c.content) << c.name << " is not kept as it was";
         EXPECT_FALSE(keptFiles.contains(reading.keptAs)) << c.name << " replaced an earlier kept file";
         keptFiles << reading.keptAs;
     }
@@ -109,7 +109,7 @@ TEST_F(ClipListStoreTest, AFileThatCannotBeUsedIsMovedAsideWithTheReason)
 
 TEST_F(ClipListStoreTest, MembersLeftOutTakeTheirDefaultsAndAStrayCurrentClipIsNone)
 {
-    writeStoreFile(R"({"format": "Pelorin clip list", "version": 1, "current": 4, "clips": [{"file": "/a.mp4"}]})");
+    WriteStoreFile(R"({"format": "Pelorin clip list", "version": 1, "current": 4, "clips": [{"file": "/a.mp4"}]})");
     const ClipListStore::Reading reading = store.Read();
     ASSERT_TRUE(reading.problem.isEmpty()) << reading.problem.toStdString();
     ASSERT_EQ(reading.list.clips.size(), 1u);

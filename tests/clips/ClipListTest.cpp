@@ -22,7 +22,7 @@ using Kind = ScriptedQuestions::Kind;
 
 namespace {
 
-QAction *menuEntry(ClipListPanel &panel, const char *name)
+QAction *MenuEntry(ClipListPanel &panel, const char *name)
 {
     return panel.PopupMenu()->findChild<QAction *>(QLatin1String(name));
 }
@@ -36,14 +36,14 @@ TEST_F(ClipListFixture, RemovingTheFirstClipRenumbersAndSelectsTheNext)
         ++namings;
         return QStringLiteral("clip_%1").arg(position + 1);
     };
-    addFiles({scripted(twoAudioTs), scripted(noAudioMp4), scripted(oneAudioMp4)});
+    AddFiles({Scripted(twoAudioTs), Scripted(noAudioMp4), Scripted(oneAudioMp4)});
     TVideoInfo *second = panel->Model().Clips()[1].get();
     SCOPED_TRACE("first clip is selected after adding");
     ASSERT_TRUE(panel->Model().Clips()[0]->Selected);
     namings = 0;
     panel->RemoveSelectedClips();
-    EXPECT_EQ(rowTops(), (QList<int>{0, 18, 36}));
-    EXPECT_EQ(rowNumbers(), (QList<int>{1, 2, 2}));
+    EXPECT_EQ(RowTops(), (QList<int>{0, 18, 36}));
+    EXPECT_EQ(RowNumbers(), (QList<int>{1, 2, 2}));
     EXPECT_EQ(panel->Model().Clips()[0].get(), second);
     EXPECT_TRUE(second->Selected);
     EXPECT_EQ(panel->Model().Current(), second);
@@ -56,7 +56,7 @@ TEST_F(ClipListFixture, RemovingTheFirstClipRenumbersAndSelectsTheNext)
 
 TEST_F(ClipListFixture, RemovingTheLastClipSelectsTheNewLastRow)
 {
-    addFiles({scripted(oneAudioMp4), scripted(twoAudioTs)});
+    AddFiles({Scripted(oneAudioMp4), Scripted(twoAudioTs)});
     panel->SelectClipRow(panel->Rows()[2]);
     ASSERT_EQ(panel->Model().Current(), panel->Model().Clips()[1].get());
     QSignalSpy leaving(&panel->Model(), &ClipListModel::CurrentLeaving);
@@ -70,7 +70,7 @@ TEST_F(ClipListFixture, RemovingTheLastClipSelectsTheNewLastRow)
 
 TEST_F(ClipListFixture, PressOnARowSelectsExactlyOneClipUnlessBusyOrSeeking)
 {
-    addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
+    AddFiles({Scripted(twoAudioTs), Scripted(oneAudioMp4)});
     TInfoListItem *secondAudio = panel->Rows()[4];
     bool seeking = true;
     panel->environment.previewSeeking = [&seeking] { return seeking; };
@@ -93,17 +93,17 @@ TEST_F(ClipListFixture, PressOnARowSelectsExactlyOneClipUnlessBusyOrSeeking)
 TEST_F(ClipListFixture, ClearAsksFirstAndNoKeepsTheList)
 {
     panel->ClearClipList();
-    EXPECT_TRUE(questions->asked().isEmpty());
+    EXPECT_TRUE(questions->Asked().isEmpty());
 
-    addFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
-    questions->answerConfirm(false);
+    AddFiles({Scripted(twoAudioTs), Scripted(oneAudioMp4)});
+    questions->AnswerConfirm(false);
     panel->ClearClipList();
-    EXPECT_EQ(questions->texts(Kind::Confirm),
+    EXPECT_EQ(questions->Texts(Kind::Confirm),
               QStringList{"Do you want to cancel the current operation and return to homepage?"});
     EXPECT_EQ(panel->Model().Clips().size(), 2u);
 
     panel->SetThumbTop(80);
-    questions->answerConfirm(true);
+    questions->AnswerConfirm(true);
     QSignalSpy changed(&panel->Model(), &ClipListModel::CurrentChanged);
     panel->ClearClipList();
     EXPECT_TRUE(panel->Model().Clips().empty());
@@ -124,30 +124,30 @@ TEST_F(ClipListFixture, MenuEntriesFollowTheList)
         captions << (entry->isSeparator() ? "-" : entry->text());
     EXPECT_EQ(captions, (QStringList{"Remove Select", "Clear", "-", "Add clip(s)..."}));
     panel->ShowPopupMenu(QPoint(10, 10));
-    EXPECT_FALSE(menuEntry(*panel, "Remove")->isEnabled());
-    EXPECT_FALSE(menuEntry(*panel, "Clear")->isEnabled());
-    EXPECT_TRUE(menuEntry(*panel, "Add")->isEnabled());
+    EXPECT_FALSE(MenuEntry(*panel, "Remove")->isEnabled());
+    EXPECT_FALSE(MenuEntry(*panel, "Clear")->isEnabled());
+    EXPECT_TRUE(MenuEntry(*panel, "Add")->isEnabled());
     menu->hide();
 
-    addFiles({scripted(oneAudioMp4)});
+    AddFiles({Scripted(oneAudioMp4)});
     panel->ShowPopupMenu(QPoint(10, 10));
-    EXPECT_TRUE(menuEntry(*panel, "Remove")->isEnabled());
-    EXPECT_TRUE(menuEntry(*panel, "Clear")->isEnabled());
+    EXPECT_TRUE(MenuEntry(*panel, "Remove")->isEnabled());
+    EXPECT_TRUE(MenuEntry(*panel, "Clear")->isEnabled());
     menu->hide();
 
     // "Add clip(s)..." runs the add command.
-    questions->answerOpenFiles({scripted(noAudioMp4)});
-    menuEntry(*panel, "Add")->trigger();
+    questions->AnswerOpenFiles({Scripted(noAudioMp4)});
+    MenuEntry(*panel, "Add")->trigger();
     ASSERT_TRUE(WaitUntil([this] { return !panel->Model().Busy(); }));
     EXPECT_EQ(panel->Model().Clips().size(), 2u);
-    menuEntry(*panel, "Remove")->trigger();
+    MenuEntry(*panel, "Remove")->trigger();
     EXPECT_EQ(panel->Model().Clips().size(), 1u);
 }
 
 TEST_F(ClipListFixture, ThumbScrollsTheListOnlyBeyondNineRows)
 {
     QWidget *list = panel->findChild<QWidget *>("suiImagePanel_InfoMove");
-    addFiles({scripted(twoAudioTs), scripted(twoAudioTs), scripted(twoAudioTs)});
+    AddFiles({Scripted(twoAudioTs), Scripted(twoAudioTs), Scripted(twoAudioTs)});
     ASSERT_EQ(panel->Rows().size(), 9);
     panel->SetThumbTop(120);
     EXPECT_EQ(panel->ThumbTop(), 120);
@@ -155,9 +155,9 @@ TEST_F(ClipListFixture, ThumbScrollsTheListOnlyBeyondNineRows)
 
     QStringList more;
     for (int copy = 0; copy < 4; ++copy)
-        more << scripted(twoAudioTs);
-    more << scripted(noAudioMp4) << scripted(noAudioMp4);
-    addFiles(more);
+        more << Scripted(twoAudioTs);
+    more << Scripted(noAudioMp4) << Scripted(noAudioMp4);
+    AddFiles(more);
     ASSERT_EQ(panel->Rows().size(), 23);
     panel->SetThumbTop(120);
     EXPECT_EQ(list->y(), -18 * 14);
@@ -184,8 +184,8 @@ TEST_F(ClipListFixture, WheelAndPagingKeysScrollTheListByRows)
     QWidget *list = panel->findChild<QWidget *>("suiImagePanel_InfoMove");
     QStringList files;
     for (int copy = 0; copy < 7; ++copy)
-        files << scripted(twoAudioTs);
-    addFiles(files);
+        files << Scripted(twoAudioTs);
+    AddFiles(files);
     ASSERT_EQ(panel->Rows().size(), 21);   // twelve rows beyond the nine shown
     panel->show();
     const auto turnWheel = [](QWidget *over, int notches) {
@@ -222,32 +222,32 @@ TEST_F(ClipListFixture, OpticalDiscsAreNoticedOnlyWhileTheListIsEmpty)
     platform::SetVolumeSourceForTesting([&mounted] { return mounted; });
     platform::VolumeWatcher watcher;
     panel->WatchVolumes(&watcher);
-    QSignalSpy labels(panel.get(), &ClipListPanel::discLabelFound);
+    QSignalSpy labels(panel.get(), &ClipListPanel::DiscLabelFound);
 
     mounted = {dvd};
-    watcher.checkNow();
+    watcher.CheckNow();
     EXPECT_EQ(panel->DiscDrive(), dvd.mountPoint);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.first().first().toString(), "MY_MOVIE");
 
-    addFiles({scripted(oneAudioMp4)});
+    AddFiles({Scripted(oneAudioMp4)});
     // Removing the remembered disc asks the clear question.
-    questions->answerConfirm(false);
+    questions->AnswerConfirm(false);
     mounted.clear();
-    watcher.checkNow();
-    EXPECT_EQ(questions->texts(Kind::Confirm).size(), 1);
+    watcher.CheckNow();
+    EXPECT_EQ(questions->Texts(Kind::Confirm).size(), 1);
     EXPECT_EQ(panel->Model().Clips().size(), 1u);
 
     // Inserting a disc while clips are listed changes nothing.
     QTemporaryDir other;
     mounted = {{other.path() + "/", "OTHER", platform::Volume::Kind::Optical}};
-    watcher.checkNow();
+    watcher.CheckNow();
     EXPECT_EQ(labels.size(), 1);
     EXPECT_EQ(panel->DiscDrive(), dvd.mountPoint);
     platform::SetVolumeSourceForTesting({});
 
     // Clearing the list forgets the disc.
-    questions->answerConfirm(true);
+    questions->AnswerConfirm(true);
     panel->ClearClipList();
     EXPECT_EQ(panel->DiscDrive(), "A");
 }
@@ -260,7 +260,7 @@ TEST_F(ClipListFixture, OutputNamesFollowATrimTimeWhenItIsStored)
     panel->environment.outputName = [](const TVideoInfo &clip, int) {
         return QString::number(clip.EndTime - clip.StartTime);
     };
-    addFiles({scripted(oneAudioMp4, 200)});
+    AddFiles({Scripted(oneAudioMp4, 200)});
     TVideoInfo *clip = panel->Model().Clips()[0].get();
     ASSERT_EQ(panel->Model().Current(), clip);
     const auto typeAndLeave = [](QLineEdit &edit, const QString &digits) {
@@ -278,7 +278,7 @@ TEST_F(ClipListFixture, OutputNamesFollowATrimTimeWhenItIsStored)
 
 TEST_F(ClipListFixture, ClickingAnAudioCheckMarkChoosesThatTrackThroughTheList)
 {
-    addFiles({scripted(twoAudioTs)});
+    AddFiles({Scripted(twoAudioTs)});
     ASSERT_EQ(panel->Rows().size(), 3);
     TInfoListItem *unticked = panel->Rows()[1]->IsChecked() ? panel->Rows()[2] : panel->Rows()[1];
     TInfoListItem *ticked = unticked == panel->Rows()[1] ? panel->Rows()[2] : panel->Rows()[1];

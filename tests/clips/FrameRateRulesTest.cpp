@@ -14,7 +14,7 @@ namespace {
 class ScriptedQuestion : public FrameRateQuestion {
 public:
     explicit ScriptedQuestion(FrameRateAnswer answer) : answer_(answer) {}
-    FrameRateAnswer ask(const QString &fileName, float rateA, float rateB) override
+    FrameRateAnswer Ask(const QString &fileName, float rateA, float rateB) override
     {
         ++asked;
         askedFile = fileName;

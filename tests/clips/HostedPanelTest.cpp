@@ -13,7 +13,7 @@
 
 namespace {
 
-QWidget *namedPanel(QWidget *parent, const char *name, const QRect &geometry)
+QWidget *NamedPanel(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QLatin1String(name));
@@ -41,16 +41,16 @@ Control *named(QWidget *parent, const char *name)
 }
 
 // The clip-list part of a main window, laid out the way the program's form is.
-std::unique_ptr<QWidget> mainWindowLike()
+std::unique_ptr<QWidget> MainWindowLike()
 {
     auto form = std::make_unique<QWidget>();
-    QWidget *list = namedPanel(form.get(), "Panel_Info", QRect(26, 103, 540, 162));
-    namedPanel(list, "suiImagePanel_InfoMove", QRect(0, 0, 540, 0));
-    QWidget *bar = namedPanel(form.get(), "Panel_Bar", QRect(567, 103, 14, 162));
+    QWidget *list = NamedPanel(form.get(), "Panel_Info", QRect(26, 103, 540, 162));
+    NamedPanel(list, "suiImagePanel_InfoMove", QRect(0, 0, 540, 0));
+    QWidget *bar = NamedPanel(form.get(), "Panel_Bar", QRect(567, 103, 14, 162));
     picture(bar, "Image_Bar", QSize(10, 40), Qt::gray)->show();
-    namedPanel(form.get(), "Panel_Intro", QRect(26, 85, 555, 182));
-    QWidget *progress = namedPanel(form.get(), "Panel_AddProgress", QRect(128, 136, 350, 76));
-    namedPanel(namedPanel(progress, "Panel_AddTrack", QRect(20, 42, 271, 14)), "Panel_Progress1", QRect(0, 3, 0, 8));
+    NamedPanel(form.get(), "Panel_Intro", QRect(26, 85, 555, 182));
+    QWidget *progress = NamedPanel(form.get(), "Panel_AddProgress", QRect(128, 136, 350, 76));
+    NamedPanel(NamedPanel(progress, "Panel_AddTrack", QRect(20, 42, 271, 14)), "Panel_Progress1", QRect(0, 3, 0, 8));
     named<QLabel>(progress, "Label_Percent");
     for (const char *button : {"suiImageButton_OpenDir", "suiImageButton_OpenFile", "suiImageButton_Clear"})
         named<QPushButton>(form.get(), button);
@@ -69,7 +69,7 @@ std::unique_ptr<QWidget> mainWindowLike()
 
 TEST_F(ClipListFixture, HostedListUsesTheWindowsControlsAndGoesDownWithIt)
 {
-    std::unique_ptr<QWidget> form = mainWindowLike();
+    std::unique_ptr<QWidget> form = MainWindowLike();
     auto *hosted = new ClipListPanel(form.get());
     hosted->environment.settingsFolder = [this] { return settings.path() + QLatin1Char('/'); };
     QWidget *listArea = form->findChild<QWidget *>("Panel_Info");
@@ -77,7 +77,7 @@ TEST_F(ClipListFixture, HostedListUsesTheWindowsControlsAndGoesDownWithIt)
     EXPECT_EQ(rowsPanel->parentWidget(), hosted);
     EXPECT_EQ(hosted->parentWidget(), listArea);
 
-    questions->answerOpenFiles({scripted(twoAudioTs), scripted(oneAudioMp4)});
+    questions->AnswerOpenFiles({Scripted(twoAudioTs), Scripted(oneAudioMp4)});
     form->findChild<QPushButton *>("suiImageButton_OpenDir")->click();
     ASSERT_TRUE(WaitUntil([&] { return !hosted->Model().Busy(); }));
     ASSERT_EQ(hosted->Rows().size(), 5);

@@ -28,9 +28,9 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     QTemporaryDir media;
     const QString file = fixtures::OneAudioTrack(media.path() + "/clip one.mp4");
     ASSERT_FALSE(file.isEmpty());
-    engine.setProbe(file, TestEngine::videoInfo(120, 29.97f, 320, 240));   // the file itself runs at 25
+    engine.SetProbe(file, TestEngine::VideoInfo(120, 29.97f, 320, 240));   // the file itself runs at 25
 
-    auto windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    auto windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     TMainForm &form = *windows->MainForm;
     auto *clipList = new ClipListPanel(&form);
     clipList->UseFrameRateForm(*windows->FPSSelecteForm);
@@ -39,8 +39,8 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     form.show();
 
     QString askedBy;
-    questions.answerOpenFiles({file});
-    questions.answerExec([&askedBy](QDialog &dialog) {
+    questions.AnswerOpenFiles({file});
+    questions.AnswerExec([&askedBy](QDialog &dialog) {
         askedBy = dialog.objectName();
         dialog.findChild<QRadioButton *>("rbtnFPS1")->click();
         return 0;
@@ -59,15 +59,15 @@ TEST(MainFormHost, ListRowsAndFrameRateQuestionLiveOnTheProgramsWindows)
     EXPECT_EQ(form.findChild<QLineEdit *>("suiEdit_Stop")->displayText(), "00:02:00");
     EXPECT_EQ(windows->FPSSelecteForm->findChildren<QLabel *>("Label1").size(), 1);   // the form's own label is kept
 
-    questions.answerConfirm(true);
+    questions.AnswerConfirm(true);
     form.findChild<QAbstractButton *>("suiImageButton_Clear")->click();
     EXPECT_TRUE(clipList->Model().Clips().empty());
 
     // The default audio track follows the saved default language.
     const QString mkv = fixtures::MatroskaWithTwoLanguages(media.path() + "/languages.mkv");
-    engine.setProbe(mkv, TestEngine::videoInfo(60, 25.0f, 320, 240));
+    engine.SetProbe(mkv, TestEngine::VideoInfo(60, 25.0f, 320, 240));
     savedLanguage = QStringLiteral("French");
-    questions.answerOpenFiles({mkv});
+    questions.AnswerOpenFiles({mkv});
     form.findChild<QAbstractButton *>("suiImageButton_OpenDir")->click();
     ASSERT_TRUE(WaitUntil([&] { return !clipList->Model().Busy(); }));
     ASSERT_EQ(clipList->Model().Clips().size(), 1u);

@@ -7,7 +7,7 @@ namespace fixtures {
 
 namespace {
 
-QStringList sources(const QString &size = QStringLiteral("320x240"))
+QStringList Sources(const QString &size = QStringLiteral("320x240"))
 {
     return {"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25",
             "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000",
@@ -35,26 +35,26 @@ bool RunFfmpeg(const QStringList &arguments)
 
 QString TransportStreamWithTwoAudioPids(const QString &path)
 {
-    return made(sources() + QStringList{"-c:v", "mpeg2video", "-c:a", "mp2", "-metadata:s:a:0", "language=eng",
+    return made(Sources() + QStringList{"-c:v", "mpeg2video", "-c:a", "mp2", "-metadata:s:a:0", "language=eng",
                                         "-metadata:s:a:1", "language=ger", "-f", "mpegts"},
                 path);
 }
 
 QString MatroskaWithTwoLanguages(const QString &path)
 {
-    return made(sources() + QStringList{"-c:v", "libx264", "-c:a", "aac", "-ac:a:1", "2", "-metadata:s:a:0",
+    return made(Sources() + QStringList{"-c:v", "libx264", "-c:a", "aac", "-ac:a:1", "2", "-metadata:s:a:0",
                                         "language=eng", "-metadata:s:a:1", "language=fre"},
                 path);
 }
 
 QString Mp4WithTwoAudioTracks(const QString &path)
 {
-    return made(sources() + QStringList{"-c:v", "mpeg4", "-c:a", "aac"}, path);
+    return made(Sources() + QStringList{"-c:v", "mpeg4", "-c:a", "aac"}, path);
 }
 
 QString AviWithTwoAudioTracks(const QString &path)
 {
-    return made(sources() + QStringList{"-c:v", "mpeg4", "-c:a", "libmp3lame"}, path);
+    return made(Sources() + QStringList{"-c:v", "mpeg4", "-c:a", "libmp3lame"}, path);
 }
 
 QString OneAudioTrack(const QString &path)

@@ -30,7 +30,7 @@ public:
     }
 };
 
-TAudioStream streamWithId(int32_t id, const char *language)
+TAudioStream StreamWithId(int32_t id, const char *language)
 {
     TAudioStream stream;
     stream.ID = id;
@@ -38,7 +38,7 @@ TAudioStream streamWithId(int32_t id, const char *language)
     return stream;
 }
 
-QList<int32_t> idsOf(const TMediaInfo &info)
+QList<int32_t> IdsOf(const TMediaInfo &info)
 {
     QList<int32_t> ids;
     for (const auto &stream : info.AudioStreams)
@@ -79,29 +79,29 @@ TEST(LeadingNumbers, ReadTheLeadingNumberAndIgnoreTheRest)
 TEST(MediaInfoOrder, StreamsComeOutByUnsignedIdLaterEqualOnesFirst)
 {
     TMediaInfo byPid;
-    byPid.AddAudioStream(streamWithId(4353, "a"));
-    byPid.AddAudioStream(streamWithId(4352, "b"));
-    EXPECT_EQ(idsOf(byPid), (QList<int32_t>{4352, 4353}));
+    byPid.AddAudioStream(StreamWithId(4353, "a"));
+    byPid.AddAudioStream(StreamWithId(4352, "b"));
+    EXPECT_EQ(IdsOf(byPid), (QList<int32_t>{4352, 4353}));
 
     TMediaInfo withoutIds;
-    withoutIds.AddAudioStream(streamWithId(-1, "first read"));
-    withoutIds.AddAudioStream(streamWithId(-1, "second read"));
+    withoutIds.AddAudioStream(StreamWithId(-1, "first read"));
+    withoutIds.AddAudioStream(StreamWithId(-1, "second read"));
     EXPECT_EQ(withoutIds.AudioStreams[0].Language, "second read");
     EXPECT_EQ(withoutIds.AudioStreams[1].Language, "first read");
 
     for (bool identifiedFirst : {true, false}) {
         TMediaInfo mixed;
-        mixed.AddAudioStream(streamWithId(identifiedFirst ? 5 : -1, ""));
-        mixed.AddAudioStream(streamWithId(identifiedFirst ? -1 : 5, ""));
-        EXPECT_EQ(idsOf(mixed), (QList<int32_t>{5, -1}));
+        mixed.AddAudioStream(StreamWithId(identifiedFirst ? 5 : -1, ""));
+        mixed.AddAudioStream(StreamWithId(identifiedFirst ? -1 : 5, ""));
+        EXPECT_EQ(IdsOf(mixed), (QList<int32_t>{5, -1}));
     }
 }
 
 TEST(MediaInfoOrder, AudioStreamAtOutsideTheListGivesNothing)
 {
     TMediaInfo info;
-    info.AddAudioStream(streamWithId(1, ""));
-    info.AddAudioStream(streamWithId(2, ""));
+    info.AddAudioStream(StreamWithId(1, ""));
+    info.AddAudioStream(StreamWithId(2, ""));
     EXPECT_TRUE(info.AudioStreamAt(1).has_value());
     EXPECT_FALSE(info.AudioStreamAt(2).has_value());
     EXPECT_FALSE(info.AudioStreamAt(std::numeric_limits<uint32_t>::max()).has_value());

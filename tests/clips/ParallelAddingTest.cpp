@@ -21,7 +21,7 @@ namespace {
 class NotedQuestion : public FrameRateQuestion {
 public:
     explicit NotedQuestion(QStringList &events) : events_(events) {}
-    FrameRateAnswer ask(const QString &fileName, float, float) override
+    FrameRateAnswer Ask(const QString &fileName, float, float) override
     {
         events_ << "asked " + QFileInfo(fileName).fileName();
         return {false, true};
@@ -49,7 +49,7 @@ protected:
         for (int index = 0; index < count; ++index) {
             const QString copy = QStringLiteral("%1/copy %2.mp4").arg(folder.path()).arg(index);
             QFile::copy(oneAudioMp4, copy);
-            engine->setProbe(copy, TestEngine::videoInfo(60, 25.0f, 320, 240));
+            engine->SetProbe(copy, TestEngine::VideoInfo(60, 25.0f, 320, 240));
             engine->setPicture(copy, 0x100000u * static_cast<uint32_t>(index + 1), 0x0000FF);
             files << copy;
         }
@@ -62,8 +62,8 @@ protected:
     {
         QStringList files = ReadableFiles(count);
         for (int index = 0; index < count; index += 3)
-            engine->setProbe(files[index], TestEngine::videoInfo(60, 29.97f, 320, 240));
-        engine->setProbe(files[4], EngineFileInfo{}, -1);
+            engine->SetProbe(files[index], TestEngine::VideoInfo(60, 29.97f, 320, 240));
+        engine->SetProbe(files[4], EngineFileInfo{}, -1);
         files.insert(2, folder.path() + "/missing.mp4");
         return files;
     }
@@ -100,7 +100,7 @@ protected:
 TEST_F(ParallelAdding, FourWorkersGiveTheListReportAndQuestionsOfOne)
 {
     const QStringList files = MixedFiles(8);
-    engine->setEntryDelay("X_GetFileinfo_GetPic", 60);
+    engine->SetEntryDelay("X_GetFileinfo_GetPic", 60);
     const PassResult serial = RunPass(files, 1);
     const PassResult parallel = RunPass(files, 4);
 
@@ -118,7 +118,7 @@ TEST_F(ParallelAdding, FourWorkersGiveTheListReportAndQuestionsOfOne)
 TEST_F(ParallelAdding, CancelKeepsTheClipsProbedSoFar)
 {
     const QStringList files = ReadableFiles(5);
-    engine->setEntryDelay("X_GetFileinfo_GetPic", 150);
+    engine->SetEntryDelay("X_GetFileinfo_GetPic", 150);
     ClipProbeServices services;
     services.settingsFolder = settings.path() + QLatin1Char('/');
     QStringList taken;
@@ -145,8 +145,8 @@ TEST_F(ParallelAdding, CancelKeepsTheClipsProbedSoFar)
 TEST_F(ParallelAdding, TheWindowAnswersWhileSlowProbesRunAndCancelEndsThePass)
 {
     const QStringList files = ReadableFiles(5);
-    engine->setEntryDelay("X_GetFileinfo_GetPic", 300);
-    questions->answerOpenFiles(files);
+    engine->SetEntryDelay("X_GetFileinfo_GetPic", 300);
+    questions->AnswerOpenFiles(files);
     QElapsedTimer sinceLastTick;
     qint64 longestGap = 0;
     QTimer ticker;

@@ -34,7 +34,7 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     ClipListPanel panel;
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
     panel.environment.localeLanguage = [] { return QStringLiteral("FRENCH"); };
-    questions.answerOpenFiles({mkv, garbage});
+    questions.AnswerOpenFiles({mkv, garbage});
     panel.suiImageButton_OpenDirClick();
     ASSERT_TRUE(WaitUntil([&panel] { return !panel.Model().Busy(); }));
 
@@ -52,7 +52,7 @@ TEST(RealEngine, AddsRealFilesWithTheirFactsThumbnailsAndAudioRows)
     EXPECT_EQ(static_cast<const TInfoListItem &>(*clip.AudioRows[1]).Language(), "French");
     EXPECT_TRUE(clip.AudioRows[1]->IsChecked());
     EXPECT_EQ(clip.AudioStreamID, static_cast<const TInfoListItem &>(*clip.AudioRows[1]).StreamID());
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + garbage +
                           " (cannot open or recognise the file)\n"});
 }
@@ -70,7 +70,7 @@ TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
     ScriptedQuestions questions;
     ClipListPanel panel;
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
-    questions.answerOpenFiles({pipe});
+    questions.AnswerOpenFiles({pipe});
     QElapsedTimer sinceLastTick;
     qint64 longestGap = 0;
     QTimer ticker;
@@ -87,7 +87,7 @@ TEST(RealEngine, PipeIsReportedUnsupportedWithoutBlockingTheWindow)
 
     EXPECT_LT(longestGap, 100);
     EXPECT_TRUE(panel.Model().Clips().empty());
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + pipe + " (not a regular file)\n"});
 }
 
@@ -105,12 +105,12 @@ TEST(RealEngine, AddsAnMp3AsASoundOnlyClip)
     ScriptedQuestions questions;
     ClipListPanel panel;
     panel.environment.settingsFolder = [&folder] { return folder.path() + QLatin1Char('/'); };
-    questions.answerOpenFiles({plain, covered});
+    questions.AnswerOpenFiles({plain, covered});
     panel.suiImageButton_OpenDirClick();
     ASSERT_TRUE(WaitUntil([&panel] { return !panel.Model().Busy(); }));
 
     ASSERT_EQ(panel.Model().Clips().size(), 2u);
-    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Information).isEmpty());
+    EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Information).isEmpty());
     for (const auto &clip : panel.Model().Clips()) {
         SCOPED_TRACE(clip->FileName.toStdString());
         EXPECT_TRUE(clip->AudioOnly);

@@ -38,7 +38,7 @@ protected:
         audio.BitRate = bitRate;
         return audio;
     }
-    static bool samePicture(const QPixmap &a, const QPixmap &b) { return a.toImage() == b.toImage(); }
+    static bool SamePicture(const QPixmap &a, const QPixmap &b) { return a.toImage() == b.toImage(); }
 };
 
 } // namespace
@@ -116,7 +116,7 @@ TEST_F(Rows, TextsFitTheirColumnsOrAreCutAndShownWholeOnHover)
 
     const auto *name = static_cast<const ElidingLabel *>(row->LabelNamed("NameLabel"));
     ASSERT_TRUE(name->isElided());
-    EXPECT_TRUE(name->shownText().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(name->ShownText().endsWith(QChar(0x2026)));
     QHelpEvent hover(QEvent::ToolTip, name->geometry().center(), row->mapToGlobal(name->geometry().center()));
     QApplication::sendEvent(row, &hover);
     EXPECT_EQ(QToolTip::text(), name->text());
@@ -156,7 +156,7 @@ TEST_F(Rows, ClickingAnUntickedAudioCheckMarkAsksForThatTrack)
     QWidget *check = second->findChild<QLabel *>("CheckImage");
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->geometry(), QRect(20, 2, 16, 16));
-    QSignalSpy asked(second, &TInfoListItem::audioRowChosen);
+    QSignalSpy asked(second, &TInfoListItem::AudioRowChosen);
     QTest::mouseClick(check, Qt::LeftButton);
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked.first().first().value<TInfoListItem *>(), second);
@@ -168,10 +168,10 @@ TEST_F(Rows, ClickingAnUntickedAudioCheckMarkAsksForThatTrack)
     const auto connector = [&clip](size_t index) {
         return static_cast<TInfoListItem *>(clip.AudioRows[index].get())->findChild<QLabel *>("TreeImage")->pixmap();
     };
-    EXPECT_TRUE(samePicture(connector(0), pictures.treeMiddle));
-    EXPECT_TRUE(samePicture(connector(1), pictures.treeMiddle));
-    EXPECT_TRUE(samePicture(connector(2), pictures.treeLast));
-    EXPECT_TRUE(samePicture(second->findChild<QLabel *>("CheckImage")->pixmap(), pictures.audioChecked));
+    EXPECT_TRUE(SamePicture(connector(0), pictures.treeMiddle));
+    EXPECT_TRUE(SamePicture(connector(1), pictures.treeMiddle));
+    EXPECT_TRUE(SamePicture(connector(2), pictures.treeLast));
+    EXPECT_TRUE(SamePicture(second->findChild<QLabel *>("CheckImage")->pixmap(), pictures.audioChecked));
 }
 
 TEST_F(Rows, ClipRowCheckMarkTakesNoClicksAndFollowsTheClip)
@@ -182,10 +182,10 @@ TEST_F(Rows, ClipRowCheckMarkTakesNoClicksAndFollowsTheClip)
     EXPECT_EQ(check->geometry(), QRect(3, 2, 14, 14));
     EXPECT_TRUE(check->testAttribute(Qt::WA_TransparentForMouseEvents));
     clip.SetChecked(true);
-    EXPECT_TRUE(samePicture(check->pixmap(), pictures.clipChecked));
+    EXPECT_TRUE(SamePicture(check->pixmap(), pictures.clipChecked));
     row->SetChecked(false);
     EXPECT_FALSE(clip.Checked);
-    EXPECT_TRUE(samePicture(check->pixmap(), pictures.clipUnchecked));
+    EXPECT_TRUE(SamePicture(check->pixmap(), pictures.clipUnchecked));
 }
 
 TEST_F(Rows, StripesAlternateByClipNumberAndHighlightShowsTheSelection)

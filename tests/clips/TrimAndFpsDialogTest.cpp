@@ -29,7 +29,7 @@ protected:
         stop.setParent(&window);
     }
     // Types a new time into the edit and leaves it.
-    void typeAndLeave(QLineEdit &edit, const QString &time)
+    void TypeAndLeave(QLineEdit &edit, const QString &time)
     {
         edit.selectAll();
         QTest::keyClicks(&edit, QString(time).remove(':'));
@@ -70,15 +70,15 @@ TEST_F(TrimEditsTest, NoClipMeansEmptyAndDisabled)
 TEST_F(TrimEditsTest, OutOfRangeTurnsRedAndIsRestoredOnLeaving)
 {
     edits.ShowClip(&clip);
-    QSignalSpy stored(&edits, &TrimEdits::rangeStored);
-    typeAndLeave(start, "01:00:00");
+    QSignalSpy stored(&edits, &TrimEdits::RangeStored);
+    TypeAndLeave(start, "01:00:00");
     EXPECT_EQ(colourBeforeLeaving, TrimEdits::kOutOfRange);
     EXPECT_EQ(start.displayText(), "00:00:00");
     EXPECT_EQ(TrimEdits::ColourOf(&start), TrimEdits::kDefaultNormal);
     EXPECT_EQ(clip.StartTime, 0);
     EXPECT_TRUE(stored.isEmpty());
 
-    typeAndLeave(stop, "00:30:01");
+    TypeAndLeave(stop, "00:30:01");
     EXPECT_EQ(colourBeforeLeaving, TrimEdits::kOutOfRange);
     EXPECT_EQ(clip.EndTime, 1800);
 }
@@ -86,16 +86,16 @@ TEST_F(TrimEditsTest, OutOfRangeTurnsRedAndIsRestoredOnLeaving)
 TEST_F(TrimEditsTest, InRangeTimesAreStoredAndAnEndEqualToTheStartIsAccepted)
 {
     edits.ShowClip(&clip);
-    QSignalSpy stored(&edits, &TrimEdits::rangeStored);
-    QSignalSpy edited(&edits, &TrimEdits::timesEdited);
-    typeAndLeave(start, "00:10:00");
+    QSignalSpy stored(&edits, &TrimEdits::RangeStored);
+    QSignalSpy edited(&edits, &TrimEdits::TimesEdited);
+    TypeAndLeave(start, "00:10:00");
     EXPECT_EQ(clip.StartTime, 600);
-    typeAndLeave(stop, "00:10:00");
+    TypeAndLeave(stop, "00:10:00");
     EXPECT_EQ(colourBeforeLeaving, TrimEdits::kDefaultNormal);
     EXPECT_EQ(clip.EndTime, 600);
     EXPECT_EQ(stored.size(), 2);
     EXPECT_FALSE(edited.isEmpty());
-    typeAndLeave(stop, "00:09:59");
+    TypeAndLeave(stop, "00:09:59");
     EXPECT_EQ(clip.EndTime, 600);
 }
 
@@ -148,19 +148,19 @@ TEST(FpsDialog, ChooseFrameRateAsksThroughTheModalSeam)
     FpsSelecteContent content(&form);
     FpsDialogQuestion question(form, content);
     ScriptedQuestions questions;
-    questions.answerExec([](QDialog &dialog) {
+    questions.AnswerExec([](QDialog &dialog) {
         dialog.findChild<QCheckBox *>("cbCalculate")->click();
         dialog.findChild<QPushButton *>("btnOk")->click();
         return 0;
     });
     EXPECT_FLOAT_EQ(ChooseFrameRate("/v/a.avi", 29.97f, 25.0f, question), 29.97f);
-    questions.answerExec([](QDialog &dialog) {
+    questions.AnswerExec([](QDialog &dialog) {
         dialog.findChild<QRadioButton *>("rbtnFPS2")->click();
         return 0;
     });
     EXPECT_FLOAT_EQ(ChooseFrameRate("/v/a.avi", 29.97f, 25.0f, question), 25.0f);
-    questions.answerExec(0);   // closed by the system: nothing chosen gives the second rate
+    questions.AnswerExec(0);   // closed by the system: nothing chosen gives the second rate
     EXPECT_FLOAT_EQ(ChooseFrameRate("/v/a.avi", 29.97f, 25.0f, question), 25.0f);
     EXPECT_FLOAT_EQ(ChooseFrameRate("/v/a.avi", 29.97f, 59.94f, question), 29.97f);
-    EXPECT_EQ(questions.asked().size(), 3);
+    EXPECT_EQ(questions.Asked().size(), 3);
 }

@@ -30,7 +30,7 @@ TEST(EngineClient, ProgramFolderOnlyIgnoresALibraryElsewhere)
 TEST(EngineClient, BindsDeclaredEntryPointsAndCallsThem)
 {
     TestEngine engine;
-    engine.setCoreCount(6);
+    engine.SetCoreCount(6);
     const auto client = EngineClient::Load();
     ASSERT_TRUE(client);
     const auto coreNumber = ENGINE_ENTRY(*client, X_Get_CPU_Core_Number);

@@ -9,12 +9,12 @@ namespace {
 
 class ProgramOptionsTest : public ::testing::Test {
 protected:
-    void writeOptions(const QByteArray &content) { sandbox.writeSettingsFile(QStringLiteral("Option.ini"), content); }
-    QByteArray storedOptions() const { return sandbox.readSettingsFile(QStringLiteral("Option.ini")); }
-    QString defaultOutputFolder() const { return sandbox.videosFolder() + QStringLiteral("OutputFolder/"); }
+    void WriteOptions(const QByteArray &content) { sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), content); }
+    QByteArray StoredOptions() const { return sandbox.ReadSettingsFile(QStringLiteral("Option.ini")); }
+    QString DefaultOutputFolder() const { return sandbox.VideosFolder() + QStringLiteral("OutputFolder/"); }
     ProgramOptions load(ProgramOptions::Access access = ProgramOptions::Access::Writable) const
     {
-        return ProgramOptions::Load(sandbox.programFolder(), sandbox.settingsFolder(), access);
+        return ProgramOptions::Load(sandbox.ProgramFolder(), sandbox.SettingsFolder(), access);
     }
 
     SettingsSandbox sandbox;
@@ -22,10 +22,10 @@ protected:
 
 TEST_F(ProgramOptionsTest, FilesLieInTheSettingsFolder)
 {
-    const ProgramOptions options(sandbox.programFolder(), sandbox.settingsFolder());
-    EXPECT_EQ(options.OptionFilePath(), sandbox.settingsFolder() + QStringLiteral("Option.ini"));
-    EXPECT_EQ(options.ProfileSettingsFilePath(), sandbox.settingsFolder() + QStringLiteral("PfSetting.ini"));
-    EXPECT_EQ(options.ProgramFolder(), sandbox.programFolder());
+    const ProgramOptions options(sandbox.ProgramFolder(), sandbox.SettingsFolder());
+    EXPECT_EQ(options.OptionFilePath(), sandbox.SettingsFolder() + QStringLiteral("Option.ini"));
+    EXPECT_EQ(options.ProfileSettingsFilePath(), sandbox.SettingsFolder() + QStringLiteral("PfSetting.ini"));
+    EXPECT_EQ(options.ProgramFolder(), sandbox.ProgramFolder());
     EXPECT_FALSE(options.IsWritable());
 }
 
@@ -34,19 +34,19 @@ TEST_F(ProgramOptionsTest, OutputFolderDefaultsToTheVideosFolderAndIsCreated)
     const char *const stored[] = {"", "OutputFolder=nodef\n", "OutputFolder=/no/such/folder/\n",
                                   "OutputFolder=relative/folder\n", "OutputFolder=\n"};
     for (const char *line : stored) {
-        writeOptions(QByteArray("[Option]\n") + line);
+        WriteOptions(QByteArray("[Option]\n") + line);
         const ProgramOptions options = load();
-        EXPECT_EQ(options.outputFolder, defaultOutputFolder()) << line;
+        EXPECT_EQ(options.outputFolder, DefaultOutputFolder()) << line;
         EXPECT_TRUE(QFileInfo(options.outputFolder).isDir()) << line;
-        QDir(sandbox.videosFolder()).removeRecursively();
+        QDir(sandbox.VideosFolder()).removeRecursively();
     }
 }
 
 TEST_F(ProgramOptionsTest, ExistingOutputFolderGetsItsTrailingSlashAndKeepsItOnSave)
 {
-    const QString chosen = sandbox.programFolder() + QStringLiteral("chosen");
+    const QString chosen = sandbox.ProgramFolder() + QStringLiteral("chosen");
     QDir().mkdir(chosen);
-    writeOptions("[Option]\nOutputFolder=" + chosen.toUtf8() + "\nTemplate=#Name-x\n");
+    WriteOptions("[Option]\nOutputFolder=" + chosen.toUtf8() + "\nTemplate=#Name-x\n");
     ProgramOptions options = load();
     EXPECT_EQ(options.defaultAudio, 1);
     EXPECT_EQ(options.outputFolder, chosen + QLatin1Char('/'));
@@ -56,13 +56,13 @@ TEST_F(ProgramOptionsTest, ExistingOutputFolderGetsItsTrailingSlashAndKeepsItOnS
     options.notify = false;
     ASSERT_TRUE(options.SaveGeneral());
     EXPECT_EQ(options.outputFolder, chosen + QLatin1Char('/'));
-    EXPECT_EQ(storedOptions(),
+    EXPECT_EQ(StoredOptions(),
               "[Option]\nOutputFolder=" + chosen.toUtf8() + "/\nTemplate=#Name-x\nDefaultAudio=4\nNotify=0\n");
 }
 
 TEST_F(ProgramOptionsTest, EveryKeyReadsItsDefaultAndItsStoredValue)
 {
-    writeOptions("");
+    WriteOptions("");
     ProgramOptions options = load();
     EXPECT_EQ(options.defaultAudio, 1);
     EXPECT_EQ(options.DefaultAudioLanguage(), QStringLiteral("English"));
@@ -79,7 +79,7 @@ TEST_F(ProgramOptionsTest, EveryKeyReadsItsDefaultAndItsStoredValue)
     EXPECT_FALSE(options.completion.powerOff || options.completion.upload);
     EXPECT_TRUE(options.completion.openFolder);
 
-    writeOptions("[option]\nDefaultAudio=5\nMinDuration=30\nOpenDialogFilter=Videos|*.avi\n"
+    WriteOptions("[option]\nDefaultAudio=5\nMinDuration=30\nOpenDialogFilter=Videos|*.avi\n"
                  "PSPUploadFolder=PSP/\nPSPAVCFolder=VIDEO/\nPSPMP4Folder=MP_ROOT/100MNV01/\nNotify=0\n"
                  "StallTimeout=0\nLastTarget=Zune_HD\nTemplate=#SN\nOutputPSPSerialNumber=7\nFitDigi=2\nAdd2=1\n"
                  "PowerOff=1\nOpenFolder=0\nUpload=1\n");
@@ -103,15 +103,15 @@ TEST_F(ProgramOptionsTest, EveryKeyReadsItsDefaultAndItsStoredValue)
 
 TEST_F(ProgramOptionsTest, EachGroupIsSavedInItsOrderBesideTheOthers)
 {
-    writeOptions("[Option]\nDefaultAudio=1\n");
-    ProgramOptions options(sandbox.programFolder(), sandbox.settingsFolder(), ProgramOptions::Access::Writable);
+    WriteOptions("[Option]\nDefaultAudio=1\n");
+    ProgramOptions options(sandbox.ProgramFolder(), sandbox.SettingsFolder(), ProgramOptions::Access::Writable);
     options.renameSettings = {QStringLiteral("#Name_#SN"), 7, 2, false, true};
     ASSERT_TRUE(options.SaveRenameSettings());
     options.completion = {true, false, true};
     ASSERT_TRUE(options.SaveCompletion());
     options.lastTarget = QStringLiteral("iPod");
     ASSERT_TRUE(options.SaveLastTarget());
-    EXPECT_EQ(storedOptions(), QByteArray("[Option]\nDefaultAudio=1\nTemplate=#Name_#SN\nOutputPSPSerialNumber=7\n"
+    EXPECT_EQ(StoredOptions(), QByteArray("[Option]\nDefaultAudio=1\nTemplate=#Name_#SN\nOutputPSPSerialNumber=7\n"
                                           "FitDigi=2\nAdd1=0\nAdd2=1\nPowerOff=1\nOpenFolder=0\nUpload=1\n"
                                           "LastTarget=iPod\n"));
     const ProgramOptions read = load();
@@ -125,15 +125,15 @@ TEST_F(ProgramOptionsTest, EachGroupIsSavedInItsOrderBesideTheOthers)
 TEST_F(ProgramOptionsTest, AReadOnlyObjectNeverWrites)
 {
     ProgramOptions options = load(ProgramOptions::Access::ReadOnly);
-    EXPECT_EQ(options.outputFolder, defaultOutputFolder());
-    options.outputFolder = sandbox.programFolder();
+    EXPECT_EQ(options.outputFolder, DefaultOutputFolder());
+    options.outputFolder = sandbox.ProgramFolder();
     options.renameSettings.nameTemplate = QStringLiteral("#SN");
     EXPECT_FALSE(options.SaveGeneral());
     EXPECT_FALSE(options.SaveRenameSettings());
     EXPECT_FALSE(options.SaveCompletion());
     EXPECT_FALSE(options.SaveLastTarget());
-    EXPECT_FALSE(QFileInfo::exists(sandbox.videosFolder()));
-    EXPECT_FALSE(QFileInfo::exists(sandbox.settingsFolder()));
+    EXPECT_FALSE(QFileInfo::exists(sandbox.VideosFolder()));
+    EXPECT_FALSE(QFileInfo::exists(sandbox.SettingsFolder()));
 }
 
 TEST(AudioLanguages, DefaultIndexOneIsEnglishAndAnIndexOutOfRangeNamesNone)

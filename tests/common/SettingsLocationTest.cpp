@@ -12,13 +12,13 @@ class SettingsLocationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        sandbox.writeProgramFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=default\n");
-        sandbox.writeProgramFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=0\n");
+        sandbox.WriteProgramFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=default\n");
+        sandbox.WriteProgramFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=0\n");
     }
-    QString locate() const { return LocateSettings(sandbox.programFolder()); }
-    bool programFileExists(const char *name) const
+    QString locate() const { return LocateSettings(sandbox.ProgramFolder()); }
+    bool ProgramFileExists(const char *name) const
     {
-        return QFileInfo::exists(sandbox.programFolder() + QLatin1String(name));
+        return QFileInfo::exists(sandbox.ProgramFolder() + QLatin1String(name));
     }
     SettingsSandbox sandbox;
 };
@@ -26,95 +26,95 @@ protected:
 TEST_F(SettingsLocationTest, FirstStartCreatesTheFolderAndCopiesBothDefaults)
 {
     const QString settingsFolder = locate();
-    EXPECT_EQ(settingsFolder, sandbox.settingsFolder());
+    EXPECT_EQ(settingsFolder, sandbox.SettingsFolder());
     EXPECT_TRUE(settingsFolder.endsWith(QStringLiteral("/Pelorin/Pelorin Video Converter/")));
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=default\n"));
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=0\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=default\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=0\n"));
 }
 
 TEST_F(SettingsLocationTest, SecondStartKeepsTheUsersFiles)
 {
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
-    sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
+    sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
     locate();
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=2\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=2\n"));
 }
 
 TEST_F(SettingsLocationTest, OptionMarkerReplacesOnlyTheOptionsOnce)
 {
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
-    sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
-    sandbox.writeProgramFile(QStringLiteral("ReplaceOption.ini"), "");
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
+    sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
+    sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
     locate();
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=default\n"));
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=2\n"));
-    EXPECT_FALSE(programFileExists("ReplaceOption.ini"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=default\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=2\n"));
+    EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=changed again\n");
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=changed again\n");
     locate();
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=changed again\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=changed again\n"));
 }
 
 TEST_F(SettingsLocationTest, ProfileMarkerReplacesOnlyTheProfiles)
 {
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
-    sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
-    sandbox.writeProgramFile(QStringLiteral("ReplacePfSetting.ini"), "anything");
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
+    sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
+    sandbox.WriteProgramFile(QStringLiteral("ReplacePfSetting.ini"), "anything");
     locate();
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=0\n"));
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
-    EXPECT_FALSE(programFileExists("ReplacePfSetting.ini"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=0\n"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
+    EXPECT_FALSE(ProgramFileExists("ReplacePfSetting.ini"));
 }
 
 TEST_F(SettingsLocationTest, MarkerWithoutADefaultCopyKeepsTheUsersFile)
 {
-    QFile::remove(sandbox.programFolder() + QStringLiteral("Option.ini"));
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
-    sandbox.writeProgramFile(QStringLiteral("ReplaceOption.ini"), "");
+    QFile::remove(sandbox.ProgramFolder() + QStringLiteral("Option.ini"));
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
+    sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
     locate();
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
-    EXPECT_FALSE(programFileExists("ReplaceOption.ini"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
+    EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 }
 
 TEST_F(SettingsLocationTest, MissingDefaultsLeaveNoUserFile)
 {
-    QFile::remove(sandbox.programFolder() + QStringLiteral("Option.ini"));
-    EXPECT_EQ(locate(), sandbox.settingsFolder());
-    EXPECT_FALSE(QFileInfo::exists(sandbox.settingsFolder() + QStringLiteral("Option.ini")));
+    QFile::remove(sandbox.ProgramFolder() + QStringLiteral("Option.ini"));
+    EXPECT_EQ(locate(), sandbox.SettingsFolder());
+    EXPECT_FALSE(QFileInfo::exists(sandbox.SettingsFolder() + QStringLiteral("Option.ini")));
 }
 
 TEST_F(SettingsLocationTest, FolderThatCannotBeMadeKeepsTheSettingsBesideTheProgram)
 {
-    QFile blocker(sandbox.configFolder() + QStringLiteral("Pelorin"));   // a file where the folder should go
+    QFile blocker(sandbox.ConfigFolder() + QStringLiteral("Pelorin"));   // a file where the folder should go
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    sandbox.writeProgramFile(QStringLiteral("ReplaceOption.ini"), "");
-    EXPECT_EQ(locate(), sandbox.programFolder());
-    EXPECT_FALSE(programFileExists("ReplaceOption.ini"));
+    sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
+    EXPECT_EQ(locate(), sandbox.ProgramFolder());
+    EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 }
 
 TEST_F(SettingsLocationTest, MissingConfigurationHomeIsCreated)
 {
-    ASSERT_TRUE(QDir(sandbox.configFolder()).removeRecursively());
-    EXPECT_EQ(locate(), sandbox.settingsFolder());
-    EXPECT_FALSE(sandbox.readSettingsFile(QStringLiteral("Option.ini")).isEmpty());
+    ASSERT_TRUE(QDir(sandbox.ConfigFolder()).removeRecursively());
+    EXPECT_EQ(locate(), sandbox.SettingsFolder());
+    EXPECT_FALSE(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")).isEmpty());
 }
 
 // The command-line converter reads the window's settings but must not make, copy or
 // delete anything, before or after a start.
 TEST_F(SettingsLocationTest, ExistingSettingsFolderMakesNothing)
 {
-    sandbox.writeProgramFile(QStringLiteral("ReplaceOption.ini"), "");
-    EXPECT_EQ(ExistingSettingsFolder(sandbox.programFolder()), sandbox.programFolder())
+    sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
+    EXPECT_EQ(ExistingSettingsFolder(sandbox.ProgramFolder()), sandbox.ProgramFolder())
         << "no per-user settings yet: the defaults";
-    EXPECT_FALSE(QFileInfo::exists(sandbox.configFolder() + QStringLiteral("Pelorin")));
+    EXPECT_FALSE(QFileInfo::exists(sandbox.ConfigFolder() + QStringLiteral("Pelorin")));
 
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
-    EXPECT_EQ(ExistingSettingsFolder(sandbox.programFolder()), sandbox.settingsFolder());
-    EXPECT_EQ(UserSettingsFolder(), sandbox.settingsFolder());
-    EXPECT_TRUE(programFileExists("ReplaceOption.ini"));
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
+    EXPECT_EQ(ExistingSettingsFolder(sandbox.ProgramFolder()), sandbox.SettingsFolder());
+    EXPECT_EQ(UserSettingsFolder(), sandbox.SettingsFolder());
+    EXPECT_TRUE(ProgramFileExists("ReplaceOption.ini"));
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
 }
 
 } // namespace

@@ -194,7 +194,7 @@ protected:
         SCOPED_TRACE(testing::Message() << "target " << c.target << " " << TargetName(c.target).toStdString()
                                         << " codec " << c.videoCodec << " format " << c.outputFormat);
         engine_.reset();
-        engine_.setWriteTargetFiles(false);   // every case writes to the same output path
+        engine_.SetWriteTargetFiles(false);   // every case writes to the same output path
         run_.emplace(QuietWindow(), ProgressHooks{});   // a fresh job, as in a new program run
         Define(c.target, c.videoCodec, c.outputFormat);
         const int result = Convert(c.target);
@@ -339,9 +339,9 @@ TEST_F(DispatchTest, ResultsOfTheRun)
     Define(targets::TargetiPod, "h264", "mp4");
     EXPECT_EQ(Convert(targets::TargetiPod, 1), RunComplete);
     EXPECT_TRUE(engine_.calls().isEmpty()) << "no engine load past the end of the list";
-    engine_.setEntryResult(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
+    engine_.SetEntryResult(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
     EXPECT_EQ(Convert(targets::TargetiPod), ClipFailed);
-    engine_.setEntryResult(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), 7);
+    engine_.SetEntryResult(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), 7);
     EXPECT_EQ(Convert(targets::TargetiPod), 7) << "the entry point's own result";
     EXPECT_FALSE(run_->EngineLoaded());
 }
@@ -349,8 +349,8 @@ TEST_F(DispatchTest, ResultsOfTheRun)
 TEST_F(DispatchTest, StopAndProgressWhileAClipConverts)
 {
     Define(targets::TargetiPod, "h264", "mp4");
-    engine_.setEntryDelay(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
-    engine_.addProgress(3, 25, 1);
+    engine_.SetEntryDelay(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
+    engine_.AddProgress(3, 25, 1);
     std::vector<std::string> hookOrder;
     std::mutex hookMutex;
     auto note = [&](std::string step) {
@@ -365,7 +365,7 @@ TEST_F(DispatchTest, StopAndProgressWhileAClipConverts)
     EXPECT_FALSE(run.EngineLoaded());
     int result = -99;
     std::thread worker([&] { result = run.ConvertClip(0); });
-    ASSERT_TRUE(engine_.waitForCalls(QStringLiteral("X_SetPar_D2IPOD_VIDEO")));
+    ASSERT_TRUE(engine_.WaitForCalls(QStringLiteral("X_SetPar_D2IPOD_VIDEO")));
     EXPECT_TRUE(run.EngineLoaded());
     ClipProgress progress;
     EXPECT_TRUE(run.QueryProgress(progress));

@@ -33,7 +33,7 @@ protected:
     // A converted clip's file in the DVD sub-folder.
     QString Clip(const QString &name)
     {
-        const QString path = jobFolder() + name;
+        const QString path = JobFolder() + name;
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
         file.write("mpeg");
@@ -42,14 +42,14 @@ protected:
 
     QByteArray Written(const QStringList &files, DvdVideoSettings video = {})
     {
-        QFile::remove(xmlPath());
-        EXPECT_TRUE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder()), video, files));
-        QFile file(xmlPath());
+        QFile::remove(XmlPath());
+        EXPECT_TRUE(WriteAuthorXml(XmlPath(), DvdDestination(JobFolder()), video, files));
+        QFile file(XmlPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QString jobFolder() const { return folder_.path() + QStringLiteral("/DVD/"); }
-    QString xmlPath() const { return folder_.path() + QStringLiteral("/author.xml"); }
+    QString JobFolder() const { return folder_.path() + QStringLiteral("/DVD/"); }
+    QString XmlPath() const { return folder_.path() + QStringLiteral("/author.xml"); }
 
     QTemporaryDir folder_;
     bool made_ = QDir().mkpath(folder_.path() + QStringLiteral("/DVD"));
@@ -58,7 +58,7 @@ protected:
 TEST_F(DvdDescriptionTest, OneClipJumpsBackToItself)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
-    const QByteArray expected = "<dvdauthor dest=\"" + jobFolder().toUtf8() + "DVD_DISC\">\r\n"
+    const QByteArray expected = "<dvdauthor dest=\"" + JobFolder().toUtf8() + "DVD_DISC\">\r\n"
                                 "  <vmgm>\r\n"
                                 "  </vmgm>\r\n"
                                 "  <titleset>\r\n"
@@ -83,7 +83,7 @@ TEST_F(DvdDescriptionTest, ThreeClipsInListOrderWithPalFourByThree)
 {
     const QString a = Clip(QStringLiteral("a.mpg")), b = Clip(QStringLiteral("b.mpg")), c = Clip(QStringLiteral("c.mpg"));
     const QByteArray expected = Crlf({
-        QStringLiteral("<dvdauthor dest=\"%1DVD_DISC\">").arg(jobFolder()),
+        QStringLiteral("<dvdauthor dest=\"%1DVD_DISC\">").arg(JobFolder()),
         QStringLiteral("  <vmgm>"),
         QStringLiteral("  </vmgm>"),
         QStringLiteral("  <titleset>"),
@@ -150,8 +150,8 @@ TEST_F(DvdDescriptionTest, NamesWithMarkupCharactersAreEscaped)
     QFile file(clip);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    ASSERT_TRUE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder), {}, {clip}));
-    QFile written(xmlPath());
+    ASSERT_TRUE(WriteAuthorXml(XmlPath(), DvdDestination(jobFolder), {}, {clip}));
+    QFile written(XmlPath());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray text = written.readAll();
     const QByteArray escapedFolder = folder_.path().toUtf8() + "/Tom &amp; Jerry&apos;s &lt;DVD&gt;/";
@@ -175,22 +175,22 @@ TEST_F(DvdDescriptionTest, AtMostNinetyNineTitles)
 TEST_F(DvdDescriptionTest, AMissingFileStopsTheDescriptionAndNothingIsSaved)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
-    EXPECT_FALSE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder()), {}, {a, jobFolder() + QStringLiteral("gone.mpg"), a}));
-    EXPECT_FALSE(QFile::exists(xmlPath()));
-    EXPECT_FALSE(WriteAuthorXml(xmlPath(), DvdDestination(jobFolder()), {}, {jobFolder()}))   // a folder is no clip
+    EXPECT_FALSE(WriteAuthorXml(XmlPath(), DvdDestination(JobFolder()), {}, {a, JobFolder() + QStringLiteral("gone.mpg"), a}));
+    EXPECT_FALSE(QFile::exists(XmlPath()));
+    EXPECT_FALSE(WriteAuthorXml(XmlPath(), DvdDestination(JobFolder()), {}, {JobFolder()}))   // a folder is no clip
         << "a folder is no clip";
-    EXPECT_FALSE(QFile::exists(xmlPath()));
+    EXPECT_FALSE(QFile::exists(XmlPath()));
 }
 
 TEST_F(DvdDescriptionTest, DestinationTakesTheSmallestFreeNumber)
 {
-    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC"));
-    ASSERT_TRUE(QDir().mkpath(jobFolder() + QStringLiteral("DVD_DISC")));
-    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_1"));
-    ASSERT_TRUE(QDir().mkpath(jobFolder() + QStringLiteral("DVD_DISC_1")));
-    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_2"));
-    ASSERT_TRUE(QDir().mkpath(jobFolder() + QStringLiteral("DVD_DISC_3")));
-    EXPECT_EQ(DvdDestination(jobFolder()), jobFolder() + QStringLiteral("DVD_DISC_2"));
+    EXPECT_EQ(DvdDestination(JobFolder()), JobFolder() + QStringLiteral("DVD_DISC"));
+    ASSERT_TRUE(QDir().mkpath(JobFolder() + QStringLiteral("DVD_DISC")));
+    EXPECT_EQ(DvdDestination(JobFolder()), JobFolder() + QStringLiteral("DVD_DISC_1"));
+    ASSERT_TRUE(QDir().mkpath(JobFolder() + QStringLiteral("DVD_DISC_1")));
+    EXPECT_EQ(DvdDestination(JobFolder()), JobFolder() + QStringLiteral("DVD_DISC_2"));
+    ASSERT_TRUE(QDir().mkpath(JobFolder() + QStringLiteral("DVD_DISC_3")));
+    EXPECT_EQ(DvdDestination(JobFolder()), JobFolder() + QStringLiteral("DVD_DISC_2"));
 }
 
 // Authoring with the scripted library from the test engine's folder.
@@ -203,62 +203,62 @@ protected:
     }
     ~AuthorDvdTest() override { platform::SetProgramFolderForTesting(QString()); }
 
-    QString settingsXml() const { return descriptionFolder_ + QStringLiteral("author.xml"); }
+    QString SettingsXml() const { return descriptionFolder_ + QStringLiteral("author.xml"); }
     // A job of `clips` authored into the job folder, described in the settings folder.
-    DvdAuthoringJob jobOf(const QStringList &clips) const { return {jobFolder(), {}, clips, descriptionFolder_}; }
+    DvdAuthoringJob JobOf(const QStringList &clips) const { return {JobFolder(), {}, clips, descriptionFolder_}; }
 
     SettingsSandbox sandbox_;
-    QString descriptionFolder_ = sandbox_.settingsFolder();
+    QString descriptionFolder_ = sandbox_.SettingsFolder();
     TestAuthoring authoring_;
 };
 
 TEST_F(AuthorDvdTest, HandsTheDescriptionOverAndDeletesIt)
 {
     const QStringList clips{Clip(QStringLiteral("a.mpg")), Clip(QStringLiteral("b.mpg"))};
-    QFile old(settingsXml());
+    QFile old(SettingsXml());
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("an old description");
     old.close();
 
-    EXPECT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdAuthored);
+    EXPECT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdAuthored);
     EXPECT_EQ(authoring_.calls(), 1);
-    EXPECT_EQ(authoring_.lastPath(), settingsXml());
+    EXPECT_EQ(authoring_.LastPath(), SettingsXml());
     // The description as written, but for the hidden folder the DVD is built in.
     QByteArray expected = Written(clips);
-    QByteArray given = authoring_.lastDescription();
-    const QByteArray building = (jobFolder() + ".DVD_DISC-").toUtf8();
+    QByteArray given = authoring_.LastDescription();
+    const QByteArray building = (JobFolder() + ".DVD_DISC-").toUtf8();
     ASSERT_TRUE(given.startsWith("<dvdauthor dest=\"" + building)) << given.constData();
     given.remove(0, given.indexOf('\n'));
     expected.remove(0, expected.indexOf('\n'));
     EXPECT_EQ(given, expected);
-    EXPECT_FALSE(QFile::exists(settingsXml()));
+    EXPECT_FALSE(QFile::exists(SettingsXml()));
 }
 
 TEST_F(AuthorDvdTest, TheBuiltFolderTakesTheFirstFreeNameAndNothingElseRemains)
 {
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
     for (int count = 1; count <= 3; ++count)
-        ASSERT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdAuthored);
-    EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
+        ASSERT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdAuthored);
+    EXPECT_EQ(QDir(JobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{"DVD_DISC", "DVD_DISC_1", "DVD_DISC_2"}));
 }
 
 TEST_F(AuthorDvdTest, AStoppedAuthoringLeavesNoFolderAndSaysSo)
 {
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
-    authoring_.holdUntilStopped(42);
+    authoring_.HoldUntilStopped(42);
     DvdAuthoring authoring;
     EXPECT_FALSE(authoring.Progress());
     EXPECT_FALSE(authoring.Stop()) << "nothing runs yet";
     int result = -1;
-    std::thread worker([&] { result = authoring.Author(jobOf(clips)); });
-    ASSERT_TRUE(authoring_.waitUntilRunning(30000));
+    std::thread worker([&] { result = authoring.Author(JobOf(clips)); });
+    ASSERT_TRUE(authoring_.WaitUntilRunning(30000));
     EXPECT_EQ(authoring.Progress(), 42);
     EXPECT_TRUE(authoring.Stop());
     worker.join();
     EXPECT_EQ(result, DvdAuthoringStopped);
-    EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
-    EXPECT_FALSE(QFile::exists(settingsXml()));
+    EXPECT_EQ(QDir(JobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+    EXPECT_FALSE(QFile::exists(SettingsXml()));
 }
 
 TEST_F(AuthorDvdTest, ALibraryWithoutProgressOrStopStillAuthors)
@@ -266,27 +266,27 @@ TEST_F(AuthorDvdTest, ALibraryWithoutProgressOrStopStillAuthors)
     TestAuthoring basic(QStringLiteral("test-authoring-unstoppable"));
     platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-unstoppable")));
     DvdAuthoring authoring;
-    EXPECT_EQ(authoring.Author(jobOf({Clip(QStringLiteral("a.mpg"))})), DvdAuthored);
+    EXPECT_EQ(authoring.Author(JobOf({Clip(QStringLiteral("a.mpg"))})), DvdAuthored);
     EXPECT_EQ(basic.calls(), 1);
     EXPECT_FALSE(authoring.Progress());
     EXPECT_FALSE(authoring.Stop());
-    EXPECT_TRUE(QDir(jobFolder() + "DVD_DISC").exists());
+    EXPECT_TRUE(QDir(JobFolder() + "DVD_DISC").exists());
 }
 
 TEST_F(AuthorDvdTest, FailuresAreNotReportedAsSuccess)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
     authoring_.setResult(-1);
-    EXPECT_EQ(DvdAuthoring().Author(jobOf({a})), DvdAuthoringFailed) << "the library could not build the folder";
-    EXPECT_FALSE(QFile::exists(settingsXml()));
-    EXPECT_EQ(QDir(jobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+    EXPECT_EQ(DvdAuthoring().Author(JobOf({a})), DvdAuthoringFailed) << "the library could not build the folder";
+    EXPECT_FALSE(QFile::exists(SettingsXml()));
+    EXPECT_EQ(QDir(JobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
     authoring_.setResult(0);
 
-    EXPECT_EQ(DvdAuthoring().Author(jobOf({a, jobFolder() + QStringLiteral("gone.mpg")})), DvdTitleFileMissing);
+    EXPECT_EQ(DvdAuthoring().Author(JobOf({a, JobFolder() + QStringLiteral("gone.mpg")})), DvdTitleFileMissing);
     EXPECT_EQ(authoring_.calls(), 1) << "nothing is authored without every clip";
 
-    descriptionFolder_ = jobFolder() + QStringLiteral("no such folder/");
-    EXPECT_EQ(DvdAuthoring().Author(jobOf({a})), DvdAuthoringFailed) << "no description could be saved";
+    descriptionFolder_ = JobFolder() + QStringLiteral("no such folder/");
+    EXPECT_EQ(DvdAuthoring().Author(JobOf({a})), DvdAuthoringFailed) << "no description could be saved";
     EXPECT_EQ(authoring_.calls(), 1);
 }
 
@@ -295,11 +295,11 @@ TEST_F(AuthorDvdTest, AMissingOrIncompleteLibraryGivesTwo)
     const QStringList clips{Clip(QStringLiteral("a.mpg"))};
     QTemporaryDir emptyFolder;
     platform::SetProgramFolderForTesting(emptyFolder.path());
-    EXPECT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdLibraryUnavailable);
+    EXPECT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdLibraryUnavailable);
     {
         TestAuthoring incomplete(QStringLiteral("test-authoring-incomplete"));
         platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-incomplete")));
-        EXPECT_EQ(DvdAuthoring().Author(jobOf(clips)), DvdLibraryUnavailable);
+        EXPECT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdLibraryUnavailable);
         EXPECT_EQ(incomplete.calls(), 0);
     }
     EXPECT_EQ(authoring_.calls(), 0);

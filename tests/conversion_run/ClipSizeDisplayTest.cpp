@@ -28,9 +28,9 @@ protected:
     {
         QFile shipped(QStringLiteral(PELORIN_SHIPPED_DEFINITIONS));
         EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
-        sandbox_.writeProgramFile(QStringLiteral("PfDef.dll"), shipped.readAll());
-        platform::SetProgramFolderForTesting(sandbox_.programFolder());
-        windows_ = std::make_unique<ProgramWindows>(sandbox_.programFolder());
+        sandbox_.WriteProgramFile(QStringLiteral("PfDef.dll"), shipped.readAll());
+        platform::SetProgramFolderForTesting(sandbox_.ProgramFolder());
+        windows_ = std::make_unique<ProgramWindows>(sandbox_.ProgramFolder());
         AttachProgramParts(*windows_);
         clipList_ = windows_->MainForm->findChild<ClipListPanel *>();
         windows_->MainForm->show();

@@ -62,7 +62,7 @@ protected:
 
     ~DvdRunTest() override
     {
-        engine_.waitForPosts();
+        engine_.WaitForPosts();
         form_.reset();
     }
 
@@ -78,7 +78,7 @@ protected:
             return index < int(clips_.size()) ? std::optional<JobClip>(clips_[index]) : std::nullopt;
         };
         request.storeTargetFile = [this](int, const QString &file) { targetFiles_ << file; };
-        questions_.answerExec([this, during](QDialog &dialog) {
+        questions_.AnswerExec([this, during](QDialog &dialog) {
             dialog.show();
             if (during)
                 during();
@@ -92,7 +92,7 @@ protected:
         run_->StartConversion(request);
     }
 
-    QStringList messages(ScriptedQuestions::Kind kind) const { return questions_.texts(kind); }
+    QStringList messages(ScriptedQuestions::Kind kind) const { return questions_.Texts(kind); }
 
     SettingsSandbox sandbox_;
     ProgramOptions options_ = sandbox_.StartOptions();
@@ -114,10 +114,10 @@ TEST_F(DvdRunTest, EveryConvertedClipBecomesATitleInListOrder)
     Run();
     EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Process Finished!")});
     ASSERT_EQ(authoring_.calls(), 1);
-    EXPECT_EQ(authoring_.lastPath(), options_.SettingsFolder() + QStringLiteral("author.xml"));
-    EXPECT_FALSE(QFile::exists(authoring_.lastPath())) << "the description is deleted after authoring";
+    EXPECT_EQ(authoring_.LastPath(), options_.SettingsFolder() + QStringLiteral("author.xml"));
+    EXPECT_FALSE(QFile::exists(authoring_.LastPath())) << "the description is deleted after authoring";
     ASSERT_EQ(targetFiles_.size(), 3);
-    const QByteArray description = authoring_.lastDescription();
+    const QByteArray description = authoring_.LastDescription();
     EXPECT_TRUE(description.startsWith("<dvdauthor dest=\"" + output_.path().toUtf8() + "/Output/DVD/.DVD_DISC-"));
     EXPECT_TRUE(QDir(output_.path() + "/Output/DVD/DVD_DISC").exists());
     const qsizetype first = description.indexOf(targetFiles_[0].toUtf8());
@@ -128,7 +128,7 @@ TEST_F(DvdRunTest, EveryConvertedClipBecomesATitleInListOrder)
 
 TEST_F(DvdRunTest, NoDvdAfterAFailedClip)
 {
-    engine_.setEntryResult(kDvdEntry, -1);
+    engine_.SetEntryResult(kDvdEntry, -1);
     clips_.resize(1);
     Run();
     EXPECT_EQ(authoring_.calls(), 0);
@@ -138,13 +138,13 @@ TEST_F(DvdRunTest, NoDvdAfterAFailedClip)
 TEST_F(DvdRunTest, NoDvdAfterAStopInTheLastClip)
 {
     clips_.resize(1);
-    engine_.setEntryDelay(kDvdEntry, -1);
-    questions_.answerConfirm(true);
+    engine_.SetEntryDelay(kDvdEntry, -1);
+    questions_.AnswerConfirm(true);
     Run([this] {
-        ASSERT_TRUE(engine_.waitForCalls(kDvdEntry));
+        ASSERT_TRUE(engine_.WaitForCalls(kDvdEntry));
         QDeadlineTimer deadline(30000);   // generous for the sanitizer builds
         auto *stop = form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
-        while (!(run_->infoTimer()->isActive() && stop->isEnabled()) && !deadline.hasExpired())
+        while (!(run_->InfoTimer()->isActive() && stop->isEnabled()) && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         stop->click();
     });
@@ -155,36 +155,36 @@ TEST_F(DvdRunTest, NoDvdAfterAStopInTheLastClip)
 TEST_F(DvdRunTest, AuthoringShowsItsProgressAndStopsWithoutLeavingAFolder)
 {
     clips_.resize(1);
-    authoring_.holdUntilStopped(37);
-    questions_.answerConfirm(true);
+    authoring_.HoldUntilStopped(37);
+    questions_.AnswerConfirm(true);
     Run([this] {
-        ASSERT_TRUE(authoring_.waitUntilRunning(30000));
+        ASSERT_TRUE(authoring_.WaitUntilRunning(30000));
         QDeadlineTimer deadline(30000);   // generous for the sanitizer builds
         auto *percent = form_->findChild<QLabel *>(QStringLiteral("Label_Percent"));
         while (percent->text() != "37" && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         EXPECT_EQ(percent->text(), "37");
         EXPECT_EQ(form_->findChild<QLabel *>(QStringLiteral("Label_TitleName"))->text(), "Authoring DVD\u2026");
-        EXPECT_TRUE(run_->authorTimer()->isActive());
+        EXPECT_TRUE(run_->AuthorTimer()->isActive());
         auto *stop = form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
         EXPECT_TRUE(stop->isEnabled());
         stop->click();
     });
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Confirm), QStringList{"Do you want to stop the process?"});
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Confirm), QStringList{"Do you want to stop the process?"});
     EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
     const QDir dvdFolder(output_.path() + "/Output/DVD/");
     EXPECT_EQ(dvdFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
-    EXPECT_FALSE(run_->authorTimer()->isActive());
+    EXPECT_FALSE(run_->AuthorTimer()->isActive());
 }
 
 TEST_F(DvdRunTest, WhatTheUserIsToldWhenNoDvdCanBeMade)
 {
-    engine_.setWriteTargetFiles(false);
+    engine_.SetWriteTargetFiles(false);
     Run();
     EXPECT_EQ(authoring_.calls(), 0) << "a converted file is missing";
     EXPECT_EQ(messages(ScriptedQuestions::Kind::Error), QStringList{kMissingText});
 
-    engine_.setWriteTargetFiles(true);
+    engine_.SetWriteTargetFiles(true);
     authoring_.setResult(-1);
     Run();
     EXPECT_EQ(authoring_.calls(), 1);

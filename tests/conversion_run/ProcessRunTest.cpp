@@ -60,10 +60,10 @@ protected:
     ProcessRunTest()
     {
         engine_.emplace();
-        engine_->setEntryDelay(kEntry, -1);
+        engine_->SetEntryDelay(kEntry, -1);
         form_ = std::make_unique<TProcessForm>(options_);
         run_ = new ProcessRun(*form_, options_);
-        run_->infoTimer()->setInterval(60000);   // the test ticks by hand
+        run_->InfoTimer()->setInterval(60000);   // the test ticks by hand
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetiPod);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
                                 "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
@@ -71,16 +71,16 @@ protected:
         definitions_ = targets::ProfileDefinitions(document_);
         clips_ = {Clip(QStringLiteral("first"), 100), Clip(QStringLiteral("second"), 60),
                   Clip(QStringLiteral("third"), 30)};
-        choose("suiCheckBox_PowerOff", false);
-        choose("suiCheckBox_OpenFolder", false);
+        Choose("suiCheckBox_PowerOff", false);
+        Choose("suiCheckBox_OpenFolder", false);
     }
 
     ~ProcessRunTest() override
     {
         // The engine's delayed posts go to the window's handle: let them land before it goes.
-        engine_->finishRunning();
+        engine_->FinishRunning();
         EXPECT_TRUE(WaitUntil([this] { return !run_->Converting(); }));
-        engine_->waitForPosts();
+        engine_->WaitForPosts();
         form_.reset();
     }
 
@@ -109,7 +109,7 @@ protected:
     // Starts a run; `during` drives it while the window is shown, the run then must end.
     void RunWith(const std::function<void()> &during, int target = targets::TargetiPod)
     {
-        questions_.answerExec([this, during](QDialog &dialog) {
+        questions_.AnswerExec([this, during](QDialog &dialog) {
             dialog.show();
             during();
             EXPECT_TRUE(WaitUntil([this] { return !run_->Converting(); })) << "the run did not end";
@@ -122,21 +122,21 @@ protected:
     // Waits until clip `index` is in the engine, with its labels shown and the stop button enabled.
     void WaitForClip(int index)
     {
-        ASSERT_TRUE(engine_->waitForCalls(kEntry, index + 1));
+        ASSERT_TRUE(engine_->WaitForCalls(kEntry, index + 1));
         const QString title = clips_[index].fileName.section(QLatin1Char('/'), -1);
         ASSERT_TRUE(WaitUntil([this, title] {
-            return text("Label_TitleName") == title && run_->infoTimer()->isActive() && stopButton()->isEnabled();
+            return text("Label_TitleName") == title && run_->InfoTimer()->isActive() && StopButton()->isEnabled();
         })) << "clip " << index << " is not shown as converting";
         EXPECT_EQ(text("Label_DesName"), clips_[index].outputName);
     }
 
-    void choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
+    void Choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
     QString text(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name))->text(); }
-    QAbstractButton *stopButton() const
+    QAbstractButton *StopButton() const
     {
         return form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
     }
-    QStringList informations() const { return questions_.texts(ScriptedQuestions::Kind::Information); }
+    QStringList Informations() const { return questions_.Texts(ScriptedQuestions::Kind::Information); }
 
     SettingsSandbox sandbox_;
     ProgramOptions options_ = sandbox_.StartOptions();
@@ -157,22 +157,22 @@ protected:
 
 TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
 {
-    choose("suiCheckBox_OpenFolder", true);
+    Choose("suiCheckBox_OpenFolder", true);
     RunWith([this] {
         WaitForClip(0);
         EXPECT_EQ(text("Label_StopTime"), QStringLiteral("00:01:40"));
-        engine_->finishRunning();
+        engine_->FinishRunning();
         WaitForClip(1);
         EXPECT_EQ(text("Label_Length"), QStringLiteral("00:01:00"));
         EXPECT_EQ(text("Label_Percent"), QStringLiteral("0"));
-        engine_->setEntryResult(kEntry, -1);
+        engine_->SetEntryResult(kEntry, -1);
         engine_->setLastError(QStringLiteral("no video stream"));
-        engine_->finishRunning();
+        engine_->FinishRunning();
         WaitForClip(2);
-        engine_->setEntryResult(kEntry, 0);
-        engine_->finishRunning();
+        engine_->SetEntryResult(kEntry, 0);
+        engine_->FinishRunning();
     });
-    EXPECT_EQ(informations(), QStringList{QStringLiteral(
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral(
                                   "Some UNSUPPORTED file(s) format can not be converted correctly.\nWe suggest you "
                                   "select AVI format and try again.\n\n/videos/second.avi (no video stream)\n")});
     ASSERT_EQ(targetFiles_.size(), 3u);
@@ -182,7 +182,7 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
     EXPECT_FALSE(form_->isVisible());
     // The desktop: no sleep while it ran, one notification at the end.
     const QString folder = QFileInfo(targetFiles_[2]).absolutePath();
-    EXPECT_EQ(desktop_.runCalls(), QStringList({QStringLiteral("inhibitSleep|Converting 3 clip(s) to iPod"),
+    EXPECT_EQ(desktop_.RunCalls(), QStringList({QStringLiteral("inhibitSleep|Converting 3 clip(s) to iPod"),
                                                 QStringLiteral("releaseSleep"),
                                                 QStringLiteral("notify|1 of 3 failed|2 files converted to iPod|") + folder}));
 }
@@ -194,20 +194,20 @@ TEST_F(ProcessRunTest, TheWholeRunIsShownByClipLengthsAndTheTaskBarIsClearedAtIt
     QStringList runTexts;
     RunWith([this, &runTexts] {
         WaitForClip(0);
-        engine_->addProgress(50, 25);   // half of the first clip
+        engine_->AddProgress(50, 25);   // half of the first clip
         run_->Timer_InfoTimer();
         runTexts << text("Label_RunProgress");
-        engine_->finishRunning();
+        engine_->FinishRunning();
         WaitForClip(1);
-        engine_->addProgress(30, 25);   // half of the second clip
+        engine_->AddProgress(30, 25);   // half of the second clip
         run_->Timer_InfoTimer();
         runTexts << text("Label_RunProgress");
-        engine_->finishRunning();
+        engine_->FinishRunning();
     });
     ASSERT_EQ(runTexts.size(), 2);
     EXPECT_TRUE(runTexts[0].startsWith(QStringLiteral("clip 1 of 2, 31 % of the run"))) << runTexts[0].toStdString();
     EXPECT_TRUE(runTexts[1].startsWith(QStringLiteral("clip 2 of 2, 81 % of the run"))) << runTexts[1].toStdString();
-    const QList<double> shown = desktop_.taskbarProgress();
+    const QList<double> shown = desktop_.TaskbarProgress();
     const QList<double> expected = {0.0, 0.0, 50.0 / 160, 100.0 / 160, 130.0 / 160};
     ASSERT_EQ(shown.size(), expected.size() + 1);
     for (int i = 0; i < expected.size(); ++i)
@@ -223,31 +223,31 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
     clips_[0].startSeconds = 62;
     stallTimeoutSeconds_ = 1;
     logFolder_ = output_.path();
-    questions_.answerConfirm(true);
+    questions_.AnswerConfirm(true);
     RunWith([this] {
         WaitForClip(0);
         QFile partial(targetFiles_[0]);
         ASSERT_TRUE(QDir().mkpath(QFileInfo(partial).path()) && partial.open(QIODevice::WriteOnly));
         partial.close();
-        engine_->addProgress(3, 25);
+        engine_->AddProgress(3, 25);
         run_->Timer_InfoTimer();            // the watch starts at the first position
         run_->Timer_InfoTimer();
-        EXPECT_EQ(engine_->callCount(QStringLiteral("X_StopConvert")), 0) << "still within the timeout";
+        EXPECT_EQ(engine_->CallCount(QStringLiteral("X_StopConvert")), 0) << "still within the timeout";
         QTest::qWait(1100);
         run_->Timer_InfoTimer();            // no progress for a second: stopped
         WaitForClip(1);
-        engine_->finishRunning();
+        engine_->FinishRunning();
     });
-    EXPECT_EQ(engine_->callCount(QStringLiteral("X_StopConvert")), 1);
+    EXPECT_EQ(engine_->CallCount(QStringLiteral("X_StopConvert")), 1);
     EXPECT_FALSE(QFile::exists(targetFiles_[0]));
-    EXPECT_EQ(engine_->callCount(kEntry), 2);
+    EXPECT_EQ(engine_->CallCount(kEntry), 2);
     // The failed clips with their reasons and the offer of the run log, then the end of the run.
-    const QStringList reports = questions_.texts(ScriptedQuestions::Kind::Confirm);
+    const QStringList reports = questions_.Texts(ScriptedQuestions::Kind::Confirm);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].endsWith(QStringLiteral("\n/videos/first.avi (the engine stopped making progress at "
                                                    "00:01:05)\n\nThe run log tells more about each file. Open it?")))
         << reports[0].toStdString();
-    EXPECT_EQ(informations().size(), 1);
+    EXPECT_EQ(Informations().size(), 1);
 
     // The run log tells the same story, with each clip's engine call; the user's yes opened it.
     const QDir logs(output_.filePath(QStringLiteral("logs")));
@@ -279,13 +279,13 @@ TEST_F(ProcessRunTest, ConvertedFilesThatFallShortAreReportedAndKept)
     outputs[QStringLiteral("first")] = {12.4, true, true};
     outputs[QStringLiteral("second")] = {59.5, true, true};   // within the tolerance
     outputs[QStringLiteral("third")] = {30, false, true};
-    engine_->setEntryDelay(kEntry, 0);
+    engine_->SetEntryDelay(kEntry, 0);
     RunWith([] {});
     ASSERT_EQ(targetFiles_.size(), 3u);
-    ASSERT_FALSE(informations().isEmpty());
-    EXPECT_TRUE(informations()[0].endsWith(QStringLiteral("\n/videos/first.avi (the output holds 12 s of 100 s)\n"
+    ASSERT_FALSE(Informations().isEmpty());
+    EXPECT_TRUE(Informations()[0].endsWith(QStringLiteral("\n/videos/first.avi (the output holds 12 s of 100 s)\n"
                                                           "/videos/third.avi (the output has no video stream)\n")))
-        << informations()[0].toStdString();
+        << Informations()[0].toStdString();
     for (const auto &[index, file] : targetFiles_)
         EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
 }
@@ -294,60 +294,60 @@ TEST_F(ProcessRunTest, ConvertedFilesThatFallShortAreReportedAndKept)
 TEST_F(ProcessRunTest, AnOutputFolderThatCannotBeShownIsNamed)
 {
     clips_.resize(1);
-    choose("suiCheckBox_OpenFolder", true);
-    engine_->setEntryDelay(kEntry, 0);
+    Choose("suiCheckBox_OpenFolder", true);
+    engine_->SetEntryDelay(kEntry, 0);
     desktop_.setResult(false);
     RunWith([] {});
     ASSERT_EQ(targetFiles_.size(), 1u);
-    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!\n\n") +
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral("Process Finished!\n\n") +
                                           QFileInfo(targetFiles_[0]).absolutePath()});
 }
 
 TEST_F(ProcessRunTest, AStoppedRunIsNotifiedAndTheOptionTurnsNotificationsOff)
 {
     clips_.resize(1);
-    questions_.answerConfirm(true);
+    questions_.AnswerConfirm(true);
     RunWith([this] {
         WaitForClip(0);
-        stopButton()->click();
+        StopButton()->click();
     });
-    EXPECT_EQ(desktop_.runCalls().last(), QStringLiteral("notify|Conversion stopped|Stopped by the user|"));
+    EXPECT_EQ(desktop_.RunCalls().last(), QStringLiteral("notify|Conversion stopped|Stopped by the user|"));
 
     options_.notify = false;
-    engine_->setEntryDelay(kEntry, 0);
+    engine_->SetEntryDelay(kEntry, 0);
     RunWith([] {});
-    EXPECT_EQ(desktop_.runCalls().last(), QStringLiteral("releaseSleep"));
+    EXPECT_EQ(desktop_.RunCalls().last(), QStringLiteral("releaseSleep"));
 }
 
 TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
 {
     clips_.resize(2);
-    questions_.answerConfirm(true);
+    questions_.AnswerConfirm(true);
     RunWith([this] {
         WaitForClip(0);
-        engine_->finishRunning();
+        engine_->FinishRunning();
         WaitForClip(1);
-        engine_->addProgress(15, 24);
+        engine_->AddProgress(15, 24);
         run_->Timer_InfoTimer();
         EXPECT_EQ(text("Label_CurrentTime"), QStringLiteral("00:00:15"));
         EXPECT_EQ(text("Label_FPS"), QStringLiteral("24"));
         EXPECT_EQ(text("Label_CurrentFrame"), QStringLiteral("00:00:01"));   // a quarter in half a second
         EXPECT_EQ(text("Label_Percent"), QStringLiteral("25"));
-        engine_->addProgress(60, 24);
+        engine_->AddProgress(60, 24);
         run_->Timer_InfoTimer();
         EXPECT_EQ(text("Label_Percent"), QStringLiteral("98")) << "59 of 60 seconds while converting";
 
         form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Close"))->click();
         form_->close();
         EXPECT_TRUE(form_->isVisible());
-        EXPECT_EQ(informations(), QStringList{QStringLiteral("Please stop conversion process first!")});
+        EXPECT_EQ(Informations(), QStringList{QStringLiteral("Please stop conversion process first!")});
 
-        stopButton()->click();
+        StopButton()->click();
         EXPECT_TRUE(run_->StopRequested());
-        EXPECT_FALSE(run_->infoTimer()->isActive());
+        EXPECT_FALSE(run_->InfoTimer()->isActive());
     });
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Confirm), QStringList{QStringLiteral("Do you want to stop the process?")});
-    EXPECT_EQ(informations().last(), QStringLiteral("Stop process by user!"));
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Confirm), QStringList{QStringLiteral("Do you want to stop the process?")});
+    EXPECT_EQ(Informations().last(), QStringLiteral("Stop process by user!"));
     EXPECT_EQ(engine_->calls(QStringLiteral("X_StopConvert")).size(), 1);
     EXPECT_TRUE(desktop_.calls().isEmpty());
     EXPECT_FALSE(form_->isVisible());
@@ -358,14 +358,14 @@ TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
 TEST_F(ProcessRunTest, StopBeforeAnythingWasWrittenEndsAsAStop)
 {
     clips_.resize(2);
-    engine_->setEntryResult(kEntry, KORVID_RESULT_STOPPED_EMPTY);
-    questions_.answerConfirm(true);
+    engine_->SetEntryResult(kEntry, KORVID_RESULT_STOPPED_EMPTY);
+    questions_.AnswerConfirm(true);
     RunWith([this] {
         WaitForClip(0);
-        stopButton()->click();
+        StopButton()->click();
     });
-    EXPECT_EQ(informations(), QStringList{QStringLiteral("Stop process by user!")});
-    EXPECT_EQ(engine_->callCount(kEntry), 1);
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral("Stop process by user!")});
+    EXPECT_EQ(engine_->CallCount(kEntry), 1);
     EXPECT_FALSE(form_->isVisible());
 }
 
@@ -374,11 +374,11 @@ TEST_F(ProcessRunTest, StopAfterTheLastClipIsPressedTooLate)
     clips_.resize(1);
     RunWith([this] {
         WaitForClip(0);
-        engine_->finishRunning();
+        engine_->FinishRunning();
     });
-    stopButton()->click();   // no engine loaded: no question
-    EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
-    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!")});
+    StopButton()->click();   // no engine loaded: no question
+    EXPECT_TRUE(questions_.Texts(ScriptedQuestions::Kind::Confirm).isEmpty());
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral("Process Finished!")});
 }
 
 TEST_F(ProcessRunTest, PspWithoutUploadStaysOpenAndShowsItsLabels)
@@ -389,13 +389,13 @@ TEST_F(ProcessRunTest, PspWithoutUploadStaysOpenAndShowsItsLabels)
                             "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
         document_.setValue(section, QLatin1String(key), QStringLiteral("1"));
     definitions_ = targets::ProfileDefinitions(document_);
-    choose("suiCheckBox_Upload", false);
+    Choose("suiCheckBox_Upload", false);
     RunWith([this] {
         ASSERT_TRUE(WaitUntil([this] { return !run_->Converting(); }));
         EXPECT_TRUE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->isVisibleTo(form_.get()));
         EXPECT_FALSE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->isVisibleTo(form_.get()));
     }, targets::TargetPSP);
-    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process finished!\nYou can upload files to your PSP.")});
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral("Process finished!\nYou can upload files to your PSP.")});
     EXPECT_TRUE(form_->isVisible());
     EXPECT_TRUE(form_->findChild<QLabel *>(QStringLiteral("Label_Upload"))->isEnabled());
     form_->reject();
@@ -417,10 +417,10 @@ TEST_F(ProcessRunTest, FinishRunRowsThatEndWithAMessage)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.result);
         ScriptedQuestions questions;
-        choose("suiCheckBox_PowerOff", true);   // acts only after a finished run
+        Choose("suiCheckBox_PowerOff", true);   // acts only after a finished run
         form_->show();
         run_->FinishRun(c.result);
-        EXPECT_EQ(questions.texts(c.kind), QStringList{QLatin1String(c.text)});
+        EXPECT_EQ(questions.Texts(c.kind), QStringList{QLatin1String(c.text)});
         EXPECT_FALSE(form_->isVisible());
         EXPECT_NE(text("Label_Percent"), QStringLiteral("100"));
     }
@@ -434,11 +434,11 @@ TEST_F(ProcessRunTest, AnIncompleteEngineEndsTheRunAtTheFirstClip)
 {
     engine_.reset();
     engine_.emplace(QStringLiteral("test-engine-missing"));   // lacks one entry point
-    choose("suiCheckBox_PowerOff", true);
+    Choose("suiCheckBox_PowerOff", true);
     RunWith([] {});
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Error),
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Error),
               QStringList{QStringLiteral("Can not initial conversion function!\nRe-install software may fix this problem!")});
-    EXPECT_TRUE(informations().isEmpty()) << "no failed-clip list";
+    EXPECT_TRUE(Informations().isEmpty()) << "no failed-clip list";
     EXPECT_TRUE(targetFiles_.size() <= 1u);
     EXPECT_TRUE(desktop_.calls().isEmpty());
     EXPECT_FALSE(form_->isVisible());
@@ -459,21 +459,21 @@ TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
              countdown.findChild<QAbstractButton *>(QStringLiteral("Button_ShutDownNow"))->click();
          }, true},
         {"time-out", [](ShutdownCountdown &countdown) {
-             countdown.setSecondsLeft(1);
+             countdown.SetSecondsLeft(1);
              EXPECT_TRUE(WaitUntil([&countdown] { return !countdown.isVisible(); }));
          }, true},
     };
     clips_.resize(1);
-    choose("suiCheckBox_PowerOff", true);
-    choose("suiCheckBox_OpenFolder", true);
-    engine_->setEntryDelay(kEntry, 0);
+    Choose("suiCheckBox_PowerOff", true);
+    Choose("suiCheckBox_OpenFolder", true);
+    engine_->SetEntryDelay(kEntry, 0);
     for (const auto &c : cases) {
         const qsizetype callsBefore = desktop_.calls().size();
         int secondsAtStart = 0;
         RunWith([&] {
-            questions_.answerExec([&](QDialog &dialog) {
+            questions_.AnswerExec([&](QDialog &dialog) {
                 auto &countdown = static_cast<ShutdownCountdown &>(dialog);
-                secondsAtStart = countdown.secondsLeft();
+                secondsAtStart = countdown.SecondsLeft();
                 countdown.show();
                 c.answer(countdown);
                 return countdown.result();
@@ -481,7 +481,7 @@ TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
         });
         EXPECT_EQ(secondsAtStart, 60) << c.name;
         EXPECT_EQ(desktop_.calls().mid(callsBefore), c.shutsDown ? QStringList{QStringLiteral("powerOff")} : QStringList()) << c.name;
-        EXPECT_TRUE(informations().isEmpty()) << c.name;
+        EXPECT_TRUE(Informations().isEmpty()) << c.name;
         EXPECT_TRUE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_PowerOff"))->isChecked()) << c.name;
     }
 }

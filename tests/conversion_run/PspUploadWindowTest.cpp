@@ -44,8 +44,8 @@ protected:
     {
         form_ = std::make_unique<TProcessForm>(options_);
         run_ = new ProcessRun(*form_, options_);
-        choose("suiCheckBox_PowerOff", false);
-        choose("suiCheckBox_Upload", false);
+        Choose("suiCheckBox_PowerOff", false);
+        Choose("suiCheckBox_Upload", false);
         platform::SetVolumeSourceForTesting([this] { return volumes_; });
         options_.psp.upload = QStringLiteral("PSP\\VIDEO\\");
         options_.psp.avc = QStringLiteral("MP_ROOT\\100ANV01\\");
@@ -99,7 +99,7 @@ protected:
         request.settings.outputFolder = temp_.path() + QStringLiteral("/Output/");
         request.clipAt = [](int) { return std::nullopt; };
         request.uploadClips = [this] { return clips_; };
-        questions_.answerExec([this](QDialog &dialog) {
+        questions_.AnswerExec([this](QDialog &dialog) {
             dialog.show();
             QDeadlineTimer deadline(30000);
             while (run_->Converting() && !deadline.hasExpired())
@@ -113,11 +113,11 @@ protected:
 
     void ClickUploadNow() { QTest::mouseClick(label("Label_Upload"), Qt::LeftButton); }
 
-    void choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
+    void Choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
     QLabel *label(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name)); }
     QAbstractButton *button(const char *name) const { return form_->findChild<QAbstractButton *>(QLatin1String(name)); }
-    QStringList informations() const { return questions_.texts(ScriptedQuestions::Kind::Information); }
-    QStringList errors() const { return questions_.texts(ScriptedQuestions::Kind::Error); }
+    QStringList Informations() const { return questions_.Texts(ScriptedQuestions::Kind::Information); }
+    QStringList errors() const { return questions_.Texts(ScriptedQuestions::Kind::Error); }
 
     SettingsSandbox sandbox_;
     ProgramOptions options_ = sandbox_.StartOptions();
@@ -141,11 +141,11 @@ TEST_F(PspUploadWindowTest, UploadNowCopiesTheCheckedClipsIntoTheirFolders)
     AddClip(QStringLiteral("clip.mp4"), 1000);
     AddClip(QStringLiteral("MAQ10004.MP4"), 10, false);
     FinishPspRun();
-    ASSERT_EQ(informations(), QStringList{QStringLiteral("Process finished!\nYou can upload files to your PSP.")});
+    ASSERT_EQ(Informations(), QStringList{QStringLiteral("Process finished!\nYou can upload files to your PSP.")});
     ASSERT_TRUE(label("Label_Upload")->isEnabled());
 
     ClickUploadNow();
-    EXPECT_EQ(informations().last(), kFinished);
+    EXPECT_EQ(Informations().last(), kFinished);
     EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(QFileInfo(psp + QStringLiteral("MP_ROOT/100ANV01/MAQ10001.MP4")).size(), 3000);
     EXPECT_TRUE(QFileInfo(psp + QStringLiteral("MP_ROOT/100MNV01/M4V10002.MP4")).isFile());
@@ -159,7 +159,7 @@ TEST_F(PspUploadWindowTest, UploadNowCopiesTheCheckedClipsIntoTheirFolders)
     EXPECT_TRUE(form_->isVisible());
 
     ClickUploadNow();   // again: the same files are written over
-    EXPECT_EQ(informations().count(kFinished), 2);
+    EXPECT_EQ(Informations().count(kFinished), 2);
     EXPECT_EQ(QFileInfo(psp + QStringLiteral("clip.mp4")).size(), 1000);
 }
 
@@ -189,7 +189,7 @@ TEST_F(PspUploadWindowTest, WhileCopyingTheWindowShowsTheFileAndCannotClose)
     EXPECT_FALSE(stopEnabled);
     EXPECT_FALSE(uploadEnabled);
     EXPECT_TRUE(visibleAfterClose);
-    EXPECT_EQ(informations().count(kFinished), 1);
+    EXPECT_EQ(Informations().count(kFinished), 1);
     EXPECT_EQ(QFileInfo(psp + QStringLiteral("big.mp4")).size(), 2 * 1024 * 1024);
     EXPECT_FALSE(run_->Uploading());
     form_->reject();
@@ -205,7 +205,7 @@ TEST_F(PspUploadWindowTest, AMissingFileIsToldOnceAndTheNextIsStillCopied)
     ClickUploadNow();
     EXPECT_EQ(errors(), QStringList{QStringLiteral("Can not find srcfile : \n") + missing + QLatin1Char('\n')});
     EXPECT_TRUE(QFileInfo(psp + QStringLiteral("second.mp4")).isFile());
-    EXPECT_EQ(informations().last(), kFinished);
+    EXPECT_EQ(Informations().last(), kFinished);
 }
 
 TEST_F(PspUploadWindowTest, ADeviceGoneDuringTheCopyIsToldAndEndsTheUpload)
@@ -219,7 +219,7 @@ TEST_F(PspUploadWindowTest, ADeviceGoneDuringTheCopyIsToldAndEndsTheUpload)
     ASSERT_EQ(errors().size(), 1);
     EXPECT_TRUE(errors().first().startsWith(QStringLiteral("Can not write to PSP : \n") + psp + QStringLiteral("big.mp4\n")))
         << errors().first().toStdString();
-    EXPECT_FALSE(informations().contains(kFinished)) << "a failed upload is not reported as finished";
+    EXPECT_FALSE(Informations().contains(kFinished)) << "a failed upload is not reported as finished";
     EXPECT_FALSE(QFile::exists(psp + QStringLiteral("next.mp4")));
     EXPECT_TRUE(label("Label_Upload")->isEnabled());
     EXPECT_TRUE(button("suiImageButton_Close")->isEnabled());
@@ -232,15 +232,15 @@ TEST_F(PspUploadWindowTest, NoPspOrNoClips)
     AddClip(QStringLiteral("clip.mp4"), 10);
     FinishPspRun();
     ClickUploadNow();
-    EXPECT_EQ(informations().last(), kNoPsp);
+    EXPECT_EQ(Informations().last(), kNoPsp);
 
     options_.psp.upload.clear();   // any removable volume is the PSP
     clips_.clear();
     ClickUploadNow();
-    EXPECT_EQ(informations().last(), kNoPsp) << "an empty list ends the upload without a message";
+    EXPECT_EQ(Informations().last(), kNoPsp) << "an empty list ends the upload without a message";
     AddClip(QStringLiteral("clip.mp4"), 10);
     ClickUploadNow();
-    EXPECT_EQ(informations().last(), kFinished);
+    EXPECT_EQ(Informations().last(), kFinished);
     EXPECT_TRUE(QFile::exists(volumes_.first().mountPoint + QStringLiteral("clip.mp4")));
 }
 
@@ -248,9 +248,9 @@ TEST_F(PspUploadWindowTest, TheTickedUploadRunsAtTheEndOfTheRunAndCloses)
 {
     const QString psp = AddPsp(QStringLiteral("psp"));
     AddClip(QStringLiteral("clip.mp4"), 10);
-    choose("suiCheckBox_Upload", true);
+    Choose("suiCheckBox_Upload", true);
     FinishPspRun();
-    EXPECT_EQ(informations(), QStringList{kFinished});
+    EXPECT_EQ(Informations(), QStringList{kFinished});
     EXPECT_TRUE(QFile::exists(psp + QStringLiteral("clip.mp4")));
     EXPECT_FALSE(form_->isVisible());
 }

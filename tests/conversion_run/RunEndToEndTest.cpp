@@ -108,7 +108,7 @@ protected:
         };
         QStringList outputPaths;
         request.storeTargetFile = [&outputPaths](int, const QString &file) { outputPaths << file; };
-        questions_.answerExec([this](QDialog &dialog) {
+        questions_.AnswerExec([this](QDialog &dialog) {
             dialog.show();
             QDeadlineTimer deadline(60000);
             while (run_->Converting() && !deadline.hasExpired())
@@ -121,7 +121,7 @@ protected:
         return outputPaths;
     }
 
-    QStringList informations() const { return questions_.texts(ScriptedQuestions::Kind::Information); }
+    QStringList Informations() const { return questions_.Texts(ScriptedQuestions::Kind::Information); }
 
     static inline QTemporaryDir *sources_ = nullptr;
     static inline QStringList sourceFiles_;
@@ -138,7 +138,7 @@ TEST_F(RunEndToEnd, TwoClipsToIPod)
 {
     ASSERT_EQ(sourceFiles_.size(), 2) << "the ffmpeg program could not make the source clips";
     const QStringList outputs = Convert(targets::TargetiPod);
-    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!")});
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral("Process Finished!")});
     ASSERT_EQ(outputs.size(), 2);
     for (const QString &output : outputs) {
         SCOPED_TRACE(output.toStdString());
@@ -159,9 +159,9 @@ TEST_F(RunEndToEnd, AnOutputFolderThatCannotBeMadeIsReportedWithTheEnginesReason
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     options_.outputFolder = blocker.fileName() + QStringLiteral("/Output/");
-    questions_.answerConfirm(false);   // the offer of the run log
+    questions_.AnswerConfirm(false);   // the offer of the run log
     Convert(targets::TargetiPod);
-    const QStringList reports = questions_.texts(ScriptedQuestions::Kind::Confirm);
+    const QStringList reports = questions_.Texts(ScriptedQuestions::Kind::Confirm);
     ASSERT_EQ(reports.size(), 1);
     const QString report = reports.first();
     for (const QString &source : sourceFiles_) {
@@ -176,8 +176,8 @@ TEST_F(RunEndToEnd, TwoClipsToADvdFolderWithTwoTitles)
     ASSERT_EQ(sourceFiles_.size(), 2) << "the ffmpeg program could not make the source clips";
     options_.outputFolder = output_.path() + QStringLiteral("/Tom & Jerry's \"<DVD>\"/");   // markup in every path
     const QStringList outputs = Convert(targets::TargetDVD_Folder);
-    EXPECT_EQ(informations(), QStringList{QStringLiteral("Process Finished!")});
-    EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Error).isEmpty());
+    EXPECT_EQ(Informations(), QStringList{QStringLiteral("Process Finished!")});
+    EXPECT_TRUE(questions_.Texts(ScriptedQuestions::Kind::Error).isEmpty());
     EXPECT_EQ(outputs.size(), 2);
     const QString dvd = options_.outputFolder + QStringLiteral("DVD/DVD_DISC");
     EXPECT_TRUE(QFileInfo(dvd + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile());

@@ -21,7 +21,7 @@ namespace {
 
 class StartButtonTest : public testing::Test {
 protected:
-    StartButtonTest() : windows_(sandbox_.programFolder())
+    StartButtonTest() : windows_(sandbox_.ProgramFolder())
     {
         // Children of the main window.
         clipList_ = new ClipListPanel(windows_.MainForm.get());
@@ -51,11 +51,11 @@ TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
     ASSERT_NE(clipList, nullptr);
     clipList->Model().SetBusy(true);   // an adding pass runs
     start->click();
-    EXPECT_TRUE(questions_.asked().isEmpty());
+    EXPECT_TRUE(questions_.Asked().isEmpty());
     clipList->Model().SetBusy(false);
     start->click();
-    EXPECT_EQ(questions_.texts(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("No clip to convert!")});
-    EXPECT_TRUE(questions_.texts(ScriptedQuestions::Kind::Exec).isEmpty()) << "the progress window stays closed";
+    EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("No clip to convert!")});
+    EXPECT_TRUE(questions_.Texts(ScriptedQuestions::Kind::Exec).isEmpty()) << "the progress window stays closed";
 }
 
 TEST_F(StartButtonTest, PanelValuesFollowTheControls)

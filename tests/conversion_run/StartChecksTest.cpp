@@ -27,9 +27,9 @@ TEST(StartChecksTest, RefusalsAndTheirMessages)
     for (const Case &c : cases) {
         ScriptedQuestions questions;
         EXPECT_FALSE(StartChecksPass(nullptr, c.state));
-        const QStringList shown = questions.texts(ScriptedQuestions::Kind::Information);
+        const QStringList shown = questions.Texts(ScriptedQuestions::Kind::Information);
         EXPECT_EQ(shown, c.information ? QStringList{QLatin1String(c.information)} : QStringList{});
-        EXPECT_EQ(questions.asked().size(), shown.size());
+        EXPECT_EQ(questions.Asked().size(), shown.size());
     }
 }
 
@@ -48,9 +48,9 @@ TEST(StartChecksTest, DiscTargetsAskAboutAHundredClips)
         SCOPED_TRACE(testing::Message() << "target " << c.target << ", " << c.clips << " clips");
         ScriptedQuestions questions;
         if (c.asks)
-            questions.answerOkCancel(c.answer);
+            questions.AnswerOkCancel(c.answer);
         EXPECT_EQ(StartChecksPass(nullptr, {false, false, true, c.target, c.clips}), c.passes);
-        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::OkCancel), c.asks ? QStringList{kTooMany} : QStringList{});
+        EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::OkCancel), c.asks ? QStringList{kTooMany} : QStringList{});
     }
 }
 
@@ -61,30 +61,30 @@ TEST(StartChecksTest, ClipsWithSoundOnlyAreNamedAndSkippedOnlyWhenTheUserAgrees)
                              "/m/tone.ogg\n\nSkip them and convert the other clips?";
     for (const bool skip : {true, false}) {
         ScriptedQuestions questions;
-        questions.answerConfirm(skip);
+        questions.AnswerConfirm(skip);
         EXPECT_EQ(StartChecksPass(nullptr, {false, false, true, targets::TargetAVI, 3, songs}), skip);
-        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm), QStringList{question});
+        EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Confirm), QStringList{question});
     }
     {
         SCOPED_TRACE("a music target converts every clip without asking");
         ScriptedQuestions questions;
         EXPECT_TRUE(StartChecksPass(nullptr, {false, false, true, targets::TargetMP3, 3, songs}));
-        EXPECT_TRUE(questions.asked().isEmpty());
+        EXPECT_TRUE(questions.Asked().isEmpty());
     }
     {
         SCOPED_TRACE("nothing but sound: no run to a video target");
         ScriptedQuestions questions;
         EXPECT_FALSE(StartChecksPass(nullptr, {false, false, true, targets::TargetiPod, 2, songs}));
-        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+        EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
                   QStringList{"The clips in the list have no video, so they cannot be converted to iPod.\n"
                               "Choose a music format such as MP3 to convert their sound."});
     }
     {
         SCOPED_TRACE("the DVD limit is asked first; refusing it asks nothing more");
         ScriptedQuestions questions;
-        questions.answerOkCancel(false);
+        questions.AnswerOkCancel(false);
         EXPECT_FALSE(StartChecksPass(nullptr, {false, false, true, targets::TargetDVD_Folder, 120, songs}));
-        EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
+        EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Confirm).isEmpty());
     }
 }
 
@@ -94,12 +94,12 @@ TEST(StartChecksTest, ARunThatWillNotFitAsksBeforeItStarts)
                              "850 MB free.\nConvert anyway?";
     for (const bool goOn : {true, false}) {
         ScriptedQuestions questions;
-        questions.answerConfirm(goOn);
+        questions.AnswerConfirm(goOn);
         StartState state{false, false, true, targets::TargetAVI, 3};
         state.predictedBytes = 3'200'000'000;
         state.freeBytes = 850'000'000;
         EXPECT_EQ(StartChecksPass(nullptr, state), goOn);
-        EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm), QStringList{question});
+        EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Confirm), QStringList{question});
     }
     for (const std::optional<qint64> free : {std::optional<qint64>(3'200'000'000), std::optional<qint64>()}) {
         SCOPED_TRACE("enough room, or a drive that cannot tell: no question");
@@ -108,7 +108,7 @@ TEST(StartChecksTest, ARunThatWillNotFitAsksBeforeItStarts)
         state.predictedBytes = 3'200'000'000;
         state.freeBytes = free;
         EXPECT_TRUE(StartChecksPass(nullptr, state));
-        EXPECT_TRUE(questions.asked().isEmpty());
+        EXPECT_TRUE(questions.Asked().isEmpty());
     }
 }
 

@@ -19,7 +19,7 @@ namespace {
 class ClipOutputNamesTest : public ::testing::Test {
 protected:
     void SetUp() override { options.outputFolder = outputRoot.path() + QStringLiteral("/root/"); }
-    TVideoInfo &addClip(const QString &fileName, int startTime, int endTime)
+    TVideoInfo &AddClip(const QString &fileName, int startTime, int endTime)
     {
         clips.push_back(std::make_unique<TVideoInfo>());
         TVideoInfo &clip = *clips.back();
@@ -30,14 +30,14 @@ protected:
         clip.Height = 360;
         return clip;
     }
-    QList<TVideoInfo *> clipList() const
+    QList<TVideoInfo *> ClipList() const
     {
         QList<TVideoInfo *> list;
         for (const auto &clip : clips)
             list.append(clip.get());
         return list;
     }
-    static OutputPanelValues iPodPanel()
+    static OutputPanelValues IPodPanel()
     {
         OutputPanelValues panel;
         panel.targetNumber = 19;
@@ -54,9 +54,9 @@ protected:
 TEST_F(ClipOutputNamesTest, RefreshNamesEveryClipByItsPosition)
 {
     options.renameSettings = (RenameSettings{QStringLiteral("#ClipID_#Name_#Length_#Resolution_#SN_#Time"), 5, 2});
-    addClip(QStringLiteral("/videos/first.avi"), 0, 65);
-    addClip(QStringLiteral("/videos/second.mkv"), 10, 3196);
-    RefreshOutputNames(clipList(), options.renameSettings, iPodPanel());
+    AddClip(QStringLiteral("/videos/first.avi"), 0, 65);
+    AddClip(QStringLiteral("/videos/second.mkv"), 10, 3196);
+    RefreshOutputNames(ClipList(), options.renameSettings, IPodPanel());
 
     const QString today = QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"));
     EXPECT_EQ(clips[0]->OutputName, QStringLiteral("Clip0_first_01m05s_640x360_05_") + today + QStringLiteral(".mp4"));
@@ -65,7 +65,7 @@ TEST_F(ClipOutputNamesTest, RefreshNamesEveryClipByItsPosition)
 
 TEST_F(ClipOutputNamesTest, FinalPathLandsInTheTargetFolderAndNeverOverwrites)
 {
-    TVideoInfo &clip = addClip(QStringLiteral("/videos/a.avi"), 0, 1);
+    TVideoInfo &clip = AddClip(QStringLiteral("/videos/a.avi"), 0, 1);
     clip.OutputName = QStringLiteral("What: now?.mp4");
     const QString first = MakeFinalOutputPath(clip, 0, 19, options);
     EXPECT_EQ(first, options.outputFolder + QStringLiteral("iPod/What_ now_.mp4"));
@@ -80,8 +80,8 @@ TEST_F(ClipOutputNamesTest, FinalPathLandsInTheTargetFolderAndNeverOverwrites)
 TEST_F(ClipOutputNamesTest, NameOfDotsBecomesTheClipsSerialNumber)
 {
     options.renameSettings = (RenameSettings{QStringLiteral("#Name"), 1, 3});
-    TVideoInfo &clip = addClip(QStringLiteral("/videos/...avi"), 0, 1);
-    RefreshOutputNames(clipList(), options.renameSettings, OutputPanelValues{});
+    TVideoInfo &clip = AddClip(QStringLiteral("/videos/...avi"), 0, 1);
+    RefreshOutputNames(ClipList(), options.renameSettings, OutputPanelValues{});
     ASSERT_EQ(clip.OutputName, QStringLiteral(".."));
     EXPECT_EQ(MakeFinalOutputPath(clip, 3, 0, options), options.outputFolder + QStringLiteral("AVI/004"));
 }

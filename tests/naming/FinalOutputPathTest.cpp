@@ -52,7 +52,7 @@ TEST(NameCleaning, NulCharacterIsReplaced)
 class UniquePaths : public ::testing::Test {
 protected:
     QString folder() const { return dir.path() + QStringLiteral("/"); }
-    void occupy(const QString &name) const
+    void Occupy(const QString &name) const
     {
         QFile file(folder() + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -65,10 +65,10 @@ TEST_F(UniquePaths, NumbersRepeatedConversionsOfOneName)
 {
     const QString first = FinalOutputPathIn(folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001"));
     EXPECT_EQ(first, folder() + QStringLiteral("Clip_.avi"));
-    occupy(QStringLiteral("Clip_.avi"));
+    Occupy(QStringLiteral("Clip_.avi"));
     EXPECT_EQ(FinalOutputPathIn(folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001")),
               folder() + QStringLiteral("1-Clip_.avi"));
-    occupy(QStringLiteral("1-Clip_.avi"));
+    Occupy(QStringLiteral("1-Clip_.avi"));
     EXPECT_EQ(FinalOutputPathIn(folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001")),
               folder() + QStringLiteral("2-Clip_.avi"));
 }
@@ -82,7 +82,7 @@ TEST_F(UniquePaths, SkipsFoldersAndDanglingLinks)
 
 TEST_F(UniquePaths, NameOfOnlyDotsLandsInsideTheFolder)
 {
-    occupy(QStringLiteral("007"));
+    Occupy(QStringLiteral("007"));
     EXPECT_EQ(FinalOutputPathIn(folder(), QStringLiteral(".."), QStringLiteral("007")),
               folder() + QStringLiteral("1-007"));
 }
@@ -93,7 +93,7 @@ TEST_F(UniquePaths, OverlongNamesAreShortenedBeforeTheirExtension)
     const QString first = UniqueOutputPath(folder(), longName);
     const QString firstName = first.mid(folder().size());
     EXPECT_EQ(firstName, QString(125, QChar(0x00e9)) + QStringLiteral(".mp4"));
-    occupy(firstName);
+    Occupy(firstName);
     const QString second = UniqueOutputPath(folder(), longName);
     EXPECT_EQ(second.mid(folder().size()), QStringLiteral("1-") + QString(124, QChar(0x00e9)) + QStringLiteral(".mp4"));
 

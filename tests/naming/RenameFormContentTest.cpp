@@ -34,11 +34,11 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    void clickToken(int position) const
+    void ClickToken(int position) const
     {
         QTest::mouseClick(control<QWidget>(QStringLiteral("TokenLabel%1").arg(position)), Qt::LeftButton);
     }
-    QString templateText() const { return control<QLineEdit>(QStringLiteral("suiEdit_Template"))->text(); }
+    QString TemplateText() const { return control<QLineEdit>(QStringLiteral("suiEdit_Template"))->text(); }
 
     SettingsSandbox sandbox;   // outlives the host, whose end writes Option.ini
     ProgramOptions options = sandbox.StartOptions();
@@ -50,21 +50,21 @@ TEST_F(RenameFormContentTest, TokenClicksAppendWithTheChosenSeparator)
 {
     control<QLineEdit>(QStringLiteral("suiEdit_Template"))->clear();
     control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->setChecked(true);
-    clickToken(0);
-    EXPECT_EQ(templateText(), QStringLiteral("#Name"));
-    clickToken(5);
-    EXPECT_EQ(templateText(), QStringLiteral("#Name-#SN"));
+    ClickToken(0);
+    EXPECT_EQ(TemplateText(), QStringLiteral("#Name"));
+    ClickToken(5);
+    EXPECT_EQ(TemplateText(), QStringLiteral("#Name-#SN"));
 
     QTest::mouseClick(control<QCheckBox>(QStringLiteral("suiCheckBox_Add2")), Qt::LeftButton);
     EXPECT_FALSE(control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
-    clickToken(3);
-    EXPECT_EQ(templateText(), QStringLiteral("#Name-#SN_#Resolution"));
+    ClickToken(3);
+    EXPECT_EQ(TemplateText(), QStringLiteral("#Name-#SN_#Resolution"));
 
     control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(false);
-    clickToken(1);
-    clickToken(2);
-    clickToken(4);
-    EXPECT_EQ(templateText(), QStringLiteral("#Name-#SN_#Resolution#ClipID#Length#Time"));
+    ClickToken(1);
+    ClickToken(2);
+    ClickToken(4);
+    EXPECT_EQ(TemplateText(), QStringLiteral("#Name-#SN_#Resolution#ClipID#Length#Time"));
 }
 
 TEST_F(RenameFormContentTest, TokenLabelsShowQuotedTokenCaptionsInOrder)
@@ -106,7 +106,7 @@ TEST_F(RenameFormContentTest, CancelAndCloseKeepTheSettingsButCloseTheDialog)
         EXPECT_FALSE(host.isVisible()) << button;
         EXPECT_EQ(options.renameSettings.nameTemplate, QStringLiteral("#Name")) << button;
         EXPECT_EQ(options.renameSettings.fixedDigits, 3) << button;
-        EXPECT_EQ(templateText(), QStringLiteral("#SN typed")) << "controls keep what was typed";
+        EXPECT_EQ(TemplateText(), QStringLiteral("#SN typed")) << "controls keep what was typed";
     }
 }
 
@@ -143,7 +143,7 @@ TEST_F(RenameFormContentTest, NumberFieldsAcceptDigitsOnly)
 TEST(RenameFormSettings, LoadedAtCreationAndWrittenBackAtDestruction)
 {
     SettingsSandbox sandbox;
-    sandbox.writeSettingsFile(QStringLiteral("Option.ini"),
+    sandbox.WriteSettingsFile(QStringLiteral("Option.ini"),
                               "[Option]\nTemplate=#SN_#Name\nOutputPSPSerialNumber=20\nFitDigi=5\nAdd2=1\n");
     ProgramOptions options = sandbox.StartOptions();
     auto host = std::make_unique<QDialog>();
@@ -157,9 +157,9 @@ TEST(RenameFormSettings, LoadedAtCreationAndWrittenBackAtDestruction)
     options.renameSettings.nameTemplate = QStringLiteral("#Time");
     options.renameSettings.addDash = true;
     options.renameSettings.addUnderscore = false;
-    EXPECT_FALSE(sandbox.readSettingsFile(QStringLiteral("Option.ini")).contains("#Time"));
+    EXPECT_FALSE(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")).contains("#Time"));
     host.reset();
-    const QByteArray written = sandbox.readSettingsFile(QStringLiteral("Option.ini"));
+    const QByteArray written = sandbox.ReadSettingsFile(QStringLiteral("Option.ini"));
     EXPECT_TRUE(written.contains("Template=#Time"));
     EXPECT_TRUE(written.contains("FitDigi=5"));
     EXPECT_TRUE(written.contains("Add1=1"));

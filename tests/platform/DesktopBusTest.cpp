@@ -39,7 +39,7 @@ TEST_F(DesktopBusTest, ANotificationSaysWhatHappenedAndItsActionOpensTheFolder)
     ASSERT_TRUE(desktop.notify("3 files converted to iPod", "/out/iPod", "/out/iPod"));
     EXPECT_EQ(bus.calls(), QStringList{"Notify|3 files converted to iPod|/out/iPod|open-folder,Open Folder"});
 
-    bus.invokeLastNotificationAction("open-folder");
+    bus.InvokeLastNotificationAction("open-folder");
     EXPECT_TRUE(WaitUntil([&] { return recording.calls() == QStringList{"openFolder|/out/iPod"}; }))
         << recording.calls().join(' ').toStdString();
 }
@@ -48,20 +48,20 @@ TEST_F(DesktopBusTest, TheSleepInhibitorIsHeldUntilReleased)
 {
     bus.start({BusServices::Login});
     platform::DesktopBus desktop;
-    ASSERT_TRUE(desktop.inhibitSleep("Converting 3 clip(s) to iPod"));
+    ASSERT_TRUE(desktop.InhibitSleep("Converting 3 clip(s) to iPod"));
     EXPECT_EQ(bus.calls(), QStringList{"Inhibit|sleep:idle|Converting 3 clip(s) to iPod|block"});
-    EXPECT_FALSE(bus.inhibitorReleased());
-    desktop.releaseSleep();
-    EXPECT_TRUE(WaitUntil([this] { return bus.inhibitorReleased(); }));
+    EXPECT_FALSE(bus.InhibitorReleased());
+    desktop.ReleaseSleep();
+    EXPECT_TRUE(WaitUntil([this] { return bus.InhibitorReleased(); }));
 }
 
 TEST_F(DesktopBusTest, TaskbarProgressGoesOutAsTheLauncherEntrySignal)
 {
     bus.start({});
     platform::DesktopBus desktop;
-    desktop.showTaskbarProgress(0.5);
-    desktop.showTaskbarProgress(-1);
-    ASSERT_TRUE(bus.waitForCalls(2));
+    desktop.ShowTaskbarProgress(0.5);
+    desktop.ShowTaskbarProgress(-1);
+    ASSERT_TRUE(bus.WaitForCalls(2));
     EXPECT_EQ(bus.calls().join('\n').toStdString(), QStringList({"LauncherEntry|application://com.pelorin.VideoConverter.desktop|0.5|true",
                                         "LauncherEntry|application://com.pelorin.VideoConverter.desktop|0|false"})
                                                           .join('\n')
@@ -74,8 +74,8 @@ TEST_F(DesktopBusTest, WithoutServicesTheCallsFailAtOnce)
     platform::DesktopBus desktop;
     QDeadlineTimer deadline(3000);
     EXPECT_FALSE(desktop.notify("summary", "body", "/out"));
-    EXPECT_FALSE(desktop.inhibitSleep("reason"));
-    desktop.releaseSleep();
+    EXPECT_FALSE(desktop.InhibitSleep("reason"));
+    desktop.ReleaseSleep();
     EXPECT_FALSE(deadline.hasExpired()) << "an absent service must not be waited for";
 }
 
@@ -83,7 +83,7 @@ TEST_F(DesktopBusTest, TheFileManagerShowsTheFileSelected)
 {
     bus.start({BusServices::FileManager});
     FolderHandler handler;
-    EXPECT_TRUE(platform::desktop().showFileInFolder("/out/iPod/clip.mp4"));
+    EXPECT_TRUE(platform::desktop().ShowFileInFolder("/out/iPod/clip.mp4"));
     EXPECT_EQ(bus.calls(), QStringList{"ShowItems|file:///out/iPod/clip.mp4"});
     EXPECT_TRUE(handler.opened.isEmpty());
 }
@@ -92,7 +92,7 @@ TEST_F(DesktopBusTest, WithoutAFileManagerTheFolderOpensWithTheDefaultHandler)
 {
     bus.start({});
     FolderHandler handler;
-    EXPECT_TRUE(platform::desktop().showFileInFolder("/out/iPod/clip.mp4"));
+    EXPECT_TRUE(platform::desktop().ShowFileInFolder("/out/iPod/clip.mp4"));
     EXPECT_EQ(handler.opened, QStringList{"/out/iPod"});
 }
 

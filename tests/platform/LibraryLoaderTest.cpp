@@ -31,7 +31,7 @@ TEST(LibraryLoader, ProgramFolderIsTheApplicationsFolderUnlessSetForTesting)
 TEST(LibraryLoader, BareNameLoadsFromTheProgramFolderFirst)
 {
     TestEngine engine;   // the program's folder now holds the test engine's libKorvid.so
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     EXPECT_TRUE(library->symbol("TestEngine_Reset")) << "not the program folder's library";
     EXPECT_TRUE(library->bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number"));
@@ -41,15 +41,15 @@ TEST(LibraryLoader, BareNameLoadsFromTheProgramFolderFirst)
 TEST(LibraryLoader, BareNameFallsBackToTheSystemSearch)
 {
     NoEngine noEngine;
-    EXPECT_TRUE(Library::loadByName(QStringLiteral("libm.so.6")));
-    EXPECT_FALSE(Library::loadFromProgramFolder(QStringLiteral("libm.so.6")));
-    EXPECT_FALSE(Library::loadByName(QStringLiteral("Korvid.dll")));
+    EXPECT_TRUE(Library::LoadByName(QStringLiteral("libm.so.6")));
+    EXPECT_FALSE(Library::LoadFromProgramFolder(QStringLiteral("libm.so.6")));
+    EXPECT_FALSE(Library::LoadByName(QStringLiteral("Korvid.dll")));
 }
 
 TEST(LibraryLoader, ProgramFolderLoadFindsTheLibraryThere)
 {
     TestEngine engine(QStringLiteral("test-engine-missing"));
-    const auto library = Library::loadFromProgramFolder(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadFromProgramFolder(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     EXPECT_TRUE(library->symbol("X_TO_HD_PS3"));
     EXPECT_FALSE(library->symbol("X_TO_HD_ZUNE"));

@@ -44,7 +44,7 @@ struct BoxAnswerer {
 TEST(ModalQuestions, InformationShowsItsTitleAndText)
 {
     BoxAnswerer answerer(QStringLiteral("OK"));
-    platform::questions().information(nullptr, QStringLiteral("Pelorin"), QStringLiteral("Process Finished!"));
+    platform::Questions().information(nullptr, QStringLiteral("Pelorin"), QStringLiteral("Process Finished!"));
     EXPECT_EQ(answerer.title, QStringLiteral("Pelorin"));
     EXPECT_EQ(answerer.text, QStringLiteral("Process Finished!"));
 }
@@ -53,15 +53,15 @@ TEST(ModalQuestions, ConfirmAndOkCancelReportTheButtonPressed)
 {
     {
         BoxAnswerer answerer(QStringLiteral("Yes"));
-        EXPECT_TRUE(platform::questions().confirm(nullptr, QString(), QStringLiteral("Delete?")));
+        EXPECT_TRUE(platform::Questions().Confirm(nullptr, QString(), QStringLiteral("Delete?")));
     }
     {
         BoxAnswerer answerer(QStringLiteral("No"));
-        EXPECT_FALSE(platform::questions().confirm(nullptr, QString(), QStringLiteral("Delete?")));
+        EXPECT_FALSE(platform::Questions().Confirm(nullptr, QString(), QStringLiteral("Delete?")));
     }
     {
         BoxAnswerer answerer(QStringLiteral("Cancel"));
-        EXPECT_FALSE(platform::questions().okCancel(nullptr, QString(), QStringLiteral("Go on?")));
+        EXPECT_FALSE(platform::Questions().OkCancel(nullptr, QString(), QStringLiteral("Go on?")));
     }
 }
 
@@ -72,7 +72,7 @@ TEST(ModalQuestions, ExecRunsTheDialogModallyAndReturnsItsResult)
         EXPECT_TRUE(dialog.isModal());
         dialog.done(5);
     });
-    EXPECT_EQ(platform::questions().exec(dialog), 5);
+    EXPECT_EQ(platform::Questions().exec(dialog), 5);
 }
 
 TEST(ModalQuestions, SaveFileTellsWhichFilterWasSelectedAndAsksNothingAboutAnExistingFile)
@@ -99,7 +99,7 @@ TEST(ModalQuestions, SaveFileTellsWhichFilterWasSelectedAndAsksNothingAboutAnExi
         dialog->selectFile(chosen);
         QMetaObject::invokeMethod(dialog, "accept");   // the Save button
     });
-    const platform::SaveFileChoice choice = platform::questions().saveFileChoosingFilter(
+    const platform::SaveFileChoice choice = platform::Questions().SaveFileChoosingFilter(
         nullptr, QString(), folder.filePath(QStringLiteral("Picture")), QStringLiteral("JPG (*.jpg);;BMP (*.bmp)"));
     EXPECT_EQ(choice.path, chosen);
     EXPECT_EQ(choice.filterIndex, 2);

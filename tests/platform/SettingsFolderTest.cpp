@@ -12,7 +12,7 @@ namespace {
 TEST(SettingsFolder, ApplicationDataFollowsXdgConfigHome)
 {
     SettingsSandbox sandbox;
-    EXPECT_EQ(ApplicationDataFolder(), sandbox.configFolder());
+    EXPECT_EQ(ApplicationDataFolder(), sandbox.ConfigFolder());
     qputenv("XDG_CONFIG_HOME", "relative/config");   // ignored, as the XDG rules say
     EXPECT_EQ(ApplicationDataFolder(), QDir::homePath() + QStringLiteral("/.config/"));
     qunsetenv("XDG_CONFIG_HOME");
@@ -22,7 +22,7 @@ TEST(SettingsFolder, ApplicationDataFollowsXdgConfigHome)
 TEST(SettingsFolder, VideosFolderComesFromTheUsersDirectories)
 {
     SettingsSandbox sandbox;
-    EXPECT_EQ(UserVideosFolder(), sandbox.videosFolder());
+    EXPECT_EQ(UserVideosFolder(), sandbox.VideosFolder());
 }
 
 TEST(SettingsFolder, LanguageNameIsEnglish)

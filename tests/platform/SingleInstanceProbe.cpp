@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     if (argc < 2)
         return 2;
     platform::SingleInstanceGuard guard(QString::fromLocal8Bit(argv[1]));
-    if (!guard.isFirst())
+    if (!guard.IsFirst())
         return platform::kSecondCopyExitStatus;
     if (argc > 2 && QByteArray(argv[2]) == "hold") {
         std::puts("first");

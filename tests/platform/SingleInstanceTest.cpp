@@ -27,9 +27,9 @@ TEST(SingleInstance, SecondProcessFindsItselfNotFirstAndExitsWith255)
     const QString key = UniqueKey();
     {
         SingleInstanceGuard first(key);
-        ASSERT_TRUE(first.isFirst());
+        ASSERT_TRUE(first.IsFirst());
         EXPECT_EQ(RunProbe(key), 255);
-        EXPECT_FALSE(SingleInstanceGuard(key).isFirst());
+        EXPECT_FALSE(SingleInstanceGuard(key).IsFirst());
     }
     EXPECT_EQ(RunProbe(key), 0) << "the guard must be free once the first copy ends";
 }
@@ -47,10 +47,10 @@ TEST(SingleInstance, CopyThatDiedLeavesNoLockBehind)
     holder.start(QStringLiteral(PROBE_PROGRAM), {key, QStringLiteral("hold")});
     ASSERT_TRUE(holder.waitForReadyRead(10000));
     EXPECT_EQ(holder.readAll().trimmed(), QByteArray("first"));
-    EXPECT_FALSE(SingleInstanceGuard(key).isFirst());
+    EXPECT_FALSE(SingleInstanceGuard(key).IsFirst());
     holder.kill();
     holder.waitForFinished(10000);
-    EXPECT_TRUE(SingleInstanceGuard(key).isFirst());
+    EXPECT_TRUE(SingleInstanceGuard(key).IsFirst());
 }
 
 } // namespace

@@ -76,20 +76,20 @@ TEST(Volumes, WatcherReportsDiscsThatComeAndGo)
                              Volume{QStringLiteral("/media/a/OLD/"), QStringLiteral("OLD"), Volume::Kind::Optical}};
     platform::SetVolumeSourceForTesting([&mounted] { return mounted; });
     platform::VolumeWatcher watcher;
-    QSignalSpy arrived(&watcher, &platform::VolumeWatcher::opticalVolumeArrived);
-    QSignalSpy removed(&watcher, &platform::VolumeWatcher::opticalVolumeRemoved);
+    QSignalSpy arrived(&watcher, &platform::VolumeWatcher::OpticalVolumeArrived);
+    QSignalSpy removed(&watcher, &platform::VolumeWatcher::OpticalVolumeRemoved);
 
-    watcher.checkNow();
+    watcher.CheckNow();
     EXPECT_EQ(arrived.count(), 0) << "a disc present at the start is not new";
     mounted.append(Volume{QStringLiteral("/media/a/NEW/"), QStringLiteral("NEW"), Volume::Kind::Optical});
     mounted.append(Volume{QStringLiteral("/media/a/STICK/"), QString(), Volume::Kind::Removable});
     mounted.removeAt(1);
-    watcher.checkNow();
+    watcher.CheckNow();
     ASSERT_EQ(arrived.count(), 1);
     EXPECT_EQ(arrived.first().first().value<Volume>().label, QStringLiteral("NEW"));
     ASSERT_EQ(removed.count(), 1);
     EXPECT_EQ(removed.first().first().value<Volume>().mountPoint, QStringLiteral("/media/a/OLD/"));
-    watcher.checkNow();
+    watcher.CheckNow();
     EXPECT_EQ(arrived.count(), 1);
     platform::SetVolumeSourceForTesting({});
 }

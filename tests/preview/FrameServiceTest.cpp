@@ -20,13 +20,13 @@ QRgb TopColour(const QImage &picture)
 TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
 {
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
-    dragAndRelease("Image_Left", 67);
+    DragAndRelease("Image_Left", 67);
     EXPECT_EQ(clip.StartTime, 300);
     EXPECT_EQ(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")->text(), "00:05:00");
     EXPECT_EQ(preview->FrameState(), FrameService::State::Starting);
     EXPECT_TRUE(seeking());
 
-    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_TRUE(WaitUntilIdle());
     EXPECT_EQ(TopColour(clip.Thumbnail), 0xFF0000u);
     EXPECT_EQ(clip.Thumbnail.size(), QSize(160, 120));
     EXPECT_TRUE(control("Panel_Progress")->isEnabled());
@@ -34,7 +34,7 @@ TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
 
     preview->ShutdownFrameEngine();
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
-    const QStringList calls = frameCalls();
+    const QStringList calls = FrameCalls();
     ASSERT_EQ(calls.size(), 5) << calls.join("\n").toStdString();
     EXPECT_EQ(TestEngine::arguments(calls[0]),
               (QStringList{windows->Options.SettingsFolder() + "telvotempfile.tmp", "29.976", "1"}));
@@ -46,26 +46,26 @@ TEST_F(PreviewFixture, ReleaseStartsTheServiceWhichShowsTheRangeStartThenCloses)
 
 TEST_F(PreviewFixture, TheFirstReleaseOfTheEndHandleShowsTheEndItself)
 {
-    dragAndRelease("Image_Right", 40);   // already at the end: stays there
+    DragAndRelease("Image_Right", 40);   // already at the end: stays there
     EXPECT_EQ(clip.EndTime, 600);
-    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_TRUE(WaitUntilIdle());
     EXPECT_EQ(TestEngine::arguments(engine.calls("X_GetFrame_Init").value(0)).value(4), "600");
     EXPECT_EQ(engine.calls("X_Set_NextFrame_Time"), QStringList{"X_Set_NextFrame_Time|600"});
 
-    dragAndRelease("Image_Right", -67);
+    DragAndRelease("Image_Right", -67);
     EXPECT_EQ(clip.EndTime, 300);
-    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_TRUE(WaitUntilIdle());
     EXPECT_EQ(engine.calls("X_Set_NextFrame_Time").last(), "X_Set_NextFrame_Time|300");
 }
 
 TEST_F(PreviewFixture, ReleaseAtTheShownSecondAsksNothingAndEndsTheWaitAtOnce)
 {
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    const int seeks = engine.callCount("X_Set_NextFrame_Time");
-    dragAndRelease("Image_Stretch", 0);
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    const int seeks = engine.CallCount("X_Set_NextFrame_Time");
+    DragAndRelease("Image_Stretch", 0);
     EXPECT_FALSE(seeking());
-    EXPECT_EQ(engine.callCount("X_Set_NextFrame_Time"), seeks);
+    EXPECT_EQ(engine.CallCount("X_Set_NextFrame_Time"), seeks);
     EXPECT_EQ(clip.StartTime, 300);
     EXPECT_EQ(clip.EndTime, 600);
 }
@@ -73,12 +73,12 @@ TEST_F(PreviewFixture, ReleaseAtTheShownSecondAsksNothingAndEndsTheWaitAtOnce)
 TEST_F(PreviewFixture, EverySeekOfAShortClipGoesToTheReleasedHandlesSecond)
 {
     preview->CurrentClipChanged(&otherClip);
-    dragAndRelease("Image_Right", -60);
-    ASSERT_TRUE(waitUntilIdle());
+    DragAndRelease("Image_Right", -60);
+    ASSERT_TRUE(WaitUntilIdle());
     const int end = otherClip.EndTime;
     ASSERT_GT(end, 0);
-    dragAndRelease("Image_Left", 40);
-    ASSERT_TRUE(waitUntilIdle());
+    DragAndRelease("Image_Left", 40);
+    ASSERT_TRUE(WaitUntilIdle());
     const int start = otherClip.StartTime;
     ASSERT_GT(start, 0);
     ASSERT_NE(start, end);
@@ -91,7 +91,7 @@ TEST_F(PreviewFixture, BusyStateDisablesTheBarAndTheSnapshotAndShowsTheSeekingTe
 {
     preview->SetPreviewBusy(true);
     EXPECT_TRUE(seeking());
-    EXPECT_TRUE(windows->MainForm->previewIsSeeking());
+    EXPECT_TRUE(windows->MainForm->PreviewIsSeeking());
     EXPECT_FALSE(control("Panel_Progress")->isEnabled());
     EXPECT_FALSE(control("suiImageButton_Snapshoot")->isEnabled());
     preview->SetPreviewBusy(false);
@@ -109,8 +109,8 @@ TEST_F(PreviewFixture, NoClipDisablesTheHandlesAtBothEndsWithAnEmptyRange)
     EXPECT_FALSE(control("Image_Left")->isEnabled());
     EXPECT_FALSE(control("Image_Right")->isEnabled());
     EXPECT_FALSE(control("Panel_Progress")->isEnabled());
-    dragAndRelease("Image_Left", 50);
-    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 0);
+    DragAndRelease("Image_Left", 50);
+    EXPECT_EQ(engine.CallCount("X_GetFrame_Init"), 0);
 }
 
 TEST_F(PreviewFixture, DraggingTheRangeKeepsItsWidthAndMovesBothTimes)
@@ -119,38 +119,38 @@ TEST_F(PreviewFixture, DraggingTheRangeKeepsItsWidthAndMovesBothTimes)
     clip.SetEndTime(300);
     preview->CurrentClipChanged(&clip);
     const int width = control("Image_Stretch")->width();
-    dragAndRelease("Image_Stretch", 500);
+    DragAndRelease("Image_Stretch", 500);
     EXPECT_EQ(control("Image_Stretch")->width(), width);
     EXPECT_EQ(control("Image_Right")->x(), 144);
     EXPECT_EQ(clip.EndTime, 600);
     EXPECT_EQ(clip.StartTime, StartSecondOf(preview->RangeBar(), 600));
-    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_TRUE(WaitUntilIdle());
 }
 
 TEST_F(PreviewFixture, ClipChangeKeepsTheDecodedFrameAsTheOldClipsThumbnail)
 {
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
     preview->CurrentClipLeaving(&clip);
     preview->CurrentClipChanged(&otherClip);
     EXPECT_EQ(TopColour(clip.Thumbnail), 0xFF0000u);
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
-    EXPECT_EQ(engine.callCount("X_GetFrame_UnInit"), 1);
+    EXPECT_EQ(engine.CallCount("X_GetFrame_UnInit"), 1);
 }
 
 TEST_F(PreviewFixture, ShutdownWhileASeekIsPendingLeavesNoWaitBehind)
 {
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    engine.clearPosts("X_Set_NextFrame_Time");
-    engine.addPost("X_Set_NextFrame_Time", 0x96C, 1, 0, 300);
-    dragAndRelease("Image_Left", -30);
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    engine.ClearPosts("X_Set_NextFrame_Time");
+    engine.AddPost("X_Set_NextFrame_Time", 0x96C, 1, 0, 300);
+    DragAndRelease("Image_Left", -30);
     EXPECT_TRUE(seeking());
     preview->CurrentClipLeaving(&clip);
     preview->CurrentClipChanged(&otherClip);
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
-    engine.waitForPosts();
+    engine.WaitForPosts();
     QTest::qWait(50);
     EXPECT_FALSE(seeking());
     EXPECT_TRUE(control("Panel_Progress")->isEnabled());
@@ -158,63 +158,63 @@ TEST_F(PreviewFixture, ShutdownWhileASeekIsPendingLeavesNoWaitBehind)
 
 TEST_F(PreviewFixture, ShutdownBeforeAnAddingPassEndsAPendingSeek)
 {
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    engine.clearPosts("X_Set_NextFrame_Time");   // the frame never comes
-    dragAndRelease("Image_Left", -30);
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    engine.ClearPosts("X_Set_NextFrame_Time");   // the frame never comes
+    DragAndRelease("Image_Left", -30);
     EXPECT_TRUE(seeking());
-    emit clipList->previewShutdownRequested();
+    emit clipList->PreviewShutdownRequested();
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
     EXPECT_TRUE(control("Panel_Progress")->isEnabled());
 
-    engine.addPost("X_Set_NextFrame_Time", 0x96C, 1);
-    dragAndRelease("Image_Left", 30);   // a new release starts the service again
+    engine.AddPost("X_Set_NextFrame_Time", 0x96C, 1);
+    DragAndRelease("Image_Left", 30);   // a new release starts the service again
     EXPECT_EQ(preview->FrameState(), FrameService::State::Starting);
-    ASSERT_TRUE(waitUntilIdle());
-    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
+    ASSERT_TRUE(WaitUntilIdle());
+    EXPECT_EQ(engine.CallCount("X_GetFrame_Init"), 2);
 }
 
 TEST_F(PreviewFixture, AServiceTheEngineClosedStartsAgainAtTheNextRelease)
 {
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    ASSERT_TRUE(engine.postNow(FrameService::kMessageClosed));
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(engine.PostNow(FrameService::kMessageClosed));
     ASSERT_TRUE(QTest::qWaitFor([this] { return preview->FrameState() == FrameService::State::Starting; }, 5000));
-    dragAndRelease("Image_Left", -30);
-    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 2);
-    ASSERT_TRUE(waitUntilIdle());
+    DragAndRelease("Image_Left", -30);
+    EXPECT_EQ(engine.CallCount("X_GetFrame_Init"), 2);
+    ASSERT_TRUE(WaitUntilIdle());
 }
 
 TEST_F(PreviewFixture, AServiceThatNeverBecameReadyIsStillStoppedAndTheWaitStaysResponsive)
 {
-    engine.clearPosts("X_GetFrame_Init");
-    dragAndRelease("Image_Left", 67);
+    engine.ClearPosts("X_GetFrame_Init");
+    DragAndRelease("Image_Left", 67);
     EXPECT_EQ(preview->FrameState(), FrameService::State::Starting);
     bool timerRan = false;
     QTimer::singleShot(200, [&timerRan] { timerRan = true; });
     preview->ShutdownFrameEngine();   // gives up waiting for readiness after its time-out
     EXPECT_TRUE(timerRan);
-    EXPECT_EQ(engine.callCount("X_GetFrame_UnInit"), 1);
+    EXPECT_EQ(engine.CallCount("X_GetFrame_UnInit"), 1);
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
     EXPECT_FALSE(seeking());
 }
 
 TEST_F(PreviewFixture, WhileClosingTheBarTakesNoRelease)
 {
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    engine.clearPosts("X_GetFrame_UnInit");
-    engine.addPost("X_GetFrame_UnInit", FrameService::kMessageClosed, 0, 0, 400);
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    engine.ClearPosts("X_GetFrame_UnInit");
+    engine.AddPost("X_GetFrame_UnInit", FrameService::kMessageClosed, 0, 0, 400);
     bool released = false;
     QTimer::singleShot(50, [this, &released] {
         EXPECT_EQ(preview->FrameState(), FrameService::State::Closing);
-        dragAndRelease("Image_Left", -30);
+        DragAndRelease("Image_Left", -30);
         released = true;
     });
     preview->ShutdownFrameEngine();
     EXPECT_TRUE(released);
     EXPECT_EQ(clip.StartTime, 300);
-    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 1);
+    EXPECT_EQ(engine.CallCount("X_GetFrame_Init"), 1);
     EXPECT_EQ(preview->FrameState(), FrameService::State::Unloaded);
 }

@@ -5,9 +5,9 @@
 
 void PreviewFixture::SetUp()
 {
-    makeClip(clip, QStringLiteral("/media/first clip.mp4"), 600, 0xFF0000);
-    makeClip(otherClip, QStringLiteral("/media/second clip.mp4"), 5, 0x00FF00);
-    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    MakeClip(clip, QStringLiteral("/media/first clip.mp4"), 600, 0xFF0000);
+    MakeClip(otherClip, QStringLiteral("/media/second clip.mp4"), 5, 0x00FF00);
+    windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     clipList = new ClipListPanel(windows->MainForm.get());
     preview = new PreviewPanel(windows->MainForm.get(), clipList, windows->Options.SettingsFolder());
     windows->MainForm->show();
@@ -17,11 +17,11 @@ void PreviewFixture::SetUp()
 void PreviewFixture::TearDown()
 {
     preview->ShutdownFrameEngine();
-    engine.waitForPosts();
+    engine.WaitForPosts();
     windows.reset();
 }
 
-void PreviewFixture::makeClip(TVideoInfo &record, const QString &fileName, int duration, uint32_t topRgb)
+void PreviewFixture::MakeClip(TVideoInfo &record, const QString &fileName, int duration, uint32_t topRgb)
 {
     record.FileName = fileName;
     record.SetDuration(duration);
@@ -30,7 +30,7 @@ void PreviewFixture::makeClip(TVideoInfo &record, const QString &fileName, int d
     record.Height = 240;
     record.Thumbnail = QImage(160, 120, QImage::Format_BGR888);
     record.Thumbnail.fill(Qt::gray);
-    engine.setProbe(fileName, TestEngine::videoInfo(duration, 25.0f, 320, 240));
+    engine.SetProbe(fileName, TestEngine::VideoInfo(duration, 25.0f, 320, 240));
     engine.setPicture(fileName, topRgb, 0x0000FF);
 }
 
@@ -44,19 +44,19 @@ bool PreviewFixture::seeking() const
     return control("Label_Info")->isVisibleTo(windows->MainForm.get());
 }
 
-void PreviewFixture::dragAndRelease(const char *controlName, int dx)
+void PreviewFixture::DragAndRelease(const char *controlName, int dx)
 {
-    DragAndRelease(control(controlName), dx);
+    ::DragAndRelease(control(controlName), dx);
 }
 
-bool PreviewFixture::waitUntilIdle()
+bool PreviewFixture::WaitUntilIdle()
 {
     return QTest::qWaitFor([this] {
         return preview->FrameState() == FrameService::State::Ready && !seeking();
     }, 5000);
 }
 
-QStringList PreviewFixture::frameCalls() const
+QStringList PreviewFixture::FrameCalls() const
 {
     QStringList found;
     for (const QString &call : engine.calls()) {

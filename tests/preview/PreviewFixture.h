@@ -19,13 +19,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    void makeClip(TVideoInfo &clip, const QString &fileName, int duration, uint32_t topRgb);
+    void MakeClip(TVideoInfo &clip, const QString &fileName, int duration, uint32_t topRgb);
     // Presses, moves by dx and releases the named range bar control.
-    void dragAndRelease(const char *controlName, int dx);
-    bool waitUntilIdle();   // the frame service ready and no frame pending
+    void DragAndRelease(const char *controlName, int dx);
+    bool WaitUntilIdle();   // the frame service ready and no frame pending
     QWidget *control(const char *name) const;
     bool seeking() const;
-    QStringList frameCalls() const;   // the frame service's calls by name and arguments
+    QStringList FrameCalls() const;   // the frame service's calls by name and arguments
 
     SettingsSandbox sandbox;
     ScriptedQuestions questions;

@@ -49,7 +49,7 @@ TEST_F(PreviewFixture, OnlyTheEditsOfTheDraggedPartTurnLime)
         ReleaseLeft(target, 2 * c.dx);
         EXPECT_EQ(TrimEdits::ColourOf(start), normal);
         EXPECT_EQ(TrimEdits::ColourOf(stop), normal);
-        ASSERT_TRUE(waitUntilIdle());
+        ASSERT_TRUE(WaitUntilIdle());
     }
 }
 
@@ -57,9 +57,9 @@ TEST_F(PreviewFixture, ABusyBarTakesNoDrag)
 {
     preview->SetPreviewBusy(true);
     const int left = control("Image_Left")->x();
-    dragAndRelease("Image_Left", 67);
+    DragAndRelease("Image_Left", 67);
     EXPECT_EQ(control("Image_Left")->x(), left);
     EXPECT_EQ(clip.StartTime, 0);
-    EXPECT_EQ(engine.callCount("X_GetFrame_Init"), 0);
+    EXPECT_EQ(engine.CallCount("X_GetFrame_Init"), 0);
     EXPECT_NE(TrimEdits::ColourOf(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")), TrimEdits::kDragging);
 }

@@ -48,7 +48,7 @@ TEST(PreviewRealEngine, ReleasingTheStartHandleShowsTheFrameOfThatSecond)
     clip.Thumbnail = QImage(160, 120, QImage::Format_BGR888);
     clip.Thumbnail.fill(Qt::black);
 
-    auto windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    auto windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     auto *preview = new PreviewPanel(windows->MainForm.get(), new ClipListPanel(windows->MainForm.get()),
                                      windows->Options.SettingsFolder());
     preview->CurrentClipChanged(&clip);

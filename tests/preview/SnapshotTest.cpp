@@ -42,17 +42,17 @@ TEST_F(PreviewFixture, SnapshotsAreSavedInTheClipsSizeUnderTheChosenName)
         {320, 240, false, 0, "Picture", 2, "Picture.bmp", "bmp", {320, 240}},
     };
     QTemporaryDir folder;
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
     for (const SnapshotCase &c : cases) {
         SCOPED_TRACE(c.chosen);
         clip.Width = c.width;
         clip.Height = c.height;
         clip.AspectFromCode = c.aspectFromCode;
         clip.AspectIndex = c.aspectIndex;
-        questions.answerSaveFile(folder.filePath(c.chosen), c.filterIndex);
+        questions.AnswerSaveFile(folder.filePath(c.chosen), c.filterIndex);
         SnapshotButton(*windows)->click();
-        const QStringList filters = questions.asked().last().filter.split(";;");
+        const QStringList filters = questions.Asked().last().filter.split(";;");
         ASSERT_EQ(filters.size(), 2);
         EXPECT_TRUE(filters[0].startsWith("JPG (*.jpg)") && filters[1].startsWith("BMP (*.bmp)")) << filters.join(";;").toStdString();
         QImageReader reader(folder.filePath(c.saved));
@@ -68,29 +68,29 @@ TEST_F(PreviewFixture, SnapshotsAreSavedInTheClipsSizeUnderTheChosenName)
 TEST_F(PreviewFixture, TheSaveDialogProposesTheClipsNameAndTimeInThePicturesFolderThenTheLastFolder)
 {
     QTemporaryDir chosenFolder;
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    questions.answerSaveFile(QString());
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    questions.AnswerSaveFile(QString());
     SnapshotButton(*windows)->click();   // no pictures folder yet: the home folder
-    EXPECT_EQ(questions.asked().last().text, sandbox.homeFolder() + "first clip 00-05-00");
+    EXPECT_EQ(questions.Asked().last().text, sandbox.HomeFolder() + "first clip 00-05-00");
 
-    ASSERT_TRUE(QDir().mkpath(sandbox.picturesFolder()));
-    questions.answerSaveFile(chosenFolder.filePath("kept.jpg"), 1);
+    ASSERT_TRUE(QDir().mkpath(sandbox.PicturesFolder()));
+    questions.AnswerSaveFile(chosenFolder.filePath("kept.jpg"), 1);
     SnapshotButton(*windows)->click();
-    EXPECT_EQ(questions.asked().last().text, sandbox.picturesFolder() + "first clip 00-05-00");
+    EXPECT_EQ(questions.Asked().last().text, sandbox.PicturesFolder() + "first clip 00-05-00");
     EXPECT_TRUE(QFile::exists(chosenFolder.filePath("kept.jpg")));
 
-    questions.answerSaveFile(QString());
+    questions.AnswerSaveFile(QString());
     SnapshotButton(*windows)->click();
-    EXPECT_EQ(questions.asked().last().text, chosenFolder.path() + "/first clip 00-05-00");
+    EXPECT_EQ(questions.Asked().last().text, chosenFolder.path() + "/first clip 00-05-00");
 }
 
 TEST_F(PreviewFixture, BmpSnapshotsHoldTwentyFourBitPixels)
 {
     QTemporaryDir folder;
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    questions.answerSaveFile(folder.filePath("frame.bmp"), 2);
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    questions.AnswerSaveFile(folder.filePath("frame.bmp"), 2);
     SnapshotButton(*windows)->click();
     QFile file(folder.filePath("frame.bmp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -105,30 +105,30 @@ TEST_F(PreviewFixture, NoSnapshotWithoutARunningServiceWhenCancelledOrWithAnothe
     QTemporaryDir folder;
     SnapshotButton(*windows)->setEnabled(true);
     SnapshotButton(*windows)->click();   // no service yet: no dialog is asked
-    EXPECT_TRUE(questions.asked().isEmpty());
+    EXPECT_TRUE(questions.Asked().isEmpty());
 
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
-    questions.answerSaveFile(QString());
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
+    questions.AnswerSaveFile(QString());
     SnapshotButton(*windows)->click();
-    EXPECT_EQ(questions.asked().size(), 1);
+    EXPECT_EQ(questions.Asked().size(), 1);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    EXPECT_EQ(engine.callCount("X_Get_Frame"), 1);   // only the preview's own frame
+    EXPECT_EQ(engine.CallCount("X_Get_Frame"), 1);   // only the preview's own frame
 
-    questions.answerSaveFile(folder.filePath("frame.bmp"), 3);
+    questions.AnswerSaveFile(folder.filePath("frame.bmp"), 3);
     SnapshotButton(*windows)->click();
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Error).isEmpty());
+    EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Error).isEmpty());
 }
 
 TEST_F(PreviewFixture, ASnapshotTheEngineHasNoPictureForSavesNoFileAndSaysSo)
 {
     QTemporaryDir folder;
-    dragAndRelease("Image_Left", 67);
-    ASSERT_TRUE(waitUntilIdle());
+    DragAndRelease("Image_Left", 67);
+    ASSERT_TRUE(WaitUntilIdle());
     clip.Width = 9000;   // beyond what the engine scales to
-    questions.answerSaveFile(folder.filePath("wide.jpg"), 1);
+    questions.AnswerSaveFile(folder.filePath("wide.jpg"), 1);
     SnapshotButton(*windows)->click();
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Error).size(), 1);
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Error).size(), 1);
 }

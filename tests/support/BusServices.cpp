@@ -185,7 +185,7 @@ QStringList BusServices::calls() const
     return state_->calls;
 }
 
-bool BusServices::waitForCalls(int count, int timeoutMilliseconds) const
+bool BusServices::WaitForCalls(int count, int timeoutMilliseconds) const
 {
     const QDeadlineTimer deadline(timeoutMilliseconds);
     while (calls().size() < count) {
@@ -197,7 +197,7 @@ bool BusServices::waitForCalls(int count, int timeoutMilliseconds) const
     return true;
 }
 
-void BusServices::invokeLastNotificationAction(const QString &action)
+void BusServices::InvokeLastNotificationAction(const QString &action)
 {
     QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
                                                      QStringLiteral("org.freedesktop.Notifications"),
@@ -211,7 +211,7 @@ void BusServices::invokeLastNotificationAction(const QString &action)
     QDBusConnection(kConnectionName).send(signal);
 }
 
-bool BusServices::inhibitorReleased() const
+bool BusServices::InhibitorReleased() const
 {
     std::lock_guard lock(state_->mutex);
     if (state_->inhibitorEnd < 0)

@@ -35,11 +35,11 @@ public:
     // "Notify|summary|body|action,label,...", "Inhibit|what|why|mode", "PowerOff",
     // "ShowItems|uri,...", "LauncherEntry|uri|progress|visible", in arrival order.
     QStringList calls() const;
-    bool waitForCalls(int count, int timeoutMilliseconds = 30000) const;
+    bool WaitForCalls(int count, int timeoutMilliseconds = 30000) const;
     // The notification service sends ActionInvoked for its last notification.
-    void invokeLastNotificationAction(const QString &action);
+    void InvokeLastNotificationAction(const QString &action);
     // The inhibitor's descriptor was closed by the program (the lock is released).
-    bool inhibitorReleased() const;
+    bool InhibitorReleased() const;
 
     struct State;
 

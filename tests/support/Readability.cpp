@@ -105,11 +105,11 @@ struct RegionColours {
     QHash<int, Bin> bins;
     QList<QRgb> pixels;
 
-    static int keyOf(QRgb pixel) { return (qRed(pixel) >> 3) << 10 | (qGreen(pixel) >> 3) << 5 | (qBlue(pixel) >> 3); }
+    static int KeyOf(QRgb pixel) { return (qRed(pixel) >> 3) << 10 | (qGreen(pixel) >> 3) << 5 | (qBlue(pixel) >> 3); }
 
     void add(QRgb pixel)
     {
-        Bin &bin = bins[keyOf(pixel)];
+        Bin &bin = bins[KeyOf(pixel)];
         bin.red += qRed(pixel);
         bin.green += qGreen(pixel);
         bin.blue += qBlue(pixel);

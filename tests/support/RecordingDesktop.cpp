@@ -16,19 +16,19 @@ bool RecordingDesktop::record(const QString &call)
     return result_;
 }
 
-bool RecordingDesktop::openFolder(const QString &folder) { return record(QStringLiteral("openFolder|") + folder); }
+bool RecordingDesktop::OpenFolder(const QString &folder) { return record(QStringLiteral("openFolder|") + folder); }
 bool RecordingDesktop::openUrl(const QString &url) { return record(QStringLiteral("openUrl|") + url); }
-bool RecordingDesktop::showFileInFolder(const QString &file) { return record(QStringLiteral("showFileInFolder|") + file); }
-bool RecordingDesktop::powerOff() { return record(QStringLiteral("powerOff")); }
+bool RecordingDesktop::ShowFileInFolder(const QString &file) { return record(QStringLiteral("showFileInFolder|") + file); }
+bool RecordingDesktop::PowerOff() { return record(QStringLiteral("powerOff")); }
 bool RecordingDesktop::notify(const QString &summary, const QString &body, const QString &folder)
 {
     runCalls_.append(QStringLiteral("notify|") + summary + QLatin1Char('|') + body + QLatin1Char('|') + folder);
     return result_;
 }
-bool RecordingDesktop::inhibitSleep(const QString &reason)
+bool RecordingDesktop::InhibitSleep(const QString &reason)
 {
     runCalls_.append(QStringLiteral("inhibitSleep|") + reason);
     return result_;
 }
-void RecordingDesktop::releaseSleep() { runCalls_.append(QStringLiteral("releaseSleep")); }
-void RecordingDesktop::showTaskbarProgress(double fraction) { taskbarProgress_.append(fraction); }
+void RecordingDesktop::ReleaseSleep() { runCalls_.append(QStringLiteral("releaseSleep")); }
+void RecordingDesktop::ShowTaskbarProgress(double fraction) { taskbarProgress_.append(fraction); }

@@ -2,8 +2,8 @@
 // The desktop double: while one exists, platform::desktop() records each request
 // ("openFolder|/path", "openUrl|mailto:...", "showFileInFolder|/path/file",
 // "powerOff") and answers with result(); nothing is opened and nothing shuts down.
-// The run's desktop services are kept apart: runCalls() ("notify|summary|body|folder",
-// "inhibitSleep|reason", "releaseSleep") and taskbarProgress().
+// The run's desktop services are kept apart: RunCalls() ("notify|summary|body|folder",
+// "inhibitSleep|reason", "releaseSleep") and TaskbarProgress().
 
 #include "Desktop.h"
 
@@ -17,17 +17,17 @@ public:
     const QStringList &calls() const { return calls_; }
     void setResult(bool result) { result_ = result; }
 
-    bool openFolder(const QString &folder) override;
+    bool OpenFolder(const QString &folder) override;
     bool openUrl(const QString &url) override;
-    bool showFileInFolder(const QString &file) override;
-    bool powerOff() override;
+    bool ShowFileInFolder(const QString &file) override;
+    bool PowerOff() override;
     bool notify(const QString &summary, const QString &body, const QString &folder) override;
-    bool inhibitSleep(const QString &reason) override;
-    void releaseSleep() override;
-    void showTaskbarProgress(double fraction) override;
+    bool InhibitSleep(const QString &reason) override;
+    void ReleaseSleep() override;
+    void ShowTaskbarProgress(double fraction) override;
 
-    const QStringList &runCalls() const { return runCalls_; }
-    const QList<double> &taskbarProgress() const { return taskbarProgress_; }
+    const QStringList &RunCalls() const { return runCalls_; }
+    const QList<double> &TaskbarProgress() const { return taskbarProgress_; }
 
 private:
     bool record(const QString &call);

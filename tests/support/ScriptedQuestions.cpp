@@ -35,19 +35,19 @@ ScriptedQuestions::~ScriptedQuestions()
     platform::SetQuestionsForTesting(nullptr);
 }
 
-void ScriptedQuestions::answerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
-void ScriptedQuestions::answerOkCancel(bool ok) { okCancelAnswers_.push_back(ok); }
-void ScriptedQuestions::answerOpenFiles(const QStringList &files) { openFilesAnswers_.push_back(files); }
-void ScriptedQuestions::answerSaveFile(const QString &path, int filterIndex)
+void ScriptedQuestions::AnswerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
+void ScriptedQuestions::AnswerOkCancel(bool ok) { okCancelAnswers_.push_back(ok); }
+void ScriptedQuestions::AnswerOpenFiles(const QStringList &files) { openFilesAnswers_.push_back(files); }
+void ScriptedQuestions::AnswerSaveFile(const QString &path, int filterIndex)
 {
     saveFileAnswers_.push_back({path, path.isEmpty() ? 0 : filterIndex});
 }
-void ScriptedQuestions::answerChooseFolder(const QString &folder) { chooseFolderAnswers_.push_back(folder); }
-void ScriptedQuestions::answerText(const QString &text) { textAnswers_.push_back(text); }
-void ScriptedQuestions::answerExec(int resultCode) { execAnswers_.push_back([resultCode](QDialog &) { return resultCode; }); }
-void ScriptedQuestions::answerExec(std::function<int(QDialog &)> answer) { execAnswers_.push_back(std::move(answer)); }
+void ScriptedQuestions::AnswerChooseFolder(const QString &folder) { chooseFolderAnswers_.push_back(folder); }
+void ScriptedQuestions::AnswerText(const QString &text) { textAnswers_.push_back(text); }
+void ScriptedQuestions::AnswerExec(int resultCode) { execAnswers_.push_back([resultCode](QDialog &) { return resultCode; }); }
+void ScriptedQuestions::AnswerExec(std::function<int(QDialog &)> answer) { execAnswers_.push_back(std::move(answer)); }
 
-QStringList ScriptedQuestions::texts(Kind kind) const
+QStringList ScriptedQuestions::Texts(Kind kind) const
 {
     QStringList result;
     for (const Question &question : asked_) {
@@ -57,7 +57,7 @@ QStringList ScriptedQuestions::texts(Kind kind) const
     return result;
 }
 
-int ScriptedQuestions::unusedAnswers() const
+int ScriptedQuestions::UnusedAnswers() const
 {
     return int(confirmAnswers_.size() + okCancelAnswers_.size() + openFilesAnswers_.size() + saveFileAnswers_.size()
                + chooseFolderAnswers_.size() + textAnswers_.size() + execAnswers_.size());
@@ -86,34 +86,34 @@ void ScriptedQuestions::error(QWidget *, const QString &title, const QString &te
     asked_.append({Kind::Error, title, text, {}});
 }
 
-bool ScriptedQuestions::confirm(QWidget *, const QString &title, const QString &text)
+bool ScriptedQuestions::Confirm(QWidget *, const QString &title, const QString &text)
 {
     return next(confirmAnswers_, {Kind::Confirm, title, text, {}}, false);
 }
 
-bool ScriptedQuestions::okCancel(QWidget *, const QString &title, const QString &text)
+bool ScriptedQuestions::OkCancel(QWidget *, const QString &title, const QString &text)
 {
     return next(okCancelAnswers_, {Kind::OkCancel, title, text, {}}, false);
 }
 
-QStringList ScriptedQuestions::openFiles(QWidget *, const QString &title, const QString &folder, const QString &filter)
+QStringList ScriptedQuestions::OpenFiles(QWidget *, const QString &title, const QString &folder, const QString &filter)
 {
     return next(openFilesAnswers_, {Kind::OpenFiles, title, folder, filter}, QStringList());
 }
 
-platform::SaveFileChoice ScriptedQuestions::saveFileChoosingFilter(QWidget *, const QString &title,
+platform::SaveFileChoice ScriptedQuestions::SaveFileChoosingFilter(QWidget *, const QString &title,
                                                                    const QString &suggestedPath, const QString &filter)
 {
     return next(saveFileAnswers_, {Kind::SaveFile, title, suggestedPath, filter}, platform::SaveFileChoice());
 }
 
-QString ScriptedQuestions::chooseFolder(QWidget *, const QString &title, const QString &folder)
+QString ScriptedQuestions::ChooseFolder(QWidget *, const QString &title, const QString &folder)
 {
     return next(chooseFolderAnswers_, {Kind::ChooseFolder, title, folder, {}}, QString());
 }
 
 // The question's text is the label; the offered text is recorded as its filter.
-QString ScriptedQuestions::askText(QWidget *, const QString &title, const QString &label, const QString &text)
+QString ScriptedQuestions::AskText(QWidget *, const QString &title, const QString &label, const QString &text)
 {
     return next(textAnswers_, {Kind::Text, title, label, text}, QString());
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The modal-question double. While one exists it answers every question of the
-// program (platform::questions()) from its script and records each question.
+// program (platform::Questions()) from its script and records each question.
 //
 //   ScriptedQuestions questions;
-//   questions.answerConfirm(true);                         // the next Yes/No question: Yes
-//   questions.answerOpenFiles({"/tmp/a.avi"});
-//   questions.answerSaveFile("/tmp/shot.bmp", 2);          // saved with the second filter
-//   questions.answerExec([](QDialog &dialog) { ...; return QDialog::Accepted; });
+//   questions.AnswerConfirm(true);                         // the next Yes/No question: Yes
+//   questions.AnswerOpenFiles({"/tmp/a.avi"});
+//   questions.AnswerSaveFile("/tmp/shot.bmp", 2);          // saved with the second filter
+//   questions.AnswerExec([](QDialog &dialog) { ...; return QDialog::Accepted; });
 //   ... drive the window ...
-//   EXPECT_EQ(questions.asked().first().text, "Process Finished!");
+//   EXPECT_EQ(questions.Asked().first().text, "Process Finished!");
 //
 // Information and error boxes need no answer. A question of another kind with no
 // scripted answer left fails the running GoogleTest test (or aborts a program
@@ -32,32 +32,32 @@ public:
         QString filter;   // file dialogs only
     };
 
-    ScriptedQuestions();    // installs itself as platform::questions()
+    ScriptedQuestions();    // installs itself as platform::Questions()
     ~ScriptedQuestions() override;   // puts the real dialogs back
 
-    void answerConfirm(bool yes);
-    void answerOkCancel(bool ok);
-    void answerOpenFiles(const QStringList &files);   // empty: the user cancelled
+    void AnswerConfirm(bool yes);
+    void AnswerOkCancel(bool ok);
+    void AnswerOpenFiles(const QStringList &files);   // empty: the user cancelled
     // Empty: the user cancelled. filterIndex: the filter entry selected, from 1.
-    void answerSaveFile(const QString &path, int filterIndex = 1);
-    void answerChooseFolder(const QString &folder);   // empty: the user cancelled
-    void answerText(const QString &text);             // empty: the user cancelled
-    void answerExec(int resultCode);
-    void answerExec(std::function<int(QDialog &)> answer);
+    void AnswerSaveFile(const QString &path, int filterIndex = 1);
+    void AnswerChooseFolder(const QString &folder);   // empty: the user cancelled
+    void AnswerText(const QString &text);             // empty: the user cancelled
+    void AnswerExec(int resultCode);
+    void AnswerExec(std::function<int(QDialog &)> answer);
 
-    const QList<Question> &asked() const { return asked_; }
-    QStringList texts(Kind kind) const;   // the texts of the questions of one kind, in order
-    int unusedAnswers() const;
+    const QList<Question> &Asked() const { return asked_; }
+    QStringList Texts(Kind kind) const;   // the texts of the questions of one kind, in order
+    int UnusedAnswers() const;
 
     void information(QWidget *parent, const QString &title, const QString &text) override;
     void error(QWidget *parent, const QString &title, const QString &text) override;
-    bool confirm(QWidget *parent, const QString &title, const QString &text) override;
-    bool okCancel(QWidget *parent, const QString &title, const QString &text) override;
-    QStringList openFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
-    platform::SaveFileChoice saveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
+    bool Confirm(QWidget *parent, const QString &title, const QString &text) override;
+    bool OkCancel(QWidget *parent, const QString &title, const QString &text) override;
+    QStringList OpenFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
+    platform::SaveFileChoice SaveFileChoosingFilter(QWidget *parent, const QString &title, const QString &suggestedPath,
                                                     const QString &filter) override;
-    QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
-    QString askText(QWidget *parent, const QString &title, const QString &label, const QString &text) override;
+    QString ChooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
+    QString AskText(QWidget *parent, const QString &title, const QString &label, const QString &text) override;
     int exec(QDialog &dialog) override;
 
 private:

@@ -34,7 +34,7 @@ SettingsSandbox::SettingsSandbox()
         QDir(root_.path()).mkdir(QLatin1String(name));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder(QStringLiteral("config"))));
     qputenv("HOME", QFile::encodeName(folder(QStringLiteral("home"))));
-    WriteFile(configFolder() + QStringLiteral("user-dirs.dirs"), "XDG_VIDEOS_DIR=\"$HOME/My Films\"\n"
+    WriteFile(ConfigFolder() + QStringLiteral("user-dirs.dirs"), "XDG_VIDEOS_DIR=\"$HOME/My Films\"\n"
                                                                    "XDG_PICTURES_DIR=\"$HOME/My Pictures\"\n");
 }
 
@@ -49,35 +49,35 @@ QString SettingsSandbox::folder(const QString &name) const
     return root_.path() + QLatin1Char('/') + name + QLatin1Char('/');
 }
 
-QString SettingsSandbox::programFolder() const { return folder(QStringLiteral("program")); }
-QString SettingsSandbox::configFolder() const { return folder(QStringLiteral("config")); }
-QString SettingsSandbox::videosFolder() const { return folder(QStringLiteral("home/My Films")); }
-QString SettingsSandbox::picturesFolder() const { return folder(QStringLiteral("home/My Pictures")); }
-QString SettingsSandbox::homeFolder() const { return folder(QStringLiteral("home")); }
+QString SettingsSandbox::ProgramFolder() const { return folder(QStringLiteral("program")); }
+QString SettingsSandbox::ConfigFolder() const { return folder(QStringLiteral("config")); }
+QString SettingsSandbox::VideosFolder() const { return folder(QStringLiteral("home/My Films")); }
+QString SettingsSandbox::PicturesFolder() const { return folder(QStringLiteral("home/My Pictures")); }
+QString SettingsSandbox::HomeFolder() const { return folder(QStringLiteral("home")); }
 
 ProgramOptions SettingsSandbox::StartOptions() const
 {
-    return ProgramOptions::StartProgram(programFolder());
+    return ProgramOptions::StartProgram(ProgramFolder());
 }
 
-QString SettingsSandbox::settingsFolder() const
+QString SettingsSandbox::SettingsFolder() const
 {
-    return configFolder() + QStringLiteral("Pelorin/") + kDisplayTitle + QLatin1Char('/');
+    return ConfigFolder() + QStringLiteral("Pelorin/") + kDisplayTitle + QLatin1Char('/');
 }
 
-void SettingsSandbox::writeProgramFile(const QString &name, const QByteArray &content) const
+void SettingsSandbox::WriteProgramFile(const QString &name, const QByteArray &content) const
 {
-    WriteFile(programFolder() + name, content);
+    WriteFile(ProgramFolder() + name, content);
 }
 
-void SettingsSandbox::writeSettingsFile(const QString &name, const QByteArray &content) const
+void SettingsSandbox::WriteSettingsFile(const QString &name, const QByteArray &content) const
 {
-    QDir().mkpath(settingsFolder());
-    WriteFile(settingsFolder() + name, content);
+    QDir().mkpath(SettingsFolder());
+    WriteFile(SettingsFolder() + name, content);
 }
 
-QByteArray SettingsSandbox::readSettingsFile(const QString &name) const
+QByteArray SettingsSandbox::ReadSettingsFile(const QString &name) const
 {
-    QFile file(settingsFolder() + name);
+    QFile file(SettingsFolder() + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -5,9 +5,9 @@
 // environment comes back on destruction.
 //
 //   SettingsSandbox sandbox;
-//   sandbox.writeProgramFile("Option.ini", "[Option]\nTemplate=#Name\n");
-//   ProgramOptions options = sandbox.StartOptions();   // settings in sandbox.settingsFolder(),
-//                                                      // output root under videosFolder()
+//   sandbox.WriteProgramFile("Option.ini", "[Option]\nTemplate=#Name\n");
+//   ProgramOptions options = sandbox.StartOptions();   // settings in sandbox.SettingsFolder(),
+//                                                      // output root under VideosFolder()
 
 #include "ProgramOptions.h"
 
@@ -22,19 +22,19 @@ public:
     SettingsSandbox(const SettingsSandbox &) = delete;
     SettingsSandbox &operator=(const SettingsSandbox &) = delete;
 
-    // Folders, each ending with "/". settingsFolder() is where LocateSettings() puts the settings.
-    // The program's options as the program starts them from programFolder().
+    // Folders, each ending with "/". SettingsFolder() is where LocateSettings() puts the settings.
+    // The program's options as the program starts them from ProgramFolder().
     ProgramOptions StartOptions() const;
-    QString programFolder() const;
-    QString configFolder() const;
-    QString videosFolder() const;
-    QString picturesFolder() const;
-    QString homeFolder() const;
-    QString settingsFolder() const;
+    QString ProgramFolder() const;
+    QString ConfigFolder() const;
+    QString VideosFolder() const;
+    QString PicturesFolder() const;
+    QString HomeFolder() const;
+    QString SettingsFolder() const;
 
-    void writeProgramFile(const QString &name, const QByteArray &content) const;
-    void writeSettingsFile(const QString &name, const QByteArray &content) const;   // creates the folder
-    QByteArray readSettingsFile(const QString &name) const;                         // empty when missing
+    void WriteProgramFile(const QString &name, const QByteArray &content) const;
+    void WriteSettingsFile(const QString &name, const QByteArray &content) const;   // creates the folder
+    QByteArray ReadSettingsFile(const QString &name) const;                         // empty when missing
 
 private:
     QString folder(const QString &name) const;

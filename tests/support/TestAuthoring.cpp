@@ -43,12 +43,12 @@ void TestAuthoring::setResult(int result)
     Bound<void (*)(int32_t)>(handle_, "TestAuthoring_SetResult")(result);
 }
 
-void TestAuthoring::holdUntilStopped(int percent)
+void TestAuthoring::HoldUntilStopped(int percent)
 {
     Bound<void (*)(int32_t)>(handle_, "TestAuthoring_Hold")(percent);
 }
 
-bool TestAuthoring::waitUntilRunning(int milliseconds) const
+bool TestAuthoring::WaitUntilRunning(int milliseconds) const
 {
     return Bound<int32_t (*)(int32_t)>(handle_, "TestAuthoring_WaitRunning")(milliseconds) != 0;
 }
@@ -58,12 +58,12 @@ int TestAuthoring::calls() const
     return Bound<int32_t (*)()>(handle_, "TestAuthoring_Calls")();
 }
 
-QString TestAuthoring::lastPath() const
+QString TestAuthoring::LastPath() const
 {
     return QFile::decodeName(last(0));
 }
 
-QByteArray TestAuthoring::lastDescription() const
+QByteArray TestAuthoring::LastDescription() const
 {
     return last(1);
 }

@@ -27,11 +27,11 @@ public:
 
     void setResult(int result);
     // author_main makes half a DVD folder, reports `percent` and waits for author_stop.
-    void holdUntilStopped(int percent);
-    bool waitUntilRunning(int milliseconds) const;
+    void HoldUntilStopped(int percent);
+    bool WaitUntilRunning(int milliseconds) const;
     int calls() const;
-    QString lastPath() const;
-    QByteArray lastDescription() const;   // the description's bytes when author_main was called
+    QString LastPath() const;
+    QByteArray LastDescription() const;   // the description's bytes when author_main was called
 
 private:
     QByteArray last(int which) const;

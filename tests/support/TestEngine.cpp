@@ -88,13 +88,13 @@ TestEngine::~TestEngine()
 }
 
 void TestEngine::reset() { controls_->reset(); }
-void TestEngine::setCoreCount(int count) { controls_->setCoreCount(count); }
+void TestEngine::SetCoreCount(int count) { controls_->setCoreCount(count); }
 void TestEngine::setLastError(const QString &reason) { controls_->setLastError(reason.toUtf8().constData()); }
-void TestEngine::setEntryResult(const QString &name, int result) { controls_->setEntryResult(Text(name).constData(), result); }
-void TestEngine::setEntryDelay(const QString &name, int milliseconds) { controls_->setEntryDelay(Text(name).constData(), milliseconds); }
-void TestEngine::finishRunning() { controls_->finishRunning(); }
+void TestEngine::SetEntryResult(const QString &name, int result) { controls_->setEntryResult(Text(name).constData(), result); }
+void TestEngine::SetEntryDelay(const QString &name, int milliseconds) { controls_->setEntryDelay(Text(name).constData(), milliseconds); }
+void TestEngine::FinishRunning() { controls_->finishRunning(); }
 
-void TestEngine::setProbe(const QString &path, const EngineFileInfo &info, int result)
+void TestEngine::SetProbe(const QString &path, const EngineFileInfo &info, int result)
 {
     controls_->setProbe(Text(path).constData(), &info, result);
 }
@@ -104,27 +104,27 @@ void TestEngine::setPicture(const QString &path, uint32_t topRgb, uint32_t botto
     controls_->setPicture(Text(path).constData(), topRgb & 0xFFFFFF, bottomRgb & 0xFFFFFF);
 }
 
-void TestEngine::addProgress(int secondsDone, int framesPerSecond, int producing)
+void TestEngine::AddProgress(int secondsDone, int framesPerSecond, int producing)
 {
     controls_->addProgress(secondsDone, framesPerSecond, producing);
 }
 
-void TestEngine::setWriteTargetFiles(bool enabled) { controls_->setWriteTargetFiles(enabled ? 1 : 0); }
-void TestEngine::clearPosts(const QString &name) { controls_->clearPosts(Text(name).constData()); }
+void TestEngine::SetWriteTargetFiles(bool enabled) { controls_->setWriteTargetFiles(enabled ? 1 : 0); }
+void TestEngine::ClearPosts(const QString &name) { controls_->clearPosts(Text(name).constData()); }
 
-void TestEngine::addPost(const QString &name, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds)
+void TestEngine::AddPost(const QString &name, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds)
 {
     controls_->addPost(Text(name).constData(), message, wparam, lparam, delayMilliseconds);
 }
 
-bool TestEngine::postNow(uint32_t message, uintptr_t wparam, intptr_t lparam)
+bool TestEngine::PostNow(uint32_t message, uintptr_t wparam, intptr_t lparam)
 {
     return controls_->postNow(message, wparam, lparam) != 0;
 }
 
-bool TestEngine::waitForPosts(int timeoutMilliseconds) { return controls_->waitForPosts(timeoutMilliseconds) != 0; }
+bool TestEngine::WaitForPosts(int timeoutMilliseconds) { return controls_->waitForPosts(timeoutMilliseconds) != 0; }
 
-bool TestEngine::waitForCalls(const QString &name, int count, int timeoutMilliseconds)
+bool TestEngine::WaitForCalls(const QString &name, int count, int timeoutMilliseconds)
 {
     return controls_->waitForCalls(Text(name).constData(), count, timeoutMilliseconds) != 0;
 }
@@ -148,7 +148,7 @@ QStringList TestEngine::calls(const QString &name) const
     return result;
 }
 
-int TestEngine::callCount(const QString &name) const
+int TestEngine::CallCount(const QString &name) const
 {
     return int(calls(name).size());
 }
@@ -158,7 +158,7 @@ QStringList TestEngine::arguments(const QString &call)
     return call.split(QLatin1Char('|')).mid(1);
 }
 
-EngineFileInfo TestEngine::videoInfo(int durationSeconds, float frameRate, int width, int height)
+EngineFileInfo TestEngine::VideoInfo(int durationSeconds, float frameRate, int width, int height)
 {
     EngineFileInfo info{};
     info.durationSeconds = durationSeconds;

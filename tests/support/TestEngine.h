@@ -10,12 +10,12 @@
 // test_engine/test_engine_control.h for the answers after a reset.
 //
 //   TestEngine engine;                                   // in the test or fixture
-//   engine.setCoreCount(4);
-//   engine.setProbe(path, TestEngine::videoInfo(60, 29.97f, 1280, 720));
-//   engine.setEntryDelay("X_SetPar_D2IPOD_VIDEO", -1);  // runs until stopped or finishRunning()
-//   engine.addProgress(10, 25);                          // what X_Get_Info reports
+//   engine.SetCoreCount(4);
+//   engine.SetProbe(path, TestEngine::VideoInfo(60, 29.97f, 1280, 720));
+//   engine.SetEntryDelay("X_SetPar_D2IPOD_VIDEO", -1);  // runs until stopped or FinishRunning()
+//   engine.AddProgress(10, 25);                          // what X_Get_Info reports
 //   ... drive the window ...
-//   EXPECT_TRUE(engine.waitForCalls("X_SetPar_D2IPOD_VIDEO"));
+//   EXPECT_TRUE(engine.WaitForCalls("X_SetPar_D2IPOD_VIDEO"));
 //   QStringList arguments = TestEngine::arguments(engine.calls("X_SetPar_D2IPOD_VIDEO").first());
 //
 // Variants: TestEngine("test-engine-missing") loads a build without X_TO_HD_ZUNE
@@ -24,7 +24,7 @@
 // pelorin_add_test_engine() in CMake. For "no engine at all" use NoEngine below.
 //
 // Messages go to the raw KorvidWindow pointers the program handed over. Destroy
-// the windows only after waitForPosts() or after this object (its destructor
+// the windows only after WaitForPosts() or after this object (its destructor
 // drops pending posts); one TestEngine per test.
 
 #include "korvid.h"
@@ -45,28 +45,28 @@ public:
     static QString folder(const QString &variant = QStringLiteral("test-engine"));
 
     void reset();
-    void setCoreCount(int count);
+    void SetCoreCount(int count);
     void setLastError(const QString &reason);
-    void setEntryResult(const QString &name, int result);
-    void setEntryDelay(const QString &name, int milliseconds);   // -1: until stopped or finishRunning()
-    void finishRunning();
-    void setProbe(const QString &path, const EngineFileInfo &info, int result = 0);
+    void SetEntryResult(const QString &name, int result);
+    void SetEntryDelay(const QString &name, int milliseconds);   // -1: until stopped or FinishRunning()
+    void FinishRunning();
+    void SetProbe(const QString &path, const EngineFileInfo &info, int result = 0);
     void setPicture(const QString &path, uint32_t topRgb, uint32_t bottomRgb);   // 0xRRGGBB
-    void addProgress(int secondsDone, int framesPerSecond, int producing = 1);
-    void setWriteTargetFiles(bool enabled);
-    void clearPosts(const QString &name);
-    void addPost(const QString &name, uint32_t message, uintptr_t wparam = 0, intptr_t lparam = 0, int delayMilliseconds = 0);
-    bool postNow(uint32_t message, uintptr_t wparam = 0, intptr_t lparam = 0);
-    bool waitForPosts(int timeoutMilliseconds = 5000);
-    bool waitForCalls(const QString &name, int count = 1, int timeoutMilliseconds = 5000);
+    void AddProgress(int secondsDone, int framesPerSecond, int producing = 1);
+    void SetWriteTargetFiles(bool enabled);
+    void ClearPosts(const QString &name);
+    void AddPost(const QString &name, uint32_t message, uintptr_t wparam = 0, intptr_t lparam = 0, int delayMilliseconds = 0);
+    bool PostNow(uint32_t message, uintptr_t wparam = 0, intptr_t lparam = 0);
+    bool WaitForPosts(int timeoutMilliseconds = 5000);
+    bool WaitForCalls(const QString &name, int count = 1, int timeoutMilliseconds = 5000);
 
     QStringList calls() const;                          // "Name|arg|arg|...", in order
     QStringList calls(const QString &name) const;       // only those of one entry point
-    int callCount(const QString &name) const;
+    int CallCount(const QString &name) const;
     static QStringList arguments(const QString &call);  // the arguments of one recorded call
 
     // A probe record: the given video with 128 kbps, 44100 Hz audio and square pixels.
-    static EngineFileInfo videoInfo(int durationSeconds, float frameRate, int width, int height);
+    static EngineFileInfo VideoInfo(int durationSeconds, float frameRate, int width, int height);
 
 private:
     struct Controls;

@@ -59,7 +59,7 @@ TEST(TestEngine, ExportsEveryEntryPointOfTheHeader)
     TestEngine engine;
     const QStringList names = HeaderEntryPoints();
     ASSERT_GE(names.size(), 38);
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     for (const QString &name : names)
         EXPECT_TRUE(library->symbol(name.toLatin1().constData())) << name.toStdString();
@@ -68,7 +68,7 @@ TEST(TestEngine, ExportsEveryEntryPointOfTheHeader)
 TEST(TestEngine, MissingVariantLacksOnlyItsOneName)
 {
     TestEngine engine(QStringLiteral("test-engine-missing"));
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     for (const QString &name : HeaderEntryPoints())
         EXPECT_EQ(library->symbol(name.toLatin1().constData()) == nullptr, name == QLatin1String("X_TO_HD_ZUNE"))
@@ -79,7 +79,7 @@ TEST(TestEngine, LastErrorGivesTheScriptedReasonCutToTheBuffer)
 {
     TestEngine engine;
     engine.setLastError(QStringLiteral("no video stream"));
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     const auto getLastError = library->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
     ASSERT_TRUE(getLastError);
@@ -91,18 +91,18 @@ TEST(TestEngine, LastErrorGivesTheScriptedReasonCutToTheBuffer)
 TEST(TestEngine, StateSurvivesTheProgramsReleaseOfTheLibrary)
 {
     TestEngine engine;
-    engine.setCoreCount(4);
+    engine.SetCoreCount(4);
     for (int use = 0; use < 2; ++use) {
-        const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+        const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
         EXPECT_EQ(library->bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number")(), 4);
     }
-    EXPECT_EQ(engine.callCount(QStringLiteral("X_Get_CPU_Core_Number")), 2);
+    EXPECT_EQ(engine.CallCount(QStringLiteral("X_Get_CPU_Core_Number")), 2);
 }
 
 TEST(TestEngine, RecordsEveryArgumentInOrder)
 {
     TestEngine engine;
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     library->bind<decltype(&X_Global_CMD)>("X_Global_CMD")("/tmp/work.tmp", "-1", 1);
     library->bind<decltype(&X_SetPar_Global)>("X_SetPar_Global")(2, 0, 0, 1, 0, -1);
     library->bind<decltype(&X_SetPar_D2IPOD_MP3)>("X_SetPar_D2IPOD_MP3")(
@@ -117,8 +117,8 @@ TEST(TestEngine, RecordsEveryArgumentInOrder)
 TEST(TestEngine, ProbeAnswersFromTheScript)
 {
     TestEngine engine;
-    engine.setProbe(QStringLiteral("/clips/a.avi"), TestEngine::videoInfo(61, 25.0f, 640, 480));
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    engine.SetProbe(QStringLiteral("/clips/a.avi"), TestEngine::VideoInfo(61, 25.0f, 640, 480));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     const auto probe = library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic");
     EngineFileInfo info{};
     char known[] = "/clips/a.avi";
@@ -133,9 +133,9 @@ TEST(TestEngine, FramesShowTheCurrentPictureTopRowFirst)
 {
     QTemporaryDir folder;
     TestEngine engine;
-    engine.setProbe(QStringLiteral("/clips/a.avi"), TestEngine::videoInfo(60, 25.0f, 640, 480));
+    engine.SetProbe(QStringLiteral("/clips/a.avi"), TestEngine::VideoInfo(60, 25.0f, 640, 480));
     engine.setPicture(QStringLiteral("/clips/a.avi"), 0xFF0000, 0x0000FF);
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     EngineFileInfo info{};
     char path[] = "/clips/a.avi";
     library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic")(path, 10, &info, 0);
@@ -160,7 +160,7 @@ TEST(TestEngine, FrameServicePostsReadyFrameAndClosed)
     TestEngine engine;
     MessageSink sink;
     platform::EngineWindow window(&sink);
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     library->bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init")(window.handle(), 2, "/clips/a.avi", "", "0");
     library->bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time")(12);
     library->bind<decltype(&X_GetFrame_UnInit)>("X_GetFrame_UnInit")();
@@ -170,14 +170,14 @@ TEST(TestEngine, FrameServicePostsReadyFrameAndClosed)
 TEST(TestEngine, ScriptedPostsReplaceTheDefaults)
 {
     TestEngine engine;
-    engine.clearPosts(QStringLiteral("X_Set_NextFrame_Time"));
-    engine.addPost(QStringLiteral("X_Set_NextFrame_Time"), KORVID_MSG_FRAME, 0, 0, 50);
+    engine.ClearPosts(QStringLiteral("X_Set_NextFrame_Time"));
+    engine.AddPost(QStringLiteral("X_Set_NextFrame_Time"), KORVID_MSG_FRAME, 0, 0, 50);
     MessageSink sink;
     platform::EngineWindow window(&sink);
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     library->bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init")(window.handle(), 2, "/clips/a.avi", "", "0");
     library->bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time")(12);
-    EXPECT_TRUE(engine.waitForPosts());
+    EXPECT_TRUE(engine.WaitForPosts());
     EXPECT_EQ(WaitForMessages(sink, 2), (QStringList{QStringLiteral("2312/0"), QStringLiteral("2412/0")}));
 }
 
@@ -186,9 +186,9 @@ TEST(TestEngine, BlockedConversionEndsOnStopOrFinish)
     QTemporaryDir folder;
     const QByteArray target = folder.filePath(QStringLiteral("out.mp4")).toUtf8();
     TestEngine engine;
-    engine.setEntryDelay(QStringLiteral("X_TO_HD_MP4"), -1);
-    engine.setEntryResult(QStringLiteral("X_TO_HD_MP4"), -1);
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    engine.SetEntryDelay(QStringLiteral("X_TO_HD_MP4"), -1);
+    engine.SetEntryResult(QStringLiteral("X_TO_HD_MP4"), -1);
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     const auto convert = library->bind<decltype(&X_TO_HD_MP4)>("X_TO_HD_MP4");
     const auto run = [&] {
         return std::async(std::launch::async, [&] {
@@ -197,16 +197,16 @@ TEST(TestEngine, BlockedConversionEndsOnStopOrFinish)
         });
     };
     auto stopped = run();
-    ASSERT_TRUE(engine.waitForCalls(QStringLiteral("X_TO_HD_MP4")));
+    ASSERT_TRUE(engine.WaitForCalls(QStringLiteral("X_TO_HD_MP4")));
     library->bind<decltype(&X_StopConvert)>("X_StopConvert")();
     EXPECT_EQ(stopped.get(), 0);
     auto finished = run();
-    ASSERT_TRUE(engine.waitForCalls(QStringLiteral("X_TO_HD_MP4"), 2));
-    engine.finishRunning();
+    ASSERT_TRUE(engine.WaitForCalls(QStringLiteral("X_TO_HD_MP4"), 2));
+    engine.FinishRunning();
     EXPECT_EQ(finished.get(), -1);
     EXPECT_FALSE(QFile::exists(QString::fromUtf8(target)));
-    engine.setEntryResult(QStringLiteral("X_TO_HD_MP4"), 0);
-    engine.setEntryDelay(QStringLiteral("X_TO_HD_MP4"), 0);
+    engine.SetEntryResult(QStringLiteral("X_TO_HD_MP4"), 0);
+    engine.SetEntryDelay(QStringLiteral("X_TO_HD_MP4"), 0);
     EXPECT_EQ(run().get(), 0);
     EXPECT_TRUE(QFile::exists(QString::fromUtf8(target)));
 }
@@ -214,9 +214,9 @@ TEST(TestEngine, BlockedConversionEndsOnStopOrFinish)
 TEST(TestEngine, ProgressFollowsTheQueueAndRepeatsTheLast)
 {
     TestEngine engine;
-    engine.addProgress(5, 30);
-    engine.addProgress(10, 31, 0);
-    const auto library = Library::loadByName(QStringLiteral("Korvid.dll"));
+    engine.AddProgress(5, 30);
+    engine.AddProgress(10, 31, 0);
+    const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     const auto info = library->bind<decltype(&X_Get_Info)>("X_Get_Info");
     int32_t record[3] = {};
     QStringList seen;

@@ -35,7 +35,7 @@ protected:
     }
 
     // Answers the next Yes/No questions in order; a question without an answer fails the test.
-    ProfileQuestions questions(std::initializer_list<bool> answers = {})
+    ProfileQuestions Questions(std::initializer_list<bool> answers = {})
     {
         answers_.assign(answers);
         return ProfileQuestions{
@@ -91,7 +91,7 @@ TEST(ProfileValuesTest, FieldsAreTrimmedLeadingIntegersAndMissingOnesAreZero)
     const ProfileValues values = ProfileValues::Parse(QStringLiteral("1,2,3,4,5,6,7,8,9,10,11"));
     EXPECT_EQ(values.field(0), 0);
     EXPECT_EQ(values.field(12), 0);
-    EXPECT_EQ(values.audioCodecIndex(), 11);
+    EXPECT_EQ(values.AudioCodecIndex(), 11);
     EXPECT_TRUE(values.isProtected());
 }
 
@@ -100,49 +100,49 @@ TEST(ProfileValuesTest, ListsWrittenByTheOptionsDialog)
     EXPECT_EQ(VideoProfileValueList({1, 2, 3, 900, 4, 5, 6, 7}), "1,0,2,3,900,4,5,6,0,7");
     EXPECT_EQ(MusicProfileValueList(3, 1), "0,0,0,0,0,3,1,0,0,0");
     const ProfileValues music = ProfileValues::Parse(MusicProfileValueList(3, 1));
-    EXPECT_EQ(music.audioBitrateIndex(), 3);
-    EXPECT_EQ(music.audioSampleRateIndex(), 1);
+    EXPECT_EQ(music.AudioBitrateIndex(), 3);
+    EXPECT_EQ(music.AudioSampleRateIndex(), 1);
     EXPECT_FALSE(music.isProtected());
 }
 
 TEST_F(ProfileStoreTest, AFreeSlotIsSkippedInTheListAndEachEntryKeepsItsSlot)
 {
     write(SectionWithFreeSlot1);
-    const QVector<ProfileEntry> entries = store().mainWindowEntries(Section);
+    const QVector<ProfileEntry> entries = store().MainWindowEntries(Section);
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0], (ProfileEntry{Section, 0, "Standard", "0,1,3,0,1200,0,0,0,0,0,0"}));
     EXPECT_EQ(entries[1], (ProfileEntry{Section, 2, "Small", "0,1,0,2,600,1,0,0,0,0,0"}));
     // Entry 1 applies slot 2.
-    const std::optional<ProfileEntry> chosen = store().mainWindowEntry(Section, entries[1].slot);
+    const std::optional<ProfileEntry> chosen = store().MainWindowEntry(Section, entries[1].slot);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->values().videoBitRate(), 600);
-    EXPECT_FALSE(store().mainWindowEntry(Section, 1));
-    EXPECT_FALSE(store().mainWindowEntry(Section, 3));
-    EXPECT_EQ(store().defaultIndex(Section), 1);
-    EXPECT_EQ(store().slotName(Section, 2), "Small");
-    EXPECT_EQ(store().slotName(Section, 1), "nodef");
+    EXPECT_FALSE(store().MainWindowEntry(Section, 1));
+    EXPECT_FALSE(store().MainWindowEntry(Section, 3));
+    EXPECT_EQ(store().DefaultIndex(Section), 1);
+    EXPECT_EQ(store().SlotName(Section, 2), "Small");
+    EXPECT_EQ(store().SlotName(Section, 1), "nodef");
 }
 
 TEST_F(ProfileStoreTest, SlotValueListComesFirstAndProfilesWithoutAnyListAreNotListed)
 {
     write("[AVI-Profile]\nProfileCount=4\nProfileText0=A\nProfileText1=B\nProfileValue1=5,0,0,0,300\n"
           "ProfileText2=C\nC=nodef\nProfileText3=D\nA=1,0,0,0,100\nB=2,0,0,0,200\n");
-    const QVector<ProfileEntry> entries = store().mainWindowEntries(Section);
+    const QVector<ProfileEntry> entries = store().MainWindowEntries(Section);
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].valueList, "1,0,0,0,100");
     EXPECT_EQ(entries[1].valueList, "5,0,0,0,300");
     // The options dialog lists every used slot, with the list kept under the name only.
-    const QVector<ProfileEntry> dialog = store().dialogEntries(Section);
+    const QVector<ProfileEntry> dialog = store().DialogEntries(Section);
     ASSERT_EQ(dialog.size(), 4);
     EXPECT_EQ(dialog[1].valueList, "2,0,0,0,200");
-    EXPECT_FALSE(dialog[2].hasValues());
-    EXPECT_FALSE(dialog[3].hasValues());
+    EXPECT_FALSE(dialog[2].HasValues());
+    EXPECT_FALSE(dialog[3].HasValues());
 }
 
 TEST_F(ProfileStoreTest, ANewProfileReusesTheFreeSlotWithoutGrowingTheCount)
 {
     write(SectionWithFreeSlot1);
-    EXPECT_TRUE(store().SaveProfile(Section, "  Tiny ", "0,0,0,0,300,0,0,0,0,0", questions()));
+    EXPECT_TRUE(store().SaveProfile(Section, "  Tiny ", "0,0,0,0,300,0,0,0,0,0", Questions()));
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(contents(),
               "[AVI-Profile]\n"
@@ -155,21 +155,21 @@ TEST_F(ProfileStoreTest, ANewProfileReusesTheFreeSlotWithoutGrowingTheCount)
               "Small=0,1,0,2,600,1,0,0,0,0,0\n"
               "Tiny=0,0,0,0,300,0,0,0,0,0\n");
     // With no free slot left, the next one grows the count.
-    EXPECT_TRUE(store().SaveProfile(Section, "Huge", "0,0,0,0,3000", questions()));
-    EXPECT_EQ(store().slotName(Section, 3), "Huge");
-    EXPECT_EQ(store().mainWindowEntries(Section).size(), 4);
+    EXPECT_TRUE(store().SaveProfile(Section, "Huge", "0,0,0,0,3000", Questions()));
+    EXPECT_EQ(store().SlotName(Section, 3), "Huge");
+    EXPECT_EQ(store().MainWindowEntries(Section).size(), 4);
 }
 
 TEST_F(ProfileStoreTest, OverwritingAsksAndOnYesReplacesOnlyTheValueList)
 {
     write(SectionWithFreeSlot1);
     const QByteArray before = contents();
-    EXPECT_FALSE(store().SaveProfile(Section, "small", "9,9,9", questions({false})));
+    EXPECT_FALSE(store().SaveProfile(Section, "small", "9,9,9", Questions({false})));
     EXPECT_EQ(asked, QStringList{"Profile Name : \"small\" already exists.\nDo you want to overwrite it?"});
     EXPECT_EQ(contents(), before);
 
-    EXPECT_TRUE(store().SaveProfile(Section, "small", "0,0,1,1,700,0,0,0,0,0", questions({true})));
-    const QVector<ProfileEntry> entries = store().mainWindowEntries(Section);
+    EXPECT_TRUE(store().SaveProfile(Section, "small", "0,0,1,1,700,0,0,0,0,0", Questions({true})));
+    const QVector<ProfileEntry> entries = store().MainWindowEntries(Section);
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[1], (ProfileEntry{Section, 2, "Small", "0,0,1,1,700,0,0,0,0,0"}));
     EXPECT_EQ(platform::IniDocument::load(path()).intValue(Section, "ProfileCount", 0), 3);
@@ -179,8 +179,8 @@ TEST_F(ProfileStoreTest, OverwritingAsksAndOnYesReplacesOnlyTheValueList)
 TEST_F(ProfileStoreTest, OverwritingDropsAStaleSlotListThatWouldHideTheNewOne)
 {
     write("[AVI-Profile]\nProfileCount=1\nProfileText0=A\nProfileValue0=1,0,0,0,100\nA=1,0,0,0,100\n");
-    EXPECT_TRUE(store().SaveProfile(Section, "A", "0,0,0,0,900", questions({true})));
-    EXPECT_EQ(store().mainWindowEntries(Section).at(0).values().videoBitRate(), 900);
+    EXPECT_TRUE(store().SaveProfile(Section, "A", "0,0,0,0,900", Questions({true})));
+    EXPECT_EQ(store().MainWindowEntries(Section).at(0).values().videoBitRate(), 900);
 }
 
 TEST_F(ProfileStoreTest, ProtectedProfilesAreNeitherOverwrittenNorRemoved)
@@ -188,48 +188,48 @@ TEST_F(ProfileStoreTest, ProtectedProfilesAreNeitherOverwrittenNorRemoved)
     write("[AVI-Profile]\nProfileCount=2\nProfileText0=Standard\nStandard=0,1,3,0,1200,0,0,0,1,0,0\n"
           "ProfileText1=Locked\nProfileValue1=0,0,0,0,100,0,0,0,1\nLocked=0,0,0,0,100\n");
     const QByteArray before = contents();
-    EXPECT_FALSE(store().SaveProfile(Section, "Standard", "0,0,0,0,1", questions()));
-    EXPECT_FALSE(store().RemoveProfile(Section, "Standard", 0, questions()));
-    EXPECT_FALSE(store().RemoveProfile(Section, "Locked", 1, questions()));
+    EXPECT_FALSE(store().SaveProfile(Section, "Standard", "0,0,0,0,1", Questions()));
+    EXPECT_FALSE(store().RemoveProfile(Section, "Standard", 0, Questions()));
+    EXPECT_FALSE(store().RemoveProfile(Section, "Locked", 1, Questions()));
     EXPECT_EQ(informed, (QStringList{"Profile Name : \"Standard\".\nYou Can not modify this setting!",
                                      "Profile Name : \"Standard\".\nYou Can not remove this setting!",
                                      "Profile Name : \"Locked\".\nYou Can not remove this setting!"}));
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(contents(), before);
     // Still usable.
-    EXPECT_EQ(store().mainWindowEntries(Section).size(), 2);
+    EXPECT_EQ(store().MainWindowEntries(Section).size(), 2);
 }
 
 TEST_F(ProfileStoreTest, RemovingAsksThenFreesTheSlotAndMarksTheListWithoutLoweringTheCount)
 {
     write(SectionWithFreeSlot1);
     const QByteArray before = contents();
-    EXPECT_FALSE(store().RemoveProfile(Section, "Small", 2, questions({false})));
+    EXPECT_FALSE(store().RemoveProfile(Section, "Small", 2, Questions({false})));
     EXPECT_EQ(contents(), before);
-    EXPECT_TRUE(store().RemoveProfile(Section, " Small ", 2, questions({true})));
+    EXPECT_TRUE(store().RemoveProfile(Section, " Small ", 2, Questions({true})));
     EXPECT_EQ(asked, (QStringList(2, "Profile Name : \"Small\".\nDo you want to remove it?")));
     const platform::IniDocument document = platform::IniDocument::load(path());
     EXPECT_EQ(document.value(Section, "ProfileText2", ""), "nodef");
     EXPECT_EQ(document.value(Section, "Small", ""), "nodef");
     EXPECT_EQ(document.intValue(Section, "ProfileCount", 0), 3);
-    EXPECT_EQ(store().mainWindowEntries(Section).size(), 1);
+    EXPECT_EQ(store().MainWindowEntries(Section).size(), 1);
 }
 
 TEST_F(ProfileStoreTest, RemovalFollowsTheNameAndAsksAlsoForAProfileWithoutList)
 {
     write("[AVI-Profile]\nProfileCount=3\nProfileText0=A\nA=1\nProfileText1=NameOnly\nProfileText2=B\nB=2\n");
     // A name-only profile: the same question, then its slot is freed.
-    EXPECT_TRUE(store().RemoveProfile(Section, "NameOnly", 1, questions({true})));
+    EXPECT_TRUE(store().RemoveProfile(Section, "NameOnly", 1, Questions({true})));
     EXPECT_EQ(asked.last(), "Profile Name : \"NameOnly\".\nDo you want to remove it?");
-    EXPECT_EQ(store().slotName(Section, 1), "nodef");
+    EXPECT_EQ(store().SlotName(Section, 1), "nodef");
     EXPECT_FALSE(platform::IniDocument::load(path()).contains(Section, "NameOnly"));
     // A typed name that is not the selected entry's removes the profile of that name.
-    EXPECT_TRUE(store().RemoveProfile(Section, "B", 0, questions({true})));
-    EXPECT_EQ(store().slotName(Section, 0), "A");
-    EXPECT_EQ(store().slotName(Section, 2), "nodef");
+    EXPECT_TRUE(store().RemoveProfile(Section, "B", 0, Questions({true})));
+    EXPECT_EQ(store().SlotName(Section, 0), "A");
+    EXPECT_EQ(store().SlotName(Section, 2), "nodef");
     // A name no profile has changes nothing.
     const QByteArray before = contents();
-    EXPECT_FALSE(store().RemoveProfile(Section, "Nobody", 0, questions()));
+    EXPECT_FALSE(store().RemoveProfile(Section, "Nobody", 0, Questions()));
     EXPECT_EQ(informed, QStringList{"Profile Name : \"Nobody\".\nThere is no profile of this name."});
     EXPECT_EQ(contents(), before);
 }
@@ -237,8 +237,8 @@ TEST_F(ProfileStoreTest, RemovalFollowsTheNameAndAsksAlsoForAProfileWithoutList)
 TEST_F(ProfileStoreTest, SavingANameListedWithoutAListKeepsItsSlot)
 {
     write("[AVI-Profile]\nProfileCount=2\nProfileText0=nodef\nProfileText1=Draft\n");
-    EXPECT_TRUE(store().SaveProfile(Section, "draft", "0,0,0,0,500", questions()));
-    EXPECT_EQ(store().dialogEntries(Section), (QVector<ProfileEntry>{{Section, 1, "Draft", "0,0,0,0,500"}}));
+    EXPECT_TRUE(store().SaveProfile(Section, "draft", "0,0,0,0,500", Questions()));
+    EXPECT_EQ(store().DialogEntries(Section), (QVector<ProfileEntry>{{Section, 1, "Draft", "0,0,0,0,500"}}));
 }
 
 TEST_F(ProfileStoreTest, NamesTheFileCannotHoldAsKeysAreRefused)
@@ -250,8 +250,8 @@ TEST_F(ProfileStoreTest, NamesTheFileCannotHoldAsKeysAreRefused)
                            "ProfileValue0", "nodef", "NoDef"};
     for (const char *name : names) {
         informed.clear();
-        EXPECT_FALSE(store().SaveProfile(Section, name, "0,0,0,0,1", questions())) << name;
-        EXPECT_FALSE(store().RemoveProfile(Section, name, 0, questions())) << name;
+        EXPECT_FALSE(store().SaveProfile(Section, name, "0,0,0,0,1", Questions())) << name;
+        EXPECT_FALSE(store().RemoveProfile(Section, name, 0, Questions())) << name;
         ASSERT_EQ(informed.size(), 2) << name;
         const QString trimmed = QString(name).trimmed();
         if (trimmed.isEmpty())
@@ -263,22 +263,22 @@ TEST_F(ProfileStoreTest, NamesTheFileCannotHoldAsKeysAreRefused)
     EXPECT_EQ(contents(), before);
     // Names that merely look alike are fine.
     for (const char *name : {"ProfileTextA", "My ProfileCount", "Profile:1", "a;b"})
-        EXPECT_TRUE(store().SaveProfile(Section, name, "0,0,0,0,1", questions())) << name;
+        EXPECT_TRUE(store().SaveProfile(Section, name, "0,0,0,0,1", Questions())) << name;
 }
 
 TEST_F(ProfileStoreTest, AMissingFileReadsEmptyAndTheFirstSaveCreatesIt)
 {
-    EXPECT_TRUE(store().mainWindowEntries(Section).isEmpty());
-    EXPECT_TRUE(store().dialogEntries(Section).isEmpty());
-    EXPECT_EQ(store().defaultIndex(Section), -1);
-    EXPECT_TRUE(store().SaveProfile(Section, "First", "0,0,0,0,800", questions()));
+    EXPECT_TRUE(store().MainWindowEntries(Section).isEmpty());
+    EXPECT_TRUE(store().DialogEntries(Section).isEmpty());
+    EXPECT_EQ(store().DefaultIndex(Section), -1);
+    EXPECT_TRUE(store().SaveProfile(Section, "First", "0,0,0,0,800", Questions()));
     EXPECT_EQ(contents(), "[AVI-Profile]\nProfileCount=1\nProfileText0=First\nFirst=0,0,0,0,800\n");
 }
 
 TEST_F(ProfileStoreTest, AWriteThatFailsIsToldAndIsNoChange)
 {
     ProfileStore unwritable(path() + "/missing-folder/PfSetting.ini");
-    EXPECT_FALSE(unwritable.SaveProfile(Section, "First", "0", questions()));
+    EXPECT_FALSE(unwritable.SaveProfile(Section, "First", "0", Questions()));
     ASSERT_EQ(informed.size(), 1);
     EXPECT_TRUE(informed.first().startsWith("Profile Name : \"First\".\nThe profile file"));
 }
@@ -286,9 +286,9 @@ TEST_F(ProfileStoreTest, AWriteThatFailsIsToldAndIsNoChange)
 TEST_F(ProfileStoreTest, AHugeSlotCountIsReadAsALimitedList)
 {
     write("[AVI-Profile]\nProfileCount=2000000000\nProfileText0=A\nA=1\n");
-    EXPECT_EQ(store().mainWindowEntries(Section).size(), 1);
-    EXPECT_TRUE(store().SaveProfile(Section, "B", "2", questions()));
-    EXPECT_EQ(store().slotName(Section, 1), "B");
+    EXPECT_EQ(store().MainWindowEntries(Section).size(), 1);
+    EXPECT_TRUE(store().SaveProfile(Section, "B", "2", Questions()));
+    EXPECT_EQ(store().SlotName(Section, 1), "B");
 }
 
 } // namespace

@@ -27,8 +27,8 @@ protected:
     NoEngine noEngine;   // tests that want an engine make a TestEngine, which points elsewhere
 
     TargetSelector &selector() { return *form().targetSelector(); }
-    bool rowShown(const char *rowName) { return !control(rowName)->isHidden(); }
-    QStringList coreItems()
+    bool RowShown(const char *rowName) { return !control(rowName)->isHidden(); }
+    QStringList CoreItems()
     {
         auto *cores = control<QComboBox>("suiComboBox_CPU");
         QStringList items;
@@ -43,7 +43,7 @@ TEST_F(MainFormTest, StartsWithTheAppleCategoryAndIPodSelected)
     start();
     EXPECT_EQ(selector().CurConverterType(), targets::CategoryApple);
     EXPECT_FALSE(control("sb_Apple")->isEnabled());
-    EXPECT_TRUE(rowShown("ip_Apple"));
+    EXPECT_TRUE(RowShown("ip_Apple"));
     EXPECT_EQ(form().CurTargetType, targets::TargetiPod);
     EXPECT_FALSE(control("sb_iPod")->isEnabled());
     for (const char *other : {"sb_iPad", "sb_iPhone", "sb_AppleTV", "sb_AppleTV_HD", "sb_MP3"})
@@ -78,14 +78,14 @@ TEST_F(MainFormTest, CategoryClicksShowTheirRowAndTheDvdPanelOnlyForDvd)
     start();
     click("sb_DVD");
     EXPECT_FALSE(control("DVDPanel")->isHidden());
-    EXPECT_TRUE(rowShown("ip_DVD"));
-    EXPECT_FALSE(rowShown("ip_Apple"));
+    EXPECT_TRUE(RowShown("ip_DVD"));
+    EXPECT_FALSE(RowShown("ip_Apple"));
     EXPECT_EQ(form().CurTargetType, targets::TargetVOB_File);
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), windows->Options.outputFolder + "DVD/");
 
     click("sb_Sony");
     EXPECT_TRUE(control("DVDPanel")->isHidden());
-    EXPECT_TRUE(rowShown("ip_Sony"));
+    EXPECT_TRUE(RowShown("ip_Sony"));
     EXPECT_EQ(form().CurTargetType, targets::TargetPSP);
     EXPECT_FALSE(control("sb_Sony")->isEnabled());
     EXPECT_TRUE(control("sb_DVD")->isEnabled());
@@ -93,7 +93,7 @@ TEST_F(MainFormTest, CategoryClicksShowTheirRowAndTheDvdPanelOnlyForDvd)
     // The music row is shown too, with MP3, its default, standing in it chosen.
     click("sb_Music");
     for (const char *row : {"ip_GeneralVideo", "ip_HD_Video", "ip_Apple", "ip_Sony", "ip_Microsoft", "ip_Portable", "ip_DVD"})
-        EXPECT_FALSE(rowShown(row)) << row;
+        EXPECT_FALSE(RowShown(row)) << row;
     EXPECT_TRUE(control("ip_Music")->isVisible());
     EXPECT_EQ(form().CurTargetType, targets::TargetMP3);
     EXPECT_EQ(selector().CurConverterType(), targets::CategoryMusic);
@@ -140,7 +140,7 @@ TEST_F(MainFormTest, RemembersProfileIndexOnlyWhileTheProfileListHoldsIt)
 TEST_F(MainFormTest, CoreListStaysAtOneWithoutTheEngine)
 {
     start();
-    EXPECT_EQ(coreItems(), QStringList{"1"});
+    EXPECT_EQ(CoreItems(), QStringList{"1"});
     EXPECT_EQ(control<QComboBox>("suiComboBox_CPU")->currentIndex(), 0);
     EXPECT_FALSE(control("suiComboBox_CPU")->isEnabled());
 }
@@ -152,12 +152,12 @@ TEST_F(MainFormTest, CoreListFollowsTheEnginesCoreCount)
     };
     for (const auto &coreCase : cases) {
         TestEngine engine;
-        engine.setCoreCount(coreCase.cores);
+        engine.SetCoreCount(coreCase.cores);
         start();
-        EXPECT_EQ(coreItems(), coreCase.items) << coreCase.cores;
+        EXPECT_EQ(CoreItems(), coreCase.items) << coreCase.cores;
         EXPECT_EQ(control<QComboBox>("suiComboBox_CPU")->currentIndex(), coreCase.selected) << coreCase.cores;
         EXPECT_EQ(control("suiComboBox_CPU")->isEnabled(), coreCase.enabled) << coreCase.cores;
-        EXPECT_EQ(engine.callCount("X_Get_CPU_Core_Number"), 1);
+        EXPECT_EQ(engine.CallCount("X_Get_CPU_Core_Number"), 1);
         finish();
     }
 }
@@ -167,14 +167,14 @@ TEST_F(MainFormTest, ClosingWhileSeekingIsRefusedAndClosingSavesTheOptions)
     start();
     control("Label_Info")->show();
     click("suiImageButton_Close");
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information), QStringList{"Seeking disc, please waiting."});
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information), QStringList{"Seeking disc, please waiting."});
     EXPECT_TRUE(form().isVisible());
-    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").isEmpty());
+    EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").isEmpty());
 
     control("Label_Info")->hide();
     click("suiImageButton_Close");
     EXPECT_FALSE(form().isVisible());
-    const QByteArray options = sandbox.readSettingsFile("Option.ini");
+    const QByteArray options = sandbox.ReadSettingsFile("Option.ini");
     EXPECT_TRUE(options.contains("DefaultAudio=1")) << options.constData();
     EXPECT_TRUE(options.contains("OutputFolder=" + windows->Options.outputFolder.toUtf8())) << options.constData();
 }
@@ -182,17 +182,17 @@ TEST_F(MainFormTest, ClosingWhileSeekingIsRefusedAndClosingSavesTheOptions)
 TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndShowsItWithTheTargetSubFolder)
 {
     start();
-    const QString chosen = sandbox.configFolder() + "chosen";
+    const QString chosen = sandbox.ConfigFolder() + "chosen";
     QDir().mkpath(chosen);
-    questions.answerChooseFolder(chosen);
+    questions.AnswerChooseFolder(chosen);
     click("suiImageButton_Browse");
-    ASSERT_EQ(questions.asked().size(), 1);
-    EXPECT_EQ(questions.asked().first().title, "Please select an output folder:");
+    ASSERT_EQ(questions.Asked().size(), 1);
+    EXPECT_EQ(questions.Asked().first().title, "Please select an output folder:");
     EXPECT_EQ(windows->Options.outputFolder, chosen + "/");
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/iPod/");
-    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains(("OutputFolder=" + chosen + "/").toUtf8()));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains(("OutputFolder=" + chosen + "/").toUtf8()));
 
-    questions.answerChooseFolder(QString());
+    questions.AnswerChooseFolder(QString());
     click("suiImageButton_Browse");
     EXPECT_EQ(windows->Options.outputFolder, chosen + "/");
 
@@ -202,7 +202,7 @@ TEST_F(MainFormTest, BrowseStoresTheChosenFolderWithASlashAndShowsItWithTheTarge
 
 TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop)
 {
-    sandbox.writeProgramFile("README.md", "# Pelorin Video Converter\n");
+    sandbox.WriteProgramFile("README.md", "# Pelorin Video Converter\n");
     start();
     int shown = 0;
     const auto checkAbout = [&](QDialog &dialog) {
@@ -214,15 +214,15 @@ TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop
         EXPECT_EQ(dialog.size(), QSize(430, 234));
         return int(QDialog::Accepted);
     };
-    questions.answerExec(checkAbout);
-    questions.answerExec(checkAbout);
+    questions.AnswerExec(checkAbout);
+    questions.AnswerExec(checkAbout);
     click("suiImageButton_About");
     click("suiImageButton_About");
     EXPECT_EQ(shown, 2);
 
     // The product has no web site or mail address: home is the README beside the
     // program, and there is nothing to contact.
-    const QString readme = QUrl::fromLocalFile(sandbox.programFolder() + "README.md").toString();
+    const QString readme = QUrl::fromLocalFile(sandbox.ProgramFolder() + "README.md").toString();
     EXPECT_EQ(windows->Form_About->findChild<QLabel *>("suiURLLabel2")->toolTip(), readme);
     EXPECT_FALSE(windows->Form_About->findChild<QLabel *>("suiURLLabel1")->isVisibleTo(windows->Form_About.get()));
     EXPECT_FALSE(control("suiImageButton_Mail")->isVisibleTo(&form()));
@@ -232,8 +232,8 @@ TEST_F(MainFormTest, AboutBoxShowsVersionAndBuildDateAndLinksGoThroughTheDesktop
     // A link that cannot be opened says so.
     desktop.setResult(false);
     click("suiImageButton_Home");
-    ASSERT_EQ(questions.texts(ScriptedQuestions::Kind::Error).size(), 1);
-    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Error).first().contains("README.md"));
+    ASSERT_EQ(questions.Texts(ScriptedQuestions::Kind::Error).size(), 1);
+    EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Error).first().contains("README.md"));
 }
 
 TEST_F(MainFormTest, UpdateTimerRunsTenSecondsOnceAndDoesNothingElse)
@@ -245,7 +245,7 @@ TEST_F(MainFormTest, UpdateTimerRunsTenSecondsOnceAndDoesNothingElse)
     EXPECT_EQ(timer->interval(), 10000);
     form().Timer_UpdateTimer();
     EXPECT_FALSE(timer->isActive());
-    EXPECT_TRUE(questions.asked().isEmpty());
+    EXPECT_TRUE(questions.Asked().isEmpty());
     EXPECT_TRUE(desktop.calls().isEmpty());
 }
 
@@ -274,7 +274,7 @@ TEST_F(MainFormTest, DragsByTheBackgroundWithTheLeftButtonOnly)
 namespace {
 
 // Lists paint their face from the button colour, fields from the base colour.
-QColor faceColour(QWidget *control)
+QColor FaceColour(QWidget *control)
 {
     return control->palette().color(QPalette::Active, QPalette::Button);
 }
@@ -284,10 +284,10 @@ TEST_F(MainFormTest, ParameterColoursSetInCodeReachTheFacesOfTheLists)
     start();
     auto *codecs = control<QComboBox>("suiComboBox_VideoCodec");
     targets::ApplyChoiceList(*codecs, {{}, -1, false});
-    EXPECT_EQ(faceColour(codecs), QColor(255, 255, 255));
+    EXPECT_EQ(FaceColour(codecs), QColor(255, 255, 255));
     targets::ApplyChoiceList(*codecs, {{"H.264"}, 0, true});
-    EXPECT_EQ(faceColour(codecs), QColor(202, 202, 202));
-    EXPECT_EQ(faceColour(control("suiComboBox_Profile")), QColor(203, 233, 171));
+    EXPECT_EQ(FaceColour(codecs), QColor(202, 202, 202));
+    EXPECT_EQ(FaceColour(control("suiComboBox_Profile")), QColor(203, 233, 171));
     EXPECT_EQ(control("suiSpinEdit_VideoWidth")->palette().color(QPalette::Base), QColor(203, 233, 171));
 }
 
@@ -299,9 +299,9 @@ TEST_F(MainFormTest, EngineMessagesPostedToTheWindowHandleArriveAsSignals)
 {
     start();
     QList<uint32_t> received;
-    QObject::connect(&form(), &TMainForm::engineMessage,
+    QObject::connect(&form(), &TMainForm::EngineMessage,
                      [&](uint32_t message, uintptr_t wparam, intptr_t) { received << message + uint32_t(wparam); });
-    KorvidWindow *handle = form().engineWindowHandle();
+    KorvidWindow *handle = form().EngineWindowHandle();
     handle->post(handle, KORVID_MSG_READY, 0, 0);
     handle->post(handle, KORVID_MSG_FRAME, 1, 0);
     QApplication::processEvents();
@@ -310,9 +310,9 @@ TEST_F(MainFormTest, EngineMessagesPostedToTheWindowHandleArriveAsSignals)
 
 TEST_F(MainFormTest, AnInstalledTargetSelectionReplacesTheDefault)
 {
-    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     QList<int> selected;
-    form().setSelectTargetHandler([&](int target) { selected << target; });
+    form().SetSelectTargetHandler([&](int target) { selected << target; });
     form().show();
     click("sb_iPad");
     EXPECT_EQ(selected, (QList<int>{targets::TargetiPod, targets::TargetiPad}));
@@ -333,7 +333,7 @@ TEST_F(MainFormTest, CreatesEveryWindowOnceInItsOrder)
             if (windowNames.contains(window->objectName()) && !created.contains(window->objectName()))
                 created << window->objectName();
     };
-    windows = std::make_unique<ProgramWindows>(sandbox.programFolder(), recordNewWindows);
+    windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder(), recordNewWindows);
     EXPECT_EQ(created, windowNames);
     EXPECT_FALSE(windows->NoticeForm->isVisible());
     for (QWidget *dialog : std::initializer_list<QWidget *>{windows->OptionForm.get(), windows->ProcessForm.get(),
@@ -347,9 +347,9 @@ namespace {
 
 TEST_F(MainFormTest, RangeBarHandlesUseTheDragCursorFromTheProgramsFolder)
 {
-    QDir().mkpath(sandbox.programFolder() + "Cursor");
+    QDir().mkpath(sandbox.ProgramFolder() + "Cursor");
     ASSERT_TRUE(QFile::copy(QApplication::applicationDirPath() + "/Cursor/DragWE.cur",
-                            sandbox.programFolder() + "Cursor/DragWE.cur"));
+                            sandbox.ProgramFolder() + "Cursor/DragWE.cur"));
     start();
     EXPECT_EQ(control("Image_Left")->cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(control("Image_Right")->cursor().hotSpot(), QPoint(16, 16));
@@ -368,7 +368,7 @@ TEST_F(MainFormTest, StartsWithTheTargetChosenWhenTheWindowLastClosed)
     click("sb_Microsoft");
     click("sb_Zune_HD");
     click("suiImageButton_Close");
-    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("LastTarget=Zune_HD"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains("LastTarget=Zune_HD"));
     finish();
 
     start();
@@ -384,7 +384,7 @@ TEST_F(MainFormTest, StartsWithTheTargetChosenWhenTheWindowLastClosed)
 
     for (const char *damaged : {"LastTarget=DVD_ISO", "LastTarget=WAV", "LastTarget=", "LastTarget=Betamax",
                                 "LastTarget=23"}) {
-        sandbox.writeSettingsFile("Option.ini", QByteArray("[Option]\n") + damaged + "\n");
+        sandbox.WriteSettingsFile("Option.ini", QByteArray("[Option]\n") + damaged + "\n");
         start();
         EXPECT_EQ(form().CurTargetType, targets::TargetiPod) << damaged;
         EXPECT_EQ(selector().CurConverterType(), targets::CategoryApple) << damaged;

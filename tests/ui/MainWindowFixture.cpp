@@ -7,7 +7,7 @@
 
 void MainWindowFixture::start()
 {
-    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     form().show();
     QApplication::processEvents();
 }

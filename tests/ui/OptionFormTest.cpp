@@ -140,9 +140,9 @@ class OptionFormTest : public ::testing::Test {
 protected:
     OptionFormTest()
     {
-        sandbox.writeProgramFile("PfDef.dll", Definitions);
-        sandbox.writeProgramFile("PfSetting.ini", Profiles);
-        platform::SetProgramFolderForTesting(sandbox.programFolder());
+        sandbox.WriteProgramFile("PfDef.dll", Definitions);
+        sandbox.WriteProgramFile("PfSetting.ini", Profiles);
+        platform::SetProgramFolderForTesting(sandbox.ProgramFolder());
     }
     ~OptionFormTest() override { platform::SetProgramFolderForTesting({}); }
 
@@ -163,7 +163,7 @@ protected:
         return found;
     }
     // The user picks item `index` of a list.
-    void choose(const char *listName, int index)
+    void Choose(const char *listName, int index)
     {
         QComboBox *list = control(listName);
         list->setCurrentIndex(index);
@@ -171,12 +171,12 @@ protected:
     }
     void click(const char *buttonName) { control<PictureButton>(buttonName)->click(); }
     void typeName(const char *fieldName, const QString &name) { control<QLineEdit>(fieldName)->setText(name); }
-    QString profileFile() const { return options.ProfileSettingsFilePath(); }
+    QString ProfileFile() const { return options.ProfileSettingsFilePath(); }
     // What another reader of Option.ini finds there.
-    ProgramOptions stored() const { return ProgramOptions::Load(sandbox.programFolder(), sandbox.programFolder()); }
+    ProgramOptions stored() const { return ProgramOptions::Load(sandbox.ProgramFolder(), sandbox.ProgramFolder()); }
 
     // Every list's items, selection and enabled state and the bitrate, to see that nothing moved.
-    QString editorState()
+    QString EditorState()
     {
         QString state;
         for (auto *list : form->findChildren<QComboBox *>()) {
@@ -190,7 +190,7 @@ protected:
 
     SettingsSandbox sandbox;
     ScriptedQuestions questions;
-    ProgramOptions options{sandbox.programFolder(), sandbox.programFolder(), ProgramOptions::Access::Writable};
+    ProgramOptions options{sandbox.ProgramFolder(), sandbox.ProgramFolder(), ProgramOptions::Access::Writable};
     std::unique_ptr<TOptionForm> form;
 };
 
@@ -252,7 +252,7 @@ TEST_F(OptionFormTest, ATypeWithSeveralFormatsReadsTheChosenFormatsSubSectionAnd
     EXPECT_EQ(Items(control("suiComboBox_VideoCodec")), QStringList{"divx"});
     EXPECT_FALSE(control("suiComboBox_VideoCodec")->isEnabled());
 
-    choose("suiComboBox_Profile", 2);
+    Choose("suiComboBox_Profile", 2);
     EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Mine");
     EXPECT_EQ(control("suiComboBox_VideoFormat")->currentText(), "avi");
     EXPECT_EQ(Items(control("suiComboBox_Resolution")), (QStringList{"320:240", "640:480"}));
@@ -271,7 +271,7 @@ TEST_F(OptionFormTest, ATypeWithSeveralFormatsReadsTheChosenFormatsSubSectionAnd
 TEST_F(OptionFormTest, ATypeWithOneFormatReadsItsOwnSectionAndItsSummariesNameTheCodec)
 {
     shown();
-    choose("suiComboBox_Type", 1);
+    Choose("suiComboBox_Type", 1);
     EXPECT_EQ(Items(control("suiComboBox_VideoFormat")), QStringList{"mp4"});
     EXPECT_EQ(Items(control("suiComboBox_Resolution")), (QStringList{"320:240", "480:360"}));
     EXPECT_EQ(Items(control("suiComboBox_Profile")), QStringList{"Small : Video-h264,480:360,600kbps,Audio-128kbps,44100hz"});
@@ -283,7 +283,7 @@ TEST_F(OptionFormTest, ATypeWithOneFormatReadsItsOwnSectionAndItsSummariesNameTh
 TEST_F(OptionFormTest, AFormatOutsideTheTypesFormatsLeavesTheListsEmpty)
 {
     shown();
-    choose("suiComboBox_VideoFormat", -1);
+    Choose("suiComboBox_VideoFormat", -1);
     for (const char *name : {"suiComboBox_Resolution", "suiComboBox_VideoFrameRate", "suiComboBox_AudioBitRate",
                              "suiComboBox_AudioSampleRate"}) {
         EXPECT_EQ(control(name)->count(), 0) << name;
@@ -294,10 +294,10 @@ TEST_F(OptionFormTest, AFormatOutsideTheTypesFormatsLeavesTheListsEmpty)
 TEST_F(OptionFormTest, SelectingAProfileWithoutValueListChangesOnlyTheName)
 {
     shown();
-    const QString before = editorState();
-    choose("suiComboBox_Profile", 1);
+    const QString before = EditorState();
+    Choose("suiComboBox_Profile", 1);
     EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Draft");
-    EXPECT_EQ(editorState(), before);
+    EXPECT_EQ(EditorState(), before);
 }
 
 TEST_F(OptionFormTest, AnEmptyNameFieldGetsTheSelectedEntrysNameBack)
@@ -315,10 +315,10 @@ TEST_F(OptionFormTest, AnEmptyNameFieldGetsTheSelectedEntrysNameBack)
 
 TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStillReportsTheChange)
 {
-    questions.answerExec([&](QDialog &dialog) {
+    questions.AnswerExec([&](QDialog &dialog) {
         shown();
-        choose("suiComboBox_Profile", 2);          // Mine's choices, format avi
-        choose("suiComboBox_Resolution", 0);
+        Choose("suiComboBox_Profile", 2);          // Mine's choices, format avi
+        Choose("suiComboBox_Resolution", 0);
         typeName("suiEdit_ProfileName", "  Travel ");
         click("suiImageButton_Add");
         click("suiImageButton_Cancel");
@@ -327,12 +327,12 @@ TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStill
     form = std::make_unique<TOptionForm>(options);
     EXPECT_EQ(questions.exec(*form), QDialog::Rejected);
     EXPECT_TRUE(form->changed());
-    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Confirm).isEmpty());
-    EXPECT_EQ(platform::ReadIniString(profileFile(), "AVI-Profile", "Travel", ""), "0,0,0,1,1500,1,1,3,0,0");
+    EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Confirm).isEmpty());
+    EXPECT_EQ(platform::ReadIniString(ProfileFile(), "AVI-Profile", "Travel", ""), "0,0,0,1,1500,1,1,3,0,0");
     EXPECT_EQ(Items(control("suiComboBox_Profile")).last(), "Travel : Video-avi,320:240,1500kbps,Audio-192kbps,48000hz");
     // The main window's list of target AVI reads the same file.
     const targets::MainWindowProfileList list = targets::ReadMainWindowProfileList(
-        targets::ProfileStore(profileFile()), targets::ProfileDefinitions::loadShipped(), "Ostrel-AVI");
+        targets::ProfileStore(ProfileFile()), targets::ProfileDefinitions::LoadShipped(), "Ostrel-AVI");
     ASSERT_EQ(list.entries.size(), 3);
     EXPECT_EQ(list.entries.last().name, "Travel");
     EXPECT_EQ(list.texts.last(), "Travel : Video-avi,320:240,1500kbps,Audio-192kbps,48000hz");
@@ -341,19 +341,19 @@ TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStill
 TEST_F(OptionFormTest, OverwritingAsksAndRemovingFreesTheSlot)
 {
     shown();
-    choose("suiComboBox_Profile", 2);
-    questions.answerConfirm(true);
+    Choose("suiComboBox_Profile", 2);
+    questions.AnswerConfirm(true);
     click("suiImageButton_Add");
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm).last(),
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Confirm).last(),
               "Profile Name : \"Mine\" already exists.\nDo you want to overwrite it?");
     EXPECT_TRUE(form->changed());
 
-    choose("suiComboBox_Profile", 2);
-    questions.answerConfirm(true);
+    Choose("suiComboBox_Profile", 2);
+    questions.AnswerConfirm(true);
     click("suiImageButton_Del");
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Confirm).last(), "Profile Name : \"Mine\".\nDo you want to remove it?");
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Confirm).last(), "Profile Name : \"Mine\".\nDo you want to remove it?");
     EXPECT_EQ(Items(control("suiComboBox_Profile")).size(), 2);
-    EXPECT_EQ(platform::ReadIniString(profileFile(), "AVI-Profile", "ProfileText2", ""), "nodef");
+    EXPECT_EQ(platform::ReadIniString(ProfileFile(), "AVI-Profile", "ProfileText2", ""), "nodef");
 }
 
 TEST_F(OptionFormTest, ProtectedProfilesAreRefusedAndChangeNothing)
@@ -361,15 +361,15 @@ TEST_F(OptionFormTest, ProtectedProfilesAreRefusedAndChangeNothing)
     shown();
     click("suiImageButton_Add");   // the selected entry: Standard, protected
     click("suiImageButton_Del");
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information),
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               (QStringList{"Profile Name : \"Standard\".\nYou Can not modify this setting!",
                            "Profile Name : \"Standard\".\nYou Can not remove this setting!"}));
     EXPECT_FALSE(form->changed());
     typeName("suiEdit_ProfileName", "ProfileCount");
     click("suiImageButton_Add");
-    EXPECT_TRUE(questions.texts(ScriptedQuestions::Kind::Information).last().startsWith("Profile Name : \"ProfileCount\""));
+    EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Information).last().startsWith("Profile Name : \"ProfileCount\""));
     EXPECT_FALSE(form->changed());
-    QFile file(profileFile());
+    QFile file(ProfileFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray(Profiles));
 }
@@ -379,25 +379,25 @@ TEST_F(OptionFormTest, MusicProfilesOfEveryAudioTypeInOneList)
     shown();
     EXPECT_EQ(Items(control("suiComboBox_Profile_Music")),
               (QStringList{"Tiny : Audio-96kbps,44100hz", "Loud : Audio-256kbps,48000hz"}));
-    choose("suiComboBox_Profile_Music", 1);
+    Choose("suiComboBox_Profile_Music", 1);
     EXPECT_EQ(control("suiComboBox_AudioFormat")->currentText(), "MP3");
     EXPECT_EQ(Items(control("suiComboBox_AudioBitRate_Music")), (QStringList{"128", "192", "256"}));
     EXPECT_EQ(control("suiComboBox_AudioBitRate_Music")->currentIndex(), 2);
     EXPECT_EQ(control("suiComboBox_AudioSampleRate_Music")->currentIndex(), 1);
 
-    choose("suiComboBox_AudioBitRate_Music", 1);
+    Choose("suiComboBox_AudioBitRate_Music", 1);
     typeName("suiEdit_ProfileName_Music", "Mid");
     click("suiImageButton_Add_Music");
-    EXPECT_EQ(platform::ReadIniString(profileFile(), "MP3-Profile", "Mid", ""), "0,0,0,0,0,1,1,0,0,0");
+    EXPECT_EQ(platform::ReadIniString(ProfileFile(), "MP3-Profile", "Mid", ""), "0,0,0,0,0,1,1,0,0,0");
     EXPECT_EQ(Items(control("suiComboBox_Profile_Music")).last(), "Mid : Audio-192kbps,48000hz");
     EXPECT_TRUE(form->changed());
 }
 
 TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
 {
-    const QString folder = sandbox.programFolder() + "Converted";
+    const QString folder = sandbox.ProgramFolder() + "Converted";
     ASSERT_TRUE(QDir().mkpath(folder));
-    sandbox.writeProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nNotify=0\nOutputFolder=" + folder + "\n").toUtf8());
+    sandbox.WriteProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nNotify=0\nOutputFolder=" + folder + "\n").toUtf8());
     form = std::make_unique<TOptionForm>(options);
     EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "Francais");
     EXPECT_FALSE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
@@ -419,14 +419,14 @@ TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
 
 TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
 {
-    const QString before = sandbox.programFolder() + "Before/";
-    const QString chosen = sandbox.programFolder() + "Chosen";
+    const QString before = sandbox.ProgramFolder() + "Before/";
+    const QString chosen = sandbox.ProgramFolder() + "Chosen";
     ASSERT_TRUE(QDir().mkpath(before) && QDir().mkpath(chosen));
-    sandbox.writeProgramFile("Option.ini", ("[Option]\nOutputFolder=" + before + "\n").toUtf8());
+    sandbox.WriteProgramFile("Option.ini", ("[Option]\nOutputFolder=" + before + "\n").toUtf8());
     shown();
-    questions.answerChooseFolder(chosen);
+    questions.AnswerChooseFolder(chosen);
     click("suiImageButton_Browse");
-    EXPECT_EQ(questions.asked().last().title, "Please select Output Folder:");
+    EXPECT_EQ(questions.Asked().last().title, "Please select Output Folder:");
     EXPECT_EQ(options.outputFolder, chosen + "/");
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
     EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
@@ -444,10 +444,10 @@ TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
 
     // A cancelled folder dialog changes nothing; after OK the chosen folder stays.
     shown();
-    questions.answerChooseFolder(QString());
+    questions.AnswerChooseFolder(QString());
     click("suiImageButton_Browse");
     EXPECT_EQ(options.outputFolder, before);
-    questions.answerChooseFolder(chosen);
+    questions.AnswerChooseFolder(chosen);
     click("suiImageButton_Browse");
     click("suiImageButton_OK");
     EXPECT_EQ(options.outputFolder, chosen + "/");

@@ -15,74 +15,74 @@ class SettingsStartTest : public MainWindowFixture {
 protected:
     NoEngine noEngine;
 
-    void shipDefaults(const QByteArray &options, const QByteArray &profiles)
+    void ShipDefaults(const QByteArray &options, const QByteArray &profiles)
     {
-        sandbox.writeProgramFile("Option.ini", options);
-        sandbox.writeProgramFile("PfSetting.ini", profiles);
+        sandbox.WriteProgramFile("Option.ini", options);
+        sandbox.WriteProgramFile("PfSetting.ini", profiles);
     }
-    bool programFileExists(const char *name) { return QFile::exists(sandbox.programFolder() + name); }
+    bool ProgramFileExists(const char *name) { return QFile::exists(sandbox.ProgramFolder() + name); }
 };
 
 TEST_F(SettingsStartTest, FirstStartCopiesTheDefaultsIntoANewSettingsFolder)
 {
-    shipDefaults("[Option]\nTemplate=#Name_Shipped\n", "[iPod-Profile]\nCount=0\n");
+    ShipDefaults("[Option]\nTemplate=#Name_Shipped\n", "[iPod-Profile]\nCount=0\n");
     start();
-    EXPECT_EQ(windows->Options.SettingsFolder(), sandbox.settingsFolder());
-    EXPECT_TRUE(sandbox.settingsFolder().endsWith("/Pelorin/Pelorin Video Converter/"));
-    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("Template=#Name_Shipped"));
-    EXPECT_EQ(sandbox.readSettingsFile("PfSetting.ini"), QByteArray("[iPod-Profile]\nCount=0\n"));
+    EXPECT_EQ(windows->Options.SettingsFolder(), sandbox.SettingsFolder());
+    EXPECT_TRUE(sandbox.SettingsFolder().endsWith("/Pelorin/Pelorin Video Converter/"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains("Template=#Name_Shipped"));
+    EXPECT_EQ(sandbox.ReadSettingsFile("PfSetting.ini"), QByteArray("[iPod-Profile]\nCount=0\n"));
     EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Name_Shipped");
 }
 
 TEST_F(SettingsStartTest, LaterStartKeepsTheUsersFilesAndAMarkerReplacesOnlyItsFile)
 {
-    shipDefaults("[Option]\nTemplate=#Shipped\n", "[Shipped]\n");
-    sandbox.writeSettingsFile("Option.ini", "[Option]\nTemplate=#Mine\n");
-    sandbox.writeSettingsFile("PfSetting.ini", "[Mine]\n");
+    ShipDefaults("[Option]\nTemplate=#Shipped\n", "[Shipped]\n");
+    sandbox.WriteSettingsFile("Option.ini", "[Option]\nTemplate=#Mine\n");
+    sandbox.WriteSettingsFile("PfSetting.ini", "[Mine]\n");
     start();
     EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Mine");
-    EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Mine]"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("PfSetting.ini").contains("[Mine]"));
     finish();
 
-    sandbox.writeProgramFile("ReplaceOption.ini", "");
+    sandbox.WriteProgramFile("ReplaceOption.ini", "");
     start();
     EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Shipped");
-    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains("Template=#Shipped"));
-    EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Mine]"));
-    EXPECT_FALSE(programFileExists("ReplaceOption.ini"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains("Template=#Shipped"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("PfSetting.ini").contains("[Mine]"));
+    EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 }
 
 TEST_F(SettingsStartTest, PfSettingMarkerReplacesTheProfilesOnlyOnce)
 {
-    shipDefaults("[Option]\n", "[Shipped]\n");
-    sandbox.writeSettingsFile("PfSetting.ini", "[Mine]\n");
-    sandbox.writeProgramFile("ReplacePfSetting.ini", "anything");
+    ShipDefaults("[Option]\n", "[Shipped]\n");
+    sandbox.WriteSettingsFile("PfSetting.ini", "[Mine]\n");
+    sandbox.WriteProgramFile("ReplacePfSetting.ini", "anything");
     start();
-    EXPECT_TRUE(sandbox.readSettingsFile("PfSetting.ini").contains("[Shipped]"));
-    EXPECT_FALSE(programFileExists("ReplacePfSetting.ini"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("PfSetting.ini").contains("[Shipped]"));
+    EXPECT_FALSE(ProgramFileExists("ReplacePfSetting.ini"));
 }
 
 TEST_F(SettingsStartTest, WithoutAnOutputFolderTheVideosFolderGetsOneAndItIsWrittenWithASlash)
 {
     start();
-    const QString expected = sandbox.videosFolder() + "OutputFolder/";
+    const QString expected = sandbox.VideosFolder() + "OutputFolder/";
     EXPECT_EQ(windows->Options.outputFolder, expected);
     EXPECT_TRUE(QDir(expected).exists());
     EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), expected + "iPod/");
     click("suiImageButton_Close");
-    EXPECT_TRUE(sandbox.readSettingsFile("Option.ini").contains(("OutputFolder=" + expected).toUtf8()));
+    EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains(("OutputFolder=" + expected).toUtf8()));
 }
 
 TEST_F(SettingsStartTest, AStoredFolderWithoutSlashGetsOneAndTheEndWritesTheWindowsOptions)
 {
-    const QString stored = sandbox.configFolder() + "mine";
+    const QString stored = sandbox.ConfigFolder() + "mine";
     QDir().mkpath(stored);
-    sandbox.writeSettingsFile("Option.ini", ("[Option]\nOutputFolder=" + stored + "\nFitDigi=5\nOpenFolder=0\n").toUtf8());
+    sandbox.WriteSettingsFile("Option.ini", ("[Option]\nOutputFolder=" + stored + "\nFitDigi=5\nOpenFolder=0\n").toUtf8());
     start();
     EXPECT_EQ(windows->Options.outputFolder, stored + "/");
     click("suiImageButton_Close");
     finish();
-    const QByteArray options = sandbox.readSettingsFile("Option.ini");
+    const QByteArray options = sandbox.ReadSettingsFile("Option.ini");
     EXPECT_TRUE(options.contains(("OutputFolder=" + stored + "/\n").toUtf8())) << options.constData();
     for (const char *written : {"Template=#Name", "FitDigi=5", "OpenFolder=0", "PowerOff=0", "Upload=0"})
         EXPECT_TRUE(options.contains(written)) << written << "\n" << options.constData();

@@ -29,7 +29,7 @@ TEST(SplashFade, FadesInTo255ThenOutTo0WithTheirPauses)
     fadeIn << 255;
     EXPECT_EQ(applied, fadeIn);
     EXPECT_EQ(pauses, QVector<int>(25, 20));
-    EXPECT_FALSE(fade.fadingIn());
+    EXPECT_FALSE(fade.FadingIn());
 
     applied.clear();
     pauses.clear();
@@ -46,7 +46,7 @@ TEST(SplashFade, TheSplashWindowAppliesEveryValueAsItsOpacity)
     EXPECT_EQ(splash.size(), QSize(400, 220));
     EXPECT_DOUBLE_EQ(splash.windowOpacity(), 0.0);
     QVector<int> applied;
-    QObject::connect(&splash, &TStartForm::opacityApplied, [&](int alpha) { applied << alpha; });
+    QObject::connect(&splash, &TStartForm::OpacityApplied, [&](int alpha) { applied << alpha; });
     splash.show();
     splash.Fade();
     EXPECT_EQ(applied.size(), 26);

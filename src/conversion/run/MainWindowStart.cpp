@@ -24,7 +24,7 @@ namespace {
 StartState StartStateOf(const TMainForm &mainForm, const ClipListModel &clipList)
 {
     const auto &clips = clipList.Clips();
-    StartState state{clipList.Busy(), mainForm.previewIsSeeking(),
+    StartState state{clipList.Busy(), mainForm.PreviewIsSeeking(),
                      std::any_of(clips.begin(), clips.end(), [](const auto &clip) { return clip->Checked; }),
                      mainForm.CurTargetType, int(clips.size()), {}};
     for (const auto &clip : clips) {
@@ -64,7 +64,7 @@ ProcessRun *AttachConversionRun(TMainForm &mainForm, TProcessForm &processForm, 
     auto loaded = std::make_shared<std::optional<targets::ProfileDefinitions>>();
     const auto definitions = [loaded]() -> const targets::ProfileDefinitions & {
         if (!*loaded)
-            loaded->emplace(targets::ProfileDefinitions::loadShipped());
+            loaded->emplace(targets::ProfileDefinitions::LoadShipped());
         return **loaded;
     };
     new ClipSizeDisplay(mainForm, sources.clipList, sources.panel, definitions, options);   // a child of the main window

@@ -65,8 +65,8 @@ ProcessRun::ProcessRun(TProcessForm &form, const ProgramOptions &options)
     connect(stopButton_, &QAbstractButton::clicked, this, &ProcessRun::suiImageButton_StopConvertClick);
     connect(form.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Min")), &QAbstractButton::clicked, this,
             &ProcessRun::suiImageButton_MinClick);
-    connect(&form, &TProcessForm::uploadNowClicked, this, &ProcessRun::Label_UploadClick);
-    form.setCloseGuard([self = QPointer(this)](bool explain) { return !self || self->CloseQuery(explain); });
+    connect(&form, &TProcessForm::UploadNowClicked, this, &ProcessRun::Label_UploadClick);
+    form.SetCloseGuard([self = QPointer(this)](bool explain) { return !self || self->CloseQuery(explain); });
 }
 
 ProcessRun::~ProcessRun()
@@ -102,12 +102,12 @@ void ProcessRun::StartConversion(RunRequest request)
     clipIndex_ = 0;
     runClock_.start();
     failedCount_ = 0;
-    platform::desktop().inhibitSleep(QStringLiteral("Converting %1 clip(s) to %2")
+    platform::desktop().InhibitSleep(QStringLiteral("Converting %1 clip(s) to %2")
                                          .arg(clipLengths_.size())
                                          .arg(targets::TargetName(target_)));
-    platform::desktop().showTaskbarProgress(0);
+    platform::desktop().ShowTaskbarProgress(0);
     worker_ = std::thread([this] { RunConversion(); });
-    platform::questions().exec(form_);
+    platform::Questions().exec(form_);
 }
 
 void ProcessRun::FormShow()
@@ -175,10 +175,10 @@ void ProcessRun::ShowFailedClips(const QStringList &failed)
 void ProcessRun::OfferFailedClips(const QString &report, const QString &logFile)
 {
     if (logFile.isEmpty() || !QFileInfo::exists(logFile)) {
-        platform::questions().information(&form_, QString(), report);
+        platform::Questions().information(&form_, QString(), report);
         return;
     }
-    if (platform::questions().confirm(&form_, QString(), report + kOpenLogQuestion))
+    if (platform::Questions().Confirm(&form_, QString(), report + kOpenLogQuestion))
         platform::desktop().openUrl(QUrl::fromLocalFile(logFile).toString());
 }
 
@@ -234,7 +234,7 @@ void ProcessRun::ShowRunStanding(double secondsDoneInClip)
     const RunStanding standing =
         RunStandingOf(clipLengths_, clipIndex_, secondsDoneInClip, runClock_.elapsed() / 1000.0);
     label("Label_RunProgress")->setText(RunStandingText(standing));
-    platform::desktop().showTaskbarProgress(standing.share);
+    platform::desktop().ShowTaskbarProgress(standing.share);
 }
 
 void ProcessRun::ShowProgress(const ProgressShown &shown)
@@ -251,7 +251,7 @@ void ProcessRun::suiImageButton_StopConvertClick()
     }
     if (!timer_->isActive() || !run_.EngineLoaded())
         return;
-    if (!platform::questions().confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
+    if (!platform::Questions().Confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
         return;
     stopRequested_ = true;
     run_.StopEngine();
@@ -273,7 +273,7 @@ bool ProcessRun::CloseQuery(bool explain)
     if (!running_)
         return true;
     if (explain)
-        platform::questions().information(&form_, QString(), QStringLiteral("Please stop conversion process first!"));
+        platform::Questions().information(&form_, QString(), QStringLiteral("Please stop conversion process first!"));
     return false;
 }
 
@@ -288,8 +288,8 @@ void ProcessRun::FinishRun(int result)
 
 void ProcessRun::EndDesktopRunServices()
 {
-    platform::desktop().releaseSleep();
-    platform::desktop().showTaskbarProgress(-1);
+    platform::desktop().ReleaseSleep();
+    platform::desktop().ShowTaskbarProgress(-1);
 }
 
 void ProcessRun::NotifyDesktop(int result)
@@ -311,15 +311,15 @@ void ProcessRun::CarryOut(const FinishPlan &plan)
     }
     if (plan.action == FinishAction::ShutDown) {
         if (ShutdownConfirmed(&form_))
-            platform::desktop().powerOff();
+            platform::desktop().PowerOff();
     } else if (plan.action == FinishAction::OpenFolder) {
         OpenOutputFolder();
     } else if (plan.action == FinishAction::Upload)
         suiImageButton_CopyClick();
     if (plan.messageKind == FinishPlan::Message::Information)
-        platform::questions().information(&form_, QString(), plan.message);
+        platform::Questions().information(&form_, QString(), plan.message);
     else if (plan.messageKind == FinishPlan::Message::Error)
-        platform::questions().error(&form_, QString(), plan.message);
+        platform::Questions().error(&form_, QString(), plan.message);
     if (plan.closeWindow)
         form_.done(0);
 }
@@ -328,8 +328,8 @@ void ProcessRun::CarryOut(const FinishPlan &plan)
 void ProcessRun::OpenOutputFolder()
 {
     const QString file = run_.Job().TargetFile;
-    if (!platform::desktop().showFileInFolder(file))
-        platform::questions().information(&form_, QString(),
+    if (!platform::desktop().ShowFileInFolder(file))
+        platform::Questions().information(&form_, QString(),
                                           QStringLiteral("Process Finished!\n\n") + QFileInfo(file).absolutePath());
 }
 
@@ -344,7 +344,7 @@ void ProcessRun::suiImageButton_CopyClick()
         return;
     const QString pspRoot = FindPspRoot(platform::MountedVolumes(), options_.psp.upload);
     if (pspRoot.isEmpty()) {
-        platform::questions().information(&form_, QString(), kNoPspText);
+        platform::Questions().information(&form_, QString(), kNoPspText);
         return;
     }
     const QList<UploadClip> clips = request_.uploadClips ? request_.uploadClips() : QList<UploadClip>();
@@ -356,7 +356,7 @@ void ProcessRun::suiImageButton_CopyClick()
         if (!clip.checked)
             continue;
         if (!QFileInfo::exists(clip.outputPath)) {
-            platform::questions().error(&form_, QString(),
+            platform::Questions().error(&form_, QString(),
                                         QStringLiteral("Can not find srcfile : \n") + clip.outputPath + QLatin1Char('\n'));
             continue;
         }
@@ -369,7 +369,7 @@ void ProcessRun::suiImageButton_CopyClick()
     EnableUploadControls(true);
     label("Label_CopyFile")->clear();
     if (allCopied)
-        platform::questions().information(&form_, QString(), QStringLiteral("Upload to PSP finish!"));
+        platform::Questions().information(&form_, QString(), QStringLiteral("Upload to PSP finish!"));
 }
 
 bool ProcessRun::CopyWithProgress(const QString &source, const QString &destination)
@@ -379,7 +379,7 @@ bool ProcessRun::CopyWithProgress(const QString &source, const QString &destinat
         QCoreApplication::processEvents();
     });
     if (!result.copied)
-        platform::questions().error(&form_, QString(), result.error);
+        platform::Questions().error(&form_, QString(), result.error);
     return result.copied;
 }
 

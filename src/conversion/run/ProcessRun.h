@@ -68,8 +68,8 @@ public:
     bool Converting() const { return running_.load(); }
     bool Uploading() const { return uploading_; }
     bool StopRequested() const { return stopRequested_.load(); }
-    QTimer *infoTimer() const { return timer_; }
-    QTimer *authorTimer() const { return authorTimer_; }
+    QTimer *InfoTimer() const { return timer_; }
+    QTimer *AuthorTimer() const { return authorTimer_; }
 
 protected:
     bool event(QEvent *event) override;

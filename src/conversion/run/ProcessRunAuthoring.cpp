@@ -36,7 +36,7 @@ void ProcessRun::Timer_AuthorTimer()
 
 void ProcessRun::StopAuthoring()
 {
-    if (!platform::questions().confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
+    if (!platform::Questions().Confirm(&form_, QString(), QStringLiteral("Do you want to stop the process?")))
         return;
     if (!run_.StopAuthoring())
         return;   // finished meanwhile, or a library that cannot stop

@@ -28,28 +28,28 @@ ShutdownCountdown::ShutdownCountdown(QWidget *parent)
     layout->addWidget(message_);
     layout->addWidget(buttons);
     ticker_.setInterval(1000);
-    connect(&ticker_, &QTimer::timeout, this, &ShutdownCountdown::tick);
+    connect(&ticker_, &QTimer::timeout, this, &ShutdownCountdown::Tick);
     ticker_.start();
-    showSecondsLeft();
+    ShowSecondsLeft();
 }
 
-void ShutdownCountdown::setSecondsLeft(int seconds)
+void ShutdownCountdown::SetSecondsLeft(int seconds)
 {
     secondsLeft_ = seconds;
-    showSecondsLeft();
+    ShowSecondsLeft();
 }
 
-void ShutdownCountdown::tick()
+void ShutdownCountdown::Tick()
 {
     if (--secondsLeft_ <= 0) {
         ticker_.stop();
         accept();
         return;
     }
-    showSecondsLeft();
+    ShowSecondsLeft();
 }
 
-void ShutdownCountdown::showSecondsLeft()
+void ShutdownCountdown::ShowSecondsLeft()
 {
     message_->setText(QStringLiteral("Conversion completed.\nThe computer will shut down in %1 seconds.").arg(secondsLeft_));
 }
@@ -57,7 +57,7 @@ void ShutdownCountdown::showSecondsLeft()
 bool ShutdownConfirmed(QWidget *parent)
 {
     ShutdownCountdown countdown(parent);
-    return platform::questions().exec(countdown) == QDialog::Accepted;
+    return platform::Questions().exec(countdown) == QDialog::Accepted;
 }
 
 } // namespace conversion

@@ -16,12 +16,12 @@ public:
     static constexpr int kSeconds = 60;
 
     explicit ShutdownCountdown(QWidget *parent = nullptr);
-    int secondsLeft() const { return secondsLeft_; }
-    void setSecondsLeft(int seconds);   // tests shorten the wait
+    int SecondsLeft() const { return secondsLeft_; }
+    void SetSecondsLeft(int seconds);   // tests shorten the wait
 
 private:
-    void tick();
-    void showSecondsLeft();
+    void Tick();
+    void ShowSecondsLeft();
 
     QLabel *message_;
     QTimer ticker_;

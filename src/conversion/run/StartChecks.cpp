@@ -22,7 +22,7 @@ bool ClipsWithoutPictureAccepted(QWidget *parent, const StartState &state)
         return true;
     const QString target = targets::TargetName(state.target);
     if (state.clipsWithoutPicture.size() >= state.clipCount) {
-        platform::questions().information(
+        platform::Questions().information(
             parent, QString(),
             QStringLiteral("The clips in the list have no video, so they cannot be converted to %1.\n"
                            "Choose a music format such as MP3 to convert their sound.").arg(target));
@@ -31,7 +31,7 @@ bool ClipsWithoutPictureAccepted(QWidget *parent, const StartState &state)
     QString files;
     for (const QString &file : state.clipsWithoutPicture)
         files += file + QLatin1Char('\n');
-    return platform::questions().confirm(
+    return platform::Questions().Confirm(
         parent, QString(),
         QStringLiteral("These clips have no video and cannot be converted to %1:\n\n%2\n"
                        "Skip them and convert the other clips?").arg(target, files));
@@ -41,7 +41,7 @@ bool SpaceAccepted(QWidget *parent, const StartState &state)
 {
     if (!state.freeBytes || state.predictedBytes <= *state.freeBytes)
         return true;
-    return platform::questions().confirm(
+    return platform::Questions().Confirm(
         parent, QString(),
         QStringLiteral("The converted files need about %1, but the output folder's drive has only %2 free.\n"
                        "Convert anyway?").arg(SizeText(state.predictedBytes), SizeText(*state.freeBytes)));
@@ -51,7 +51,7 @@ bool SpaceAccepted(QWidget *parent, const StartState &state)
 
 bool StartChecksPass(QWidget *parent, const StartState &state)
 {
-    auto &questions = platform::questions();
+    auto &questions = platform::Questions();
     if (state.busy)
         return false;
     if (state.seeking) {
@@ -63,7 +63,7 @@ bool StartChecksPass(QWidget *parent, const StartState &state)
         return false;
     }
     if (IsDiscTarget(state.target) && state.clipCount >= kDvdClipLimit
-        && !questions.okCancel(parent, QString(),
+        && !questions.OkCancel(parent, QString(),
                                QStringLiteral("The video clips you added exceed the recommended amount. We will "
                                               "create DVD with the first 99 video files.\nDo you want to continue?")))
         return false;

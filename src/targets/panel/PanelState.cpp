@@ -97,17 +97,17 @@ void RefillCodecLists(PanelState &state, const ProfileDefinitions &reader)
 
 void PutProfile(PanelState &state, const ProfileValues &values, const ProfileDefinitions &reader)
 {
-    Select(state.audioBitrate, values.audioBitrateIndex());
-    Select(state.audioSampleRate, values.audioSampleRateIndex());
-    SetVolumePosition(state, values.volumeStep());
+    Select(state.audioBitrate, values.AudioBitrateIndex());
+    Select(state.audioSampleRate, values.AudioSampleRateIndex());
+    SetVolumePosition(state, values.VolumeStep());
     SetValue(state.videoBitRate, values.videoBitRate());
-    Select(state.frameRate, values.frameRateIndex());
-    Select(state.aspect, values.aspectIndex());
-    Select(state.resolution, values.resolutionIndex());
-    Select(state.outputFormat, values.outputFormatIndex());
+    Select(state.frameRate, values.FrameRateIndex());
+    Select(state.aspect, values.AspectIndex());
+    Select(state.resolution, values.ResolutionIndex());
+    Select(state.outputFormat, values.OutputFormatIndex());
     RefillCodecLists(state, reader);
-    Select(state.videoCodec, values.videoCodecIndex());
-    Select(state.audioCodec, values.audioCodecIndex());
+    Select(state.videoCodec, values.VideoCodecIndex());
+    Select(state.audioCodec, values.AudioCodecIndex());
 }
 
 // The profile of list entry `entry` as the store holds it now; nothing for no entry.
@@ -116,7 +116,7 @@ std::optional<ProfileValues> ProfileOfEntry(const PanelState &state, int entry, 
     if (!inputs.profileStore || entry < 0 || entry >= state.profiles.entries.size())
         return std::nullopt;
     const std::optional<ProfileEntry> profile =
-        inputs.profileStore->mainWindowEntry(state.profiles.section, state.profiles.entries[entry].slot);
+        inputs.profileStore->MainWindowEntry(state.profiles.section, state.profiles.entries[entry].slot);
     return profile ? std::optional(profile->values()) : std::nullopt;
 }
 
@@ -244,7 +244,7 @@ void SelectTargetPutting(PanelState &state, int target, const PanelInputs &input
     RunAspectHandling(state, inputs);
     state.outputFolder = inputs.outputRoot + TargetFolder(target);
     ShowControlsFor(state);
-    if (const RememberedPanel *slot = state.remembered.filledSlot(target))
+    if (const RememberedPanel *slot = state.remembered.FilledSlot(target))
         RestorePanel(state, *slot, inputs);
 }
 

@@ -4,7 +4,7 @@
 // plain functions below, which make the same steps as the window's handlers. The window's
 // panel (ParameterPanel) shows a PanelState; a program without a window uses it directly:
 //
-//     const auto definitions = targets::ProfileDefinitions::loadShipped();
+//     const auto definitions = targets::ProfileDefinitions::LoadShipped();
 //     const targets::ProfileStore store(options.ProfileSettingsFilePath());
 //     const targets::PanelInputs inputs{definitions, &store, clipSize, options.outputFolder};
 //     targets::PanelState panel;

@@ -13,7 +13,7 @@ ParameterPanel::ParameterPanel(TMainForm &form, const ProgramOptions &options)
     setObjectName(QStringLiteral("ParameterPanel"));
     ConnectHandlers();
     ConnectStateEdits();
-    form_.setSelectTargetHandler([this](int target) { SelectTarget(target); });
+    form_.SetSelectTargetHandler([this](int target) { SelectTarget(target); });
     // The DVD boxes start as the selector's setting says, so what is shown is what is made.
     suiComboBox_DVDPFChange();
 }
@@ -21,7 +21,7 @@ ParameterPanel::ParameterPanel(TMainForm &form, const ProgramOptions &options)
 const ProfileDefinitions &ParameterPanel::LoadedDefinitions()
 {
     if (!definitions_)
-        definitions_.emplace(ProfileDefinitions::loadShipped());
+        definitions_.emplace(ProfileDefinitions::LoadShipped());
     return *definitions_;
 }
 

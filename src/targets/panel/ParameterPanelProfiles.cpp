@@ -41,8 +41,8 @@ namespace {
 
 ProfileQuestions QuestionsOver(QWidget *parent)
 {
-    return {[parent](const QString &text) { platform::questions().information(parent, kDisplayTitle, text); },
-            [parent](const QString &text) { return platform::questions().confirm(parent, kDisplayTitle, text); }};
+    return {[parent](const QString &text) { platform::Questions().information(parent, kDisplayTitle, text); },
+            [parent](const QString &text) { return platform::Questions().Confirm(parent, kDisplayTitle, text); }};
 }
 
 } // namespace
@@ -55,7 +55,7 @@ void ParameterPanel::suiImageButton_SaveProfileClick()
     const int entry = state_.profileIndex;
     const QString offered = entry >= 0 ? profiles.entries[entry].name : QStringLiteral("Custom Profile");
     const QString name =
-        platform::questions().askText(&form_, kDisplayTitle, QStringLiteral("Profile Name :"), offered).trimmed();
+        platform::Questions().AskText(&form_, kDisplayTitle, QStringLiteral("Profile Name :"), offered).trimmed();
     if (name.isEmpty())
         return;
     if (!Profiles().SaveProfile(profiles.section, name, PanelProfileValueList(ProfileChoiceOf(state_)),

@@ -28,7 +28,7 @@ void RememberedPanels::store(int target, RememberedPanel panel)
     slots_[target] = panel;
 }
 
-const RememberedPanel *RememberedPanels::filledSlot(int target) const
+const RememberedPanel *RememberedPanels::FilledSlot(int target) const
 {
     if (!HasRememberedPanel(target) || !slots_[target].filled)
         return nullptr;

@@ -55,7 +55,7 @@ public:
     // Marks the slot filled; targets without a remembered panel are ignored.
     void store(int target, RememberedPanel panel);
     // The target's filled slot, or nullptr.
-    const RememberedPanel *filledSlot(int target) const;
+    const RememberedPanel *FilledSlot(int target) const;
 
     bool operator==(const RememberedPanels &) const = default;
 

@@ -14,7 +14,7 @@ bool ElidingLabel::isElided() const
     return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
 }
 
-QString ElidingLabel::shownText() const
+QString ElidingLabel::ShownText() const
 {
     return fontMetrics().elidedText(text(), elideMode_, contentsRect().width());
 }
@@ -24,7 +24,7 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
     if (!isElided())
         return QLabel::paintEvent(event);
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shownText(),
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), ShownText(),
                           foregroundRole());
 }
 

@@ -15,7 +15,7 @@ public:
 
     bool isElided() const;
     // The text as drawn: whole, or cut with "…" to the label's width.
-    QString shownText() const;
+    QString ShownText() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

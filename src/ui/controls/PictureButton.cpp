@@ -8,10 +8,10 @@ PictureButton::PictureButton(const QString &pictureSet, QWidget *parent, const Q
     setObjectName(objectName);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    setPictureSet(pictureSet);
+    SetPictureSet(pictureSet);
 }
 
-void PictureButton::setPictureSet(const QString &pictureSet)
+void PictureButton::SetPictureSet(const QString &pictureSet)
 {
     pictures_ = skin::ButtonSet(pictureSet);
     resize(pictures_.normal.size());
@@ -23,7 +23,7 @@ QSize PictureButton::sizeHint() const
     return pictures_.normal.size();
 }
 
-const QPixmap &PictureButton::pictureForState() const
+const QPixmap &PictureButton::PictureForState() const
 {
     if (!isEnabled())
         return pictures_.disabled;
@@ -37,7 +37,7 @@ const QPixmap &PictureButton::pictureForState() const
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), pictureForState());
+    painter.drawPixmap(rect(), PictureForState());
     if (text().isEmpty())
         return;
     painter.setPen(isEnabled() ? QColor(0xe3, 0xe9, 0xf0) : QColor(Qt::white));

@@ -14,10 +14,10 @@ public:
 
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
-    void setPictureSet(const QString &pictureSet);
+    void SetPictureSet(const QString &pictureSet);
     // Tiles draw their caption in the band from `top` down, under their glyph,
     // instead of centred over the whole face.
-    void setCaptionTop(int top) { captionTop_ = top; }
+    void SetCaptionTop(int top) { captionTop_ = top; }
     QSize sizeHint() const override;
 
 protected:
@@ -26,7 +26,7 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    const QPixmap &pictureForState() const;
+    const QPixmap &PictureForState() const;
 
     skin::ButtonPictures pictures_;
     int tag_ = 0;

@@ -24,5 +24,5 @@ SkinnedDialog::SkinnedDialog(const QString &backgroundResource, WindowDragger::M
       background_(DressWithBackground(this, skin::Background(backgroundResource))),
       dragger_(new WindowDragger(this, dragMode))
 {
-    dragger_->addHandle(background_);
+    dragger_->AddHandle(background_);
 }

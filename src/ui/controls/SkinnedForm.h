@@ -19,8 +19,8 @@ class SkinnedDialog : public QDialog {
 public:
     SkinnedDialog(const QString &backgroundResource, WindowDragger::Mode dragMode, QWidget *parent = nullptr);
 
-    QLabel *backgroundImage() const { return background_; }
-    WindowDragger *dragger() const { return dragger_; }
+    QLabel *BackgroundImage() const { return background_; }
+    WindowDragger *Dragger() const { return dragger_; }
 
 private:
     QLabel *background_;

@@ -6,7 +6,7 @@
 
 WindowDragger::WindowDragger(QWidget *window, Mode mode) : QObject(window), window_(window), mode_(mode) {}
 
-void WindowDragger::addHandle(QWidget *handle)
+void WindowDragger::AddHandle(QWidget *handle)
 {
     handle->installEventFilter(this);
 }

@@ -15,8 +15,8 @@ public:
     WindowDragger(QWidget *window, Mode mode);
 
     // The widget becomes a drag handle of the window.
-    void addHandle(QWidget *handle);
-    bool isDragging() const { return dragging_; }
+    void AddHandle(QWidget *handle);
+    bool IsDragging() const { return dragging_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

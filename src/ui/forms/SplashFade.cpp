@@ -3,12 +3,12 @@
 void SplashFade::fade(const ApplyOpacity &apply, const Pause &pause)
 {
     if (fadingIn_)
-        fadeIn(apply, pause);
+        FadeIn(apply, pause);
     else
-        fadeOut(apply, pause);
+        FadeOut(apply, pause);
 }
 
-void SplashFade::fadeIn(const ApplyOpacity &apply, const Pause &pause)
+void SplashFade::FadeIn(const ApplyOpacity &apply, const Pause &pause)
 {
     while (alpha_ < 255) {
         alpha_ += 10;
@@ -23,7 +23,7 @@ void SplashFade::fadeIn(const ApplyOpacity &apply, const Pause &pause)
     }
 }
 
-void SplashFade::fadeOut(const ApplyOpacity &apply, const Pause &pause)
+void SplashFade::FadeOut(const ApplyOpacity &apply, const Pause &pause)
 {
     while (alpha_ > 0) {
         alpha_ -= 5;

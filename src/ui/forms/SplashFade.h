@@ -13,12 +13,12 @@ public:
     // `pause` runs between steps (sleep and let windows repaint), not after the last.
     void fade(const ApplyOpacity &apply, const Pause &pause);
 
-    bool fadingIn() const { return fadingIn_; }
+    bool FadingIn() const { return fadingIn_; }
     int alpha() const { return alpha_; }
 
 private:
-    void fadeIn(const ApplyOpacity &apply, const Pause &pause);
-    void fadeOut(const ApplyOpacity &apply, const Pause &pause);
+    void FadeIn(const ApplyOpacity &apply, const Pause &pause);
+    void FadeOut(const ApplyOpacity &apply, const Pause &pause);
 
     bool fadingIn_ = true;
     int alpha_ = 0;

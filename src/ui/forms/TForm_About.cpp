@@ -26,8 +26,8 @@ TForm_About::TForm_About(const QString &programFolder, QWidget *parent)
              QStringLiteral("subtitle"))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Build on 20070808"), QRect(212, 80, 120, 16),
              QStringLiteral("subtitle"))->setText(QLatin1String(product::kBuildDate));
-    addLink("Label3", QStringLiteral("Home :"), "suiURLLabel2", product::HomePageAddress(programFolder), 112);
-    addLink("Label4", QStringLiteral("Contact :"), "suiURLLabel1", product::SupportAddress(), 136);
+    AddLink("Label3", QStringLiteral("Home :"), "suiURLLabel2", product::HomePageAddress(programFolder), 112);
+    AddLink("Label4", QStringLiteral("Contact :"), "suiURLLabel1", product::SupportAddress(), 136);
     AddLabel(this, QStringLiteral("Label8"), QLatin1String(product::kMakerName), QRect(30, 176, 260, 18));
     AddLabel(this, QStringLiteral("Label9"), QLatin1String(product::kMakerWebAddress), QRect(30, 194, 260, 18),
              QStringLiteral("subtitle"))->setVisible(*product::kMakerWebAddress);
@@ -37,7 +37,7 @@ TForm_About::TForm_About(const QString &programFolder, QWidget *parent)
 }
 
 // A link without an address is left out, caption and all.
-void TForm_About::addLink(const char *captionName, const QString &caption, const char *linkName, const QString &address,
+void TForm_About::AddLink(const char *captionName, const QString &caption, const char *linkName, const QString &address,
                           int top)
 {
     QLabel *captionLabel = AddLabel(this, QLatin1String(captionName), caption, QRect(30, top, 76, 18));

@@ -12,5 +12,5 @@ public:
     void suiButton1Click();
 
 private:
-    void addLink(const char *captionName, const QString &caption, const char *linkName, const QString &address, int top);
+    void AddLink(const char *captionName, const QString &caption, const char *linkName, const QString &address, int top);
 };

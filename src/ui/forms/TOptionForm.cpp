@@ -27,12 +27,12 @@ void TOptionForm::FormCreate()
     connect(AddDialogChrome(this, QStringLiteral("Options")), &PictureButton::clicked, this, &QDialog::reject);
     BuildButtons();
     // The panels show the background picture, so they move the window as it does.
-    dragger()->addHandle(videoEditor_);
-    dragger()->addHandle(musicEditor_);
-    dragger()->addHandle(generalGroup_);
+    Dragger()->AddHandle(videoEditor_);
+    Dragger()->AddHandle(musicEditor_);
+    Dragger()->AddHandle(generalGroup_);
     const auto noteChange = [this] { changed_ = true; };
-    connect(videoEditor_, &VideoProfileEditor::profilesChanged, this, noteChange);
-    connect(musicEditor_, &MusicProfileEditor::profilesChanged, this, noteChange);
+    connect(videoEditor_, &VideoProfileEditor::ProfilesChanged, this, noteChange);
+    connect(musicEditor_, &MusicProfileEditor::ProfilesChanged, this, noteChange);
     FieldColours::Follow(this);
     LoadGeneralSettings();
 }

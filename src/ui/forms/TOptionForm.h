@@ -25,8 +25,8 @@ public:
     void FormShow();
     void suiImageButton_OKClick();
 
-    VideoProfileEditor *videoEditor() const { return videoEditor_; }
-    MusicProfileEditor *musicEditor() const { return musicEditor_; }
+    VideoProfileEditor *VideoEditor() const { return videoEditor_; }
+    MusicProfileEditor *MusicEditor() const { return musicEditor_; }
 
 public slots:
     void reject() override;

@@ -38,15 +38,15 @@ TProcessForm::TProcessForm(ProgramOptions &options, QWidget *parent)
     setObjectName(QStringLiteral("ProcessForm"));
     setStyleSheet(skin::StyleSheet());
     connect(AddDialogChrome(this, QStringLiteral("Converting")), &PictureButton::clicked, this, &QDialog::reject);
-    addRunLabels();
-    addProgressBar();
-    addButtons();
+    AddRunLabels();
+    AddProgressBar();
+    AddButtons();
     const CompletionOptions &completion = options_.completion;
-    powerOff_ = addChoice("suiCheckBox_PowerOff", QStringLiteral("Shut down computer when conversion completed"),
+    powerOff_ = AddChoice("suiCheckBox_PowerOff", QStringLiteral("Shut down computer when conversion completed"),
                           kPowerOffTop, completion.powerOff);
-    upload_ = addChoice("suiCheckBox_Upload", QStringLiteral("Upload files when conversion completed"), kLastChoiceTop,
+    upload_ = AddChoice("suiCheckBox_Upload", QStringLiteral("Upload files when conversion completed"), kLastChoiceTop,
                         completion.upload);
-    openFolder_ = addChoice("suiCheckBox_OpenFolder", QStringLiteral("Open output folder when conversion completed"),
+    openFolder_ = AddChoice("suiCheckBox_OpenFolder", QStringLiteral("Open output folder when conversion completed"),
                             kLastChoiceTop, completion.openFolder);
     upload_->hide();
     // "Upload Now" follows its check box on the same row.
@@ -61,24 +61,24 @@ TProcessForm::~TProcessForm()
 
 void TProcessForm::reject()
 {
-    if (mayClose(true))
+    if (MayClose(true))
         SkinnedDialog::reject();
 }
 
 void TProcessForm::closeEvent(QCloseEvent *event)
 {
-    if (mayClose(false))
+    if (MayClose(false))
         SkinnedDialog::closeEvent(event);
     else
         event->ignore();
 }
 
-bool TProcessForm::mayClose(bool explain) const
+bool TProcessForm::MayClose(bool explain) const
 {
     return !closeGuard_ || closeGuard_(explain);
 }
 
-QCheckBox *TProcessForm::addChoice(const char *name, const QString &text, int top, bool checked)
+QCheckBox *TProcessForm::AddChoice(const char *name, const QString &text, int top, bool checked)
 {
     auto *check = new QCheckBox(text, this);
     check->setObjectName(QLatin1String(name));
@@ -89,7 +89,7 @@ QCheckBox *TProcessForm::addChoice(const char *name, const QString &text, int to
     return check;
 }
 
-void TProcessForm::addRunLabels()
+void TProcessForm::AddRunLabels()
 {
     const std::pair<const char *, const char *> rows[] = {
         {"Current Clip :", "Label_TitleName"}, {"Destination Name :", "Label_DesName"},
@@ -101,10 +101,10 @@ void TProcessForm::addRunLabels()
     int top = kFirstRowTop;
     for (const auto &[caption, name] : rows) {
         AddLabel(this, QString(), QLatin1String(caption), QRect(kCaptionLeft, top, kValueLeft - kCaptionLeft, kRowHeight));
-        addValueLabel(name, QRect(kValueLeft, top, kRightEdge - kValueLeft, kRowHeight));
+        AddValueLabel(name, QRect(kValueLeft, top, kRightEdge - kValueLeft, kRowHeight));
         top += kRowHeight;
     }
-    addValueLabel("Label_CopyFile", QRect(kCaptionLeft, kCopyFileTop, kRightEdge - kCaptionLeft, kRowHeight));
+    AddValueLabel("Label_CopyFile", QRect(kCaptionLeft, kCopyFileTop, kRightEdge - kCaptionLeft, kRowHeight));
     uploadNow_ = AddLabel(this, QStringLiteral("Label_Upload"), QStringLiteral("Upload Now"), QRect(0, 0, 90, kChoiceHeight));
     uploadNow_->setCursor(Qt::PointingHandCursor);
     uploadNow_->installEventFilter(this);
@@ -116,13 +116,13 @@ bool TProcessForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == uploadNow_ && event->type() == QEvent::MouseButtonRelease && uploadNow_->isEnabled()) {
         const auto *release = static_cast<QMouseEvent *>(event);
         if (release->button() == Qt::LeftButton && uploadNow_->rect().contains(release->position().toPoint()))
-            emit uploadNowClicked();
+            emit UploadNowClicked();
     }
     return SkinnedDialog::eventFilter(watched, event);
 }
 
 // Paths and file names can be longer than the row: they are cut with "…" and shown whole on hover.
-void TProcessForm::addValueLabel(const char *name, const QRect &geometry)
+void TProcessForm::AddValueLabel(const char *name, const QRect &geometry)
 {
     auto *label = new ElidingLabel(this);
     label->setObjectName(QLatin1String(name));
@@ -131,7 +131,7 @@ void TProcessForm::addValueLabel(const char *name, const QRect &geometry)
 
 // A real progress control, so that assistive technology reads its value; the
 // percentage beside it is the run's own figure.
-void TProcessForm::addProgressBar()
+void TProcessForm::AddProgressBar()
 {
     auto *bar = new QProgressBar(this);
     bar->setObjectName(QStringLiteral("Panel_Progress"));
@@ -146,7 +146,7 @@ void TProcessForm::addProgressBar()
     AddLabel(this, QStringLiteral("Label_PercentSign"), QStringLiteral("%"), QRect(percentLeft + 34, kBarTop - 2, 14, kRowHeight));
 }
 
-void TProcessForm::addButtons()
+void TProcessForm::AddButtons()
 {
     AddPictureButton(this, QStringLiteral("suiImageButton_StopConvert"), QStringLiteral("stop"), {kRightEdge - 110, 292},
                      QStringLiteral("Stop"));

@@ -20,24 +20,24 @@ public:
 
     // Asked before the window closes; false keeps it open. `explain` is true for the
     // close button (the guard tells the user why), false for other closes.
-    void setCloseGuard(std::function<bool(bool explain)> guard) { closeGuard_ = std::move(guard); }
+    void SetCloseGuard(std::function<bool(bool explain)> guard) { closeGuard_ = std::move(guard); }
 
     void reject() override;
 
 signals:
-    void uploadNowClicked();   // the enabled "Upload Now" link was clicked
+    void UploadNowClicked();   // the enabled "Upload Now" link was clicked
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QCheckBox *addChoice(const char *name, const QString &text, int top, bool checked);
-    void addRunLabels();
-    void addValueLabel(const char *name, const QRect &geometry);
-    void addProgressBar();
-    void addButtons();
-    bool mayClose(bool explain) const;
+    QCheckBox *AddChoice(const char *name, const QString &text, int top, bool checked);
+    void AddRunLabels();
+    void AddValueLabel(const char *name, const QRect &geometry);
+    void AddProgressBar();
+    void AddButtons();
+    bool MayClose(bool explain) const;
 
     ProgramOptions &options_;
     QCheckBox *powerOff_;

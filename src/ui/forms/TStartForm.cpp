@@ -33,5 +33,5 @@ void TStartForm::Fade()
 void TStartForm::applyOpacity(int alpha)
 {
     setWindowOpacity(alpha / 255.0);
-    emit opacityApplied(alpha);
+    emit OpacityApplied(alpha);
 }

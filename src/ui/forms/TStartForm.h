@@ -13,10 +13,10 @@ public:
 
     // One complete fade in the current direction.
     void Fade();
-    const SplashFade &fadeState() const { return fade_; }
+    const SplashFade &FadeState() const { return fade_; }
 
 signals:
-    void opacityApplied(int alpha);
+    void OpacityApplied(int alpha);
 
 private:
     void applyOpacity(int alpha);

@@ -14,7 +14,7 @@ namespace {
 
 // A picture button with the name a screen reader says for it: the text its picture
 // shows, or what it does.
-PictureButton *addNamedButton(QWidget *parent, const char *name, const char *pictureSet, const QPoint &position,
+PictureButton *AddNamedButton(QWidget *parent, const char *name, const char *pictureSet, const QPoint &position,
                               const char *accessibleName, const char *hint = nullptr)
 {
     PictureButton *button = AddPictureButton(parent, QLatin1String(name), QLatin1String(pictureSet), position,
@@ -23,14 +23,14 @@ PictureButton *addNamedButton(QWidget *parent, const char *name, const char *pic
     return button;
 }
 
-QLabel *addPicture(QWidget *parent, const QString &name, const QPixmap &picture, const QPoint &position)
+QLabel *AddPicture(QWidget *parent, const QString &name, const QPixmap &picture, const QPoint &position)
 {
     QLabel *label = AddLabel(parent, name, QString(), QRect(position, picture.size()));
     label->setPixmap(picture);
     return label;
 }
 
-void buildColumnHeaders(QWidget *form)
+void BuildColumnHeaders(QWidget *form)
 {
     const struct { const char *name; const char *text; int left; int width; } columns[] = {
         {"Label_HeadName", "Name", 9, 118},      {"Label_HeadDuration", "Duration", 128, 52},
@@ -45,7 +45,7 @@ void buildColumnHeaders(QWidget *form)
                  QRect(26 + column.left, 85, column.width, 18), QStringLiteral("listHeader"));
 }
 
-void buildAddProgress(QWidget *form)
+void BuildAddProgress(QWidget *form)
 {
     auto *panel = new ImagePanel(form, QStringLiteral("Panel_AddProgress"));
     panel->setGeometry(128, 136, 350, 104);
@@ -73,28 +73,28 @@ void BuildTitleBar(QWidget *form)
     AddLabel(form, QStringLiteral("Label_Subtitle"),
              QStringLiteral("Convert videos to every format, HD file, device and audio format, and to DVD"),
              QRect(66, 35, 560, 16), QStringLiteral("subtitle"));
-    addNamedButton(form, "suiImageButton_Option", "option", {671, 18}, "Options");
-    addNamedButton(form, "suiImageButton_About", "about", {703, 18}, "About");
-    addNamedButton(form, "suiImageButton_Home", "home", {735, 18}, "Homepage");
-    addNamedButton(form, "suiImageButton_Mail", "mail", {767, 18}, "Contact");
-    addNamedButton(form, "suiImageButton_Min", "minimize", {813, 18}, "Minimize");
-    addNamedButton(form, "suiImageButton_Close", "close", {845, 18}, "Close");
+    AddNamedButton(form, "suiImageButton_Option", "option", {671, 18}, "Options");
+    AddNamedButton(form, "suiImageButton_About", "about", {703, 18}, "About");
+    AddNamedButton(form, "suiImageButton_Home", "home", {735, 18}, "Homepage");
+    AddNamedButton(form, "suiImageButton_Mail", "mail", {767, 18}, "Contact");
+    AddNamedButton(form, "suiImageButton_Min", "minimize", {813, 18}, "Minimize");
+    AddNamedButton(form, "suiImageButton_Close", "close", {845, 18}, "Close");
 }
 
 void BuildClipListArea(QWidget *form)
 {
-    buildColumnHeaders(form);
+    BuildColumnHeaders(form);
     QWidget *list = AddPanel(form, QStringLiteral("Panel_Info"), QRect(26, 103, 540, 162));
     AddPanel(list, QStringLiteral("suiImagePanel_InfoMove"), QRect(0, 0, 540, 0));
     QWidget *bar = AddPanel(form, QStringLiteral("Panel_Bar"), QRect(567, 103, 14, 162));
-    addPicture(bar, QStringLiteral("Image_Bar"), skin::Picture(QStringLiteral("Image_Bar")), {2, 2});
+    AddPicture(bar, QStringLiteral("Image_Bar"), skin::Picture(QStringLiteral("Image_Bar")), {2, 2});
     QWidget *intro = AddPanel(form, QStringLiteral("Panel_Intro"), QRect(26, 85, 555, 182));
-    addPicture(intro, QStringLiteral("Image"), QPixmap::fromImage(skin::JpegPicture(QStringLiteral("MASK"))), {0, 0});
-    buildAddProgress(form);
-    addNamedButton(form, "suiImageButton_OpenDir", "add_files", {18, 290}, "Add Files", "Add clip(s)");
-    addNamedButton(form, "suiImageButton_OpenFile", "remove", {142, 290}, "Remove", "Remove the selected clip");
-    addNamedButton(form, "suiImageButton_Clear", "clear", {250, 290}, "Clear", "Clear the list");
-    addNamedButton(form, "suiImageButton_Rename", "output_name", {348, 290}, "Output Name", "Output name template");
+    AddPicture(intro, QStringLiteral("Image"), QPixmap::fromImage(skin::JpegPicture(QStringLiteral("MASK"))), {0, 0});
+    BuildAddProgress(form);
+    AddNamedButton(form, "suiImageButton_OpenDir", "add_files", {18, 290}, "Add Files", "Add clip(s)");
+    AddNamedButton(form, "suiImageButton_OpenFile", "remove", {142, 290}, "Remove", "Remove the selected clip");
+    AddNamedButton(form, "suiImageButton_Clear", "clear", {250, 290}, "Clear", "Clear the list");
+    AddNamedButton(form, "suiImageButton_Rename", "output_name", {348, 290}, "Output Name", "Output name template");
     // The run's predicted total beside the list's buttons; shown once the list has clips.
     QLabel *total = AddLabel(form, QStringLiteral("Label_RunTotal"), QString(), QRect(482, 287, 106, 36));
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -113,12 +113,12 @@ void BuildPreviewArea(QWidget *form)
              QStringLiteral("seeking"))->hide();
 
     QWidget *range = AddPanel(form, QStringLiteral("Panel_Progress"), QRect(625, 276, 154, 16));
-    addPicture(range, QStringLiteral("Image_ProgressBack"), skin::Picture(QStringLiteral("Image_ProgressBack")), {0, 0});
+    AddPicture(range, QStringLiteral("Image_ProgressBack"), skin::Picture(QStringLiteral("Image_ProgressBack")), {0, 0});
     auto *stretch = new ImagePanel(range, QStringLiteral("Image_Stretch"), skin::Picture(QStringLiteral("Image_Stretch")));
     stretch->setGeometry(10, 4, 0, 8);
-    addNamedButton(range, "Image_Left", "handle", {0, 1}, "Trim Start")->setEnabled(false);
-    addNamedButton(range, "Image_Right", "handle", {144, 1}, "Trim End")->setEnabled(false);
-    addNamedButton(form, "suiImageButton_Snapshoot", "snapshot", {835, 271}, "Snapshot")->setEnabled(false);
+    AddNamedButton(range, "Image_Left", "handle", {0, 1}, "Trim Start")->setEnabled(false);
+    AddNamedButton(range, "Image_Right", "handle", {144, 1}, "Trim End")->setEnabled(false);
+    AddNamedButton(form, "suiImageButton_Snapshoot", "snapshot", {835, 271}, "Snapshot")->setEnabled(false);
 
     AddLabel(form, QStringLiteral("Label_StartCaption"), QStringLiteral("Start"), QRect(625, 302, 32, 20));
     AddLineEdit(form, QStringLiteral("suiEdit_Start"), QString(), QRect(659, 300, 74, 22))->setEnabled(false);
@@ -137,13 +137,13 @@ void BuildBottomBar(QWidget *form)
     auto *folder = AddLineEdit(form, QStringLiteral("suiEdit_OutputFolder"), QString(), QRect(116, 681, 424, 24));
     folder->setReadOnly(true);
     folder->setAccessibleName(QStringLiteral("Output Folder"));
-    addNamedButton(form, "suiImageButton_Browse", "browse", {548, 680}, "Choose Output Folder", "Choose the output folder");
-    addNamedButton(form, "suiImageButton_Open", "open_folder", {582, 680}, "Open Output Folder", "Open the output folder");
-    addNamedButton(form, "suiImageButton_StartConvert", "convert", {713, 675}, "Convert", "Start converting");
+    AddNamedButton(form, "suiImageButton_Browse", "browse", {548, 680}, "Choose Output Folder", "Choose the output folder");
+    AddNamedButton(form, "suiImageButton_Open", "open_folder", {582, 680}, "Open Output Folder", "Open the output folder");
+    AddNamedButton(form, "suiImageButton_StartConvert", "convert", {713, 675}, "Convert", "Start converting");
 }
 
 void BuildHiddenPictures(QWidget *form)
 {
     for (const char *name : {"Image_Chk", "Image_line", "table_bk1", "table_bk2", "table_bk3"})
-        addPicture(form, QLatin1String(name), skin::Picture(QLatin1String(name)), {0, 0})->hide();
+        AddPicture(form, QLatin1String(name), skin::Picture(QLatin1String(name)), {0, 0})->hide();
 }

@@ -38,14 +38,14 @@ TMainForm::TMainForm(ProgramOptions &options, ProgramWindows *windows)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kDisplayTitle);
     setStyleSheet(skin::StyleSheet());
-    buildControls();
+    BuildControls();
     FormCreate();
-    connectHandlers();
+    ConnectHandlers();
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::buildControls()
+void TMainForm::BuildControls()
 {
     QLabel *background = DressWithBackground(this, skin::Background(QStringLiteral("MAIN")));
     BuildTitleBar(this);
@@ -64,8 +64,8 @@ void TMainForm::buildControls()
     updateTimer_->setInterval(10000);
 
     auto *dragger = new WindowDragger(this, WindowDragger::Mode::FollowCursor);
-    dragger->addHandle(background);
-    dragger->addHandle(findChild<QLabel *>(QStringLiteral("Image")));
+    dragger->AddHandle(background);
+    dragger->AddHandle(findChild<QLabel *>(QStringLiteral("Image")));
     targetSelector_ = new TargetSelector({this, findChild<QWidget *>(QStringLiteral("DVDPanel")),
                                            findChild<QComboBox *>(QStringLiteral("suiComboBox_PF")),
                                            [this](int target) { SelectTarget(target); },
@@ -80,11 +80,11 @@ void TMainForm::FormCreate()
         findChild<QWidget *>(QLatin1String(handle))->setCursor(skin::RegisteredCursor(skin::kDragCursor));
     findChild<QWidget *>(QStringLiteral("Panel_AddProgress"))->raise();
     findChild<QWidget *>(QStringLiteral("Panel_Intro"))->raise();
-    fillCoreList();
+    FillCoreList();
     targetSelector_->RegisterTypes();
 }
 
-void TMainForm::fillCoreList()
+void TMainForm::FillCoreList()
 {
     const CoreListChoices choices = CoreListForCount(EngineClient::CoreCount());
     auto *cores = findChild<QComboBox *>(QStringLiteral("suiComboBox_CPU"));
@@ -94,7 +94,7 @@ void TMainForm::fillCoreList()
     cores->setEnabled(choices.enabled);
 }
 
-void TMainForm::connectHandlers()
+void TMainForm::ConnectHandlers()
 {
     const std::pair<const char *, void (TMainForm::*)()> handlers[] = {
         {"suiImageButton_Close", &TMainForm::suiImageButton_CloseClick},
@@ -135,7 +135,7 @@ void TMainForm::FormShow()
     updateTimer_->start();
 }
 
-void TMainForm::setSelectTargetHandler(std::function<void(int target)> handler)
+void TMainForm::SetSelectTargetHandler(std::function<void(int target)> handler)
 {
     selectTargetHandler_ = std::move(handler);
 }
@@ -150,12 +150,12 @@ void TMainForm::SelectTarget(int target)
     outputFolderEdit_->setText(options_.outputFolder + targets::TargetFolder(target));
 }
 
-bool TMainForm::previewIsSeeking() const
+bool TMainForm::PreviewIsSeeking() const
 {
     return !seekingLabel_->isHidden();
 }
 
-void TMainForm::saveOptions()
+void TMainForm::SaveOptions()
 {
     if (windows_ && windows_->OptionForm)
         windows_->OptionForm->SaveGeneralSettings();
@@ -163,17 +163,17 @@ void TMainForm::saveOptions()
 
 void TMainForm::suiImageButton_CloseClick()
 {
-    if (previewIsSeeking()) {
-        platform::questions().information(this, kDisplayTitle, QStringLiteral("Seeking disc, please waiting."));
+    if (PreviewIsSeeking()) {
+        platform::Questions().information(this, kDisplayTitle, QStringLiteral("Seeking disc, please waiting."));
         return;
     }
-    saveOptions();
+    SaveOptions();
     close();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (previewIsSeeking()) {
+    if (PreviewIsSeeking()) {
         event->ignore();
         return;
     }
@@ -191,7 +191,7 @@ void TMainForm::suiImageButton_MinClick()
 
 void TMainForm::suiImageButton_BrowseClick()
 {
-    QString folder = platform::questions().chooseFolder(this, QStringLiteral("Please select an output folder:"),
+    QString folder = platform::Questions().ChooseFolder(this, QStringLiteral("Please select an output folder:"),
                                                         options_.outputFolder);
     if (folder.isEmpty())
         return;
@@ -199,19 +199,19 @@ void TMainForm::suiImageButton_BrowseClick()
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     options_.outputFolder = folder;
-    saveOptions();
+    SaveOptions();
     outputFolderEdit_->setText(options_.outputFolder + targets::TargetFolder(CurTargetType));
 }
 
 void TMainForm::suiImageButton_OpenClick()
 {
-    platform::desktop().openFolder(outputFolderEdit_->text());
+    platform::desktop().OpenFolder(outputFolderEdit_->text());
 }
 
 void TMainForm::suiImageButton_AboutClick()
 {
     if (windows_ && windows_->Form_About)
-        platform::questions().exec(*windows_->Form_About);
+        platform::Questions().exec(*windows_->Form_About);
 }
 
 void TMainForm::suiImageButton_HomeClick()
@@ -229,7 +229,7 @@ void TMainForm::Timer_UpdateTimer()
     updateTimer_->stop();
 }
 
-KorvidWindow *TMainForm::engineWindowHandle() const
+KorvidWindow *TMainForm::EngineWindowHandle() const
 {
     return engineWindow_->handle();
 }
@@ -239,6 +239,6 @@ bool TMainForm::event(QEvent *event)
     if (event->type() != platform::EngineMessageEvent::eventType())
         return QWidget::event(event);
     const auto *message = static_cast<platform::EngineMessageEvent *>(event);
-    emit engineMessage(message->message, message->wparam, message->lparam);
+    emit EngineMessage(message->message, message->wparam, message->lparam);
     return true;
 }

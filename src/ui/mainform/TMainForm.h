@@ -34,12 +34,12 @@ public:
     // folder with the target's sub-folder. The parameter panel installs its own
     // selection, which then does all of that itself (including CurTargetType).
     void SelectTarget(int target);
-    void setSelectTargetHandler(std::function<void(int target)> handler);
+    void SetSelectTargetHandler(std::function<void(int target)> handler);
 
-    // The handle the engine posts to; its messages arrive as engineMessage().
-    KorvidWindow *engineWindowHandle() const;
+    // The handle the engine posts to; its messages arrive as EngineMessage().
+    KorvidWindow *EngineWindowHandle() const;
     // "Seeking please wait..." is shown: row clicks and closing are refused.
-    bool previewIsSeeking() const;
+    bool PreviewIsSeeking() const;
 
     TargetSelector *targetSelector() const { return targetSelector_; }
     ProgramWindows *windows() const { return windows_; }
@@ -59,7 +59,7 @@ public:
 
 signals:
     // 0x908 ready, 0x96C frame (wparam 1: a frame can be fetched), 0x9D0 closed.
-    void engineMessage(uint32_t message, uintptr_t wparam, intptr_t lparam);
+    void EngineMessage(uint32_t message, uintptr_t wparam, intptr_t lparam);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -69,10 +69,10 @@ protected:
 private:
     void FormCreate();
     void FormShow();
-    void buildControls();
-    void connectHandlers();
-    void fillCoreList();
-    void saveOptions();
+    void BuildControls();
+    void ConnectHandlers();
+    void FillCoreList();
+    void SaveOptions();
 
     ProgramOptions &options_;
     ProgramWindows *windows_;

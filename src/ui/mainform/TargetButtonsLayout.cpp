@@ -28,7 +28,7 @@ struct TileLook {
 
 // Apple devices show pictures that carry their own names; every other target shows a
 // glyph of its kind with its caption under it.
-TileLook tileLookOf(int target)
+TileLook TileLookOf(int target)
 {
     using namespace targets;
     static const QHash<int, TileLook> devices = {
@@ -54,7 +54,7 @@ TileLook tileLookOf(int target)
     return {CategoryOfTarget(target) == CategoryMusic ? "tile_music" : "tile_video", nullptr};
 }
 
-QWidget *buildRow(QWidget *form, int category)
+QWidget *BuildRow(QWidget *form, int category)
 {
     auto *row = new QWidget(form);
     row->setObjectName(QLatin1String(targets::Category(category).rowName));
@@ -63,13 +63,13 @@ QWidget *buildRow(QWidget *form, int category)
     return row;
 }
 
-void buildTargetButton(QWidget *row, int target)
+void BuildTargetButton(QWidget *row, int target)
 {
     const targets::TargetButtonInfo &info = targets::TargetButton(target);
-    const TileLook look = tileLookOf(target);
+    const TileLook look = TileLookOf(target);
     auto *button = new PictureButton(QLatin1String(look.pictureSet), row, QLatin1String(info.buttonName));
     button->setText(QLatin1String(info.caption));
-    button->setCaptionTop(kTileCaptionTop);
+    button->SetCaptionTop(kTileCaptionTop);
     if (look.accessibleName)
         button->setAccessibleName(QLatin1String(look.accessibleName));
     button->setGeometry(QRect(QPoint(info.rowOffset, 0), kTile));
@@ -78,7 +78,7 @@ void buildTargetButton(QWidget *row, int target)
 }
 
 // Each category button reaches to the next one's offset; the last one to the bar's end.
-int categoryButtonWidth(int category)
+int CategoryButtonWidth(int category)
 {
     int nextOffset = kCategoryBarWidth + kCategoryGap;
     for (int other = 0; other < targets::CategoryCount; ++other) {
@@ -89,14 +89,14 @@ int categoryButtonWidth(int category)
     return nextOffset - targets::Category(category).barOffset - kCategoryGap;
 }
 
-void buildCategoryBar(QWidget *form)
+void BuildCategoryBar(QWidget *form)
 {
     auto *bar = new QWidget(form);
     bar->setObjectName(QStringLiteral("suiImagePanel_Item1"));
     bar->setGeometry(QRect(kCategoryBarPosition, QSize(kCategoryBarWidth, kCategoryButtonHeight)));
     for (int category = 0; category < targets::CategoryCount; ++category) {
         const targets::CategoryInfo &info = targets::Category(category);
-        const int width = categoryButtonWidth(category);
+        const int width = CategoryButtonWidth(category);
         auto *button = new PictureButton(width > 100 ? QStringLiteral("category_wide") : QStringLiteral("category"), bar,
                                          QLatin1String(info.buttonName));
         button->setText(QLatin1String(info.caption));
@@ -109,12 +109,12 @@ void buildCategoryBar(QWidget *form)
 
 void BuildTargetButtons(QWidget *form)
 {
-    buildCategoryBar(form);
+    BuildCategoryBar(form);
     QVector<QWidget *> rows;
     for (int category = 0; category < targets::CategoryCount; ++category)
-        rows.append(buildRow(form, category));
+        rows.append(BuildRow(form, category));
     for (int target = 0; target < targets::TargetCount; ++target)
-        buildTargetButton(rows[targets::TargetButton(target).row], target);
+        BuildTargetButton(rows[targets::TargetButton(target).row], target);
 }
 
 void PlaceSharedTargetButtons(QWidget *form, int shownCategory)

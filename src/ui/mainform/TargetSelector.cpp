@@ -74,10 +74,10 @@ void TargetSelector::TargetTypeClick(PictureButton *sender)
     targetTypes_[target].TargetButton->setEnabled(false);
     wiring_.selectTarget(target);
     converterTypes_[curConverterType_].CurrentTargetButton = sender;
-    restoreProfileIndex(target);
+    RestoreProfileIndex(target);
 }
 
-void TargetSelector::restoreProfileIndex(int target)
+void TargetSelector::RestoreProfileIndex(int target)
 {
     int &profileIndex = targetTypes_[target].ProfileIndex;
     if (profileIndex == -1)

@@ -53,7 +53,7 @@ public:
 private:
     void AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget);
     void AddTargetType(PictureButton *targetButton, int target);
-    void restoreProfileIndex(int target);
+    void RestoreProfileIndex(int target);
     PictureButton *button(const char *name) const;
     QWidget *row(const char *name) const;
 

@@ -14,7 +14,7 @@ QHash<int, QCursor> &registry()
     return cursors;
 }
 
-quint16 littleEndian16(const QByteArray &bytes, int offset)
+quint16 LittleEndian16(const QByteArray &bytes, int offset)
 {
     return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
 }
@@ -28,12 +28,12 @@ std::optional<QCursor> LoadCursorFile(const QString &path)
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     // Directory: reserved, type 2 (cursor), count; first entry holds the hot spot at 10 and 12.
-    if (bytes.size() < 22 || littleEndian16(bytes, 2) != 2 || littleEndian16(bytes, 4) < 1)
+    if (bytes.size() < 22 || LittleEndian16(bytes, 2) != 2 || LittleEndian16(bytes, 4) < 1)
         return std::nullopt;
     const QImage image = QImage::fromData(bytes, "CUR");
     if (image.isNull())
         return std::nullopt;
-    return QCursor(QPixmap::fromImage(image), littleEndian16(bytes, 10), littleEndian16(bytes, 12));
+    return QCursor(QPixmap::fromImage(image), LittleEndian16(bytes, 10), LittleEndian16(bytes, 12));
 }
 
 void RegisterCursors(const QString &programFolder)

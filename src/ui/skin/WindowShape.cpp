@@ -9,41 +9,41 @@ class KeyedPicture {
 public:
     KeyedPicture(const QImage &picture, QRgb key)
         : image_(picture.convertToFormat(QImage::Format_RGB32)),
-          key_(key == 0 && !image_.isNull() ? rgbAt(0, 0) : (key & 0xFFFFFF)) {}
+          key_(key == 0 && !image_.isNull() ? RgbAt(0, 0) : (key & 0xFFFFFF)) {}
 
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
-    bool isKey(int x, int y) const { return rgbAt(x, y) == key_; }
+    bool IsKey(int x, int y) const { return RgbAt(x, y) == key_; }
 
-    int runFromLeft(int y) const
+    int RunFromLeft(int y) const
     {
         int x = 0;
-        while (x < width() && isKey(x, y))
+        while (x < width() && IsKey(x, y))
             ++x;
         return x;
     }
 
-    int runFromRight(int y) const
+    int RunFromRight(int y) const
     {
         int x = width();
-        while (x > 0 && isKey(x - 1, y))
+        while (x > 0 && IsKey(x - 1, y))
             --x;
         return width() - x;
     }
 
 private:
-    QRgb rgbAt(int x, int y) const { return image_.pixel(x, y) & 0xFFFFFF; }
+    QRgb RgbAt(int x, int y) const { return image_.pixel(x, y) & 0xFFFFFF; }
     QImage image_;
     QRgb key_;
 };
 
 // Rows swept from the top and from the bottom while the edge pixel is key-coloured.
-QVector<bool> sweptRows(const KeyedPicture &picture, int edgeX)
+QVector<bool> SweptRows(const KeyedPicture &picture, int edgeX)
 {
     QVector<bool> rows(picture.height(), false);
-    for (int y = 0; y < picture.height() && picture.isKey(edgeX, y); ++y)
+    for (int y = 0; y < picture.height() && picture.IsKey(edgeX, y); ++y)
         rows[y] = true;
-    for (int y = picture.height() - 1; y >= 0 && picture.isKey(edgeX, y); --y)
+    for (int y = picture.height() - 1; y >= 0 && picture.IsKey(edgeX, y); --y)
         rows[y] = true;
     return rows;
 }
@@ -55,12 +55,12 @@ QRegion TransparentCorners(const QImage &picture, QRgb key)
     if (picture.isNull())
         return {};
     const KeyedPicture keyed(picture, key);
-    const QVector<bool> leftRows = sweptRows(keyed, 0);
-    const QVector<bool> rightRows = sweptRows(keyed, keyed.width() - 1);
+    const QVector<bool> leftRows = SweptRows(keyed, 0);
+    const QVector<bool> rightRows = SweptRows(keyed, keyed.width() - 1);
     QVector<QRect> rects;   // y-x sorted, not touching: the form setRects() needs
     for (int y = 0; y < keyed.height(); ++y) {
-        const int left = leftRows[y] ? keyed.runFromLeft(y) : 0;
-        const int right = rightRows[y] ? keyed.runFromRight(y) : 0;
+        const int left = leftRows[y] ? keyed.RunFromLeft(y) : 0;
+        const int right = rightRows[y] ? keyed.RunFromRight(y) : 0;
         if (left + right >= keyed.width()) {
             rects.append(QRect(0, y, keyed.width(), 1));
             continue;

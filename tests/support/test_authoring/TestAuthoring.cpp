@@ -32,7 +32,7 @@ Records &records()
     return instance;
 }
 
-std::string fileText(const char *path)
+std::string FileText(const char *path)
 {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -50,7 +50,7 @@ DVDAUTHORING_API int32_t author_main(const char *authorXmlPath)
     std::unique_lock lock(r.mutex);
     ++r.calls;
     r.path = authorXmlPath ? authorXmlPath : "";
-    r.description = authorXmlPath ? fileText(authorXmlPath) : std::string();
+    r.description = authorXmlPath ? FileText(authorXmlPath) : std::string();
     if (r.holdPercent < 0)
         return r.result;
     // Half a DVD folder, as dvdauthor leaves it when it is ended.

@@ -38,7 +38,7 @@ void TestEngine_SetEntryDelay(const char *name, int32_t milliseconds)
 
 void TestEngine_FinishRunning(void)
 {
-    State::instance().finishRunning();
+    State::instance().FinishRunning();
 }
 
 void TestEngine_SetProbe(const char *path, const EngineFileInfo *info, int32_t result)
@@ -109,7 +109,7 @@ const char *TestEngine_Call(int32_t index)
 
 int32_t TestEngine_WaitForCalls(const char *name, int32_t count, int32_t timeoutMilliseconds)
 {
-    return State::instance().waitForCalls(name, count, timeoutMilliseconds) ? 1 : 0;
+    return State::instance().WaitForCalls(name, count, timeoutMilliseconds) ? 1 : 0;
 }
 
 } // extern "C"

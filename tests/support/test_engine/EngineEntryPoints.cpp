@@ -21,9 +21,9 @@ int32_t Answer(const char *name, std::string call, KorvidWindow *postTo)
 {
     State &state = State::instance();
     state.record(std::move(call));
-    state.schedulePosts(name, postTo);
-    state.waitDelay(name, false);
-    return state.resultOf(name);
+    state.SchedulePosts(name, postTo);
+    state.WaitDelay(name, false);
+    return state.ResultOf(name);
 }
 
 void WriteTargetFile(const char *targetFile)
@@ -41,12 +41,12 @@ void WriteTargetFile(const char *targetFile)
 int32_t Convert(const char *name, std::string call, KorvidWindow *window, const char *targetFile)
 {
     State &state = State::instance();
-    state.beginTarget();
+    state.BeginTarget();
     state.record(std::move(call));
-    state.schedulePosts(name, window);
-    if (state.waitDelay(name, true))
+    state.SchedulePosts(name, window);
+    if (state.WaitDelay(name, true))
         return 0;
-    const int32_t result = state.resultOf(name);
+    const int32_t result = state.ResultOf(name);
     bool writeFile = false;
     {
         std::lock_guard lock(state.mutex);

@@ -24,7 +24,7 @@ void Poster::schedule(KorvidWindow *window, uint32_t message, uintptr_t wparam, 
     changed_.notify_all();
 }
 
-void Poster::cancelAll()
+void Poster::CancelAll()
 {
     std::lock_guard lock(mutex_);   // delivery happens under this lock
     pending_.clear();
@@ -38,7 +38,7 @@ bool Poster::waitIdle(int timeoutMilliseconds)
 }
 
 // The window's post() only queues, so calling it under the lock is safe and lets
-// cancelAll() guarantee that nothing reaches a window after it returns.
+// CancelAll() guarantee that nothing reaches a window after it returns.
 void Poster::run()
 {
     std::unique_lock lock(mutex_);
@@ -48,7 +48,7 @@ void Poster::run()
             continue;
         }
         const auto first = pending_.begin();
-        const auto due = first->first;   // a copy: cancelAll() may erase the entry while we wait
+        const auto due = first->first;   // a copy: CancelAll() may erase the entry while we wait
         if (due > std::chrono::steady_clock::now()) {
             changed_.wait_until(lock, due);
             continue;

@@ -17,7 +17,7 @@ public:
     ~Poster();
     void schedule(KorvidWindow *window, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds);
     // Drops pending posts; when it returns, no post is being delivered.
-    void cancelAll();
+    void CancelAll();
     bool waitIdle(int timeoutMilliseconds);
 
 private:

@@ -24,10 +24,10 @@ State &State::instance()
 
 State::State()
 {
-    setDefaults();
+    SetDefaults();
 }
 
-void State::setDefaults()
+void State::SetDefaults()
 {
     postRules["X_GetFrame_Init"] = {{KORVID_MSG_READY, 0, 0, 0}};
     postRules["X_Set_NextFrame_Time"] = {{KORVID_MSG_FRAME, 1, 0, 0}};
@@ -38,7 +38,7 @@ void State::setDefaults()
 
 void State::reset()
 {
-    poster.cancelAll();
+    poster.CancelAll();
     std::lock_guard lock(mutex);
     calls.clear();
     coreCount = 1;
@@ -57,7 +57,7 @@ void State::reset()
     writeTargetFiles = true;
     stopRequested_ = true;   // wakes a call still blocked from the previous test
     finishRequested_ = false;
-    setDefaults();
+    SetDefaults();
     changed_.notify_all();
 }
 
@@ -68,14 +68,14 @@ void State::record(std::string call)
     changed_.notify_all();
 }
 
-int32_t State::resultOf(const std::string &name)
+int32_t State::ResultOf(const std::string &name)
 {
     std::lock_guard lock(mutex);
     const auto found = results.find(name);
     return found == results.end() ? 0 : found->second;
 }
 
-void State::schedulePosts(const std::string &name, KorvidWindow *window)
+void State::SchedulePosts(const std::string &name, KorvidWindow *window)
 {
     std::lock_guard lock(mutex);
     if (!window)
@@ -85,14 +85,14 @@ void State::schedulePosts(const std::string &name, KorvidWindow *window)
         poster.schedule(window, rule.message, rule.wparam, rule.lparam, rule.delayMilliseconds);
 }
 
-void State::beginTarget()
+void State::BeginTarget()
 {
     std::lock_guard lock(mutex);
     stopRequested_ = false;
     finishRequested_ = false;
 }
 
-bool State::waitDelay(const std::string &name, bool interruptible)
+bool State::WaitDelay(const std::string &name, bool interruptible)
 {
     std::unique_lock lock(mutex);
     const auto found = delays.find(name);
@@ -114,14 +114,14 @@ void State::requestStop()
     changed_.notify_all();
 }
 
-void State::finishRunning()
+void State::FinishRunning()
 {
     std::lock_guard lock(mutex);
     finishRequested_ = true;
     changed_.notify_all();
 }
 
-bool State::waitForCalls(const std::string &name, int count, int timeoutMilliseconds)
+bool State::WaitForCalls(const std::string &name, int count, int timeoutMilliseconds)
 {
     const auto reached = [&] {
         int seen = 0;

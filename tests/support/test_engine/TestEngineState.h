@@ -38,15 +38,15 @@ public:
 
     void reset();
     void record(std::string call);
-    int32_t resultOf(const std::string &name);
+    int32_t ResultOf(const std::string &name);
     // Schedules the posts of `name` to `window` (none for a null window).
-    void schedulePosts(const std::string &name, KorvidWindow *window);
+    void SchedulePosts(const std::string &name, KorvidWindow *window);
     // Blocks for the delay of `name`; true when a stop or finish request ended it early.
-    bool waitDelay(const std::string &name, bool interruptible);
+    bool WaitDelay(const std::string &name, bool interruptible);
     void requestStop();
-    void finishRunning();
-    void beginTarget();
-    bool waitForCalls(const std::string &name, int count, int timeoutMilliseconds);
+    void FinishRunning();
+    void BeginTarget();
+    bool WaitForCalls(const std::string &name, int count, int timeoutMilliseconds);
 
     std::mutex mutex;   // guards every field below
     std::deque<std::string> calls;
@@ -68,7 +68,7 @@ public:
 
 private:
     State();
-    void setDefaults();
+    void SetDefaults();
     std::condition_variable changed_;
     bool stopRequested_ = false;
     bool finishRequested_ = false;

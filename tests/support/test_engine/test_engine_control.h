@@ -25,7 +25,7 @@
  *     1..8192 give -1;
  *   - X_Get_Info fills the record from the queue of TestEngine_AddProgress (the
  *     last entry repeats; zeros when none was added);
- *   - posts (asynchronous, from the engine's own thread, in order): X_GetFrame_Init
+ *   - Posts (asynchronous, from the engine's own thread, in order): X_GetFrame_Init
  *     posts 2312 to its window, X_Set_NextFrame_Time 2412 with wparam 1 and
  *     X_GetFrame_UnInit 2512, both to the window of the last X_GetFrame_Init;
  *     every target entry point posts 2312 to its window when it starts;

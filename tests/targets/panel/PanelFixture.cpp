@@ -15,23 +15,23 @@ PanelFixture::~PanelFixture()
     platform::SetProgramFolderForTesting({});
 }
 
-void PanelFixture::startWithShippedDefinitions()
+void PanelFixture::StartWithShippedDefinitions()
 {
     QFile shipped(QStringLiteral(PELORIN_SHIPPED_DEFINITIONS));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    startWithDefinitions(shipped.readAll());
+    StartWithDefinitions(shipped.readAll());
 }
 
-void PanelFixture::startWithDefinitions(const QByteArray &iniText)
+void PanelFixture::StartWithDefinitions(const QByteArray &iniText)
 {
-    sandbox.writeProgramFile(QStringLiteral("PfDef.dll"), iniText);
-    platform::SetProgramFolderForTesting(sandbox.programFolder());
-    startWithProgramParts();
+    sandbox.WriteProgramFile(QStringLiteral("PfDef.dll"), iniText);
+    platform::SetProgramFolderForTesting(sandbox.ProgramFolder());
+    StartWithProgramParts();
 }
 
-void PanelFixture::startWithProgramParts()
+void PanelFixture::StartWithProgramParts()
 {
-    windows = std::make_unique<ProgramWindows>(sandbox.programFolder());
+    windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     AttachProgramParts(*windows);
     panel = form().findChild<ParameterPanel *>();
     clipList = form().findChild<ClipListPanel *>();
@@ -46,7 +46,7 @@ QStringList PanelFixture::items(const char *name)
     return ItemTexts(*list(name));
 }
 
-void PanelFixture::typeAndLeave(const char *fieldName, int value)
+void PanelFixture::TypeAndLeave(const char *fieldName, int value)
 {
     auto *field = control<QSpinBox>(fieldName);
     form().activateWindow();
@@ -58,7 +58,7 @@ void PanelFixture::typeAndLeave(const char *fieldName, int value)
     field->clearFocus();
 }
 
-void PanelFixture::showClip(int width, int height)
+void PanelFixture::ShowClip(int width, int height)
 {
     auto clip = std::make_unique<TVideoInfo>();
     clip->Width = width;
@@ -68,7 +68,7 @@ void PanelFixture::showClip(int width, int height)
     clipList->Model().SetCurrent(shown);
 }
 
-TVideoInfo &PanelFixture::addClip(const QString &fileName)
+TVideoInfo &PanelFixture::AddClip(const QString &fileName)
 {
     auto clip = std::make_unique<TVideoInfo>();
     clip->FileName = fileName;

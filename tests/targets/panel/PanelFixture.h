@@ -15,21 +15,21 @@ protected:
     ~PanelFixture() override;
 
     // Shows the main window, which selects the start target (iPod).
-    void startWithShippedDefinitions();
-    void startWithDefinitions(const QByteArray &iniText);
+    void StartWithShippedDefinitions();
+    void StartWithDefinitions(const QByteArray &iniText);
 
     QComboBox *list(const char *name) { return control<QComboBox>(name); }
     QStringList items(const char *name);
     bool shown(const char *name) { return control(name)->isVisibleTo(&form()); }
     // Leaves a size field as the user does after typing `value`.
-    void typeAndLeave(const char *fieldName, int value);
+    void TypeAndLeave(const char *fieldName, int value);
     // A clip of that size becomes the one shown in the detail area.
-    void showClip(int width, int height);
-    TVideoInfo &addClip(const QString &fileName);
+    void ShowClip(int width, int height);
+    TVideoInfo &AddClip(const QString &fileName);
 
     ParameterPanel *panel = nullptr;
     ClipListPanel *clipList = nullptr;
 
 private:
-    void startWithProgramParts();
+    void StartWithProgramParts();
 };

@@ -60,21 +60,21 @@ protected:
 
 TEST_F(PanelHandlersTest, SizeFieldsRoundToMultiplesOf4WhenLeft)
 {
-    startWithDefinitions(SmallDefinitions);
+    StartWithDefinitions(SmallDefinitions);
     form().SelectTarget(TargetAVI);
-    typeAndLeave("suiSpinEdit_VideoWidth", 642);
-    typeAndLeave("suiSpinEdit_VideoHeight", -6);
+    TypeAndLeave("suiSpinEdit_VideoWidth", 642);
+    TypeAndLeave("suiSpinEdit_VideoHeight", -6);
     EXPECT_EQ(fields(), QSize(640, -4));
-    typeAndLeave("suiSpinEdit_VideoWidth", 640);
+    TypeAndLeave("suiSpinEdit_VideoWidth", 640);
     EXPECT_EQ(width()->value(), 640);
 }
 
 TEST_F(PanelHandlersTest, OriginalSizeShowsTheClipAndCustomSizeComesBack)
 {
-    startWithDefinitions(SmallDefinitions);
+    StartWithDefinitions(SmallDefinitions);
     form().SelectTarget(TargetAVI);
-    typeAndLeave("suiSpinEdit_VideoWidth", 720);
-    typeAndLeave("suiSpinEdit_VideoHeight", 400);
+    TypeAndLeave("suiSpinEdit_VideoWidth", 720);
+    TypeAndLeave("suiSpinEdit_VideoHeight", 400);
 
     list("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1 with no clip shown
     EXPECT_EQ(panel->AspectMode(), 1);
@@ -83,14 +83,14 @@ TEST_F(PanelHandlersTest, OriginalSizeShowsTheClipAndCustomSizeComesBack)
     EXPECT_EQ(fields(), QSize(720, 400)) << "no clip: the fields keep their values";
 
     list("suiComboBox_Profile")->setCurrentIndex(1);
-    showClip(1280, 720);
+    ShowClip(1280, 720);
     list("suiComboBox_Profile")->setCurrentIndex(0);
     EXPECT_EQ(fields(), QSize(1280, 720));
     list("suiComboBox_Profile")->setCurrentIndex(2);   // mode 0
     EXPECT_TRUE(width()->isEnabled());
     EXPECT_EQ(fields(), QSize(720, 400));
 
-    typeAndLeave("suiSpinEdit_VideoWidth", 6);   // becomes 4: no custom size
+    TypeAndLeave("suiSpinEdit_VideoWidth", 6);   // becomes 4: no custom size
     list("suiComboBox_Profile")->setCurrentIndex(0);
     list("suiComboBox_Profile")->setCurrentIndex(1);
     EXPECT_EQ(fields(), QSize(1280, 720));
@@ -98,7 +98,7 @@ TEST_F(PanelHandlersTest, OriginalSizeShowsTheClipAndCustomSizeComesBack)
 
 TEST_F(PanelHandlersTest, AspectAndSizeControlsStayGreen)
 {
-    startWithDefinitions(SmallDefinitions);
+    StartWithDefinitions(SmallDefinitions);
     form().SelectTarget(TargetAVI);
     list("suiComboBox_Profile")->setCurrentIndex(0);
     for (const char *name : {"suiComboBox_Profile", "suiComboBox_Resolution", "suiSpinEdit_VideoWidth",
@@ -109,7 +109,7 @@ TEST_F(PanelHandlersTest, AspectAndSizeControlsStayGreen)
 
 TEST_F(PanelHandlersTest, HdTargetInOriginalSizeOffersOneDisabledResolution)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     form().SelectTarget(TargetHDAVI);
     const QStringList resolutions = items("suiComboBox_Resolution");
     ASSERT_GT(resolutions.size(), 1);
@@ -127,7 +127,7 @@ TEST_F(PanelHandlersTest, HdTargetInOriginalSizeOffersOneDisabledResolution)
 // aspect list's change reaches the state and every control shows the state afterwards.
 TEST_F(PanelHandlersTest, MpegAspectChoicesReachTheStateAndTheControlsShowIt)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     form().SelectTarget(TargetMPEG);
     const PanelState &state = panel->State();
     for (int aspect : {3, 2}) {   // DVD NTSC 16:9 (mode 11, its own section), then mode 0
@@ -158,7 +158,7 @@ TEST_F(PanelHandlersTest, MpegAspectChoicesReachTheStateAndTheControlsShowIt)
 
 TEST_F(PanelHandlersTest, VolumeTrackBarFollowsTheVolumeList)
 {
-    startWithDefinitions(SmallDefinitions);
+    StartWithDefinitions(SmallDefinitions);
     auto *track = control<QSlider>("suiTrackBar_Volume");
     EXPECT_EQ(track->minimum(), 0) << "iPod has no volume list here";
     EXPECT_EQ(track->maximum(), 0);
@@ -173,7 +173,7 @@ TEST_F(PanelHandlersTest, VolumeTrackBarFollowsTheVolumeList)
 
 TEST_F(PanelHandlersTest, EngineSwitchesExplainThemselvesWhenChecked)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     const std::pair<const char *, EngineSwitch> switches[] = {{"suiCheckBox_HQE", EngineSwitch::HighQuality},
                                                                {"suiCheckBox_DeInterlace", EngineSwitch::Deinterlace},
                                                                {"suiCheckBox_ForceSync", EngineSwitch::ForceSync}};
@@ -181,15 +181,15 @@ TEST_F(PanelHandlersTest, EngineSwitchesExplainThemselvesWhenChecked)
         box(name)->click();
         box(name)->click();
         EXPECT_FALSE(box(name)->isChecked());
-        ASSERT_FALSE(questions.asked().isEmpty());
-        EXPECT_EQ(questions.asked().last().text, EngineSwitchNotice(engineSwitch)) << name;
+        ASSERT_FALSE(questions.Asked().isEmpty());
+        EXPECT_EQ(questions.Asked().last().text, EngineSwitchNotice(engineSwitch)) << name;
     }
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information).size(), 3) << "unchecking tells nothing";
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information).size(), 3) << "unchecking tells nothing";
 }
 
 TEST_F(PanelHandlersTest, DvdPairsActAsRadioButtonsAndTheSelectorSetsThem)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     EXPECT_EQ(list("suiComboBox_DVDPF")->currentIndex(), 0);
     EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked()) << "the boxes start as the selector's first setting";
     EXPECT_FALSE(box("suiCheckBox_DVD_PAL")->isChecked());
@@ -217,9 +217,9 @@ TEST_F(PanelHandlersTest, DvdPairsActAsRadioButtonsAndTheSelectorSetsThem)
 
 TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     windows->Options.renameSettings.nameTemplate = QStringLiteral("#Name-#Resolution");
-    TVideoInfo &clip = addClip(QStringLiteral("/films/Holiday.avi"));
+    TVideoInfo &clip = AddClip(QStringLiteral("/films/Holiday.avi"));
     clipList->RefreshOutputNames();
     EXPECT_EQ(clip.OutputName, "Holiday-640x480.mp4");
 

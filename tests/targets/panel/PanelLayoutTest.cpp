@@ -17,7 +17,7 @@ class PanelLayoutTest : public PanelFixture {};
 
 TEST_F(PanelLayoutTest, DvdSettingsShowInThePanelForTheDvdTargetsOnly)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     const QStringList dvdControls = {"DVDPanel", "suiCheckBox_DVD_NTSC", "suiCheckBox_DVD_PAL", "suiCheckBox_DVD_169",
                                      "suiCheckBox_DVD_43", "suiComboBox_DVDPF"};
     const auto dvdControlsVisible = [&](bool expected) {
@@ -41,7 +41,7 @@ TEST_F(PanelLayoutTest, DvdSettingsShowInThePanelForTheDvdTargetsOnly)
 // target of every category's row.
 TEST_F(PanelLayoutTest, EveryTargetShowsItsControlsInsideTheWindowWithoutOverlap)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     const QRect window(QPoint(), form().size());
     const auto checkLayout = [&](const QString &state) {
         QVector<QPair<QString, QRect>> shown;

@@ -97,13 +97,13 @@ TEST(RememberedPanels, OnlyTargetsUpTo38AreRemembered)
     for (int target : {-1, 39, 40, 42, 43})
         panels.store(target, panel);
     for (int target : {-1, 0, 38, 39, 42})
-        EXPECT_EQ(panels.filledSlot(target), nullptr) << target;
+        EXPECT_EQ(panels.FilledSlot(target), nullptr) << target;
     panels.store(0, panel);
     panels.store(38, panel);
-    ASSERT_NE(panels.filledSlot(38), nullptr);
-    EXPECT_TRUE(panels.filledSlot(38)->filled);
-    EXPECT_EQ(panels.filledSlot(0)->videoWidth, 642);
-    EXPECT_EQ(panels.filledSlot(1), nullptr);
+    ASSERT_NE(panels.FilledSlot(38), nullptr);
+    EXPECT_TRUE(panels.FilledSlot(38)->filled);
+    EXPECT_EQ(panels.FilledSlot(0)->videoWidth, 642);
+    EXPECT_EQ(panels.FilledSlot(1), nullptr);
 }
 
 TEST(RememberedPanels, RestoreOrderPutsTheFormatBeforeTheCodecsAndTheAspectBeforeTheSizes)

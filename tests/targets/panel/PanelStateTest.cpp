@@ -27,14 +27,14 @@ protected:
     // The shipped PfSetting.ini, copied so that saving cannot touch the original.
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PELORIN_SHIPPED_SETTINGS), settingsPath()));
-        QFile::setPermissions(settingsPath(), QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PELORIN_SHIPPED_SETTINGS), SettingsPath()));
+        QFile::setPermissions(SettingsPath(), QFile::ReadOwner | QFile::WriteOwner);
     }
-    QString settingsPath() const { return folder_.filePath(QStringLiteral("PfSetting.ini")); }
+    QString SettingsPath() const { return folder_.filePath(QStringLiteral("PfSetting.ini")); }
     PanelInputs inputs() const { return {Shipped(), &store, clipSize, QStringLiteral("/out/")}; }
 
     QTemporaryDir folder_;
-    ProfileStore store{settingsPath()};
+    ProfileStore store{SettingsPath()};
     std::optional<QSize> clipSize = QSize(640, 360);
     PanelState panel;
 };

@@ -35,10 +35,10 @@ class ProfileListTest : public PanelFixture {
 protected:
     void SetUp() override
     {
-        sandbox.writeSettingsFile(QStringLiteral("PfSetting.ini"), IpodProfiles);
-        startWithShippedDefinitions();
+        sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), IpodProfiles);
+        StartWithShippedDefinitions();
     }
-    int rememberedEntry(int target) { return form().targetSelector()->TargetTypes()[target].ProfileIndex; }
+    int RememberedEntry(int target) { return form().targetSelector()->TargetTypes()[target].ProfileIndex; }
     int value(const char *name) { return control<QSpinBox>(name)->value(); }
 };
 
@@ -58,7 +58,7 @@ TEST_F(ProfileListTest, ListsTheUsedSlotsAndAppliesTheDefaultEntry)
 TEST_F(ProfileListTest, ChoosingAnEntryAppliesItsSlotAndIsRemembered)
 {
     windows->Options.renameSettings.nameTemplate = QStringLiteral("#Name");
-    TVideoInfo &clip = addClip(QStringLiteral("/films/Holiday.avi"));
+    TVideoInfo &clip = AddClip(QStringLiteral("/films/Holiday.avi"));
     list("suiComboBox_PF")->setCurrentIndex(0);
     EXPECT_EQ(list("suiComboBox_OutputFormat")->currentText(), "m4v");
     EXPECT_EQ(list("suiComboBox_Profile")->currentIndex(), 1);
@@ -71,7 +71,7 @@ TEST_F(ProfileListTest, ChoosingAnEntryAppliesItsSlotAndIsRemembered)
     EXPECT_EQ(list("suiComboBox_VideoCodec")->currentIndex(), 1) << "codecs of the m4v sub-section";
     EXPECT_EQ(panel->AspectMode(), 0);
     EXPECT_EQ(clip.OutputName, "Holiday.m4v");
-    EXPECT_EQ(rememberedEntry(TargetiPod), 0);
+    EXPECT_EQ(RememberedEntry(TargetiPod), 0);
 
     click("sb_iPad");
     click("sb_iPod");
@@ -98,7 +98,7 @@ TEST_F(ProfileListTest, ARememberedEntryBeyondTheListIsForgotten)
     form().targetSelector()->TargetTypes()[TargetiPod].ProfileIndex = 5;
     click("sb_iPad");
     click("sb_iPod");
-    EXPECT_EQ(rememberedEntry(TargetiPod), -1);
+    EXPECT_EQ(RememberedEntry(TargetiPod), -1);
     EXPECT_EQ(list("suiComboBox_PF")->currentIndex(), 1) << "the list keeps the panel's selection";
 }
 
@@ -122,15 +122,15 @@ TEST_F(ProfileListTest, SavesThePanelAsANamedProfileAndRemovesIt)
     list("suiComboBox_OutputFormat")->setCurrentIndex(1);
     list("suiComboBox_VideoFrameRate")->setCurrentIndex(3);
     control<QSpinBox>("suiSpinEdit_VideoBitRate")->setValue(900);
-    questions.answerText(QStringLiteral("  Evening  "));
+    questions.AnswerText(QStringLiteral("  Evening  "));
     click("suiImageButton_SaveProfile");
-    EXPECT_EQ(questions.asked().last().filter, "Tiny") << "the chosen entry's name is offered";
-    const QByteArray stored = sandbox.readSettingsFile(QStringLiteral("PfSetting.ini"));
+    EXPECT_EQ(questions.Asked().last().filter, "Tiny") << "the chosen entry's name is offered";
+    const QByteArray stored = sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini"));
     EXPECT_TRUE(stored.contains("ProfileText1=Evening")) << stored.constData();
     EXPECT_EQ(items("suiComboBox_PF").size(), 3);
     EXPECT_TRUE(list("suiComboBox_PF")->currentText().startsWith("Evening : Video-m4v"))
         << list("suiComboBox_PF")->currentText().toStdString();
-    EXPECT_EQ(rememberedEntry(TargetiPod), 1);
+    EXPECT_EQ(RememberedEntry(TargetiPod), 1);
 
     list("suiComboBox_PF")->setCurrentIndex(0);   // Small: other values
     list("suiComboBox_PF")->setCurrentIndex(1);   // Evening again
@@ -138,37 +138,37 @@ TEST_F(ProfileListTest, SavesThePanelAsANamedProfileAndRemovesIt)
     EXPECT_EQ(list("suiComboBox_VideoFrameRate")->currentIndex(), 3);
     EXPECT_EQ(value("suiSpinEdit_VideoBitRate"), 900);
 
-    questions.answerConfirm(true);
+    questions.AnswerConfirm(true);
     click("suiImageButton_RemoveProfile");
     EXPECT_EQ(items("suiComboBox_PF").size(), 2);
-    EXPECT_TRUE(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")).contains("ProfileText1=nodef"));
+    EXPECT_TRUE(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")).contains("ProfileText1=nodef"));
 }
 
 // Protected profiles are refused, an existing name is overwritten only after a Yes, and a
 // cancelled name question changes nothing.
 TEST_F(ProfileListTest, SavingAndRemovingKeepTheStoresQuestionsAndProtections)
 {
-    const QByteArray before = sandbox.readSettingsFile(QStringLiteral("PfSetting.ini"));
-    questions.answerText(QString());
+    const QByteArray before = sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini"));
+    questions.AnswerText(QString());
     click("suiImageButton_SaveProfile");
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), before);
 
     list("suiComboBox_PF")->setCurrentIndex(1);   // Tiny: field 9 set
-    questions.answerText(QStringLiteral("Tiny"));
+    questions.AnswerText(QStringLiteral("Tiny"));
     click("suiImageButton_SaveProfile");
     click("suiImageButton_RemoveProfile");
-    EXPECT_EQ(questions.texts(ScriptedQuestions::Kind::Information).size(), 2);
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
+    EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information).size(), 2);
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), before);
 
     list("suiComboBox_PF")->setCurrentIndex(0);   // Small
-    questions.answerText(QStringLiteral("Small"));
-    questions.answerConfirm(false);
+    questions.AnswerText(QStringLiteral("Small"));
+    questions.AnswerConfirm(false);
     click("suiImageButton_SaveProfile");
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
-    questions.answerConfirm(false);
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), before);
+    questions.AnswerConfirm(false);
     click("suiImageButton_RemoveProfile");
-    EXPECT_EQ(sandbox.readSettingsFile(QStringLiteral("PfSetting.ini")), before);
-    EXPECT_EQ(questions.unusedAnswers(), 0);
+    EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), before);
+    EXPECT_EQ(questions.UnusedAnswers(), 0);
 }
 
 } // namespace

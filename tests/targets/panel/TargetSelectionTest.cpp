@@ -20,7 +20,7 @@ namespace {
 class TargetSelectionTest : public PanelFixture {
 protected:
     // Every list the target needs offers a choice, and the output format names an extension.
-    void expectUsablePanel(int target)
+    void ExpectUsablePanel(int target)
     {
         SCOPED_TRACE(TargetName(target).toStdString());
         EXPECT_EQ(form().CurTargetType, target);
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(TargetSelectionTest, StartTargetIsFilledFromTheShippedDefinitions)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     EXPECT_EQ(form().CurTargetType, TargetiPod);
     EXPECT_EQ(items("suiComboBox_OutputFormat"), QStringList({"mp4", "m4v"}));
     EXPECT_EQ(list("suiComboBox_OutputFormat")->currentIndex(), 0);
@@ -59,33 +59,33 @@ TEST_F(TargetSelectionTest, StartTargetIsFilledFromTheShippedDefinitions)
     EXPECT_TRUE(shown("suiEdit_DVDName")) << "iPod is a device target";
     EXPECT_TRUE(shown("suiEdit_ArtistName"));
     EXPECT_FALSE(shown("suiComboBox_DVDPF"));
-    expectUsablePanel(TargetiPod);
+    ExpectUsablePanel(TargetiPod);
 }
 
 TEST_F(TargetSelectionTest, EveryVisibleTargetFillsFromTheShippedDefinitions)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     const std::pair<const char *, int> buttons[] = {{"sb_iPad", TargetiPad},       {"sb_iPhone", TargetiPhone},
                                                     {"sb_AppleTV", TargetAppleTV}, {"sb_AppleTV_HD", TargetAppleTV_HD},
                                                     {"sb_MP3", TargetMP3},         {"sb_iPod", TargetiPod}};
     for (const auto &[button, target] : buttons) {
         click(button);
-        expectUsablePanel(target);
+        ExpectUsablePanel(target);
     }
 }
 
 TEST_F(TargetSelectionTest, EveryRegisteredTargetFillsFromTheShippedDefinitions)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     for (int target = 0; target < RegisteredTargetCount; ++target) {
         form().SelectTarget(target);
-        expectUsablePanel(target);
+        ExpectUsablePanel(target);
     }
 }
 
 TEST_F(TargetSelectionTest, MusicTargetHidesTheVideoSettings)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     click("sb_MP3");
     for (const char *name : {"Label3", "suiComboBox_VideoFrameRate", "Label4", "Label5", "Label12",
                              "suiSpinEdit_VideoBitRate", "Label1", "suiComboBox_Profile", "suiCheckBox_HQE",
@@ -103,7 +103,7 @@ TEST_F(TargetSelectionTest, MusicTargetHidesTheVideoSettings)
 
 TEST_F(TargetSelectionTest, DvdTargetsShowTheDvdSettingAndMpegItsSizeFields)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     form().SelectTarget(TargetDVD_Folder);
     EXPECT_TRUE(shown("suiComboBox_DVDPF"));
     EXPECT_TRUE(shown("Label_DVDSetting"));
@@ -117,7 +117,7 @@ TEST_F(TargetSelectionTest, DvdTargetsShowTheDvdSettingAndMpegItsSizeFields)
 
 TEST_F(TargetSelectionTest, SwitchingAwayAndBackRestoresTheChoicesButNotTheResolution)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     list("suiComboBox_OutputFormat")->setCurrentIndex(1);   // m4v
     list("suiComboBox_VideoCodec")->setCurrentIndex(1);
     list("suiComboBox_AudioBitRate")->setCurrentIndex(3);
@@ -145,7 +145,7 @@ TEST_F(TargetSelectionTest, SwitchingAwayAndBackRestoresTheChoicesButNotTheResol
 
 TEST_F(TargetSelectionTest, MusicTargetIsFilledFreshEveryTime)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     click("sb_MP3");
     const int preselected = list("suiComboBox_AudioBitRate")->currentIndex();
     list("suiComboBox_AudioBitRate")->setCurrentIndex(preselected + 1);
@@ -156,11 +156,11 @@ TEST_F(TargetSelectionTest, MusicTargetIsFilledFreshEveryTime)
 
 TEST_F(TargetSelectionTest, HandTypedWidthComesBackWithItsTarget)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     form().SelectTarget(TargetMPEG);
     list("suiComboBox_Profile")->setCurrentIndex(1);   // custom size, mode 2
-    typeAndLeave("suiSpinEdit_VideoWidth", 642);
-    typeAndLeave("suiSpinEdit_VideoHeight", 354);
+    TypeAndLeave("suiSpinEdit_VideoWidth", 642);
+    TypeAndLeave("suiSpinEdit_VideoHeight", 354);
     EXPECT_EQ(control<QSpinBox>("suiSpinEdit_VideoWidth")->value(), 640);
     EXPECT_EQ(control<QSpinBox>("suiSpinEdit_VideoHeight")->value(), 352);
     list("suiComboBox_AudioBitRate")->setCurrentIndex(4);
@@ -174,7 +174,7 @@ TEST_F(TargetSelectionTest, HandTypedWidthComesBackWithItsTarget)
 
 TEST_F(TargetSelectionTest, ReselectingTheCurrentTargetKeepsTheUsersValues)
 {
-    startWithShippedDefinitions();
+    StartWithShippedDefinitions();
     list("suiComboBox_AudioBitRate")->setCurrentIndex(0);
     form().SelectTarget(form().CurTargetType);   // as after the options dialog closes with changes
     EXPECT_EQ(list("suiComboBox_AudioBitRate")->currentIndex(), 0);

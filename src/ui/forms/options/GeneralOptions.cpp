@@ -49,7 +49,7 @@ void GeneralOptions::SaveGeneralSettings()
 void GeneralOptions::suiImageButton_BrowseClick()
 {
     const QString folder =
-        platform::questions().chooseFolder(window(), QStringLiteral("Please select Output Folder:"), options_.outputFolder);
+        platform::Questions().ChooseFolder(window(), QStringLiteral("Please select Output Folder:"), options_.outputFolder);
     if (folder.isEmpty())
         return;
     options_.outputFolder = folder;

@@ -91,7 +91,7 @@ void MusicProfileEditor::BuildProfileList()
     suiComboBox_Profile_Music->clear();
     for (const QString &typeName : MusicTypeNames()) {
         const QString definitionSection = options::DefinitionSectionOfType(typeName);
-        for (const targets::ProfileEntry &entry : store.dialogEntries(targets::ProfileSectionName(typeName))) {
+        for (const targets::ProfileEntry &entry : store.DialogEntries(targets::ProfileSectionName(typeName))) {
             entries_.append(TListMessage{typeName, entry});
             suiComboBox_Profile_Music->addItem(targets::MusicEntryText(reader, definitionSection, entry));
         }
@@ -115,16 +115,16 @@ void MusicProfileEditor::suiComboBox_Profile_MusicChange()
     if (!selected)
         return;
     const targets::ProfileStore store = options::UserProfiles(options_);
-    const QString name = store.slotName(selected->entry.section, selected->entry.slot);
+    const QString name = store.SlotName(selected->entry.section, selected->entry.slot);
     suiEdit_ProfileName_Music->setText(options::NameForField(name));
     suiComboBox_AudioFormat->setCurrentText(selected->typeName);
     suiComboBox_AudioFormatChange();
-    const QString valueList = name == targets::NoDefinition ? name : store.valueListOf(selected->entry.section, name);
+    const QString valueList = name == targets::NoDefinition ? name : store.ValueListOf(selected->entry.section, name);
     if (valueList == targets::NoDefinition)
         return;
     const targets::ProfileValues values = targets::ProfileValues::Parse(valueList);
-    suiComboBox_AudioBitRate_Music->setCurrentIndex(values.audioBitrateIndex());
-    suiComboBox_AudioSampleRate_Music->setCurrentIndex(values.audioSampleRateIndex());
+    suiComboBox_AudioBitRate_Music->setCurrentIndex(values.AudioBitrateIndex());
+    suiComboBox_AudioSampleRate_Music->setCurrentIndex(values.AudioSampleRateIndex());
 }
 
 void MusicProfileEditor::suiEdit_ProfileName_MusicExit()
@@ -133,7 +133,7 @@ void MusicProfileEditor::suiEdit_ProfileName_MusicExit()
         return;
     const TListMessage *selected = SelectedEntry();
     suiEdit_ProfileName_Music->setText(options::NameForField(
-        selected ? options::UserProfiles(options_).slotName(selected->entry.section, selected->entry.slot) : targets::NoDefinition));
+        selected ? options::UserProfiles(options_).SlotName(selected->entry.section, selected->entry.slot) : targets::NoDefinition));
 }
 
 void MusicProfileEditor::suiImageButton_Add_MusicClick()
@@ -145,7 +145,7 @@ void MusicProfileEditor::suiImageButton_Add_MusicClick()
                                              options::QuestionsShownOver(window())))
         return;
     BuildProfileList();
-    emit profilesChanged();
+    emit ProfilesChanged();
 }
 
 // The selected entry's type and slot; with no entry, the chosen audio type's section.
@@ -159,5 +159,5 @@ void MusicProfileEditor::suiImageButton_Del_MusicClick()
                                                options::QuestionsShownOver(window())))
         return;
     BuildProfileList();
-    emit profilesChanged();
+    emit ProfilesChanged();
 }

@@ -33,7 +33,7 @@ public:
     void suiImageButton_Del_MusicClick();
 
 signals:
-    void profilesChanged();
+    void ProfilesChanged();
 
 private:
     const ProgramOptions &options_;

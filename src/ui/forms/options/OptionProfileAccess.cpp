@@ -17,14 +17,14 @@ targets::ProfileStore UserProfiles(const ProgramOptions &options)
 
 targets::ProfileDefinitions ReadDefinitions()
 {
-    return targets::ProfileDefinitions::loadShipped();
+    return targets::ProfileDefinitions::LoadShipped();
 }
 
 targets::ProfileQuestions QuestionsShownOver(QWidget *parent)
 {
     return targets::ProfileQuestions{
-        [parent](const QString &text) { platform::questions().information(parent, kDisplayTitle, text); },
-        [parent](const QString &text) { return platform::questions().confirm(parent, kDisplayTitle, text); }};
+        [parent](const QString &text) { platform::Questions().information(parent, kDisplayTitle, text); },
+        [parent](const QString &text) { return platform::Questions().Confirm(parent, kDisplayTitle, text); }};
 }
 
 QString DefinitionSectionOfType(const QString &typeName)

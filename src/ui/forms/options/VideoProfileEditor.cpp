@@ -153,11 +153,11 @@ void VideoProfileEditor::BuildProfileList()
     const targets::ProfileStore store = options::UserProfiles(options_);
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
     const QString section = ProfileSection();
-    entries_ = store.dialogEntries(section);
+    entries_ = store.DialogEntries(section);
     suiComboBox_Profile->clear();
     for (const targets::ProfileEntry &entry : entries_)
         suiComboBox_Profile->addItem(targets::DialogEntryText(reader, definitionSection_, entry));
-    suiComboBox_Profile->setCurrentIndex(store.defaultIndex(section));
+    suiComboBox_Profile->setCurrentIndex(store.DefaultIndex(section));
     suiComboBox_ProfileChange();
 }
 
@@ -173,26 +173,26 @@ void VideoProfileEditor::suiComboBox_ProfileChange()
 {
     const targets::ProfileStore store = options::UserProfiles(options_);
     const QString section = ProfileSection();
-    const QString name = store.slotName(section, SelectedSlot());
+    const QString name = store.SlotName(section, SelectedSlot());
     suiEdit_ProfileName->setText(options::NameForField(name));
-    const QString valueList = name == targets::NoDefinition ? name : store.valueListOf(section, name);
+    const QString valueList = name == targets::NoDefinition ? name : store.ValueListOf(section, name);
     if (valueList == targets::NoDefinition)
         return;
     const targets::ProfileValues values = targets::ProfileValues::Parse(valueList);
-    suiComboBox_VideoFormat->setCurrentIndex(values.outputFormatIndex());
+    suiComboBox_VideoFormat->setCurrentIndex(values.OutputFormatIndex());
     SelectFormat(suiComboBox_VideoFormat->currentIndex());
-    suiComboBox_Resolution->setCurrentIndex(values.resolutionIndex());
-    suiComboBox_VideoFrameRate->setCurrentIndex(values.frameRateIndex());
+    suiComboBox_Resolution->setCurrentIndex(values.ResolutionIndex());
+    suiComboBox_VideoFrameRate->setCurrentIndex(values.FrameRateIndex());
     suiSpinEdit_VideoBitRate->setValue(values.videoBitRate());
-    suiComboBox_AudioBitRate->setCurrentIndex(values.audioBitrateIndex());
-    suiComboBox_AudioSampleRate->setCurrentIndex(values.audioSampleRateIndex());
-    suiComboBox_Volume->setCurrentIndex(values.volumeStep());
+    suiComboBox_AudioBitRate->setCurrentIndex(values.AudioBitrateIndex());
+    suiComboBox_AudioSampleRate->setCurrentIndex(values.AudioSampleRateIndex());
+    suiComboBox_Volume->setCurrentIndex(values.VolumeStep());
 }
 
 void VideoProfileEditor::suiEdit_ProfileNameExit()
 {
     if (suiEdit_ProfileName->text().isEmpty())
-        suiEdit_ProfileName->setText(options::NameForField(options::UserProfiles(options_).slotName(ProfileSection(), SelectedSlot())));
+        suiEdit_ProfileName->setText(options::NameForField(options::UserProfiles(options_).SlotName(ProfileSection(), SelectedSlot())));
 }
 
 targets::VideoProfileChoice VideoProfileEditor::ChoiceFromControls() const
@@ -216,7 +216,7 @@ void VideoProfileEditor::suiImageButton_AddClick()
                                              options::QuestionsShownOver(window())))
         return;
     BuildProfileList();
-    emit profilesChanged();
+    emit ProfilesChanged();
 }
 
 void VideoProfileEditor::suiImageButton_DelClick()
@@ -225,5 +225,5 @@ void VideoProfileEditor::suiImageButton_DelClick()
                                                options::QuestionsShownOver(window())))
         return;
     BuildProfileList();
-    emit profilesChanged();
+    emit ProfilesChanged();
 }

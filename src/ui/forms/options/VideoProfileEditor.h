@@ -36,7 +36,7 @@ public:
 
 signals:
     // A profile was saved or removed.
-    void profilesChanged();
+    void ProfilesChanged();
 
 private:
     const ProgramOptions &options_;
