@@ -33,7 +33,6 @@ public:
     // finished; for owners that go down with the engine or the media library.
     static void WaitForAbandonedProbes();
 
-    bool HasEnded() const { return ended_; }
     bool WasCancelled() const { return cancelled_; }
     // "file (reason)" for each file that could not be added, in list order.
     const QStringList &Rejected() const { return rejected_; }
