@@ -3,13 +3,16 @@
 //   frame_seek_bench <libKorvid.so> <media file> [seeks]
 //
 // Loads the engine as the program does, probes the file a few times (each probe
-// includes decoding the first picture), then starts the frame service and asks
-// for pictures at pseudo-random seconds, then for ten seconds in a row (a drag
-// of the preview's slider), then, at a few places, for the next seconds and the
-// same second again after a pause (a handle released and taken up again),
-// timing each from the request to the engine's "frame ready" message. Prints median and 90th percentile of the wall
-// time, and the process's processor time per operation (all threads), which a
-// busy machine inflates far less than the wall time, with the load average.
+// includes decoding the first picture; the first also pays for loading the
+// engine's libraries and for its first large blocks of memory, as a program's
+// first probe does), then starts the frame service and asks for pictures at
+// pseudo-random seconds, then for ten seconds in a row (a drag of the preview's
+// slider), then, at a few places, for the next seconds and the same second again
+// after a pause (a handle released and taken up again), timing each from the
+// request to the engine's "frame ready" message. Prints median and 90th
+// percentile of the wall time, and the process's processor time per operation
+// (all threads), which a busy machine inflates far less than the wall time, with
+// the load average.
 // After the timed seeks (BENCH_EXACT=0 skips it) each seek's picture is compared
 // with the ffmpeg program's frame shown at that second and with its neighbours.
 #include "frame_seek_bench_reference.h"
@@ -269,8 +272,9 @@ int main(int argc, char **argv) {
                   answers);
     std::printf("%s: %dx%d, %d s (load average %.1f before, %.1f after)\n", file.c_str(), info.width, info.height,
                 info.durationSeconds, loadBefore, loadAverage());
-    std::printf("  probe: median %.1f ms (processor %.1f ms)\n", percentile(probes.wall, 0.5),
-                percentile(probes.processor, 0.5));
+    std::printf("  probe: median %.1f ms (processor %.1f ms); the process's first %.1f ms (processor %.1f ms)\n",
+                percentile(probes.wall, 0.5), percentile(probes.processor, 0.5), probes.wall.front(),
+                probes.processor.front());
     const char *names[] = {"seek: ", "drag: ", "after a pause: "};
     for (size_t run = 0; run < seekTimes.size(); ++run) {
         const Timings &t = seekTimes[run];

@@ -1,5 +1,6 @@
 #include "media_input.h"
 
+#include "freed_memory.h"
 #include "source_limits.h"
 #include "stream_choice.h"
 
@@ -73,6 +74,7 @@ std::unique_ptr<MediaInput> MediaInput::open(const std::string &path, const Medi
                                              std::string *error) {
     if (!isReadableSourceFile(path, error))
         return nullptr;
+    KeepFreedMemoryForReuse();
     std::unique_ptr<MediaInput> input(new MediaInput());
     input->outsideStop_ = options.outsideStop;
     input->setDeadline(kOpenSeconds);
