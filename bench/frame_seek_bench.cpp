@@ -7,12 +7,12 @@
 // engine's libraries and for its first large blocks of memory, as a program's
 // first probe does), then starts the frame service and asks for pictures at
 // pseudo-random seconds, then for ten seconds in a row (a drag of the preview's
-// slider), then, at a few places, for the next seconds and the same second again
-// after a pause (a handle released and taken up again), timing each from the
-// request to the engine's "frame ready" message. Prints median and 90th
-// percentile of the wall time, and the process's processor time per operation
-// (all threads), which a busy machine inflates far less than the wall time, with
-// the load average.
+// slider to the right), then ten more to the left, then, at a few places, for
+// the next seconds and the same second again after a pause (a handle released
+// and taken up again), timing each from the request to the engine's "frame
+// ready" message. Prints median and 90th percentile of the wall time, and the
+// process's processor time per operation (all threads), which a busy machine
+// inflates far less than the wall time, with the load average.
 // After the timed seeks (BENCH_EXACT=0 skips it) each seek's picture is compared
 // with the ffmpeg program's frame shown at that second and with its neighbours.
 #include "frame_seek_bench_reference.h"
@@ -174,10 +174,11 @@ std::vector<Step> timedSteps(const std::vector<int> &seconds) {
     return steps;
 }
 
-std::vector<Step> dragSteps(int durationSeconds) {
+// Ten seconds in a row from `from`, one second a step in `direction` (1 or -1).
+std::vector<Step> dragSteps(int durationSeconds, int from, int direction) {
     std::vector<int> seconds;
     for (int i = 0; i < kDragSeeks; ++i)
-        seconds.push_back(std::min(durationSeconds / 2 + i, std::max(durationSeconds - 1, 0)));
+        seconds.push_back(std::clamp(from + direction * i, 0, std::max(durationSeconds - 1, 0)));
     return timedSteps(seconds);
 }
 
@@ -267,7 +268,9 @@ int main(int argc, char **argv) {
     std::vector<SeekAnswer> answers;
     std::vector<Timings> seekTimes =
         timeSeeks(engine, file,
-                  {timedSteps(randomSeconds(info.durationSeconds, seeks)), dragSteps(info.durationSeconds),
+                  {timedSteps(randomSeconds(info.durationSeconds, seeks)),
+                   dragSteps(info.durationSeconds, info.durationSeconds / 2, 1),
+                   dragSteps(info.durationSeconds, info.durationSeconds * 3 / 4, -1),
                    resumeSteps(info.durationSeconds)},
                   answers);
     std::printf("%s: %dx%d, %d s (load average %.1f before, %.1f after)\n", file.c_str(), info.width, info.height,
@@ -275,7 +278,7 @@ int main(int argc, char **argv) {
     std::printf("  probe: median %.1f ms (processor %.1f ms); the process's first %.1f ms (processor %.1f ms)\n",
                 percentile(probes.wall, 0.5), percentile(probes.processor, 0.5), probes.wall.front(),
                 probes.processor.front());
-    const char *names[] = {"seek: ", "drag: ", "after a pause: "};
+    const char *names[] = {"seek: ", "drag: ", "drag back: ", "after a pause: "};
     for (size_t run = 0; run < seekTimes.size(); ++run) {
         const Timings &t = seekTimes[run];
         std::printf("  %s median %.1f ms, p90 %.1f ms, max %.1f ms (processor median %.1f ms, p90 %.1f ms; %zu seeks)\n",

@@ -154,9 +154,13 @@ bool FrameService::DecodeAnswer(MediaInput *input, int seconds, bool *reachedEnd
     if (!input)
         return false;
     FramePointer picture(av_frame_alloc());
+    std::vector<PassedSecond> passed;
+    input->KeepPassedSeconds(&passed);
     input->setDeadline(kSeekSeconds);   // a seek that cannot finish gives no picture
     const bool decoded = picture && input->decodeVideoAt(seconds, picture.get(), reachedEnd);
     input->clearDeadline();
+    input->KeepPassedSeconds(nullptr);
+    KeepPassed(input, passed);
     if (!decoded)
         return false;
     const double shown = input->secondsOf(picture.get(), StreamKind::Video);
@@ -168,6 +172,19 @@ bool FrameService::DecodeAnswer(MediaInput *input, int seconds, bool *reachedEnd
         return false;
     answers_.Keep(seconds, picture.get(), second, lastAsked_);
     return true;
+}
+
+// The seconds a seek passed on its way: a drag back, or a seek to an earlier
+// second of the same group of pictures, is then answered at once.
+void FrameService::KeepPassed(MediaInput *input, const std::vector<PassedSecond> &passed) {
+    const PictureOrientation orientation = orientationOf(input->videoStream());
+    for (const PassedSecond &second : passed) {
+        if (answers_.Find(second.second))
+            continue;
+        FramePointer picture = uprightPicture(second.picture.get(), orientation);
+        if (picture)
+            answers_.Keep(second.second, picture.get(), second.second, lastAsked_);
+    }
 }
 
 } // namespace korvid

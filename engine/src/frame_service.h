@@ -9,8 +9,9 @@
 //
 // Once the preview has been idle for a moment after a seek, the worker decodes
 // the following seconds ahead, one at a time, giving way to the next seek
-// between packets; answers are kept by second (SecondPictures), so resuming a
-// drag, or asking for a second again, shows its picture at once.
+// between packets; answers are kept by second (SecondPictures), with the
+// pictures a seek passed at earlier whole seconds, so resuming a drag, going
+// back, or asking for a second again, shows its picture at once.
 
 #include "korvid.h"
 #include "second_pictures.h"
@@ -22,10 +23,12 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace korvid {
 
 class MediaInput;
+struct PassedSecond;
 
 class FrameService {
 public:
@@ -48,6 +51,7 @@ private:
     void run();
     void handleSeek(MediaInput *input, int seconds);
     bool DecodeAnswer(MediaInput *input, int seconds, bool *reachedEnd);
+    void KeepPassed(MediaInput *input, const std::vector<PassedSecond> &passed);
     Turn NextTurn();
     std::optional<int> NextSecondAhead() const;
     void DecodeAhead(MediaInput *input, int second);

@@ -387,6 +387,7 @@ void MediaInput::flushDecoders() {
             avcodec_flush_buffers(decoder);
     demuxerDrained_ = false;
     lastVideoTimestamp_ = AV_NOPTS_VALUE;
+    leftOut_.clear();
     forgetDecodingPlace();
 }
 

@@ -20,6 +20,9 @@
 //   input->YieldWhen(&flag)                decodeVideoAt gives way (false, no picture)
 //                                          between packets once the flag is set,
 //                                          keeping its place for a later second
+//   input->KeepPassedSeconds(&list)        decodeVideoAt adds the whole seconds
+//                                          before its target whose shown picture
+//                                          it decoded on the way
 //
 // Timeline: the file's first timestamp (the container's start time) is second 0;
 // originTicks() gives it in AV_TIME_BASE units. Decoded video frames always carry
@@ -82,6 +85,12 @@ struct MediaInputOptions {
 enum class StreamKind { Video, Audio };
 enum class DecodeStatus { Frame, End, Error, Stopped, Yielded };
 
+// A whole second that an accurate seek passed, and the picture shown at it.
+struct PassedSecond {
+    int second;
+    FramePointer picture;
+};
+
 class MediaInput {
 public:
     static std::unique_ptr<MediaInput> open(const std::string &path, const MediaInputOptions &options,
@@ -117,6 +126,10 @@ public:
     // Unlike a stop, the decoder stays usable and a later second decodes onward.
     void YieldWhen(const std::atomic<bool> *flag) { yieldFlag_ = flag; }
     bool Yielded() const { return yielded_; }
+    // While set, accurate seeks add the seconds they pass to the list; null: none.
+    // Only pictures decoded anyway are added: a second whose picture nothing
+    // refers to, and that was left out, is not.
+    void KeepPassedSeconds(std::vector<PassedSecond> *passed) { passed_ = passed; }
 
     void requestStop() { stopRequested_ = true; }
     bool stopRequested() const { return stopRequested_; }
@@ -150,7 +163,9 @@ private:
     bool canDecodeOnwardTo(int64_t target) const;
     void rememberDecodingPlace(const AVFrame *picture, int64_t onwardFrom);
     void forgetDecodingPlace();
+    void KeepSecondsShownBy(const AVFrame *shown, int64_t nextTimestamp, int64_t target);
     int64_t videoTicks(double seconds) const;
+    int64_t TimelineTimestamp(double seconds) const;
     AVCodecContext *decoderFor(int streamIndex) const;
     static int interruptCallback(void *self);
     bool interrupted();
@@ -176,6 +191,10 @@ private:
     int64_t onwardFrom_ = AV_NOPTS_VALUE;
     const std::atomic<bool> *yieldFlag_ = nullptr;
     bool yielded_ = false;
+    std::vector<PassedSecond> *passed_ = nullptr;
+    // Times of the frames read since the last repositioning that may have been
+    // left out undecoded (those before the last picture given are dropped now and then).
+    std::vector<int64_t> leftOut_;
     std::atomic<bool> stopRequested_{false};
     const std::atomic<bool> *outsideStop_ = nullptr;
     std::atomic<int64_t> deadlineNanoseconds_{0};   // steady clock; 0: none

@@ -16,6 +16,11 @@ namespace {
 constexpr double kPositionSeekPrerollSeconds = 1.0;
 constexpr double kPrerollGrowth = 4.0;
 constexpr int kSeekAttempts = 5;
+// A picture shown longer than this (a still) passes on no more seconds than this.
+constexpr int kMostPassedSecondsPerPicture = 30;
+// Decoding onward through a long group of pictures drops the left-out times
+// already behind it once there are this many.
+constexpr size_t kMostLeftOutTimes = 512;
 
 int64_t frameTimestamp(const AVFrame *frame) {
     return frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
@@ -96,6 +101,8 @@ DecodeStatus MediaInput::decodeVideoFrame(AVFrame *frame, int64_t skipNonReferen
         }
         if (packet_->stream_index == videoStream_->index) {
             bool early = packet_->pts != AV_NOPTS_VALUE && packet_->pts < skipNonReferenceBefore;
+            if (early)
+                leftOut_.push_back(packet_->pts);
             if (!early || !isDisposablePacket(videoStream_->codecpar, packet_)) {
                 videoDecoder_->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
                 avcodec_send_packet(videoDecoder_, packet_);
@@ -133,9 +140,16 @@ int MediaInput::decodeVideoUntil(int64_t target, int64_t skipBefore, AVFrame *pi
             yielded_ = status == DecodeStatus::Yielded;
             return static_cast<int>(usable ? SeekOutcome::Found : SeekOutcome::Nothing);
         }
-        if (!usable && isDamaged(scratch.get()))
-            continue;
         int64_t timestamp = frameTimestamp(scratch.get());
+        if (!usable && isDamaged(scratch.get())) {
+            leftOut_.push_back(timestamp);
+            continue;
+        }
+        if (usable)
+            KeepSecondsShownBy(picture, timestamp, target);
+        // Frames come out in the order they are shown: nothing left out before this one matters any more.
+        if (leftOut_.size() > kMostLeftOutTimes && timestamp != AV_NOPTS_VALUE)
+            std::erase_if(leftOut_, [timestamp](int64_t leftOut) { return leftOut <= timestamp; });
         if (timestamp != AV_NOPTS_VALUE && timestamp > target) {
             if (usable) {
                 av_frame_move_ref(heldFrame_.get(), scratch.get());
@@ -166,6 +180,29 @@ bool MediaInput::canDecodeOnwardTo(int64_t target) const {
     return keyframe && keyframe->timestamp <= last;
 }
 
+// The picture is shown from its time until the next frame's; the whole seconds
+// in between and before the target are passed on, unless a frame left out
+// undecoded was shown before one of them.
+void MediaInput::KeepSecondsShownBy(const AVFrame *shown, int64_t nextTimestamp, int64_t target) {
+    const int64_t from = frameTimestamp(shown);
+    if (!passed_ || from == AV_NOPTS_VALUE || nextTimestamp == AV_NOPTS_VALUE || nextTimestamp <= from)
+        return;
+    const int first = std::max(0, static_cast<int>(std::floor(secondsOf(from, StreamKind::Video))));
+    for (int second = first; second < first + kMostPassedSecondsPerPicture; ++second) {
+        const int64_t timestamp = TimelineTimestamp(second);
+        if (timestamp < from)
+            continue;
+        if (timestamp >= nextTimestamp || timestamp >= target)
+            return;
+        for (int64_t missing : leftOut_)
+            if (missing > from && missing <= timestamp)
+                return;
+        FramePointer copy(av_frame_clone(shown));
+        if (copy)
+            passed_->push_back({second, std::move(copy)});
+    }
+}
+
 void MediaInput::forgetDecodingPlace() {
     if (heldFrame_)
         av_frame_unref(heldFrame_.get());
@@ -190,10 +227,15 @@ int64_t MediaInput::videoTicks(double seconds) const {
     return av_rescale_q(std::llround(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, videoStream_->time_base);
 }
 
+// A second of the file's timeline in the video stream's time base.
+int64_t MediaInput::TimelineTimestamp(double seconds) const {
+    return videoTicks(seconds + originTicks_ / static_cast<double>(AV_TIME_BASE));
+}
+
 bool MediaInput::decodeVideoAt(double seconds, AVFrame *picture, bool *reachedEnd) {
     if (!videoStream_)
         return false;
-    const int64_t target = videoTicks(seconds + originTicks_ / static_cast<double>(AV_TIME_BASE));
+    const int64_t target = TimelineTimestamp(seconds);
     const double frameRate = videoFrameRate();
     const int64_t skipBefore = target - videoTicks(2 / (frameRate > 0 ? frameRate : 25.0));
     bool ended = false;

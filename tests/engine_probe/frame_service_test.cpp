@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <vector>
 
 namespace enginetest {
 namespace {
@@ -122,21 +123,31 @@ TEST_F(FrameService, SeeksAreAccurateOnEveryContainer) {
 }
 
 // Seeks in a row, as a drag of the preview's slider makes them: onward within a
-// group of pictures, the same second again, back, and past the next keyframe.
+// group of pictures, the same second again, back, and past the next keyframe;
+// then back second by second after a seek, answered from the pictures that seek
+// decoded on its way.
 TEST_F(FrameService, SeeksInARowAreEachAccurate) {
-    for (const char *name : {"long_gop.mp4", "long_gop.ts", "ac3.mpg"}) {
-        SCOPED_TRACE(name);
+    struct Case {
+        const char *file;
+        std::vector<int> seconds;
+    };
+    const std::vector<int> dragAndJump{1, 2, 2, 1, 11};
+    const std::vector<int> back{9, 8, 7, 5, 2, 1};
+    for (const Case &c : {Case{"long_gop.mp4", dragAndJump}, Case{"long_gop.ts", dragAndJump},
+                          Case{"ac3.mpg", dragAndJump}, Case{"long_gop.mp4", back}, Case{"long_gop.ts", back}}) {
+        SCOPED_TRACE(c.file);
         RecordingWindow fresh;
-        std::string file = fixture(name);
+        std::string file = fixture(c.file);
         ASSERT_EQ(engine.frameInit(&fresh, 2, file.c_str(), "", ""), 0);
         ASSERT_TRUE(fresh.waitFor(KORVID_MSG_READY, 1));
         size_t answered = 0;
-        for (int second : {1, 2, 2, 1, 11}) {
+        for (int second : c.seconds) {
             if (second >= probeNumber(file, "", "format=duration"))
                 continue;
             SCOPED_TRACE("second " + std::to_string(second));
             ASSERT_EQ(engine.frameSeek(second), 0);
             ASSERT_TRUE(fresh.waitFor(KORVID_MSG_FRAME, ++answered));
+            EXPECT_EQ(fresh.posts().back().wparam, 1u);
             expectFrame(file, frameShownAt(file, second));
         }
         EXPECT_EQ(engine.frameUninit(), 0);

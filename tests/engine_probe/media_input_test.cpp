@@ -155,7 +155,7 @@ bool samePicture(const AVFrame *a, const AVFrame *b) {
 // A seek that gives way part of the way (after 0 to 20 ms here) leaves the
 // decoder where later seconds, onward or back, still come out exact: the frames
 // just after where it stopped (some of them read and left out), the second it
-// gave way on, and others.
+// gave way on, and others; so are the seconds passed on the way.
 TEST(MediaInputDecoding, SeeksAfterOneThatGaveWayAreExact) {
     auto reference = openWith("long_gop.mp4", -1);
     ASSERT_TRUE(reference);
@@ -163,6 +163,8 @@ TEST(MediaInputDecoding, SeeksAfterOneThatGaveWayAreExact) {
         SCOPED_TRACE("gave way after " + std::to_string(delayMs) + " ms");
         auto input = openWith("long_gop.mp4", -1);
         ASSERT_TRUE(input);
+        std::vector<korvid::PassedSecond> passed;
+        input->KeepPassedSeconds(&passed);
         FramePointer picture;
         ASSERT_TRUE(input->decodeVideoAt(1, picture.frame));
         std::atomic<bool> giveWay{delayMs == 0};
@@ -187,6 +189,41 @@ TEST(MediaInputDecoding, SeeksAfterOneThatGaveWayAreExact) {
             ASSERT_TRUE(input->decodeVideoAt(second, picture.frame));
             EXPECT_FALSE(input->Yielded());
             EXPECT_TRUE(samePicture(picture.frame, expected.frame));
+        }
+        // Seconds passed before and after giving way, some of whose frames were left out.
+        for (const korvid::PassedSecond &second : passed) {
+            SCOPED_TRACE("passed " + std::to_string(second.second) + " s");
+            FramePointer expected;
+            ASSERT_TRUE(reference->decodeVideoAt(second.second, expected.frame));
+            EXPECT_TRUE(samePicture(second.picture.get(), expected.frame));
+        }
+    }
+}
+
+// Pictures passed on the way to a second equal what a seek to each of those
+// seconds gives (H.264 with B-frames, with an index and without; MPEG-4 with
+// B-frames), and a seek passes some.
+TEST(MediaInputDecoding, PassedSecondsAreThePicturesShownThen) {
+    struct Case {
+        const char *file;
+        int second;
+    };
+    for (Case c : {Case{"long_gop.mp4", 9}, Case{"long_gop.ts", 9}, Case{"mpeg4_bframes.avi", 5}}) {
+        SCOPED_TRACE(c.file);
+        auto reference = openWith(c.file, -1);
+        auto input = openWith(c.file, -1);
+        ASSERT_TRUE(reference && input);
+        std::vector<korvid::PassedSecond> passed;
+        input->KeepPassedSeconds(&passed);
+        FramePointer picture;
+        ASSERT_TRUE(input->decodeVideoAt(c.second, picture.frame));
+        EXPECT_FALSE(passed.empty());
+        for (const korvid::PassedSecond &second : passed) {
+            SCOPED_TRACE("second " + std::to_string(second.second));
+            EXPECT_LT(second.second, c.second);
+            FramePointer expected;
+            ASSERT_TRUE(reference->decodeVideoAt(second.second, expected.frame));
+            EXPECT_TRUE(samePicture(second.picture.get(), expected.frame));
         }
     }
 }
