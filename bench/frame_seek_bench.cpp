@@ -52,8 +52,8 @@ struct CountingWindow : KorvidWindow {
     int frames = 0;
     int closed = 0;
 
-    CountingWindow() : KorvidWindow{&CountingWindow::record} {}
-    static void record(KorvidWindow *self, uint32_t message, uintptr_t, intptr_t) {
+    CountingWindow() : KorvidWindow{&CountingWindow::Record} {}
+    static void Record(KorvidWindow *self, uint32_t message, uintptr_t, intptr_t) {
         auto *window = static_cast<CountingWindow *>(self);
         std::lock_guard lock(window->mutex);
         window->ready += message == KORVID_MSG_READY;
@@ -62,7 +62,7 @@ struct CountingWindow : KorvidWindow {
         window->changed.notify_all();
     }
     template <typename Condition>
-    void waitUntil(Condition condition) {
+    void WaitUntil(Condition condition) {
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return condition(*this); });
     }
@@ -89,14 +89,14 @@ struct Engine {
         if (handle)
             dlclose(handle);
     }
-    bool usable() const { return probe && init && seek && uninit && getFrame; }
+    bool Usable() const { return probe && init && seek && uninit && getFrame; }
 };
 
-double millisecondsSince(Clock::time_point start) {
+double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double processorMilliseconds() {
+double ProcessorMilliseconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
@@ -107,29 +107,29 @@ double processorMilliseconds() {
 struct Timings {
     std::vector<double> wall;
     std::vector<double> processor;
-    void add(Clock::time_point start, double processorStart) {
-        wall.push_back(millisecondsSince(start));
-        processor.push_back(processorMilliseconds() - processorStart);
+    void Add(Clock::time_point start, double processorStart) {
+        wall.push_back(MillisecondsSince(start));
+        processor.push_back(ProcessorMilliseconds() - processorStart);
     }
 };
 
-double percentile(std::vector<double> values, double fraction) {
+double Percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
     size_t index = static_cast<size_t>(fraction * (values.size() - 1) + 0.5);
     return values[index];
 }
 
 // Probe times; `info` keeps the last probe's record.
-Timings timeProbes(Engine &engine, const std::string &file, EngineFileInfo &info) {
+Timings TimeProbes(Engine &engine, const std::string &file, EngineFileInfo &info) {
     Timings times;
     for (int run = 0; run < kProbeRuns; ++run) {
         std::vector<char> buffer(file.begin(), file.end());
         buffer.resize(file.size() + 10, '\0');
         Clock::time_point start = Clock::now();
-        double processorStart = processorMilliseconds();
+        double processorStart = ProcessorMilliseconds();
         if (engine.probe(buffer.data(), 10, &info, 0) < 0)
             return {};
-        times.add(start, processorStart);
+        times.Add(start, processorStart);
     }
     return times;
 }
@@ -140,7 +140,7 @@ struct SeekAnswer {
     std::vector<uint8_t> picture;
 };
 
-std::vector<uint8_t> currentPicture(Engine &engine) {
+std::vector<uint8_t> CurrentPicture(Engine &engine) {
     uint8_t *pixels = nullptr;
     int32_t result[4] = {};
     if (engine.getFrame(kCheckWidth, kCheckHeight, nullptr, &pixels, result) != 0 || !pixels)
@@ -150,7 +150,7 @@ std::vector<uint8_t> currentPicture(Engine &engine) {
 
 // Seconds to seek to: pseudo-random ones spread over the whole file, then a
 // drag forward, one second a step, from a point in the middle.
-std::vector<int> randomSeconds(int durationSeconds, int count) {
+std::vector<int> RandomSeconds(int durationSeconds, int count) {
     std::vector<int> seconds;
     uint32_t state = 20240611;
     for (int i = 0; i < count; ++i) {
@@ -167,7 +167,7 @@ struct Step {
     std::chrono::milliseconds pauseBefore{0};
 };
 
-std::vector<Step> timedSteps(const std::vector<int> &seconds) {
+std::vector<Step> TimedSteps(const std::vector<int> &seconds) {
     std::vector<Step> steps;
     for (int second : seconds)
         steps.push_back({second});
@@ -175,18 +175,18 @@ std::vector<Step> timedSteps(const std::vector<int> &seconds) {
 }
 
 // Ten seconds in a row from `from`, one second a step in `direction` (1 or -1).
-std::vector<Step> dragSteps(int durationSeconds, int from, int direction) {
+std::vector<Step> DragSteps(int durationSeconds, int from, int direction) {
     std::vector<int> seconds;
     for (int i = 0; i < kDragSeeks; ++i)
         seconds.push_back(std::clamp(from + direction * i, 0, std::max(durationSeconds - 1, 0)));
-    return timedSteps(seconds);
+    return TimedSteps(seconds);
 }
 
 // At a few places: an untimed seek, a pause, then the next three seconds and
 // the place itself again, each after a pause.
-std::vector<Step> resumeSteps(int durationSeconds) {
+std::vector<Step> ResumeSteps(int durationSeconds) {
     std::vector<Step> steps;
-    for (int place : randomSeconds(std::max(durationSeconds - 4, 1), kResumePlaces)) {
+    for (int place : RandomSeconds(std::max(durationSeconds - 4, 1), kResumePlaces)) {
         steps.push_back({place, false});
         for (int second : {place + 1, place + 2, place + 3, place})
             steps.push_back({second, true, kResumePause});
@@ -196,40 +196,40 @@ std::vector<Step> resumeSteps(int durationSeconds) {
 
 // Seek times of the frame service, started once for all of them; the pictures
 // are fetched outside the timed part.
-std::vector<Timings> timeSeeks(Engine &engine, const std::string &file, const std::vector<std::vector<Step>> &runs,
+std::vector<Timings> TimeSeeks(Engine &engine, const std::string &file, const std::vector<std::vector<Step>> &runs,
                                std::vector<SeekAnswer> &answers) {
     CountingWindow window;
     engine.init(&window, 2, file.c_str(), "", "0");
-    window.waitUntil([](CountingWindow &w) { return w.ready > 0; });
+    window.WaitUntil([](CountingWindow &w) { return w.ready > 0; });
     std::vector<Timings> times(runs.size());
     int asked = 0;
     for (size_t run = 0; run < runs.size(); ++run) {
         for (const Step &step : runs[run]) {
             std::this_thread::sleep_for(step.pauseBefore);
             Clock::time_point start = Clock::now();
-            double processorStart = processorMilliseconds();
+            double processorStart = ProcessorMilliseconds();
             engine.seek(step.second);
             ++asked;
-            window.waitUntil([asked](CountingWindow &w) { return w.frames >= asked; });
+            window.WaitUntil([asked](CountingWindow &w) { return w.frames >= asked; });
             if (step.timed)
-                times[run].add(start, processorStart);
-            answers.push_back({step.second, currentPicture(engine)});
+                times[run].Add(start, processorStart);
+            answers.push_back({step.second, CurrentPicture(engine)});
         }
     }
     engine.uninit();
-    window.waitUntil([](CountingWindow &w) { return w.closed > 0; });
+    window.WaitUntil([](CountingWindow &w) { return w.closed > 0; });
     return times;
 }
 
 // Seeks whose picture is not the ffmpeg program's frame shown at that second.
-int countInexact(const std::string &file, const std::vector<SeekAnswer> &answers) {
+int CountInexact(const std::string &file, const std::vector<SeekAnswer> &answers) {
     benchreference::FrameReference reference(file, kCheckWidth, kCheckHeight);
     int inexact = 0;
     for (const SeekAnswer &answer : answers) {
-        benchreference::FramesAround frames = reference.around(answer.second);
-        double exact = benchreference::psnr(answer.picture, frames.shown);
-        double before = benchreference::psnr(answer.picture, frames.before);
-        double after = benchreference::psnr(answer.picture, frames.after);
+        benchreference::FramesAround frames = reference.Around(answer.second);
+        double exact = benchreference::Psnr(answer.picture, frames.shown);
+        double before = benchreference::Psnr(answer.picture, frames.before);
+        double after = benchreference::Psnr(answer.picture, frames.after);
         if (exact > kExactPsnr && exact > before + kNeighbourMargin && exact > after + kNeighbourMargin)
             continue;
         ++inexact;
@@ -239,7 +239,7 @@ int countInexact(const std::string &file, const std::vector<SeekAnswer> &answers
     return inexact;
 }
 
-double loadAverage() {
+double LoadAverage() {
     double load = 0;
     return getloadavg(&load, 1) == 1 ? load : -1;
 }
@@ -252,44 +252,44 @@ int main(int argc, char **argv) {
         return 2;
     }
     Engine engine(argv[1]);
-    if (!engine.usable()) {
+    if (!engine.Usable()) {
         std::fprintf(stderr, "cannot load the engine %s: %s\n", argv[1], dlerror());
         return 1;
     }
     const std::string file = argv[2];
     const int seeks = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultSeeks;
     EngineFileInfo info{};
-    Timings probes = timeProbes(engine, file, info);
+    Timings probes = TimeProbes(engine, file, info);
     if (probes.wall.empty()) {
         std::fprintf(stderr, "the engine cannot probe %s\n", file.c_str());
         return 1;
     }
-    double loadBefore = loadAverage();
+    double loadBefore = LoadAverage();
     std::vector<SeekAnswer> answers;
     std::vector<Timings> seekTimes =
-        timeSeeks(engine, file,
-                  {timedSteps(randomSeconds(info.durationSeconds, seeks)),
-                   dragSteps(info.durationSeconds, info.durationSeconds / 2, 1),
-                   dragSteps(info.durationSeconds, info.durationSeconds * 3 / 4, -1),
-                   resumeSteps(info.durationSeconds)},
+        TimeSeeks(engine, file,
+                  {TimedSteps(RandomSeconds(info.durationSeconds, seeks)),
+                   DragSteps(info.durationSeconds, info.durationSeconds / 2, 1),
+                   DragSteps(info.durationSeconds, info.durationSeconds * 3 / 4, -1),
+                   ResumeSteps(info.durationSeconds)},
                   answers);
     std::printf("%s: %dx%d, %d s (load average %.1f before, %.1f after)\n", file.c_str(), info.width, info.height,
-                info.durationSeconds, loadBefore, loadAverage());
+                info.durationSeconds, loadBefore, LoadAverage());
     std::printf("  probe: median %.1f ms (processor %.1f ms); the process's first %.1f ms (processor %.1f ms)\n",
-                percentile(probes.wall, 0.5), percentile(probes.processor, 0.5), probes.wall.front(),
+                Percentile(probes.wall, 0.5), Percentile(probes.processor, 0.5), probes.wall.front(),
                 probes.processor.front());
     const char *names[] = {"seek: ", "drag: ", "drag back: ", "after a pause: "};
     for (size_t run = 0; run < seekTimes.size(); ++run) {
         const Timings &t = seekTimes[run];
         std::printf("  %s median %.1f ms, p90 %.1f ms, max %.1f ms (processor median %.1f ms, p90 %.1f ms; %zu seeks)\n",
-                    names[run], percentile(t.wall, 0.5), percentile(t.wall, 0.9), percentile(t.wall, 1.0),
-                    percentile(t.processor, 0.5), percentile(t.processor, 0.9), t.wall.size());
+                    names[run], Percentile(t.wall, 0.5), Percentile(t.wall, 0.9), Percentile(t.wall, 1.0),
+                    Percentile(t.processor, 0.5), Percentile(t.processor, 0.9), t.wall.size());
     }
     std::fflush(stdout);
     const char *check = std::getenv("BENCH_EXACT");
     if (check && std::string(check) == "0")
         return 0;
-    int inexact = countInexact(file, answers);
+    int inexact = CountInexact(file, answers);
     std::printf("  frame-exact: %d of %zu seeks\n", static_cast<int>(answers.size()) - inexact, answers.size());
     return inexact == 0 ? 0 : 1;
 }

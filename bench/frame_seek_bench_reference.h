@@ -21,7 +21,7 @@ extern char **environ;
 namespace benchreference {
 
 // The program's standard output, or "" when it failed.
-inline std::string programOutput(const std::vector<std::string> &arguments) {
+inline std::string ProgramOutput(const std::vector<std::string> &arguments) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         return {};
@@ -50,7 +50,7 @@ inline std::string programOutput(const std::vector<std::string> &arguments) {
     return output;
 }
 
-inline double psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b) {
+inline double Psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b) {
     if (a.empty() || a.size() != b.size())
         return 0;
     double squares = 0;
@@ -71,57 +71,57 @@ class FrameReference {
 public:
     FrameReference(std::string file, int width, int height)
         : file_(std::move(file)), frameBytes_(static_cast<size_t>(width) * height * 3) {
-        startSeconds_ = std::atof(probe("format=start_time").c_str());
+        startSeconds_ = std::atof(Probe("format=start_time").c_str());
         scale_ = "scale=" + std::to_string(width) + ":" + std::to_string(height) +
                  ":flags=bicubic+full_chroma_int+accurate_rnd";
-        std::string location = probe("stream=chroma_location");
+        std::string location = Probe("stream=chroma_location");
         if (location.rfind("left", 0) == 0)
             scale_ += ":in_h_chr_pos=0:in_v_chr_pos=128";
         else if (location.rfind("topleft", 0) == 0)
             scale_ += ":in_h_chr_pos=0:in_v_chr_pos=0";
         // The engine takes unmarked HD pictures as BT.709, the scale filter as BT.601.
-        bool unmarked = probe("stream=color_space").rfind("unknown", 0) == 0;
-        if (unmarked && std::atoi(probe("stream=height").c_str()) >= 720)
+        bool unmarked = Probe("stream=color_space").rfind("unknown", 0) == 0;
+        if (unmarked && std::atoi(Probe("stream=height").c_str()) >= 720)
             scale_ += ":in_color_matrix=bt709";
     }
 
     // Seconds count from the file's first timestamp, as in the engine.
-    FramesAround around(int second) const {
+    FramesAround Around(int second) const {
         char limit[64];
         std::snprintf(limit, sizeof limit, "%.6f", startSeconds_ + second + 1e-6);
         const std::string from = std::to_string(std::max(0.0, second - 1.5));
         FramesAround frames;
         std::vector<std::vector<uint8_t>> upTo =
-            split(decode(from, {"-t", "2.5"}, "select=between(t\\," + std::string(limit) + "-0.5\\," + limit + ")"));
+            Split(Decode(from, {"-t", "2.5"}, "select=between(t\\," + std::string(limit) + "-0.5\\," + limit + ")"));
         if (!upTo.empty())
             frames.shown = upTo.back();
         if (upTo.size() > 1)
             frames.before = upTo[upTo.size() - 2];
         std::vector<std::vector<uint8_t>> later =
-            split(decode(from, {}, "select=gt(t\\," + std::string(limit) + ")", {"-frames:v", "1"}));
+            Split(Decode(from, {}, "select=gt(t\\," + std::string(limit) + ")", {"-frames:v", "1"}));
         if (!later.empty())
             frames.after = later.front();
         return frames;
     }
 
 private:
-    std::string probe(const std::string &entries) const {
-        return programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries", entries, "-of",
+    std::string Probe(const std::string &entries) const {
+        return ProgramOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries", entries, "-of",
                               "default=nw=1:nk=1", file_});
     }
 
     // Raw frames decoded with the file's own timestamps (-copyts).
-    std::string decode(const std::string &from, const std::vector<std::string> &inputLimits, const std::string &select,
+    std::string Decode(const std::string &from, const std::vector<std::string> &inputLimits, const std::string &select,
                        const std::vector<std::string> &outputLimits = {}) const {
         std::vector<std::string> command{"ffmpeg", "-nostdin", "-loglevel", "error", "-copyts", "-ss", from};
         command.insert(command.end(), inputLimits.begin(), inputLimits.end());
         command.insert(command.end(), {"-i", file_, "-an", "-sn", "-vf", select + "," + scale_});
         command.insert(command.end(), outputLimits.begin(), outputLimits.end());
         command.insert(command.end(), {"-pix_fmt", "bgr24", "-f", "rawvideo", "-"});
-        return programOutput(command);
+        return ProgramOutput(command);
     }
 
-    std::vector<std::vector<uint8_t>> split(const std::string &raw) const {
+    std::vector<std::vector<uint8_t>> Split(const std::string &raw) const {
         std::vector<std::vector<uint8_t>> frames;
         for (size_t at = 0; at + frameBytes_ <= raw.size(); at += frameBytes_)
             frames.emplace_back(raw.begin() + static_cast<std::ptrdiff_t>(at),

@@ -8,7 +8,7 @@
 
 namespace dvdauthoring {
 
-std::string videoFormatOf(const std::string &descriptionText) {
+std::string VideoFormatOf(const std::string &descriptionText) {
     static const std::regex videoFormat(R"(<video\b[^>]*\bformat\s*=\s*["']\s*(ntsc|pal)\s*["'])",
                                         std::regex::icase);
     std::smatch match;
@@ -20,7 +20,7 @@ std::string videoFormatOf(const std::string &descriptionText) {
     return format;
 }
 
-std::string readTextFile(const std::string &path) {
+std::string ReadTextFile(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();

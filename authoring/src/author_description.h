@@ -7,9 +7,9 @@ namespace dvdauthoring {
 
 // The TV system of the description's <video format="..."> as dvdauthor's
 // VIDEO_FORMAT expects it ("NTSC" or "PAL"); empty when it names none.
-std::string videoFormatOf(const std::string &descriptionText);
+std::string VideoFormatOf(const std::string &descriptionText);
 
 // The whole file, or empty when it cannot be read.
-std::string readTextFile(const std::string &path);
+std::string ReadTextFile(const std::string &path);
 
 } // namespace dvdauthoring

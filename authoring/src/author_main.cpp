@@ -26,7 +26,7 @@ constexpr const char *kDvdauthorProgram = "/usr/bin/dvdauthor";
 
 // The caller's environment with VIDEO_FORMAT replaced: dvdauthor needs it for
 // descriptions without menus.
-std::vector<std::string> environmentWith(const std::string &videoFormat) {
+std::vector<std::string> EnvironmentWith(const std::string &videoFormat) {
     std::vector<std::string> entries;
     for (char **entry = environ; entry && *entry; ++entry)
         if (std::strncmp(*entry, "VIDEO_FORMAT=", 13) != 0)
@@ -36,7 +36,7 @@ std::vector<std::string> environmentWith(const std::string &videoFormat) {
     return entries;
 }
 
-std::vector<char *> pointersTo(std::vector<std::string> &texts) {
+std::vector<char *> PointersTo(std::vector<std::string> &texts) {
     std::vector<char *> pointers;
     for (std::string &text : texts)
         pointers.push_back(text.data());
@@ -50,13 +50,13 @@ std::mutex runningMutex;
 pid_t runningGroup = 0;
 std::atomic<int32_t> progressPercent{-1};
 
-void setRunningGroup(pid_t group) {
+void SetRunningGroup(pid_t group) {
     std::lock_guard lock(runningMutex);
     runningGroup = group;
 }
 
 // Feeds dvdauthor's output, whose status lines end in CR or LF, to the progress.
-void followOutput(int outputFd, dvdauthoring::AuthorProgress &progress) {
+void FollowOutput(int outputFd, dvdauthoring::AuthorProgress &progress) {
     std::string line;
     char buffer[4096];
     for (;;) {
@@ -67,8 +67,8 @@ void followOutput(int outputFd, dvdauthoring::AuthorProgress &progress) {
             return;
         for (ssize_t i = 0; i < count; ++i) {
             if (buffer[i] == '\r' || buffer[i] == '\n') {
-                progress.readLine(line);
-                progressPercent = progress.percent();
+                progress.ReadLine(line);
+                progressPercent = progress.Percent();
                 line.clear();
             } else if (line.size() < 4096) {
                 line += buffer[i];
@@ -79,10 +79,10 @@ void followOutput(int outputFd, dvdauthoring::AuthorProgress &progress) {
 
 // Runs the program in a process group of its own, following its output; the exit
 // status is the answer (-1 when it did not run or was ended).
-int runFollowed(std::vector<std::string> arguments, std::vector<std::string> environment,
+int RunFollowed(std::vector<std::string> arguments, std::vector<std::string> environment,
                 dvdauthoring::AuthorProgress &progress) {
-    std::vector<char *> argv = pointersTo(arguments);
-    std::vector<char *> envp = pointersTo(environment);
+    std::vector<char *> argv = PointersTo(arguments);
+    std::vector<char *> envp = PointersTo(environment);
     int output[2];
     if (pipe2(output, O_CLOEXEC) != 0)
         return -1;
@@ -104,14 +104,14 @@ int runFollowed(std::vector<std::string> arguments, std::vector<std::string> env
         close(output[0]);
         return -1;
     }
-    setRunningGroup(child);
-    followOutput(output[0], progress);
+    SetRunningGroup(child);
+    FollowOutput(output[0], progress);
     close(output[0]);
     int status = 0;
     pid_t reaped = 0;
     while ((reaped = waitpid(child, &status, 0)) < 0 && errno == EINTR) {
     }
-    setRunningGroup(0);
+    SetRunningGroup(0);
     if (reaped < 0)
         return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -122,13 +122,13 @@ int runFollowed(std::vector<std::string> arguments, std::vector<std::string> env
 extern "C" DVDAUTHORING_API int32_t author_main(const char *authorXmlPath) {
     if (!authorXmlPath || !*authorXmlPath)
         return -1;
-    std::string description = dvdauthoring::readTextFile(authorXmlPath);
+    std::string description = dvdauthoring::ReadTextFile(authorXmlPath);
     if (description.empty())
         return -1;
-    std::string videoFormat = dvdauthoring::videoFormatOf(description);
-    dvdauthoring::AuthorProgress progress(dvdauthoring::totalBytesOf(dvdauthoring::titleFilesOf(description)));
+    std::string videoFormat = dvdauthoring::VideoFormatOf(description);
+    dvdauthoring::AuthorProgress progress(dvdauthoring::TotalBytesOf(dvdauthoring::TitleFilesOf(description)));
     progressPercent = 0;
-    int exitStatus = runFollowed({kDvdauthorProgram, "-x", authorXmlPath}, environmentWith(videoFormat), progress);
+    int exitStatus = RunFollowed({kDvdauthorProgram, "-x", authorXmlPath}, EnvironmentWith(videoFormat), progress);
     progressPercent = -1;
     return exitStatus == 0 ? 0 : -1;
 }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kReadingShare = 90;
 
-std::string unescaped(const std::string &text) {
+std::string Unescaped(const std::string &text) {
     static const std::pair<const char *, char> entities[] = {
         {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''},
         {"&#9;", '\t'}, {"&#10;", '\n'}, {"&#13;", '\r'},
@@ -33,34 +33,34 @@ std::string unescaped(const std::string &text) {
 
 } // namespace
 
-void AuthorProgress::readLine(const std::string &line) {
+void AuthorProgress::ReadLine(const std::string &line) {
     static const std::regex reading(R"(^STAT: VOBU \d+ at (\d+)MB)");
     static const std::regex fixing(R"(^STAT: fixing VOBU at \d+MB \(\d+/\d+, (\d+)%\))");
     std::smatch match;
     if (std::regex_search(line, match, fixing)) {
-        raiseTo(kReadingShare + std::stoi(match[1].str()) * (100 - kReadingShare) / 100);
+        RaiseTo(kReadingShare + std::stoi(match[1].str()) * (100 - kReadingShare) / 100);
     } else if (std::regex_search(line, match, reading) && titleBytes_ > 0) {
         const int64_t writtenBytes = std::stoll(match[1].str()) * 1024 * 1024;
-        raiseTo(static_cast<int>(std::min<int64_t>(writtenBytes * kReadingShare / titleBytes_, kReadingShare)));
+        RaiseTo(static_cast<int>(std::min<int64_t>(writtenBytes * kReadingShare / titleBytes_, kReadingShare)));
     } else if (line.rfind("STAT: fixed ", 0) == 0 || line.find("creating table of contents") != std::string::npos) {
-        raiseTo(99);
+        RaiseTo(99);
     }
 }
 
-void AuthorProgress::raiseTo(int percent) {
+void AuthorProgress::RaiseTo(int percent) {
     percent_ = std::clamp(std::max(percent_, percent), 0, 99);
 }
 
-std::vector<std::string> titleFilesOf(const std::string &descriptionText) {
+std::vector<std::string> TitleFilesOf(const std::string &descriptionText) {
     static const std::regex vob(R"re(<vob\b[^>]*\bfile\s*=\s*"([^"]*)")re");
     std::vector<std::string> files;
     for (auto it = std::sregex_iterator(descriptionText.begin(), descriptionText.end(), vob);
          it != std::sregex_iterator(); ++it)
-        files.push_back(unescaped((*it)[1].str()));
+        files.push_back(Unescaped((*it)[1].str()));
     return files;
 }
 
-int64_t totalBytesOf(const std::vector<std::string> &files) {
+int64_t TotalBytesOf(const std::vector<std::string> &files) {
     int64_t total = 0;
     for (const std::string &file : files) {
         struct stat facts {};

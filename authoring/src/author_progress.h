@@ -14,20 +14,20 @@ public:
     explicit AuthorProgress(int64_t titleBytes) : titleBytes_(titleBytes) {}
 
     // One line of dvdauthor's output, without its line end.
-    void readLine(const std::string &line);
-    int percent() const { return percent_; }
+    void ReadLine(const std::string &line);
+    int Percent() const { return percent_; }
 
 private:
-    void raiseTo(int percent);
+    void RaiseTo(int percent);
 
     int64_t titleBytes_;
     int percent_ = 0;
 };
 
 // The files of the description's <vob file="..."> elements, with the XML escapes undone.
-std::vector<std::string> titleFilesOf(const std::string &descriptionText);
+std::vector<std::string> TitleFilesOf(const std::string &descriptionText);
 
 // The sizes of the files added up; a file that cannot be read counts 0.
-int64_t totalBytesOf(const std::vector<std::string> &files);
+int64_t TotalBytesOf(const std::vector<std::string> &files);
 
 } // namespace dvdauthoring

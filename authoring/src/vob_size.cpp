@@ -7,7 +7,7 @@
 
 namespace {
 
-bool isVob(const std::filesystem::path &file) {
+bool IsVob(const std::filesystem::path &file) {
     std::string extension = file.extension().string();
     for (char &c : extension)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -26,7 +26,7 @@ extern "C" DVDAUTHORING_API int32_t getVOBsMB(const char *dvdFolder) {
     uintmax_t bytes = 0;
     bool found = false;
     for (const auto &entry : files) {
-        if (!isVob(entry.path()) || !entry.is_regular_file(error))
+        if (!IsVob(entry.path()) || !entry.is_regular_file(error))
             continue;
         bytes += entry.file_size(error);
         found = true;

@@ -122,5 +122,5 @@ void ClipListKeeper::ShowCurrent(TVideoInfo *clip)
 void ClipListKeeper::Tell(const QString &text)
 {
     QWidget *window = clipList_.window();
-    platform::Questions().information(window, window->windowTitle(), text);
+    platform::Questions().Information(window, window->windowTitle(), text);
 }

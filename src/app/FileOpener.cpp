@@ -37,7 +37,7 @@ bool FileOpener::CanAddNow() const
     return !clipList_.Model().Busy() && !runWindow_.isVisible() && !QApplication::activeModalWidget();
 }
 
-void FileOpener::open(const QStringList &paths)
+void FileOpener::Open(const QStringList &paths)
 {
     waiting_ << FilesToAdd(paths, QDir::rootPath());
     retry_.start(0);
@@ -88,7 +88,7 @@ bool FileOpener::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         drop->acceptProposedAction();
-        open(paths);   // added after the drop returns, so the file manager is not kept waiting
+        Open(paths);   // added after the drop returns, so the file manager is not kept waiting
         return true;
     }
     default:

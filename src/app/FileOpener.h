@@ -19,7 +19,7 @@ public:
 
     // Adds the files (absolute paths; folders stand for their media files) as soon as
     // the list is free.
-    void open(const QStringList &paths);
+    void Open(const QStringList &paths);
     // Shows the main window in front of the others (a second copy asked for it).
     void BringToFront();
     bool CanAddNow() const;

@@ -15,8 +15,8 @@ void AttachOptionsButton(ProgramWindows &windows)
     auto *button = mainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Option"));
     auto *outputFolder = mainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"));
     QObject::connect(button, &QAbstractButton::clicked, mainForm, [mainForm, optionForm, outputFolder, &options] {
-        platform::Questions().exec(*optionForm);
-        if (!optionForm->changed())
+        platform::Questions().Exec(*optionForm);
+        if (!optionForm->Changed())
             return;
         outputFolder->setText(options.outputFolder + targets::TargetFolder(mainForm->CurTargetType));
         mainForm->SelectTarget(mainForm->CurTargetType);

@@ -58,7 +58,7 @@ void AttachRenameButton(ProgramWindows &windows, ClipListPanel *clipList)
     auto *button = windows.MainForm->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Rename"));
     TRenameForm *renameForm = windows.RenameForm.get();
     QObject::connect(button, &QAbstractButton::clicked, clipList, [renameForm, clipList] {
-        platform::Questions().exec(*renameForm);
+        platform::Questions().Exec(*renameForm);
         clipList->RefreshOutputNames();
     });
 }
@@ -83,5 +83,5 @@ ProgramParts AttachProgramParts(ProgramWindows &windows)
 void OpenStartFiles(const ProgramParts &parts, const QStringList &givenFiles)
 {
     parts.clipListKeeper->Restore();
-    parts.fileOpener->open(givenFiles);
+    parts.fileOpener->Open(givenFiles);
 }

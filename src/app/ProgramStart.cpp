@@ -46,7 +46,7 @@ int RunMessageLoop(QApplication &application, const QStringList &files)
             waiting << more;
             return;
         }
-        opener->open(more);
+        opener->Open(more);
         opener->BringToFront();
     });
     std::unique_ptr<ProgramWindows> windows = CreateWindowsBehindSplash();
@@ -85,9 +85,9 @@ int RunProgram(int argc, char **argv)
     try {
         RunMessageLoop(application, GivenFiles());
     } catch (const std::exception &failure) {
-        platform::Questions().error(nullptr, kDisplayTitle, QString::fromLocal8Bit(failure.what()));
+        platform::Questions().Error(nullptr, kDisplayTitle, QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        platform::Questions().error(nullptr, kDisplayTitle, QString());
+        platform::Questions().Error(nullptr, kDisplayTitle, QString());
     }
     return 0;
 }

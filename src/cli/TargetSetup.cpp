@@ -58,11 +58,11 @@ std::variant<std::optional<targets::ProfileValues>, QString> ProfileFor(
     if (!name) {
         if (list.defaultIndex < 0)
             return std::optional<targets::ProfileValues>();
-        return std::optional(list.entries[list.defaultIndex].values());
+        return std::optional(list.entries[list.defaultIndex].Values());
     }
     for (const targets::ProfileEntry &entry : list.entries) {
         if (entry.name.compare(name->trimmed(), Qt::CaseInsensitive) == 0)
-            return std::optional(entry.values());
+            return std::optional(entry.Values());
     }
     if (list.entries.isEmpty())
         return QStringLiteral("%1 has no saved profiles").arg(targets::TargetName(target));
@@ -91,7 +91,7 @@ QString ProfilesListing(const targets::ProfileStore &store, const targets::Profi
             + QLatin1Char('\n');
     listing += QStringLiteral("\nSettings (--set Key=Value; * marks the choice with the preselected profile):\n");
     const std::optional<targets::ProfileValues> preselected =
-        list.defaultIndex >= 0 ? std::optional(list.entries[list.defaultIndex].values()) : std::nullopt;
+        list.defaultIndex >= 0 ? std::optional(list.entries[list.defaultIndex].Values()) : std::nullopt;
     const conversion::TargetPanel panel(definitions, target, QSize(), preselected);
     for (const conversion::PanelKey &key : conversion::PanelKeys()) {
         listing += QStringLiteral("  %1 (%2): %3\n")

@@ -56,7 +56,7 @@ void ClipListPanel::AddingPassEnded()
     Panel_AddProgress->hide();
     model_->SetBusy(false);
     if (!rejected.isEmpty())
-        platform::Questions().information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
+        platform::Questions().Information(window(), window()->windowTitle(), UnsupportedFilesReport(rejected));
     if (!model_->AnySelected() && !rows_.isEmpty())
         SelectClipRow(rows_.first());
 }
@@ -68,7 +68,7 @@ void ClipListPanel::ShowProgress(int done, int total)
     Label_Percent->setText(QString::number(progress.percent));
     Panel_AddProgress->show();
     Panel_AddProgress->raise();
-    emit progressShown(progress.percent);
+    emit ProgressStepShown(progress.percent);
 }
 
 ClipProbeServices ClipListPanel::ProbeServices()
@@ -89,12 +89,12 @@ void ClipListPanel::UseFrameRateForm(QDialog &form)
 {
     fpsForm_ = &form;
     ownFpsQuestion_.reset();
-    frameRateQuestion();
+    FrameRateQuestionInUse();
 }
 
 // The program's skinned frame-rate window gets the dialog's controls on first use;
 // without it a plain dialog of the panel's own asks.
-FrameRateQuestion &ClipListPanel::frameRateQuestion()
+FrameRateQuestion &ClipListPanel::FrameRateQuestionInUse()
 {
     if (frameRateQuestion_)
         return *frameRateQuestion_;

@@ -22,12 +22,12 @@ constexpr int kBarWidth = 14;
 constexpr int kThumbHeight = kShownHeight - listscroll::kThumbTopMax;
 
 template <typename Widget = QWidget>
-Widget *named(QWidget *form, const char *name)
+Widget *Named(QWidget *form, const char *name)
 {
     return form ? form->findChild<Widget *>(QLatin1String(name)) : nullptr;
 }
 
-QWidget *panel(QWidget *parent, const char *name, const QRect &geometry)
+QWidget *Panel(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *widget = new QWidget(parent);
     widget->setObjectName(QLatin1String(name));
@@ -39,15 +39,15 @@ QWidget *panel(QWidget *parent, const char *name, const QRect &geometry)
 
 bool ClipListPanel::AdoptControls(QWidget *form)
 {
-    Panel_Info = named(form, "Panel_Info");
-    suiImagePanel_InfoMove = named(form, "suiImagePanel_InfoMove");
-    Panel_Bar = named(form, "Panel_Bar");
-    Image_Bar = named(form, "Image_Bar");
-    Panel_Intro = named(form, "Panel_Intro");
-    Panel_AddProgress = named(form, "Panel_AddProgress");
-    Button_CancelAdding = named<QAbstractButton>(form, "Button_CancelAdding");
-    Panel_Progress1 = named(form, "Panel_Progress1");
-    Label_Percent = named<QLabel>(form, "Label_Percent");
+    Panel_Info = Named(form, "Panel_Info");
+    suiImagePanel_InfoMove = Named(form, "suiImagePanel_InfoMove");
+    Panel_Bar = Named(form, "Panel_Bar");
+    Image_Bar = Named(form, "Image_Bar");
+    Panel_Intro = Named(form, "Panel_Intro");
+    Panel_AddProgress = Named(form, "Panel_AddProgress");
+    Button_CancelAdding = Named<QAbstractButton>(form, "Button_CancelAdding");
+    Panel_Progress1 = Named(form, "Panel_Progress1");
+    Label_Percent = Named<QLabel>(form, "Label_Percent");
     const QWidget *controls[] = {Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar,
                                  Panel_Intro, Panel_AddProgress, Panel_Progress1, Label_Percent};
     const bool complete = std::all_of(std::begin(controls), std::end(controls), [](const QWidget *w) { return w; });
@@ -76,7 +76,7 @@ void ClipListPanel::PlaceColumnHeaders(QWidget *form)
         {"Label_HeadOutput", rowcolumns::kOutput},
     };
     for (const auto &[name, column] : headers) {
-        if (QWidget *header = named(form, name))
+        if (QWidget *header = Named(form, name))
             header->setGeometry(Panel_Info->x() + column.left, header->y(), column.width, header->height());
     }
 }
@@ -84,25 +84,25 @@ void ClipListPanel::PlaceColumnHeaders(QWidget *form)
 void ClipListPanel::BuildControls()
 {
     resize(kListWidth + kBarWidth + 1, kShownHeight);
-    Panel_Info = panel(this, "Panel_Info", QRect(0, 0, kListWidth, kShownHeight));
-    suiImagePanel_InfoMove = panel(Panel_Info, "suiImagePanel_InfoMove", QRect(0, 0, kListWidth, 0));
-    Panel_Bar = panel(this, "Panel_Bar", QRect(kListWidth + 1, 0, kBarWidth, kShownHeight));
-    Image_Bar = panel(Panel_Bar, "Image_Bar", QRect(2, listscroll::kThumbTopMin, kBarWidth - 4, kThumbHeight));
+    Panel_Info = Panel(this, "Panel_Info", QRect(0, 0, kListWidth, kShownHeight));
+    suiImagePanel_InfoMove = Panel(Panel_Info, "suiImagePanel_InfoMove", QRect(0, 0, kListWidth, 0));
+    Panel_Bar = Panel(this, "Panel_Bar", QRect(kListWidth + 1, 0, kBarWidth, kShownHeight));
+    Image_Bar = Panel(Panel_Bar, "Image_Bar", QRect(2, listscroll::kThumbTopMin, kBarWidth - 4, kThumbHeight));
     Image_Bar->setStyleSheet(QStringLiteral("background-color: #9a9a9a;"));
-    Panel_Intro = panel(this, "Panel_Intro", QRect(0, 0, kListWidth, kShownHeight));
+    Panel_Intro = Panel(this, "Panel_Intro", QRect(0, 0, kListWidth, kShownHeight));
     Panel_Intro->setStyleSheet(QStringLiteral("background-color: #ffffff;"));
     BuildProgressPanel();
 }
 
 void ClipListPanel::BuildProgressPanel()
 {
-    Panel_AddProgress = panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 90) / 2, 300, 90));
+    Panel_AddProgress = Panel(this, "Panel_AddProgress", QRect((kListWidth - 300) / 2, (kShownHeight - 90) / 2, 300, 90));
     Panel_AddProgress->setStyleSheet(QStringLiteral("background-color: #f0f0f0;"));
     auto *caption = new QLabel(QStringLiteral("Adding clips, please wait..."), Panel_AddProgress);
     caption->setGeometry(14, 6, 272, 18);
-    QWidget *track = panel(Panel_AddProgress, "Panel_AddTrack", QRect(14, 30, 271, 12));
+    QWidget *track = Panel(Panel_AddProgress, "Panel_AddTrack", QRect(14, 30, 271, 12));
     track->setStyleSheet(QStringLiteral("background-color: #d0d0d0;"));
-    Panel_Progress1 = panel(track, "Panel_Progress1", QRect(0, 0, 0, 12));
+    Panel_Progress1 = Panel(track, "Panel_Progress1", QRect(0, 0, 0, 12));
     Panel_Progress1->setStyleSheet(QStringLiteral("background-color: #3c78c8;"));
     Label_Percent = new QLabel(QStringLiteral("0"), Panel_AddProgress);
     Label_Percent->setObjectName(QStringLiteral("Label_Percent"));
@@ -119,19 +119,19 @@ void ClipListPanel::ConnectFormControls(QWidget *form)
         {"suiImageButton_Clear", &ClipListPanel::ClearClipList},
     };
     for (const auto &[name, command] : commands) {
-        if (auto *button = named<QAbstractButton>(form, name))
+        if (auto *button = Named<QAbstractButton>(form, name))
             connect(button, &QAbstractButton::clicked, this, command);
     }
-    connectCancelControls(form);
-    auto *start = named<QLineEdit>(form, "suiEdit_Start");
-    auto *stop = named<QLineEdit>(form, "suiEdit_Stop");
+    ConnectCancelControls(form);
+    auto *start = Named<QLineEdit>(form, "suiEdit_Start");
+    auto *stop = Named<QLineEdit>(form, "suiEdit_Stop");
     if (start && stop) {
-        const auto *outputFolder = named<QLineEdit>(form, "suiEdit_OutputFolder");
+        const auto *outputFolder = Named<QLineEdit>(form, "suiEdit_OutputFolder");
         AttachTrimEdits(start, stop, outputFolder ? outputFolder->palette().color(QPalette::Base) : TrimEdits::kDefaultNormal);
     }
-    if (const QWidget *seeking = named(form, "Label_Info"))
+    if (const QWidget *seeking = Named(form, "Label_Info"))
         environment.previewSeeking = [seeking] { return !seeking->isHidden(); };
-    if (auto *discName = named<QLineEdit>(form, "suiEdit_DVDName"))
+    if (auto *discName = Named<QLineEdit>(form, "suiEdit_DVDName"))
         connect(this, &ClipListPanel::DiscLabelFound, discName, &QLineEdit::setText);
 }
 
@@ -150,7 +150,7 @@ void ClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QCo
 
 // The progress panel's Cancel button (the form's, or one of the panel's own) and
 // Escape anywhere in the window, which answers only while a pass runs.
-void ClipListPanel::connectCancelControls(QWidget *form)
+void ClipListPanel::ConnectCancelControls(QWidget *form)
 {
     if (!Button_CancelAdding) {
         auto *cancel = new QPushButton(QStringLiteral("Cancel"), Panel_AddProgress);

@@ -55,8 +55,8 @@ bool ClipListPanel::IgnoresClicks() const
 
 void ClipListPanel::ConnectRow(TInfoListItem *row)
 {
-    connect(row, &TInfoListItem::pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
-    connect(row, &TInfoListItem::released, this, &ClipListPanel::RowReleased);
+    connect(row, &TInfoListItem::Pressed, this, [this](TInfoListItem *pressed, Qt::MouseButton) { SelectClipRow(pressed); });
+    connect(row, &TInfoListItem::Released, this, &ClipListPanel::RowReleased);
     connect(row, &TInfoListItem::AudioRowChosen, this, [this](TInfoListItem *audioRow) {
         TVideoInfo &clip = audioRow->Owner();
         model_->ChooseAudio(clip, clip.IndexOfAudioRow(audioRow));

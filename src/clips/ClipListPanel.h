@@ -99,7 +99,7 @@ signals:
     void PreviewShutdownRequested();
     void TrimRangeStored(TVideoInfo *clip);
     void DiscLabelFound(const QString &label);   // for suiEdit_DVDName
-    void progressShown(int percent);             // each step of the progress panel
+    void ProgressStepShown(int percent);             // each step of the progress panel
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -112,7 +112,7 @@ private:
     void BuildControls();
     void BuildProgressPanel();
     void ConnectFormControls(QWidget *form);
-    void connectCancelControls(QWidget *form);
+    void ConnectCancelControls(QWidget *form);
     void ConnectRow(TInfoListItem *row);
     void PlaceRow(TInfoListItem *row);
     bool ListBackgroundEvent(QEvent *event);
@@ -130,7 +130,7 @@ private:
     void AddingPassEnded();
     QString OutputNameOf(const TVideoInfo &clip, int position) const;
     ClipProbeServices ProbeServices();
-    FrameRateQuestion &frameRateQuestion();
+    FrameRateQuestion &FrameRateQuestionInUse();
     void OpticalVolumeArrived(const platform::Volume &volume);
     void OpticalVolumeRemoved(const platform::Volume &volume);
 
@@ -152,7 +152,7 @@ private:
     std::unique_ptr<QMenu> popupMenu_;   // no parent: keeps the desktop's look, not the skin's
     TrimEdits *trimEdits_ = nullptr;
     FrameRateQuestion *frameRateQuestion_ = nullptr;
-    DeferredFrameRateQuestion deferredFrameRateQuestion_{[this]() -> FrameRateQuestion & { return frameRateQuestion(); }};
+    DeferredFrameRateQuestion deferredFrameRateQuestion_{[this]() -> FrameRateQuestion & { return FrameRateQuestionInUse(); }};
     QDialog *fpsForm_ = nullptr;   // the program's frame-rate window, when given
     std::unique_ptr<QDialog> ownFpsForm_;
     std::unique_ptr<FpsDialogQuestion> ownFpsQuestion_;

@@ -13,7 +13,7 @@
 namespace {
 
 template <typename Control>
-Control *placed(QWidget *form, const char *name, const QString &text, int left, int top)
+Control *Placed(QWidget *form, const char *name, const QString &text, int left, int top)
 {
     auto *control = new Control(text, form);
     control->setObjectName(QLatin1String(name));
@@ -30,17 +30,17 @@ FpsSelecteContent::FpsSelecteContent(QWidget *form) : QWidget(form)
     setObjectName(QStringLiteral("FpsSelecteContent"));
     setGeometry(0, 0, 0, 0);   // the controls belong to the form itself
     if (!form->findChild<QLabel *>(QStringLiteral("Label1")))
-        placed<QLabel>(form, "Label1", QStringLiteral("Please choose the original FPS for this video clip. "), 92, 72);
-    auto *path = placed<ElidingLabel>(form, "labMessage", QString(), 10, 96);
-    path->setElideMode(Qt::ElideMiddle);   // a long path keeps its file name in sight
+        Placed<QLabel>(form, "Label1", QStringLiteral("Please choose the original FPS for this video clip. "), 92, 72);
+    auto *path = Placed<ElidingLabel>(form, "labMessage", QString(), 10, 96);
+    path->SetElideMode(Qt::ElideMiddle);   // a long path keeps its file name in sight
     labMessage = path;
     labMessage->setFixedSize(402, 17);
     labMessage->setAlignment(Qt::AlignCenter);
-    rbtnFPS1 = placed<QRadioButton>(form, "rbtnFPS1", QString(), 112, 123);
-    rbtnFPS2 = placed<QRadioButton>(form, "rbtnFPS2", QString(), 248, 123);
-    cbCalculate = placed<QCheckBox>(form, "cbCalculate",
+    rbtnFPS1 = Placed<QRadioButton>(form, "rbtnFPS1", QString(), 112, 123);
+    rbtnFPS2 = Placed<QRadioButton>(form, "rbtnFPS2", QString(), 248, 123);
+    cbCalculate = Placed<QCheckBox>(form, "cbCalculate",
                                     QStringLiteral(" I'm not sure which one to choose. Please calculate for me. "), 59, 153);
-    btnOk = placed<QPushButton>(form, "btnOk", QStringLiteral("OK"), 296, 184);
+    btnOk = Placed<QPushButton>(form, "btnOk", QStringLiteral("OK"), 296, 184);
     btnOk->setEnabled(false);
     connect(rbtnFPS1, &QRadioButton::clicked, this, &FpsSelecteContent::rbtnFPSClick);
     connect(rbtnFPS2, &QRadioButton::clicked, this, &FpsSelecteContent::rbtnFPSClick);
@@ -93,6 +93,6 @@ void FpsSelecteContent::cbCalculateClick()
 FrameRateAnswer FpsDialogQuestion::Ask(const QString &fileName, float rateA, float rateB)
 {
     content_.Prepare(fileName, rateA, rateB);
-    platform::Questions().exec(form_);
+    platform::Questions().Exec(form_);
     return content_.Answer();
 }

@@ -36,7 +36,7 @@ TInfoListItem::TInfoListItem(bool isClipRow, TVideoInfo &owner, const RowPicture
     ShowCheckPicture();
 }
 
-TLabelInfo *TInfoListItem::label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column)
+TLabelInfo *TInfoListItem::Label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column)
 {
     if (!slot) {
         slot = new TLabelInfo(this);
@@ -55,40 +55,40 @@ QLabel *TInfoListItem::LabelNamed(const QString &objectName) const
 
 void TInfoListItem::SetName(const QString &text)
 {
-    label(NameLabel, "NameLabel", rowcolumns::kName)->setText(text.trimmed());
+    Label(NameLabel, "NameLabel", rowcolumns::kName)->setText(text.trimmed());
 }
 
 void TInfoListItem::SetDuration(int hours, int minutes, int seconds)
 {
     durationSeconds_ = 3600 * hours + 60 * minutes + seconds;
-    label(DurationLabel, "DurationLabel", rowcolumns::kDuration)->setText(TimeText(hours, minutes, seconds));
+    Label(DurationLabel, "DurationLabel", rowcolumns::kDuration)->setText(TimeText(hours, minutes, seconds));
 }
 
 void TInfoListItem::SetStart(int hours, int minutes, int seconds)
 {
-    label(StartLabel, "StartLabel", rowcolumns::kStart)->setText(rowtext::Start(hours, minutes, seconds));
+    Label(StartLabel, "StartLabel", rowcolumns::kStart)->setText(rowtext::Start(hours, minutes, seconds));
 }
 
 void TInfoListItem::SetEnd(int hours, int minutes, int seconds)
 {
-    label(EndLabel, "EndLabel", rowcolumns::kEnd)->setText(rowtext::End(hours, minutes, seconds, durationSeconds_));
+    Label(EndLabel, "EndLabel", rowcolumns::kEnd)->setText(rowtext::End(hours, minutes, seconds, durationSeconds_));
 }
 
 void TInfoListItem::SetFrameRate(float framesPerSecond)
 {
-    label(FpsLabel, "FpsLabel", rowcolumns::kFps)
+    Label(FpsLabel, "FpsLabel", rowcolumns::kFps)
         ->setText(owner_.AudioOnly ? QString() : ClipRowFrameRateText(framesPerSecond));
 }
 
 void TInfoListItem::SetPictureSize(const QString &aspectText)
 {
-    label(SizeLabel, "SizeLabel", rowcolumns::kSize)
+    Label(SizeLabel, "SizeLabel", rowcolumns::kSize)
         ->setText(owner_.AudioOnly ? rowtext::AudioOnly() : rowtext::PictureSize(owner_.Width, owner_.Height, aspectText));
 }
 
 void TInfoListItem::SetOutputName(const QString &text)
 {
-    label(OutputLabel, "OutputLabel", rowcolumns::kOutput)->setText(text);
+    Label(OutputLabel, "OutputLabel", rowcolumns::kOutput)->setText(text);
 }
 
 void TInfoListItem::SetHint(const QString &text)
@@ -98,7 +98,7 @@ void TInfoListItem::SetHint(const QString &text)
 
 void TInfoListItem::SetPredictedSize(const QString &text)
 {
-    TLabelInfo *shown = label(PredictedSizeLabel, "PredictedSizeLabel", rowcolumns::kPredictedSize);
+    TLabelInfo *shown = Label(PredictedSizeLabel, "PredictedSizeLabel", rowcolumns::kPredictedSize);
     shown->setText(text);
     shown->setAccessibleDescription(QStringLiteral("Predicted size of the converted file"));
 }
@@ -106,22 +106,22 @@ void TInfoListItem::SetPredictedSize(const QString &text)
 void TInfoListItem::SetAudioLanguage(const QString &language, int id)
 {
     LanguageText = language;
-    label(AudioLangLabel, "AudioLangLabel", rowcolumns::kAudioLanguage)->setText(rowtext::AudioLanguage(language, id));
+    Label(AudioLangLabel, "AudioLangLabel", rowcolumns::kAudioLanguage)->setText(rowtext::AudioLanguage(language, id));
 }
 
 void TInfoListItem::SetAudioFormat(const QString &codec, int channels)
 {
-    label(AudioCodecLabel, "AudioCodecLabel", rowcolumns::kAudioFormat)->setText(rowtext::AudioFormat(codec, channels));
+    Label(AudioCodecLabel, "AudioCodecLabel", rowcolumns::kAudioFormat)->setText(rowtext::AudioFormat(codec, channels));
 }
 
 void TInfoListItem::SetSamplingRate(int hertz)
 {
-    label(AudioRateLabel, "AudioRateLabel", rowcolumns::kAudioRate)->setText(rowtext::SamplingRate(hertz));
+    Label(AudioRateLabel, "AudioRateLabel", rowcolumns::kAudioRate)->setText(rowtext::SamplingRate(hertz));
 }
 
 void TInfoListItem::SetBitRate(int bitsPerSecond)
 {
-    label(AudioBitrateLabel, "AudioBitrateLabel", rowcolumns::kAudioBitrate)->setText(rowtext::BitRate(bitsPerSecond));
+    Label(AudioBitrateLabel, "AudioBitrateLabel", rowcolumns::kAudioBitrate)->setText(rowtext::BitRate(bitsPerSecond));
 }
 
 void TInfoListItem::SetTreeEnd(bool isLast)
@@ -190,12 +190,12 @@ void TInfoListItem::paintEvent(QPaintEvent *)
 
 void TInfoListItem::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(this, event->button());
+    emit Pressed(this, event->button());
 }
 
 void TInfoListItem::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit released(this, event->button(), event->globalPosition().toPoint());
+    emit Released(this, event->button(), event->globalPosition().toPoint());
 }
 
 // The labels take no mouse events, so the row shows a cut text whole for them.
@@ -204,7 +204,7 @@ bool TInfoListItem::event(QEvent *event)
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
         for (const TLabelInfo *text : findChildren<TLabelInfo *>(Qt::FindDirectChildrenOnly)) {
-            if (text->geometry().contains(help->pos()) && text->isElided()) {
+            if (text->geometry().contains(help->pos()) && text->IsElided()) {
                 QToolTip::showText(help->globalPos(), text->text(), this);
                 return true;
             }

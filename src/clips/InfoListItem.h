@@ -55,8 +55,8 @@ public:
     QLabel *LabelNamed(const QString &objectName) const;
 
 signals:
-    void pressed(TInfoListItem *row, Qt::MouseButton button);
-    void released(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
+    void Pressed(TInfoListItem *row, Qt::MouseButton button);
+    void Released(TInfoListItem *row, Qt::MouseButton button, QPoint globalPosition);
     void AudioRowChosen(TInfoListItem *row);   // an unticked audio row's check mark was clicked
 
 protected:
@@ -67,7 +67,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TLabelInfo *label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column);
+    TLabelInfo *Label(TLabelInfo *&slot, const char *objectName, rowcolumns::Column column);
     void ShowCheckPicture();
     void CheckImageClick();
 

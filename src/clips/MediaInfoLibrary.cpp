@@ -33,7 +33,7 @@ struct BoundMediaInfoLibrary {
     CloseFunction close = nullptr;
     DeleteFunction deleteHandle = nullptr;
 
-    bool complete() const { return newHandle && open && get && close && deleteHandle; }
+    bool Complete() const { return newHandle && open && get && close && deleteHandle; }
 };
 
 namespace {
@@ -46,7 +46,7 @@ QString &LibraryName()
 
 // Files are probed on several threads at once; each handle holds the library it
 // was opened with, so a reload for a test never pulls it from under a probe.
-std::mutex &libraryMutex()
+std::mutex &LibraryMutex()
 {
     static std::mutex mutex;
     return mutex;
@@ -75,12 +75,12 @@ std::unique_ptr<BoundMediaInfoLibrary> BindLibrary()
     bound->library = platform::Library::LoadByName(LibraryName());
     if (!bound->library)
         return nullptr;
-    bound->newHandle = bound->library->bind<NewFunction>("MediaInfoA_New");
-    bound->open = bound->library->bind<OpenFunction>("MediaInfoA_Open");
-    bound->get = bound->library->bind<GetFunction>("MediaInfoA_Get");
-    bound->close = bound->library->bind<CloseFunction>("MediaInfoA_Close");
-    bound->deleteHandle = bound->library->bind<DeleteFunction>("MediaInfoA_Delete");
-    if (!bound->complete())
+    bound->newHandle = bound->library->Bind<NewFunction>("MediaInfoA_New");
+    bound->open = bound->library->Bind<OpenFunction>("MediaInfoA_Open");
+    bound->get = bound->library->Bind<GetFunction>("MediaInfoA_Get");
+    bound->close = bound->library->Bind<CloseFunction>("MediaInfoA_Close");
+    bound->deleteHandle = bound->library->Bind<DeleteFunction>("MediaInfoA_Delete");
+    if (!bound->Complete())
         return nullptr;
     UseUtf8CharacterType();
     return bound;
@@ -88,7 +88,7 @@ std::unique_ptr<BoundMediaInfoLibrary> BindLibrary()
 
 std::shared_ptr<const BoundMediaInfoLibrary> EnsureLoaded()
 {
-    std::lock_guard lock(libraryMutex());
+    std::lock_guard lock(LibraryMutex());
     auto &loaded = LoadedLibrary();
     if (!loaded)
         loaded = BindLibrary();
@@ -125,7 +125,7 @@ QString MediaInfoFileHandle::Get(MediaStreamKind kind, int number, const char *p
 
 void SetMediaInfoLibraryNameForTesting(const QString &windowsName)
 {
-    std::lock_guard lock(libraryMutex());
+    std::lock_guard lock(LibraryMutex());
     LibraryName() = windowsName;
     LoadedLibrary().reset();
 }

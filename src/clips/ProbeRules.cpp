@@ -30,14 +30,14 @@ int ContainerKindOf(const QString &mediaFormat)
 
 namespace {
 
-bool near(double rate, double standard) { return std::fabs(rate - standard) < 0.02; }
+bool Near(double rate, double standard) { return std::fabs(rate - standard) < 0.02; }
 
 // A small disagreement is read as an NTSC rate that one side rounded.
 float SnappedNtscRate(float mediaRate, float engineRate)
 {
-    if (near(engineRate, kNtscRate) || near(mediaRate, kNtscRate))
+    if (Near(engineRate, kNtscRate) || Near(mediaRate, kNtscRate))
         return static_cast<float>(kNtscRate);
-    if (near(engineRate, kNtscFilmRate) || near(mediaRate, kNtscFilmRate))
+    if (Near(engineRate, kNtscFilmRate) || Near(mediaRate, kNtscFilmRate))
         return static_cast<float>(kNtscFilmRate);
     return engineRate;
 }

@@ -12,12 +12,12 @@ TrimEdits::TrimEdits(QLineEdit *start, QLineEdit *stop, QObject *parent)
 {
     suiEdit_Start->setObjectName(QStringLiteral("suiEdit_Start"));
     suiEdit_Stop->setObjectName(QStringLiteral("suiEdit_Stop"));
-    prepare(suiEdit_Start);
-    prepare(suiEdit_Stop);
+    Prepare(suiEdit_Start);
+    Prepare(suiEdit_Stop);
     ShowClip(nullptr);
 }
 
-void TrimEdits::prepare(QLineEdit *edit)
+void TrimEdits::Prepare(QLineEdit *edit)
 {
     edit->setInputMask(QLatin1String(trim::kInputMask));
     edit->installEventFilter(this);

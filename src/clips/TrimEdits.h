@@ -39,7 +39,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void prepare(QLineEdit *edit);
+    void Prepare(QLineEdit *edit);
     void SetColour(QLineEdit *edit, const QColor &colour);
     bool OutOfRange(QLineEdit *edit) const;
     void suiEditChange(QLineEdit *edit);

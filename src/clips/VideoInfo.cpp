@@ -29,7 +29,7 @@ struct ClockTime {
     int hours, minutes, seconds;
 };
 
-ClockTime clockTime(int seconds)
+ClockTime ClockTimeOf(int seconds)
 {
     return {seconds / 3600, seconds % 3600 / 60, seconds % 60};
 }
@@ -48,7 +48,7 @@ void TVideoInfo::SetDuration(int seconds)
 {
     Duration = StorableSeconds(seconds);
     if (Row) {
-        const ClockTime time = clockTime(Duration);
+        const ClockTime time = ClockTimeOf(Duration);
         Row->SetDuration(time.hours, time.minutes, time.seconds);
     }
 }
@@ -57,7 +57,7 @@ void TVideoInfo::SetStartTime(int seconds)
 {
     StartTime = StorableSeconds(seconds);
     if (Row) {
-        const ClockTime time = clockTime(StartTime);
+        const ClockTime time = ClockTimeOf(StartTime);
         Row->SetStart(time.hours, time.minutes, time.seconds);
     }
 }
@@ -66,7 +66,7 @@ void TVideoInfo::SetEndTime(int seconds)
 {
     EndTime = StorableSeconds(seconds);
     if (Row) {
-        const ClockTime time = clockTime(EndTime);
+        const ClockTime time = ClockTimeOf(EndTime);
         Row->SetEnd(time.hours, time.minutes, time.seconds);
     }
 }

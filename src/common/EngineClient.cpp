@@ -14,7 +14,7 @@ std::unique_ptr<EngineClient> EngineClient::Load(Search search)
 
 EngineClient::EngineClient(std::unique_ptr<platform::Library> library)
     : library_(std::move(library))
-    , lastError_(library_->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error"))   // optional: not listed as missing
+    , lastError_(library_->Bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error"))   // optional: not listed as missing
 {
 }
 
@@ -22,7 +22,7 @@ EngineClient::~EngineClient() = default;
 
 void *EngineClient::Symbol(const char *name) const
 {
-    void *symbol = library_->symbol(name);
+    void *symbol = library_->Symbol(name);
     if (!symbol && !missing_.contains(QLatin1String(name)))
         missing_ << QString::fromLatin1(name);
     return symbol;

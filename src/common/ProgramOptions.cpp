@@ -44,7 +44,7 @@ ProgramOptions::ProgramOptions(const QString &programFolder, const QString &sett
 ProgramOptions ProgramOptions::Load(const QString &programFolder, const QString &settingsFolder, Access access)
 {
     ProgramOptions options(programFolder, settingsFolder, access);
-    const platform::IniDocument ini = platform::IniDocument::load(options.OptionFilePath());
+    const platform::IniDocument ini = platform::IniDocument::Load(options.OptionFilePath());
     options.LoadGeneral(ini);
     options.LoadRunKeys(ini);
     options.LoadRenameSettings(ini);
@@ -69,22 +69,22 @@ QString ProgramOptions::ProfileSettingsFilePath() const
 
 void ProgramOptions::LoadGeneral()
 {
-    LoadGeneral(platform::IniDocument::load(OptionFilePath()));
+    LoadGeneral(platform::IniDocument::Load(OptionFilePath()));
 }
 
 // The videos folder itself may be missing on a fresh account, so the whole path is
 // made; a folder that cannot be made is still the value.
 void ProgramOptions::LoadGeneral(const platform::IniDocument &ini)
 {
-    defaultAudio = ini.intValue(kSection, QStringLiteral("DefaultAudio"), 1);
-    outputFolder = ResolveOutputFolder(ini.value(kSection, QStringLiteral("OutputFolder"), kNodef));
+    defaultAudio = ini.IntValue(kSection, QStringLiteral("DefaultAudio"), 1);
+    outputFolder = ResolveOutputFolder(ini.Value(kSection, QStringLiteral("OutputFolder"), kNodef));
     if (IsWritable() && !QFileInfo(outputFolder).isDir())
         QDir().mkpath(outputFolder);
-    psp.upload = ini.value(kSection, QStringLiteral("PSPUploadFolder"), QString());
-    psp.avc = ini.value(kSection, QStringLiteral("PSPAVCFolder"), QString());
-    psp.mp4 = ini.value(kSection, QStringLiteral("PSPMP4Folder"), QString());
-    minDurationSeconds = ini.intValue(kSection, QStringLiteral("MinDuration"), -1);
-    openDialogFilter = ini.value(kSection, QStringLiteral("OpenDialogFilter"), QString());
+    psp.upload = ini.Value(kSection, QStringLiteral("PSPUploadFolder"), QString());
+    psp.avc = ini.Value(kSection, QStringLiteral("PSPAVCFolder"), QString());
+    psp.mp4 = ini.Value(kSection, QStringLiteral("PSPMP4Folder"), QString());
+    minDurationSeconds = ini.IntValue(kSection, QStringLiteral("MinDuration"), -1);
+    openDialogFilter = ini.Value(kSection, QStringLiteral("OpenDialogFilter"), QString());
     notify = ini.BoolValue(kSection, QStringLiteral("Notify"), true);
 }
 
@@ -92,28 +92,28 @@ bool ProgramOptions::SaveGeneral()
 {
     outputFolder = platform::WithTrailingSlash(outputFolder);
     return Write([this](platform::IniDocument &ini) {
-        ini.setIntValue(kSection, QStringLiteral("DefaultAudio"), defaultAudio);
-        ini.setValue(kSection, QStringLiteral("OutputFolder"), outputFolder);
+        ini.SetIntValue(kSection, QStringLiteral("DefaultAudio"), defaultAudio);
+        ini.SetValue(kSection, QStringLiteral("OutputFolder"), outputFolder);
         ini.SetBoolValue(kSection, QStringLiteral("Notify"), notify);
     });
 }
 
 void ProgramOptions::LoadRunKeys(const platform::IniDocument &ini)
 {
-    stallTimeoutSeconds = ini.intValue(kSection, QStringLiteral("StallTimeout"), 60);
-    lastTarget = ini.value(kSection, QStringLiteral("LastTarget"), kNodef);
+    stallTimeoutSeconds = ini.IntValue(kSection, QStringLiteral("StallTimeout"), 60);
+    lastTarget = ini.Value(kSection, QStringLiteral("LastTarget"), kNodef);
 }
 
 bool ProgramOptions::SaveLastTarget() const
 {
-    return Write([this](platform::IniDocument &ini) { ini.setValue(kSection, QStringLiteral("LastTarget"), lastTarget); });
+    return Write([this](platform::IniDocument &ini) { ini.SetValue(kSection, QStringLiteral("LastTarget"), lastTarget); });
 }
 
 void ProgramOptions::LoadRenameSettings(const platform::IniDocument &ini)
 {
-    renameSettings.nameTemplate = ini.value(kSection, QStringLiteral("Template"), QStringLiteral("#Name"));
-    renameSettings.firstSerialNumber = ini.intValue(kSection, QStringLiteral("OutputPSPSerialNumber"), 1);
-    renameSettings.fixedDigits = ini.intValue(kSection, QStringLiteral("FitDigi"), 3);
+    renameSettings.nameTemplate = ini.Value(kSection, QStringLiteral("Template"), QStringLiteral("#Name"));
+    renameSettings.firstSerialNumber = ini.IntValue(kSection, QStringLiteral("OutputPSPSerialNumber"), 1);
+    renameSettings.fixedDigits = ini.IntValue(kSection, QStringLiteral("FitDigi"), 3);
     renameSettings.addDash = ini.BoolValue(kSection, QStringLiteral("Add1"), false);
     renameSettings.addUnderscore = ini.BoolValue(kSection, QStringLiteral("Add2"), false);
 }
@@ -121,9 +121,9 @@ void ProgramOptions::LoadRenameSettings(const platform::IniDocument &ini)
 bool ProgramOptions::SaveRenameSettings() const
 {
     return Write([this](platform::IniDocument &ini) {
-        ini.setValue(kSection, QStringLiteral("Template"), renameSettings.nameTemplate);
-        ini.setIntValue(kSection, QStringLiteral("OutputPSPSerialNumber"), renameSettings.firstSerialNumber);
-        ini.setIntValue(kSection, QStringLiteral("FitDigi"), renameSettings.fixedDigits);
+        ini.SetValue(kSection, QStringLiteral("Template"), renameSettings.nameTemplate);
+        ini.SetIntValue(kSection, QStringLiteral("OutputPSPSerialNumber"), renameSettings.firstSerialNumber);
+        ini.SetIntValue(kSection, QStringLiteral("FitDigi"), renameSettings.fixedDigits);
         ini.SetBoolValue(kSection, QStringLiteral("Add1"), renameSettings.addDash);
         ini.SetBoolValue(kSection, QStringLiteral("Add2"), renameSettings.addUnderscore);
     });
@@ -150,9 +150,9 @@ bool ProgramOptions::Write(const std::function<void(platform::IniDocument &)> &s
 {
     if (!IsWritable())
         return false;
-    platform::IniDocument ini = platform::IniDocument::load(OptionFilePath());
+    platform::IniDocument ini = platform::IniDocument::Load(OptionFilePath());
     setKeys(ini);
-    return ini.save(OptionFilePath());
+    return ini.Save(OptionFilePath());
 }
 
 QString ProgramOptions::DefaultAudioLanguage() const

@@ -14,14 +14,14 @@ DvdAuthoring::~DvdAuthoring() = default;
 int DvdAuthoring::Author(const DvdAuthoringJob &job)
 {
     std::unique_ptr<platform::Library> library = platform::Library::LoadByName(QStringLiteral("dvdauthor.dll"));
-    const auto authorMain = library ? library->bind<decltype(&author_main)>("author_main") : nullptr;
+    const auto authorMain = library ? library->Bind<decltype(&author_main)>("author_main") : nullptr;
     // getVOBsMB is never called, but a library without it is not a complete one.
-    if (!authorMain || !library->bind<decltype(&getVOBsMB)>("getVOBsMB"))
+    if (!authorMain || !library->Bind<decltype(&getVOBsMB)>("getVOBsMB"))
         return DvdLibraryUnavailable;
     {
         const std::lock_guard lock(mutex_);
-        progress_ = library->bind<decltype(&author_progress)>("author_progress");
-        stop_ = library->bind<decltype(&author_stop)>("author_stop");
+        progress_ = library->Bind<decltype(&author_progress)>("author_progress");
+        stop_ = library->Bind<decltype(&author_stop)>("author_stop");
         stopped_ = false;
         library_ = std::move(library);
     }

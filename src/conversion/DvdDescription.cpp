@@ -39,7 +39,7 @@ public:
         text_ += line + "\r\n";
         return *this;
     }
-    const QByteArray &text() const { return text_; }
+    const QByteArray &Text() const { return text_; }
 
 private:
     QByteArray text_;
@@ -110,7 +110,7 @@ bool WriteAuthorXml(const QString &xmlPath, const QString &destination, const Dv
     }
     AddTail(lines);
     if (titles > 0)   // without a title the closing lines would close nothing
-        Save(xmlPath, lines.text());
+        Save(xmlPath, lines.Text());
     return true;
 }
 

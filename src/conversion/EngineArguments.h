@@ -43,7 +43,7 @@ public:
     EngineArgumentValues(const ConvertJob &job, KorvidWindow *window);
 
     template <typename Parameter>
-    Parameter as(EngineArgument argument) const;
+    Parameter As(EngineArgument argument) const;
 
 private:
     std::array<QByteArray, EngineTextArgumentCount> texts_;
@@ -53,19 +53,19 @@ private:
 };
 
 template <>
-inline const char *EngineArgumentValues::as<const char *>(EngineArgument argument) const
+inline const char *EngineArgumentValues::As<const char *>(EngineArgument argument) const
 {
     return texts_[std::size_t(argument)].constData();
 }
 
 template <>
-inline KorvidWindow *EngineArgumentValues::as<KorvidWindow *>(EngineArgument) const
+inline KorvidWindow *EngineArgumentValues::As<KorvidWindow *>(EngineArgument) const
 {
     return window_;
 }
 
 template <>
-inline std::int32_t EngineArgumentValues::as<std::int32_t>(EngineArgument argument) const
+inline std::int32_t EngineArgumentValues::As<std::int32_t>(EngineArgument argument) const
 {
     switch (argument) {
     case EngineArgument::Two: return 2;

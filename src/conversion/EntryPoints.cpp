@@ -27,10 +27,10 @@ struct Signature<Result (*)(Parameters...)> {
     static constexpr std::array<ArgumentType, sizeof...(Parameters)> types = {TypeOfParameter<Parameters>()...};
 
     template <std::size_t N, std::size_t... I>
-    static Result call(void *symbol, const EngineArgumentValues &values, const std::array<EngineArgument, N> &list,
+    static Result Call(void *symbol, const EngineArgumentValues &values, const std::array<EngineArgument, N> &list,
                        std::index_sequence<I...>)
     {
-        return reinterpret_cast<Result (*)(Parameters...)>(symbol)(values.as<Parameters>(list[I])...);
+        return reinterpret_cast<Result (*)(Parameters...)>(symbol)(values.As<Parameters>(list[I])...);
     }
 };
 
@@ -51,7 +51,7 @@ template <typename FunctionPointer, const auto &List>
 std::int32_t Invoke(void *symbol, const EngineArgumentValues &values)
 {
     static_assert(ListFits<FunctionPointer>(List), "the argument list does not fit the entry point's declaration");
-    return Signature<FunctionPointer>::call(symbol, values, List, std::make_index_sequence<List.size()>{});
+    return Signature<FunctionPointer>::Call(symbol, values, List, std::make_index_sequence<List.size()>{});
 }
 
 // The declared type comes from korvid.h by the entry point's own name.
@@ -104,10 +104,10 @@ QString EngineCallText(const EntryPoint &entry, const EngineArgumentValues &valu
     for (const EngineArgument argument : entry.arguments) {
         switch (TypeOfArgument(argument)) {
         case ArgumentType::Text:
-            shown << QLatin1Char('"') + QString::fromUtf8(values.as<const char *>(argument)) + QLatin1Char('"');
+            shown << QLatin1Char('"') + QString::fromUtf8(values.As<const char *>(argument)) + QLatin1Char('"');
             break;
         case ArgumentType::Integer:
-            shown << QString::number(values.as<std::int32_t>(argument));
+            shown << QString::number(values.As<std::int32_t>(argument));
             break;
         case ArgumentType::Window:
             shown << QStringLiteral("window");

@@ -101,7 +101,7 @@ void RenameFormContent::BuildTokenLabels()
         label->setToolTip(QStringLiteral("Click to add this template"));
         label->move(kTokenLabelLeft, firstTop + position * kTokenLabelStep);
         label->adjustSize();
-        connect(label, &TLinkLabel::clicked, this, [this, token] { TokenLabelClick(token); });
+        connect(label, &TLinkLabel::Clicked, this, [this, token] { TokenLabelClick(token); });
     }
 }
 

@@ -38,7 +38,7 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        emit Clicked();
 }
 
 void TLinkLabel::ShowHovered(bool hovered)

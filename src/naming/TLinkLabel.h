@@ -10,7 +10,7 @@ public:
     explicit TLinkLabel(const QString &caption, QWidget *parent = nullptr);
 
 signals:
-    void clicked();
+    void Clicked();
 
 protected:
     void enterEvent(QEnterEvent *event) override;

@@ -19,7 +19,7 @@ public:
         return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     }
 
-    bool openUrl(const QString &url) override
+    bool OpenUrl(const QString &url) override
     {
         return QDesktopServices::openUrl(QUrl(url));
     }
@@ -43,17 +43,17 @@ public:
         return CallSucceeds(true, call);
     }
 
-    bool notify(const QString &summary, const QString &body, const QString &folder) override
+    bool Notify(const QString &summary, const QString &body, const QString &folder) override
     {
-        return bus().notify(summary, body, folder);
+        return Bus().Notify(summary, body, folder);
     }
-    bool InhibitSleep(const QString &reason) override { return bus().InhibitSleep(reason); }
-    void ReleaseSleep() override { bus().ReleaseSleep(); }
-    void ShowTaskbarProgress(double fraction) override { bus().ShowTaskbarProgress(fraction); }
+    bool InhibitSleep(const QString &reason) override { return Bus().InhibitSleep(reason); }
+    void ReleaseSleep() override { Bus().ReleaseSleep(); }
+    void ShowTaskbarProgress(double fraction) override { Bus().ShowTaskbarProgress(fraction); }
 
 private:
     // Made on first use: it needs the application object for its signals.
-    DesktopBus &bus()
+    DesktopBus &Bus()
     {
         if (!bus_)
             bus_ = std::make_unique<DesktopBus>();
@@ -66,14 +66,14 @@ using DesktopService = ReplaceableService<Desktop, SystemDesktop>;
 
 } // namespace
 
-Desktop &desktop()
+Desktop &CurrentDesktop()
 {
-    return DesktopService::current();
+    return DesktopService::Current();
 }
 
 void SetDesktopForTesting(Desktop *replacement)
 {
-    DesktopService::replace(replacement);
+    DesktopService::Replace(replacement);
 }
 
 } // namespace platform

@@ -11,12 +11,12 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
     virtual bool OpenFolder(const QString &folder) = 0;
-    virtual bool openUrl(const QString &url) = 0;          // web page or "mailto:" address
+    virtual bool OpenUrl(const QString &url) = 0;          // web page or "mailto:" address
     virtual bool ShowFileInFolder(const QString &file) = 0; // FileManager1 ShowItems, else opens the folder
     virtual bool PowerOff() = 0;                             // logind PowerOff
 
     // A freedesktop notification whose "Open Folder" action opens `folder`; false without a service.
-    virtual bool notify(const QString &summary, const QString &body, const QString &folder) = 0;
+    virtual bool Notify(const QString &summary, const QString &body, const QString &folder) = 0;
     // Holds logind's "sleep:idle" inhibitor lock until released (one at a time).
     virtual bool InhibitSleep(const QString &reason) = 0;
     virtual void ReleaseSleep() = 0;
@@ -24,7 +24,7 @@ public:
     virtual void ShowTaskbarProgress(double fraction) = 0;
 };
 
-Desktop &desktop();
+Desktop &CurrentDesktop();
 void SetDesktopForTesting(Desktop *replacement);   // nullptr restores the real one
 
 } // namespace platform

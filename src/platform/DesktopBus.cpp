@@ -39,7 +39,7 @@ bool CallSucceeds(bool systemBus, const QDBusMessage &call, QDBusMessage *reply)
 
 DesktopBus::DesktopBus() = default;
 
-bool DesktopBus::notify(const QString &summary, const QString &body, const QString &folder)
+bool DesktopBus::Notify(const QString &summary, const QString &body, const QString &folder)
 {
     if (!watchingNotifications_) {
         QDBusConnection bus = QDBusConnection::sessionBus();
@@ -69,7 +69,7 @@ void DesktopBus::NotificationActionInvoked(uint id, const QString &action)
 {
     const auto found = folderOfNotification_.constFind(id);
     if (found != folderOfNotification_.cend() && action == kOpenFolderAction)
-        desktop().OpenFolder(*found);
+        CurrentDesktop().OpenFolder(*found);
 }
 
 void DesktopBus::NotificationClosed(uint id, uint)

@@ -19,7 +19,7 @@ class DesktopBus : public QObject {
 public:
     DesktopBus();
 
-    bool notify(const QString &summary, const QString &body, const QString &folder);
+    bool Notify(const QString &summary, const QString &body, const QString &folder);
     bool InhibitSleep(const QString &reason);
     void ReleaseSleep() { inhibitor_ = QDBusUnixFileDescriptor(); }
     void ShowTaskbarProgress(double fraction);

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-QEvent::Type EngineMessageEvent::eventType()
+QEvent::Type EngineMessageEvent::EventType()
 {
     static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
     return type;

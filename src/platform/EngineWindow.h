@@ -15,9 +15,9 @@ namespace platform {
 
 class EngineMessageEvent : public QEvent {
 public:
-    static QEvent::Type eventType();
+    static QEvent::Type EventType();
     EngineMessageEvent(uint32_t message, uintptr_t wparam, intptr_t lparam)
-        : QEvent(eventType()), message(message), wparam(wparam), lparam(lparam) {}
+        : QEvent(EventType()), message(message), wparam(wparam), lparam(lparam) {}
     const uint32_t message;
     const uintptr_t wparam;
     const intptr_t lparam;
@@ -26,7 +26,7 @@ public:
 class EngineWindow : public KorvidWindow {
 public:
     explicit EngineWindow(QObject *receiver);
-    KorvidWindow *handle() { return this; }
+    KorvidWindow *Handle() { return this; }
 
 private:
     static void PostToReceiver(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam);

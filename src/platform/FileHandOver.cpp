@@ -30,7 +30,7 @@ FileHandOverServer::FileHandOverServer(const QString &key, QObject *parent)
     connect(server_, &QLocalServer::newConnection, this, &FileHandOverServer::AcceptConnections);
 }
 
-bool FileHandOverServer::isListening() const
+bool FileHandOverServer::IsListening() const
 {
     return server_->isListening();
 }

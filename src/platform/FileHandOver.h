@@ -16,7 +16,7 @@ class FileHandOverServer : public QObject {
 public:
     // Listens on the socket named after `key`; call only while holding the guard.
     explicit FileHandOverServer(const QString &key, QObject *parent = nullptr);
-    bool isListening() const;
+    bool IsListening() const;
 
 signals:
     void FilesHandedOver(const QStringList &files);

@@ -82,7 +82,7 @@ IniDocument::Line IniDocument::ParseLine(const QString &text, const QString &cur
     return line;
 }
 
-IniDocument IniDocument::load(const QString &path)
+IniDocument IniDocument::Load(const QString &path)
 {
     IniDocument document;
     QFile file(path);
@@ -134,13 +134,13 @@ int IniDocument::FindSectionEnd(const QString &section) const
     return end;
 }
 
-QString IniDocument::value(const QString &section, const QString &key, const QString &defaultValue) const
+QString IniDocument::Value(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const int index = FindKey(section, key);
     return index < 0 ? defaultValue : lines_.at(index).value;
 }
 
-int IniDocument::intValue(const QString &section, const QString &key, int defaultValue) const
+int IniDocument::IntValue(const QString &section, const QString &key, int defaultValue) const
 {
     int result = defaultValue;
     const int index = FindKey(section, key);
@@ -151,15 +151,15 @@ int IniDocument::intValue(const QString &section, const QString &key, int defaul
 
 bool IniDocument::BoolValue(const QString &section, const QString &key, bool defaultValue) const
 {
-    return intValue(section, key, defaultValue ? 1 : 0) != 0;
+    return IntValue(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool IniDocument::contains(const QString &section, const QString &key) const
+bool IniDocument::Contains(const QString &section, const QString &key) const
 {
     return FindKey(section, key) >= 0;
 }
 
-QStringList IniDocument::keys(const QString &section) const
+QStringList IniDocument::Keys(const QString &section) const
 {
     QStringList result;
     for (const Line &line : lines_) {
@@ -169,7 +169,7 @@ QStringList IniDocument::keys(const QString &section) const
     return result;
 }
 
-QStringList IniDocument::sections() const
+QStringList IniDocument::Sections() const
 {
     QStringList result;
     for (const Line &line : lines_) {
@@ -179,7 +179,7 @@ QStringList IniDocument::sections() const
     return result;
 }
 
-void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
+void IniDocument::SetValue(const QString &section, const QString &key, const QString &value)
 {
     const QString cleanSection = SingleLine(section).trimmed();
     const QString cleanKey = SingleLine(key).trimmed();
@@ -202,24 +202,24 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     RebuildKeyIndex();
 }
 
-void IniDocument::setIntValue(const QString &section, const QString &key, int value)
+void IniDocument::SetIntValue(const QString &section, const QString &key, int value)
 {
-    setValue(section, key, QString::number(value));
+    SetValue(section, key, QString::number(value));
 }
 
 void IniDocument::SetBoolValue(const QString &section, const QString &key, bool value)
 {
-    setValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    SetValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void IniDocument::removeKey(const QString &section, const QString &key)
+void IniDocument::RemoveKey(const QString &section, const QString &key)
 {
     const QString removed = IndexKey(section, key);
     lines_.removeIf([&removed](const Line &line) { return !line.key.isEmpty() && IndexKey(line.section, line.key) == removed; });
     RebuildKeyIndex();
 }
 
-bool IniDocument::save(const QString &path) const
+bool IniDocument::Save(const QString &path) const
 {
     QString text;
     for (const Line &line : lines_)

@@ -17,25 +17,25 @@ namespace platform {
 class IniDocument {
 public:
     // Missing or unreadable files give an empty document.
-    static IniDocument load(const QString &path);
+    static IniDocument Load(const QString &path);
 
-    QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+    QString Value(const QString &section, const QString &key, const QString &defaultValue) const;
     // Leading digits (with an optional sign) after trimming; no digits gives defaultValue.
-    int intValue(const QString &section, const QString &key, int defaultValue) const;
+    int IntValue(const QString &section, const QString &key, int defaultValue) const;
     // True for any number other than 0; a text without digits gives defaultValue.
     bool BoolValue(const QString &section, const QString &key, bool defaultValue) const;
-    bool contains(const QString &section, const QString &key) const;
-    QStringList keys(const QString &section) const;   // in file order
-    QStringList sections() const;                     // in file order
+    bool Contains(const QString &section, const QString &key) const;
+    QStringList Keys(const QString &section) const;   // in file order
+    QStringList Sections() const;                     // in file order
 
     // Creates the section or key as needed; other lines stay as they were.
-    void setValue(const QString &section, const QString &key, const QString &value);
-    void setIntValue(const QString &section, const QString &key, int value);     // decimal
+    void SetValue(const QString &section, const QString &key, const QString &value);
+    void SetIntValue(const QString &section, const QString &key, int value);     // decimal
     void SetBoolValue(const QString &section, const QString &key, bool value);   // "1" or "0"
-    void removeKey(const QString &section, const QString &key);
+    void RemoveKey(const QString &section, const QString &key);
 
     // Writes a temporary file beside `path`, then renames it over `path`.
-    bool save(const QString &path) const;
+    bool Save(const QString &path) const;
 
 private:
     struct Line {

@@ -4,24 +4,24 @@ namespace platform {
 
 QString ReadIniString(const QString &path, const QString &section, const QString &key, const QString &defaultValue)
 {
-    return IniDocument::load(path).value(section, key, defaultValue);
+    return IniDocument::Load(path).Value(section, key, defaultValue);
 }
 
 int ReadIniInt(const QString &path, const QString &section, const QString &key, int defaultValue)
 {
-    return IniDocument::load(path).intValue(section, key, defaultValue);
+    return IniDocument::Load(path).IntValue(section, key, defaultValue);
 }
 
 bool ReadIniBool(const QString &path, const QString &section, const QString &key, bool defaultValue)
 {
-    return IniDocument::load(path).BoolValue(section, key, defaultValue);
+    return IniDocument::Load(path).BoolValue(section, key, defaultValue);
 }
 
 bool WriteIniString(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    IniDocument document = IniDocument::load(path);
-    document.setValue(section, key, value);
-    return document.save(path);
+    IniDocument document = IniDocument::Load(path);
+    document.SetValue(section, key, value);
+    return document.Save(path);
 }
 
 bool WriteIniInt(const QString &path, const QString &section, const QString &key, int value)

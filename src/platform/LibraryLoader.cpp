@@ -78,7 +78,7 @@ Library::~Library()
     dlclose(handle_);
 }
 
-void *Library::symbol(const char *name) const
+void *Library::Symbol(const char *name) const
 {
     return dlsym(handle_, name);
 }

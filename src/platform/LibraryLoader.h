@@ -27,12 +27,12 @@ public:
     Library(const Library &) = delete;
     Library &operator=(const Library &) = delete;
 
-    void *symbol(const char *name) const;   // null when missing
+    void *Symbol(const char *name) const;   // null when missing
 
     // Binds a symbol to the type of a declared function: bind<decltype(&X_Get_Info)>("X_Get_Info").
     template <typename FunctionPointer>
-    FunctionPointer bind(const char *name) const {
-        return reinterpret_cast<FunctionPointer>(symbol(name));
+    FunctionPointer Bind(const char *name) const {
+        return reinterpret_cast<FunctionPointer>(Symbol(name));
     }
 
 private:

@@ -20,12 +20,12 @@ QMessageBox::StandardButton Ask(QWidget *parent, QMessageBox::Icon icon, const Q
 
 class DialogQuestions : public ModalQuestions {
 public:
-    void information(QWidget *parent, const QString &title, const QString &text) override
+    void Information(QWidget *parent, const QString &title, const QString &text) override
     {
         Ask(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
     }
 
-    void error(QWidget *parent, const QString &title, const QString &text) override
+    void Error(QWidget *parent, const QString &title, const QString &text) override
     {
         Ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok);
     }
@@ -74,7 +74,7 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
-    int exec(QDialog &dialog) override
+    int Exec(QDialog &dialog) override
     {
         return dialog.exec();
     }
@@ -86,12 +86,12 @@ using QuestionsService = ReplaceableService<ModalQuestions, DialogQuestions>;
 
 ModalQuestions &Questions()
 {
-    return QuestionsService::current();
+    return QuestionsService::Current();
 }
 
 void SetQuestionsForTesting(ModalQuestions *replacement)
 {
-    QuestionsService::replace(replacement);
+    QuestionsService::Replace(replacement);
 }
 
 } // namespace platform

@@ -22,8 +22,8 @@ struct SaveFileChoice {
 class ModalQuestions {
 public:
     virtual ~ModalQuestions() = default;
-    virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
-    virtual void error(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void Information(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void Error(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual bool Confirm(QWidget *parent, const QString &title, const QString &text) = 0;   // Yes/No
     virtual bool OkCancel(QWidget *parent, const QString &title, const QString &text) = 0;  // OK/Cancel
     // Filters in Qt's syntax ("Videos (*.avi *.mp4);;All files (*)").
@@ -40,7 +40,7 @@ public:
     // One line of text, offered with `text`; empty when the user cancelled.
     virtual QString AskText(QWidget *parent, const QString &title, const QString &label, const QString &text) = 0;
     // Runs one of the program's modal dialogs; returns its result code.
-    virtual int exec(QDialog &dialog) = 0;
+    virtual int Exec(QDialog &dialog) = 0;
 };
 
 ModalQuestions &Questions();

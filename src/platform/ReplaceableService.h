@@ -7,15 +7,15 @@ namespace platform {
 template <typename Interface, typename Real>
 class ReplaceableService {
 public:
-    static Interface &current()
+    static Interface &Current()
     {
         static Real real;
-        return replacement() ? *replacement() : real;
+        return Replacement() ? *Replacement() : real;
     }
-    static void replace(Interface *service) { replacement() = service; }
+    static void Replace(Interface *service) { Replacement() = service; }
 
 private:
-    static Interface *&replacement()
+    static Interface *&Replacement()
     {
         static Interface *service = nullptr;
         return service;

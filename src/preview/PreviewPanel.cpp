@@ -62,7 +62,7 @@ void PreviewPanel::ConnectClipList()
 
 bool PreviewPanel::event(QEvent *event)
 {
-    if (event->type() != platform::EngineMessageEvent::eventType())
+    if (event->type() != platform::EngineMessageEvent::EventType())
         return QObject::event(event);
     const auto *message = static_cast<platform::EngineMessageEvent *>(event);
     EngineMessage(message->message, message->wparam, message->lparam);

@@ -120,7 +120,7 @@ void PreviewPanel::SeekOrStart(int second)
     }
     // Not ready: never started, or the engine closed the service on its own.
     if (EnsureFrameEngine())
-        frames_.Start(engineWindow_.handle(), clip_->FileName, second);
+        frames_.Start(engineWindow_.Handle(), clip_->FileName, second);
     else
         SetPreviewBusy(false);   // no engine: nothing will end the wait
 }

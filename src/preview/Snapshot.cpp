@@ -43,10 +43,10 @@ void PreviewPanel::suiImageButton_SnapshootClick()
     if (format == SnapshotFormat::None)
         return;
     if (picture.isNull()) {
-        platform::Questions().error(window, QString(), QStringLiteral("No picture of this frame to save."));
+        platform::Questions().Error(window, QString(), QStringLiteral("No picture of this frame to save."));
         return;
     }
     const QString fileName = SnapshotFileName(choice.path, format);
     if (!SavePicture(picture, fileName, format))
-        platform::Questions().error(window, QString(), QStringLiteral("Cannot create file \"%1\".").arg(fileName));
+        platform::Questions().Error(window, QString(), QStringLiteral("Cannot create file \"%1\".").arg(fileName));
 }

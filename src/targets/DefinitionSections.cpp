@@ -4,11 +4,11 @@ namespace targets {
 
 QString FirstFillSubSection(const ProfileDefinitions &reader, const QString &targetSection)
 {
-    if (reader.integer(targetSection, QStringLiteral("OutputFormatCount"), 1) <= 0)
+    if (reader.Integer(targetSection, QStringLiteral("OutputFormatCount"), 1) <= 0)
         return targetSection;
-    const int formatIndex = reader.integer(targetSection, QStringLiteral("OutputFormatDefault"), 0);
+    const int formatIndex = reader.Integer(targetSection, QStringLiteral("OutputFormatDefault"), 0);
     const QString format =
-        reader.text(targetSection, QStringLiteral("OutputFormatText") + QString::number(formatIndex));
+        reader.Text(targetSection, QStringLiteral("OutputFormatText") + QString::number(formatIndex));
     if (format == NoDefinition || format.isEmpty())
         return targetSection;
     return JoinSection(targetSection, format);
@@ -43,7 +43,7 @@ QString ResolveChoiceValueWithFallback(const ProfileDefinitions &reader, const Q
 
 QString ProfileSectionOf(const ProfileDefinitions &reader, const QString &targetSection)
 {
-    const QString name = reader.text(targetSection, QStringLiteral("ProfileName"));
+    const QString name = reader.Text(targetSection, QStringLiteral("ProfileName"));
     return name == NoDefinition ? NoProfile : name;
 }
 

@@ -25,7 +25,7 @@ ChoiceList ReadEnumerated(const ProfileDefinitions &reader, const QString &secti
     ChoiceList list;
     list.enabled = true;
     for (int index = 0; index < qMin(count, MaxListItems); ++index) {
-        const QString text = reader.text(section, Indexed(base, "Text", index));
+        const QString text = reader.Text(section, Indexed(base, "Text", index));
         if (text != NoDefinition)
             list.items.append(text);
     }
@@ -38,7 +38,7 @@ ChoiceList ReadRange(const ProfileDefinitions &reader, const QString &section, c
     ChoiceList list;
     list.enabled = true;
     // A step of 0 or below could never reach the maximum: take it as 1.
-    const qint64 step = qMax(1, reader.integer(section, Key(base, "Step"), 1));
+    const qint64 step = qMax(1, reader.Integer(section, Key(base, "Step"), 1));
     for (qint64 number = minimum; number <= maximum && list.items.size() < MaxListItems; number += step)
         list.items.append(QString::number(number));
     return list;
@@ -53,55 +53,55 @@ int ValidIndexOrNone(int index, const QStringList &items)
 
 ProfileDefinitions::ProfileDefinitions(platform::IniDocument document) : document_(std::move(document)) {}
 
-ProfileDefinitions ProfileDefinitions::load(const QString &path)
+ProfileDefinitions ProfileDefinitions::Load(const QString &path)
 {
-    return ProfileDefinitions(platform::IniDocument::load(path));
+    return ProfileDefinitions(platform::IniDocument::Load(path));
 }
 
 ProfileDefinitions ProfileDefinitions::LoadShipped()
 {
-    return load(platform::ProgramFolder() + DefinitionFileName);
+    return Load(platform::ProgramFolder() + DefinitionFileName);
 }
 
-QString ProfileDefinitions::text(const QString &section, const QString &key) const
+QString ProfileDefinitions::Text(const QString &section, const QString &key) const
 {
-    return document_.value(section, key, NoDefinition);
+    return document_.Value(section, key, NoDefinition);
 }
 
-int ProfileDefinitions::integer(const QString &section, const QString &key, int defaultValue) const
+int ProfileDefinitions::Integer(const QString &section, const QString &key, int defaultValue) const
 {
-    return document_.intValue(section, key, defaultValue);
+    return document_.IntValue(section, key, defaultValue);
 }
 
 ChoiceList ReadChoiceList(const ProfileDefinitions &reader, const QString &section, const QString &base)
 {
     ChoiceList list;
-    const int count = reader.integer(section, Key(base, "Count"), 0);
-    const int maximum = reader.integer(section, Key(base, "Max"), 0);
-    const int minimum = reader.integer(section, Key(base, "Min"), 0);
+    const int count = reader.Integer(section, Key(base, "Count"), 0);
+    const int maximum = reader.Integer(section, Key(base, "Max"), 0);
+    const int minimum = reader.Integer(section, Key(base, "Min"), 0);
     if (count >= 1) {
         list = ReadEnumerated(reader, section, base, count);
     } else if (maximum != 0 || minimum != 0) {
         list = ReadRange(reader, section, base, minimum, maximum);
     } else {
-        const QString fixedText = reader.text(section, Key(base, "Text"));
+        const QString fixedText = reader.Text(section, Key(base, "Text"));
         if (fixedText != NoDefinition)
             return ChoiceList{.items = {fixedText}, .selectedIndex = 0, .enabled = false};
     }
-    list.selectedIndex = ValidIndexOrNone(reader.integer(section, Key(base, "Default"), -1), list.items);
+    list.selectedIndex = ValidIndexOrNone(reader.Integer(section, Key(base, "Default"), -1), list.items);
     return list;
 }
 
 NumberSetting ReadNumberSetting(const ProfileDefinitions &reader, const QString &section, const QString &base)
 {
-    const int fixedNumber = reader.integer(section, Key(base, "Text"), -1);
+    const int fixedNumber = reader.Integer(section, Key(base, "Text"), -1);
     if (fixedNumber != -1)
         return NumberSetting{fixedNumber, fixedNumber, fixedNumber, 0, false};
     NumberSetting setting;
-    setting.maximum = reader.integer(section, Key(base, "Max"), 0);
-    setting.minimum = reader.integer(section, Key(base, "Min"), 0);
-    setting.value = reader.integer(section, Key(base, "Default"), 0);
-    setting.step = reader.integer(section, Key(base, "Step"), 1);
+    setting.maximum = reader.Integer(section, Key(base, "Max"), 0);
+    setting.minimum = reader.Integer(section, Key(base, "Min"), 0);
+    setting.value = reader.Integer(section, Key(base, "Default"), 0);
+    setting.step = reader.Integer(section, Key(base, "Step"), 1);
     return setting;
 }
 
@@ -110,7 +110,7 @@ QString ResolveChoiceValue(const ProfileDefinitions &reader, const QString &sect
 {
     for (const QString &key : {Indexed(base, "Value", index), Indexed(base, "Text", index),
                                Key(base, "Value"), Key(base, "Text")}) {
-        const QString value = reader.text(section, key);
+        const QString value = reader.Text(section, key);
         if (value != NoDefinition)
             return value;
     }

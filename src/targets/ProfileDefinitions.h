@@ -24,13 +24,13 @@ public:
     ProfileDefinitions() = default;   // an empty file: every read gives its default
     explicit ProfileDefinitions(platform::IniDocument document);
     // A missing or unreadable file behaves as an empty one.
-    static ProfileDefinitions load(const QString &path);
+    static ProfileDefinitions Load(const QString &path);
     // The shipped file in the program's folder.
     static ProfileDefinitions LoadShipped();
 
     // "nodef" when the key is missing (or holds "nodef").
-    QString text(const QString &section, const QString &key) const;
-    int integer(const QString &section, const QString &key, int defaultValue) const;
+    QString Text(const QString &section, const QString &key) const;
+    int Integer(const QString &section, const QString &key, int defaultValue) const;
 
 private:
     platform::IniDocument document_;

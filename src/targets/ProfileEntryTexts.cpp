@@ -8,7 +8,7 @@ namespace {
 // The text of `key`, or `fallback` when the definition file has none.
 QString TextOr(const ProfileDefinitions &reader, const QString &section, const QString &key, const QString &fallback)
 {
-    const QString text = reader.text(section, key);
+    const QString text = reader.Text(section, key);
     return text == NoDefinition ? fallback : text;
 }
 
@@ -59,17 +59,17 @@ QString MainWindowEntryText(const ProfileDefinitions &reader, const QString &tar
     const QString sampleRate = TextWithFallback(reader, targetSection, subSection,
                                                 IndexedKey("AudioSampleRateText", values.AudioSampleRateIndex()));
     const QString resolutionPart = resolution.isEmpty() ? QString() : QLatin1Char(',') + resolution;
-    return Summary(name, format, resolutionPart, values.videoBitRate(), audioBitrate, sampleRate);
+    return Summary(name, format, resolutionPart, values.VideoBitRate(), audioBitrate, sampleRate);
 }
 
 QString DialogEntryText(const ProfileDefinitions &reader, const QString &definitionSection, const ProfileEntry &entry)
 {
     if (!entry.HasValues())
         return entry.name;
-    const ProfileValues values = entry.values();
+    const ProfileValues values = entry.Values();
     QString section = definitionSection;
     QString format;
-    const int formatCount = reader.integer(definitionSection, QStringLiteral("OutputFormatCount"), 1);
+    const int formatCount = reader.Integer(definitionSection, QStringLiteral("OutputFormatCount"), 1);
     if (formatCount > 1) {
         format = TextOr(reader, definitionSection, IndexedKey("OutputFormatText", values.OutputFormatIndex()), QString());
         const bool validIndex = values.OutputFormatIndex() >= 0 && values.OutputFormatIndex() < formatCount;
@@ -80,7 +80,7 @@ QString DialogEntryText(const ProfileDefinitions &reader, const QString &definit
         format = ChosenCodecText(reader, section, values.VideoCodecIndex());
     const QString resolution = TextOr(reader, section, IndexedKey("VideoResolutionText", values.ResolutionIndex()), QString());
     const QString zero = QStringLiteral("0");
-    return Summary(entry.name, format, QLatin1Char(',') + resolution, values.videoBitRate(),
+    return Summary(entry.name, format, QLatin1Char(',') + resolution, values.VideoBitRate(),
                    TextOr(reader, section, IndexedKey("AudioBitrateText", values.AudioBitrateIndex()), zero),
                    TextOr(reader, section, IndexedKey("AudioSampleRateText", values.AudioSampleRateIndex()), zero));
 }
@@ -89,7 +89,7 @@ QString MusicEntryText(const ProfileDefinitions &reader, const QString &definiti
 {
     if (!entry.HasValues())
         return entry.name;
-    const ProfileValues values = entry.values();
+    const ProfileValues values = entry.Values();
     const QString zero = QStringLiteral("0");
     return entry.name + QStringLiteral(" : Audio-")
         + TextOr(reader, definitionSection, IndexedKey("AudioBitrateText", values.AudioBitrateIndex()), zero)
@@ -108,7 +108,7 @@ MainWindowProfileList ReadMainWindowProfileList(const ProfileStore &store, const
     list.available = true;
     list.entries = store.MainWindowEntries(list.section);
     for (const ProfileEntry &entry : list.entries)
-        list.texts.append(MainWindowEntryText(reader, targetSection, entry.name, entry.values()));
+        list.texts.append(MainWindowEntryText(reader, targetSection, entry.name, entry.Values()));
     const int selected = store.DefaultIndex(list.section);
     list.defaultIndex = selected >= 0 && selected < list.entries.size() ? selected : -1;
     return list;

@@ -58,19 +58,19 @@ class ProfileSection {
 public:
     ProfileSection(platform::IniDocument document, const QString &section)
         : document_(std::move(document)), section_(section),
-          slotCount_(qBound(0, document_.intValue(section_, CountKey, 0), MaxProfileSlots))
+          slotCount_(qBound(0, document_.IntValue(section_, CountKey, 0), MaxProfileSlots))
     {
     }
     static ProfileSection Read(const QString &path, const QString &section)
     {
-        return ProfileSection(platform::IniDocument::load(path), section);
+        return ProfileSection(platform::IniDocument::Load(path), section);
     }
-    const platform::IniDocument &document() const { return document_; }
+    const platform::IniDocument &Document() const { return document_; }
 
     int SlotCount() const { return slotCount_; }
-    QString text(const QString &key) const { return document_.value(section_, key, NoDefinition); }
-    QString SlotName(int slot) const { return slot >= 0 && slot < SlotCount() ? text(SlotNameKey(slot)) : NoDefinition; }
-    bool isUsed(int slot) const { return SlotName(slot) != NoDefinition; }
+    QString Text(const QString &key) const { return document_.Value(section_, key, NoDefinition); }
+    QString SlotName(int slot) const { return slot >= 0 && slot < SlotCount() ? Text(SlotNameKey(slot)) : NoDefinition; }
+    bool IsUsed(int slot) const { return SlotName(slot) != NoDefinition; }
 
     // The slot named `name`: `preferred` when it is, else the first; -1 when none is.
     int SlotOf(const QString &name, int preferred) const
@@ -88,29 +88,29 @@ public:
     int TakeFreeSlot()
     {
         for (int slot = 0; slot < slotCount_; ++slot) {
-            if (!isUsed(slot))
+            if (!IsUsed(slot))
                 return slot;
         }
-        document_.setIntValue(section_, CountKey, slotCount_ + 1);
+        document_.SetIntValue(section_, CountKey, slotCount_ + 1);
         return slotCount_++;
     }
 
     // Protected when either list the program reads for the profile says so.
-    bool isProtected(const QString &nameValues, int slot) const
+    bool IsProtected(const QString &nameValues, int slot) const
     {
-        const bool slotProtected = slot >= 0 && ProfileValues::Parse(text(SlotValuesKey(slot))).isProtected();
-        return slotProtected || (nameValues != NoDefinition && ProfileValues::Parse(nameValues).isProtected());
+        const bool slotProtected = slot >= 0 && ProfileValues::Parse(Text(SlotValuesKey(slot))).IsProtected();
+        return slotProtected || (nameValues != NoDefinition && ProfileValues::Parse(nameValues).IsProtected());
     }
 
     // A slot's own value list would hide the list kept under the name from the main window.
     void DropSlotValues(int slot)
     {
-        if (slot >= 0 && text(SlotValuesKey(slot)) != NoDefinition)
-            document_.setValue(section_, SlotValuesKey(slot), NoDefinition);
+        if (slot >= 0 && Text(SlotValuesKey(slot)) != NoDefinition)
+            document_.SetValue(section_, SlotValuesKey(slot), NoDefinition);
     }
 
-    void set(const QString &key, const QString &value) { document_.setValue(section_, key, value); }
-    bool contains(const QString &key) const { return document_.contains(section_, key); }
+    void Set(const QString &key, const QString &value) { document_.SetValue(section_, key, value); }
+    bool Contains(const QString &key) const { return document_.Contains(section_, key); }
 
 private:
     platform::IniDocument document_;
@@ -134,9 +134,9 @@ ProfileEntry MainWindowEntryOf(const ProfileSection &profiles, const QString &se
     ProfileEntry entry{section, slot, profiles.SlotName(slot), NoDefinition};
     if (entry.name == NoDefinition)
         return entry;
-    entry.valueList = profiles.text(SlotValuesKey(slot));
+    entry.valueList = profiles.Text(SlotValuesKey(slot));
     if (entry.valueList == NoDefinition)
-        entry.valueList = profiles.text(entry.name);
+        entry.valueList = profiles.Text(entry.name);
     return entry;
 }
 
@@ -144,7 +144,7 @@ ProfileEntry MainWindowEntryOf(const ProfileSection &profiles, const QString &se
 bool SaveDocument(const platform::IniDocument &document, const QString &path, const QString &name,
                   const ProfileQuestions &questions)
 {
-    if (document.save(path))
+    if (document.Save(path))
         return true;
     questions.inform(ProfileMessage(name, QStringLiteral(".\nThe profile file \"") + path
                                               + QStringLiteral("\" could not be written.")));
@@ -192,7 +192,7 @@ QVector<ProfileEntry> ProfileStore::DialogEntries(const QString &section) const
     for (int slot = 0; slot < profiles.SlotCount(); ++slot) {
         const QString name = profiles.SlotName(slot);
         if (name != NoDefinition)
-            entries.append(ProfileEntry{section, slot, name, profiles.text(name)});
+            entries.append(ProfileEntry{section, slot, name, profiles.Text(name)});
     }
     return entries;
 }
@@ -209,7 +209,7 @@ QString ProfileStore::SlotName(const QString &section, int slot) const
 
 QString ProfileStore::ValueListOf(const QString &section, const QString &name) const
 {
-    return ProfileSection::Read(filePath_, section).text(name);
+    return ProfileSection::Read(filePath_, section).Text(name);
 }
 
 bool ProfileStore::SaveProfile(const QString &section, const QString &name, const QString &valueList,
@@ -219,9 +219,9 @@ bool ProfileStore::SaveProfile(const QString &section, const QString &name, cons
     std::optional<ProfileSection> profiles = OpenForChange(filePath_, section, profileName, questions);
     if (!profiles)
         return false;
-    const QString storedValues = profiles->text(profileName);
+    const QString storedValues = profiles->Text(profileName);
     int slot = profiles->SlotOf(profileName, -1);
-    if (profiles->isProtected(storedValues, slot)) {
+    if (profiles->IsProtected(storedValues, slot)) {
         questions.inform(ProfileMessage(profileName, QStringLiteral(".\nYou Can not modify this setting!")));
         return false;
     }
@@ -232,11 +232,11 @@ bool ProfileStore::SaveProfile(const QString &section, const QString &name, cons
     // name already listed without a list keeps its slot rather than being listed twice.
     if (slot < 0) {
         slot = profiles->TakeFreeSlot();
-        profiles->set(SlotNameKey(slot), profileName);
+        profiles->Set(SlotNameKey(slot), profileName);
     }
     profiles->DropSlotValues(slot);
-    profiles->set(profileName, valueList);
-    return SaveDocument(profiles->document(), filePath_, profileName, questions);
+    profiles->Set(profileName, valueList);
+    return SaveDocument(profiles->Document(), filePath_, profileName, questions);
 }
 
 bool ProfileStore::RemoveProfile(const QString &section, const QString &name, int slot,
@@ -246,25 +246,25 @@ bool ProfileStore::RemoveProfile(const QString &section, const QString &name, in
     std::optional<ProfileSection> profiles = OpenForChange(filePath_, section, profileName, questions);
     if (!profiles)
         return false;
-    const QString storedValues = profiles->text(profileName);
+    const QString storedValues = profiles->Text(profileName);
     const int namedSlot = profiles->SlotOf(profileName, slot);
     if (namedSlot < 0 && storedValues == NoDefinition) {
         questions.inform(ProfileMessage(profileName, QStringLiteral(".\nThere is no profile of this name.")));
         return false;
     }
-    if (profiles->isProtected(storedValues, namedSlot)) {
+    if (profiles->IsProtected(storedValues, namedSlot)) {
         questions.inform(ProfileMessage(profileName, QStringLiteral(".\nYou Can not remove this setting!")));
         return false;
     }
     if (!questions.confirm(ProfileMessage(profileName, QStringLiteral(".\nDo you want to remove it?"))))
         return false;
     if (namedSlot >= 0) {
-        profiles->set(SlotNameKey(namedSlot), NoDefinition);
+        profiles->Set(SlotNameKey(namedSlot), NoDefinition);
         profiles->DropSlotValues(namedSlot);
     }
-    if (profiles->contains(profileName))
-        profiles->set(profileName, NoDefinition);
-    return SaveDocument(profiles->document(), filePath_, profileName, questions);
+    if (profiles->Contains(profileName))
+        profiles->Set(profileName, NoDefinition);
+    return SaveDocument(profiles->Document(), filePath_, profileName, questions);
 }
 
 } // namespace targets

@@ -30,7 +30,7 @@ struct ProfileEntry {
     QString valueList;   // "nodef" when the profile has none
 
     bool HasValues() const;
-    ProfileValues values() const { return ProfileValues::Parse(valueList); }
+    ProfileValues Values() const { return ProfileValues::Parse(valueList); }
 
     bool operator==(const ProfileEntry &) const = default;
 };
@@ -44,7 +44,7 @@ struct ProfileQuestions {
 class ProfileStore {
 public:
     explicit ProfileStore(QString filePath);
-    const QString &filePath() const { return filePath_; }
+    const QString &FilePath() const { return filePath_; }
 
     // The main window's list: used slots that have a value list, ProfileValue<n> first, else
     // the key named by the slot's name. Entry i of the list is element i.

@@ -18,7 +18,7 @@ ProfileValues ProfileValues::Parse(const QString &valueList)
     return values;
 }
 
-int ProfileValues::field(int number) const
+int ProfileValues::Field(int number) const
 {
     return number >= 1 && number <= FieldCount ? fields_[number - 1] : 0;
 }

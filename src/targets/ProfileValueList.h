@@ -17,19 +17,19 @@ public:
     static ProfileValues Parse(const QString &valueList);
 
     // Field `number` (1..11); 0 outside that range.
-    int field(int number) const;
+    int Field(int number) const;
 
-    int OutputFormatIndex() const { return field(1); }
-    int AspectIndex() const { return field(2); }
-    int ResolutionIndex() const { return field(3); }
-    int FrameRateIndex() const { return field(4); }
-    int videoBitRate() const { return field(5); }          // kbps
-    int AudioBitrateIndex() const { return field(6); }
-    int AudioSampleRateIndex() const { return field(7); }
-    int VolumeStep() const { return field(8); }
-    bool isProtected() const { return field(9) != 0; }    // can be used, not overwritten or removed
-    int VideoCodecIndex() const { return field(10); }
-    int AudioCodecIndex() const { return field(11); }
+    int OutputFormatIndex() const { return Field(1); }
+    int AspectIndex() const { return Field(2); }
+    int ResolutionIndex() const { return Field(3); }
+    int FrameRateIndex() const { return Field(4); }
+    int VideoBitRate() const { return Field(5); }          // kbps
+    int AudioBitrateIndex() const { return Field(6); }
+    int AudioSampleRateIndex() const { return Field(7); }
+    int VolumeStep() const { return Field(8); }
+    bool IsProtected() const { return Field(9) != 0; }    // can be used, not overwritten or removed
+    int VideoCodecIndex() const { return Field(10); }
+    int AudioCodecIndex() const { return Field(11); }
 
 private:
     std::array<int, FieldCount> fields_{};

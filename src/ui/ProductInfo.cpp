@@ -34,8 +34,8 @@ QString ShownAddress(const QString &address)
 
 void OpenLink(QWidget *asking, const QString &address)
 {
-    if (address.isEmpty() || !platform::desktop().openUrl(address))
-        platform::Questions().error(asking, kDisplayTitle,
+    if (address.isEmpty() || !platform::CurrentDesktop().OpenUrl(address))
+        platform::Questions().Error(asking, kDisplayTitle,
                                     QStringLiteral("Could not open \"%1\": no program on this computer opens it.")
                                         .arg(ShownAddress(address)));
 }

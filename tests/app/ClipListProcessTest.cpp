@@ -44,7 +44,7 @@ protected:
         environment_.insert("HOME", home_.path());
     }
 
-    void start(QProcess &process, const QString &program, const QStringList &arguments)
+    void Start(QProcess &process, const QString &program, const QStringList &arguments)
     {
         process.setProcessEnvironment(environment_);
         process.start(program, arguments);
@@ -181,7 +181,7 @@ TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNex
     ASSERT_TRUE(QFile::copy(a, b));
 
     QProcess editing;
-    start(editing, QStringLiteral(CLIP_LIST_SESSION), {"edit", a, b});
+    Start(editing, QStringLiteral(CLIP_LIST_SESSION), {"edit", a, b});
     QByteArray out;
     while (!out.contains("edited\n") && editing.waitForReadyRead(60000))
         out += editing.readAllStandardOutput();
@@ -191,7 +191,7 @@ TEST_F(ClipListProcess, AListEditedJustBeforeTheProgramIsKilledComesBackAtTheNex
     EXPECT_EQ(editing.exitStatus(), QProcess::CrashExit);
 
     QProcess next;
-    start(next, QStringLiteral(CLIP_LIST_SESSION), {"report", a, b});
+    Start(next, QStringLiteral(CLIP_LIST_SESSION), {"report", a, b});
     ASSERT_TRUE(next.waitForFinished(60000));
     ASSERT_EQ(next.exitCode(), 0) << next.readAllStandardError().toStdString();
     const QByteArray report = next.readAllStandardOutput();
@@ -215,7 +215,7 @@ TEST_F(ClipListProcess, TheRealProgramKilledWithTwoFilesComesBackWithTheOneLeftA
     if (!QFile::exists(AccessibilityReader::kBusLauncher))
         GTEST_SKIP() << "no accessibility bus launcher (at-spi2-core)";
     BusServices session;
-    ASSERT_TRUE(session.running());
+    ASSERT_TRUE(session.Running());
     environment_.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromLocal8Bit(qgetenv("DBUS_SESSION_BUS_ADDRESS")));
     environment_.insert("QT_QPA_PLATFORM", "xcb");
     environment_.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
@@ -227,7 +227,7 @@ TEST_F(ClipListProcess, TheRealProgramKilledWithTwoFilesComesBackWithTheOneLeftA
     const QString program = platform::ProgramFolder() + QStringLiteral("PelorinVideoConverter");
 
     QProcess first;
-    start(first, program, {kept, gone});
+    Start(first, program, {kept, gone});
     const auto bothKept = WaitForKeptList([](const StoredClipList &list) { return list.clips.size() == 2; }, 120);
     ASSERT_TRUE(bothKept) << first.readAllStandardError().toStdString();
     EXPECT_EQ(FilesOf(*bothKept), (QStringList{kept, gone}));
@@ -237,7 +237,7 @@ TEST_F(ClipListProcess, TheRealProgramKilledWithTwoFilesComesBackWithTheOneLeftA
     ASSERT_TRUE(QFile::remove(gone));
 
     QProcess next;
-    start(next, program, {});
+    Start(next, program, {});
     // The restore rewrites the list without the gone file while its message waits for the user.
     const auto restored = WaitForKeptList([](const StoredClipList &list) { return list.clips.size() == 1; }, 120);
     const QString message = reader.WaitForName(QStringLiteral("no longer exist"), 60);

@@ -43,7 +43,7 @@ protected:
 
     // A copy of the two-track file (25 frames a second) that the engine's probe reads
     // as a minute long.
-    QString clip(const QString &name, float engineFrameRate = 25.0f)
+    QString Clip(const QString &name, float engineFrameRate = 25.0f)
     {
         const QString path = files.filePath(name);
         EXPECT_TRUE(QFile::copy(twoAudioTracks, path));
@@ -51,9 +51,9 @@ protected:
         return path;
     }
 
-    ClipListStore store() const { return ClipListStore(sandbox.SettingsFolder()); }
+    ClipListStore Store() const { return ClipListStore(sandbox.SettingsFolder()); }
 
-    QStringList listed() const
+    QStringList Listed() const
     {
         QStringList names;
         for (const auto &clip : clipList->Model().Clips())
@@ -61,7 +61,7 @@ protected:
         return names;
     }
 
-    QLineEdit *edit(const char *name) const { return windows.MainForm->findChild<QLineEdit *>(name); }
+    QLineEdit *Edit(const char *name) const { return windows.MainForm->findChild<QLineEdit *>(name); }
 
     static inline QTemporaryDir *media = nullptr;
     static inline QString twoAudioTracks;
@@ -80,16 +80,16 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
 {
     ASSERT_FALSE(twoAudioTracks.isEmpty());
     // a's two probes disagree: the user chose the engine's rate when it was first added.
-    const QString a = clip("a.mp4", 29.97f), b = clip("b.mp4"), given = clip("given.mp4");
+    const QString a = Clip("a.mp4", 29.97f), b = Clip("b.mp4"), given = Clip("given.mp4");
     const QString gone = files.filePath("gone.mp4");
     StoredClipList kept;
     kept.clips = {{a, true, 10, 50, 1, 0, 29.97f}, {gone, true, 0, 60, 0, 0, 25.0f}, {b, false, 0, 60, 0, 1, 25.0f}};
     kept.currentIndex = 2;
-    ASSERT_TRUE(store().Write(kept));
+    ASSERT_TRUE(Store().Write(kept));
 
     OpenStartFiles(parts, {given});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 3; }, 10000)) << listed().join(", ").toStdString();
-    EXPECT_EQ(listed(), QStringList({a, b, given}));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Listed().size() == 3; }, 10000)) << Listed().join(", ").toStdString();
+    EXPECT_EQ(Listed(), QStringList({a, b, given}));
     const TVideoInfo &first = *clipList->Model().Clips()[0];
     EXPECT_EQ(std::tuple(first.StartTime, first.EndTime, first.Checked), std::tuple(10, 50, true));
     ASSERT_EQ(first.AudioRows.size(), 2u);
@@ -105,7 +105,7 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
 
     // The kept list now holds what the window shows, the gone file no more.
     QApplication::processEvents();
-    const StoredClipList now = store().Read().list;
+    const StoredClipList now = Store().Read().list;
     ASSERT_EQ(now.clips.size(), 3u);
     EXPECT_EQ(now.clips[0], kept.clips[0]);
     EXPECT_EQ(now.clips[1], kept.clips[2]);
@@ -115,12 +115,12 @@ TEST_F(ClipListRestoreTest, AStartPutsTheKeptListBackBeforeTheGivenFilesAndNames
 
 TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTheLoop)
 {
-    const QString a = clip("a.mp4"), b = clip("b.mp4");
+    const QString a = Clip("a.mp4"), b = Clip("b.mp4");
     OpenStartFiles(parts, {a, b});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return listed().size() == 2; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Listed().size() == 2; }, 10000));
     QApplication::processEvents();
 
-    QLineEdit *start = edit("suiEdit_Start");
+    QLineEdit *start = Edit("suiEdit_Start");
     start->selectAll();
     QTest::keyClicks(start, "000012");
     QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
@@ -128,11 +128,11 @@ TEST_F(ClipListRestoreTest, TrimAudioAndRemovalReachTheKeptListAtTheNextTurnOfTh
     auto *audioRow = static_cast<TInfoListItem *>(clipList->Model().Clips()[0]->AudioRows[1].get());
     QTest::mouseClick(audioRow->findChild<QLabel *>("CheckImage"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(store().Read().list.clips.at(0), (StoredClip{a, true, 12, 60, 1, 0, 25.0f}));
+    EXPECT_EQ(Store().Read().list.clips.at(0), (StoredClip{a, true, 12, 60, 1, 0, 25.0f}));
 
     clipList->RemoveSelectedClips();
     QApplication::processEvents();
-    const StoredClipList now = store().Read().list;
+    const StoredClipList now = Store().Read().list;
     ASSERT_EQ(now.clips.size(), 1u);
     EXPECT_EQ(now.clips[0].fileName, b);
 }
@@ -151,7 +151,7 @@ TEST_F(ClipListRestoreTest, AKeptListThatCannotBeReadStartsAnEmptyListAndIsKeptA
     QFile kept(keptAs);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << keptAs.toStdString();
     EXPECT_EQ(kept.readAll(), "{\"format\": \"Pelorin clip list\", \"vers");
-    EXPECT_EQ(store().Read().problem, QString()) << "a new, empty list replaces it";
+    EXPECT_EQ(Store().Read().problem, QString()) << "a new, empty list replaces it";
 }
 
 } // namespace

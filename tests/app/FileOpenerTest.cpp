@@ -36,7 +36,7 @@ protected:
     }
 
     // An empty file the test engine accepts (or, with `accepted` false, rejects).
-    QString clip(const QString &relativePath, bool accepted = true)
+    QString Clip(const QString &relativePath, bool accepted = true)
     {
         const QString path = media.filePath(relativePath);
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -49,7 +49,7 @@ protected:
 
     // Drags the paths over the clip list and drops them, as a file manager would;
     // true when the window took the drag.
-    bool drop(const QStringList &paths)
+    bool Drop(const QStringList &paths)
     {
         QMimeData data;
         QList<QUrl> urls;
@@ -67,7 +67,7 @@ protected:
         return enter.isAccepted() && dropped.isAccepted();
     }
 
-    QStringList listed() const
+    QStringList Listed() const
     {
         QStringList files;
         for (const auto &clip : clipList->Model().Clips())
@@ -87,16 +87,16 @@ protected:
 
 TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)
 {
-    const QString single = clip("single.mp4");
-    const QString unknown = clip("unknown.avi", false);
-    const QString first = clip("holiday/A beach.mov");
-    const QString second = clip("holiday/b dinner.mkv");
-    clip("holiday/notes.txt");
-    clip("holiday/more/c deeper.avi");
+    const QString single = Clip("single.mp4");
+    const QString unknown = Clip("unknown.avi", false);
+    const QString first = Clip("holiday/A beach.mov");
+    const QString second = Clip("holiday/b dinner.mkv");
+    Clip("holiday/notes.txt");
+    Clip("holiday/more/c deeper.avi");
 
-    ASSERT_TRUE(drop({single, unknown, media.filePath("holiday")}));
-    ASSERT_TRUE(WaitUntil([this] { return listed().size() == 3 && !clipList->Model().Busy(); }));
-    EXPECT_EQ(listed(), QStringList({single, first, second}));
+    ASSERT_TRUE(Drop({single, unknown, media.filePath("holiday")}));
+    ASSERT_TRUE(WaitUntil([this] { return Listed().size() == 3 && !clipList->Model().Busy(); }));
+    EXPECT_EQ(Listed(), QStringList({single, first, second}));
     EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + unknown + " (the engine cannot read it)\n"});
     EXPECT_EQ(clipList->Model().Current(), clipList->Model().Clips().front().get()) << "the first row is selected";
@@ -104,34 +104,34 @@ TEST_F(FileOpenerTest, DroppedFilesAndFolderGoThroughTheAddingPass)
 
 TEST_F(FileOpenerTest, ADropIsRefusedWhileTheListIsBusyOrARunIsShown)
 {
-    const QString file = clip("refused.mp4");
+    const QString file = Clip("refused.mp4");
     const std::vector<std::pair<const char *, std::function<void(bool)>>> states{
         {"adding", [this](bool on) { clipList->Model().SetBusy(on); }},
         {"converting", [this](bool on) { windows.ProcessForm->setVisible(on); }},
     };
     for (const auto &[name, set] : states) {
         set(true);
-        EXPECT_FALSE(drop({file})) << name;
+        EXPECT_FALSE(Drop({file})) << name;
         QApplication::processEvents();
         set(false);
-        EXPECT_TRUE(listed().isEmpty()) << name;
+        EXPECT_TRUE(Listed().isEmpty()) << name;
     }
-    EXPECT_FALSE(drop({})) << "a drag without local files";
-    ASSERT_TRUE(drop({file}));
-    EXPECT_TRUE(WaitUntil([this] { return listed().size() == 1; }));
+    EXPECT_FALSE(Drop({})) << "a drag without local files";
+    ASSERT_TRUE(Drop({file}));
+    EXPECT_TRUE(WaitUntil([this] { return Listed().size() == 1; }));
 }
 
 // Given files (command line, second copy) wait while the list adds or a run goes on.
 TEST_F(FileOpenerTest, GivenFilesWaitUntilTheListIsFree)
 {
-    const QString file = clip("later.mp4");
+    const QString file = Clip("later.mp4");
     windows.ProcessForm->show();
-    opener->open({file});
+    opener->Open({file});
     for (int round = 0; round < 20; ++round)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(Listed().isEmpty());
     windows.ProcessForm->hide();
-    EXPECT_TRUE(WaitUntil([&] { return listed() == QStringList{file}; }));
+    EXPECT_TRUE(WaitUntil([&] { return Listed() == QStringList{file}; }));
 }
 
 TEST(FileArguments, TakesFilesAndLeavesQtOptionsOut)

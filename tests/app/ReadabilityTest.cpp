@@ -38,7 +38,7 @@ void ExpectReadable(QWidget &window, const char *what)
     const QList<readability::TextContrast> texts = readability::MeasureTexts(window);
     EXPECT_FALSE(texts.isEmpty()) << what;
     for (const readability::TextContrast &text : texts)
-        EXPECT_GE(text.ratio, readability::kMinimumContrast) << what << ": " << text.describe();
+        EXPECT_GE(text.ratio, readability::kMinimumContrast) << what << ": " << text.Describe();
     for (const QString &pair : readability::OverlappingControls(window))
         ADD_FAILURE() << what << ": overlapping " << pair.toStdString();
     for (const QString &control : readability::CutTexts(window))
@@ -179,7 +179,7 @@ TEST_F(Readability, ToolTipOfASkinnedControl)
     const QList<readability::TextContrast> texts = readability::MeasureTexts(*tip, picture, {}, picture.devicePixelRatio());
     QToolTip::hideText();
     ASSERT_EQ(texts.size(), 1);
-    EXPECT_GE(texts.first().ratio, readability::kMinimumContrast) << texts.first().describe();
+    EXPECT_GE(texts.first().ratio, readability::kMinimumContrast) << texts.first().Describe();
 }
 
 } // namespace

@@ -83,7 +83,7 @@ protected:
     {
         return windows_->MainForm->findChild<QLineEdit *>(QStringLiteral("suiEdit_OutputFolder"))->text();
     }
-    bool shown(const char *controlName) const
+    bool Shown(const char *controlName) const
     {
         return windows_->MainForm->findChild<QWidget *>(QLatin1String(controlName))->isVisible();
     }
@@ -116,7 +116,7 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
         const targets::CategoryInfo &info = targets::Category(category);
         ClickButton(QLatin1String(info.caption));
         ASSERT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType >= 0 &&
-                                         shown(info.rowName); }))
+                                         Shown(info.rowName); }))
             << info.caption;
         QList<int> inRow = targets::TargetsInRow(category);
         if (category == targets::CategoryMusic)
@@ -129,10 +129,10 @@ TEST_F(RealClickTest, EveryTargetIsChosenWithRealClicksOnItsCategoryAndItsButton
             EXPECT_TRUE(WaitUntil([&] { return windows_->MainForm->CurTargetType == target; }));
             EXPECT_TRUE(OutputFolderShown().endsWith(targets::TargetFolder(target))) << OutputFolderShown().toStdString();
             EXPECT_TRUE(OutputFolderShown().startsWith(windows_->Options.outputFolder));
-            EXPECT_EQ(shown("DVDPanel"), targets::IsDvdTarget(target));
-            EXPECT_EQ(shown("suiComboBox_DVDPF"), targets::IsDvdTarget(target));
-            EXPECT_EQ(shown("suiEdit_DVDName"), targets::IsDeviceTarget(target));
-            EXPECT_EQ(shown("suiComboBox_VideoFrameRate"), !targets::IsAudioOnlyTarget(target));
+            EXPECT_EQ(Shown("DVDPanel"), targets::IsDvdTarget(target));
+            EXPECT_EQ(Shown("suiComboBox_DVDPF"), targets::IsDvdTarget(target));
+            EXPECT_EQ(Shown("suiEdit_DVDName"), targets::IsDeviceTarget(target));
+            EXPECT_EQ(Shown("suiComboBox_VideoFrameRate"), !targets::IsAudioOnlyTarget(target));
             chosen.append(target);
         }
     }

@@ -50,7 +50,7 @@ void ExpectReadableOnScreen(QWidget &window, const char *what, const QString &fo
     const QList<readability::TextContrast> texts = readability::MeasureTexts(window, screen, origin, scale);
     EXPECT_FALSE(texts.isEmpty()) << what;
     for (const readability::TextContrast &text : texts)
-        EXPECT_GE(text.ratio, readability::kMinimumContrast) << what << ": " << text.describe();
+        EXPECT_GE(text.ratio, readability::kMinimumContrast) << what << ": " << text.Describe();
     for (const QString &pair : readability::OverlappingControls(window))
         ADD_FAILURE() << what << ": overlapping " << pair.toStdString();
 }

@@ -118,7 +118,7 @@ TEST_F(ProgramCopies, SecondCopyHandsItsFilesOverAsAbsolutePaths)
     platform::SingleInstanceGuard guard(kInternalWindowName);
     ASSERT_TRUE(guard.IsFirst());
     platform::FileHandOverServer server(kInternalWindowName);
-    ASSERT_TRUE(server.isListening());
+    ASSERT_TRUE(server.IsListening());
     QSignalSpy handedOver(&server, &platform::FileHandOverServer::FilesHandedOver);
 
     second_.setWorkingDirectory(home_.path());

@@ -68,7 +68,7 @@ protected:
 
         auto *clipList = windows_->MainForm->findChild<ClipListPanel *>();
         questions_.AnswerOpenFiles({sourceFile_});
-        click("suiImageButton_OpenDir");
+        Click("suiImageButton_OpenDir");
         ASSERT_TRUE(WaitUntil([clipList] { return !clipList->Model().Busy() && clipList->Model().Count() == 1; }));
     }
 
@@ -78,7 +78,7 @@ protected:
         platform::SetProgramFolderForTesting(QString());
     }
 
-    void click(const char *buttonName)
+    void Click(const char *buttonName)
     {
         auto *button = windows_->MainForm->findChild<QAbstractButton *>(QLatin1String(buttonName));
         ASSERT_NE(button, nullptr) << buttonName;
@@ -87,10 +87,10 @@ protected:
 
     // Chooses the target with its category's and its own button, presses convert and
     // waits in the progress window until the run has ended.
-    void convertTo(int target)
+    void ConvertTo(int target)
     {
-        click(targets::Category(targets::CategoryOfTarget(target)).buttonName);
-        click(targets::TargetButton(target).buttonName);
+        Click(targets::Category(targets::CategoryOfTarget(target)).buttonName);
+        Click(targets::TargetButton(target).buttonName);
         ASSERT_EQ(windows_->MainForm->CurTargetType, target);
         questions_.AnswerExec([this](QDialog &dialog) {
             dialog.show();
@@ -101,7 +101,7 @@ protected:
             QApplication::processEvents();
             return dialog.result();
         });
-        click("suiImageButton_StartConvert");
+        Click("suiImageButton_StartConvert");
         EXPECT_TRUE(questions_.Texts(ScriptedQuestions::Kind::Error).isEmpty());
     }
 
@@ -119,7 +119,7 @@ protected:
 
 TEST_F(WindowConversionTest, ToAvi)
 {
-    convertTo(targets::TargetAVI);
+    ConvertTo(targets::TargetAVI);
     EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
     EXPECT_FALSE(uploadShown_);
     const QStringList outputs = FilesIn(TargetFolder(targets::TargetAVI));
@@ -133,7 +133,7 @@ TEST_F(WindowConversionTest, ToAvi)
 
 TEST_F(WindowConversionTest, ToPspOffersTheUpload)
 {
-    convertTo(targets::TargetPSP);
+    ConvertTo(targets::TargetPSP);
     EXPECT_TRUE(uploadShown_);
     EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information),
               QStringList{"Process finished!\nYou can upload files to your PSP."});
@@ -148,7 +148,7 @@ TEST_F(WindowConversionTest, ToPspOffersTheUpload)
 
 TEST_F(WindowConversionTest, ToAnAudioFormatOfTheMusicRow)
 {
-    convertTo(targets::TargetOGG);
+    ConvertTo(targets::TargetOGG);
     EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
     const QStringList outputs = FilesIn(TargetFolder(targets::TargetOGG));
     ASSERT_EQ(outputs.size(), 1);
@@ -161,9 +161,9 @@ TEST_F(WindowConversionTest, ToAnAudioFormatOfTheMusicRow)
 
 TEST_F(WindowConversionTest, ToADvdFolderWithThePalSettingsOfTheDvdPanel)
 {
-    click("sb_DVD");
+    Click("sb_DVD");
     windows_->MainForm->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_DVD_PAL"))->click();
-    convertTo(targets::TargetDVD_Folder);
+    ConvertTo(targets::TargetDVD_Folder);
     EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Information), QStringList{"Process Finished!"});
     const QString dvd = TargetFolder(targets::TargetDVD_Folder) + QStringLiteral("DVD_DISC");
     ASSERT_TRUE(QFileInfo(dvd + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile());

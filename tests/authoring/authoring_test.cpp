@@ -35,8 +35,8 @@ protected:
 
     // A one-second DVD clip ("ntsc" or "pal"), tone differing per clip.
     std::string MakeClip(const std::string &name, const std::string &system, int frequency) {
-        std::string path = folder.file(name);
-        bool made = makeMedia({"-f", "lavfi", "-i", "testsrc=size=720x480:rate=30:duration=1", "-f", "lavfi", "-i",
+        std::string path = folder.File(name);
+        bool made = MakeMedia({"-f", "lavfi", "-i", "testsrc=size=720x480:rate=30:duration=1", "-f", "lavfi", "-i",
                                "sine=frequency=" + std::to_string(frequency) + ":duration=1", "-target",
                                system + "-dvd", "-aspect", "16:9"},
                               path);
@@ -60,14 +60,14 @@ protected:
         }
         text << "          <post>jump title 1;</post>\r\n        </pgc>\r\n      </titles>\r\n  </titleset>\r\n"
              << "</dvdauthor>\r\n";
-        std::string path = folder.file(name);
+        std::string path = folder.File(name);
         std::string content = text.str();
-        writeFile(path, std::vector<uint8_t>(content.begin(), content.end()));
+        WriteFile(path, std::vector<uint8_t>(content.begin(), content.end()));
         return path;
     }
 
     static int TitlesOf(const std::string &dvdFolder) {
-        std::istringstream listing(programOutput({"lsdvd", dvdFolder}));
+        std::istringstream listing(ProgramOutput({"lsdvd", dvdFolder}));
         int titles = 0;
         for (std::string line; std::getline(listing, line);)
             titles += line.rfind("Title: ", 0) == 0;
@@ -84,7 +84,7 @@ TEST_F(Authoring, BuildsATwoTitleNtscDvdFolder) {
     std::string first = MakeClip("first.mpg", "ntsc", 440);
     std::string second = MakeClip("second.mpg", "ntsc", 880);
     ASSERT_FALSE(first.empty() || second.empty());
-    std::string dvd = folder.file("DVD_DISC");
+    std::string dvd = folder.File("DVD_DISC");
     std::string description = WriteDescription("author.xml", dvd, "ntsc", {first, second});
     ASSERT_EQ(authorMain(description.c_str()), 0);
     EXPECT_TRUE(fs::exists(dvd + "/VIDEO_TS/VIDEO_TS.IFO"));
@@ -99,7 +99,7 @@ TEST_F(Authoring, PalDescriptionSetsItsOwnVideoFormat) {
     std::string clip = MakeClip("pal.mpg", "pal", 440);
     ASSERT_FALSE(clip.empty());
     setenv("VIDEO_FORMAT", "NTSC", 1);
-    std::string dvd = folder.file("PAL_DISC");
+    std::string dvd = folder.File("PAL_DISC");
     std::string description = WriteDescription("author.xml", dvd, "pal", {clip});
     EXPECT_EQ(authorMain(description.c_str()), 0);
     unsetenv("VIDEO_FORMAT");
@@ -109,11 +109,11 @@ TEST_F(Authoring, PalDescriptionSetsItsOwnVideoFormat) {
 TEST_F(Authoring, FailuresAreReported) {
     EXPECT_EQ(authorMain(nullptr), -1);
     EXPECT_EQ(authorMain(""), -1);
-    EXPECT_EQ(authorMain(folder.file("missing.xml").c_str()), -1);
+    EXPECT_EQ(authorMain(folder.File("missing.xml").c_str()), -1);
     std::string description =
-        WriteDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {folder.file("no such clip.mpg")});
+        WriteDescription("author.xml", folder.File("DVD_DISC"), "ntsc", {folder.File("no such clip.mpg")});
     EXPECT_EQ(authorMain(description.c_str()), -1);
-    EXPECT_EQ(vobMegabytes(folder.path().c_str()), -1);
+    EXPECT_EQ(vobMegabytes(folder.Path().c_str()), -1);
     EXPECT_EQ(vobMegabytes(nullptr), -1);
 }
 
@@ -122,11 +122,11 @@ TEST_F(Authoring, FileNamesCannotInjectCommands) {
     std::string clip = MakeClip("clip.mpg", "ntsc", 440);
     ASSERT_FALSE(clip.empty());
     std::string description =
-        WriteDescription("author; touch injected $(touch injected) `touch injected`.xml", folder.file("DVD_DISC"),
+        WriteDescription("author; touch injected $(touch injected) `touch injected`.xml", folder.File("DVD_DISC"),
                          "ntsc", {clip});
     EXPECT_EQ(authorMain(description.c_str()), 0);
     EXPECT_FALSE(fs::exists("injected"));
-    EXPECT_FALSE(fs::exists(folder.file("injected")));
+    EXPECT_FALSE(fs::exists(folder.File("injected")));
 }
 
 // A title that is a named pipe nobody writes: dvdauthor waits on it until it is ended.
@@ -136,9 +136,9 @@ TEST_F(Authoring, StopEndsTheRunningProgramAndProgressFollowsIt) {
     ASSERT_TRUE(progress && stop);
     EXPECT_EQ(progress(), -1);
     EXPECT_EQ(stop(), -1) << "nothing runs";
-    std::string pipe = folder.file("endless.mpg");
+    std::string pipe = folder.File("endless.mpg");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    std::string description = WriteDescription("author.xml", folder.file("DVD_DISC"), "ntsc", {pipe});
+    std::string description = WriteDescription("author.xml", folder.File("DVD_DISC"), "ntsc", {pipe});
     std::atomic<int32_t> result{1};
     std::thread author([&] { result = authorMain(description.c_str()); });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -169,18 +169,18 @@ TEST(AuthorProgress, FollowsTheStatusLinesAndNeverGoesBack) {
         {"INFO: dvdauthor creating table of contents", 99},
     };
     for (const auto &[line, percent] : lines) {
-        progress.readLine(line);
-        EXPECT_EQ(progress.percent(), percent) << line;
+        progress.ReadLine(line);
+        EXPECT_EQ(progress.Percent(), percent) << line;
     }
     dvdauthoring::AuthorProgress unknownSize(0);
-    unknownSize.readLine("STAT: VOBU 16 at 10MB, 1 PGCs");
-    EXPECT_EQ(unknownSize.percent(), 0);
+    unknownSize.ReadLine("STAT: VOBU 16 at 10MB, 1 PGCs");
+    EXPECT_EQ(unknownSize.Percent(), 0);
 }
 
 TEST(AuthorProgress, TitleFilesOfTheDescription) {
     const std::string description = "<dvdauthor dest=\"/d\">\r\n<pgc>\r\n  <vob file=\"/v/Tom &amp; Jerry&apos;s.mpg\" />\r\n"
                                     "  <vob file=\"/v/b.mpg\" />\r\n</pgc>\r\n";
-    EXPECT_EQ(dvdauthoring::titleFilesOf(description),
+    EXPECT_EQ(dvdauthoring::TitleFilesOf(description),
               (std::vector<std::string>{"/v/Tom & Jerry's.mpg", "/v/b.mpg"}));
 }
 

@@ -24,7 +24,7 @@ CliWorld::CliWorld()
     sandbox.WriteProgramFile(QStringLiteral("PfDef.dll"), FileContent(QStringLiteral(SHIPPED_DATA "/PfDef.dll")));
     sandbox.WriteProgramFile(QStringLiteral("PfSetting.ini"), FileContent(QStringLiteral(SHIPPED_DATA "/PfSetting.ini")));
     for (const char *library : {"libKorvid.so", "libdvdauthor.so"})
-        QFile::link(TestEngine::folder() + QLatin1String(library), sandbox.ProgramFolder() + QLatin1String(library));
+        QFile::link(TestEngine::Folder() + QLatin1String(library), sandbox.ProgramFolder() + QLatin1String(library));
     platform::SetProgramFolderForTesting(sandbox.ProgramFolder());
 }
 

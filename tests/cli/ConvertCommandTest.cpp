@@ -77,7 +77,7 @@ protected:
     // The arguments of the last target call, the output root written as "<out>".
     QStringList RecordedArguments(const QString &outputRoot = QString())
     {
-        QStringList arguments = TestEngine::arguments(world_.engine.calls(entry_).value(world_.engine.CallCount(entry_) - 1));
+        QStringList arguments = TestEngine::Arguments(world_.engine.Calls(entry_).value(world_.engine.CallCount(entry_) - 1));
         if (!outputRoot.isEmpty())
             arguments.replaceInStrings(outputRoot, QStringLiteral("<out>/"));
         return arguments;
@@ -86,7 +86,7 @@ protected:
     CliWorld world_;
     QTemporaryDir scratch_;
     const targets::ProfileDefinitions definitions_ =
-        targets::ProfileDefinitions::load(QStringLiteral(SHIPPED_DATA "/PfDef.dll"));
+        targets::ProfileDefinitions::Load(QStringLiteral(SHIPPED_DATA "/PfDef.dll"));
     QString entry_;
 };
 
@@ -196,7 +196,7 @@ TEST_F(ConvertCommand, UnreadableFileIsListedAndTheOthersConvert)
     const QString good = Source(QStringLiteral("good.avi"));
     const QString unreadable = world_.MediaFile(QStringLiteral("notes.avi"), {});
     world_.engine.SetProbe(unreadable, {}, -1);
-    world_.engine.setLastError(QStringLiteral("no video or audio stream found"));
+    world_.engine.SetLastError(QStringLiteral("no video or audio stream found"));
     const CommandResult result =
         world_.Run({QStringLiteral("--target"), QStringLiteral("iPod"), QStringLiteral("--output-dir"),
                     world_.OutputRoot(), unreadable, good});
@@ -214,7 +214,7 @@ TEST_F(ConvertCommand, FailingClipIsListedWithTheEnginesReason)
     const QString first = Source(QStringLiteral("first.avi"));
     const QString second = Source(QStringLiteral("second.avi"));
     world_.engine.SetEntryResult(entry_, -1);
-    world_.engine.setLastError(QStringLiteral("the disk is full"));
+    world_.engine.SetLastError(QStringLiteral("the disk is full"));
     const CommandResult result = world_.Run(
         {QStringLiteral("--json"), QStringLiteral("--target"), QStringLiteral("iPod"), QStringLiteral("--output-dir"),
          world_.OutputRoot(), first, second});
@@ -262,7 +262,7 @@ TEST_F(ConvertCommand, DvdFolderIsAuthoredWithoutWritingToTheSettings)
     const QString file = Source();
     const CommandResult result = world_.Run(Arguments(QStringLiteral("DVD_Folder"), {}, file));
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    ASSERT_EQ(authoring.calls(), 1);
+    ASSERT_EQ(authoring.Calls(), 1);
     EXPECT_TRUE(authoring.LastDescription().contains(QFile::encodeName(world_.OutputRoot() + QStringLiteral("DVD/clip.vob"))))
         << authoring.LastDescription().toStdString();
     for (const QString &settings : {world_.sandbox.ProgramFolder(), world_.sandbox.SettingsFolder()})

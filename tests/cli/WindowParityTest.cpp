@@ -40,7 +40,7 @@ protected:
     QStringList ConversionCallsSince(int from, const QString &outputRoot) const
     {
         QStringList calls;
-        for (const QString &call : world_.engine.calls().mid(from))
+        for (const QString &call : world_.engine.Calls().mid(from))
             if (IsConversionCall(call) && (!calls.isEmpty() || call.startsWith(QLatin1String("X_SetPar_Global|"))))
                 calls << call;
         return calls.replaceInStrings(outputRoot, QStringLiteral("<out>/"));
@@ -73,7 +73,7 @@ TEST_F(WindowParity, SameChoicesMakeTheSameEngineCalls)
     for (const PanelChoices &choices : cases) {
         const QStringList arguments = testing_support::CommandArguments(choices, commandOutput_.path(), clip_);
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
-        const int beforeWindow = int(world_.engine.calls().size());
+        const int beforeWindow = int(world_.engine.Calls().size());
         // The stand-ins the scripted engine writes fail the window's read-back of the
         // outputs: the failed-files report's offer of the run log is declined.
         questions_.AnswerConfirm(false);
@@ -81,7 +81,7 @@ TEST_F(WindowParity, SameChoicesMakeTheSameEngineCalls)
         const QStringList windowCalls = ConversionCallsSince(beforeWindow, windowOutput_.path() + QLatin1Char('/'));
         ASSERT_FALSE(windowCalls.isEmpty()) << "the window converted nothing";
 
-        const int beforeCommand = int(world_.engine.calls().size());
+        const int beforeCommand = int(world_.engine.Calls().size());
         const testing_support::CommandResult command = world_.Run(arguments);
         ASSERT_EQ(command.status, 0) << command.err.toStdString();
         EXPECT_EQ(ConversionCallsSince(beforeCommand, commandOutput_.path() + QLatin1Char('/')), windowCalls);

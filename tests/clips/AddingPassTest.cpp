@@ -35,20 +35,20 @@ TEST_F(ClipListFixture, AddedClipShowsItsFactsRowsAndThumbnail)
 
     ASSERT_EQ(panel->Rows().size(), 3);
     TInfoListItem *row = panel->Rows()[0];
-    EXPECT_EQ(labelText(row, "NameLabel"), "two audio.ts");
-    EXPECT_EQ(labelText(row, "DurationLabel"), "01:30:00");
-    EXPECT_EQ(labelText(row, "StartLabel"), "Beginning");
-    EXPECT_EQ(labelText(row, "EndLabel"), "Ending");
-    EXPECT_EQ(labelText(row, "FpsLabel"), "FPS:25.00");
-    EXPECT_EQ(labelText(row, "SizeLabel"), "(WxH)1920x1080(4:3)");
-    EXPECT_EQ(labelText(row, "OutputLabel"), "two audio");
+    EXPECT_EQ(LabelText(row, "NameLabel"), "two audio.ts");
+    EXPECT_EQ(LabelText(row, "DurationLabel"), "01:30:00");
+    EXPECT_EQ(LabelText(row, "StartLabel"), "Beginning");
+    EXPECT_EQ(LabelText(row, "EndLabel"), "Ending");
+    EXPECT_EQ(LabelText(row, "FpsLabel"), "FPS:25.00");
+    EXPECT_EQ(LabelText(row, "SizeLabel"), "(WxH)1920x1080(4:3)");
+    EXPECT_EQ(LabelText(row, "OutputLabel"), "two audio");
     EXPECT_EQ(row->toolTip(), clip.InfoText + "\nOutput Name : two audio");
     TInfoListItem *english = panel->Rows()[1];
-    EXPECT_EQ(labelText(english, "AudioLangLabel"), "Audio:English");
-    EXPECT_EQ(labelText(english, "AudioCodecLabel"), "Codec:MPEG Audio 1CH");
-    EXPECT_EQ(labelText(english, "AudioRateLabel"), "48.0KHz");
-    EXPECT_EQ(labelText(panel->Rows()[2], "AudioRateLabel"), "44.1KHz");
-    EXPECT_TRUE(labelText(english, "AudioBitrateLabel").startsWith("Bitrate:"));
+    EXPECT_EQ(LabelText(english, "AudioLangLabel"), "Audio:English");
+    EXPECT_EQ(LabelText(english, "AudioCodecLabel"), "Codec:MPEG Audio 1CH");
+    EXPECT_EQ(LabelText(english, "AudioRateLabel"), "48.0KHz");
+    EXPECT_EQ(LabelText(panel->Rows()[2], "AudioRateLabel"), "44.1KHz");
+    EXPECT_TRUE(LabelText(english, "AudioBitrateLabel").startsWith("Bitrate:"));
 
     // The first row is selected after the pass, the clip is current.
     EXPECT_TRUE(row->IsHighlighted() && english->IsHighlighted());
@@ -83,17 +83,17 @@ TEST_F(ClipListFixture, TransportStreamFlagGoesToTheEngine)
     QFile::copy(twoAudioTs, avi);
     AddFiles({Scripted(twoAudioTs), Scripted(mts), Scripted(avi)});
     QMap<QString, QStringList> probeOf;   // the probes run side by side, in any order
-    for (const QString &call : engine->calls("X_GetFileinfo_GetPic"))
-        probeOf[TestEngine::arguments(call).value(0)] = TestEngine::arguments(call);
+    for (const QString &call : engine->Calls("X_GetFileinfo_GetPic"))
+        probeOf[TestEngine::Arguments(call).value(0)] = TestEngine::Arguments(call);
     ASSERT_EQ(probeOf.size(), 3);
     const std::pair<QString, QString> flags[] = {{twoAudioTs, "1"}, {mts, "1"}, {avi, "0"}};
     for (const auto &[file, flag] : flags) {
         EXPECT_EQ(probeOf[file].value(3), flag) << file.toStdString();
         EXPECT_EQ(probeOf[file].value(1), "10");
     }
-    const QStringList global = TestEngine::arguments(engine->calls("X_Global_CMD").first());
+    const QStringList global = TestEngine::Arguments(engine->Calls("X_Global_CMD").first());
     EXPECT_EQ(global, (QStringList{settings.path() + "/telvotempfile.tmp", "29.976", "1"}));
-    EXPECT_EQ(TestEngine::arguments(engine->calls("X_Get_Frame").first()).value(2), settings.path() + "/2.bmp");
+    EXPECT_EQ(TestEngine::Arguments(engine->Calls("X_Get_Frame").first()).value(2), settings.path() + "/2.bmp");
 }
 
 TEST_F(ClipListFixture, AddingClipsLeavesTheCurrentFolderAlone)
@@ -117,7 +117,7 @@ TEST_F(ClipListFixture, ThreeClipsAreNumberedAndPlacedWithTheirAudioRows)
 TEST_F(ClipListFixture, FourFilesShowProgressAndRejectedOnesAreReported)
 {
     QList<int> percents;
-    QObject::connect(panel.get(), &ClipListPanel::progressShown, [&percents](int percent) { percents << percent; });
+    QObject::connect(panel.get(), &ClipListPanel::ProgressStepShown, [&percents](int percent) { percents << percent; });
     const QString empty = media->path() + "/empty file.avi";
     QFile(empty).open(QIODevice::WriteOnly);
     const QString missing = media->path() + "/no such 'file' $(x).mkv";
@@ -139,7 +139,7 @@ TEST_F(ClipListFixture, WithoutAnEngineEveryFileIsRejected)
     QTemporaryDir emptyFolder;
     platform::SetProgramFolderForTesting(emptyFolder.path());
     AddFiles({Scripted(twoAudioTs), Scripted(oneAudioMp4)});
-    platform::SetProgramFolderForTesting(TestEngine::folder());
+    platform::SetProgramFolderForTesting(TestEngine::Folder());
     EXPECT_TRUE(panel->Model().Clips().empty());
     EXPECT_EQ(questions->Texts(Kind::Information).value(0),
               "Some UNSUPPORTED file(s) format can not add in. \n\n" + twoAudioTs + " (the engine library cannot be loaded)\n" +
@@ -196,12 +196,12 @@ TEST_F(ClipListFixture, AbsurdEngineAnswersGiveTheFallbacks)
     EXPECT_EQ(first.Height, 480);
     EXPECT_EQ(first.ContainerKind, -1);
     EXPECT_EQ(first.Thumbnail.size(), QSize(240, 160));
-    EXPECT_EQ(labelText(static_cast<TInfoListItem *>(first.Row.get()), "FpsLabel"), "FPS:Auto");
-    EXPECT_EQ(labelText(static_cast<TInfoListItem *>(first.Row.get()), "DurationLabel"), "00:00:00");
+    EXPECT_EQ(LabelText(static_cast<TInfoListItem *>(first.Row.get()), "FpsLabel"), "FPS:Auto");
+    EXPECT_EQ(LabelText(static_cast<TInfoListItem *>(first.Row.get()), "DurationLabel"), "00:00:00");
     const TVideoInfo &second = *panel->Model().Clips()[1];
     EXPECT_FLOAT_EQ(second.FrameRate, 200.0f);
     EXPECT_TRUE(second.InfoText.contains(" , FPS Auto\n"));
     EXPECT_EQ(second.Thumbnail.size(), QSize(240, 4));
-    EXPECT_EQ(engine->calls("X_GetFileinfo_GetPic").filter(copy).size(), 1);
+    EXPECT_EQ(engine->Calls("X_GetFileinfo_GetPic").filter(copy).size(), 1);
     EXPECT_EQ(panel->Rows().size(), 2);   // no media library: no audio rows
 }

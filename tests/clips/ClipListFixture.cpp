@@ -44,7 +44,7 @@ void ClipListFixture::TearDown()
 QString ClipListFixture::Scripted(const QString &path, int durationSeconds, float frameRate, int width, int height)
 {
     engine->SetProbe(path, TestEngine::VideoInfo(durationSeconds, frameRate, width, height));
-    engine->setPicture(path, 0xFF0000, 0x0000FF);
+    engine->SetPicture(path, 0xFF0000, 0x0000FF);
     return path;
 }
 
@@ -71,7 +71,7 @@ QList<int> ClipListFixture::RowNumbers() const
     return numbers;
 }
 
-QString ClipListFixture::labelText(TInfoListItem *row, const char *labelName) const
+QString ClipListFixture::LabelText(TInfoListItem *row, const char *labelName) const
 {
     const QLabel *label = row->LabelNamed(QLatin1String(labelName));
     return label ? label->text() : QStringLiteral("<no label>");

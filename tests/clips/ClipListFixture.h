@@ -26,7 +26,7 @@ protected:
     void AddFiles(const QStringList &files);
     QList<int> RowTops() const;
     QList<int> RowNumbers() const;
-    QString labelText(TInfoListItem *row, const char *labelName) const;
+    QString LabelText(TInfoListItem *row, const char *labelName) const;
 
     static inline QTemporaryDir *media = nullptr;
     static inline QString twoAudioTs, noAudioMp4, oneAudioMp4, twoLanguageMkv;

@@ -18,7 +18,7 @@ namespace {
 
 class ClipListStoreTest : public ::testing::Test {
 protected:
-    QString folder() const { return settings.path() + QLatin1Char('/'); }
+    QString Folder() const { return settings.path() + QLatin1Char('/'); }
     QStringList FilesInFolder() const { return QDir(settings.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
     void WriteStoreFile(const QByteArray &content) const
@@ -35,7 +35,7 @@ protected:
     }
 
     QTemporaryDir settings;
-    ClipListStore store{folder()};
+    ClipListStore store{Folder()};
 };
 
 StoredClipList SampleList()
@@ -52,7 +52,7 @@ StoredClipList SampleList()
 
 TEST_F(ClipListStoreTest, AWrittenListReadsBackAsItWas)
 {
-    EXPECT_EQ(store.FilePath(), folder() + "ClipList.json");
+    EXPECT_EQ(store.FilePath(), Folder() + "ClipList.json");
     ASSERT_TRUE(store.Write(SampleList()));
     const ClipListStore::Reading reading = store.Read();
     EXPECT_EQ(reading.list, SampleList());

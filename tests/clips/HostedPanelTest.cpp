@@ -21,7 +21,7 @@ QWidget *NamedPanel(QWidget *parent, const char *name, const QRect &geometry)
     return panel;
 }
 
-QLabel *picture(QWidget *parent, const char *name, QSize size, QColor colour)
+QLabel *Picture(QWidget *parent, const char *name, QSize size, QColor colour)
 {
     QPixmap pixmap(size);
     pixmap.fill(colour);
@@ -33,7 +33,7 @@ QLabel *picture(QWidget *parent, const char *name, QSize size, QColor colour)
 }
 
 template <typename Control>
-Control *named(QWidget *parent, const char *name)
+Control *Named(QWidget *parent, const char *name)
 {
     auto *control = new Control(parent);
     control->setObjectName(QLatin1String(name));
@@ -47,21 +47,21 @@ std::unique_ptr<QWidget> MainWindowLike()
     QWidget *list = NamedPanel(form.get(), "Panel_Info", QRect(26, 103, 540, 162));
     NamedPanel(list, "suiImagePanel_InfoMove", QRect(0, 0, 540, 0));
     QWidget *bar = NamedPanel(form.get(), "Panel_Bar", QRect(567, 103, 14, 162));
-    picture(bar, "Image_Bar", QSize(10, 40), Qt::gray)->show();
+    Picture(bar, "Image_Bar", QSize(10, 40), Qt::gray)->show();
     NamedPanel(form.get(), "Panel_Intro", QRect(26, 85, 555, 182));
     QWidget *progress = NamedPanel(form.get(), "Panel_AddProgress", QRect(128, 136, 350, 76));
     NamedPanel(NamedPanel(progress, "Panel_AddTrack", QRect(20, 42, 271, 14)), "Panel_Progress1", QRect(0, 3, 0, 8));
-    named<QLabel>(progress, "Label_Percent");
+    Named<QLabel>(progress, "Label_Percent");
     for (const char *button : {"suiImageButton_OpenDir", "suiImageButton_OpenFile", "suiImageButton_Clear"})
-        named<QPushButton>(form.get(), button);
+        Named<QPushButton>(form.get(), button);
     for (const char *edit : {"suiEdit_Start", "suiEdit_Stop", "suiEdit_OutputFolder", "suiEdit_DVDName"})
-        named<QLineEdit>(form.get(), edit);
-    named<QLabel>(form.get(), "Label_Info")->hide();
-    picture(form.get(), "table_bk1", QSize(540, 18), QColor(10, 20, 30));
-    picture(form.get(), "table_bk2", QSize(540, 18), QColor(40, 50, 60));
-    picture(form.get(), "table_bk3", QSize(540, 18), QColor(70, 80, 90));
-    picture(form.get(), "Image_Chk", QSize(28, 14), Qt::white);
-    picture(form.get(), "Image_line", QSize(10, 36), Qt::black);
+        Named<QLineEdit>(form.get(), edit);
+    Named<QLabel>(form.get(), "Label_Info")->hide();
+    Picture(form.get(), "table_bk1", QSize(540, 18), QColor(10, 20, 30));
+    Picture(form.get(), "table_bk2", QSize(540, 18), QColor(40, 50, 60));
+    Picture(form.get(), "table_bk3", QSize(540, 18), QColor(70, 80, 90));
+    Picture(form.get(), "Image_Chk", QSize(28, 14), Qt::white);
+    Picture(form.get(), "Image_line", QSize(10, 36), Qt::black);
     return form;
 }
 

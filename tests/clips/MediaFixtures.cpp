@@ -15,7 +15,7 @@ QStringList Sources(const QString &size = QStringLiteral("320x240"))
             "-t", "1", "-map", "0:v", "-map", "1:a", "-map", "2:a"};
 }
 
-QString made(const QStringList &arguments, const QString &path)
+QString Made(const QStringList &arguments, const QString &path)
 {
     return RunFfmpeg(QStringList(arguments) << path) ? path : QString();
 }
@@ -35,38 +35,38 @@ bool RunFfmpeg(const QStringList &arguments)
 
 QString TransportStreamWithTwoAudioPids(const QString &path)
 {
-    return made(Sources() + QStringList{"-c:v", "mpeg2video", "-c:a", "mp2", "-metadata:s:a:0", "language=eng",
+    return Made(Sources() + QStringList{"-c:v", "mpeg2video", "-c:a", "mp2", "-metadata:s:a:0", "language=eng",
                                         "-metadata:s:a:1", "language=ger", "-f", "mpegts"},
                 path);
 }
 
 QString MatroskaWithTwoLanguages(const QString &path)
 {
-    return made(Sources() + QStringList{"-c:v", "libx264", "-c:a", "aac", "-ac:a:1", "2", "-metadata:s:a:0",
+    return Made(Sources() + QStringList{"-c:v", "libx264", "-c:a", "aac", "-ac:a:1", "2", "-metadata:s:a:0",
                                         "language=eng", "-metadata:s:a:1", "language=fre"},
                 path);
 }
 
 QString Mp4WithTwoAudioTracks(const QString &path)
 {
-    return made(Sources() + QStringList{"-c:v", "mpeg4", "-c:a", "aac"}, path);
+    return Made(Sources() + QStringList{"-c:v", "mpeg4", "-c:a", "aac"}, path);
 }
 
 QString AviWithTwoAudioTracks(const QString &path)
 {
-    return made(Sources() + QStringList{"-c:v", "mpeg4", "-c:a", "libmp3lame"}, path);
+    return Made(Sources() + QStringList{"-c:v", "mpeg4", "-c:a", "libmp3lame"}, path);
 }
 
 QString OneAudioTrack(const QString &path)
 {
-    return made({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i",
+    return Made({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i",
                  "sine=frequency=440:sample_rate=48000", "-t", "1"},
                 path);
 }
 
 QString VideoOnly(const QString &path, const QString &size)
 {
-    return made({"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25", "-t", "1"}, path);
+    return Made({"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25", "-t", "1"}, path);
 }
 
 QString Mp3Song(const QString &path, bool withCoverPicture)
@@ -76,7 +76,7 @@ QString Mp3Song(const QString &path, bool withCoverPicture)
         arguments << QStringList{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=1:duration=1", "-map", "0:a",
                                  "-map", "1:v", "-c:v", "mjpeg", "-frames:v", "1", "-disposition:v", "attached_pic",
                                  "-id3v2_version", "3"};
-    return made(arguments << QStringList{"-c:a", "libmp3lame", "-b:a", "128k"}, path);
+    return Made(arguments << QStringList{"-c:a", "libmp3lame", "-b:a", "128k"}, path);
 }
 
 } // namespace fixtures

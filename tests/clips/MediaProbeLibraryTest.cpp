@@ -31,7 +31,7 @@ protected:
     }
     void TearDown() override { SetMediaInfoLibraryNameForTesting(QStringLiteral("MediaInfo.dll")); }
 
-    static TMediaInfo probe(const QString &path)
+    static TMediaInfo Probe(const QString &path)
     {
         TMediaInfo info;
         TMediaInfoInterfa().GetMediaInfo(path, info);
@@ -47,7 +47,7 @@ protected:
 TEST_F(MediaProbeLibrary, TransportStreamGivesFormatPidsAndLanguages)
 {
     ASSERT_FALSE(ts.isEmpty());
-    const TMediaInfo info = probe(ts);
+    const TMediaInfo info = Probe(ts);
     EXPECT_EQ(info.Format, "MPEG-TS");
     EXPECT_EQ(info.Video.Width, 320);
     EXPECT_EQ(info.Video.Height, 240);
@@ -67,7 +67,7 @@ TEST_F(MediaProbeLibrary, MatroskaAndMp4ListEveryAudioTrack)
 {
     ASSERT_FALSE(mkv.isEmpty());
     ASSERT_FALSE(mp4.isEmpty());
-    const TMediaInfo matroska = probe(mkv);
+    const TMediaInfo matroska = Probe(mkv);
     EXPECT_EQ(matroska.Format, "Matroska");
     ASSERT_EQ(matroska.AudioStreamCount(), 2);
     EXPECT_EQ(matroska.AudioStreams[0].Language, "English");
@@ -75,7 +75,7 @@ TEST_F(MediaProbeLibrary, MatroskaAndMp4ListEveryAudioTrack)
     EXPECT_EQ(matroska.AudioStreams[1].Channels, 2);
     EXPECT_EQ(matroska.AudioStreams[0].Codec, "AAC");
 
-    const TMediaInfo mpeg4 = probe(mp4);
+    const TMediaInfo mpeg4 = Probe(mp4);
     ASSERT_EQ(mpeg4.AudioStreamCount(), 2);
     EXPECT_LT(mpeg4.AudioStreams[0].ID, mpeg4.AudioStreams[1].ID);
     EXPECT_GT(mpeg4.AudioStreams[0].BitRate, 0);
@@ -84,7 +84,7 @@ TEST_F(MediaProbeLibrary, MatroskaAndMp4ListEveryAudioTrack)
 TEST_F(MediaProbeLibrary, AviAudioTracksAreListed)
 {
     ASSERT_FALSE(avi.isEmpty());
-    const TMediaInfo info = probe(avi);
+    const TMediaInfo info = Probe(avi);
     EXPECT_EQ(info.Format, "AVI");
     ASSERT_EQ(info.AudioStreamCount(), 2);
     EXPECT_EQ(info.AudioStreams[0].SamplingRate + info.AudioStreams[1].SamplingRate, 48000 + 44100);
@@ -96,7 +96,7 @@ TEST_F(MediaProbeLibrary, NamesWithBlanksQuotesShellCharactersAndNonAsciiLetters
     for (const QString &name : {QStringLiteral("it's \"quoted\" $HOME; `x` & y.ts"), QStringLiteral("Größe Ünïcödé 映画.ts")}) {
         const QString copy = folder->path() + QLatin1Char('/') + name;
         ASSERT_TRUE(QFile::copy(ts, copy)) << name.toStdString();
-        const TMediaInfo info = probe(copy);
+        const TMediaInfo info = Probe(copy);
         EXPECT_EQ(info.Format, "MPEG-TS") << name.toStdString();
         EXPECT_EQ(info.AudioStreamCount(), 2) << name.toStdString();
     }
@@ -112,7 +112,7 @@ TEST_F(MediaProbeLibrary, MissingEmptyAndGarbageFilesGiveEmptyAnswers)
     garbageFile.write(QByteArray(4096, '\x5a'));
     garbageFile.close();
     for (const QString &path : {folder->path() + "/missing.ts", empty, garbage, QString()}) {
-        const TMediaInfo info = probe(path);
+        const TMediaInfo info = Probe(path);
         EXPECT_TRUE(info.Format.isEmpty()) << path.toStdString();
         EXPECT_EQ(info.Video.Width, 0);
         EXPECT_EQ(info.Video.FrameRate, 0.0f);
@@ -124,7 +124,7 @@ TEST_F(MediaProbeLibrary, WithoutTheLibraryEveryTextIsTheFallbackAndLoadingIsRet
 {
     ASSERT_FALSE(mkv.isEmpty());
     SetMediaInfoLibraryNameForTesting(QStringLiteral("NoSuchMediaInfo.dll"));
-    const TMediaInfo missing = probe(mkv);
+    const TMediaInfo missing = Probe(mkv);
     EXPECT_EQ(missing.Format, kMediaInfoUnavailableText);
     EXPECT_EQ(missing.Video.Codec, kMediaInfoUnavailableText);
     EXPECT_EQ(missing.Video.AspectRatio, kMediaInfoUnavailableText);
@@ -137,8 +137,8 @@ TEST_F(MediaProbeLibrary, WithoutTheLibraryEveryTextIsTheFallbackAndLoadingIsRet
 
     // A library without the five functions counts as missing too.
     SetMediaInfoLibraryNameForTesting(QStringLiteral("libz.so.1"));
-    EXPECT_EQ(probe(mkv).Format, kMediaInfoUnavailableText);
+    EXPECT_EQ(Probe(mkv).Format, kMediaInfoUnavailableText);
 
     SetMediaInfoLibraryNameForTesting(QStringLiteral("MediaInfo.dll"));
-    EXPECT_EQ(probe(mkv).Format, "Matroska");
+    EXPECT_EQ(Probe(mkv).Format, "Matroska");
 }

@@ -24,7 +24,7 @@ public:
         asked << key;
         return answers.value(key);
     }
-    void audio(int number, const char *parameter, const QString &answer)
+    void Audio(int number, const char *parameter, const QString &answer)
     {
         answers[QStringLiteral("2/%1/%2").arg(number).arg(QLatin1String(parameter))] = answer;
     }
@@ -119,8 +119,8 @@ TEST(MediaProbeRules, AudioIdsAndFormatsAreMappedAsStated)
     };
     for (const auto &c : cases) {
         ScriptedHandle handle;
-        handle.audio(0, "ID", QString::fromLatin1(c.id));
-        handle.audio(0, "Format", QString::fromLatin1(c.format));
+        handle.Audio(0, "ID", QString::fromLatin1(c.id));
+        handle.Audio(0, "Format", QString::fromLatin1(c.format));
         const TAudioStream stream = TMediaInfoInterfa::GetAudioStream(handle, 0);
         EXPECT_EQ(stream.ID, c.expectedId) << c.id;
         EXPECT_EQ(stream.Codec, QString::fromLatin1(c.expectedFormat)) << c.format;
@@ -154,16 +154,16 @@ TEST(MediaProbeRules, FullReadFillsEveryFieldFromItsQuery)
         {"1/0/Codec/String", "AVC"},      {"1/0/DisplayAspectRatio/String", "16:9"},
         {"1/0/Duration/String", "5 s"},   {"2/0/StreamCount", "2"},
     };
-    handle.audio(0, "ID", "3");
-    handle.audio(0, "Language/String", "French");
-    handle.audio(1, "ID", "2");
-    handle.audio(1, "Language/String", "English");
-    handle.audio(1, "SamplingRate", "48000");
-    handle.audio(1, "BitRate", "448000");
-    handle.audio(1, "Channel(s)", "6");
-    handle.audio(1, "Format", "AC-3");
-    handle.audio(1, "Duration", "4990");
-    handle.audio(1, "Duration/String", "4 s 990 ms");
+    handle.Audio(0, "ID", "3");
+    handle.Audio(0, "Language/String", "French");
+    handle.Audio(1, "ID", "2");
+    handle.Audio(1, "Language/String", "English");
+    handle.Audio(1, "SamplingRate", "48000");
+    handle.Audio(1, "BitRate", "448000");
+    handle.Audio(1, "Channel(s)", "6");
+    handle.Audio(1, "Format", "AC-3");
+    handle.Audio(1, "Duration", "4990");
+    handle.Audio(1, "Duration/String", "4 s 990 ms");
     TMediaInfo info;
     TMediaInfoInterfa::ReadMediaInfo(handle, info);
 

@@ -50,7 +50,7 @@ protected:
             const QString copy = QStringLiteral("%1/copy %2.mp4").arg(folder.path()).arg(index);
             QFile::copy(oneAudioMp4, copy);
             engine->SetProbe(copy, TestEngine::VideoInfo(60, 25.0f, 320, 240));
-            engine->setPicture(copy, 0x100000u * static_cast<uint32_t>(index + 1), 0x0000FF);
+            engine->SetPicture(copy, 0x100000u * static_cast<uint32_t>(index + 1), 0x0000FF);
             files << copy;
         }
         return files;

@@ -21,12 +21,12 @@ protected:
     RowPictures pictures = RowPictures::Drawn();
     InfoListItemFactory factory{pictures};
 
-    static QString text(const ClipRow &row, const char *label)
+    static QString Text(const ClipRow &row, const char *label)
     {
         const QLabel *shown = static_cast<const TInfoListItem &>(row).LabelNamed(QLatin1String(label));
         return shown ? shown->text() : QStringLiteral("<no label>");
     }
-    static TAudioStream stream(int id, const char *language, const char *codec = "AC-3", int channels = 6,
+    static TAudioStream Stream(int id, const char *language, const char *codec = "AC-3", int channels = 6,
                                int hertz = 48000, int bitRate = 448000)
     {
         TAudioStream audio;
@@ -49,15 +49,15 @@ TEST_F(Rows, ClipRowTexts)
     clip.SetDuration(5400);
     clip.SetStartTime(0);
     clip.SetEndTime(5400);
-    EXPECT_EQ(text(*clip.Row, "DurationLabel"), "01:30:00");
-    EXPECT_EQ(text(*clip.Row, "StartLabel"), "Beginning");
-    EXPECT_EQ(text(*clip.Row, "EndLabel"), "Ending");
+    EXPECT_EQ(Text(*clip.Row, "DurationLabel"), "01:30:00");
+    EXPECT_EQ(Text(*clip.Row, "StartLabel"), "Beginning");
+    EXPECT_EQ(Text(*clip.Row, "EndLabel"), "Ending");
     clip.SetEndTime(5399);
     clip.SetStartTime(3725);
-    EXPECT_EQ(text(*clip.Row, "EndLabel"), "01:29:59");
-    EXPECT_EQ(text(*clip.Row, "StartLabel"), "01:02:05");
+    EXPECT_EQ(Text(*clip.Row, "EndLabel"), "01:29:59");
+    EXPECT_EQ(Text(*clip.Row, "StartLabel"), "01:02:05");
     clip.SetDuration(90000);
-    EXPECT_EQ(text(*clip.Row, "DurationLabel"), "00:00:00");
+    EXPECT_EQ(Text(*clip.Row, "DurationLabel"), "00:00:00");
 
     const struct { float rate; const char *shown; } rates[] = {
         {29.97f, "FPS:29.96"}, {static_cast<float>(30000.0 / 1001.0), "FPS:29.97"}, {25.0f, "FPS:25.00"},
@@ -65,7 +65,7 @@ TEST_F(Rows, ClipRowTexts)
     };
     for (const auto &r : rates) {
         clip.Row->SetFrameRate(r.rate);
-        EXPECT_EQ(text(*clip.Row, "FpsLabel"), r.shown) << r.rate;
+        EXPECT_EQ(Text(*clip.Row, "FpsLabel"), r.shown) << r.rate;
     }
     clip.SetAspect(1, 720, 480);
     const struct { const char *aspect; const char *shown; } sizes[] = {
@@ -73,11 +73,11 @@ TEST_F(Rows, ClipRowTexts)
     };
     for (const auto &s : sizes) {
         clip.Row->SetPictureSize(s.aspect);
-        EXPECT_EQ(text(*clip.Row, "SizeLabel"), s.shown);
+        EXPECT_EQ(Text(*clip.Row, "SizeLabel"), s.shown);
     }
     // The name stands after the check mark, without the blanks that made room for it.
     clip.Row->SetName("      a.avi                         ");
-    EXPECT_EQ(text(*clip.Row, "NameLabel"), "a.avi");
+    EXPECT_EQ(Text(*clip.Row, "NameLabel"), "a.avi");
     const auto *row = static_cast<TInfoListItem *>(clip.Row.get());
     EXPECT_GT(row->LabelNamed("NameLabel")->x(), row->findChild<QLabel *>("CheckImage")->geometry().right());
     EXPECT_EQ(row->size(), QSize(540, 18));
@@ -108,14 +108,14 @@ TEST_F(Rows, TextsFitTheirColumnsOrAreCutAndShownWholeOnHover)
     }
     for (const char *fitting : {"DurationLabel", "StartLabel", "EndLabel", "FpsLabel", "SizeLabel"}) {
         const auto *label = static_cast<const ElidingLabel *>(row->LabelNamed(QLatin1String(fitting)));
-        EXPECT_FALSE(label->isElided()) << fitting << ": " << label->text().toStdString();
+        EXPECT_FALSE(label->IsElided()) << fitting << ": " << label->text().toStdString();
     }
     clip.SetStartTime(0);
     clip.SetEndTime(36000);
-    EXPECT_FALSE(static_cast<const ElidingLabel *>(row->LabelNamed("StartLabel"))->isElided());   // "Beginning"
+    EXPECT_FALSE(static_cast<const ElidingLabel *>(row->LabelNamed("StartLabel"))->IsElided());   // "Beginning"
 
     const auto *name = static_cast<const ElidingLabel *>(row->LabelNamed("NameLabel"));
-    ASSERT_TRUE(name->isElided());
+    ASSERT_TRUE(name->IsElided());
     EXPECT_TRUE(name->ShownText().endsWith(QChar(0x2026)));
     QHelpEvent hover(QEvent::ToolTip, name->geometry().center(), row->mapToGlobal(name->geometry().center()));
     QApplication::sendEvent(row, &hover);
@@ -126,20 +126,20 @@ TEST_F(Rows, TextsFitTheirColumnsOrAreCutAndShownWholeOnHover)
 TEST_F(Rows, AudioRowTexts)
 {
     TVideoInfo clip(&factory);
-    clip.AddAudioRow(stream(4352, "English"));
-    clip.AddAudioRow(stream(-1, "", "MP3", 2, 44100, 128000));
-    clip.AddAudioRow(stream(-1, "", "PCM", 1, -1, -1));
+    clip.AddAudioRow(Stream(4352, "English"));
+    clip.AddAudioRow(Stream(-1, "", "MP3", 2, 44100, 128000));
+    clip.AddAudioRow(Stream(-1, "", "PCM", 1, -1, -1));
     const auto &english = static_cast<const TInfoListItem &>(*clip.AudioRows[0]);
-    EXPECT_EQ(text(english, "AudioLangLabel"), "Audio:English");
-    EXPECT_EQ(text(english, "AudioCodecLabel"), "Codec:AC-3 6CH");
-    EXPECT_EQ(text(english, "AudioRateLabel"), "48.0KHz");
-    EXPECT_EQ(text(english, "AudioBitrateLabel"), "Bitrate:448.0Kb");
+    EXPECT_EQ(Text(english, "AudioLangLabel"), "Audio:English");
+    EXPECT_EQ(Text(english, "AudioCodecLabel"), "Codec:AC-3 6CH");
+    EXPECT_EQ(Text(english, "AudioRateLabel"), "48.0KHz");
+    EXPECT_EQ(Text(english, "AudioBitrateLabel"), "Bitrate:448.0Kb");
     // Neither language nor identifier (an MP3 file): no made-up number.
-    EXPECT_EQ(text(*clip.AudioRows[1], "AudioLangLabel"), "Audio track");
-    EXPECT_EQ(text(*clip.AudioRows[1], "AudioRateLabel"), "44.1KHz");
-    EXPECT_EQ(text(*clip.AudioRows[1], "AudioBitrateLabel"), "Bitrate:128.0Kb");
-    EXPECT_EQ(text(*clip.AudioRows[2], "AudioRateLabel"), "4294967.3KHz");
-    EXPECT_EQ(text(*clip.AudioRows[2], "AudioBitrateLabel"), "Bitrate:?");
+    EXPECT_EQ(Text(*clip.AudioRows[1], "AudioLangLabel"), "Audio track");
+    EXPECT_EQ(Text(*clip.AudioRows[1], "AudioRateLabel"), "44.1KHz");
+    EXPECT_EQ(Text(*clip.AudioRows[1], "AudioBitrateLabel"), "Bitrate:128.0Kb");
+    EXPECT_EQ(Text(*clip.AudioRows[2], "AudioRateLabel"), "4294967.3KHz");
+    EXPECT_EQ(Text(*clip.AudioRows[2], "AudioBitrateLabel"), "Bitrate:?");
     EXPECT_EQ(english.StreamID(), 4352);
     EXPECT_EQ(english.Language(), "English");
 }
@@ -148,7 +148,7 @@ TEST_F(Rows, ClickingAnUntickedAudioCheckMarkAsksForThatTrack)
 {
     TVideoInfo clip(&factory);
     for (int id : {4352, 4353, 4354})
-        clip.AddAudioRow(stream(id, ""));
+        clip.AddAudioRow(Stream(id, ""));
     for (size_t index = 0; index < clip.AudioRows.size(); ++index)
         clip.AudioRows[index]->SetTreeEnd(index + 1 == clip.AudioRows.size());
     clip.ChooseAudioRow(0);
@@ -191,7 +191,7 @@ TEST_F(Rows, ClipRowCheckMarkTakesNoClicksAndFollowsTheClip)
 TEST_F(Rows, StripesAlternateByClipNumberAndHighlightShowsTheSelection)
 {
     TVideoInfo clip(&factory);
-    clip.AddAudioRow(stream(1, ""));
+    clip.AddAudioRow(Stream(1, ""));
     auto *row = static_cast<TInfoListItem *>(clip.Row.get());
     const auto background = [](TInfoListItem *item) { return item->grab().toImage().pixelColor(300, 9); };
     clip.SetNumber(1);

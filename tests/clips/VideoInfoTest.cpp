@@ -57,7 +57,7 @@ public:
     QStringList clipLog, audioLog;
 };
 
-TAudioStream stream(int id, const char *language)
+TAudioStream Stream(int id, const char *language)
 {
     TAudioStream audio;
     audio.ID = id;
@@ -134,8 +134,8 @@ TEST(VideoInfo, ChoosingAnAudioRowTicksOnlyItAndKeepsTheClipTicked)
 {
     RecordingFactory rows;
     TVideoInfo clip(&rows);
-    clip.AddAudioRow(stream(4352, "English"));
-    clip.AddAudioRow(stream(4353, "German"));
+    clip.AddAudioRow(Stream(4352, "English"));
+    clip.AddAudioRow(Stream(4353, "German"));
     clip.ChooseAudioRow(0);
     EXPECT_EQ(clip.AudioStreamID, 4352);
     clip.ChooseAudioRow(1);

@@ -23,7 +23,7 @@ TEST(EngineClient, ProgramFolderOnlyIgnoresALibraryElsewhere)
     QTemporaryDir emptyFolder;
     platform::SetProgramFolderForTesting(emptyFolder.path());
     EXPECT_FALSE(EngineClient::Load(EngineClient::Search::ProgramFolderOnly));
-    platform::SetProgramFolderForTesting(TestEngine::folder());
+    platform::SetProgramFolderForTesting(TestEngine::Folder());
     EXPECT_TRUE(EngineClient::Load(EngineClient::Search::ProgramFolderOnly));
 }
 
@@ -64,7 +64,7 @@ TEST(EngineClient, LastErrorComesFromTheOptionalEntryPoint)
     };
     for (const auto &c : cases) {
         TestEngine engine(QString::fromLatin1(c.variant));
-        engine.setLastError(QString::fromLatin1(c.reason));
+        engine.SetLastError(QString::fromLatin1(c.reason));
         const auto client = EngineClient::Load();
         ASSERT_TRUE(client) << c.variant;
         EXPECT_EQ(client->LastError(), QString::fromLatin1(c.expected)) << c.variant << " " << c.reason;

@@ -12,7 +12,7 @@ protected:
     void WriteOptions(const QByteArray &content) { sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), content); }
     QByteArray StoredOptions() const { return sandbox.ReadSettingsFile(QStringLiteral("Option.ini")); }
     QString DefaultOutputFolder() const { return sandbox.VideosFolder() + QStringLiteral("OutputFolder/"); }
-    ProgramOptions load(ProgramOptions::Access access = ProgramOptions::Access::Writable) const
+    ProgramOptions Load(ProgramOptions::Access access = ProgramOptions::Access::Writable) const
     {
         return ProgramOptions::Load(sandbox.ProgramFolder(), sandbox.SettingsFolder(), access);
     }
@@ -35,7 +35,7 @@ TEST_F(ProgramOptionsTest, OutputFolderDefaultsToTheVideosFolderAndIsCreated)
                                   "OutputFolder=relative/folder\n", "OutputFolder=\n"};
     for (const char *line : stored) {
         WriteOptions(QByteArray("[Option]\n") + line);
-        const ProgramOptions options = load();
+        const ProgramOptions options = Load();
         EXPECT_EQ(options.outputFolder, DefaultOutputFolder()) << line;
         EXPECT_TRUE(QFileInfo(options.outputFolder).isDir()) << line;
         QDir(sandbox.VideosFolder()).removeRecursively();
@@ -47,7 +47,7 @@ TEST_F(ProgramOptionsTest, ExistingOutputFolderGetsItsTrailingSlashAndKeepsItOnS
     const QString chosen = sandbox.ProgramFolder() + QStringLiteral("chosen");
     QDir().mkdir(chosen);
     WriteOptions("[Option]\nOutputFolder=" + chosen.toUtf8() + "\nTemplate=#Name-x\n");
-    ProgramOptions options = load();
+    ProgramOptions options = Load();
     EXPECT_EQ(options.defaultAudio, 1);
     EXPECT_EQ(options.outputFolder, chosen + QLatin1Char('/'));
 
@@ -63,7 +63,7 @@ TEST_F(ProgramOptionsTest, ExistingOutputFolderGetsItsTrailingSlashAndKeepsItOnS
 TEST_F(ProgramOptionsTest, EveryKeyReadsItsDefaultAndItsStoredValue)
 {
     WriteOptions("");
-    ProgramOptions options = load();
+    ProgramOptions options = Load();
     EXPECT_EQ(options.defaultAudio, 1);
     EXPECT_EQ(options.DefaultAudioLanguage(), QStringLiteral("English"));
     EXPECT_EQ(options.minDurationSeconds, -1);
@@ -83,7 +83,7 @@ TEST_F(ProgramOptionsTest, EveryKeyReadsItsDefaultAndItsStoredValue)
                  "PSPUploadFolder=PSP/\nPSPAVCFolder=VIDEO/\nPSPMP4Folder=MP_ROOT/100MNV01/\nNotify=0\n"
                  "StallTimeout=0\nLastTarget=Zune_HD\nTemplate=#SN\nOutputPSPSerialNumber=7\nFitDigi=2\nAdd2=1\n"
                  "PowerOff=1\nOpenFolder=0\nUpload=1\n");
-    options = load();
+    options = Load();
     EXPECT_EQ(options.DefaultAudioLanguage(), QStringLiteral("Japanese"));
     EXPECT_EQ(options.minDurationSeconds, 30);
     EXPECT_EQ(options.openDialogFilter, QStringLiteral("Videos|*.avi"));
@@ -114,7 +114,7 @@ TEST_F(ProgramOptionsTest, EachGroupIsSavedInItsOrderBesideTheOthers)
     EXPECT_EQ(StoredOptions(), QByteArray("[Option]\nDefaultAudio=1\nTemplate=#Name_#SN\nOutputPSPSerialNumber=7\n"
                                           "FitDigi=2\nAdd1=0\nAdd2=1\nPowerOff=1\nOpenFolder=0\nUpload=1\n"
                                           "LastTarget=iPod\n"));
-    const ProgramOptions read = load();
+    const ProgramOptions read = Load();
     EXPECT_EQ(read.renameSettings.nameTemplate, QStringLiteral("#Name_#SN"));
     EXPECT_TRUE(read.completion.upload);
     EXPECT_EQ(read.lastTarget, QStringLiteral("iPod"));
@@ -124,7 +124,7 @@ TEST_F(ProgramOptionsTest, EachGroupIsSavedInItsOrderBesideTheOthers)
 // program: nothing is made or written, whatever it asks.
 TEST_F(ProgramOptionsTest, AReadOnlyObjectNeverWrites)
 {
-    ProgramOptions options = load(ProgramOptions::Access::ReadOnly);
+    ProgramOptions options = Load(ProgramOptions::Access::ReadOnly);
     EXPECT_EQ(options.outputFolder, DefaultOutputFolder());
     options.outputFolder = sandbox.ProgramFolder();
     options.renameSettings.nameTemplate = QStringLiteral("#SN");

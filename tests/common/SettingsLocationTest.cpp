@@ -15,7 +15,7 @@ protected:
         sandbox.WriteProgramFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=default\n");
         sandbox.WriteProgramFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=0\n");
     }
-    QString locate() const { return LocateSettings(sandbox.ProgramFolder()); }
+    QString Locate() const { return LocateSettings(sandbox.ProgramFolder()); }
     bool ProgramFileExists(const char *name) const
     {
         return QFileInfo::exists(sandbox.ProgramFolder() + QLatin1String(name));
@@ -25,7 +25,7 @@ protected:
 
 TEST_F(SettingsLocationTest, FirstStartCreatesTheFolderAndCopiesBothDefaults)
 {
-    const QString settingsFolder = locate();
+    const QString settingsFolder = Locate();
     EXPECT_EQ(settingsFolder, sandbox.SettingsFolder());
     EXPECT_TRUE(settingsFolder.endsWith(QStringLiteral("/Pelorin/Pelorin Video Converter/")));
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=default\n"));
@@ -36,7 +36,7 @@ TEST_F(SettingsLocationTest, SecondStartKeepsTheUsersFiles)
 {
     sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
     sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
-    locate();
+    Locate();
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=2\n"));
 }
@@ -46,13 +46,13 @@ TEST_F(SettingsLocationTest, OptionMarkerReplacesOnlyTheOptionsOnce)
     sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
     sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
     sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
-    locate();
+    Locate();
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=default\n"));
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=2\n"));
     EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 
     sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=changed again\n");
-    locate();
+    Locate();
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=changed again\n"));
 }
 
@@ -61,7 +61,7 @@ TEST_F(SettingsLocationTest, ProfileMarkerReplacesOnlyTheProfiles)
     sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
     sandbox.WriteSettingsFile(QStringLiteral("PfSetting.ini"), "[Video-Profile]\nProfileCount=2\n");
     sandbox.WriteProgramFile(QStringLiteral("ReplacePfSetting.ini"), "anything");
-    locate();
+    Locate();
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("PfSetting.ini")), QByteArray("[Video-Profile]\nProfileCount=0\n"));
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
     EXPECT_FALSE(ProgramFileExists("ReplacePfSetting.ini"));
@@ -72,7 +72,7 @@ TEST_F(SettingsLocationTest, MarkerWithoutADefaultCopyKeepsTheUsersFile)
     QFile::remove(sandbox.ProgramFolder() + QStringLiteral("Option.ini"));
     sandbox.WriteSettingsFile(QStringLiteral("Option.ini"), "[Option]\nTemplate=mine\n");
     sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
-    locate();
+    Locate();
     EXPECT_EQ(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")), QByteArray("[Option]\nTemplate=mine\n"));
     EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 }
@@ -80,7 +80,7 @@ TEST_F(SettingsLocationTest, MarkerWithoutADefaultCopyKeepsTheUsersFile)
 TEST_F(SettingsLocationTest, MissingDefaultsLeaveNoUserFile)
 {
     QFile::remove(sandbox.ProgramFolder() + QStringLiteral("Option.ini"));
-    EXPECT_EQ(locate(), sandbox.SettingsFolder());
+    EXPECT_EQ(Locate(), sandbox.SettingsFolder());
     EXPECT_FALSE(QFileInfo::exists(sandbox.SettingsFolder() + QStringLiteral("Option.ini")));
 }
 
@@ -90,14 +90,14 @@ TEST_F(SettingsLocationTest, FolderThatCannotBeMadeKeepsTheSettingsBesideTheProg
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     sandbox.WriteProgramFile(QStringLiteral("ReplaceOption.ini"), "");
-    EXPECT_EQ(locate(), sandbox.ProgramFolder());
+    EXPECT_EQ(Locate(), sandbox.ProgramFolder());
     EXPECT_FALSE(ProgramFileExists("ReplaceOption.ini"));
 }
 
 TEST_F(SettingsLocationTest, MissingConfigurationHomeIsCreated)
 {
     ASSERT_TRUE(QDir(sandbox.ConfigFolder()).removeRecursively());
-    EXPECT_EQ(locate(), sandbox.SettingsFolder());
+    EXPECT_EQ(Locate(), sandbox.SettingsFolder());
     EXPECT_FALSE(sandbox.ReadSettingsFile(QStringLiteral("Option.ini")).isEmpty());
 }
 

@@ -152,7 +152,7 @@ protected:
             {"VideoAspectText0", "0"},
         };
         for (const auto &[key, value] : entries)
-            document_.setValue(section, QLatin1String(key), QLatin1String(value));
+            document_.SetValue(section, QLatin1String(key), QLatin1String(value));
         definitions_ = targets::ProfileDefinitions(document_);
         settings_.definitions = &definitions_;
     }
@@ -193,12 +193,12 @@ protected:
     {
         SCOPED_TRACE(testing::Message() << "target " << c.target << " " << TargetName(c.target).toStdString()
                                         << " codec " << c.videoCodec << " format " << c.outputFormat);
-        engine_.reset();
+        engine_.Reset();
         engine_.SetWriteTargetFiles(false);   // every case writes to the same output path
         run_.emplace(QuietWindow(), ProgressHooks{});   // a fresh job, as in a new program run
         Define(c.target, c.videoCodec, c.outputFormat);
         const int result = Convert(c.target);
-        const QStringList calls = engine_.calls();
+        const QStringList calls = engine_.Calls();
         ASSERT_GE(calls.size(), 2);
         EXPECT_TRUE(calls[0].startsWith(QLatin1String("X_SetPar_Global|"))) << calls[0].toStdString();
         EXPECT_TRUE(calls[1].startsWith(QLatin1String("X_Global_CMD|"))) << calls[1].toStdString();
@@ -211,7 +211,7 @@ protected:
         EXPECT_EQ(result, 0);
         const QString entry = QLatin1String(c.entry);
         EXPECT_EQ(calls[2].section(QLatin1Char('|'), 0, 0), entry);
-        EXPECT_EQ(TestEngine::arguments(calls[2]), ExpectedArguments(entry, Expected(c)));
+        EXPECT_EQ(TestEngine::Arguments(calls[2]), ExpectedArguments(entry, Expected(c)));
     }
 
     TestEngine engine_;
@@ -299,9 +299,9 @@ TEST_F(DispatchTest, TargetChangesStayForTheRestOfTheRun)
 TEST_F(DispatchTest, NumbersOutsideTheCatalogueMakeNoCall)
 {
     for (int target : {-1, 43}) {
-        engine_.reset();
+        engine_.Reset();
         EXPECT_EQ(Convert(target), ClipFailed);
-        EXPECT_EQ(engine_.calls().size(), 2) << engine_.calls().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(engine_.Calls().size(), 2) << engine_.Calls().join(QLatin1Char('\n')).toStdString();
     }
 }
 
@@ -310,35 +310,35 @@ TEST_F(DispatchTest, GlobalSettingsAndWorkFile)
     const int expectedThreads[] = {4, 4, 4, 5, 6, 7, 8, 8, 8, 8, 8, 8, 8};   // CPU index -1 .. 11
     Define(targets::TargetAVI, "xvid", "avi");
     for (int cpuIndex = -1; cpuIndex <= 11; ++cpuIndex) {
-        engine_.reset();
+        engine_.Reset();
         settings_.panel.cpuIndex = cpuIndex;
         ASSERT_EQ(Convert(targets::TargetAVI), 0);
-        EXPECT_EQ(engine_.calls().value(0), QStringLiteral("X_SetPar_Global|%1|0|0|0|0|1").arg(expectedThreads[cpuIndex + 1]))
+        EXPECT_EQ(engine_.Calls().value(0), QStringLiteral("X_SetPar_Global|%1|0|0|0|0|1").arg(expectedThreads[cpuIndex + 1]))
             << "CPU index " << cpuIndex;
     }
-    EXPECT_EQ(engine_.calls().value(1), QLatin1String("X_Global_CMD|") + settings_.outputFolder
+    EXPECT_EQ(engine_.Calls().value(1), QLatin1String("X_Global_CMD|") + settings_.outputFolder
                                             + QLatin1String("AVI/telvotempfile.tmp|25/1|1"));
 
-    engine_.reset();
+    engine_.Reset();
     settings_.panel.deinterlace = true;
     clip_.containerKind = ContainerMatroska;
     ASSERT_EQ(Convert(targets::TargetAVI), 0);
-    EXPECT_EQ(engine_.calls().value(0), QLatin1String("X_SetPar_Global|8|1|0|1|0|0")) << "Matroska forces sync";
-    EXPECT_TRUE(engine_.calls().value(1).endsWith(QLatin1String("|-1|1")));
+    EXPECT_EQ(engine_.Calls().value(0), QLatin1String("X_SetPar_Global|8|1|0|1|0|0")) << "Matroska forces sync";
+    EXPECT_TRUE(engine_.Calls().value(1).endsWith(QLatin1String("|-1|1")));
 
-    engine_.reset();
+    engine_.Reset();
     settings_.panel.forceSync = true;
     clip_.containerKind = ContainerTransportStream;
     clip_.videoStreamId = 0;
     ASSERT_EQ(Convert(targets::TargetAVI), 0);
-    EXPECT_EQ(engine_.calls().value(0), QLatin1String("X_SetPar_Global|8|1|0|1|1|-1"));
+    EXPECT_EQ(engine_.Calls().value(0), QLatin1String("X_SetPar_Global|8|1|0|1|1|-1"));
 }
 
 TEST_F(DispatchTest, ResultsOfTheRun)
 {
     Define(targets::TargetiPod, "h264", "mp4");
     EXPECT_EQ(Convert(targets::TargetiPod, 1), RunComplete);
-    EXPECT_TRUE(engine_.calls().isEmpty()) << "no engine load past the end of the list";
+    EXPECT_TRUE(engine_.Calls().isEmpty()) << "no engine load past the end of the list";
     engine_.SetEntryResult(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), -1);
     EXPECT_EQ(Convert(targets::TargetiPod), ClipFailed);
     engine_.SetEntryResult(QStringLiteral("X_SetPar_D2IPOD_VIDEO"), 7);
@@ -395,7 +395,7 @@ TEST(DispatchWithoutEngine, ALibraryMissingOneNameGivesTwo)
     ConversionRun run(QuietWindow(), {});
     run.Start(settings, [&](int index) { return index == 0 ? std::optional<JobClip>(clip) : std::nullopt; });
     EXPECT_EQ(run.ConvertClip(0), EngineUnavailable);
-    EXPECT_TRUE(engine.calls().isEmpty());
+    EXPECT_TRUE(engine.Calls().isEmpty());
     EXPECT_FALSE(run.EngineLoaded());
 }
 

@@ -199,7 +199,7 @@ protected:
     AuthorDvdTest()
     {
         QDir().mkpath(descriptionFolder_);
-        platform::SetProgramFolderForTesting(TestAuthoring::folder());
+        platform::SetProgramFolderForTesting(TestAuthoring::Folder());
     }
     ~AuthorDvdTest() override { platform::SetProgramFolderForTesting(QString()); }
 
@@ -221,7 +221,7 @@ TEST_F(AuthorDvdTest, HandsTheDescriptionOverAndDeletesIt)
     old.close();
 
     EXPECT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdAuthored);
-    EXPECT_EQ(authoring_.calls(), 1);
+    EXPECT_EQ(authoring_.Calls(), 1);
     EXPECT_EQ(authoring_.LastPath(), SettingsXml());
     // The description as written, but for the hidden folder the DVD is built in.
     QByteArray expected = Written(clips);
@@ -264,10 +264,10 @@ TEST_F(AuthorDvdTest, AStoppedAuthoringLeavesNoFolderAndSaysSo)
 TEST_F(AuthorDvdTest, ALibraryWithoutProgressOrStopStillAuthors)
 {
     TestAuthoring basic(QStringLiteral("test-authoring-unstoppable"));
-    platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-unstoppable")));
+    platform::SetProgramFolderForTesting(TestAuthoring::Folder(QStringLiteral("test-authoring-unstoppable")));
     DvdAuthoring authoring;
     EXPECT_EQ(authoring.Author(JobOf({Clip(QStringLiteral("a.mpg"))})), DvdAuthored);
-    EXPECT_EQ(basic.calls(), 1);
+    EXPECT_EQ(basic.Calls(), 1);
     EXPECT_FALSE(authoring.Progress());
     EXPECT_FALSE(authoring.Stop());
     EXPECT_TRUE(QDir(JobFolder() + "DVD_DISC").exists());
@@ -276,18 +276,18 @@ TEST_F(AuthorDvdTest, ALibraryWithoutProgressOrStopStillAuthors)
 TEST_F(AuthorDvdTest, FailuresAreNotReportedAsSuccess)
 {
     const QString a = Clip(QStringLiteral("a.mpg"));
-    authoring_.setResult(-1);
+    authoring_.SetResult(-1);
     EXPECT_EQ(DvdAuthoring().Author(JobOf({a})), DvdAuthoringFailed) << "the library could not build the folder";
     EXPECT_FALSE(QFile::exists(SettingsXml()));
     EXPECT_EQ(QDir(JobFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
-    authoring_.setResult(0);
+    authoring_.SetResult(0);
 
     EXPECT_EQ(DvdAuthoring().Author(JobOf({a, JobFolder() + QStringLiteral("gone.mpg")})), DvdTitleFileMissing);
-    EXPECT_EQ(authoring_.calls(), 1) << "nothing is authored without every clip";
+    EXPECT_EQ(authoring_.Calls(), 1) << "nothing is authored without every clip";
 
     descriptionFolder_ = JobFolder() + QStringLiteral("no such folder/");
     EXPECT_EQ(DvdAuthoring().Author(JobOf({a})), DvdAuthoringFailed) << "no description could be saved";
-    EXPECT_EQ(authoring_.calls(), 1);
+    EXPECT_EQ(authoring_.Calls(), 1);
 }
 
 TEST_F(AuthorDvdTest, AMissingOrIncompleteLibraryGivesTwo)
@@ -298,11 +298,11 @@ TEST_F(AuthorDvdTest, AMissingOrIncompleteLibraryGivesTwo)
     EXPECT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdLibraryUnavailable);
     {
         TestAuthoring incomplete(QStringLiteral("test-authoring-incomplete"));
-        platform::SetProgramFolderForTesting(TestAuthoring::folder(QStringLiteral("test-authoring-incomplete")));
+        platform::SetProgramFolderForTesting(TestAuthoring::Folder(QStringLiteral("test-authoring-incomplete")));
         EXPECT_EQ(DvdAuthoring().Author(JobOf(clips)), DvdLibraryUnavailable);
-        EXPECT_EQ(incomplete.calls(), 0);
+        EXPECT_EQ(incomplete.Calls(), 0);
     }
-    EXPECT_EQ(authoring_.calls(), 0);
+    EXPECT_EQ(authoring_.Calls(), 0);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ targets::ProfileDefinitions Definitions(std::initializer_list<Entry> entries)
 {
     platform::IniDocument document;
     for (const auto &[section, key, value] : entries)
-        document.setValue(QLatin1String(section), QLatin1String(key), QLatin1String(value));
+        document.SetValue(QLatin1String(section), QLatin1String(key), QLatin1String(value));
     return targets::ProfileDefinitions(document);
 }
 

@@ -62,7 +62,7 @@ protected:
     static const targets::ProfileDefinitions &Definitions()
     {
         static const targets::ProfileDefinitions definitions =
-            targets::ProfileDefinitions::load(QStringLiteral(PELORIN_PROGRAM_FOLDER "/PfDef.dll"));
+            targets::ProfileDefinitions::Load(QStringLiteral(PELORIN_PROGRAM_FOLDER "/PfDef.dll"));
         return definitions;
     }
 

@@ -20,7 +20,7 @@ using namespace testing_support;
 
 const targets::ProfileDefinitions &Shipped()
 {
-    static const targets::ProfileDefinitions definitions = targets::ProfileDefinitions::load(SHIPPED_DEFINITIONS);
+    static const targets::ProfileDefinitions definitions = targets::ProfileDefinitions::Load(SHIPPED_DEFINITIONS);
     return definitions;
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 const targets::ProfileDefinitions &Shipped()
 {
-    static const targets::ProfileDefinitions definitions = targets::ProfileDefinitions::load(SHIPPED_DEFINITIONS);
+    static const targets::ProfileDefinitions definitions = targets::ProfileDefinitions::Load(SHIPPED_DEFINITIONS);
     return definitions;
 }
 

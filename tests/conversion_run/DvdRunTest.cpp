@@ -53,7 +53,7 @@ protected:
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetDVD_Folder);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
                                 "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
-            document_.setValue(section, QLatin1String(key), QStringLiteral("1"));
+            document_.SetValue(section, QLatin1String(key), QStringLiteral("1"));
         definitions_ = targets::ProfileDefinitions(document_);
         clips_ = {Clip(QStringLiteral("first")), Clip(QStringLiteral("second")), Clip(QStringLiteral("third"))};
         form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_PowerOff"))->setChecked(false);
@@ -92,7 +92,7 @@ protected:
         run_->StartConversion(request);
     }
 
-    QStringList messages(ScriptedQuestions::Kind kind) const { return questions_.Texts(kind); }
+    QStringList Messages(ScriptedQuestions::Kind kind) const { return questions_.Texts(kind); }
 
     SettingsSandbox sandbox_;
     ProgramOptions options_ = sandbox_.StartOptions();
@@ -112,8 +112,8 @@ protected:
 TEST_F(DvdRunTest, EveryConvertedClipBecomesATitleInListOrder)
 {
     Run();
-    EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Process Finished!")});
-    ASSERT_EQ(authoring_.calls(), 1);
+    EXPECT_EQ(Messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Process Finished!")});
+    ASSERT_EQ(authoring_.Calls(), 1);
     EXPECT_EQ(authoring_.LastPath(), options_.SettingsFolder() + QStringLiteral("author.xml"));
     EXPECT_FALSE(QFile::exists(authoring_.LastPath())) << "the description is deleted after authoring";
     ASSERT_EQ(targetFiles_.size(), 3);
@@ -131,8 +131,8 @@ TEST_F(DvdRunTest, NoDvdAfterAFailedClip)
     engine_.SetEntryResult(kDvdEntry, -1);
     clips_.resize(1);
     Run();
-    EXPECT_EQ(authoring_.calls(), 0);
-    EXPECT_EQ(messages(ScriptedQuestions::Kind::Information).last(), QStringLiteral("Process Finished!"));
+    EXPECT_EQ(authoring_.Calls(), 0);
+    EXPECT_EQ(Messages(ScriptedQuestions::Kind::Information).last(), QStringLiteral("Process Finished!"));
 }
 
 TEST_F(DvdRunTest, NoDvdAfterAStopInTheLastClip)
@@ -148,8 +148,8 @@ TEST_F(DvdRunTest, NoDvdAfterAStopInTheLastClip)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         stop->click();
     });
-    EXPECT_EQ(authoring_.calls(), 0);
-    EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
+    EXPECT_EQ(authoring_.Calls(), 0);
+    EXPECT_EQ(Messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
 }
 
 TEST_F(DvdRunTest, AuthoringShowsItsProgressAndStopsWithoutLeavingAFolder)
@@ -171,7 +171,7 @@ TEST_F(DvdRunTest, AuthoringShowsItsProgressAndStopsWithoutLeavingAFolder)
         stop->click();
     });
     EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Confirm), QStringList{"Do you want to stop the process?"});
-    EXPECT_EQ(messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
+    EXPECT_EQ(Messages(ScriptedQuestions::Kind::Information), QStringList{QStringLiteral("Stop process by user!")});
     const QDir dvdFolder(output_.path() + "/Output/DVD/");
     EXPECT_EQ(dvdFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
     EXPECT_FALSE(run_->AuthorTimer()->isActive());
@@ -181,15 +181,15 @@ TEST_F(DvdRunTest, WhatTheUserIsToldWhenNoDvdCanBeMade)
 {
     engine_.SetWriteTargetFiles(false);
     Run();
-    EXPECT_EQ(authoring_.calls(), 0) << "a converted file is missing";
-    EXPECT_EQ(messages(ScriptedQuestions::Kind::Error), QStringList{kMissingText});
+    EXPECT_EQ(authoring_.Calls(), 0) << "a converted file is missing";
+    EXPECT_EQ(Messages(ScriptedQuestions::Kind::Error), QStringList{kMissingText});
 
     engine_.SetWriteTargetFiles(true);
-    authoring_.setResult(-1);
+    authoring_.SetResult(-1);
     Run();
-    EXPECT_EQ(authoring_.calls(), 1);
-    EXPECT_EQ(messages(ScriptedQuestions::Kind::Error), (QStringList{kMissingText, kFailedText}));
-    EXPECT_TRUE(messages(ScriptedQuestions::Kind::Information).isEmpty()) << "never \"Process Finished!\"";
+    EXPECT_EQ(authoring_.Calls(), 1);
+    EXPECT_EQ(Messages(ScriptedQuestions::Kind::Error), (QStringList{kMissingText, kFailedText}));
+    EXPECT_TRUE(Messages(ScriptedQuestions::Kind::Information).isEmpty()) << "never \"Process Finished!\"";
     EXPECT_FALSE(form_->isVisible());
 }
 

@@ -67,7 +67,7 @@ protected:
         const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetiPod);
         for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
                                 "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
-            document_.setValue(section, QLatin1String(key), QStringLiteral("1"));
+            document_.SetValue(section, QLatin1String(key), QStringLiteral("1"));
         definitions_ = targets::ProfileDefinitions(document_);
         clips_ = {Clip(QStringLiteral("first"), 100), Clip(QStringLiteral("second"), 60),
                   Clip(QStringLiteral("third"), 30)};
@@ -125,13 +125,13 @@ protected:
         ASSERT_TRUE(engine_->WaitForCalls(kEntry, index + 1));
         const QString title = clips_[index].fileName.section(QLatin1Char('/'), -1);
         ASSERT_TRUE(WaitUntil([this, title] {
-            return text("Label_TitleName") == title && run_->InfoTimer()->isActive() && StopButton()->isEnabled();
+            return Text("Label_TitleName") == title && run_->InfoTimer()->isActive() && StopButton()->isEnabled();
         })) << "clip " << index << " is not shown as converting";
-        EXPECT_EQ(text("Label_DesName"), clips_[index].outputName);
+        EXPECT_EQ(Text("Label_DesName"), clips_[index].outputName);
     }
 
     void Choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
-    QString text(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name))->text(); }
+    QString Text(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name))->text(); }
     QAbstractButton *StopButton() const
     {
         return form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_StopConvert"));
@@ -160,13 +160,13 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
     Choose("suiCheckBox_OpenFolder", true);
     RunWith([this] {
         WaitForClip(0);
-        EXPECT_EQ(text("Label_StopTime"), QStringLiteral("00:01:40"));
+        EXPECT_EQ(Text("Label_StopTime"), QStringLiteral("00:01:40"));
         engine_->FinishRunning();
         WaitForClip(1);
-        EXPECT_EQ(text("Label_Length"), QStringLiteral("00:01:00"));
-        EXPECT_EQ(text("Label_Percent"), QStringLiteral("0"));
+        EXPECT_EQ(Text("Label_Length"), QStringLiteral("00:01:00"));
+        EXPECT_EQ(Text("Label_Percent"), QStringLiteral("0"));
         engine_->SetEntryResult(kEntry, -1);
-        engine_->setLastError(QStringLiteral("no video stream"));
+        engine_->SetLastError(QStringLiteral("no video stream"));
         engine_->FinishRunning();
         WaitForClip(2);
         engine_->SetEntryResult(kEntry, 0);
@@ -177,8 +177,8 @@ TEST_F(ProcessRunTest, ThreeClipsWhereOneFails)
                                   "select AVI format and try again.\n\n/videos/second.avi (no video stream)\n")});
     ASSERT_EQ(targetFiles_.size(), 3u);
     EXPECT_TRUE(targetFiles_[2].endsWith(QLatin1String("third.mp4"))) << targetFiles_[2].toStdString();
-    EXPECT_EQ(desktop_.calls(), QStringList{QStringLiteral("showFileInFolder|") + targetFiles_[2]});
-    EXPECT_EQ(text("Label_Percent"), QStringLiteral("100"));
+    EXPECT_EQ(desktop_.Calls(), QStringList{QStringLiteral("showFileInFolder|") + targetFiles_[2]});
+    EXPECT_EQ(Text("Label_Percent"), QStringLiteral("100"));
     EXPECT_FALSE(form_->isVisible());
     // The desktop: no sleep while it ran, one notification at the end.
     const QString folder = QFileInfo(targetFiles_[2]).absolutePath();
@@ -196,12 +196,12 @@ TEST_F(ProcessRunTest, TheWholeRunIsShownByClipLengthsAndTheTaskBarIsClearedAtIt
         WaitForClip(0);
         engine_->AddProgress(50, 25);   // half of the first clip
         run_->Timer_InfoTimer();
-        runTexts << text("Label_RunProgress");
+        runTexts << Text("Label_RunProgress");
         engine_->FinishRunning();
         WaitForClip(1);
         engine_->AddProgress(30, 25);   // half of the second clip
         run_->Timer_InfoTimer();
-        runTexts << text("Label_RunProgress");
+        runTexts << Text("Label_RunProgress");
         engine_->FinishRunning();
     });
     ASSERT_EQ(runTexts.size(), 2);
@@ -253,9 +253,9 @@ TEST_F(ProcessRunTest, AStalledClipIsStoppedAndReportedAndTheNextOneConverts)
     const QDir logs(output_.filePath(QStringLiteral("logs")));
     const QStringList logFiles = logs.entryList({QStringLiteral("*.log")});
     ASSERT_EQ(logFiles.size(), 1);
-    EXPECT_TRUE(desktop_.calls().contains(QStringLiteral("openUrl|") +
+    EXPECT_TRUE(desktop_.Calls().contains(QStringLiteral("openUrl|") +
                                           QUrl::fromLocalFile(logs.filePath(logFiles[0])).toString()))
-        << desktop_.calls().join(QLatin1Char(' ')).toStdString();
+        << desktop_.Calls().join(QLatin1Char(' ')).toStdString();
     QFile logFile(logs.filePath(logFiles[0]));
     ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
     const QString log = QString::fromUtf8(logFile.readAll());
@@ -296,7 +296,7 @@ TEST_F(ProcessRunTest, AnOutputFolderThatCannotBeShownIsNamed)
     clips_.resize(1);
     Choose("suiCheckBox_OpenFolder", true);
     engine_->SetEntryDelay(kEntry, 0);
-    desktop_.setResult(false);
+    desktop_.SetResult(false);
     RunWith([] {});
     ASSERT_EQ(targetFiles_.size(), 1u);
     EXPECT_EQ(Informations(), QStringList{QStringLiteral("Process Finished!\n\n") +
@@ -329,13 +329,13 @@ TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
         WaitForClip(1);
         engine_->AddProgress(15, 24);
         run_->Timer_InfoTimer();
-        EXPECT_EQ(text("Label_CurrentTime"), QStringLiteral("00:00:15"));
-        EXPECT_EQ(text("Label_FPS"), QStringLiteral("24"));
-        EXPECT_EQ(text("Label_CurrentFrame"), QStringLiteral("00:00:01"));   // a quarter in half a second
-        EXPECT_EQ(text("Label_Percent"), QStringLiteral("25"));
+        EXPECT_EQ(Text("Label_CurrentTime"), QStringLiteral("00:00:15"));
+        EXPECT_EQ(Text("Label_FPS"), QStringLiteral("24"));
+        EXPECT_EQ(Text("Label_CurrentFrame"), QStringLiteral("00:00:01"));   // a quarter in half a second
+        EXPECT_EQ(Text("Label_Percent"), QStringLiteral("25"));
         engine_->AddProgress(60, 24);
         run_->Timer_InfoTimer();
-        EXPECT_EQ(text("Label_Percent"), QStringLiteral("98")) << "59 of 60 seconds while converting";
+        EXPECT_EQ(Text("Label_Percent"), QStringLiteral("98")) << "59 of 60 seconds while converting";
 
         form_->findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Close"))->click();
         form_->close();
@@ -348,8 +348,8 @@ TEST_F(ProcessRunTest, StopInTheLastClipWithProgressAndRefusedClose)
     });
     EXPECT_EQ(questions_.Texts(ScriptedQuestions::Kind::Confirm), QStringList{QStringLiteral("Do you want to stop the process?")});
     EXPECT_EQ(Informations().last(), QStringLiteral("Stop process by user!"));
-    EXPECT_EQ(engine_->calls(QStringLiteral("X_StopConvert")).size(), 1);
-    EXPECT_TRUE(desktop_.calls().isEmpty());
+    EXPECT_EQ(engine_->Calls(QStringLiteral("X_StopConvert")).size(), 1);
+    EXPECT_TRUE(desktop_.Calls().isEmpty());
     EXPECT_FALSE(form_->isVisible());
 }
 
@@ -387,7 +387,7 @@ TEST_F(ProcessRunTest, PspWithoutUploadStaysOpenAndShowsItsLabels)
     const QString section = QLatin1String("Ostrel-") + targets::TargetName(targets::TargetPSP);
     for (const char *key : {"OutputFormatText0", "VideoCodecText0", "AudioCodecText0", "VideoFrameRateText0",
                             "AudioBitrateText0", "AudioSampleRateText0", "VideoAspectText0"})
-        document_.setValue(section, QLatin1String(key), QStringLiteral("1"));
+        document_.SetValue(section, QLatin1String(key), QStringLiteral("1"));
     definitions_ = targets::ProfileDefinitions(document_);
     Choose("suiCheckBox_Upload", false);
     RunWith([this] {
@@ -422,12 +422,12 @@ TEST_F(ProcessRunTest, FinishRunRowsThatEndWithAMessage)
         run_->FinishRun(c.result);
         EXPECT_EQ(questions.Texts(c.kind), QStringList{QLatin1String(c.text)});
         EXPECT_FALSE(form_->isVisible());
-        EXPECT_NE(text("Label_Percent"), QStringLiteral("100"));
+        EXPECT_NE(Text("Label_Percent"), QStringLiteral("100"));
     }
     form_->show();
     run_->FinishRun(5);
     EXPECT_TRUE(form_->isVisible()) << "an unknown result leaves the window open";
-    EXPECT_TRUE(desktop_.calls().isEmpty());
+    EXPECT_TRUE(desktop_.Calls().isEmpty());
 }
 
 TEST_F(ProcessRunTest, AnIncompleteEngineEndsTheRunAtTheFirstClip)
@@ -440,7 +440,7 @@ TEST_F(ProcessRunTest, AnIncompleteEngineEndsTheRunAtTheFirstClip)
               QStringList{QStringLiteral("Can not initial conversion function!\nRe-install software may fix this problem!")});
     EXPECT_TRUE(Informations().isEmpty()) << "no failed-clip list";
     EXPECT_TRUE(targetFiles_.size() <= 1u);
-    EXPECT_TRUE(desktop_.calls().isEmpty());
+    EXPECT_TRUE(desktop_.Calls().isEmpty());
     EXPECT_FALSE(form_->isVisible());
 }
 
@@ -468,7 +468,7 @@ TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
     Choose("suiCheckBox_OpenFolder", true);
     engine_->SetEntryDelay(kEntry, 0);
     for (const auto &c : cases) {
-        const qsizetype callsBefore = desktop_.calls().size();
+        const qsizetype callsBefore = desktop_.Calls().size();
         int secondsAtStart = 0;
         RunWith([&] {
             questions_.AnswerExec([&](QDialog &dialog) {
@@ -480,7 +480,7 @@ TEST_F(ProcessRunTest, PowerOffComesFirstAfterACountdown)
             });
         });
         EXPECT_EQ(secondsAtStart, 60) << c.name;
-        EXPECT_EQ(desktop_.calls().mid(callsBefore), c.shutsDown ? QStringList{QStringLiteral("powerOff")} : QStringList()) << c.name;
+        EXPECT_EQ(desktop_.Calls().mid(callsBefore), c.shutsDown ? QStringList{QStringLiteral("powerOff")} : QStringList()) << c.name;
         EXPECT_TRUE(Informations().isEmpty()) << c.name;
         EXPECT_TRUE(form_->findChild<QCheckBox *>(QStringLiteral("suiCheckBox_PowerOff"))->isChecked()) << c.name;
     }

@@ -111,13 +111,13 @@ protected:
         run_->StartConversion(std::move(request));
     }
 
-    void ClickUploadNow() { QTest::mouseClick(label("Label_Upload"), Qt::LeftButton); }
+    void ClickUploadNow() { QTest::mouseClick(Label("Label_Upload"), Qt::LeftButton); }
 
     void Choose(const char *name, bool on) { form_->findChild<QCheckBox *>(QLatin1String(name))->setChecked(on); }
-    QLabel *label(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name)); }
-    QAbstractButton *button(const char *name) const { return form_->findChild<QAbstractButton *>(QLatin1String(name)); }
+    QLabel *Label(const char *name) const { return form_->findChild<QLabel *>(QLatin1String(name)); }
+    QAbstractButton *Button(const char *name) const { return form_->findChild<QAbstractButton *>(QLatin1String(name)); }
     QStringList Informations() const { return questions_.Texts(ScriptedQuestions::Kind::Information); }
-    QStringList errors() const { return questions_.Texts(ScriptedQuestions::Kind::Error); }
+    QStringList Errors() const { return questions_.Texts(ScriptedQuestions::Kind::Error); }
 
     SettingsSandbox sandbox_;
     ProgramOptions options_ = sandbox_.StartOptions();
@@ -142,20 +142,20 @@ TEST_F(PspUploadWindowTest, UploadNowCopiesTheCheckedClipsIntoTheirFolders)
     AddClip(QStringLiteral("MAQ10004.MP4"), 10, false);
     FinishPspRun();
     ASSERT_EQ(Informations(), QStringList{QStringLiteral("Process finished!\nYou can upload files to your PSP.")});
-    ASSERT_TRUE(label("Label_Upload")->isEnabled());
+    ASSERT_TRUE(Label("Label_Upload")->isEnabled());
 
     ClickUploadNow();
     EXPECT_EQ(Informations().last(), kFinished);
-    EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(Errors().isEmpty()) << Errors().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(QFileInfo(psp + QStringLiteral("MP_ROOT/100ANV01/MAQ10001.MP4")).size(), 3000);
     EXPECT_TRUE(QFileInfo(psp + QStringLiteral("MP_ROOT/100MNV01/M4V10002.MP4")).isFile());
     EXPECT_EQ(QFileInfo(psp + QStringLiteral("clip.mp4")).size(), 1000);
     EXPECT_FALSE(QFile::exists(psp + QStringLiteral("MP_ROOT/100ANV01/MAQ10004.MP4"))) << "unchecked";
     EXPECT_EQ(QDir(later).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList()) << "only the first PSP";
-    EXPECT_EQ(label("Label_Percent")->text(), QStringLiteral("100"));
-    EXPECT_TRUE(label("Label_CopyFile")->text().isEmpty());
-    EXPECT_TRUE(label("Label_Upload")->isEnabled());
-    EXPECT_TRUE(button("suiImageButton_Close")->isEnabled());
+    EXPECT_EQ(Label("Label_Percent")->text(), QStringLiteral("100"));
+    EXPECT_TRUE(Label("Label_CopyFile")->text().isEmpty());
+    EXPECT_TRUE(Label("Label_Upload")->isEnabled());
+    EXPECT_TRUE(Button("suiImageButton_Close")->isEnabled());
     EXPECT_TRUE(form_->isVisible());
 
     ClickUploadNow();   // again: the same files are written over
@@ -174,10 +174,10 @@ TEST_F(PspUploadWindowTest, WhileCopyingTheWindowShowsTheFileAndCannotClose)
     bool uploadEnabled = true;
     bool visibleAfterClose = false;
     QTimer::singleShot(0, form_.get(), [&] {
-        copyText = label("Label_CopyFile")->text();
-        closeEnabled = button("suiImageButton_Close")->isEnabled();
-        stopEnabled = button("suiImageButton_StopConvert")->isEnabled();
-        uploadEnabled = label("Label_Upload")->isEnabled();
+        copyText = Label("Label_CopyFile")->text();
+        closeEnabled = Button("suiImageButton_Close")->isEnabled();
+        stopEnabled = Button("suiImageButton_StopConvert")->isEnabled();
+        uploadEnabled = Label("Label_Upload")->isEnabled();
         ClickUploadNow();   // disabled: no second upload inside the first
         form_->close();
         form_->reject();
@@ -203,7 +203,7 @@ TEST_F(PspUploadWindowTest, AMissingFileIsToldOnceAndTheNextIsStillCopied)
     AddClip(QStringLiteral("second.mp4"), 100);
     FinishPspRun();
     ClickUploadNow();
-    EXPECT_EQ(errors(), QStringList{QStringLiteral("Can not find srcfile : \n") + missing + QLatin1Char('\n')});
+    EXPECT_EQ(Errors(), QStringList{QStringLiteral("Can not find srcfile : \n") + missing + QLatin1Char('\n')});
     EXPECT_TRUE(QFileInfo(psp + QStringLiteral("second.mp4")).isFile());
     EXPECT_EQ(Informations().last(), kFinished);
 }
@@ -216,14 +216,14 @@ TEST_F(PspUploadWindowTest, ADeviceGoneDuringTheCopyIsToldAndEndsTheUpload)
     FinishPspRun();
     QTimer::singleShot(0, form_.get(), [&] { QDir(psp).removeRecursively(); });
     ClickUploadNow();
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_TRUE(errors().first().startsWith(QStringLiteral("Can not write to PSP : \n") + psp + QStringLiteral("big.mp4\n")))
-        << errors().first().toStdString();
+    ASSERT_EQ(Errors().size(), 1);
+    EXPECT_TRUE(Errors().first().startsWith(QStringLiteral("Can not write to PSP : \n") + psp + QStringLiteral("big.mp4\n")))
+        << Errors().first().toStdString();
     EXPECT_FALSE(Informations().contains(kFinished)) << "a failed upload is not reported as finished";
     EXPECT_FALSE(QFile::exists(psp + QStringLiteral("next.mp4")));
-    EXPECT_TRUE(label("Label_Upload")->isEnabled());
-    EXPECT_TRUE(button("suiImageButton_Close")->isEnabled());
-    EXPECT_TRUE(label("Label_CopyFile")->text().isEmpty());
+    EXPECT_TRUE(Label("Label_Upload")->isEnabled());
+    EXPECT_TRUE(Button("suiImageButton_Close")->isEnabled());
+    EXPECT_TRUE(Label("Label_CopyFile")->text().isEmpty());
 }
 
 TEST_F(PspUploadWindowTest, NoPspOrNoClips)

@@ -29,10 +29,10 @@ protected:
         AttachConversionRun(*windows_.MainForm, *windows_.ProcessForm, windows_.Options, {*clipList_, *panel_});
     }
 
-    template <typename Control>
-    Control *control(const char *name)
+    template <typename Widget>
+    Widget *Control(const char *name)
     {
-        return windows_.MainForm->findChild<Control *>(QLatin1String(name));
+        return windows_.MainForm->findChild<Widget *>(QLatin1String(name));
     }
 
     SettingsSandbox sandbox_;
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
 {
-    auto *start = control<QAbstractButton>("suiImageButton_StartConvert");
+    auto *start = Control<QAbstractButton>("suiImageButton_StartConvert");
     ASSERT_NE(start, nullptr);
     ClipListPanel *clipList = clipList_;
     ASSERT_NE(clipList, nullptr);
@@ -60,20 +60,20 @@ TEST_F(StartButtonTest, AnEmptyListOrABusyListDoesNotStart)
 
 TEST_F(StartButtonTest, PanelValuesFollowTheControls)
 {
-    auto *cpu = control<QComboBox>("suiComboBox_CPU");
+    auto *cpu = Control<QComboBox>("suiComboBox_CPU");
     ASSERT_NE(cpu, nullptr);
     cpu->addItem(QStringLiteral("2"));   // this machine's own list may hold one entry
     cpu->setCurrentIndex(cpu->count() - 1);
-    control<QLineEdit>("suiEdit_DVDName")->setText(QStringLiteral("Holiday"));
-    control<QAbstractButton>("suiCheckBox_DVD_169")->setChecked(false);
-    control<QAbstractButton>("suiCheckBox_HQE")->setChecked(true);
+    Control<QLineEdit>("suiEdit_DVDName")->setText(QStringLiteral("Holiday"));
+    Control<QAbstractButton>("suiCheckBox_DVD_169")->setChecked(false);
+    Control<QAbstractButton>("suiCheckBox_HQE")->setChecked(true);
     const JobPanelValues panel = panel_->JobValues();
     EXPECT_EQ(panel.cpuIndex, cpu->count() - 1);
     EXPECT_EQ(panel.dvdName, QStringLiteral("Holiday"));
     EXPECT_FALSE(panel.dvdWide);
     EXPECT_TRUE(panel.highQuality);
-    EXPECT_EQ(panel.outputFormatIndex, control<QComboBox>("suiComboBox_OutputFormat")->currentIndex());
-    EXPECT_EQ(panel.outputFormatText, control<QComboBox>("suiComboBox_OutputFormat")->currentText());
+    EXPECT_EQ(panel.outputFormatIndex, Control<QComboBox>("suiComboBox_OutputFormat")->currentIndex());
+    EXPECT_EQ(panel.outputFormatText, Control<QComboBox>("suiComboBox_OutputFormat")->currentText());
 }
 
 } // namespace

@@ -19,11 +19,11 @@ struct BadCase {
 class BadInputTest : public ConvertTest, public ::testing::WithParamInterface<BadCase> {};
 
 const BadCase kBadCases[] = {
-    {"MissingSource", [](JobValues &job) { job.source = enginetest::scratchPath("no such file.mp4"); }},
-    {"EmptySource", [](JobValues &job) { job.source = enginetest::fixture("empty.avi"); }},
-    {"GarbageSource", [](JobValues &job) { job.source = enginetest::fixture("garbage.mp4"); }},
-    {"TruncatedMp4", [](JobValues &job) { job.source = enginetest::fixture("truncated.mp4"); }},
-    {"NoVideoForAVideoTarget", [](JobValues &job) { job.source = enginetest::fixture("audio_only.mp3"); }},
+    {"MissingSource", [](JobValues &job) { job.source = enginetest::ScratchPath("no such file.mp4"); }},
+    {"EmptySource", [](JobValues &job) { job.source = enginetest::Fixture("empty.avi"); }},
+    {"GarbageSource", [](JobValues &job) { job.source = enginetest::Fixture("garbage.mp4"); }},
+    {"TruncatedMp4", [](JobValues &job) { job.source = enginetest::Fixture("truncated.mp4"); }},
+    {"NoVideoForAVideoTarget", [](JobValues &job) { job.source = enginetest::Fixture("audio_only.mp3"); }},
     {"UnwritableTarget", [](JobValues &job) { job.target = "/proc/no-such-folder/out.mp4"; }},
     {"ZeroSize", [](JobValues &job) { job.frameSize = "0:0"; }},
     {"WordSize", [](JobValues &job) { job.frameSize = "abc"; }},
@@ -39,13 +39,13 @@ const BadCase kBadCases[] = {
 
 TEST_P(BadInputTest, FailsCleanlyWithoutAFile)
 {
-    JobValues job = jobFor("h264_aac.mp4", "bad.mp4");
+    JobValues job = JobFor("h264_aac.mp4", "bad.mp4");
     job.length = "1";
     GetParam().spoil(job);
-    const int threadsBefore = enginetest::threadCount();
-    EXPECT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), -1);
+    const int threadsBefore = enginetest::ThreadCount();
+    EXPECT_EQ(CallQualityAudio(Engine().X_TO_HD_AVC, nullptr, job), -1);
     EXPECT_FALSE(std::filesystem::exists(job.target));
-    EXPECT_EQ(enginetest::threadCount(), threadsBefore);
+    EXPECT_EQ(enginetest::ThreadCount(), threadsBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, BadInputTest, ::testing::ValuesIn(kBadCases),
@@ -53,30 +53,30 @@ INSTANTIATE_TEST_SUITE_P(Inputs, BadInputTest, ::testing::ValuesIn(kBadCases),
 
 TEST_F(ConvertTest, AudioTargetWithoutAudioFails)
 {
-    JobValues job = jobFor("portrait.mp4", "silent.mp3");
+    JobValues job = JobFor("portrait.mp4", "silent.mp3");
     job.audioCodec = "mp3";
-    EXPECT_EQ(callAudioOnly(engine().X_SetPar_D2IPOD_MP3, nullptr, job), -1);
+    EXPECT_EQ(CallAudioOnly(Engine().X_SetPar_D2IPOD_MP3, nullptr, job), -1);
     EXPECT_FALSE(std::filesystem::exists(job.target));
 }
 
 TEST_F(ConvertTest, TruncatedTransportStreamConvertsWhatIsThere)
 {
-    JobValues job = jobFor("truncated.ts", "rescued.mp4");
+    JobValues job = JobFor("truncated.ts", "rescued.mp4");
     job.audioTrack = "304";
-    ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0);
+    ASSERT_EQ(CallQualityAudio(Engine().X_TO_HD_AVC, nullptr, job), 0);
     const OutputSummary output(job.target);
-    EXPECT_GT(output.number(output.format("duration")), 0.5);
-    EXPECT_LT(output.number(output.format("duration")), 3.5);
-    EXPECT_TRUE(decodesCleanly(job.target));
+    EXPECT_GT(output.Number(output.Format("duration")), 0.5);
+    EXPECT_LT(output.Number(output.Format("duration")), 3.5);
+    EXPECT_TRUE(DecodesCleanly(job.target));
 }
 
 // Two 2-second transport streams joined byte by byte, as broadcast recordings
 // are: the second part's audio has `rate` Hz and `channels`, and its clock
 // starts `offset` seconds in (0: the clock restarts).
-std::string joinedTransportStream(const std::string &name, const std::string &rate, const std::string &channels,
+std::string JoinedTransportStream(const std::string &name, const std::string &rate, const std::string &channels,
                                   const std::string &offset)
 {
-    const std::string parts[] = {enginetest::scratchPath(name + ".1.ts"), enginetest::scratchPath(name + ".2.ts")};
+    const std::string parts[] = {enginetest::ScratchPath(name + ".1.ts"), enginetest::ScratchPath(name + ".2.ts")};
     const std::vector<std::string> picture{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2"};
     const std::vector<std::string> first{"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=2",
                                          "-ac", "1"};
@@ -88,13 +88,13 @@ std::string joinedTransportStream(const std::string &name, const std::string &ra
         const auto &audio = part == 0 ? first : second;
         arguments.insert(arguments.end(), audio.begin(), audio.end());
         arguments.insert(arguments.end(), {"-c:v", "mpeg2video", "-c:a", "mp2", "-f", "mpegts"});
-        if (!enginetest::makeMedia(arguments, parts[part]))
+        if (!enginetest::MakeMedia(arguments, parts[part]))
             return {};
-        const std::vector<uint8_t> bytes = enginetest::readFile(parts[part]);
+        const std::vector<uint8_t> bytes = enginetest::ReadFile(parts[part]);
         joined.insert(joined.end(), bytes.begin(), bytes.end());
     }
-    const std::string path = enginetest::scratchPath(name);
-    enginetest::writeFile(path, joined);
+    const std::string path = enginetest::ScratchPath(name);
+    enginetest::WriteFile(path, joined);
     return path;
 }
 
@@ -111,31 +111,31 @@ TEST_F(ConvertTest, JoinedTransportStreamsConvertWhole)
 {
     for (const JoinedCase &joined : {JoinedCase{"format_change.ts", "44100", "2", "2"},
                                      JoinedCase{"clock_restart.ts", "48000", "1", "0"}}) {
-        JobValues job = jobFor("h264_aac.mp4", "joined.mp4");
-        job.source = joinedTransportStream(joined.name, joined.rate, joined.channels, joined.offset);
-        ASSERT_EQ(callQualityAudio(engine().X_TO_HD_AVC, nullptr, job), 0) << joined.name;
+        JobValues job = JobFor("h264_aac.mp4", "joined.mp4");
+        job.source = JoinedTransportStream(joined.name, joined.rate, joined.channels, joined.offset);
+        ASSERT_EQ(CallQualityAudio(Engine().X_TO_HD_AVC, nullptr, job), 0) << joined.name;
         const OutputSummary output(job.target);
-        EXPECT_NEAR(output.number(output.audio("duration")), 4.0, 0.2) << joined.name;
+        EXPECT_NEAR(output.Number(output.Audio("duration")), 4.0, 0.2) << joined.name;
         // (The join may cost the picture that straddles it.)
-        EXPECT_NEAR(packetCount(job.target, "v:0"), 100, 1) << joined.name;
-        EXPECT_TRUE(decodesCleanly(job.target));
+        EXPECT_NEAR(PacketCount(job.target, "v:0"), 100, 1) << joined.name;
+        EXPECT_TRUE(DecodesCleanly(job.target));
     }
 }
 
 TEST_F(ConvertTest, MissingTextsTakeTheirDefaults)
 {
-    JobValues job = jobFor("h264_aac.mp4", "defaults.mp4");
+    JobValues job = JobFor("h264_aac.mp4", "defaults.mp4");
     job.length = "1";
-    const int32_t result = engine().X_TO_HD_AVC(nullptr, 2, job.source.c_str(), nullptr, nullptr, nullptr, nullptr,
+    const int32_t result = Engine().X_TO_HD_AVC(nullptr, 2, job.source.c_str(), nullptr, nullptr, nullptr, nullptr,
                                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                                 nullptr, nullptr, nullptr, nullptr, job.target.c_str(), nullptr,
                                                 job.length.c_str(), 0, nullptr, KORVID_INTERFACE_STAMP);
     ASSERT_EQ(result, 0);
     const OutputSummary output(job.target);
-    EXPECT_EQ(output.video("codec_name"), "h264");
-    EXPECT_EQ(output.video("width"), "320");
-    EXPECT_EQ(output.video("r_frame_rate"), "25/1");
-    EXPECT_EQ(output.audio("codec_name"), "aac");
+    EXPECT_EQ(output.Video("codec_name"), "h264");
+    EXPECT_EQ(output.Video("width"), "320");
+    EXPECT_EQ(output.Video("r_frame_rate"), "25/1");
+    EXPECT_EQ(output.Audio("codec_name"), "aac");
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 namespace converttest {
 namespace {
 
-long residentKilobytes()
+long ResidentKilobytes()
 {
     std::ifstream status("/proc/self/status");
     std::string key;
@@ -27,36 +27,36 @@ long residentKilobytes()
 }
 
 // Loads the engine, converts one second and releases the engine again.
-int32_t convertInFreshLibrary(const std::string &target, bool stopFirst)
+int32_t ConvertInFreshLibrary(const std::string &target, bool stopFirst)
 {
     ConvertLibrary engine;
-    if (!engine.loaded())
+    if (!engine.Loaded())
         return -2;
     engine.X_SetPar_Global(4, 0, 0, 0, 0, -1);
     if (stopFirst)
         engine.X_StopConvert();
     JobValues job;
-    job.source = enginetest::fixture("h264_aac.mp4");
+    job.source = enginetest::Fixture("h264_aac.mp4");
     job.target = target;
     job.length = "1";
-    return callQualityAudio(engine.X_TO_HD_AVC, nullptr, job);
+    return CallQualityAudio(engine.X_TO_HD_AVC, nullptr, job);
 }
 
 TEST(ConversionReloadTest, EachLoadConvertsFromACleanState)
 {
-    ASSERT_EQ(convertInFreshLibrary(enginetest::scratchPath("reload_warm.mp4"), false), 0);
-    const int threads = enginetest::threadCount();
-    const long resident = residentKilobytes();
+    ASSERT_EQ(ConvertInFreshLibrary(enginetest::ScratchPath("reload_warm.mp4"), false), 0);
+    const int threads = enginetest::ThreadCount();
+    const long resident = ResidentKilobytes();
     for (int cycle = 0; cycle < 8; ++cycle) {
-        const std::string target = enginetest::scratchPath("reload_" + std::to_string(cycle) + ".mp4");
-        ASSERT_EQ(convertInFreshLibrary(target, cycle % 2 == 1), 0) << cycle;
+        const std::string target = enginetest::ScratchPath("reload_" + std::to_string(cycle) + ".mp4");
+        ASSERT_EQ(ConvertInFreshLibrary(target, cycle % 2 == 1), 0) << cycle;
         const OutputSummary output(target);
-        EXPECT_NEAR(output.number(output.format("duration")), 1.0, 0.15) << cycle;
-        EXPECT_EQ(enginetest::threadCount(), threads) << cycle;
+        EXPECT_NEAR(output.Number(output.Format("duration")), 1.0, 0.15) << cycle;
+        EXPECT_EQ(enginetest::ThreadCount(), threads) << cycle;
     }
 #ifndef __SANITIZE_ADDRESS__
     // (The address sanitizer holds freed memory back and checks for leaks itself.)
-    EXPECT_LT(residentKilobytes() - resident, 20 * 1024);
+    EXPECT_LT(ResidentKilobytes() - resident, 20 * 1024);
 #endif
 }
 

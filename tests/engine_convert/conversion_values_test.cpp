@@ -13,16 +13,16 @@
 namespace converttest {
 namespace {
 
-using enginetest::psnr;
-using enginetest::referenceFrame;
+using enginetest::Psnr;
+using enginetest::ReferenceFrame;
 
 class ConversionValuesTest : public ConvertTest {
 protected:
-    static int32_t convertAvc(const JobValues &job) { return callQualityAudio(engine().X_TO_HD_AVC, nullptr, job); }
-    static int32_t convertMpeg(const JobValues &job) { return callMpeg(engine().X_TO_HD_MPEG, nullptr, job); }
-    static int32_t convertAudio(const JobValues &job)
+    static int32_t ConvertAvc(const JobValues &job) { return CallQualityAudio(Engine().X_TO_HD_AVC, nullptr, job); }
+    static int32_t ConvertMpeg(const JobValues &job) { return CallMpeg(Engine().X_TO_HD_MPEG, nullptr, job); }
+    static int32_t ConvertAudio(const JobValues &job)
     {
-        return callAudioOnly(engine().X_SetPar_D2IPOD_MP3, nullptr, job);
+        return CallAudioOnly(Engine().X_SetPar_D2IPOD_MP3, nullptr, job);
     }
 };
 
@@ -42,18 +42,18 @@ TEST_F(ConversionValuesTest, PicturesSitCentredInTheFrameWithBlackBars)
         {"320:180", "240:180", 320, 180, {0, 0, 36, 180}, {50, 0, 270, 180}},     // pillar box
     };
     for (const BoxCase &box : cases) {
-        JobValues job = jobFor("h264_aac.mp4", "box.mp4");
+        JobValues job = JobFor("h264_aac.mp4", "box.mp4");
         job.frameSize = box.frameSize;
         job.pictureSize = box.pictureSize;
         job.length = "1";
-        ASSERT_EQ(convertAvc(job), 0);
+        ASSERT_EQ(ConvertAvc(job), 0);
         const OutputSummary output(job.target);
-        EXPECT_EQ(output.number(output.video("width")), box.width);
-        EXPECT_EQ(output.number(output.video("height")), box.height);
-        const std::vector<uint8_t> grey = firstPictureGrey(job.target, box.width, box.height);
-        EXPECT_LT(averageGrey(grey, box.width, box.black[0], box.black[1], box.black[2], box.black[3]), 20)
+        EXPECT_EQ(output.Number(output.Video("width")), box.width);
+        EXPECT_EQ(output.Number(output.Video("height")), box.height);
+        const std::vector<uint8_t> grey = FirstPictureGrey(job.target, box.width, box.height);
+        EXPECT_LT(AverageGrey(grey, box.width, box.black[0], box.black[1], box.black[2], box.black[3]), 20)
             << box.pictureSize;
-        EXPECT_GT(averageGrey(grey, box.width, box.picture[0], box.picture[1], box.picture[2], box.picture[3]), 40)
+        EXPECT_GT(AverageGrey(grey, box.width, box.picture[0], box.picture[1], box.picture[2], box.picture[3]), 40)
             << box.pictureSize;
     }
 }
@@ -75,7 +75,7 @@ TEST_F(ConversionValuesTest, DisplayAspectIsSignalledThroughTheSampleAspect)
         {true, "2.3:1", "221:100"},
     };
     for (const AspectCase &aspect : cases) {
-        JobValues job = jobFor("h264_aac.mp4", aspect.mpeg ? "aspect.mpg" : "aspect.mp4");
+        JobValues job = JobFor("h264_aac.mp4", aspect.mpeg ? "aspect.mpg" : "aspect.mp4");
         job.frameSize = "320:240";
         job.displayAspect = aspect.displayAspect;
         job.length = "1";
@@ -83,9 +83,9 @@ TEST_F(ConversionValuesTest, DisplayAspectIsSignalledThroughTheSampleAspect)
             job.outputFormat = job.engineCodec = "mpeg2";
             job.audioCodec = "mp2";
         }
-        ASSERT_EQ(aspect.mpeg ? convertMpeg(job) : convertAvc(job), 0);
+        ASSERT_EQ(aspect.mpeg ? ConvertMpeg(job) : ConvertAvc(job), 0);
         const OutputSummary output(job.target);
-        EXPECT_EQ(output.video("display_aspect_ratio"), aspect.expected) << aspect.displayAspect;
+        EXPECT_EQ(output.Video("display_aspect_ratio"), aspect.expected) << aspect.displayAspect;
     }
 }
 
@@ -102,44 +102,44 @@ TEST_F(ConversionValuesTest, FrameRateTextsGiveExactRates)
         {"Auto", "25/1", 25},        {"nodef", "25/1", 25},
     };
     for (const RateCase &rate : cases) {
-        JobValues job = jobFor("h264_aac.mp4", "rate.mp4");
+        JobValues job = JobFor("h264_aac.mp4", "rate.mp4");
         job.frameRate = rate.rateText;
         job.length = "2";
-        ASSERT_EQ(convertAvc(job), 0);
+        ASSERT_EQ(ConvertAvc(job), 0);
         const OutputSummary output(job.target);
-        EXPECT_EQ(output.video("r_frame_rate"), rate.expected) << rate.rateText;
-        EXPECT_NEAR(packetCount(job.target, "v:0"), 2 * rate.framesPerSecond, 1) << rate.rateText;
+        EXPECT_EQ(output.Video("r_frame_rate"), rate.expected) << rate.rateText;
+        EXPECT_NEAR(PacketCount(job.target, "v:0"), 2 * rate.framesPerSecond, 1) << rate.rateText;
     }
 }
 
 // MPEG-1/2 name only eight rates; the TV system, when given, decides.
 TEST_F(ConversionValuesTest, MpegRatesAreOnesTheFormatCanName)
 {
-    JobValues slow = jobFor("h264_aac.mp4", "slow.mpg");
+    JobValues slow = JobFor("h264_aac.mp4", "slow.mpg");
     slow.outputFormat = "mpg";
     slow.engineCodec = "mpeg1";
     slow.audioCodec = "mp2";
     slow.frameRate = "15";
     slow.length = "1";
-    ASSERT_EQ(callMpeg(engine().X_SetPar_D2MPEG, nullptr, slow), 0);
-    EXPECT_EQ(OutputSummary(slow.target).video("r_frame_rate"), "24000/1001");
+    ASSERT_EQ(CallMpeg(Engine().X_SetPar_D2MPEG, nullptr, slow), 0);
+    EXPECT_EQ(OutputSummary(slow.target).Video("r_frame_rate"), "24000/1001");
 
-    JobValues job = jobFor("h264_aac.mp4", "pal.mpg");
+    JobValues job = JobFor("h264_aac.mp4", "pal.mpg");
     job.outputFormat = job.engineCodec = "mpeg2";
     job.audioCodec = "mp2";
     job.frameRate = "30000/1001";
     job.tvSystem = 2;
     job.length = "1";
-    ASSERT_EQ(convertMpeg(job), 0);
-    EXPECT_EQ(OutputSummary(job.target).video("r_frame_rate"), "25/1");
+    ASSERT_EQ(ConvertMpeg(job), 0);
+    EXPECT_EQ(OutputSummary(job.target).Video("r_frame_rate"), "25/1");
 }
 
 // Index of the 25 fps picture shown at `second` of the file's own timeline,
 // whose second 0 is its first timestamp of any stream.
-int pictureShownAt(const std::string &file, double second)
+int PictureShownAt(const std::string &file, double second)
 {
     const OutputSummary source(file);
-    const double videoStart = source.number(source.video("start_time")) - source.number(source.format("start_time"));
+    const double videoStart = source.Number(source.Video("start_time")) - source.Number(source.Format("start_time"));
     return int(std::floor((second - videoStart) * 25 + 1e-6));
 }
 
@@ -147,22 +147,22 @@ int pictureShownAt(const std::string &file, double second)
 // source's timing although the source's first timestamp is not 0.
 TEST_F(ConversionValuesTest, TrimmingStartsAtThePictureOfTheStartSecond)
 {
-    JobValues job = jobFor("offset.ts", "trim.mp4");
+    JobValues job = JobFor("offset.ts", "trim.mp4");
     job.frameSize = "320:240";
     job.videoBitRate = "3000";
     job.start = "1";
     job.length = "2";
-    ASSERT_EQ(convertAvc(job), 0);
+    ASSERT_EQ(ConvertAvc(job), 0);
 
     const OutputSummary output(job.target);
-    EXPECT_NEAR(output.number(output.format("duration")), 2.0, 0.1);
-    EXPECT_EQ(packetCount(job.target, "v:0"), 50);
-    const int shown = pictureShownAt(job.source, 1.0);
-    const std::vector<uint8_t> first = referenceFrame(job.target, 0, 320, 240);
-    const double atStart = psnr(first, referenceFrame(job.source, shown, 320, 240));
+    EXPECT_NEAR(output.Number(output.Format("duration")), 2.0, 0.1);
+    EXPECT_EQ(PacketCount(job.target, "v:0"), 50);
+    const int shown = PictureShownAt(job.source, 1.0);
+    const std::vector<uint8_t> first = ReferenceFrame(job.target, 0, 320, 240);
+    const double atStart = Psnr(first, ReferenceFrame(job.source, shown, 320, 240));
     EXPECT_GT(atStart, 30);
-    EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown - 1, 320, 240)) + 3);
-    EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown + 1, 320, 240)) + 3);
+    EXPECT_GT(atStart, Psnr(first, ReferenceFrame(job.source, shown - 1, 320, 240)) + 3);
+    EXPECT_GT(atStart, Psnr(first, ReferenceFrame(job.source, shown + 1, 320, 240)) + 3);
 }
 
 // Transport and program streams have no index: a start near their beginning is
@@ -171,58 +171,58 @@ TEST_F(ConversionValuesTest, TrimmedStartNearTheBeginningOfAStreamWithoutIndex)
 {
     for (const char *name : {"long_gop_mpeg2.ts", "long_gop_mpeg2.vob"}) {
         SCOPED_TRACE(name);
-        JobValues job = jobFor(name, "early_start.mp4");
+        JobValues job = JobFor(name, "early_start.mp4");
         const int width = 320, height = 240;
         job.frameSize = "320:240";
         job.videoBitRate = "3000";
         job.start = "1";
         job.length = "1";
-        ASSERT_EQ(convertAvc(job), 0);
+        ASSERT_EQ(ConvertAvc(job), 0);
         // A picture that follows the start second within half a frame opens the clip.
-        const int shown = enginetest::frameShownAt(job.source, 1.0 + 0.5 / 25);
-        const std::vector<uint8_t> first = referenceFrame(job.target, 0, width, height);
-        const double atStart = psnr(first, referenceFrame(job.source, shown, width, height));
+        const int shown = enginetest::FrameShownAt(job.source, 1.0 + 0.5 / 25);
+        const std::vector<uint8_t> first = ReferenceFrame(job.target, 0, width, height);
+        const double atStart = Psnr(first, ReferenceFrame(job.source, shown, width, height));
         EXPECT_GT(atStart, 30);
-        EXPECT_GT(atStart, psnr(first, referenceFrame(job.source, shown + 1, width, height)) + 3);
+        EXPECT_GT(atStart, Psnr(first, ReferenceFrame(job.source, shown + 1, width, height)) + 3);
     }
 }
 
 TEST_F(ConversionValuesTest, WholeClipKeepsEveryFrameOnce)
 {
-    JobValues job = jobFor("offset.ts", "whole.mp4");
+    JobValues job = JobFor("offset.ts", "whole.mp4");
     job.frameSize = "320:240";
     job.videoBitRate = "3000";
-    ASSERT_EQ(convertAvc(job), 0);
-    EXPECT_EQ(packetCount(job.target, "v:0"), packetCount(job.source, "v:0"));
-    const std::vector<uint8_t> first = referenceFrame(job.target, 0, 320, 240);
-    EXPECT_GT(psnr(first, referenceFrame(job.source, 0, 320, 240)), 30);
-    EXPECT_GT(psnr(referenceFrame(job.target, 40, 320, 240), referenceFrame(job.source, 40, 320, 240)), 30);
+    ASSERT_EQ(ConvertAvc(job), 0);
+    EXPECT_EQ(PacketCount(job.target, "v:0"), PacketCount(job.source, "v:0"));
+    const std::vector<uint8_t> first = ReferenceFrame(job.target, 0, 320, 240);
+    EXPECT_GT(Psnr(first, ReferenceFrame(job.source, 0, 320, 240)), 30);
+    EXPECT_GT(Psnr(ReferenceFrame(job.target, 40, 320, 240), ReferenceFrame(job.source, 40, 320, 240)), 30);
 }
 
 // AVI has no way to start its video late: the first picture fills the gap, so
 // audio and pictures stay together.
 TEST_F(ConversionValuesTest, VideoThatStartsAfterItsAudioStaysInSync)
 {
-    const std::string source = enginetest::scratchPath("late_video.mkv");
-    ASSERT_TRUE(enginetest::makeMedia({"-itsoffset", "2", "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2",
+    const std::string source = enginetest::ScratchPath("late_video.mkv");
+    ASSERT_TRUE(enginetest::MakeMedia({"-itsoffset", "2", "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2",
                                        "-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:v", "libx264",
                                        "-preset", "ultrafast", "-c:a", "aac"},
                                       source));
-    JobValues job = jobFor("h264_aac.mp4", "late.avi");
+    JobValues job = JobFor("h264_aac.mp4", "late.avi");
     job.source = source;
     job.outputFormat = "avi";
     job.engineCodec = "xvid";
     job.audioCodec = "mp3";
     job.frameSize = "320:240";
     job.videoBitRate = "3000";
-    ASSERT_EQ(callAvi(engine().X_SetPar_D2AVI, nullptr, job), 0);
-    EXPECT_NEAR(packetCount(job.target, "v:0"), 101, 1);
+    ASSERT_EQ(CallAvi(Engine().X_SetPar_D2AVI, nullptr, job), 0);
+    EXPECT_NEAR(PacketCount(job.target, "v:0"), 101, 1);
     // At second 3 the source shows its picture 24 (they start at 2.023 s, 25 per second).
-    const std::vector<uint8_t> atThree = pictureGrey(job.target, 75, 320, 240);
-    const double matching = psnr(atThree, pictureGrey(source, 24, 320, 240));
+    const std::vector<uint8_t> atThree = PictureGrey(job.target, 75, 320, 240);
+    const double matching = Psnr(atThree, PictureGrey(source, 24, 320, 240));
     EXPECT_GT(matching, 40);
-    EXPECT_GT(matching, psnr(atThree, pictureGrey(source, 23, 320, 240)) + 3);
-    EXPECT_GT(matching, psnr(atThree, pictureGrey(source, 25, 320, 240)) + 3);
+    EXPECT_GT(matching, Psnr(atThree, PictureGrey(source, 23, 320, 240)) + 3);
+    EXPECT_GT(matching, Psnr(atThree, PictureGrey(source, 25, 320, 240)) + 3);
 }
 
 struct TrackCase {
@@ -241,154 +241,154 @@ TEST_F(ConversionValuesTest, AudioTrackChoosesTheStreamByItsIdentifier)
         {"two_audio.mp4", "-1", 440},  {"two_audio.mp4", "77", 440},   // first / no match
     };
     for (const TrackCase &track : cases) {
-        JobValues job = jobFor(track.fixture, "track.wav");
+        JobValues job = JobFor(track.fixture, "track.wav");
         job.audioCodec = "pcm";
         job.audioTrack = track.audioTrack;
         job.length = "1";
-        ASSERT_EQ(convertAudio(job), 0) << track.fixture << " " << track.audioTrack;
-        EXPECT_NEAR(toneFrequency(job.target), track.tone, 60) << track.fixture << " " << track.audioTrack;
+        ASSERT_EQ(ConvertAudio(job), 0) << track.fixture << " " << track.audioTrack;
+        EXPECT_NEAR(ToneFrequency(job.target), track.tone, 60) << track.fixture << " " << track.audioTrack;
     }
 }
 
 TEST_F(ConversionValuesTest, AudioKeepsMonoMakesStereoAndTakesAllowedRates)
 {
-    JobValues mono = jobFor("h264_aac.mp4", "mono.m4a");
+    JobValues mono = JobFor("h264_aac.mp4", "mono.m4a");
     mono.sampleRate = "22050";
-    ASSERT_EQ(convertAudio(mono), 0);
+    ASSERT_EQ(ConvertAudio(mono), 0);
     const OutputSummary monoOutput(mono.target);
-    EXPECT_EQ(monoOutput.audio("channels"), "1");
-    EXPECT_EQ(monoOutput.audio("sample_rate"), "22050");
+    EXPECT_EQ(monoOutput.Audio("channels"), "1");
+    EXPECT_EQ(monoOutput.Audio("sample_rate"), "22050");
 
-    JobValues stereo = jobFor("busy.mp4", "stereo.m4a");
+    JobValues stereo = JobFor("busy.mp4", "stereo.m4a");
     stereo.sampleRate = "48000";
-    ASSERT_EQ(convertAudio(stereo), 0);
-    EXPECT_EQ(OutputSummary(stereo.target).audio("channels"), "2");
+    ASSERT_EQ(ConvertAudio(stereo), 0);
+    EXPECT_EQ(OutputSummary(stereo.target).Audio("channels"), "2");
 
-    JobValues flash = jobFor("h264_aac.mp4", "rate.flv");
+    JobValues flash = JobFor("h264_aac.mp4", "rate.flv");
     flash.outputFormat = flash.engineCodec = "flv";
     flash.sampleRate = "48000";    // FLV stores 44.1, 22.05 and 11.025 kHz only
     flash.length = "1";
-    ASSERT_EQ(callQuality(engine().X_SetPar_D2FLV, nullptr, flash), 0);
-    EXPECT_EQ(OutputSummary(flash.target).audio("sample_rate"), "44100");
+    ASSERT_EQ(CallQuality(Engine().X_SetPar_D2FLV, nullptr, flash), 0);
+    EXPECT_EQ(OutputSummary(flash.target).Audio("sample_rate"), "44100");
 }
 
 TEST_F(ConversionValuesTest, VolumeIsAGainInDecibels)
 {
-    JobValues plain = jobFor("h264_aac.mp4", "plain.wav");
+    JobValues plain = JobFor("h264_aac.mp4", "plain.wav");
     plain.audioCodec = "pcm";
     JobValues louder = plain;
     louder.target = plain.target + ".louder.wav";
     louder.volume = "6";
-    ASSERT_EQ(convertAudio(plain), 0);
-    ASSERT_EQ(convertAudio(louder), 0);
-    EXPECT_NEAR(audioLevelDb(louder.target) - audioLevelDb(plain.target), 6.0, 0.5);
+    ASSERT_EQ(ConvertAudio(plain), 0);
+    ASSERT_EQ(ConvertAudio(louder), 0);
+    EXPECT_NEAR(AudioLevelDb(louder.target) - AudioLevelDb(plain.target), 6.0, 0.5);
 }
 
 TEST_F(ConversionValuesTest, BitRatesAndMetadataReachTheFile)
 {
-    JobValues job = jobFor("busy.mp4", "rates.mp4");
+    JobValues job = JobFor("busy.mp4", "rates.mp4");
     job.frameSize = "640:360";
     job.videoBitRate = "600";
     job.audioCodec = "mp3";
     job.audioBitrate = "192";
     job.title = "A title";
     job.artist = "An artist";
-    ASSERT_EQ(convertAvc(job), 0);
+    ASSERT_EQ(ConvertAvc(job), 0);
     const OutputSummary output(job.target);
-    EXPECT_NEAR(output.number(output.video("bit_rate")) / 1000, 600, 600 * 0.1);
-    EXPECT_NEAR(output.number(output.audio("bit_rate")) / 1000, 192, 192 * 0.05);
-    EXPECT_EQ(output.format("tags.title"), "A title");
-    EXPECT_EQ(output.format("tags.artist"), "An artist");
+    EXPECT_NEAR(output.Number(output.Video("bit_rate")) / 1000, 600, 600 * 0.1);
+    EXPECT_NEAR(output.Number(output.Audio("bit_rate")) / 1000, 192, 192 * 0.05);
+    EXPECT_EQ(output.Format("tags.title"), "A title");
+    EXPECT_EQ(output.Format("tags.artist"), "An artist");
 }
 
 TEST_F(ConversionValuesTest, SizesFollowTheSourceWhenNotGiven)
 {
-    JobValues anamorphic = jobFor("anamorphic.mkv", "anamorphic.mp4");
+    JobValues anamorphic = JobFor("anamorphic.mkv", "anamorphic.mp4");
     anamorphic.frameSize = "nodef";
     anamorphic.displayAspect = "nodef";
-    ASSERT_EQ(convertAvc(anamorphic), 0);
+    ASSERT_EQ(ConvertAvc(anamorphic), 0);
     const OutputSummary wide(anamorphic.target);
-    EXPECT_EQ(wide.video("width"), "720");
-    EXPECT_EQ(wide.video("height"), "576");
-    EXPECT_EQ(wide.video("display_aspect_ratio"), "16:9");
+    EXPECT_EQ(wide.Video("width"), "720");
+    EXPECT_EQ(wide.Video("height"), "576");
+    EXPECT_EQ(wide.Video("display_aspect_ratio"), "16:9");
 
-    JobValues portrait = jobFor("portrait.mp4", "portrait.mp4");
+    JobValues portrait = JobFor("portrait.mp4", "portrait.mp4");
     portrait.frameSize = "nodef";
-    ASSERT_EQ(convertAvc(portrait), 0);
+    ASSERT_EQ(ConvertAvc(portrait), 0);
     const OutputSummary tall(portrait.target);
-    EXPECT_EQ(tall.video("width"), "360");
-    EXPECT_EQ(tall.video("height"), "640");
-    EXPECT_EQ(tall.audio("codec_name"), "");
+    EXPECT_EQ(tall.Video("width"), "360");
+    EXPECT_EQ(tall.Video("height"), "640");
+    EXPECT_EQ(tall.Audio("codec_name"), "");
 
     // A picture stored sideways takes the size it is shown at.
-    JobValues turned = jobFor("turned_clockwise.mp4", "turned.mp4");
+    JobValues turned = JobFor("turned_clockwise.mp4", "turned.mp4");
     turned.frameSize = "nodef";
     turned.length = "1";
-    ASSERT_EQ(convertAvc(turned), 0);
+    ASSERT_EQ(ConvertAvc(turned), 0);
     const OutputSummary upright(turned.target);
-    EXPECT_EQ(upright.video("width"), "180");
-    EXPECT_EQ(upright.video("height"), "320");
+    EXPECT_EQ(upright.Video("width"), "180");
+    EXPECT_EQ(upright.Video("height"), "320");
 }
 
 TEST_F(ConversionValuesTest, H263TakesTheNearestLegalSize)
 {
-    JobValues job = jobFor("h264_aac.mp4", "h263.3gp");
+    JobValues job = JobFor("h264_aac.mp4", "h263.3gp");
     job.outputFormat = "3gp";
     job.engineCodec = "h263";
     job.frameSize = "320:240";
     job.length = "1";
-    ASSERT_EQ(callCommon(engine().X_SetPar_D23GP, nullptr, job), 0);
+    ASSERT_EQ(CallCommon(Engine().X_SetPar_D23GP, nullptr, job), 0);
     const OutputSummary output(job.target);
-    EXPECT_EQ(output.video("width"), "352");
-    EXPECT_EQ(output.video("height"), "288");
+    EXPECT_EQ(output.Video("width"), "352");
+    EXPECT_EQ(output.Video("height"), "288");
 }
 
 // Pictures stored sideways or mirrored are turned upright before they are
 // scaled, and the output carries no turn of its own for players to apply again.
 TEST_F(ConversionValuesTest, TurnedPicturesConvertUpright)
 {
-    for (const enginetest::Turn &turn : enginetest::turns()) {
+    for (const enginetest::Turn &turn : enginetest::Turns()) {
         SCOPED_TRACE(turn.name);
-        JobValues job = jobFor(std::string("turned_") + turn.name + ".mp4", "upright.mp4");
+        JobValues job = JobFor(std::string("turned_") + turn.name + ".mp4", "upright.mp4");
         const int width = turn.swapsSides ? 90 : 160, height = turn.swapsSides ? 160 : 90;
         job.frameSize = std::to_string(width) + ":" + std::to_string(height);
         job.length = "1";
-        ASSERT_EQ(convertAvc(job), 0);
+        ASSERT_EQ(ConvertAvc(job), 0);
         const OutputSummary output(job.target);
-        EXPECT_EQ(output.number(output.video("width")), width);
-        EXPECT_EQ(output.number(output.video("height")), height);
-        EXPECT_EQ(enginetest::programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
+        EXPECT_EQ(output.Number(output.Video("width")), width);
+        EXPECT_EQ(output.Number(output.Video("height")), height);
+        EXPECT_EQ(enginetest::ProgramOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
                                              "stream_side_data", job.target})
                       .find("Display Matrix"),
                   std::string::npos);
-        const std::vector<uint8_t> grey = firstPictureGrey(job.target, width, height);
-        const enginetest::MarkerCorners corners = enginetest::markerCorners(grey.data(), width, height, 1);
-        EXPECT_STREQ(enginetest::cornerName(corners.white), enginetest::cornerName(turn.white));
-        EXPECT_STREQ(enginetest::cornerName(corners.grey), enginetest::cornerName(turn.grey));
+        const std::vector<uint8_t> grey = FirstPictureGrey(job.target, width, height);
+        const enginetest::MarkerCorners corners = enginetest::FindMarkerCorners(grey.data(), width, height, 1);
+        EXPECT_STREQ(enginetest::CornerName(corners.white), enginetest::CornerName(turn.white));
+        EXPECT_STREQ(enginetest::CornerName(corners.grey), enginetest::CornerName(turn.grey));
     }
 }
 
 // Text subtitles are drawn in at their own times; the file name may hold any character.
 TEST_F(ConversionValuesTest, SubtitleTrackDrawsTextSubtitlesIn)
 {
-    const std::string subtitles = enginetest::scratchPath("hello.srt");
+    const std::string subtitles = enginetest::ScratchPath("hello.srt");
     const std::string text = "1\n00:00:00,000 --> 00:00:02,000\nHELLO WORLD\n";
-    enginetest::writeFile(subtitles, std::vector<uint8_t>(text.begin(), text.end()));
-    const std::string source = enginetest::scratchPath("dark, titled: [one].mkv");
-    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "color=black:size=320x240:rate=25:duration=3", "-i",
+    enginetest::WriteFile(subtitles, std::vector<uint8_t>(text.begin(), text.end()));
+    const std::string source = enginetest::ScratchPath("dark, titled: [one].mkv");
+    ASSERT_TRUE(enginetest::MakeMedia({"-f", "lavfi", "-i", "color=black:size=320x240:rate=25:duration=3", "-i",
                                        subtitles, "-c:v", "libx264", "-preset", "ultrafast", "-c:s", "srt",
                                        "-output_ts_offset", "5"},
                                       source));
     double textBrightness[2] = {};
     for (int track : {-1, 0}) {
-        JobValues job = jobFor("h264_aac.mp4", "subtitled.mp4");
+        JobValues job = JobFor("h264_aac.mp4", "subtitled.mp4");
         job.source = source;
         job.frameSize = "320:240";
         job.start = "1";
         job.subtitleTrack = std::to_string(track);
-        ASSERT_EQ(convertAvc(job), 0);
-        const std::vector<uint8_t> grey = firstPictureGrey(job.target, 320, 240);
-        textBrightness[track + 1] = averageGrey(grey, 320, 0, 160, 320, 240);
+        ASSERT_EQ(ConvertAvc(job), 0);
+        const std::vector<uint8_t> grey = FirstPictureGrey(job.target, 320, 240);
+        textBrightness[track + 1] = AverageGrey(grey, 320, 0, 160, 320, 240);
     }
     EXPECT_LT(textBrightness[0], 1);
     EXPECT_GT(textBrightness[1], textBrightness[0] + 1);
@@ -416,19 +416,19 @@ TEST_F(ConversionValuesTest, SubtitleTrackDrawsPictureSubtitlesIn)
         SCOPED_TRACE(std::string(c.fixture) + " from " + c.start + ", picture " + std::to_string(c.picture));
         std::string &target = converted[std::string(c.fixture) + c.start];
         if (target.empty()) {
-            JobValues job = jobFor(c.fixture, "picture_subtitles.mp4");
+            JobValues job = JobFor(c.fixture, "picture_subtitles.mp4");
             job.frameSize = "360:288";
             job.videoBitRate = "2000";
             job.start = c.start;
             job.subtitleTrack = "0";
-            ASSERT_EQ(convertAvc(job), 0);
+            ASSERT_EQ(ConvertAvc(job), 0);
             target = job.target;
         }
-        const std::vector<uint8_t> grey = pictureGrey(target, c.picture, 360, 288);
+        const std::vector<uint8_t> grey = PictureGrey(target, c.picture, 360, 288);
         // The bar covers 100,200 to 260,240 at half size; the rest stays dark grey.
-        const double bar = averageGrey(grey, 360, 104, 204, 256, 236);
-        EXPECT_LT(averageGrey(grey, 360, 0, 0, 360, 180), 40);
-        EXPECT_LT(averageGrey(grey, 360, 0, 250, 360, 288), 40);
+        const double bar = AverageGrey(grey, 360, 104, 204, 256, 236);
+        EXPECT_LT(AverageGrey(grey, 360, 0, 0, 360, 180), 40);
+        EXPECT_LT(AverageGrey(grey, 360, 0, 250, 360, 288), 40);
         if (c.barShown)
             EXPECT_GT(bar, 200);
         else
@@ -440,35 +440,35 @@ TEST_F(ConversionValuesTest, SubtitleTrackDrawsPictureSubtitlesIn)
 // leaving the subtitles out.
 TEST_F(ConversionValuesTest, UnreadableSubtitleTrackFailsTheClip)
 {
-    JobValues job = jobFor("unknown_subtitles.mkv", "unknown_subtitles.mp4");
+    JobValues job = JobFor("unknown_subtitles.mkv", "unknown_subtitles.mp4");
     job.frameSize = "320:240";
     job.subtitleTrack = "0";
-    EXPECT_EQ(convertAvc(job), -1);
+    EXPECT_EQ(ConvertAvc(job), -1);
     job.subtitleTrack = "-1";
-    EXPECT_EQ(convertAvc(job), 0);
+    EXPECT_EQ(ConvertAvc(job), 0);
 }
 
 // Downscaling keeps chroma where the source sites it (left, as in MPEG-2 and
 // H.264) instead of assuming centred chroma as plain scaling does.
 TEST_F(ConversionValuesTest, ScalingHonoursTheSourcesChromaSiting)
 {
-    const std::string source = enginetest::scratchPath("left_sited.mkv");
-    ASSERT_TRUE(enginetest::makeMedia({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=1", "-c:v",
+    const std::string source = enginetest::ScratchPath("left_sited.mkv");
+    ASSERT_TRUE(enginetest::MakeMedia({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=1", "-c:v",
                                        "libx264", "-preset", "ultrafast", "-qp", "0", "-pix_fmt", "yuv420p",
                                        "-chroma_sample_location", "left"},
                                       source));
-    JobValues job = jobFor("h264_aac.mp4", "sited.mkv");
+    JobValues job = JobFor("h264_aac.mp4", "sited.mkv");
     job.source = source;
     job.outputFormat = "mkv";
     job.frameSize = "320:180";
     job.videoBitRate = "20000";
     job.highQuality = 1;
-    ASSERT_EQ(convertAvc(job), 0);
+    ASSERT_EQ(ConvertAvc(job), 0);
 
-    const std::vector<uint8_t> ours = firstPictureChroma(job.target, 320, 180, "");
+    const std::vector<uint8_t> ours = FirstPictureChroma(job.target, 320, 180, "");
     const std::string sited = "scale=320:180:in_h_chr_pos=0:in_v_chr_pos=128:out_h_chr_pos=0:out_v_chr_pos=128";
-    const double againstSited = psnr(ours, firstPictureChroma(source, 320, 180, sited));
-    const double againstCentred = psnr(ours, firstPictureChroma(source, 320, 180, "scale=320:180"));
+    const double againstSited = Psnr(ours, FirstPictureChroma(source, 320, 180, sited));
+    const double againstCentred = Psnr(ours, FirstPictureChroma(source, 320, 180, "scale=320:180"));
     EXPECT_GT(againstSited, 45);
     EXPECT_GT(againstSited, againstCentred + 4);
 }
@@ -486,16 +486,16 @@ TEST_F(ConversionValuesTest, AudioTargetsTakeTheContainerFromTheExtension)
         {"m4a", "mov,mp4", "aac"}, {"ogg", "ogg", "vorbis"}, {"wma", "asf", "wmav2"}, {"wav", "wav", "pcm_s16le"},
     };
     for (const AudioFormatCase &audio : cases) {
-        JobValues job = jobFor("two_audio.mp4", std::string("audio.") + audio.extension);
+        JobValues job = JobFor("two_audio.mp4", std::string("audio.") + audio.extension);
         job.audioCodec = "nodef";
         job.sampleRate = "48000";
         job.length = "1";
-        ASSERT_EQ(convertAudio(job), 0) << audio.extension;
+        ASSERT_EQ(ConvertAudio(job), 0) << audio.extension;
         const OutputSummary output(job.target);
-        EXPECT_EQ(output.format("format_name").rfind(audio.format, 0), 0u) << output.format("format_name");
-        EXPECT_EQ(output.audio("codec_name"), audio.codec);
-        EXPECT_EQ(output.video("codec_name"), "");
-        EXPECT_NEAR(output.number(output.format("duration")), 1.0, 0.15) << audio.extension;
+        EXPECT_EQ(output.Format("format_name").rfind(audio.format, 0), 0u) << output.Format("format_name");
+        EXPECT_EQ(output.Audio("codec_name"), audio.codec);
+        EXPECT_EQ(output.Video("codec_name"), "");
+        EXPECT_NEAR(output.Number(output.Format("duration")), 1.0, 0.15) << audio.extension;
     }
 }
 

@@ -34,33 +34,33 @@ ConvertLibrary::~ConvertLibrary()
         text(job.frameSize), text(job.title), text(job.artist), "MyVideo", text(job.frameRate),                 \
         text(job.audioTrack), text(job.subtitleTrack), text(job.target), text(job.volume), text(job.length)
 
-int32_t callCommon(decltype(&X_SetPar_D2IPOD_VIDEO) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallCommon(decltype(&X_SetPar_D2IPOD_VIDEO) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, JOB_COMMON_VALUES, KORVID_INTERFACE_STAMP);
 }
 
-int32_t callQuality(decltype(&X_SetPar_D2IMP4) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallQuality(decltype(&X_SetPar_D2IMP4) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, JOB_COMMON_VALUES, job.highQuality, KORVID_INTERFACE_STAMP);
 }
 
-int32_t callAudioCodec(decltype(&X_TO_HD_APPLETV) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallAudioCodec(decltype(&X_TO_HD_APPLETV) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, JOB_COMMON_VALUES, text(job.audioCodec), KORVID_INTERFACE_STAMP);
 }
 
-int32_t callQualityAudio(decltype(&X_TO_HD_AVC) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallQualityAudio(decltype(&X_TO_HD_AVC) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, JOB_COMMON_VALUES, job.highQuality, text(job.audioCodec), KORVID_INTERFACE_STAMP);
 }
 
-int32_t callMpeg(decltype(&X_SetPar_D2MPEG) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallMpeg(decltype(&X_SetPar_D2MPEG) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, JOB_COMMON_VALUES, job.highQuality, job.tvSystem, text(job.audioCodec),
                  KORVID_INTERFACE_STAMP);
 }
 
-int32_t callAvi(decltype(&X_SetPar_D2AVI) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallAvi(decltype(&X_SetPar_D2AVI) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, text(job.source), "0", text(job.start), text(job.audioCodec), text(job.sampleRate),
                  text(job.displayAspect), text(job.engineCodec), text(job.outputFormat), text(job.videoBitRate),
@@ -69,7 +69,7 @@ int32_t callAvi(decltype(&X_SetPar_D2AVI) entry, KorvidWindow *w, const JobValue
                  text(job.target), text(job.volume), text(job.length), job.highQuality, KORVID_INTERFACE_STAMP);
 }
 
-int32_t callPsp(decltype(&X_SetPar_D2PSP) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallPsp(decltype(&X_SetPar_D2PSP) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, text(job.source), "0", text(job.start), text(job.sampleRate), text(job.displayAspect),
                  text(job.engineCodec), text(job.videoBitRate), text(job.audioBitrate), text(job.pictureSize),
@@ -78,7 +78,7 @@ int32_t callPsp(decltype(&X_SetPar_D2PSP) entry, KorvidWindow *w, const JobValue
                  KORVID_INTERFACE_STAMP);
 }
 
-int32_t callAudioOnly(decltype(&X_SetPar_D2IPOD_MP3) entry, KorvidWindow *w, const JobValues &job)
+int32_t CallAudioOnly(decltype(&X_SetPar_D2IPOD_MP3) entry, KorvidWindow *w, const JobValues &job)
 {
     return entry(w, 2, text(job.source), "0", text(job.start), text(job.sampleRate), text(job.audioBitrate),
                  text(job.title), text(job.artist), "MyVideo", text(job.audioTrack), text(job.target),

@@ -40,7 +40,7 @@ public:
     ConvertLibrary(const ConvertLibrary &) = delete;
     ConvertLibrary &operator=(const ConvertLibrary &) = delete;
 
-    bool loaded() const { return handle_ && complete_; }
+    bool Loaded() const { return handle_ && complete_; }
 
 #define KORVID_CONVERT_ENTRY(name) decltype(&::name) name = nullptr;
 #include "convert_entry_list.h"
@@ -53,13 +53,13 @@ private:
 
 // Argument-list shapes of the entry points (see korvid.h). Each passes the job
 // values in that entry point's own order and the interface stamp last.
-int32_t callCommon(decltype(&X_SetPar_D2IPOD_VIDEO) entry, KorvidWindow *w, const JobValues &job);
-int32_t callQuality(decltype(&X_SetPar_D2IMP4) entry, KorvidWindow *w, const JobValues &job);
-int32_t callAudioCodec(decltype(&X_TO_HD_APPLETV) entry, KorvidWindow *w, const JobValues &job);
-int32_t callQualityAudio(decltype(&X_TO_HD_AVC) entry, KorvidWindow *w, const JobValues &job);
-int32_t callMpeg(decltype(&X_SetPar_D2MPEG) entry, KorvidWindow *w, const JobValues &job);
-int32_t callAvi(decltype(&X_SetPar_D2AVI) entry, KorvidWindow *w, const JobValues &job);
-int32_t callPsp(decltype(&X_SetPar_D2PSP) entry, KorvidWindow *w, const JobValues &job);
-int32_t callAudioOnly(decltype(&X_SetPar_D2IPOD_MP3) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallCommon(decltype(&X_SetPar_D2IPOD_VIDEO) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallQuality(decltype(&X_SetPar_D2IMP4) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallAudioCodec(decltype(&X_TO_HD_APPLETV) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallQualityAudio(decltype(&X_TO_HD_AVC) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallMpeg(decltype(&X_SetPar_D2MPEG) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallAvi(decltype(&X_SetPar_D2AVI) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallPsp(decltype(&X_SetPar_D2PSP) entry, KorvidWindow *w, const JobValues &job);
+int32_t CallAudioOnly(decltype(&X_SetPar_D2IPOD_MP3) entry, KorvidWindow *w, const JobValues &job);
 
 } // namespace converttest

@@ -13,9 +13,9 @@ namespace {
 
 class DvdOutputTest : public ConvertTest {
 protected:
-    static JobValues dvdJob(const std::string &source, int32_t tvSystem)
+    static JobValues DvdJob(const std::string &source, int32_t tvSystem)
     {
-        JobValues job = jobFor(source, "dvd.vob");
+        JobValues job = JobFor(source, "dvd.vob");
         job.outputFormat = job.engineCodec = "dvd";
         job.audioCodec = "ac3";
         job.sampleRate = "48000";
@@ -41,21 +41,21 @@ TEST_F(DvdOutputTest, PalAndNtscOutputsAreDvdCompliantAndAuthorable)
         const char *videoFormat;
     };
     for (const Case &dvd : {Case{"ac3.mpg", 2, "576", "25/1", "PAL"}, Case{"h264_aac.mp4", 1, "480", "30000/1001", "NTSC"}}) {
-        const JobValues job = dvdJob(dvd.source, dvd.tvSystem);
-        ASSERT_EQ(callMpeg(engine().X_SetPar_D2MPEG, nullptr, job), 0);
+        const JobValues job = DvdJob(dvd.source, dvd.tvSystem);
+        ASSERT_EQ(CallMpeg(Engine().X_SetPar_D2MPEG, nullptr, job), 0);
         const OutputSummary output(job.target);
-        EXPECT_EQ(output.video("codec_name"), "mpeg2video");
-        EXPECT_EQ(output.video("width"), "720");
-        EXPECT_EQ(output.video("height"), dvd.height);
-        EXPECT_EQ(output.video("r_frame_rate"), dvd.rate);
-        EXPECT_EQ(output.video("display_aspect_ratio"), "16:9");
-        EXPECT_EQ(output.audio("codec_name"), "ac3");
-        EXPECT_EQ(output.audio("sample_rate"), "48000");
+        EXPECT_EQ(output.Video("codec_name"), "mpeg2video");
+        EXPECT_EQ(output.Video("width"), "720");
+        EXPECT_EQ(output.Video("height"), dvd.height);
+        EXPECT_EQ(output.Video("r_frame_rate"), dvd.rate);
+        EXPECT_EQ(output.Video("display_aspect_ratio"), "16:9");
+        EXPECT_EQ(output.Audio("codec_name"), "ac3");
+        EXPECT_EQ(output.Audio("sample_rate"), "48000");
 
         const std::string folder = job.target + "_DVD";
         setenv("VIDEO_FORMAT", dvd.videoFormat, 1);
-        EXPECT_TRUE(enginetest::runProgram({"dvdauthor", "-o", folder, "-t", job.target}));
-        EXPECT_TRUE(enginetest::runProgram({"dvdauthor", "-o", folder, "-T"}));
+        EXPECT_TRUE(enginetest::RunProgram({"dvdauthor", "-o", folder, "-t", job.target}));
+        EXPECT_TRUE(enginetest::RunProgram({"dvdauthor", "-o", folder, "-T"}));
         EXPECT_TRUE(std::filesystem::exists(folder + "/VIDEO_TS/VTS_01_1.VOB"));
     }
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-using enginetest::programOutput;
+using enginetest::ProgramOutput;
 
 namespace converttest {
 
@@ -13,9 +13,9 @@ namespace {
 
 constexpr int kToneSampleRate = 16000;
 
-std::vector<int16_t> monoSamples(const std::string &file)
+std::vector<int16_t> MonoSamples(const std::string &file)
 {
-    const std::string raw = programOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-map", "0:a:0",
+    const std::string raw = ProgramOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-map", "0:a:0",
                                            "-ac", "1", "-ar", std::to_string(kToneSampleRate), "-f", "s16le", "-"});
     std::vector<int16_t> samples(raw.size() / 2);
     for (size_t i = 0; i < samples.size(); ++i)
@@ -23,7 +23,7 @@ std::vector<int16_t> monoSamples(const std::string &file)
     return samples;
 }
 
-std::string trimmed(std::string text)
+std::string Trimmed(std::string text)
 {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
@@ -35,7 +35,7 @@ std::string trimmed(std::string text)
 
 OutputSummary::OutputSummary(const std::string &file)
 {
-    const std::string text = programOutput({"ffprobe", "-v", "error", "-show_format", "-show_streams", "-of",
+    const std::string text = ProgramOutput({"ffprobe", "-v", "error", "-show_format", "-show_streams", "-of",
                                             "flat", file});
     size_t lineStart = 0;
     while (lineStart < text.size()) {
@@ -54,48 +54,48 @@ OutputSummary::OutputSummary(const std::string &file)
     }
 }
 
-std::string OutputSummary::value(const std::string &key) const
+std::string OutputSummary::Value(const std::string &key) const
 {
     const auto found = values_.find(key);
     return found == values_.end() ? std::string() : found->second;
 }
 
 // The key of the first stream of `type` ("video", "audio").
-std::string OutputSummary::streamValue(const std::string &type, const std::string &key) const
+std::string OutputSummary::StreamValue(const std::string &type, const std::string &key) const
 {
     for (int index = 0; index < 16; ++index) {
         const std::string prefix = "streams.stream." + std::to_string(index) + ".";
-        if (value(prefix + "codec_type") == type)
-            return value(prefix + key);
+        if (Value(prefix + "codec_type") == type)
+            return Value(prefix + key);
     }
     return {};
 }
 
-double OutputSummary::number(const std::string &text) const
+double OutputSummary::Number(const std::string &text) const
 {
     return text.empty() ? -1 : std::strtod(text.c_str(), nullptr);
 }
 
-int packetCount(const std::string &file, const std::string &streams)
+int PacketCount(const std::string &file, const std::string &streams)
 {
-    const std::string text = trimmed(programOutput({"ffprobe", "-v", "error", "-count_packets", "-select_streams",
+    const std::string text = Trimmed(ProgramOutput({"ffprobe", "-v", "error", "-count_packets", "-select_streams",
                                                     streams, "-show_entries", "stream=nb_read_packets", "-of",
                                                     "default=nw=1:nk=1", file}));
     return text.empty() ? -1 : std::atoi(text.c_str());
 }
 
-double toneFrequency(const std::string &file)
+double ToneFrequency(const std::string &file)
 {
-    const std::vector<int16_t> samples = monoSamples(file);
+    const std::vector<int16_t> samples = MonoSamples(file);
     int crossings = 0;
     for (size_t i = 1; i < samples.size(); ++i)
         crossings += (samples[i - 1] < 0) != (samples[i] < 0);
     return samples.empty() ? 0 : crossings / 2.0 / (double(samples.size()) / kToneSampleRate);
 }
 
-double audioLevelDb(const std::string &file)
+double AudioLevelDb(const std::string &file)
 {
-    const std::vector<int16_t> samples = monoSamples(file);
+    const std::vector<int16_t> samples = MonoSamples(file);
     double squares = 0;
     for (int16_t sample : samples)
         squares += double(sample) * sample;
@@ -104,29 +104,29 @@ double audioLevelDb(const std::string &file)
     return 10 * std::log10(squares / samples.size() / (32768.0 * 32768.0));
 }
 
-std::vector<uint8_t> pictureGrey(const std::string &file, int index, int width, int height)
+std::vector<uint8_t> PictureGrey(const std::string &file, int index, int width, int height)
 {
     const std::string filter = "select=eq(n\\," + std::to_string(index) + "),scale=" + std::to_string(width) + ":" +
                                std::to_string(height);
-    const std::string raw = programOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-vf", filter,
+    const std::string raw = ProgramOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-vf", filter,
                                            "-frames:v", "1", "-pix_fmt", "gray", "-f", "rawvideo", "-"});
     return std::vector<uint8_t>(raw.begin(), raw.end());
 }
 
-std::vector<uint8_t> firstPictureChroma(const std::string &file, int width, int height, const std::string &filter)
+std::vector<uint8_t> FirstPictureChroma(const std::string &file, int width, int height, const std::string &filter)
 {
     std::vector<std::string> command{"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-frames:v", "1"};
     if (!filter.empty())
         command.insert(command.end(), {"-vf", filter});
     command.insert(command.end(), {"-pix_fmt", "yuv420p", "-f", "rawvideo", "-"});
-    const std::string raw = programOutput(command);
+    const std::string raw = ProgramOutput(command);
     const size_t lumaBytes = size_t(width) * height;
     if (raw.size() != lumaBytes * 3 / 2)
         return {};
     return std::vector<uint8_t>(raw.begin() + lumaBytes, raw.end());
 }
 
-double averageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom)
+double AverageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom)
 {
     double sum = 0;
     int count = 0;
@@ -142,9 +142,9 @@ double averageGrey(const std::vector<uint8_t> &picture, int width, int left, int
     return count ? sum / count : -1;
 }
 
-bool decodesCleanly(const std::string &file)
+bool DecodesCleanly(const std::string &file)
 {
-    return enginetest::runProgram({"ffmpeg", "-nostdin", "-v", "error", "-xerror", "-i", file, "-f", "null", "-"});
+    return enginetest::RunProgram({"ffmpeg", "-nostdin", "-v", "error", "-xerror", "-i", file, "-f", "null", "-"});
 }
 
 } // namespace converttest

@@ -14,37 +14,37 @@ class OutputSummary {
 public:
     explicit OutputSummary(const std::string &file);
 
-    std::string format(const std::string &key) const { return value("format." + key); }
-    std::string video(const std::string &key) const { return streamValue("video", key); }
-    std::string audio(const std::string &key) const { return streamValue("audio", key); }
-    double number(const std::string &text) const;
+    std::string Format(const std::string &key) const { return Value("format." + key); }
+    std::string Video(const std::string &key) const { return StreamValue("video", key); }
+    std::string Audio(const std::string &key) const { return StreamValue("audio", key); }
+    double Number(const std::string &text) const;
 
 private:
-    std::string value(const std::string &key) const;
-    std::string streamValue(const std::string &type, const std::string &key) const;
+    std::string Value(const std::string &key) const;
+    std::string StreamValue(const std::string &type, const std::string &key) const;
     std::map<std::string, std::string> values_;
 };
 
 // Packets of the selected stream ("v:0", "a:0"); -1 when there is no such stream.
-int packetCount(const std::string &file, const std::string &streams);
+int PacketCount(const std::string &file, const std::string &streams);
 
 // Dominant tone of the first audio stream in Hz, from its zero crossings.
-double toneFrequency(const std::string &file);
+double ToneFrequency(const std::string &file);
 // Root-mean-square level of the first audio stream in dB below full scale.
-double audioLevelDb(const std::string &file);
+double AudioLevelDb(const std::string &file);
 
 // Picture number `index` of `file` as grey bytes of width x height.
-std::vector<uint8_t> pictureGrey(const std::string &file, int index, int width, int height);
-inline std::vector<uint8_t> firstPictureGrey(const std::string &file, int width, int height)
+std::vector<uint8_t> PictureGrey(const std::string &file, int index, int width, int height);
+inline std::vector<uint8_t> FirstPictureGrey(const std::string &file, int width, int height)
 {
-    return pictureGrey(file, 0, width, height);
+    return PictureGrey(file, 0, width, height);
 }
 // The first picture's chroma planes (4:2:0), after the ffmpeg filter `filter` ("" for none).
-std::vector<uint8_t> firstPictureChroma(const std::string &file, int width, int height, const std::string &filter);
+std::vector<uint8_t> FirstPictureChroma(const std::string &file, int width, int height, const std::string &filter);
 // Average of the grey bytes in a rectangle of a width-wide picture.
-double averageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom);
+double AverageGrey(const std::vector<uint8_t> &picture, int width, int left, int top, int right, int bottom);
 
 // True when ffmpeg decodes every stream of the file without an error.
-bool decodesCleanly(const std::string &file);
+bool DecodesCleanly(const std::string &file);
 
 } // namespace converttest

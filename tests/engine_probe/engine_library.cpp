@@ -8,17 +8,17 @@ namespace enginetest {
 EngineLibrary::EngineLibrary() : handle_(dlopen(KORVID_ENGINE_PATH, RTLD_NOW | RTLD_LOCAL)) {
     if (!handle_)
         return;
-    bind(coreCount, "X_Get_CPU_Core_Number");
-    bind(probe, "X_GetFileinfo_GetPic");
-    bind(getFrame, "X_Get_Frame");
-    bind(getFrameJpeg, "X_Get_Frame_JPEG");
-    bind(frameInit, "X_GetFrame_Init");
-    bind(frameSeek, "X_Set_NextFrame_Time");
-    bind(frameUninit, "X_GetFrame_UnInit");
-    bind(lastError, "X_Get_Last_Error");
+    Bind(coreCount, "X_Get_CPU_Core_Number");
+    Bind(probe, "X_GetFileinfo_GetPic");
+    Bind(getFrame, "X_Get_Frame");
+    Bind(getFrameJpeg, "X_Get_Frame_JPEG");
+    Bind(frameInit, "X_GetFrame_Init");
+    Bind(frameSeek, "X_Set_NextFrame_Time");
+    Bind(frameUninit, "X_GetFrame_UnInit");
+    Bind(lastError, "X_Get_Last_Error");
 }
 
-std::string EngineLibrary::lastFailure() const {
+std::string EngineLibrary::LastFailure() const {
     char reason[512] = {};
     if (lastError)
         lastError(reason, sizeof reason);
@@ -31,35 +31,35 @@ EngineLibrary::~EngineLibrary() {
 }
 
 template <typename Function>
-void EngineLibrary::bind(Function &target, const char *name) {
+void EngineLibrary::Bind(Function &target, const char *name) {
     target = reinterpret_cast<Function>(dlsym(handle_, name));
 }
 
-bool EngineLibrary::loaded() const {
+bool EngineLibrary::Loaded() const {
     return handle_ && coreCount && probe && getFrame && getFrameJpeg && frameInit && frameSeek && frameUninit;
 }
 
-RecordingWindow::RecordingWindow() : KorvidWindow{&RecordingWindow::record} {}
+RecordingWindow::RecordingWindow() : KorvidWindow{&RecordingWindow::Record} {}
 
-void RecordingWindow::record(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t) {
+void RecordingWindow::Record(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t) {
     auto *window = static_cast<RecordingWindow *>(self);
     std::lock_guard lock(window->mutex_);
     window->posts_.push_back({message, wparam});
     window->posted_.notify_all();
 }
 
-std::vector<Post> RecordingWindow::posts() {
+std::vector<Post> RecordingWindow::Posts() {
     std::lock_guard lock(mutex_);
     return posts_;
 }
 
-size_t RecordingWindow::countOf(uint32_t message) const {
+size_t RecordingWindow::CountOf(uint32_t message) const {
     return std::count_if(posts_.begin(), posts_.end(), [message](const Post &post) { return post.message == message; });
 }
 
-bool RecordingWindow::waitFor(uint32_t message, size_t count, std::chrono::milliseconds timeout) {
+bool RecordingWindow::WaitFor(uint32_t message, size_t count, std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
-    return posted_.wait_for(lock, timeout, [&] { return countOf(message) >= count; });
+    return posted_.wait_for(lock, timeout, [&] { return CountOf(message) >= count; });
 }
 
 } // namespace enginetest

@@ -15,12 +15,12 @@ namespace enginetest {
 
 class EngineLibrary {
 public:
-    EngineLibrary();    // loads KORVID_ENGINE_PATH; loaded() tells whether it worked
+    EngineLibrary();    // loads KORVID_ENGINE_PATH; Loaded() tells whether it worked
     ~EngineLibrary();   // dlclose
     EngineLibrary(const EngineLibrary &) = delete;
     EngineLibrary &operator=(const EngineLibrary &) = delete;
 
-    bool loaded() const;
+    bool Loaded() const;
 
     decltype(&X_Get_CPU_Core_Number) coreCount = nullptr;
     decltype(&X_GetFileinfo_GetPic) probe = nullptr;
@@ -32,11 +32,11 @@ public:
     decltype(&X_Get_Last_Error) lastError = nullptr;   // optional
 
     // The calling thread's last failure reason ("" without X_Get_Last_Error).
-    std::string lastFailure() const;
+    std::string LastFailure() const;
 
 private:
     template <typename Function>
-    void bind(Function &target, const char *name);
+    void Bind(Function &target, const char *name);
     void *handle_ = nullptr;
 };
 
@@ -49,13 +49,13 @@ struct Post {
 class RecordingWindow : public KorvidWindow {
 public:
     RecordingWindow();
-    std::vector<Post> posts();
+    std::vector<Post> Posts();
     // Waits until `message` has been posted `count` times; false on time-out.
-    bool waitFor(uint32_t message, size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    bool WaitFor(uint32_t message, size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
 private:
-    static void record(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam);
-    size_t countOf(uint32_t message) const;
+    static void Record(KorvidWindow *self, uint32_t message, uintptr_t wparam, intptr_t lparam);
+    size_t CountOf(uint32_t message) const;
 
     std::mutex mutex_;
     std::condition_variable posted_;

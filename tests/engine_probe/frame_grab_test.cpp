@@ -19,9 +19,9 @@ const std::string kCentredScale = ":flags=bicubic+full_chroma_int+accurate_rnd";
 
 class FrameGrab : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(engine.loaded()); }
+    void SetUp() override { ASSERT_TRUE(engine.Loaded()); }
 
-    int probe(const std::string &path) {
+    int Probe(const std::string &path) {
         std::vector<char> buffer(path.begin(), path.end());
         buffer.resize(path.size() + 10, '\0');
         EngineFileInfo info{};
@@ -29,7 +29,7 @@ protected:
     }
 
     // The engine's picture at width x height, or empty when it gave none.
-    std::vector<uint8_t> grab(int width, int height, const char *bmpName = nullptr, int32_t *second = nullptr) {
+    std::vector<uint8_t> Grab(int width, int height, const char *bmpName = nullptr, int32_t *second = nullptr) {
         uint8_t *pixels = nullptr;
         int32_t result[4] = {-7, 0, 0, 0};
         if (engine.getFrame(width, height, bmpName, &pixels, result) != 0 || !pixels)
@@ -44,30 +44,30 @@ protected:
 
 TEST_F(FrameGrab, FirstPictureMatchesFfmpegsDecode) {
     for (const std::string name : {"h264_aac.mp4", "long_gop.mp4", "offset.ts", "mpeg4_mp3.avi"}) {
-        std::string file = fixture(name);
-        ASSERT_EQ(probe(file), 0) << name;
+        std::string file = Fixture(name);
+        ASSERT_EQ(Probe(file), 0) << name;
         int32_t second = -1;
-        std::vector<uint8_t> pixels = grab(240, 180, nullptr, &second);
+        std::vector<uint8_t> pixels = Grab(240, 180, nullptr, &second);
         EXPECT_EQ(second, 0) << name;
-        double first = psnr(pixels, referenceFrame(file, 0, 240, 180, sitedScaleOptions(file)));
+        double first = Psnr(pixels, ReferenceFrame(file, 0, 240, 180, SitedScaleOptions(file)));
         EXPECT_GT(first, 45) << name;
         // Not the second frame: the first timestamp is second 0, nothing dropped.
-        EXPECT_GT(first, psnr(pixels, referenceFrame(file, 1, 240, 180, sitedScaleOptions(file))) + 3) << name;
+        EXPECT_GT(first, Psnr(pixels, ReferenceFrame(file, 1, 240, 180, SitedScaleOptions(file))) + 3) << name;
     }
 }
 
 TEST_F(FrameGrab, ScalingHonoursChromaSiting) {
-    std::string file = fixture("ac3.mpg");
-    ASSERT_EQ(probe(file), 0);
-    std::vector<uint8_t> pixels = grab(720, 576);
-    double sited = psnr(pixels, referenceFrame(file, 0, 720, 576, kLeftSitedScale));
-    double centred = psnr(pixels, referenceFrame(file, 0, 720, 576, kCentredScale));
+    std::string file = Fixture("ac3.mpg");
+    ASSERT_EQ(Probe(file), 0);
+    std::vector<uint8_t> pixels = Grab(720, 576);
+    double sited = Psnr(pixels, ReferenceFrame(file, 0, 720, 576, kLeftSitedScale));
+    double centred = Psnr(pixels, ReferenceFrame(file, 0, 720, 576, kCentredScale));
     EXPECT_GT(sited, 40);
     EXPECT_GT(sited, centred + 2);
 }
 
 TEST_F(FrameGrab, RejectsSizesOutsideTheRange) {
-    ASSERT_EQ(probe(fixture("h264_aac.mp4")), 0);
+    ASSERT_EQ(Probe(Fixture("h264_aac.mp4")), 0);
     struct Size {
         int width, height, result;
     };
@@ -82,11 +82,11 @@ TEST_F(FrameGrab, RejectsSizesOutsideTheRange) {
 }
 
 TEST_F(FrameGrab, WritesA24BitBmp) {
-    ASSERT_EQ(probe(fixture("portrait.mp4")), 0);
-    std::string bmp = scratchPath("thumb.bmp");
-    std::vector<uint8_t> pixels = grab(135, 180, bmp.c_str());
+    ASSERT_EQ(Probe(Fixture("portrait.mp4")), 0);
+    std::string bmp = ScratchPath("thumb.bmp");
+    std::vector<uint8_t> pixels = Grab(135, 180, bmp.c_str());
     ASSERT_FALSE(pixels.empty());
-    std::vector<uint8_t> file = readFile(bmp);
+    std::vector<uint8_t> file = ReadFile(bmp);
     const size_t rowBytes = 136 * 3;   // 135 * 3 padded to a multiple of 4
     ASSERT_EQ(file.size(), 54 + rowBytes * 180);
     auto field = [&](size_t offset) {
@@ -101,31 +101,31 @@ TEST_F(FrameGrab, WritesA24BitBmp) {
     EXPECT_EQ(file[28], 24);
     // Bottom-up: the file's first row is the picture's last.
     EXPECT_TRUE(std::equal(file.begin() + 54, file.begin() + 54 + 135 * 3, pixels.end() - 135 * 3));
-    EXPECT_EQ(grab(10, 10, "/no/such/folder/x.bmp").size(), 0u);
+    EXPECT_EQ(Grab(10, 10, "/no/such/folder/x.bmp").size(), 0u);
 }
 
 TEST_F(FrameGrab, WritesAJpeg) {
-    ASSERT_EQ(probe(fixture("h264_aac.mp4")), 0);
-    std::string jpeg = scratchPath("snapshot.jpg");
+    ASSERT_EQ(Probe(Fixture("h264_aac.mp4")), 0);
+    std::string jpeg = ScratchPath("snapshot.jpg");
     ASSERT_EQ(engine.getFrameJpeg(160, 120, jpeg.c_str()), 0);
-    std::vector<uint8_t> file = readFile(jpeg);
+    std::vector<uint8_t> file = ReadFile(jpeg);
     ASSERT_GT(file.size(), 2u);
     EXPECT_EQ(file[0], 0xFF);
     EXPECT_EQ(file[1], 0xD8);
-    EXPECT_EQ(probeNumber(jpeg, "v:0", "stream=width"), 160);
+    EXPECT_EQ(ProbeNumber(jpeg, "v:0", "stream=width"), 160);
     EXPECT_EQ(engine.getFrameJpeg(160, 120, "/no/such/folder/x.jpg"), -1);
 }
 
 TEST_F(FrameGrab, AudioOnlyGivesABlackPicture) {
-    ASSERT_EQ(probe(fixture("audio_only.mp3")), 0);
-    std::vector<uint8_t> pixels = grab(240, 180);
+    ASSERT_EQ(Probe(Fixture("audio_only.mp3")), 0);
+    std::vector<uint8_t> pixels = Grab(240, 180);
     ASSERT_EQ(pixels.size(), 240u * 180 * 3);
     EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [](uint8_t value) { return value == 0; }));
 }
 
 TEST_F(FrameGrab, NothingAfterAFailedProbe) {
-    ASSERT_EQ(probe(fixture("h264_aac.mp4")), 0);
-    ASSERT_EQ(probe(fixture("garbage.mp4")), -1);
+    ASSERT_EQ(Probe(Fixture("h264_aac.mp4")), 0);
+    ASSERT_EQ(Probe(Fixture("garbage.mp4")), -1);
     uint8_t *pixels = nullptr;
     int32_t result[4] = {};
     EXPECT_EQ(engine.getFrame(240, 180, nullptr, &pixels, result), -1);

@@ -8,9 +8,9 @@ namespace enginetest {
 
 // The path of the named fixture (see media_fixtures.cpp for the list), made on
 // first request; "" when ffmpeg could not make it.
-std::string fixture(const std::string &name);
+std::string Fixture(const std::string &name);
 
 // A path in the fixtures' folder for files that tests write.
-std::string scratchPath(const std::string &name);
+std::string ScratchPath(const std::string &name);
 
 } // namespace enginetest

@@ -18,14 +18,14 @@ constexpr uint8_t kDelimiter = 0x09;
 constexpr uint8_t kSps = 0x67;
 
 // Units with 4-byte big-endian lengths, as in MP4; each unit is its header and two body bytes.
-std::vector<uint8_t> lengthPrefixed(const std::vector<uint8_t> &headers) {
+std::vector<uint8_t> LengthPrefixed(const std::vector<uint8_t> &headers) {
     std::vector<uint8_t> bytes;
     for (uint8_t header : headers)
         bytes.insert(bytes.end(), {0, 0, 0, 3, header, 0x88, 0x84});
     return bytes;
 }
 
-std::vector<uint8_t> startCoded(const std::vector<uint8_t> &headers) {
+std::vector<uint8_t> StartCoded(const std::vector<uint8_t> &headers) {
     std::vector<uint8_t> bytes;
     for (uint8_t header : headers)
         bytes.insert(bytes.end(), {0, 0, 0, 1, header, 0x88, 0x84});
@@ -43,7 +43,7 @@ struct Stream {
         }
     }
     ~Stream() { avcodec_parameters_free(&parameters); }
-    bool disposable(std::vector<uint8_t> bytes, int flags = 0) const {
+    bool Disposable(std::vector<uint8_t> bytes, int flags = 0) const {
         AVPacket *packet = av_packet_alloc();
         av_new_packet(packet, static_cast<int>(bytes.size()));
         std::copy(bytes.begin(), bytes.end(), packet->data);
@@ -74,21 +74,21 @@ TEST(DisposablePackets, OnlyPacketsOfNonReferenceSlicesAreLeftOut) {
         for (const Case &c : cases) {
             SCOPED_TRACE((mp4Style ? "length-prefixed, first unit " : "start codes, first unit ") +
                          std::to_string(c.headers.front()));
-            auto bytes = mp4Style ? lengthPrefixed(c.headers) : startCoded(c.headers);
-            EXPECT_EQ(stream.disposable(bytes), c.disposable);
+            auto bytes = mp4Style ? LengthPrefixed(c.headers) : StartCoded(c.headers);
+            EXPECT_EQ(stream.Disposable(bytes), c.disposable);
         }
     }
 }
 
 TEST(DisposablePackets, KeyframesDamagedPacketsAndOtherCodecsAreKept) {
     Stream mp4(true);
-    EXPECT_FALSE(mp4.disposable(lengthPrefixed({kNonReferenceSlice}), AV_PKT_FLAG_KEY));
-    std::vector<uint8_t> overlong = lengthPrefixed({kNonReferenceSlice});
+    EXPECT_FALSE(mp4.Disposable(LengthPrefixed({kNonReferenceSlice}), AV_PKT_FLAG_KEY));
+    std::vector<uint8_t> overlong = LengthPrefixed({kNonReferenceSlice});
     overlong[3] = 40;   // a unit longer than the packet
-    EXPECT_FALSE(mp4.disposable(overlong));
-    EXPECT_FALSE(mp4.disposable({}));
+    EXPECT_FALSE(mp4.Disposable(overlong));
+    EXPECT_FALSE(mp4.Disposable({}));
     Stream hevc(true, AV_CODEC_ID_HEVC);
-    EXPECT_FALSE(hevc.disposable(lengthPrefixed({kNonReferenceSlice})));
+    EXPECT_FALSE(hevc.Disposable(LengthPrefixed({kNonReferenceSlice})));
 }
 
 } // namespace

@@ -27,11 +27,11 @@ struct FramePointer {
     AVFrame *frame;
 };
 
-std::unique_ptr<MediaInput> openWith(const std::string &name, int audioTrack, int videoStreamId = -1) {
+std::unique_ptr<MediaInput> OpenWith(const std::string &name, int audioTrack, int videoStreamId = -1) {
     MediaInputOptions options;
     options.audioTrack = audioTrack;
     options.videoStreamId = videoStreamId;
-    return MediaInput::open(fixture(name), options);
+    return MediaInput::open(Fixture(name), options);
 }
 
 struct TrackCase {
@@ -48,7 +48,7 @@ TEST(MediaInputStreams, AudioTrackFollowsTheProgramsIdentifiers) {
                         TrackCase{"mixed_audio.mpg", 0xC0, 0}, TrackCase{"mixed_audio.mpg", 189, 1},
                         TrackCase{"mixed_audio.mpg", 0x80, 1}, TrackCase{"mixed_audio.mpg", 77, 0}}) {
         SCOPED_TRACE(std::string(c.file) + " track " + std::to_string(c.audioTrack));
-        auto input = openWith(c.file, c.audioTrack);
+        auto input = OpenWith(c.file, c.audioTrack);
         ASSERT_TRUE(input);
         ASSERT_TRUE(input->audioStream());
         int position = 0;
@@ -59,25 +59,25 @@ TEST(MediaInputStreams, AudioTrackFollowsTheProgramsIdentifiers) {
 }
 
 TEST(MediaInputStreams, VideoStreamIdentifiersAreMapped) {
-    auto ts = openWith("pids.ts", -1, 0x120);
+    auto ts = OpenWith("pids.ts", -1, 0x120);
     ASSERT_TRUE(ts && ts->videoStream());
     EXPECT_EQ(ts->videoStream()->id, 0x120);
-    auto ps = openWith("mixed_audio.mpg", -1, 224);
+    auto ps = OpenWith("mixed_audio.mpg", -1, 224);
     ASSERT_TRUE(ps && ps->videoStream());
     EXPECT_EQ(ps->videoStream()->id, 0x1E0);
-    auto unknown = openWith("two_audio.mp4", -1, 42);
+    auto unknown = OpenWith("two_audio.mp4", -1, 42);
     ASSERT_TRUE(unknown && unknown->videoStream());
 }
 
 TEST(MediaInputStreams, AudioOnlyFilesHaveNoVideo) {
-    auto input = openWith("audio_only.mp3", -1);
+    auto input = OpenWith("audio_only.mp3", -1);
     ASSERT_TRUE(input);
     EXPECT_EQ(input->videoStream(), nullptr);
     EXPECT_NE(input->audioDecoder(), nullptr);
 }
 
 TEST(MediaInputTimeline, FirstTimestampIsSecondZero) {
-    auto input = openWith("offset.ts", -1);
+    auto input = OpenWith("offset.ts", -1);
     ASSERT_TRUE(input);
     EXPECT_GT(input->originTicks(), 9 * AV_TIME_BASE);
     FramePointer frame;
@@ -90,7 +90,7 @@ TEST(MediaInputTimeline, FirstTimestampIsSecondZero) {
 }
 
 TEST(MediaInputDecoding, DecodesEveryFrameOfBothStreams) {
-    auto input = openWith("h264_aac.mp4", -1);
+    auto input = OpenWith("h264_aac.mp4", -1);
     ASSERT_TRUE(input);
     FramePointer frame;
     StreamKind kind = StreamKind::Video;
@@ -119,7 +119,7 @@ TEST(MediaInputDecoding, SeekToStartsAtOrBeforeTheSecond) {
     for (SeekCase c : {SeekCase{"h264_aac.mp4", 2.5, 1.5}, SeekCase{"long_gop_mpeg2.ts", 1, 0},
                        SeekCase{"long_gop_mpeg2.vob", 1, 0}}) {
         SCOPED_TRACE(c.file);
-        auto input = openWith(c.file, -1);
+        auto input = OpenWith(c.file, -1);
         ASSERT_TRUE(input);
         ASSERT_TRUE(input->seekTo(c.second));
         FramePointer frame;
@@ -133,7 +133,7 @@ TEST(MediaInputDecoding, SeekToStartsAtOrBeforeTheSecond) {
 }
 
 TEST(MediaInputDecoding, StopRequestEndsDecoding) {
-    auto input = openWith("long_gop.mp4", -1);
+    auto input = OpenWith("long_gop.mp4", -1);
     ASSERT_TRUE(input);
     input->requestStop();
     FramePointer frame;
@@ -143,7 +143,7 @@ TEST(MediaInputDecoding, StopRequestEndsDecoding) {
 }
 
 // Same time and same luma rows.
-bool samePicture(const AVFrame *a, const AVFrame *b) {
+bool SamePicture(const AVFrame *a, const AVFrame *b) {
     if (a->best_effort_timestamp != b->best_effort_timestamp || a->width != b->width || a->height != b->height)
         return false;
     for (int row = 0; row < a->height; ++row)
@@ -157,11 +157,11 @@ bool samePicture(const AVFrame *a, const AVFrame *b) {
 // just after where it stopped (some of them read and left out), the second it
 // gave way on, and others; so are the seconds passed on the way.
 TEST(MediaInputDecoding, SeeksAfterOneThatGaveWayAreExact) {
-    auto reference = openWith("long_gop.mp4", -1);
+    auto reference = OpenWith("long_gop.mp4", -1);
     ASSERT_TRUE(reference);
     for (int delayMs : {0, 2, 5, 10, 20}) {
         SCOPED_TRACE("gave way after " + std::to_string(delayMs) + " ms");
-        auto input = openWith("long_gop.mp4", -1);
+        auto input = OpenWith("long_gop.mp4", -1);
         ASSERT_TRUE(input);
         std::vector<korvid::PassedSecond> passed;
         input->KeepPassedSeconds(&passed);
@@ -188,14 +188,14 @@ TEST(MediaInputDecoding, SeeksAfterOneThatGaveWayAreExact) {
             ASSERT_TRUE(reference->decodeVideoAt(second, expected.frame));
             ASSERT_TRUE(input->decodeVideoAt(second, picture.frame));
             EXPECT_FALSE(input->Yielded());
-            EXPECT_TRUE(samePicture(picture.frame, expected.frame));
+            EXPECT_TRUE(SamePicture(picture.frame, expected.frame));
         }
         // Seconds passed before and after giving way, some of whose frames were left out.
         for (const korvid::PassedSecond &second : passed) {
             SCOPED_TRACE("passed " + std::to_string(second.second) + " s");
             FramePointer expected;
             ASSERT_TRUE(reference->decodeVideoAt(second.second, expected.frame));
-            EXPECT_TRUE(samePicture(second.picture.get(), expected.frame));
+            EXPECT_TRUE(SamePicture(second.picture.get(), expected.frame));
         }
     }
 }
@@ -210,8 +210,8 @@ TEST(MediaInputDecoding, PassedSecondsAreThePicturesShownThen) {
     };
     for (Case c : {Case{"long_gop.mp4", 9}, Case{"long_gop.ts", 9}, Case{"mpeg4_bframes.avi", 5}}) {
         SCOPED_TRACE(c.file);
-        auto reference = openWith(c.file, -1);
-        auto input = openWith(c.file, -1);
+        auto reference = OpenWith(c.file, -1);
+        auto input = OpenWith(c.file, -1);
         ASSERT_TRUE(reference && input);
         std::vector<korvid::PassedSecond> passed;
         input->KeepPassedSeconds(&passed);
@@ -223,16 +223,16 @@ TEST(MediaInputDecoding, PassedSecondsAreThePicturesShownThen) {
             EXPECT_LT(second.second, c.second);
             FramePointer expected;
             ASSERT_TRUE(reference->decodeVideoAt(second.second, expected.frame));
-            EXPECT_TRUE(samePicture(second.picture.get(), expected.frame));
+            EXPECT_TRUE(SamePicture(second.picture.get(), expected.frame));
         }
     }
 }
 
 TEST(MediaInputDecoding, RejectsFilesWithoutStreams) {
     std::string error;
-    EXPECT_FALSE(MediaInput::open(fixture("garbage.mp4"), MediaInputOptions{}, &error));
+    EXPECT_FALSE(MediaInput::open(Fixture("garbage.mp4"), MediaInputOptions{}, &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(MediaInput::open(fixture("subtitles_only.mkv"), MediaInputOptions{}, &error));
+    EXPECT_FALSE(MediaInput::open(Fixture("subtitles_only.mkv"), MediaInputOptions{}, &error));
 }
 
 } // namespace

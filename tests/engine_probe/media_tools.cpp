@@ -19,7 +19,7 @@ extern char **environ;
 namespace enginetest {
 namespace {
 
-std::vector<char *> argumentPointers(const std::vector<std::string> &arguments) {
+std::vector<char *> ArgumentPointers(const std::vector<std::string> &arguments) {
     std::vector<char *> pointers;
     for (const std::string &argument : arguments)
         pointers.push_back(const_cast<char *>(argument.c_str()));
@@ -29,7 +29,7 @@ std::vector<char *> argumentPointers(const std::vector<std::string> &arguments) 
 
 // Spawns the program with stdout going to `outputFd` (or /dev/null when -1) and
 // stdin read from `inputPath`.
-int spawnAndWait(const std::vector<std::string> &arguments, int outputFd, const char *inputPath = "/dev/null") {
+int SpawnAndWait(const std::vector<std::string> &arguments, int outputFd, const char *inputPath = "/dev/null") {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inputPath, O_RDONLY, 0);
@@ -38,7 +38,7 @@ int spawnAndWait(const std::vector<std::string> &arguments, int outputFd, const 
     else
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char *> argv = argumentPointers(arguments);
+    std::vector<char *> argv = ArgumentPointers(arguments);
     pid_t child = 0;
     int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -50,15 +50,15 @@ int spawnAndWait(const std::vector<std::string> &arguments, int outputFd, const 
 
 } // namespace
 
-bool runProgram(const std::vector<std::string> &arguments) {
-    return spawnAndWait(arguments, -1) == 0;
+bool RunProgram(const std::vector<std::string> &arguments) {
+    return SpawnAndWait(arguments, -1) == 0;
 }
 
-std::string programOutput(const std::vector<std::string> &arguments) {
+std::string ProgramOutput(const std::vector<std::string> &arguments) {
     FILE *capture = std::tmpfile();
     if (!capture)
         return {};
-    int status = spawnAndWait(arguments, fileno(capture));
+    int status = SpawnAndWait(arguments, fileno(capture));
     std::string output;
     std::rewind(capture);
     for (int c = std::fgetc(capture); c != EOF; c = std::fgetc(capture))
@@ -67,12 +67,12 @@ std::string programOutput(const std::vector<std::string> &arguments) {
     return status == 0 ? output : std::string();
 }
 
-bool filterThroughProgram(const std::vector<std::string> &arguments, const std::string &input,
+bool FilterThroughProgram(const std::vector<std::string> &arguments, const std::string &input,
                           const std::string &output) {
     FILE *target = std::fopen(output.c_str(), "wb");
     if (!target)
         return false;
-    const int status = spawnAndWait(arguments, fileno(target), input.c_str());
+    const int status = SpawnAndWait(arguments, fileno(target), input.c_str());
     return std::fclose(target) == 0 && status == 0;
 }
 
@@ -87,24 +87,24 @@ TempFolder::~TempFolder() {
         std::filesystem::remove_all(path_, ignored);
 }
 
-bool makeMedia(const std::vector<std::string> &arguments, const std::string &output) {
+bool MakeMedia(const std::vector<std::string> &arguments, const std::string &output) {
     std::vector<std::string> command{"ffmpeg", "-nostdin", "-loglevel", "error", "-y"};
     command.insert(command.end(), arguments.begin(), arguments.end());
     command.push_back(output);
-    return runProgram(command);
+    return RunProgram(command);
 }
 
-std::vector<uint8_t> referenceFrame(const std::string &file, int index, int width, int height,
+std::vector<uint8_t> ReferenceFrame(const std::string &file, int index, int width, int height,
                                     const std::string &extraScaleOptions) {
     std::string filter = "select=eq(n\\," + std::to_string(index) + "),scale=" + std::to_string(width) + ":" +
                          std::to_string(height) + extraScaleOptions;
-    std::string output = programOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-vf", filter,
+    std::string output = ProgramOutput({"ffmpeg", "-nostdin", "-loglevel", "error", "-i", file, "-vf", filter,
                                         "-frames:v", "1", "-pix_fmt", "bgr24", "-f", "rawvideo", "-"});
     return std::vector<uint8_t>(output.begin(), output.end());
 }
 
-std::string sitedScaleOptions(const std::string &file) {
-    std::string location = programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
+std::string SitedScaleOptions(const std::string &file) {
+    std::string location = ProgramOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
                                           "stream=chroma_location", "-of", "default=nw=1:nk=1", file});
     std::string options = ":flags=bicubic+full_chroma_int+accurate_rnd";
     if (location.rfind("left", 0) == 0)
@@ -114,7 +114,7 @@ std::string sitedScaleOptions(const std::string &file) {
     return options;
 }
 
-double psnr(const uint8_t *a, const std::vector<uint8_t> &b) {
+double Psnr(const uint8_t *a, const std::vector<uint8_t> &b) {
     if (!a || b.empty())
         return 0;
     double squares = 0;
@@ -127,22 +127,22 @@ double psnr(const uint8_t *a, const std::vector<uint8_t> &b) {
     return 10 * std::log10(255.0 * 255.0 * b.size() / squares);
 }
 
-double psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b) {
-    return a.size() == b.size() ? psnr(a.data(), b) : 0;
+double Psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b) {
+    return a.size() == b.size() ? Psnr(a.data(), b) : 0;
 }
 
-double probeNumber(const std::string &file, const std::string &selectStreams, const std::string &entries) {
+double ProbeNumber(const std::string &file, const std::string &selectStreams, const std::string &entries) {
     std::vector<std::string> command{"ffprobe", "-v", "error"};
     if (!selectStreams.empty())
         command.insert(command.end(), {"-select_streams", selectStreams});
     command.insert(command.end(), {"-show_entries", entries, "-of", "default=nw=1:nk=1", file});
-    std::string output = programOutput(command);
+    std::string output = ProgramOutput(command);
     return output.empty() ? std::nan("") : std::strtod(output.c_str(), nullptr);
 }
 
-int frameShownAt(const std::string &file, double seconds) {
-    double target = probeNumber(file, "", "format=start_time") + seconds + 1e-6;
-    std::istringstream times(programOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
+int FrameShownAt(const std::string &file, double seconds) {
+    double target = ProbeNumber(file, "", "format=start_time") + seconds + 1e-6;
+    std::istringstream times(ProgramOutput({"ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries",
                                             "frame=best_effort_timestamp_time", "-of", "csv", file}));
     const std::string prefix = "frame,";   // other lines carry side data
     int shown = 0;
@@ -159,24 +159,24 @@ int frameShownAt(const std::string &file, double seconds) {
     return shown;
 }
 
-int threadCount() {
+int ThreadCount() {
     int count = 0;
     for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/task"))
         ++count;
     return count;
 }
 
-std::vector<uint8_t> readFile(const std::string &path) {
+std::vector<uint8_t> ReadFile(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void writeFile(const std::string &path, const std::vector<uint8_t> &bytes) {
+void WriteFile(const std::string &path, const std::vector<uint8_t> &bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool makeSocket(const std::string &path) {
+bool MakeSocket(const std::string &path) {
     const int descriptor = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;

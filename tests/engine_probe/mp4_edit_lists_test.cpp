@@ -21,7 +21,7 @@ using korvid::MediaInputOptions;
 
 enum class Verdict { NotMp4, Simple, Full };
 
-Verdict verdictOf(const std::string &path) {
+Verdict VerdictOf(const std::string &path) {
     std::optional<std::vector<korvid::TrackEdits>> tracks = korvid::readTrackEdits(path);
     if (!tracks)
         return Verdict::NotMp4;
@@ -42,9 +42,9 @@ TEST(Mp4EditLists, SimpleHandlingOnlyWhereEditsJustMoveAStart) {
                    Case{"garbage.mp4", Verdict::NotMp4}, Case{"empty.avi", Verdict::NotMp4},
                    Case{"two_audio.mkv", Verdict::NotMp4}, Case{"pids.ts", Verdict::NotMp4}}) {
         SCOPED_TRACE(c.file);
-        const std::string path = fixture(c.file);
+        const std::string path = Fixture(c.file);
         ASSERT_FALSE(path.empty());
-        EXPECT_EQ(verdictOf(path), c.expected);
+        EXPECT_EQ(VerdictOf(path), c.expected);
     }
 }
 
@@ -62,7 +62,7 @@ struct Timeline {
     }
 };
 
-Timeline timelineOf(const std::string &path, bool exactAudioEdits) {
+Timeline TimelineOf(const std::string &path, bool exactAudioEdits) {
     MediaInputOptions options;
     options.exactAudioEdits = exactAudioEdits;
     std::unique_ptr<MediaInput> input = MediaInput::open(path, options);
@@ -89,36 +89,36 @@ TEST(Mp4EditLists, QuickOpenKeepsPicturesAndTimeline) {
     for (const char *file : {"long_gop.mp4", "two_audio.mp4", "h264_aac.mp4", "late_video.mp4", "mp3_audio.mp4",
                              "cut_start.mp4", "portrait.mp4"}) {
         SCOPED_TRACE(file);
-        const std::string path = fixture(file);
+        const std::string path = Fixture(file);
         ASSERT_FALSE(path.empty());
-        Timeline full = timelineOf(path, true);
+        Timeline full = TimelineOf(path, true);
         ASSERT_FALSE(full.videoPackets.empty());
-        EXPECT_TRUE(timelineOf(path, false) == full);
+        EXPECT_TRUE(TimelineOf(path, false) == full);
     }
 }
 
-std::string writtenTo(const std::string &name, const std::vector<uint8_t> &bytes) {
-    const std::string path = scratchPath(name);
-    writeFile(path, bytes);
+std::string WrittenTo(const std::string &name, const std::vector<uint8_t> &bytes) {
+    const std::string path = ScratchPath(name);
+    WriteFile(path, bytes);
     return path;
 }
 
 // A file whose movie box is damaged anywhere is read without a crash or a hang.
 TEST(Mp4EditLists, DamagedMovieBoxesAreReadSafely) {
-    const std::vector<uint8_t> file = readFile(fixture("two_audio.mp4"));
+    const std::vector<uint8_t> file = ReadFile(Fixture("two_audio.mp4"));
     const std::string moov = "moov";
     auto found = std::search(file.begin(), file.end(), moov.begin(), moov.end());
     ASSERT_GE(found - file.begin(), 4);
     const std::vector<uint8_t> whole(found - 4, file.end());   // the movie box alone is a file to the reader
-    ASSERT_EQ(verdictOf(writtenTo("moov_only.mp4", whole)), Verdict::Simple);
-    const std::string path = scratchPath("damaged_moov.mp4");
+    ASSERT_EQ(VerdictOf(WrittenTo("moov_only.mp4", whole)), Verdict::Simple);
+    const std::string path = ScratchPath("damaged_moov.mp4");
     for (size_t at = 0; at + 4 <= whole.size(); at += 4) {   // every field of the boxes
         std::vector<uint8_t> damaged = whole;
         std::fill_n(damaged.begin() + static_cast<std::ptrdiff_t>(at), 4, uint8_t{0xff});
-        writeFile(path, damaged);
+        WriteFile(path, damaged);
         korvid::readTrackEdits(path);
         damaged.resize(at);   // and cut off there
-        writeFile(path, damaged);
+        WriteFile(path, damaged);
         korvid::readTrackEdits(path);
     }
 }

@@ -56,14 +56,14 @@ protected:
     EngineLibrary engine;
 };
 
-std::string pathOf(const std::string &name) {
-    return name == "missing.mp4" ? scratchPath("no such file.mp4") : fixture(name);
+std::string PathOf(const std::string &name) {
+    return name == "missing.mp4" ? ScratchPath("no such file.mp4") : Fixture(name);
 }
 
 TEST_P(ProbeTable, FillsTheRecord) {
     const ProbeCase &expected = GetParam();
-    ASSERT_TRUE(engine.loaded());
-    std::string path = pathOf(expected.file);
+    ASSERT_TRUE(engine.Loaded());
+    std::string path = PathOf(expected.file);
     ASSERT_FALSE(path.empty()) << "ffmpeg could not make the fixture";
     std::vector<char> buffer(path.begin(), path.end());
     buffer.resize(path.size() + 10, '\0');
@@ -95,10 +95,10 @@ INSTANTIATE_TEST_SUITE_P(Files, ProbeTable, testing::ValuesIn(kProbeCases),
 
 TEST(Probe, NullArgumentsAreRejected) {
     EngineLibrary engine;
-    ASSERT_TRUE(engine.loaded());
+    ASSERT_TRUE(engine.Loaded());
     EngineFileInfo info{};
     EXPECT_EQ(engine.probe(nullptr, 10, &info, 0), -1);
-    std::string path = fixture("h264_aac.mp4");
+    std::string path = Fixture("h264_aac.mp4");
     std::vector<char> buffer(path.begin(), path.end());
     buffer.resize(path.size() + 10, '\0');
     EXPECT_EQ(engine.probe(buffer.data(), 10, nullptr, 0), -1);
@@ -106,7 +106,7 @@ TEST(Probe, NullArgumentsAreRejected) {
 
 TEST(Probe, CountsProcessorCores) {
     EngineLibrary engine;
-    ASSERT_TRUE(engine.loaded());
+    ASSERT_TRUE(engine.Loaded());
     EXPECT_GE(engine.coreCount(), 1);
 }
 

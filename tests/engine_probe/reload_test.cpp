@@ -11,9 +11,9 @@ namespace {
 
 constexpr int kCycles = 50;
 
-void probeAndPreviewOnce(const std::string &file, int cycle) {
+void ProbeAndPreviewOnce(const std::string &file, int cycle) {
     EngineLibrary engine;
-    ASSERT_TRUE(engine.loaded());
+    ASSERT_TRUE(engine.Loaded());
     std::vector<char> buffer(file.begin(), file.end());
     buffer.resize(file.size() + 10, '\0');
     EngineFileInfo info{};
@@ -26,20 +26,20 @@ void probeAndPreviewOnce(const std::string &file, int cycle) {
         return;
     RecordingWindow window;
     ASSERT_EQ(engine.frameInit(&window, 2, file.c_str(), "", "1"), 0);
-    ASSERT_TRUE(window.waitFor(KORVID_MSG_READY, 1));
+    ASSERT_TRUE(window.WaitFor(KORVID_MSG_READY, 1));
     ASSERT_EQ(engine.frameSeek(2), 0);
-    ASSERT_TRUE(window.waitFor(KORVID_MSG_FRAME, 1));
+    ASSERT_TRUE(window.WaitFor(KORVID_MSG_FRAME, 1));
     ASSERT_EQ(engine.frameUninit(), 0);
-    ASSERT_TRUE(window.waitFor(KORVID_MSG_CLOSED, 1));
+    ASSERT_TRUE(window.WaitFor(KORVID_MSG_CLOSED, 1));
 }
 
 TEST(EngineReload, FiftyLoadProbeUnloadCyclesLeaveNoThreads) {
-    std::string file = fixture("h264_aac.mp4");
+    std::string file = Fixture("h264_aac.mp4");
     ASSERT_FALSE(file.empty());
-    int threadsBefore = threadCount();
+    int threadsBefore = ThreadCount();
     for (int cycle = 0; cycle < kCycles; ++cycle) {
-        probeAndPreviewOnce(file, cycle);
-        ASSERT_EQ(threadCount(), threadsBefore) << "cycle " << cycle;
+        ProbeAndPreviewOnce(file, cycle);
+        ASSERT_EQ(ThreadCount(), threadsBefore) << "cycle " << cycle;
     }
 }
 

@@ -13,12 +13,12 @@ namespace {
 
 class TurnedPictures : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(engine.loaded()); }
+    void SetUp() override { ASSERT_TRUE(engine.Loaded()); }
 
-    static std::string fileOf(const Turn &turn) { return fixture(std::string("turned_") + turn.name + ".mp4"); }
+    static std::string FileOf(const Turn &turn) { return Fixture(std::string("turned_") + turn.name + ".mp4"); }
 
     // The engine's current picture at width x height, blue-green-red.
-    std::vector<uint8_t> grab(int width, int height) {
+    std::vector<uint8_t> Grab(int width, int height) {
         uint8_t *pixels = nullptr;
         int32_t result[4] = {};
         if (engine.getFrame(width, height, nullptr, &pixels, result) != 0 || !pixels)
@@ -26,20 +26,20 @@ protected:
         return std::vector<uint8_t>(pixels, pixels + static_cast<size_t>(width) * height * 3);
     }
 
-    static void expectUpright(const std::vector<uint8_t> &pixels, const Turn &turn, int width, int height) {
+    static void ExpectUpright(const std::vector<uint8_t> &pixels, const Turn &turn, int width, int height) {
         ASSERT_EQ(pixels.size(), static_cast<size_t>(width) * height * 3);
-        const MarkerCorners corners = markerCorners(pixels.data(), width, height, 3);
-        EXPECT_STREQ(cornerName(corners.white), cornerName(turn.white));
-        EXPECT_STREQ(cornerName(corners.grey), cornerName(turn.grey));
+        const MarkerCorners corners = FindMarkerCorners(pixels.data(), width, height, 3);
+        EXPECT_STREQ(CornerName(corners.white), CornerName(turn.white));
+        EXPECT_STREQ(CornerName(corners.grey), CornerName(turn.grey));
     }
 
     EngineLibrary engine;
 };
 
 TEST_F(TurnedPictures, ProbeMeasuresAndShowsThePictureUpright) {
-    for (const Turn &turn : turns()) {
+    for (const Turn &turn : Turns()) {
         SCOPED_TRACE(turn.name);
-        const std::string file = fileOf(turn);
+        const std::string file = FileOf(turn);
         ASSERT_FALSE(file.empty());
         std::vector<char> path(file.begin(), file.end());
         path.resize(file.size() + 10, '\0');
@@ -49,26 +49,26 @@ TEST_F(TurnedPictures, ProbeMeasuresAndShowsThePictureUpright) {
         EXPECT_EQ(info.width, width);
         EXPECT_EQ(info.height, height);
         EXPECT_EQ(info.aspectCode, turn.swapsSides ? 1 : 3);   // square pixels / 16:9
-        expectUpright(grab(width, height), turn, width, height);
+        ExpectUpright(Grab(width, height), turn, width, height);
 
-        const std::string jpeg = scratchPath(std::string("snapshot_") + turn.name + ".jpg");
+        const std::string jpeg = ScratchPath(std::string("snapshot_") + turn.name + ".jpg");
         ASSERT_EQ(engine.getFrameJpeg(width, height, jpeg.c_str()), 0);
-        expectUpright(referenceFrame(jpeg, 0, width, height), turn, width, height);
+        ExpectUpright(ReferenceFrame(jpeg, 0, width, height), turn, width, height);
     }
 }
 
 TEST_F(TurnedPictures, FrameServiceShowsPicturesUpright) {
-    for (const Turn &turn : turns()) {
+    for (const Turn &turn : Turns()) {
         SCOPED_TRACE(turn.name);
         RecordingWindow window;
-        const std::string file = fileOf(turn);
+        const std::string file = FileOf(turn);
         ASSERT_EQ(engine.frameInit(&window, 2, file.c_str(), "", "0"), 0);
-        ASSERT_TRUE(window.waitFor(KORVID_MSG_READY, 1));
+        ASSERT_TRUE(window.WaitFor(KORVID_MSG_READY, 1));
         ASSERT_EQ(engine.frameSeek(1), 0);
-        ASSERT_TRUE(window.waitFor(KORVID_MSG_FRAME, 1));
-        EXPECT_EQ(window.posts().back().wparam, 1u);
+        ASSERT_TRUE(window.WaitFor(KORVID_MSG_FRAME, 1));
+        EXPECT_EQ(window.Posts().back().wparam, 1u);
         const int width = turn.swapsSides ? 90 : 160, height = turn.swapsSides ? 160 : 90;
-        expectUpright(grab(width, height), turn, width, height);
+        ExpectUpright(Grab(width, height), turn, width, height);
         EXPECT_EQ(engine.frameUninit(), 0);
     }
 }

@@ -10,14 +10,14 @@ namespace {
 constexpr int kFixed16 = 1 << 16;
 constexpr int kFixed30 = 1 << 30;
 
-void writeBigEndian(std::vector<uint8_t> &bytes, size_t offset, int32_t value) {
+void WriteBigEndian(std::vector<uint8_t> &bytes, size_t offset, int32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (24 - 8 * i));
 }
 
 // Average of the first byte of each pixel in a box a tenth of the picture's
 // size, set in from the corner.
-double cornerAverage(const uint8_t *pixels, int width, int height, int pixelBytes, Corner corner) {
+double CornerAverage(const uint8_t *pixels, int width, int height, int pixelBytes, Corner corner) {
     const int boxWidth = std::max(1, width / 10), boxHeight = std::max(1, height / 10);
     const int insetX = width / 50, insetY = height / 50;
     const bool right = corner == Corner::TopRight || corner == Corner::BottomRight;
@@ -33,7 +33,7 @@ double cornerAverage(const uint8_t *pixels, int width, int height, int pixelByte
 
 } // namespace
 
-const std::vector<Turn> &turns() {
+const std::vector<Turn> &Turns() {
     using C = Corner;
     static const std::vector<Turn> table{
         {"upright", {1, 0, 0, 1}, false, C::TopLeft, C::TopRight},
@@ -48,12 +48,12 @@ const std::vector<Turn> &turns() {
     return table;
 }
 
-bool writeTurnedCopy(const std::string &source, const std::string &turnName, const std::string &target) {
-    auto turn = std::find_if(turns().begin(), turns().end(), [&](const Turn &t) { return turnName == t.name; });
-    std::vector<uint8_t> bytes = readFile(source);
+bool WriteTurnedCopy(const std::string &source, const std::string &turnName, const std::string &target) {
+    auto turn = std::find_if(Turns().begin(), Turns().end(), [&](const Turn &t) { return turnName == t.name; });
+    std::vector<uint8_t> bytes = ReadFile(source);
     const std::string box = "tkhd";
     auto found = std::search(bytes.begin(), bytes.end(), box.begin(), box.end());
-    if (turn == turns().end() || found == bytes.end())
+    if (turn == Turns().end() || found == bytes.end())
         return false;
     // After the box type: version and flags, times, track, duration, layer, volume.
     const size_t type = found - bytes.begin();
@@ -64,15 +64,15 @@ bool writeTurnedCopy(const std::string &source, const std::string &turnName, con
                                turn->matrix[2] * kFixed16, turn->matrix[3] * kFixed16, 0,
                                0, 0, kFixed30};
     for (int i = 0; i < 9; ++i)
-        writeBigEndian(bytes, matrix + 4 * i, values[i]);
-    writeFile(target, bytes);
+        WriteBigEndian(bytes, matrix + 4 * i, values[i]);
+    WriteFile(target, bytes);
     return true;
 }
 
-MarkerCorners markerCorners(const uint8_t *pixels, int width, int height, int pixelBytes) {
+MarkerCorners FindMarkerCorners(const uint8_t *pixels, int width, int height, int pixelBytes) {
     MarkerCorners found{Corner::None, Corner::None};
     for (Corner corner : {Corner::TopLeft, Corner::TopRight, Corner::BottomLeft, Corner::BottomRight}) {
-        const double level = cornerAverage(pixels, width, height, pixelBytes, corner);
+        const double level = CornerAverage(pixels, width, height, pixelBytes, corner);
         if (level > 200)
             found.white = corner;
         else if (level > 90 && level < 170)
@@ -81,7 +81,7 @@ MarkerCorners markerCorners(const uint8_t *pixels, int width, int height, int pi
     return found;
 }
 
-const char *cornerName(Corner corner) {
+const char *CornerName(Corner corner) {
     switch (corner) {
     case Corner::TopLeft: return "top left";
     case Corner::TopRight: return "top right";

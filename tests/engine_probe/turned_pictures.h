@@ -21,10 +21,10 @@ struct Turn {
 };
 
 // Every turn and mirror, with where players (ffmpeg's own auto-rotation) show the squares.
-const std::vector<Turn> &turns();
+const std::vector<Turn> &Turns();
 
 // Writes a copy of an MP4 file whose first track header carries the turn's matrix.
-bool writeTurnedCopy(const std::string &source, const std::string &turnName, const std::string &target);
+bool WriteTurnedCopy(const std::string &source, const std::string &turnName, const std::string &target);
 
 // Where the white and the grey square are in a picture of width x height pixels
 // of `pixelBytes` bytes each (grey or blue-green-red).
@@ -32,8 +32,8 @@ struct MarkerCorners {
     Corner white;
     Corner grey;
 };
-MarkerCorners markerCorners(const uint8_t *pixels, int width, int height, int pixelBytes);
+MarkerCorners FindMarkerCorners(const uint8_t *pixels, int width, int height, int pixelBytes);
 
-const char *cornerName(Corner corner);
+const char *CornerName(Corner corner);
 
 } // namespace enginetest

@@ -51,10 +51,10 @@ TEST(NameCleaning, NulCharacterIsReplaced)
 
 class UniquePaths : public ::testing::Test {
 protected:
-    QString folder() const { return dir.path() + QStringLiteral("/"); }
+    QString Folder() const { return dir.path() + QStringLiteral("/"); }
     void Occupy(const QString &name) const
     {
-        QFile file(folder() + name);
+        QFile file(Folder() + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("existing");
     }
@@ -63,48 +63,48 @@ protected:
 
 TEST_F(UniquePaths, NumbersRepeatedConversionsOfOneName)
 {
-    const QString first = FinalOutputPathIn(folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001"));
-    EXPECT_EQ(first, folder() + QStringLiteral("Clip_.avi"));
+    const QString first = FinalOutputPathIn(Folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001"));
+    EXPECT_EQ(first, Folder() + QStringLiteral("Clip_.avi"));
     Occupy(QStringLiteral("Clip_.avi"));
-    EXPECT_EQ(FinalOutputPathIn(folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001")),
-              folder() + QStringLiteral("1-Clip_.avi"));
+    EXPECT_EQ(FinalOutputPathIn(Folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001")),
+              Folder() + QStringLiteral("1-Clip_.avi"));
     Occupy(QStringLiteral("1-Clip_.avi"));
-    EXPECT_EQ(FinalOutputPathIn(folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001")),
-              folder() + QStringLiteral("2-Clip_.avi"));
+    EXPECT_EQ(FinalOutputPathIn(Folder(), QStringLiteral("Clip?.avi"), QStringLiteral("001")),
+              Folder() + QStringLiteral("2-Clip_.avi"));
 }
 
 TEST_F(UniquePaths, SkipsFoldersAndDanglingLinks)
 {
-    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("a.avi")));
-    ASSERT_TRUE(QFile::link(folder() + QStringLiteral("missing-target"), folder() + QStringLiteral("1-a.avi")));
-    EXPECT_EQ(UniqueOutputPath(folder(), QStringLiteral("a.avi")), folder() + QStringLiteral("2-a.avi"));
+    ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("a.avi")));
+    ASSERT_TRUE(QFile::link(Folder() + QStringLiteral("missing-target"), Folder() + QStringLiteral("1-a.avi")));
+    EXPECT_EQ(UniqueOutputPath(Folder(), QStringLiteral("a.avi")), Folder() + QStringLiteral("2-a.avi"));
 }
 
 TEST_F(UniquePaths, NameOfOnlyDotsLandsInsideTheFolder)
 {
     Occupy(QStringLiteral("007"));
-    EXPECT_EQ(FinalOutputPathIn(folder(), QStringLiteral(".."), QStringLiteral("007")),
-              folder() + QStringLiteral("1-007"));
+    EXPECT_EQ(FinalOutputPathIn(Folder(), QStringLiteral(".."), QStringLiteral("007")),
+              Folder() + QStringLiteral("1-007"));
 }
 
 TEST_F(UniquePaths, OverlongNamesAreShortenedBeforeTheirExtension)
 {
     const QString longName = QString(300, QChar(0x00e9)) + QStringLiteral(".mp4");   // two bytes each
-    const QString first = UniqueOutputPath(folder(), longName);
-    const QString firstName = first.mid(folder().size());
+    const QString first = UniqueOutputPath(Folder(), longName);
+    const QString firstName = first.mid(Folder().size());
     EXPECT_EQ(firstName, QString(125, QChar(0x00e9)) + QStringLiteral(".mp4"));
     Occupy(firstName);
-    const QString second = UniqueOutputPath(folder(), longName);
-    EXPECT_EQ(second.mid(folder().size()), QStringLiteral("1-") + QString(124, QChar(0x00e9)) + QStringLiteral(".mp4"));
+    const QString second = UniqueOutputPath(Folder(), longName);
+    EXPECT_EQ(second.mid(Folder().size()), QStringLiteral("1-") + QString(124, QChar(0x00e9)) + QStringLiteral(".mp4"));
 
     const QString noExtension = QStringLiteral("x.") + QString(300, QLatin1Char('y'));
-    EXPECT_EQ(UniqueOutputPath(folder(), noExtension).mid(folder().size()).toUtf8().size(), 255);
+    EXPECT_EQ(UniqueOutputPath(Folder(), noExtension).mid(Folder().size()).toUtf8().size(), 255);
 }
 
 TEST_F(UniquePaths, CreatesTheMissingRootAndTargetFolders)
 {
-    const QString targetFolder = TargetOutputFolder(folder() + QStringLiteral("root"), QStringLiteral("iPod/"));
-    EXPECT_EQ(targetFolder, folder() + QStringLiteral("root/iPod/"));
+    const QString targetFolder = TargetOutputFolder(Folder() + QStringLiteral("root"), QStringLiteral("iPod/"));
+    EXPECT_EQ(targetFolder, Folder() + QStringLiteral("root/iPod/"));
     EXPECT_EQ(FinalOutputPathIn(targetFolder, QStringLiteral("x.mp4"), QStringLiteral("001")),
               targetFolder + QStringLiteral("x.mp4"));
     EXPECT_TRUE(QDir(targetFolder).exists());

@@ -28,7 +28,7 @@ protected:
     void SetUp() override { content = new RenameFormContent(&host, options); }
 
     template <typename T>
-    T *control(const QString &name) const
+    T *Control(const QString &name) const
     {
         T *found = host.findChild<T *>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
@@ -36,9 +36,9 @@ protected:
     }
     void ClickToken(int position) const
     {
-        QTest::mouseClick(control<QWidget>(QStringLiteral("TokenLabel%1").arg(position)), Qt::LeftButton);
+        QTest::mouseClick(Control<QWidget>(QStringLiteral("TokenLabel%1").arg(position)), Qt::LeftButton);
     }
-    QString TemplateText() const { return control<QLineEdit>(QStringLiteral("suiEdit_Template"))->text(); }
+    QString TemplateText() const { return Control<QLineEdit>(QStringLiteral("suiEdit_Template"))->text(); }
 
     SettingsSandbox sandbox;   // outlives the host, whose end writes Option.ini
     ProgramOptions options = sandbox.StartOptions();
@@ -48,19 +48,19 @@ protected:
 
 TEST_F(RenameFormContentTest, TokenClicksAppendWithTheChosenSeparator)
 {
-    control<QLineEdit>(QStringLiteral("suiEdit_Template"))->clear();
-    control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->setChecked(true);
+    Control<QLineEdit>(QStringLiteral("suiEdit_Template"))->clear();
+    Control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->setChecked(true);
     ClickToken(0);
     EXPECT_EQ(TemplateText(), QStringLiteral("#Name"));
     ClickToken(5);
     EXPECT_EQ(TemplateText(), QStringLiteral("#Name-#SN"));
 
-    QTest::mouseClick(control<QCheckBox>(QStringLiteral("suiCheckBox_Add2")), Qt::LeftButton);
-    EXPECT_FALSE(control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
+    QTest::mouseClick(Control<QCheckBox>(QStringLiteral("suiCheckBox_Add2")), Qt::LeftButton);
+    EXPECT_FALSE(Control<QCheckBox>(QStringLiteral("suiCheckBox_Add1"))->isChecked());
     ClickToken(3);
     EXPECT_EQ(TemplateText(), QStringLiteral("#Name-#SN_#Resolution"));
 
-    control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(false);
+    Control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(false);
     ClickToken(1);
     ClickToken(2);
     ClickToken(4);
@@ -70,9 +70,9 @@ TEST_F(RenameFormContentTest, TokenClicksAppendWithTheChosenSeparator)
 TEST_F(RenameFormContentTest, TokenLabelsShowQuotedTokenCaptionsInOrder)
 {
     const char *tokens[] = {"#Name", "#ClipID", "#Length", "#Resolution", "#Time", "#SN"};
-    int previousTop = control<QWidget>(QStringLiteral("Label4"))->y();
+    int previousTop = Control<QWidget>(QStringLiteral("Label4"))->y();
     for (int position = 0; position < 6; ++position) {
-        auto *label = control<QLabel>(QStringLiteral("TokenLabel%1").arg(position));
+        auto *label = Control<QLabel>(QStringLiteral("TokenLabel%1").arg(position));
         EXPECT_TRUE(label->text().startsWith(QLatin1Char('"') + QLatin1String(tokens[position]) + QLatin1Char('"')));
         EXPECT_EQ(label->toolTip(), QStringLiteral("Click to add this template"));
         EXPECT_EQ(label->x(), 36);
@@ -83,7 +83,7 @@ TEST_F(RenameFormContentTest, TokenLabelsShowQuotedTokenCaptionsInOrder)
 
 TEST_F(RenameFormContentTest, TokenLabelTurnsBlueAndUnderlinedWhileHovered)
 {
-    auto *label = control<QLabel>(QStringLiteral("TokenLabel2"));
+    auto *label = Control<QLabel>(QStringLiteral("TokenLabel2"));
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(label, &enter);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -99,9 +99,9 @@ TEST_F(RenameFormContentTest, CancelAndCloseKeepTheSettingsButCloseTheDialog)
 {
     for (const char *button : {"suiImageButton_Cancel", "suiImageButton_Close"}) {
         host.show();
-        control<QLineEdit>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("#SN typed"));
-        control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"))->setText(QStringLiteral("7"));
-        QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+        Control<QLineEdit>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("#SN typed"));
+        Control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"))->setText(QStringLiteral("7"));
+        QTest::mouseClick(Control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
         EXPECT_EQ(host.result(), QDialog::Rejected) << button;
         EXPECT_FALSE(host.isVisible()) << button;
         EXPECT_EQ(options.renameSettings.nameTemplate, QStringLiteral("#Name")) << button;
@@ -113,11 +113,11 @@ TEST_F(RenameFormContentTest, CancelAndCloseKeepTheSettingsButCloseTheDialog)
 TEST_F(RenameFormContentTest, OkStoresTheControlsUntrimmed)
 {
     host.show();
-    control<QLineEdit>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("  #Name_#SN "));
-    control<QLineEdit>(QStringLiteral("suiEdit_SN"))->setText(QStringLiteral("42"));
-    control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"))->setText(QStringLiteral("0"));
-    control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(true);
-    QTest::mouseClick(control<QPushButton>(QStringLiteral("suiImageButton_OK")), Qt::LeftButton);
+    Control<QLineEdit>(QStringLiteral("suiEdit_Template"))->setText(QStringLiteral("  #Name_#SN "));
+    Control<QLineEdit>(QStringLiteral("suiEdit_SN"))->setText(QStringLiteral("42"));
+    Control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"))->setText(QStringLiteral("0"));
+    Control<QCheckBox>(QStringLiteral("suiCheckBox_Add2"))->setChecked(true);
+    QTest::mouseClick(Control<QPushButton>(QStringLiteral("suiImageButton_OK")), Qt::LeftButton);
 
     EXPECT_EQ(host.result(), QDialog::Accepted);
     const RenameSettings stored = options.renameSettings;
@@ -130,11 +130,11 @@ TEST_F(RenameFormContentTest, OkStoresTheControlsUntrimmed)
 
 TEST_F(RenameFormContentTest, NumberFieldsAcceptDigitsOnly)
 {
-    auto *digits = control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"));
+    auto *digits = Control<QLineEdit>(QStringLiteral("suiEdit_SN_FD"));
     digits->clear();
     QTest::keyClicks(digits, QStringLiteral("a-45"));
     EXPECT_EQ(digits->text(), QStringLiteral("4"));
-    auto *start = control<QLineEdit>(QStringLiteral("suiEdit_SN"));
+    auto *start = Control<QLineEdit>(QStringLiteral("suiEdit_SN"));
     start->clear();
     QTest::keyClicks(start, QStringLiteral("-1x20"));
     EXPECT_EQ(start->text(), QStringLiteral("120"));

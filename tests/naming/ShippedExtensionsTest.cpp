@@ -25,7 +25,7 @@ OutputPanelValues PanelOfFormat(const targets::ProfileDefinitions &definitions, 
 
 TEST(ShippedExtensions, EveryTargetAndFormatGivesAPlainExtension)
 {
-    const auto definitions = targets::ProfileDefinitions::load(QStringLiteral(SHIPPED_DEFINITIONS));
+    const auto definitions = targets::ProfileDefinitions::Load(QStringLiteral(SHIPPED_DEFINITIONS));
     const QRegularExpression plainExtension(QStringLiteral("^\\.[a-z0-9]+$"));
     int checkedFormats = 0;
     for (int target = 0; target < targets::TargetCount; ++target) {
@@ -43,7 +43,7 @@ TEST(ShippedExtensions, EveryTargetAndFormatGivesAPlainExtension)
 
 TEST(ShippedExtensions, DeviceTargetsWriteMp4AndMusicMp3)
 {
-    const auto definitions = targets::ProfileDefinitions::load(QStringLiteral(SHIPPED_DEFINITIONS));
+    const auto definitions = targets::ProfileDefinitions::Load(QStringLiteral(SHIPPED_DEFINITIONS));
     EXPECT_EQ(OutputExtension(PanelOfFormat(definitions, targets::TargetiPod, 0)), QStringLiteral(".mp4"));
     EXPECT_EQ(OutputExtension(PanelOfFormat(definitions, targets::TargetMP3, 0)), QStringLiteral(".mp3"));
     EXPECT_EQ(OutputExtension(PanelOfFormat(definitions, targets::TargetHDTS, 0)), QStringLiteral(".m2ts"));

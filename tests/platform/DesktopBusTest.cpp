@@ -18,38 +18,38 @@ namespace {
 class FolderHandler : public QObject {
     Q_OBJECT
 public:
-    FolderHandler() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    FolderHandler() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
     ~FolderHandler() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
     QStringList opened;
 public slots:
-    void open(const QUrl &url) { opened << url.toLocalFile(); }
+    void Open(const QUrl &url) { opened << url.toLocalFile(); }
 };
 
 class DesktopBusTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(bus.running()) << "dbus-daemon did not start"; }
+    void SetUp() override { ASSERT_TRUE(bus.Running()) << "dbus-daemon did not start"; }
     BusServices bus;
 };
 
 TEST_F(DesktopBusTest, ANotificationSaysWhatHappenedAndItsActionOpensTheFolder)
 {
-    bus.start({BusServices::Notifications});
+    bus.Start({BusServices::Notifications});
     RecordingDesktop recording;   // where the action's folder goes
     platform::DesktopBus desktop;
-    ASSERT_TRUE(desktop.notify("3 files converted to iPod", "/out/iPod", "/out/iPod"));
-    EXPECT_EQ(bus.calls(), QStringList{"Notify|3 files converted to iPod|/out/iPod|open-folder,Open Folder"});
+    ASSERT_TRUE(desktop.Notify("3 files converted to iPod", "/out/iPod", "/out/iPod"));
+    EXPECT_EQ(bus.Calls(), QStringList{"Notify|3 files converted to iPod|/out/iPod|open-folder,Open Folder"});
 
     bus.InvokeLastNotificationAction("open-folder");
-    EXPECT_TRUE(WaitUntil([&] { return recording.calls() == QStringList{"openFolder|/out/iPod"}; }))
-        << recording.calls().join(' ').toStdString();
+    EXPECT_TRUE(WaitUntil([&] { return recording.Calls() == QStringList{"openFolder|/out/iPod"}; }))
+        << recording.Calls().join(' ').toStdString();
 }
 
 TEST_F(DesktopBusTest, TheSleepInhibitorIsHeldUntilReleased)
 {
-    bus.start({BusServices::Login});
+    bus.Start({BusServices::Login});
     platform::DesktopBus desktop;
     ASSERT_TRUE(desktop.InhibitSleep("Converting 3 clip(s) to iPod"));
-    EXPECT_EQ(bus.calls(), QStringList{"Inhibit|sleep:idle|Converting 3 clip(s) to iPod|block"});
+    EXPECT_EQ(bus.Calls(), QStringList{"Inhibit|sleep:idle|Converting 3 clip(s) to iPod|block"});
     EXPECT_FALSE(bus.InhibitorReleased());
     desktop.ReleaseSleep();
     EXPECT_TRUE(WaitUntil([this] { return bus.InhibitorReleased(); }));
@@ -57,12 +57,12 @@ TEST_F(DesktopBusTest, TheSleepInhibitorIsHeldUntilReleased)
 
 TEST_F(DesktopBusTest, TaskbarProgressGoesOutAsTheLauncherEntrySignal)
 {
-    bus.start({});
+    bus.Start({});
     platform::DesktopBus desktop;
     desktop.ShowTaskbarProgress(0.5);
     desktop.ShowTaskbarProgress(-1);
     ASSERT_TRUE(bus.WaitForCalls(2));
-    EXPECT_EQ(bus.calls().join('\n').toStdString(), QStringList({"LauncherEntry|application://com.pelorin.VideoConverter.desktop|0.5|true",
+    EXPECT_EQ(bus.Calls().join('\n').toStdString(), QStringList({"LauncherEntry|application://com.pelorin.VideoConverter.desktop|0.5|true",
                                         "LauncherEntry|application://com.pelorin.VideoConverter.desktop|0|false"})
                                                           .join('\n')
                                                           .toStdString());
@@ -70,10 +70,10 @@ TEST_F(DesktopBusTest, TaskbarProgressGoesOutAsTheLauncherEntrySignal)
 
 TEST_F(DesktopBusTest, WithoutServicesTheCallsFailAtOnce)
 {
-    bus.start({});
+    bus.Start({});
     platform::DesktopBus desktop;
     QDeadlineTimer deadline(3000);
-    EXPECT_FALSE(desktop.notify("summary", "body", "/out"));
+    EXPECT_FALSE(desktop.Notify("summary", "body", "/out"));
     EXPECT_FALSE(desktop.InhibitSleep("reason"));
     desktop.ReleaseSleep();
     EXPECT_FALSE(deadline.hasExpired()) << "an absent service must not be waited for";
@@ -81,18 +81,18 @@ TEST_F(DesktopBusTest, WithoutServicesTheCallsFailAtOnce)
 
 TEST_F(DesktopBusTest, TheFileManagerShowsTheFileSelected)
 {
-    bus.start({BusServices::FileManager});
+    bus.Start({BusServices::FileManager});
     FolderHandler handler;
-    EXPECT_TRUE(platform::desktop().ShowFileInFolder("/out/iPod/clip.mp4"));
-    EXPECT_EQ(bus.calls(), QStringList{"ShowItems|file:///out/iPod/clip.mp4"});
+    EXPECT_TRUE(platform::CurrentDesktop().ShowFileInFolder("/out/iPod/clip.mp4"));
+    EXPECT_EQ(bus.Calls(), QStringList{"ShowItems|file:///out/iPod/clip.mp4"});
     EXPECT_TRUE(handler.opened.isEmpty());
 }
 
 TEST_F(DesktopBusTest, WithoutAFileManagerTheFolderOpensWithTheDefaultHandler)
 {
-    bus.start({});
+    bus.Start({});
     FolderHandler handler;
-    EXPECT_TRUE(platform::desktop().ShowFileInFolder("/out/iPod/clip.mp4"));
+    EXPECT_TRUE(platform::CurrentDesktop().ShowFileInFolder("/out/iPod/clip.mp4"));
     EXPECT_EQ(handler.opened, QStringList{"/out/iPod"});
 }
 

@@ -26,7 +26,7 @@ class Receiver : public QObject {
 public:
     bool event(QEvent *event) override
     {
-        if (event->type() != EngineMessageEvent::eventType())
+        if (event->type() != EngineMessageEvent::EventType())
             return QObject::event(event);
         const auto *message = static_cast<EngineMessageEvent *>(event);
         received.push_back({message->message, message->wparam, message->lparam, QThread::currentThread()});
@@ -53,7 +53,7 @@ TEST(EngineWindow, PostsFromManyThreadsArriveInOrderOnTheReceiversThread)
     std::vector<std::thread> threads;
     for (int thread = 0; thread < kThreads; ++thread) {
         threads.emplace_back([&window, thread] {
-            KorvidWindow *handle = window.handle();
+            KorvidWindow *handle = window.Handle();
             for (int post = 0; post < kPostsPerThread; ++post)
                 handle->post(handle, uint32_t(thread), uintptr_t(post), -post);
         });
@@ -75,7 +75,7 @@ TEST(EngineWindow, PostingDoesNotDeliverBeforeTheEventLoopRuns)
 {
     Receiver receiver;
     EngineWindow window(&receiver);
-    window.handle()->post(window.handle(), KORVID_MSG_READY, 0, 0);
+    window.Handle()->post(window.Handle(), KORVID_MSG_READY, 0, 0);
     EXPECT_TRUE(receiver.received.empty());
     ProcessEventsUntil([&] { return !receiver.received.empty(); });
     EXPECT_EQ(receiver.received.size(), 1u);
@@ -85,9 +85,9 @@ TEST(EngineWindow, MessagesForAReceiverThatIsGoneAreDropped)
 {
     auto receiver = std::make_unique<Receiver>();
     EngineWindow window(receiver.get());
-    window.handle()->post(window.handle(), KORVID_MSG_FRAME, 1, 0);   // pending when the receiver goes
+    window.Handle()->post(window.Handle(), KORVID_MSG_FRAME, 1, 0);   // pending when the receiver goes
     receiver.reset();
-    window.handle()->post(window.handle(), KORVID_MSG_CLOSED, 0, 0);  // posted after it has gone
+    window.Handle()->post(window.Handle(), KORVID_MSG_CLOSED, 0, 0);  // posted after it has gone
     QCoreApplication::processEvents();
     SUCCEED();
 }

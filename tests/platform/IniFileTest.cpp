@@ -11,14 +11,14 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    QString write(const QByteArray &content)
+    QString Write(const QByteArray &content)
     {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(content);
         return path;
     }
-    QByteArray contents() const
+    QByteArray Contents() const
     {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
@@ -54,7 +54,7 @@ TEST_F(IniFileTest, ReadsTextsWithPrivateProfileRules)
         {"UTF-8 text", "[Option]\nOutputFolder=/home/jürgen/Vidéos/\n", "Option", "OutputFolder", "/home/jürgen/Vidéos/"},
     };
     for (const ReadCase &c : cases) {
-        write(c.content);
+        Write(c.content);
         EXPECT_EQ(ReadIniString(path, QString::fromUtf8(c.section), QString::fromUtf8(c.key), QStringLiteral("nodef")),
                   QString::fromUtf8(c.expected))
             << c.name;
@@ -76,7 +76,7 @@ TEST_F(IniFileTest, ReadsIntegersFromLeadingDigits)
         {"-", 99}, {"0x10", 0}, {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
     };
     for (const auto &[text, expected] : cases) {
-        write(QByteArray("[Option]\nValue=") + text + "\n");
+        Write(QByteArray("[Option]\nValue=") + text + "\n");
         EXPECT_EQ(ReadIniInt(path, QStringLiteral("option"), QStringLiteral("value"), 99), expected) << text;
     }
 }
@@ -85,10 +85,10 @@ TEST_F(IniFileTest, ReadsBooleansAsAnyNumberButZero)
 {
     const std::pair<const char *, bool> cases[] = {{"0", false}, {"1", true}, {"2", true}, {"-1", true}, {"00", false}};
     for (const auto &[text, expected] : cases) {
-        write(QByteArray("[Option]\nFlag=") + text + "\n");
+        Write(QByteArray("[Option]\nFlag=") + text + "\n");
         EXPECT_EQ(ReadIniBool(path, QStringLiteral("Option"), QStringLiteral("Flag"), !expected), expected) << text;
     }
-    write("[Option]\nFlag=yes\n");
+    Write("[Option]\nFlag=yes\n");
     EXPECT_TRUE(ReadIniBool(path, QStringLiteral("Option"), QStringLiteral("Flag"), true));
     EXPECT_FALSE(ReadIniBool(path, QStringLiteral("Option"), QStringLiteral("Flag"), false));
 }
@@ -98,12 +98,12 @@ TEST_F(IniFileTest, WriteCreatesFileSectionAndKey)
     ASSERT_TRUE(WriteIniInt(path, QStringLiteral("Option"), QStringLiteral("DefaultAudio"), 1));
     ASSERT_TRUE(WriteIniBool(path, QStringLiteral("Option"), QStringLiteral("Add1"), true));
     ASSERT_TRUE(WriteIniString(path, QStringLiteral("Video-Profile"), QStringLiteral("ProfileCount"), QStringLiteral("0")));
-    EXPECT_EQ(contents(), QByteArray("[Option]\nDefaultAudio=1\nAdd1=1\n\n[Video-Profile]\nProfileCount=0\n"));
+    EXPECT_EQ(Contents(), QByteArray("[Option]\nDefaultAudio=1\nAdd1=1\n\n[Video-Profile]\nProfileCount=0\n"));
 }
 
 TEST_F(IniFileTest, WriteKeepsEveryOtherLineAsItWas)
 {
-    write("; settings of the program\n"
+    Write("; settings of the program\n"
           "[Option]\n"
           "  DefaultAudio = 1   \n"
           "; the folder below is chosen by the user\n"
@@ -113,7 +113,7 @@ TEST_F(IniFileTest, WriteKeepsEveryOtherLineAsItWas)
           "key = kept as is\n");
     ASSERT_TRUE(WriteIniString(path, QStringLiteral("OPTION"), QStringLiteral("outputfolder"), QStringLiteral("/new/")));
     ASSERT_TRUE(WriteIniString(path, QStringLiteral("Option"), QStringLiteral("Template"), QStringLiteral("#Name")));
-    EXPECT_EQ(contents(), QByteArray("; settings of the program\n"
+    EXPECT_EQ(Contents(), QByteArray("; settings of the program\n"
                                      "[Option]\n"
                                      "  DefaultAudio = 1   \n"
                                      "; the folder below is chosen by the user\n"
@@ -126,22 +126,22 @@ TEST_F(IniFileTest, WriteKeepsEveryOtherLineAsItWas)
 
 TEST_F(IniFileTest, WriteKeepsWindowsLineBreaks)
 {
-    write("[Option]\r\nA=1\r\n");
+    Write("[Option]\r\nA=1\r\n");
     ASSERT_TRUE(WriteIniInt(path, QStringLiteral("Option"), QStringLiteral("B"), 2));
-    EXPECT_EQ(contents(), QByteArray("[Option]\r\nA=1\r\nB=2\r\n"));
+    EXPECT_EQ(Contents(), QByteArray("[Option]\r\nA=1\r\nB=2\r\n"));
 }
 
 TEST_F(IniFileTest, LineBreakInAValueCannotAddAnEntry)
 {
     ASSERT_TRUE(WriteIniString(path, QStringLiteral("Option"), QStringLiteral("Template"), QStringLiteral("a\n[Evil]\nx=1")));
-    const IniDocument document = IniDocument::load(path);
-    EXPECT_EQ(document.sections(), QStringList{QStringLiteral("Option")});
-    EXPECT_EQ(document.keys(QStringLiteral("Option")), QStringList{QStringLiteral("Template")});
+    const IniDocument document = IniDocument::Load(path);
+    EXPECT_EQ(document.Sections(), QStringList{QStringLiteral("Option")});
+    EXPECT_EQ(document.Keys(QStringLiteral("Option")), QStringList{QStringLiteral("Template")});
 }
 
 TEST_F(IniFileTest, SaveReplacesTheFileWithoutLeavingATemporaryFile)
 {
-    write("[Option]\nA=1\n");
+    Write("[Option]\nA=1\n");
     ASSERT_TRUE(WriteIniInt(path, QStringLiteral("Option"), QStringLiteral("A"), 2));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Option.ini")});
 }
@@ -155,20 +155,20 @@ TEST_F(IniFileTest, SaveIntoAMissingFolderFailsWithoutCreatingIt)
 
 TEST_F(IniFileTest, SingleByteFileReadsAsLatin1)
 {
-    write("[Option]\nOutputFolder=/home/j\xfcrgen/\n");
+    Write("[Option]\nOutputFolder=/home/j\xfcrgen/\n");
     EXPECT_EQ(ReadIniString(path, QStringLiteral("Option"), QStringLiteral("OutputFolder"), QString()),
               QStringLiteral("/home/jürgen/"));
 }
 
 TEST_F(IniFileTest, DocumentListsSectionsAndKeysInFileOrder)
 {
-    write("[B]\nz=1\ny=2\n[A]\nx=3\n[b]\nZ=4\nw=5\n");
-    IniDocument document = IniDocument::load(path);
-    EXPECT_EQ(document.sections(), (QStringList{QStringLiteral("B"), QStringLiteral("A")}));
-    EXPECT_EQ(document.keys(QStringLiteral("b")), (QStringList{QStringLiteral("z"), QStringLiteral("y"), QStringLiteral("w")}));
-    document.removeKey(QStringLiteral("B"), QStringLiteral("Z"));
-    EXPECT_FALSE(document.contains(QStringLiteral("B"), QStringLiteral("z")));
-    EXPECT_TRUE(document.contains(QStringLiteral("A"), QStringLiteral("X")));
+    Write("[B]\nz=1\ny=2\n[A]\nx=3\n[b]\nZ=4\nw=5\n");
+    IniDocument document = IniDocument::Load(path);
+    EXPECT_EQ(document.Sections(), (QStringList{QStringLiteral("B"), QStringLiteral("A")}));
+    EXPECT_EQ(document.Keys(QStringLiteral("b")), (QStringList{QStringLiteral("z"), QStringLiteral("y"), QStringLiteral("w")}));
+    document.RemoveKey(QStringLiteral("B"), QStringLiteral("Z"));
+    EXPECT_FALSE(document.Contains(QStringLiteral("B"), QStringLiteral("z")));
+    EXPECT_TRUE(document.Contains(QStringLiteral("A"), QStringLiteral("X")));
 }
 
 } // namespace

@@ -33,9 +33,9 @@ TEST(LibraryLoader, BareNameLoadsFromTheProgramFolderFirst)
     TestEngine engine;   // the program's folder now holds the test engine's libKorvid.so
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
-    EXPECT_TRUE(library->symbol("TestEngine_Reset")) << "not the program folder's library";
-    EXPECT_TRUE(library->bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number"));
-    EXPECT_FALSE(library->symbol("No_Such_Name"));
+    EXPECT_TRUE(library->Symbol("TestEngine_Reset")) << "not the program folder's library";
+    EXPECT_TRUE(library->Bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number"));
+    EXPECT_FALSE(library->Symbol("No_Such_Name"));
 }
 
 TEST(LibraryLoader, BareNameFallsBackToTheSystemSearch)
@@ -51,8 +51,8 @@ TEST(LibraryLoader, ProgramFolderLoadFindsTheLibraryThere)
     TestEngine engine(QStringLiteral("test-engine-missing"));
     const auto library = Library::LoadFromProgramFolder(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
-    EXPECT_TRUE(library->symbol("X_TO_HD_PS3"));
-    EXPECT_FALSE(library->symbol("X_TO_HD_ZUNE"));
+    EXPECT_TRUE(library->Symbol("X_TO_HD_PS3"));
+    EXPECT_FALSE(library->Symbol("X_TO_HD_ZUNE"));
 }
 
 } // namespace

@@ -19,13 +19,13 @@ namespace {
 struct BoxAnswerer {
     explicit BoxAnswerer(const QString &buttonText)
     {
-        QTimer::singleShot(0, [this, buttonText] { answer(buttonText); });
+        QTimer::singleShot(0, [this, buttonText] { Answer(buttonText); });
     }
-    void answer(const QString &buttonText)
+    void Answer(const QString &buttonText)
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box) {
-            QTimer::singleShot(10, [this, buttonText] { answer(buttonText); });
+            QTimer::singleShot(10, [this, buttonText] { Answer(buttonText); });
             return;
         }
         title = box->windowTitle();
@@ -44,7 +44,7 @@ struct BoxAnswerer {
 TEST(ModalQuestions, InformationShowsItsTitleAndText)
 {
     BoxAnswerer answerer(QStringLiteral("OK"));
-    platform::Questions().information(nullptr, QStringLiteral("Pelorin"), QStringLiteral("Process Finished!"));
+    platform::Questions().Information(nullptr, QStringLiteral("Pelorin"), QStringLiteral("Process Finished!"));
     EXPECT_EQ(answerer.title, QStringLiteral("Pelorin"));
     EXPECT_EQ(answerer.text, QStringLiteral("Process Finished!"));
 }
@@ -72,7 +72,7 @@ TEST(ModalQuestions, ExecRunsTheDialogModallyAndReturnsItsResult)
         EXPECT_TRUE(dialog.isModal());
         dialog.done(5);
     });
-    EXPECT_EQ(platform::Questions().exec(dialog), 5);
+    EXPECT_EQ(platform::Questions().Exec(dialog), 5);
 }
 
 TEST(ModalQuestions, SaveFileTellsWhichFilterWasSelectedAndAsksNothingAboutAnExistingFile)

@@ -31,35 +31,35 @@ void PreviewFixture::MakeClip(TVideoInfo &record, const QString &fileName, int d
     record.Thumbnail = QImage(160, 120, QImage::Format_BGR888);
     record.Thumbnail.fill(Qt::gray);
     engine.SetProbe(fileName, TestEngine::VideoInfo(duration, 25.0f, 320, 240));
-    engine.setPicture(fileName, topRgb, 0x0000FF);
+    engine.SetPicture(fileName, topRgb, 0x0000FF);
 }
 
-QWidget *PreviewFixture::control(const char *name) const
+QWidget *PreviewFixture::Control(const char *name) const
 {
     return windows->MainForm->findChild<QWidget *>(QString::fromLatin1(name));
 }
 
-bool PreviewFixture::seeking() const
+bool PreviewFixture::Seeking() const
 {
-    return control("Label_Info")->isVisibleTo(windows->MainForm.get());
+    return Control("Label_Info")->isVisibleTo(windows->MainForm.get());
 }
 
 void PreviewFixture::DragAndRelease(const char *controlName, int dx)
 {
-    ::DragAndRelease(control(controlName), dx);
+    ::DragAndRelease(Control(controlName), dx);
 }
 
 bool PreviewFixture::WaitUntilIdle()
 {
     return QTest::qWaitFor([this] {
-        return preview->FrameState() == FrameService::State::Ready && !seeking();
+        return preview->FrameState() == FrameService::State::Ready && !Seeking();
     }, 5000);
 }
 
 QStringList PreviewFixture::FrameCalls() const
 {
     QStringList found;
-    for (const QString &call : engine.calls()) {
+    for (const QString &call : engine.Calls()) {
         const QString name = call.section('|', 0, 0);
         if (name.startsWith("X_GetFrame") || name == "X_Get_Frame" || name == "X_Set_NextFrame_Time"
             || name == "X_Global_CMD")

@@ -23,8 +23,8 @@ protected:
     // Presses, moves by dx and releases the named range bar control.
     void DragAndRelease(const char *controlName, int dx);
     bool WaitUntilIdle();   // the frame service ready and no frame pending
-    QWidget *control(const char *name) const;
-    bool seeking() const;
+    QWidget *Control(const char *name) const;
+    bool Seeking() const;
     QStringList FrameCalls() const;   // the frame service's calls by name and arguments
 
     SettingsSandbox sandbox;

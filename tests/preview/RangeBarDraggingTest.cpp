@@ -35,7 +35,7 @@ TEST_F(PreviewFixture, OnlyTheEditsOfTheDraggedPartTurnLime)
         clip.SetStartTime(150);
         clip.SetEndTime(450);
         preview->CurrentClipChanged(&clip);
-        QWidget *target = control(c.control);
+        QWidget *target = Control(c.control);
 
         PressLeft(target);
         EXPECT_EQ(isLime(start), c.startLimeOnPress);
@@ -56,9 +56,9 @@ TEST_F(PreviewFixture, OnlyTheEditsOfTheDraggedPartTurnLime)
 TEST_F(PreviewFixture, ABusyBarTakesNoDrag)
 {
     preview->SetPreviewBusy(true);
-    const int left = control("Image_Left")->x();
+    const int left = Control("Image_Left")->x();
     DragAndRelease("Image_Left", 67);
-    EXPECT_EQ(control("Image_Left")->x(), left);
+    EXPECT_EQ(Control("Image_Left")->x(), left);
     EXPECT_EQ(clip.StartTime, 0);
     EXPECT_EQ(engine.CallCount("X_GetFrame_Init"), 0);
     EXPECT_NE(TrimEdits::ColourOf(windows->MainForm->findChild<QLineEdit *>("suiEdit_Start")), TrimEdits::kDragging);

@@ -39,7 +39,7 @@ struct BusServices::State {
     uint lastNotification = 0;
     int inhibitorEnd = -1;   // our end of the pipe whose other end the program holds
 
-    void record(const QString &call)
+    void Record(const QString &call)
     {
         std::lock_guard lock(mutex);
         calls << call;
@@ -55,7 +55,7 @@ public slots:
     uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &, int)
     {
-        state_.record(QStringLiteral("Notify|%1|%2|%3").arg(summary, body, actions.join(QLatin1Char(','))));
+        state_.Record(QStringLiteral("Notify|%1|%2|%3").arg(summary, body, actions.join(QLatin1Char(','))));
         std::lock_guard lock(state_.mutex);
         return ++state_.lastNotification;
     }
@@ -73,7 +73,7 @@ public:
 public slots:
     QDBusUnixFileDescriptor Inhibit(const QString &what, const QString &, const QString &why, const QString &mode)
     {
-        state_.record(QStringLiteral("Inhibit|%1|%2|%3").arg(what, why, mode));
+        state_.Record(QStringLiteral("Inhibit|%1|%2|%3").arg(what, why, mode));
         int ends[2];
         if (pipe2(ends, O_CLOEXEC) != 0)
             return {};
@@ -85,7 +85,7 @@ public slots:
         state_.inhibitorEnd = ends[0];
         return handed;
     }
-    void PowerOff(bool) { state_.record(QStringLiteral("PowerOff")); }
+    void PowerOff(bool) { state_.Record(QStringLiteral("PowerOff")); }
 
 private:
     BusServices::State &state_;
@@ -99,7 +99,7 @@ public:
 public slots:
     void ShowItems(const QStringList &uris, const QString &)
     {
-        state_.record(QStringLiteral("ShowItems|") + uris.join(QLatin1Char(',')));
+        state_.Record(QStringLiteral("ShowItems|") + uris.join(QLatin1Char(',')));
     }
 
 private:
@@ -111,9 +111,9 @@ class LauncherEntryListener : public QObject {
 public:
     explicit LauncherEntryListener(BusServices::State &state) : state_(state) {}
 public slots:
-    void update(const QString &uri, const QVariantMap &properties)
+    void Update(const QString &uri, const QVariantMap &properties)
     {
-        state_.record(QStringLiteral("LauncherEntry|%1|%2|%3")
+        state_.Record(QStringLiteral("LauncherEntry|%1|%2|%3")
                           .arg(uri)
                           .arg(properties.value(QStringLiteral("progress")).toDouble())
                           .arg(properties.value(QStringLiteral("progress-visible")).toBool() ? QStringLiteral("true")
@@ -153,7 +153,7 @@ BusServices::~BusServices()
         ::close(state_->inhibitorEnd);
 }
 
-void BusServices::start(const QList<Service> &services)
+void BusServices::Start(const QList<Service> &services)
 {
     QDBusConnection bus = QDBusConnection::connectToBus(address_, kConnectionName);
     const auto add = [&](QObject *service, const QString &name, const QString &path) {
@@ -176,10 +176,10 @@ void BusServices::start(const QList<Service> &services)
     listener->moveToThread(thread_.get());
     QObject::connect(thread_.get(), &QThread::finished, listener, &QObject::deleteLater);
     bus.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"),
-                listener, SLOT(update(QString, QVariantMap)));
+                listener, SLOT(Update(QString, QVariantMap)));
 }
 
-QStringList BusServices::calls() const
+QStringList BusServices::Calls() const
 {
     std::lock_guard lock(state_->mutex);
     return state_->calls;
@@ -188,7 +188,7 @@ QStringList BusServices::calls() const
 bool BusServices::WaitForCalls(int count, int timeoutMilliseconds) const
 {
     const QDeadlineTimer deadline(timeoutMilliseconds);
-    while (calls().size() < count) {
+    while (Calls().size() < count) {
         if (deadline.hasExpired())
             return false;
         QThread::msleep(10);

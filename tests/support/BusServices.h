@@ -5,9 +5,9 @@
 // signal. Nothing reaches the real desktop, and nothing shuts down.
 //
 //   BusServices bus;                     // before anything in the process uses D-Bus
-//   bus.start({BusServices::Notifications, BusServices::Login});
+//   bus.Start({BusServices::Notifications, BusServices::Login});
 //   ... the program calls the desktop ...
-//   EXPECT_EQ(bus.calls(), QStringList{"Notify|3 files converted to iPod|..."});
+//   EXPECT_EQ(bus.Calls(), QStringList{"Notify|3 files converted to iPod|..."});
 //
 // The daemon serves as both the session and the system bus (the environment
 // variables point there), so the program's own connections find the services.
@@ -29,12 +29,12 @@ public:
     BusServices(const BusServices &) = delete;
     BusServices &operator=(const BusServices &) = delete;
 
-    bool running() const { return !address_.isEmpty(); }
-    void start(const QList<Service> &services);   // registers the services (once)
+    bool Running() const { return !address_.isEmpty(); }
+    void Start(const QList<Service> &services);   // registers the services (once)
 
     // "Notify|summary|body|action,label,...", "Inhibit|what|why|mode", "PowerOff",
     // "ShowItems|uri,...", "LauncherEntry|uri|progress|visible", in arrival order.
-    QStringList calls() const;
+    QStringList Calls() const;
     bool WaitForCalls(int count, int timeoutMilliseconds = 30000) const;
     // The notification service sends ActionInvoked for its last notification.
     void InvokeLastNotificationAction(const QString &action);

@@ -19,13 +19,13 @@ TEST(ScriptedQuestions, AnswersInOrderAndRecordsEveryQuestion)
     scripted.AnswerExec([](QDialog &dialog) { return dialog.objectName() == QLatin1String("RenameForm") ? 7 : 0; });
     platform::ModalQuestions &questions = platform::Questions();
 
-    questions.information(nullptr, QStringLiteral("Info"), QStringLiteral("Process Finished!"));
+    questions.Information(nullptr, QStringLiteral("Info"), QStringLiteral("Process Finished!"));
     EXPECT_TRUE(questions.Confirm(nullptr, QString(), QStringLiteral("first?")));
     EXPECT_FALSE(questions.Confirm(nullptr, QString(), QStringLiteral("second?")));
     EXPECT_EQ(questions.OpenFiles(nullptr, QStringLiteral("Add"), QStringLiteral("/videos"), QStringLiteral("All (*)")).size(), 2);
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("RenameForm"));
-    EXPECT_EQ(questions.exec(dialog), 7);
+    EXPECT_EQ(questions.Exec(dialog), 7);
     EXPECT_EQ(dialog.result(), 7);
 
     EXPECT_EQ(scripted.Texts(ScriptedQuestions::Kind::Confirm), (QStringList{QStringLiteral("first?"), QStringLiteral("second?")}));
@@ -58,13 +58,13 @@ TEST(ScriptedQuestions, RealDialogsComeBackAfterwards)
 TEST(RecordingDesktop, RecordsRequestsAndOpensNothing)
 {
     RecordingDesktop recording;
-    platform::Desktop &desktop = platform::desktop();
+    platform::Desktop &desktop = platform::CurrentDesktop();
     EXPECT_TRUE(desktop.OpenFolder(QStringLiteral("/out/")));
-    EXPECT_TRUE(desktop.openUrl(QStringLiteral("mailto:support@example.com")));
-    recording.setResult(false);
+    EXPECT_TRUE(desktop.OpenUrl(QStringLiteral("mailto:support@example.com")));
+    recording.SetResult(false);
     EXPECT_FALSE(desktop.ShowFileInFolder(QStringLiteral("/out/a.mp4")));
     EXPECT_FALSE(desktop.PowerOff());
-    EXPECT_EQ(recording.calls(), (QStringList{QStringLiteral("openFolder|/out/"), QStringLiteral("openUrl|mailto:support@example.com"),
+    EXPECT_EQ(recording.Calls(), (QStringList{QStringLiteral("openFolder|/out/"), QStringLiteral("openUrl|mailto:support@example.com"),
                                               QStringLiteral("showFileInFolder|/out/a.mp4"), QStringLiteral("powerOff")}));
 }
 

@@ -100,14 +100,14 @@ struct RegionColours {
     struct Bin {
         long long red = 0, green = 0, blue = 0;
         int count = 0;
-        QColor mean() const { return QColor(int(red / count), int(green / count), int(blue / count)); }
+        QColor Mean() const { return QColor(int(red / count), int(green / count), int(blue / count)); }
     };
     QHash<int, Bin> bins;
     QList<QRgb> pixels;
 
     static int KeyOf(QRgb pixel) { return (qRed(pixel) >> 3) << 10 | (qGreen(pixel) >> 3) << 5 | (qBlue(pixel) >> 3); }
 
-    void add(QRgb pixel)
+    void Add(QRgb pixel)
     {
         Bin &bin = bins[KeyOf(pixel)];
         bin.red += qRed(pixel);
@@ -135,7 +135,7 @@ bool ForegroundAndBackground(const RegionColours &colours, QColor &foreground, Q
     }
     if (commonKey < 0 || commonCount == colours.pixels.size())
         return false;   // a single colour: nothing drawn on it
-    background = colours.bins[commonKey].mean();
+    background = colours.bins[commonKey].Mean();
     QList<std::pair<double, QRgb>> drawn;
     for (QRgb pixel : colours.pixels) {
         const double ratio = ContrastRatio(QColor(pixel), background);
@@ -194,7 +194,7 @@ TextContrast MeasureArea(const QString &control, const QString &text, const QRec
     for (int y = inPicture.top(); y <= inPicture.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
         for (int x = inPicture.left(); x <= inPicture.right(); ++x)
-            colours.add(line[x]);
+            colours.Add(line[x]);
     }
     TextContrast contrast{control, text, {}, {}, 1.0};
     if (ForegroundAndBackground(colours, contrast.foreground, contrast.background))
@@ -221,7 +221,7 @@ double ContrastRatio(const QColor &first, const QColor &second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::string TextContrast::describe() const
+std::string TextContrast::Describe() const
 {
     return QStringLiteral("%1 \"%2\": %3 on %4, %5:1")
         .arg(control, text.left(60), foreground.name(), background.name())

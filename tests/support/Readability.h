@@ -9,7 +9,7 @@
 //
 //   const QImage picture = window.grab().toImage();
 //   for (const auto &text : readability::MeasureTexts(window, picture))
-//       EXPECT_GE(text.ratio, 4.5) << text.describe();
+//       EXPECT_GE(text.ratio, 4.5) << text.Describe();
 
 #include <QColor>
 #include <QImage>
@@ -33,7 +33,7 @@ struct TextContrast {
     QColor foreground;
     QColor background;
     double ratio = 0;
-    std::string describe() const;
+    std::string Describe() const;
 };
 
 // Every visible, enabled text of `window` (for a menu: its entries) and its contrast on `picture`, where the

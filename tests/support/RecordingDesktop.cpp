@@ -10,17 +10,17 @@ RecordingDesktop::~RecordingDesktop()
     platform::SetDesktopForTesting(nullptr);
 }
 
-bool RecordingDesktop::record(const QString &call)
+bool RecordingDesktop::Record(const QString &call)
 {
     calls_.append(call);
     return result_;
 }
 
-bool RecordingDesktop::OpenFolder(const QString &folder) { return record(QStringLiteral("openFolder|") + folder); }
-bool RecordingDesktop::openUrl(const QString &url) { return record(QStringLiteral("openUrl|") + url); }
-bool RecordingDesktop::ShowFileInFolder(const QString &file) { return record(QStringLiteral("showFileInFolder|") + file); }
-bool RecordingDesktop::PowerOff() { return record(QStringLiteral("powerOff")); }
-bool RecordingDesktop::notify(const QString &summary, const QString &body, const QString &folder)
+bool RecordingDesktop::OpenFolder(const QString &folder) { return Record(QStringLiteral("openFolder|") + folder); }
+bool RecordingDesktop::OpenUrl(const QString &url) { return Record(QStringLiteral("openUrl|") + url); }
+bool RecordingDesktop::ShowFileInFolder(const QString &file) { return Record(QStringLiteral("showFileInFolder|") + file); }
+bool RecordingDesktop::PowerOff() { return Record(QStringLiteral("powerOff")); }
+bool RecordingDesktop::Notify(const QString &summary, const QString &body, const QString &folder)
 {
     runCalls_.append(QStringLiteral("notify|") + summary + QLatin1Char('|') + body + QLatin1Char('|') + folder);
     return result_;

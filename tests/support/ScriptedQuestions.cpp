@@ -64,7 +64,7 @@ int ScriptedQuestions::UnusedAnswers() const
 }
 
 template <typename Answer>
-Answer ScriptedQuestions::next(std::deque<Answer> &answers, const Question &question, Answer unanswered)
+Answer ScriptedQuestions::Next(std::deque<Answer> &answers, const Question &question, Answer unanswered)
 {
     asked_.append(question);
     if (answers.empty()) {
@@ -76,51 +76,51 @@ Answer ScriptedQuestions::next(std::deque<Answer> &answers, const Question &ques
     return answer;
 }
 
-void ScriptedQuestions::information(QWidget *, const QString &title, const QString &text)
+void ScriptedQuestions::Information(QWidget *, const QString &title, const QString &text)
 {
     asked_.append({Kind::Information, title, text, {}});
 }
 
-void ScriptedQuestions::error(QWidget *, const QString &title, const QString &text)
+void ScriptedQuestions::Error(QWidget *, const QString &title, const QString &text)
 {
     asked_.append({Kind::Error, title, text, {}});
 }
 
 bool ScriptedQuestions::Confirm(QWidget *, const QString &title, const QString &text)
 {
-    return next(confirmAnswers_, {Kind::Confirm, title, text, {}}, false);
+    return Next(confirmAnswers_, {Kind::Confirm, title, text, {}}, false);
 }
 
 bool ScriptedQuestions::OkCancel(QWidget *, const QString &title, const QString &text)
 {
-    return next(okCancelAnswers_, {Kind::OkCancel, title, text, {}}, false);
+    return Next(okCancelAnswers_, {Kind::OkCancel, title, text, {}}, false);
 }
 
 QStringList ScriptedQuestions::OpenFiles(QWidget *, const QString &title, const QString &folder, const QString &filter)
 {
-    return next(openFilesAnswers_, {Kind::OpenFiles, title, folder, filter}, QStringList());
+    return Next(openFilesAnswers_, {Kind::OpenFiles, title, folder, filter}, QStringList());
 }
 
 platform::SaveFileChoice ScriptedQuestions::SaveFileChoosingFilter(QWidget *, const QString &title,
                                                                    const QString &suggestedPath, const QString &filter)
 {
-    return next(saveFileAnswers_, {Kind::SaveFile, title, suggestedPath, filter}, platform::SaveFileChoice());
+    return Next(saveFileAnswers_, {Kind::SaveFile, title, suggestedPath, filter}, platform::SaveFileChoice());
 }
 
 QString ScriptedQuestions::ChooseFolder(QWidget *, const QString &title, const QString &folder)
 {
-    return next(chooseFolderAnswers_, {Kind::ChooseFolder, title, folder, {}}, QString());
+    return Next(chooseFolderAnswers_, {Kind::ChooseFolder, title, folder, {}}, QString());
 }
 
 // The question's text is the label; the offered text is recorded as its filter.
 QString ScriptedQuestions::AskText(QWidget *, const QString &title, const QString &label, const QString &text)
 {
-    return next(textAnswers_, {Kind::Text, title, label, text}, QString());
+    return Next(textAnswers_, {Kind::Text, title, label, text}, QString());
 }
 
-int ScriptedQuestions::exec(QDialog &dialog)
+int ScriptedQuestions::Exec(QDialog &dialog)
 {
-    const auto answer = next(execAnswers_, {Kind::Exec, dialog.objectName(), dialog.windowTitle(), {}},
+    const auto answer = Next(execAnswers_, {Kind::Exec, dialog.objectName(), dialog.windowTitle(), {}},
                              std::function<int(QDialog &)>([](QDialog &) { return int(QDialog::Rejected); }));
     const int result = answer(dialog);
     dialog.setResult(result);

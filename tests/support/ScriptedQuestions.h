@@ -49,8 +49,8 @@ public:
     QStringList Texts(Kind kind) const;   // the texts of the questions of one kind, in order
     int UnusedAnswers() const;
 
-    void information(QWidget *parent, const QString &title, const QString &text) override;
-    void error(QWidget *parent, const QString &title, const QString &text) override;
+    void Information(QWidget *parent, const QString &title, const QString &text) override;
+    void Error(QWidget *parent, const QString &title, const QString &text) override;
     bool Confirm(QWidget *parent, const QString &title, const QString &text) override;
     bool OkCancel(QWidget *parent, const QString &title, const QString &text) override;
     QStringList OpenFiles(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
@@ -58,11 +58,11 @@ public:
                                                     const QString &filter) override;
     QString ChooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
     QString AskText(QWidget *parent, const QString &title, const QString &label, const QString &text) override;
-    int exec(QDialog &dialog) override;
+    int Exec(QDialog &dialog) override;
 
 private:
     template <typename Answer>
-    Answer next(std::deque<Answer> &answers, const Question &question, Answer unanswered);
+    Answer Next(std::deque<Answer> &answers, const Question &question, Answer unanswered);
 
     QList<Question> asked_;
     std::deque<bool> confirmAnswers_;

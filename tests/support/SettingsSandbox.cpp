@@ -32,8 +32,8 @@ SettingsSandbox::SettingsSandbox()
         savedConfigHome_ = QByteArray();
     for (const char *name : {"program", "config", "home"})
         QDir(root_.path()).mkdir(QLatin1String(name));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder(QStringLiteral("config"))));
-    qputenv("HOME", QFile::encodeName(folder(QStringLiteral("home"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Folder(QStringLiteral("config"))));
+    qputenv("HOME", QFile::encodeName(Folder(QStringLiteral("home"))));
     WriteFile(ConfigFolder() + QStringLiteral("user-dirs.dirs"), "XDG_VIDEOS_DIR=\"$HOME/My Films\"\n"
                                                                    "XDG_PICTURES_DIR=\"$HOME/My Pictures\"\n");
 }
@@ -44,16 +44,16 @@ SettingsSandbox::~SettingsSandbox()
     RestoreVariable("HOME", savedHome_);
 }
 
-QString SettingsSandbox::folder(const QString &name) const
+QString SettingsSandbox::Folder(const QString &name) const
 {
     return root_.path() + QLatin1Char('/') + name + QLatin1Char('/');
 }
 
-QString SettingsSandbox::ProgramFolder() const { return folder(QStringLiteral("program")); }
-QString SettingsSandbox::ConfigFolder() const { return folder(QStringLiteral("config")); }
-QString SettingsSandbox::VideosFolder() const { return folder(QStringLiteral("home/My Films")); }
-QString SettingsSandbox::PicturesFolder() const { return folder(QStringLiteral("home/My Pictures")); }
-QString SettingsSandbox::HomeFolder() const { return folder(QStringLiteral("home")); }
+QString SettingsSandbox::ProgramFolder() const { return Folder(QStringLiteral("program")); }
+QString SettingsSandbox::ConfigFolder() const { return Folder(QStringLiteral("config")); }
+QString SettingsSandbox::VideosFolder() const { return Folder(QStringLiteral("home/My Films")); }
+QString SettingsSandbox::PicturesFolder() const { return Folder(QStringLiteral("home/My Pictures")); }
+QString SettingsSandbox::HomeFolder() const { return Folder(QStringLiteral("home")); }
 
 ProgramOptions SettingsSandbox::StartOptions() const
 {

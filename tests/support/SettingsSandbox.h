@@ -37,7 +37,7 @@ public:
     QByteArray ReadSettingsFile(const QString &name) const;                         // empty when missing
 
 private:
-    QString folder(const QString &name) const;
+    QString Folder(const QString &name) const;
     QTemporaryDir root_;
     QByteArray savedConfigHome_;
     QByteArray savedHome_;

@@ -17,7 +17,7 @@ Function Bound(void *handle, const char *name)
 
 } // namespace
 
-QString TestAuthoring::folder(const QString &variant)
+QString TestAuthoring::Folder(const QString &variant)
 {
     return QStringLiteral(PELORIN_BUILD_DIR "/") + variant + QLatin1Char('/');
 }
@@ -25,7 +25,7 @@ QString TestAuthoring::folder(const QString &variant)
 // Opened like the program opens it (RTLD_NODELETE), so both share one copy.
 TestAuthoring::TestAuthoring(const QString &variant)
 {
-    const QByteArray path = QFile::encodeName(folder(variant) + QStringLiteral("libdvdauthor.so"));
+    const QByteArray path = QFile::encodeName(Folder(variant) + QStringLiteral("libdvdauthor.so"));
     handle_ = dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!handle_)
         qFatal("Cannot load the test authoring library %s: %s", path.constData(), dlerror());
@@ -38,7 +38,7 @@ TestAuthoring::~TestAuthoring()
     dlclose(handle_);
 }
 
-void TestAuthoring::setResult(int result)
+void TestAuthoring::SetResult(int result)
 {
     Bound<void (*)(int32_t)>(handle_, "TestAuthoring_SetResult")(result);
 }
@@ -53,22 +53,22 @@ bool TestAuthoring::WaitUntilRunning(int milliseconds) const
     return Bound<int32_t (*)(int32_t)>(handle_, "TestAuthoring_WaitRunning")(milliseconds) != 0;
 }
 
-int TestAuthoring::calls() const
+int TestAuthoring::Calls() const
 {
     return Bound<int32_t (*)()>(handle_, "TestAuthoring_Calls")();
 }
 
 QString TestAuthoring::LastPath() const
 {
-    return QFile::decodeName(last(0));
+    return QFile::decodeName(Last(0));
 }
 
 QByteArray TestAuthoring::LastDescription() const
 {
-    return last(1);
+    return Last(1);
 }
 
-QByteArray TestAuthoring::last(int which) const
+QByteArray TestAuthoring::Last(int which) const
 {
     const auto read = Bound<int32_t (*)(int32_t, char *, int32_t)>(handle_, "TestAuthoring_Last");
     QByteArray text(read(which, nullptr, 0), '\0');

@@ -10,7 +10,7 @@
 // The variant "test-authoring-incomplete" lacks getVOBsMB; "test-authoring-unstoppable"
 // lacks the optional author_progress and author_stop. TestAuthoring does not change
 // the program's folder; TestEngine does, or the test sets it with
-// platform::SetProgramFolderForTesting(TestAuthoring::folder(variant)).
+// platform::SetProgramFolderForTesting(TestAuthoring::Folder(variant)).
 
 #include <QByteArray>
 #include <QString>
@@ -23,17 +23,17 @@ public:
     TestAuthoring &operator=(const TestAuthoring &) = delete;
 
     // <build>/<variant>/, the folder holding that variant's libdvdauthor.so.
-    static QString folder(const QString &variant = QStringLiteral("test-engine"));
+    static QString Folder(const QString &variant = QStringLiteral("test-engine"));
 
-    void setResult(int result);
+    void SetResult(int result);
     // author_main makes half a DVD folder, reports `percent` and waits for author_stop.
     void HoldUntilStopped(int percent);
     bool WaitUntilRunning(int milliseconds) const;
-    int calls() const;
+    int Calls() const;
     QString LastPath() const;
     QByteArray LastDescription() const;   // the description's bytes when author_main was called
 
 private:
-    QByteArray last(int which) const;
+    QByteArray Last(int which) const;
     void *handle_;
 };

@@ -45,7 +45,7 @@ QByteArray Text(const QString &text)
 
 } // namespace
 
-QString TestEngine::folder(const QString &variant)
+QString TestEngine::Folder(const QString &variant)
 {
     return QStringLiteral(PELORIN_BUILD_DIR "/") + variant + QLatin1Char('/');
 }
@@ -54,7 +54,7 @@ QString TestEngine::folder(const QString &variant)
 TestEngine::TestEngine(const QString &variant)
     : controls_(std::make_unique<Controls>())
 {
-    const QByteArray path = QFile::encodeName(folder(variant) + QStringLiteral("libKorvid.so"));
+    const QByteArray path = QFile::encodeName(Folder(variant) + QStringLiteral("libKorvid.so"));
     handle_ = dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!handle_)
         qFatal("Cannot load the test engine %s: %s", path.constData(), dlerror());
@@ -76,20 +76,20 @@ TestEngine::TestEngine(const QString &variant)
     Bind(handle_, c.callCount, "TestEngine_CallCount");
     Bind(handle_, c.call, "TestEngine_Call");
     Bind(handle_, c.waitForCalls, "TestEngine_WaitForCalls");
-    reset();
-    platform::SetProgramFolderForTesting(folder(variant));
+    Reset();
+    platform::SetProgramFolderForTesting(Folder(variant));
 }
 
 TestEngine::~TestEngine()
 {
-    reset();
+    Reset();
     platform::SetProgramFolderForTesting(QString());
     dlclose(handle_);
 }
 
-void TestEngine::reset() { controls_->reset(); }
+void TestEngine::Reset() { controls_->reset(); }
 void TestEngine::SetCoreCount(int count) { controls_->setCoreCount(count); }
-void TestEngine::setLastError(const QString &reason) { controls_->setLastError(reason.toUtf8().constData()); }
+void TestEngine::SetLastError(const QString &reason) { controls_->setLastError(reason.toUtf8().constData()); }
 void TestEngine::SetEntryResult(const QString &name, int result) { controls_->setEntryResult(Text(name).constData(), result); }
 void TestEngine::SetEntryDelay(const QString &name, int milliseconds) { controls_->setEntryDelay(Text(name).constData(), milliseconds); }
 void TestEngine::FinishRunning() { controls_->finishRunning(); }
@@ -99,7 +99,7 @@ void TestEngine::SetProbe(const QString &path, const EngineFileInfo &info, int r
     controls_->setProbe(Text(path).constData(), &info, result);
 }
 
-void TestEngine::setPicture(const QString &path, uint32_t topRgb, uint32_t bottomRgb)
+void TestEngine::SetPicture(const QString &path, uint32_t topRgb, uint32_t bottomRgb)
 {
     controls_->setPicture(Text(path).constData(), topRgb & 0xFFFFFF, bottomRgb & 0xFFFFFF);
 }
@@ -129,7 +129,7 @@ bool TestEngine::WaitForCalls(const QString &name, int count, int timeoutMillise
     return controls_->waitForCalls(Text(name).constData(), count, timeoutMilliseconds) != 0;
 }
 
-QStringList TestEngine::calls() const
+QStringList TestEngine::Calls() const
 {
     QStringList result;
     const int count = controls_->callCount();
@@ -138,10 +138,10 @@ QStringList TestEngine::calls() const
     return result;
 }
 
-QStringList TestEngine::calls(const QString &name) const
+QStringList TestEngine::Calls(const QString &name) const
 {
     QStringList result;
-    for (const QString &call : calls()) {
+    for (const QString &call : Calls()) {
         if (call == name || call.startsWith(name + QLatin1Char('|')))
             result.append(call);
     }
@@ -150,10 +150,10 @@ QStringList TestEngine::calls(const QString &name) const
 
 int TestEngine::CallCount(const QString &name) const
 {
-    return int(calls(name).size());
+    return int(Calls(name).size());
 }
 
-QStringList TestEngine::arguments(const QString &call)
+QStringList TestEngine::Arguments(const QString &call)
 {
     return call.split(QLatin1Char('|')).mid(1);
 }

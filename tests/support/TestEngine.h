@@ -16,7 +16,7 @@
 //   engine.AddProgress(10, 25);                          // what X_Get_Info reports
 //   ... drive the window ...
 //   EXPECT_TRUE(engine.WaitForCalls("X_SetPar_D2IPOD_VIDEO"));
-//   QStringList arguments = TestEngine::arguments(engine.calls("X_SetPar_D2IPOD_VIDEO").first());
+//   QStringList arguments = TestEngine::Arguments(engine.Calls("X_SetPar_D2IPOD_VIDEO").first());
 //
 // Variants: TestEngine("test-engine-missing") loads a build without X_TO_HD_ZUNE
 // (for "a library missing one name"), TestEngine("test-engine-no-reason") one
@@ -42,16 +42,16 @@ public:
     TestEngine &operator=(const TestEngine &) = delete;
 
     // <build>/<variant>/, the folder holding that variant's libKorvid.so.
-    static QString folder(const QString &variant = QStringLiteral("test-engine"));
+    static QString Folder(const QString &variant = QStringLiteral("test-engine"));
 
-    void reset();
+    void Reset();
     void SetCoreCount(int count);
-    void setLastError(const QString &reason);
+    void SetLastError(const QString &reason);
     void SetEntryResult(const QString &name, int result);
     void SetEntryDelay(const QString &name, int milliseconds);   // -1: until stopped or FinishRunning()
     void FinishRunning();
     void SetProbe(const QString &path, const EngineFileInfo &info, int result = 0);
-    void setPicture(const QString &path, uint32_t topRgb, uint32_t bottomRgb);   // 0xRRGGBB
+    void SetPicture(const QString &path, uint32_t topRgb, uint32_t bottomRgb);   // 0xRRGGBB
     void AddProgress(int secondsDone, int framesPerSecond, int producing = 1);
     void SetWriteTargetFiles(bool enabled);
     void ClearPosts(const QString &name);
@@ -60,10 +60,10 @@ public:
     bool WaitForPosts(int timeoutMilliseconds = 5000);
     bool WaitForCalls(const QString &name, int count = 1, int timeoutMilliseconds = 5000);
 
-    QStringList calls() const;                          // "Name|arg|arg|...", in order
-    QStringList calls(const QString &name) const;       // only those of one entry point
+    QStringList Calls() const;                          // "Name|arg|arg|...", in order
+    QStringList Calls(const QString &name) const;       // only those of one entry point
     int CallCount(const QString &name) const;
-    static QStringList arguments(const QString &call);  // the arguments of one recorded call
+    static QStringList Arguments(const QString &call);  // the arguments of one recorded call
 
     // A probe record: the given video with 128 kbps, 44100 Hz audio and square pixels.
     static EngineFileInfo VideoInfo(int durationSeconds, float frameRate, int width, int height);

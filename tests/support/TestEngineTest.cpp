@@ -36,7 +36,7 @@ class MessageSink : public QObject {
 public:
     bool event(QEvent *event) override
     {
-        if (event->type() != platform::EngineMessageEvent::eventType())
+        if (event->type() != platform::EngineMessageEvent::EventType())
             return QObject::event(event);
         const auto *message = static_cast<platform::EngineMessageEvent *>(event);
         received.append(QStringLiteral("%1/%2").arg(message->message).arg(message->wparam));
@@ -62,7 +62,7 @@ TEST(TestEngine, ExportsEveryEntryPointOfTheHeader)
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     for (const QString &name : names)
-        EXPECT_TRUE(library->symbol(name.toLatin1().constData())) << name.toStdString();
+        EXPECT_TRUE(library->Symbol(name.toLatin1().constData())) << name.toStdString();
 }
 
 TEST(TestEngine, MissingVariantLacksOnlyItsOneName)
@@ -71,17 +71,17 @@ TEST(TestEngine, MissingVariantLacksOnlyItsOneName)
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
     for (const QString &name : HeaderEntryPoints())
-        EXPECT_EQ(library->symbol(name.toLatin1().constData()) == nullptr, name == QLatin1String("X_TO_HD_ZUNE"))
+        EXPECT_EQ(library->Symbol(name.toLatin1().constData()) == nullptr, name == QLatin1String("X_TO_HD_ZUNE"))
             << name.toStdString();
 }
 
 TEST(TestEngine, LastErrorGivesTheScriptedReasonCutToTheBuffer)
 {
     TestEngine engine;
-    engine.setLastError(QStringLiteral("no video stream"));
+    engine.SetLastError(QStringLiteral("no video stream"));
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     ASSERT_TRUE(library);
-    const auto getLastError = library->bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
+    const auto getLastError = library->Bind<decltype(&X_Get_Last_Error)>("X_Get_Last_Error");
     ASSERT_TRUE(getLastError);
     char buffer[9];
     EXPECT_EQ(getLastError(buffer, sizeof buffer), 15);
@@ -94,7 +94,7 @@ TEST(TestEngine, StateSurvivesTheProgramsReleaseOfTheLibrary)
     engine.SetCoreCount(4);
     for (int use = 0; use < 2; ++use) {
         const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-        EXPECT_EQ(library->bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number")(), 4);
+        EXPECT_EQ(library->Bind<decltype(&X_Get_CPU_Core_Number)>("X_Get_CPU_Core_Number")(), 4);
     }
     EXPECT_EQ(engine.CallCount(QStringLiteral("X_Get_CPU_Core_Number")), 2);
 }
@@ -103,11 +103,11 @@ TEST(TestEngine, RecordsEveryArgumentInOrder)
 {
     TestEngine engine;
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-    library->bind<decltype(&X_Global_CMD)>("X_Global_CMD")("/tmp/work.tmp", "-1", 1);
-    library->bind<decltype(&X_SetPar_Global)>("X_SetPar_Global")(2, 0, 0, 1, 0, -1);
-    library->bind<decltype(&X_SetPar_D2IPOD_MP3)>("X_SetPar_D2IPOD_MP3")(
+    library->Bind<decltype(&X_Global_CMD)>("X_Global_CMD")("/tmp/work.tmp", "-1", 1);
+    library->Bind<decltype(&X_SetPar_Global)>("X_SetPar_Global")(2, 0, 0, 1, 0, -1);
+    library->Bind<decltype(&X_SetPar_D2IPOD_MP3)>("X_SetPar_D2IPOD_MP3")(
         nullptr, 2, "/in/ä.avi", "0", "0", "44100", "128", "t", "a", "c", "1", nullptr, "100", "60", "mp3", 19990817);
-    EXPECT_EQ(engine.calls(), (QStringList{
+    EXPECT_EQ(engine.Calls(), (QStringList{
         QStringLiteral("X_Global_CMD|/tmp/work.tmp|-1|1"),
         QStringLiteral("X_SetPar_Global|2|0|0|1|0|-1"),
         QStringLiteral("X_SetPar_D2IPOD_MP3|0|2|/in/ä.avi|0|0|44100|128|t|a|c|1|(null)|100|60|mp3|19990817"),
@@ -119,7 +119,7 @@ TEST(TestEngine, ProbeAnswersFromTheScript)
     TestEngine engine;
     engine.SetProbe(QStringLiteral("/clips/a.avi"), TestEngine::VideoInfo(61, 25.0f, 640, 480));
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-    const auto probe = library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic");
+    const auto probe = library->Bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic");
     EngineFileInfo info{};
     char known[] = "/clips/a.avi";
     char unknown[] = "/clips/b.avi";
@@ -134,12 +134,12 @@ TEST(TestEngine, FramesShowTheCurrentPictureTopRowFirst)
     QTemporaryDir folder;
     TestEngine engine;
     engine.SetProbe(QStringLiteral("/clips/a.avi"), TestEngine::VideoInfo(60, 25.0f, 640, 480));
-    engine.setPicture(QStringLiteral("/clips/a.avi"), 0xFF0000, 0x0000FF);
+    engine.SetPicture(QStringLiteral("/clips/a.avi"), 0xFF0000, 0x0000FF);
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
     EngineFileInfo info{};
     char path[] = "/clips/a.avi";
-    library->bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic")(path, 10, &info, 0);
-    const auto frame = library->bind<decltype(&X_Get_Frame)>("X_Get_Frame");
+    library->Bind<decltype(&X_GetFileinfo_GetPic)>("X_GetFileinfo_GetPic")(path, 10, &info, 0);
+    const auto frame = library->Bind<decltype(&X_Get_Frame)>("X_Get_Frame");
     uint8_t *pixels = nullptr;
     int32_t result[2] = {-1, -1};
     const QByteArray bmp = folder.filePath(QStringLiteral("2.bmp")).toUtf8();
@@ -161,9 +161,9 @@ TEST(TestEngine, FrameServicePostsReadyFrameAndClosed)
     MessageSink sink;
     platform::EngineWindow window(&sink);
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-    library->bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init")(window.handle(), 2, "/clips/a.avi", "", "0");
-    library->bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time")(12);
-    library->bind<decltype(&X_GetFrame_UnInit)>("X_GetFrame_UnInit")();
+    library->Bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init")(window.Handle(), 2, "/clips/a.avi", "", "0");
+    library->Bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time")(12);
+    library->Bind<decltype(&X_GetFrame_UnInit)>("X_GetFrame_UnInit")();
     EXPECT_EQ(WaitForMessages(sink, 3), (QStringList{QStringLiteral("2312/0"), QStringLiteral("2412/1"), QStringLiteral("2512/0")}));
 }
 
@@ -175,8 +175,8 @@ TEST(TestEngine, ScriptedPostsReplaceTheDefaults)
     MessageSink sink;
     platform::EngineWindow window(&sink);
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-    library->bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init")(window.handle(), 2, "/clips/a.avi", "", "0");
-    library->bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time")(12);
+    library->Bind<decltype(&X_GetFrame_Init)>("X_GetFrame_Init")(window.Handle(), 2, "/clips/a.avi", "", "0");
+    library->Bind<decltype(&X_Set_NextFrame_Time)>("X_Set_NextFrame_Time")(12);
     EXPECT_TRUE(engine.WaitForPosts());
     EXPECT_EQ(WaitForMessages(sink, 2), (QStringList{QStringLiteral("2312/0"), QStringLiteral("2412/0")}));
 }
@@ -189,7 +189,7 @@ TEST(TestEngine, BlockedConversionEndsOnStopOrFinish)
     engine.SetEntryDelay(QStringLiteral("X_TO_HD_MP4"), -1);
     engine.SetEntryResult(QStringLiteral("X_TO_HD_MP4"), -1);
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-    const auto convert = library->bind<decltype(&X_TO_HD_MP4)>("X_TO_HD_MP4");
+    const auto convert = library->Bind<decltype(&X_TO_HD_MP4)>("X_TO_HD_MP4");
     const auto run = [&] {
         return std::async(std::launch::async, [&] {
             return convert(nullptr, 2, "in", "0", "0", "44100", "16:9", "h264", "mp4", "1000", "128", "640x360", "640x360",
@@ -198,7 +198,7 @@ TEST(TestEngine, BlockedConversionEndsOnStopOrFinish)
     };
     auto stopped = run();
     ASSERT_TRUE(engine.WaitForCalls(QStringLiteral("X_TO_HD_MP4")));
-    library->bind<decltype(&X_StopConvert)>("X_StopConvert")();
+    library->Bind<decltype(&X_StopConvert)>("X_StopConvert")();
     EXPECT_EQ(stopped.get(), 0);
     auto finished = run();
     ASSERT_TRUE(engine.WaitForCalls(QStringLiteral("X_TO_HD_MP4"), 2));
@@ -217,7 +217,7 @@ TEST(TestEngine, ProgressFollowsTheQueueAndRepeatsTheLast)
     engine.AddProgress(5, 30);
     engine.AddProgress(10, 31, 0);
     const auto library = Library::LoadByName(QStringLiteral("Korvid.dll"));
-    const auto info = library->bind<decltype(&X_Get_Info)>("X_Get_Info");
+    const auto info = library->Bind<decltype(&X_Get_Info)>("X_Get_Info");
     int32_t record[3] = {};
     QStringList seen;
     for (int poll = 0; poll < 3; ++poll) {

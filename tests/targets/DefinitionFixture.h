@@ -10,14 +10,14 @@
 
 class DefinitionFixture {
 public:
-    targets::ProfileDefinitions load(const char *iniText)
+    targets::ProfileDefinitions Load(const char *iniText)
     {
         const QString path = folder_.filePath(QStringLiteral("PfDef.dll"));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(iniText);
         file.close();
-        return targets::ProfileDefinitions::load(path);
+        return targets::ProfileDefinitions::Load(path);
     }
 
 private:

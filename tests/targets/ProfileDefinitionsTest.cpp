@@ -73,7 +73,7 @@ class ReadChoiceListCases : public ::testing::TestWithParam<ChoiceCase> {};
 TEST_P(ReadChoiceListCases, FillsAsDefined)
 {
     DefinitionFixture fixture;
-    const ProfileDefinitions reader = fixture.load(GetParam().ini);
+    const ProfileDefinitions reader = fixture.Load(GetParam().ini);
     EXPECT_EQ(ReadChoiceList(reader, "S", "K"), GetParam().expected);
 }
 
@@ -83,17 +83,17 @@ INSTANTIATE_TEST_SUITE_P(Forms, ReadChoiceListCases, ::testing::ValuesIn(ChoiceC
 TEST(ReadChoiceList, HugeListsEndInsteadOfExhaustingTimeOrMemory)
 {
     DefinitionFixture fixture;
-    const ChoiceList range = ReadChoiceList(fixture.load("[S]\nKMin=-2147483648\nKMax=2147483647\n"), "S", "K");
+    const ChoiceList range = ReadChoiceList(fixture.Load("[S]\nKMin=-2147483648\nKMax=2147483647\n"), "S", "K");
     EXPECT_TRUE(range.enabled);
     EXPECT_EQ(range.items.first(), "-2147483648");
     EXPECT_LE(range.items.size(), 10000);
-    const ChoiceList counted = ReadChoiceList(fixture.load("[S]\nKCount=2147483647\nKText0=a\n"), "S", "K");
+    const ChoiceList counted = ReadChoiceList(fixture.Load("[S]\nKCount=2147483647\nKText0=a\n"), "S", "K");
     EXPECT_EQ(counted.items, QStringList{"a"});
 }
 
 TEST(ReadChoiceList, MissingFileBehavesAsEmpty)
 {
-    const ProfileDefinitions reader = ProfileDefinitions::load("/nonexistent/PfDef.dll");
+    const ProfileDefinitions reader = ProfileDefinitions::Load("/nonexistent/PfDef.dll");
     EXPECT_EQ(ReadChoiceList(reader, "Ostrel-AVI", "VideoCodec"), (ChoiceList{{}, -1, false}));
     EXPECT_EQ(ReadNumberSetting(reader, "Ostrel-AVI", "VideoBitRate"), (NumberSetting{0, 0, 0, 1, true}));
     EXPECT_EQ(ProfileSectionOf(reader, "Ostrel-AVI"), NoProfile);
@@ -120,7 +120,7 @@ class ReadNumberSettingCases : public ::testing::TestWithParam<NumberCase> {};
 TEST_P(ReadNumberSettingCases, FillsAsDefined)
 {
     DefinitionFixture fixture;
-    EXPECT_EQ(ReadNumberSetting(fixture.load(GetParam().ini), "S", "N"), GetParam().expected);
+    EXPECT_EQ(ReadNumberSetting(fixture.Load(GetParam().ini), "S", "N"), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ReadNumberSettingCases, ::testing::ValuesIn(NumberCases),
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, ReadNumberSettingCases, ::testing::ValuesIn(Numb
 TEST(ResolveChoiceValue, TakesTheFirstPresentKey)
 {
     DefinitionFixture fixture;
-    const ProfileDefinitions reader = fixture.load("[S]\nKCount=3\nKText0=23.97\nKValue0=24000/1001\n"
+    const ProfileDefinitions reader = fixture.Load("[S]\nKCount=3\nKText0=23.97\nKValue0=24000/1001\n"
                                                    "KText2=25\n"
                                                    "[Fixed]\nKText=h264\n"
                                                    "[FixedWithValue]\nKText=H.264\nKValue=h264\n"
@@ -147,7 +147,7 @@ TEST(ResolveChoiceValue, TakesTheFirstPresentKey)
 TEST(DefinitionSections, FirstFillNamesTheDefaultFormatsSubSection)
 {
     DefinitionFixture fixture;
-    const ProfileDefinitions reader = fixture.load("[Ostrel-MP4]\nOutputFormatCount=2\nOutputFormatText0=mp4\n"
+    const ProfileDefinitions reader = fixture.Load("[Ostrel-MP4]\nOutputFormatCount=2\nOutputFormatText0=mp4\n"
                                                    "OutputFormatText1=M4V\nOutputFormatDefault=1\n"
                                                    "[Ostrel-NoDefault]\nOutputFormatText0=avi\n"
                                                    "[Ostrel-None]\nOutputFormatCount=0\nOutputFormatText0=avi\n"
@@ -163,7 +163,7 @@ TEST(DefinitionSections, FirstFillNamesTheDefaultFormatsSubSection)
 TEST(DefinitionSections, FallBackToTheSubSectionOnlyWhenTheTargetSectionLacksTheFamily)
 {
     DefinitionFixture fixture;
-    const ProfileDefinitions reader = fixture.load("[T]\nACount=1\nAText0=target\nBText=fixed\nNDefault=0\n"
+    const ProfileDefinitions reader = fixture.Load("[T]\nACount=1\nAText0=target\nBText=fixed\nNDefault=0\n"
                                                    "MMin=1\nMMax=5\nMDefault=3\n"
                                                    "[T-mp4]\nACount=1\nAText0=sub\nBCount=1\nBText0=sub\n"
                                                    "NMin=1\nNMax=9\nNDefault=7\nMMin=1\nMMax=9\nMDefault=8\n"
@@ -180,7 +180,7 @@ TEST(DefinitionSections, FallBackToTheSubSectionOnlyWhenTheTargetSectionLacksThe
 TEST(DefinitionSections, ProfileSectionAndAspectMode)
 {
     DefinitionFixture fixture;
-    const ProfileDefinitions reader = fixture.load("[Ostrel-AVI]\nProfileName=AVI-Profile\n"
+    const ProfileDefinitions reader = fixture.Load("[Ostrel-AVI]\nProfileName=AVI-Profile\n"
                                                    "[Ostrel-DVD_ISO]\nProfileName=nodef\n");
     EXPECT_EQ(ProfileSectionOf(reader, "ostrel-avi"), "AVI-Profile");
     EXPECT_EQ(ProfileSectionOf(reader, "Ostrel-DVD_ISO"), NoProfile);

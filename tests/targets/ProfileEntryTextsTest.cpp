@@ -55,7 +55,7 @@ ProfileEntry Entry(const char *name, const char *valueList)
 
 class ProfileEntryTextsTest : public ::testing::Test {
 protected:
-    ProfileEntryTextsTest() : reader(fixture.load(Definitions)) {}
+    ProfileEntryTextsTest() : reader(fixture.Load(Definitions)) {}
     DefinitionFixture fixture;
     ProfileDefinitions reader;
 };

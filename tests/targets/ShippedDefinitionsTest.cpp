@@ -15,7 +15,7 @@ namespace {
 
 const ProfileDefinitions &Shipped()
 {
-    static const ProfileDefinitions reader = ProfileDefinitions::load(PELORIN_PROGRAM_FOLDER "/PfDef.dll");
+    static const ProfileDefinitions reader = ProfileDefinitions::Load(PELORIN_PROGRAM_FOLDER "/PfDef.dll");
     return reader;
 }
 
@@ -27,7 +27,7 @@ struct ReadingContext {
     QString section;
     QString fallback;
     QString container;
-    std::string describe() const { return (section + " / " + fallback + " / " + container).toStdString(); }
+    std::string Describe() const { return (section + " / " + fallback + " / " + container).toStdString(); }
 };
 
 QStringList ResolvedValues(const QString &section, const QString &fallback, const QString &base)
@@ -98,10 +98,10 @@ void ExpectContextFilled(int target, const ReadingContext &context)
 {
     for (const QString &family : ShownFamilies(target))
         ExpectUsableList(ReadChoiceListWithFallback(Shipped(), context.section, context.fallback, family),
-                         context.describe() + " " + family.toStdString());
+                         context.Describe() + " " + family.toStdString());
     for (const QString &family : ShownNumbers(target))
         ExpectUsableNumber(ReadNumberSettingWithFallback(Shipped(), context.section, context.fallback, family),
-                           context.describe() + " " + family.toStdString());
+                           context.Describe() + " " + family.toStdString());
 }
 
 TEST(ShippedDefinitions, EveryTargetFillsTheControlsItShows)
@@ -109,7 +109,7 @@ TEST(ShippedDefinitions, EveryTargetFillsTheControlsItShows)
     for (int target = 0; target < TargetCount; ++target) {
         const QString targetSection = TargetSectionName(target);
         const std::string where = targetSection.toStdString();
-        ASSERT_GE(Shipped().integer(targetSection, "OutputFormatCount", 0), 1) << where;
+        ASSERT_GE(Shipped().Integer(targetSection, "OutputFormatCount", 0), 1) << where;
         ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "OutputFormat"), where);
         ExpectUsableList(ReadChoiceList(Shipped(), targetSection, "AudioChannel"), where);
         if (!IsMusicTarget(target))
@@ -126,7 +126,7 @@ TEST(ShippedDefinitions, EveryOfferedValueIsOneTheEngineAccepts)
     const QRegularExpression number("^[1-9][0-9]*$");
     for (int target = 0; target < TargetCount; ++target) {
         for (const ReadingContext &context : ContextsOf(target)) {
-            const std::string where = context.describe();
+            const std::string where = context.Describe();
             const auto values = [&](const char *family) { return ResolvedValues(context.section, context.fallback, family); };
             EXPECT_TRUE(vocabulary::Containers.contains(context.container)) << where;
             EXPECT_TRUE(QRegularExpression("^[a-z0-9]+$").match(context.container).hasMatch()) << where;
@@ -154,7 +154,7 @@ TEST(ShippedDefinitions, EveryOfferedCombinationEncodes)
         for (const ReadingContext &context : ContextsOf(target)) {
             const auto values = [&](const char *family) { return ResolvedValues(context.section, context.fallback, family); };
             const QString &container = context.container;
-            const std::string where = context.describe();
+            const std::string where = context.Describe();
             for (const QString &video : values("VideoCodec")) {
                 EXPECT_TRUE(vocabulary::ContainerCarriesVideo(container, video)) << where << " " << video.toStdString();
                 for (const QString &rate : values("VideoFrameRate"))
@@ -228,7 +228,7 @@ TEST(ShippedDefinitions, DvdTargetsOfferNoAutomaticFrameRate)
     for (int target = TargetVOB_File; target <= TargetDVD_ISO; ++target) {
         for (const ReadingContext &context : ContextsOf(target))
             EXPECT_FALSE(ResolvedValues(context.section, context.fallback, "VideoFrameRate").contains("Auto"))
-                << context.describe();
+                << context.Describe();
     }
 }
 
@@ -238,7 +238,7 @@ TEST(ShippedDefinitions, FormatSubSectionsRepeatTheSharedLists)
 {
     for (int target = 0; target < TargetCount; ++target) {
         const QString section = TargetSectionName(target);
-        if (ProfileSectionOf(Shipped(), section) == NoProfile || Shipped().integer(section, "OutputFormatCount", 0) < 2)
+        if (ProfileSectionOf(Shipped(), section) == NoProfile || Shipped().Integer(section, "OutputFormatCount", 0) < 2)
             continue;
         for (const ReadingContext &context : ContextsOf(target)) {
             for (const char *family : {"VideoResolution", "VideoFrameRate", "AudioBitrate", "AudioSampleRate", "AudioVolume"})

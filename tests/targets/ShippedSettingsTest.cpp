@@ -20,13 +20,13 @@ const QString ProgramFolder = QStringLiteral(PELORIN_PROGRAM_FOLDER "/");
 
 const ProfileDefinitions &Definitions()
 {
-    static const ProfileDefinitions reader = ProfileDefinitions::load(ProgramFolder + "PfDef.dll");
+    static const ProfileDefinitions reader = ProfileDefinitions::Load(ProgramFolder + "PfDef.dll");
     return reader;
 }
 
 int Field(const QString &valueList, int number)
 {
-    return ProfileValues::Parse(valueList).field(number);
+    return ProfileValues::Parse(valueList).Field(number);
 }
 
 int CountOf(const QString &section, const QString &fallback, const char *family)
@@ -91,20 +91,20 @@ void ExpectPreselectedProfileIsTheDefault(int target, const QString &values)
 
 TEST(ShippedProfiles, EveryTargetWithProfilesHasProtectedBuiltInsThatFitItsLists)
 {
-    const platform::IniDocument settings = platform::IniDocument::load(ProgramFolder + "PfSetting.ini");
+    const platform::IniDocument settings = platform::IniDocument::Load(ProgramFolder + "PfSetting.ini");
     for (int target = 0; target < TargetCount; ++target) {
         const QString profileSection = ProfileSectionOf(Definitions(), TargetSectionName(target));
         if (profileSection == NoProfile)
             continue;
-        const int count = settings.intValue(profileSection, "ProfileCount", 0);
+        const int count = settings.IntValue(profileSection, "ProfileCount", 0);
         EXPECT_GE(count, 2) << profileSection.toStdString();
-        const int selected = settings.intValue(profileSection, "ProfileDefault", -1);
+        const int selected = settings.IntValue(profileSection, "ProfileDefault", -1);
         EXPECT_TRUE(selected >= -1 && selected < count) << profileSection.toStdString();
         for (int slot = 0; slot < count; ++slot) {
-            const QString name = settings.value(profileSection, "ProfileText" + QString::number(slot), "nodef");
+            const QString name = settings.Value(profileSection, "ProfileText" + QString::number(slot), "nodef");
             ASSERT_NE(name, "nodef") << profileSection.toStdString() << " slot " << slot;
             // The options dialog finds a profile's value list under its name.
-            const QString values = settings.value(profileSection, name, "nodef");
+            const QString values = settings.Value(profileSection, name, "nodef");
             ASSERT_NE(values, "nodef") << profileSection.toStdString() << " " << name.toStdString();
             ExpectProfileFits(target, name, values);
             // The options dialog's summary names the format or the codec of every video profile.

@@ -5,21 +5,21 @@
 
 #include "controls/PictureButton.h"
 
-void MainWindowFixture::start()
+void MainWindowFixture::Start()
 {
     windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
-    form().show();
+    Form().show();
     QApplication::processEvents();
 }
 
-void MainWindowFixture::finish()
+void MainWindowFixture::Finish()
 {
     windows.reset();
 }
 
-void MainWindowFixture::click(const char *buttonName)
+void MainWindowFixture::Click(const char *buttonName)
 {
-    auto *button = control<PictureButton>(buttonName);
+    auto *button = Control<PictureButton>(buttonName);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isEnabled()) << buttonName;
     button->click();

@@ -13,18 +13,18 @@
 
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void start();
-    void finish();   // destroys the windows, as at the end of the process
+    void Start();
+    void Finish();   // destroys the windows, as at the end of the process
 
-    TMainForm &form() { return *windows->MainForm; }
-    template <typename Control = QWidget>
-    Control *control(const char *name)
+    TMainForm &Form() { return *windows->MainForm; }
+    template <typename Widget = QWidget>
+    Widget *Control(const char *name)
     {
-        auto *found = form().findChild<Control *>(QLatin1String(name));
+        auto *found = Form().findChild<Widget *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    void click(const char *buttonName);
+    void Click(const char *buttonName);
 
     SettingsSandbox sandbox;
     ScriptedQuestions questions;

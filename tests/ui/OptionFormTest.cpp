@@ -147,7 +147,7 @@ protected:
     ~OptionFormTest() override { platform::SetProgramFolderForTesting({}); }
 
     // The dialog as a modal showing starts it.
-    TOptionForm &shown()
+    TOptionForm &Shown()
     {
         if (!form)
             form = std::make_unique<TOptionForm>(options);
@@ -155,25 +155,25 @@ protected:
         QApplication::processEvents();
         return *form;
     }
-    template <typename Control = QComboBox>
-    Control *control(const char *name)
+    template <typename Widget = QComboBox>
+    Widget *Control(const char *name)
     {
-        auto *found = form->findChild<Control *>(QLatin1String(name));
+        auto *found = form->findChild<Widget *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
     // The user picks item `index` of a list.
     void Choose(const char *listName, int index)
     {
-        QComboBox *list = control(listName);
+        QComboBox *list = Control(listName);
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
-    void click(const char *buttonName) { control<PictureButton>(buttonName)->click(); }
-    void typeName(const char *fieldName, const QString &name) { control<QLineEdit>(fieldName)->setText(name); }
+    void Click(const char *buttonName) { Control<PictureButton>(buttonName)->click(); }
+    void TypeName(const char *fieldName, const QString &name) { Control<QLineEdit>(fieldName)->setText(name); }
     QString ProfileFile() const { return options.ProfileSettingsFilePath(); }
     // What another reader of Option.ini finds there.
-    ProgramOptions stored() const { return ProgramOptions::Load(sandbox.ProgramFolder(), sandbox.ProgramFolder()); }
+    ProgramOptions Stored() const { return ProgramOptions::Load(sandbox.ProgramFolder(), sandbox.ProgramFolder()); }
 
     // Every list's items, selection and enabled state and the bitrate, to see that nothing moved.
     QString EditorState()
@@ -185,7 +185,7 @@ protected:
             state += list->objectName() + Items(list).join('|') + QString::number(list->currentIndex())
                 + (list->isEnabled() ? "+" : "-") + "\n";
         }
-        return state + QString::number(control<QSpinBox>("suiSpinEdit_VideoBitRate")->value());
+        return state + QString::number(Control<QSpinBox>("suiSpinEdit_VideoBitRate")->value());
     }
 
     SettingsSandbox sandbox;
@@ -197,21 +197,21 @@ protected:
 TEST_F(OptionFormTest, CreationFillsTheTypesAndTheLanguagesAndTheMusicListsOfTheFirstAudioType)
 {
     form = std::make_unique<TOptionForm>(options);
-    EXPECT_EQ(control("suiComboBox_Type")->count(), 36);
-    EXPECT_EQ(control("suiComboBox_Type")->itemText(35), "Android");
-    EXPECT_EQ(Items(control("suiComboBox_AudioFormat")), (QStringList{"AAC", "AC3", "M4A", "MP3", "OGG", "WMA", "WAV"}));
-    EXPECT_EQ(Items(control("suiComboBox_AudioBitRate_Music")), QStringList{"96"});
-    EXPECT_EQ(control("suiComboBox_AudLang")->count(), 12);
-    EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "English");
+    EXPECT_EQ(Control("suiComboBox_Type")->count(), 36);
+    EXPECT_EQ(Control("suiComboBox_Type")->itemText(35), "Android");
+    EXPECT_EQ(Items(Control("suiComboBox_AudioFormat")), (QStringList{"AAC", "AC3", "M4A", "MP3", "OGG", "WMA", "WAV"}));
+    EXPECT_EQ(Items(Control("suiComboBox_AudioBitRate_Music")), QStringList{"96"});
+    EXPECT_EQ(Control("suiComboBox_AudLang")->count(), 12);
+    EXPECT_EQ(Control("suiComboBox_AudLang")->currentText(), "English");
     EXPECT_EQ(form->size(), QSize(960, 360));
     // The music editor stands beside the video editor, inside the window.
-    EXPECT_TRUE(form->rect().contains(control<QWidget>("Panel2")->geometry()));
-    EXPECT_FALSE(control<QWidget>("Panel2")->geometry().intersects(control<QWidget>("Panel1")->geometry()));
+    EXPECT_TRUE(form->rect().contains(Control<QWidget>("Panel2")->geometry()));
+    EXPECT_FALSE(Control<QWidget>("Panel2")->geometry().intersects(Control<QWidget>("Panel1")->geometry()));
 }
 
 TEST_F(OptionFormTest, EveryControlFitsAndFreeSpotsMoveTheWindow)
 {
-    shown();
+    Shown();
     for (QWidget *widget : form->findChildren<QWidget *>()) {
         const QString name = widget->objectName();
         if (!(name.startsWith("sui") || name.startsWith("Label") || name.startsWith("Panel"))
@@ -221,7 +221,7 @@ TEST_F(OptionFormTest, EveryControlFitsAndFreeSpotsMoveTheWindow)
         EXPECT_TRUE(form->rect().contains(area)) << name.toStdString();
     }
     // A spot between the editor's columns shows the background picture and drags like it.
-    QWidget *videoEditor = control<QWidget>("Panel1");
+    QWidget *videoEditor = Control<QWidget>("Panel1");
     const QPoint free(236, 10);
     ASSERT_EQ(videoEditor->childAt(free), nullptr);
     // The events go straight to the editor: routing them through the offscreen window would
@@ -239,75 +239,75 @@ TEST_F(OptionFormTest, EveryControlFitsAndFreeSpotsMoveTheWindow)
 
 TEST_F(OptionFormTest, ATypeWithSeveralFormatsReadsTheChosenFormatsSubSectionAndItsSummariesNameTheFormat)
 {
-    shown();
-    EXPECT_EQ(Items(control("suiComboBox_VideoFormat")), (QStringList{"avi", "divx"}));
-    EXPECT_EQ(Items(control("suiComboBox_Profile")),
+    Shown();
+    EXPECT_EQ(Items(Control("suiComboBox_VideoFormat")), (QStringList{"avi", "divx"}));
+    EXPECT_EQ(Items(Control("suiComboBox_Profile")),
               (QStringList{"Standard : Video-divx,720:480,900kbps,Audio-96kbps,32000hz", "Draft",
                            "Mine : Video-avi,640:480,1500kbps,Audio-192kbps,48000hz"}));
     // ProfileDefault selects Standard, whose format is divx.
-    EXPECT_EQ(control("suiComboBox_Profile")->currentIndex(), 0);
-    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Standard");
-    EXPECT_EQ(control("suiComboBox_VideoFormat")->currentText(), "divx");
-    EXPECT_EQ(Items(control("suiComboBox_Resolution")), QStringList{"720:480"});
-    EXPECT_EQ(Items(control("suiComboBox_VideoCodec")), QStringList{"divx"});
-    EXPECT_FALSE(control("suiComboBox_VideoCodec")->isEnabled());
+    EXPECT_EQ(Control("suiComboBox_Profile")->currentIndex(), 0);
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_ProfileName")->text(), "Standard");
+    EXPECT_EQ(Control("suiComboBox_VideoFormat")->currentText(), "divx");
+    EXPECT_EQ(Items(Control("suiComboBox_Resolution")), QStringList{"720:480"});
+    EXPECT_EQ(Items(Control("suiComboBox_VideoCodec")), QStringList{"divx"});
+    EXPECT_FALSE(Control("suiComboBox_VideoCodec")->isEnabled());
 
     Choose("suiComboBox_Profile", 2);
-    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Mine");
-    EXPECT_EQ(control("suiComboBox_VideoFormat")->currentText(), "avi");
-    EXPECT_EQ(Items(control("suiComboBox_Resolution")), (QStringList{"320:240", "640:480"}));
-    EXPECT_EQ(Items(control("suiComboBox_VideoFrameRate")), (QStringList{"25", "29.97"}));
-    EXPECT_EQ(control("suiComboBox_Resolution")->currentIndex(), 1);
-    EXPECT_EQ(control("suiComboBox_VideoFrameRate")->currentIndex(), 1);
-    EXPECT_EQ(control<QSpinBox>("suiSpinEdit_VideoBitRate")->value(), 1500);
-    EXPECT_EQ(control("suiComboBox_AudioBitRate")->currentIndex(), 1);
-    EXPECT_EQ(control("suiComboBox_AudioSampleRate")->currentIndex(), 1);
-    EXPECT_EQ(control("suiComboBox_Volume")->currentIndex(), 3);
-    EXPECT_FALSE(control("suiComboBox_Volume")->isVisibleTo(form.get()));
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_ProfileName")->text(), "Mine");
+    EXPECT_EQ(Control("suiComboBox_VideoFormat")->currentText(), "avi");
+    EXPECT_EQ(Items(Control("suiComboBox_Resolution")), (QStringList{"320:240", "640:480"}));
+    EXPECT_EQ(Items(Control("suiComboBox_VideoFrameRate")), (QStringList{"25", "29.97"}));
+    EXPECT_EQ(Control("suiComboBox_Resolution")->currentIndex(), 1);
+    EXPECT_EQ(Control("suiComboBox_VideoFrameRate")->currentIndex(), 1);
+    EXPECT_EQ(Control<QSpinBox>("suiSpinEdit_VideoBitRate")->value(), 1500);
+    EXPECT_EQ(Control("suiComboBox_AudioBitRate")->currentIndex(), 1);
+    EXPECT_EQ(Control("suiComboBox_AudioSampleRate")->currentIndex(), 1);
+    EXPECT_EQ(Control("suiComboBox_Volume")->currentIndex(), 3);
+    EXPECT_FALSE(Control("suiComboBox_Volume")->isVisibleTo(form.get()));
     // The codec stays as the format filled it, not field 10.
-    EXPECT_EQ(control("suiComboBox_VideoCodec")->currentIndex(), 0);
+    EXPECT_EQ(Control("suiComboBox_VideoCodec")->currentIndex(), 0);
 }
 
 TEST_F(OptionFormTest, ATypeWithOneFormatReadsItsOwnSectionAndItsSummariesNameTheCodec)
 {
-    shown();
+    Shown();
     Choose("suiComboBox_Type", 1);
-    EXPECT_EQ(Items(control("suiComboBox_VideoFormat")), QStringList{"mp4"});
-    EXPECT_EQ(Items(control("suiComboBox_Resolution")), (QStringList{"320:240", "480:360"}));
-    EXPECT_EQ(Items(control("suiComboBox_Profile")), QStringList{"Small : Video-h264,480:360,600kbps,Audio-128kbps,44100hz"});
+    EXPECT_EQ(Items(Control("suiComboBox_VideoFormat")), QStringList{"mp4"});
+    EXPECT_EQ(Items(Control("suiComboBox_Resolution")), (QStringList{"320:240", "480:360"}));
+    EXPECT_EQ(Items(Control("suiComboBox_Profile")), QStringList{"Small : Video-h264,480:360,600kbps,Audio-128kbps,44100hz"});
     // No ProfileDefault: nothing selected, the name field offers "Custom Profile".
-    EXPECT_EQ(control("suiComboBox_Profile")->currentIndex(), -1);
-    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Custom Profile");
+    EXPECT_EQ(Control("suiComboBox_Profile")->currentIndex(), -1);
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_ProfileName")->text(), "Custom Profile");
 }
 
 TEST_F(OptionFormTest, AFormatOutsideTheTypesFormatsLeavesTheListsEmpty)
 {
-    shown();
+    Shown();
     Choose("suiComboBox_VideoFormat", -1);
     for (const char *name : {"suiComboBox_Resolution", "suiComboBox_VideoFrameRate", "suiComboBox_AudioBitRate",
                              "suiComboBox_AudioSampleRate"}) {
-        EXPECT_EQ(control(name)->count(), 0) << name;
-        EXPECT_FALSE(control(name)->isEnabled()) << name;
+        EXPECT_EQ(Control(name)->count(), 0) << name;
+        EXPECT_FALSE(Control(name)->isEnabled()) << name;
     }
 }
 
 TEST_F(OptionFormTest, SelectingAProfileWithoutValueListChangesOnlyTheName)
 {
-    shown();
+    Shown();
     const QString before = EditorState();
     Choose("suiComboBox_Profile", 1);
-    EXPECT_EQ(control<QLineEdit>("suiEdit_ProfileName")->text(), "Draft");
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_ProfileName")->text(), "Draft");
     EXPECT_EQ(EditorState(), before);
 }
 
 TEST_F(OptionFormTest, AnEmptyNameFieldGetsTheSelectedEntrysNameBack)
 {
-    shown();
-    auto *name = control<QLineEdit>("suiEdit_ProfileName");
+    Shown();
+    auto *name = Control<QLineEdit>("suiEdit_ProfileName");
     name->clear();
     emit name->editingFinished();
     EXPECT_EQ(name->text(), "Standard");
-    auto *musicName = control<QLineEdit>("suiEdit_ProfileName_Music");
+    auto *musicName = Control<QLineEdit>("suiEdit_ProfileName_Music");
     musicName->clear();
     emit musicName->editingFinished();
     EXPECT_EQ(musicName->text(), "Tiny");
@@ -316,20 +316,20 @@ TEST_F(OptionFormTest, AnEmptyNameFieldGetsTheSelectedEntrysNameBack)
 TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStillReportsTheChange)
 {
     questions.AnswerExec([&](QDialog &dialog) {
-        shown();
+        Shown();
         Choose("suiComboBox_Profile", 2);          // Mine's choices, format avi
         Choose("suiComboBox_Resolution", 0);
-        typeName("suiEdit_ProfileName", "  Travel ");
-        click("suiImageButton_Add");
-        click("suiImageButton_Cancel");
+        TypeName("suiEdit_ProfileName", "  Travel ");
+        Click("suiImageButton_Add");
+        Click("suiImageButton_Cancel");
         return dialog.result();
     });
     form = std::make_unique<TOptionForm>(options);
-    EXPECT_EQ(questions.exec(*form), QDialog::Rejected);
-    EXPECT_TRUE(form->changed());
+    EXPECT_EQ(questions.Exec(*form), QDialog::Rejected);
+    EXPECT_TRUE(form->Changed());
     EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Confirm).isEmpty());
     EXPECT_EQ(platform::ReadIniString(ProfileFile(), "AVI-Profile", "Travel", ""), "0,0,0,1,1500,1,1,3,0,0");
-    EXPECT_EQ(Items(control("suiComboBox_Profile")).last(), "Travel : Video-avi,320:240,1500kbps,Audio-192kbps,48000hz");
+    EXPECT_EQ(Items(Control("suiComboBox_Profile")).last(), "Travel : Video-avi,320:240,1500kbps,Audio-192kbps,48000hz");
     // The main window's list of target AVI reads the same file.
     const targets::MainWindowProfileList list = targets::ReadMainWindowProfileList(
         targets::ProfileStore(ProfileFile()), targets::ProfileDefinitions::LoadShipped(), "Ostrel-AVI");
@@ -340,35 +340,35 @@ TEST_F(OptionFormTest, ASavedProfileIsListedHereAndInTheMainWindowAndCancelStill
 
 TEST_F(OptionFormTest, OverwritingAsksAndRemovingFreesTheSlot)
 {
-    shown();
+    Shown();
     Choose("suiComboBox_Profile", 2);
     questions.AnswerConfirm(true);
-    click("suiImageButton_Add");
+    Click("suiImageButton_Add");
     EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Confirm).last(),
               "Profile Name : \"Mine\" already exists.\nDo you want to overwrite it?");
-    EXPECT_TRUE(form->changed());
+    EXPECT_TRUE(form->Changed());
 
     Choose("suiComboBox_Profile", 2);
     questions.AnswerConfirm(true);
-    click("suiImageButton_Del");
+    Click("suiImageButton_Del");
     EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Confirm).last(), "Profile Name : \"Mine\".\nDo you want to remove it?");
-    EXPECT_EQ(Items(control("suiComboBox_Profile")).size(), 2);
+    EXPECT_EQ(Items(Control("suiComboBox_Profile")).size(), 2);
     EXPECT_EQ(platform::ReadIniString(ProfileFile(), "AVI-Profile", "ProfileText2", ""), "nodef");
 }
 
 TEST_F(OptionFormTest, ProtectedProfilesAreRefusedAndChangeNothing)
 {
-    shown();
-    click("suiImageButton_Add");   // the selected entry: Standard, protected
-    click("suiImageButton_Del");
+    Shown();
+    Click("suiImageButton_Add");   // the selected entry: Standard, protected
+    Click("suiImageButton_Del");
     EXPECT_EQ(questions.Texts(ScriptedQuestions::Kind::Information),
               (QStringList{"Profile Name : \"Standard\".\nYou Can not modify this setting!",
                            "Profile Name : \"Standard\".\nYou Can not remove this setting!"}));
-    EXPECT_FALSE(form->changed());
-    typeName("suiEdit_ProfileName", "ProfileCount");
-    click("suiImageButton_Add");
+    EXPECT_FALSE(form->Changed());
+    TypeName("suiEdit_ProfileName", "ProfileCount");
+    Click("suiImageButton_Add");
     EXPECT_TRUE(questions.Texts(ScriptedQuestions::Kind::Information).last().startsWith("Profile Name : \"ProfileCount\""));
-    EXPECT_FALSE(form->changed());
+    EXPECT_FALSE(form->Changed());
     QFile file(ProfileFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray(Profiles));
@@ -376,21 +376,21 @@ TEST_F(OptionFormTest, ProtectedProfilesAreRefusedAndChangeNothing)
 
 TEST_F(OptionFormTest, MusicProfilesOfEveryAudioTypeInOneList)
 {
-    shown();
-    EXPECT_EQ(Items(control("suiComboBox_Profile_Music")),
+    Shown();
+    EXPECT_EQ(Items(Control("suiComboBox_Profile_Music")),
               (QStringList{"Tiny : Audio-96kbps,44100hz", "Loud : Audio-256kbps,48000hz"}));
     Choose("suiComboBox_Profile_Music", 1);
-    EXPECT_EQ(control("suiComboBox_AudioFormat")->currentText(), "MP3");
-    EXPECT_EQ(Items(control("suiComboBox_AudioBitRate_Music")), (QStringList{"128", "192", "256"}));
-    EXPECT_EQ(control("suiComboBox_AudioBitRate_Music")->currentIndex(), 2);
-    EXPECT_EQ(control("suiComboBox_AudioSampleRate_Music")->currentIndex(), 1);
+    EXPECT_EQ(Control("suiComboBox_AudioFormat")->currentText(), "MP3");
+    EXPECT_EQ(Items(Control("suiComboBox_AudioBitRate_Music")), (QStringList{"128", "192", "256"}));
+    EXPECT_EQ(Control("suiComboBox_AudioBitRate_Music")->currentIndex(), 2);
+    EXPECT_EQ(Control("suiComboBox_AudioSampleRate_Music")->currentIndex(), 1);
 
     Choose("suiComboBox_AudioBitRate_Music", 1);
-    typeName("suiEdit_ProfileName_Music", "Mid");
-    click("suiImageButton_Add_Music");
+    TypeName("suiEdit_ProfileName_Music", "Mid");
+    Click("suiImageButton_Add_Music");
     EXPECT_EQ(platform::ReadIniString(ProfileFile(), "MP3-Profile", "Mid", ""), "0,0,0,0,0,1,1,0,0,0");
-    EXPECT_EQ(Items(control("suiComboBox_Profile_Music")).last(), "Mid : Audio-192kbps,48000hz");
-    EXPECT_TRUE(form->changed());
+    EXPECT_EQ(Items(Control("suiComboBox_Profile_Music")).last(), "Mid : Audio-192kbps,48000hz");
+    EXPECT_TRUE(form->Changed());
 }
 
 TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
@@ -399,22 +399,22 @@ TEST_F(OptionFormTest, GeneralSettingsRoundTrip)
     ASSERT_TRUE(QDir().mkpath(folder));
     sandbox.WriteProgramFile("Option.ini", ("[Option]\nDefaultAudio=3\nNotify=0\nOutputFolder=" + folder + "\n").toUtf8());
     form = std::make_unique<TOptionForm>(options);
-    EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "Francais");
-    EXPECT_FALSE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
+    EXPECT_EQ(Control("suiComboBox_AudLang")->currentText(), "Francais");
+    EXPECT_FALSE(Control<QCheckBox>("suiCheckBox_Notify")->isChecked());
     EXPECT_EQ(options.outputFolder, folder + "/");
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), folder + "/");
-    control("suiComboBox_AudLang")->setCurrentIndex(9);
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_OutputFolder")->text(), folder + "/");
+    Control("suiComboBox_AudLang")->setCurrentIndex(9);
     form->SaveGeneralSettings();
     EXPECT_EQ(platform::ReadIniInt(options.OptionFilePath(), "Option", "DefaultAudio", 0), 9);
     EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), folder + "/");
     // OK saves them too and reports a change.
-    control("suiComboBox_AudLang")->setCurrentIndex(4);
-    control<QCheckBox>("suiCheckBox_Notify")->click();
+    Control("suiComboBox_AudLang")->setCurrentIndex(4);
+    Control<QCheckBox>("suiCheckBox_Notify")->click();
     form->suiImageButton_OKClick();
-    EXPECT_TRUE(form->changed());
+    EXPECT_TRUE(form->Changed());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(platform::ReadIniInt(options.OptionFilePath(), "Option", "DefaultAudio", 0), 4);
-    EXPECT_TRUE(stored().notify);
+    EXPECT_TRUE(Stored().notify);
 }
 
 TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
@@ -423,33 +423,33 @@ TEST_F(OptionFormTest, BrowseSavesTheFolderAtOnceAndCancelPutsTheShownOneBack)
     const QString chosen = sandbox.ProgramFolder() + "Chosen";
     ASSERT_TRUE(QDir().mkpath(before) && QDir().mkpath(chosen));
     sandbox.WriteProgramFile("Option.ini", ("[Option]\nOutputFolder=" + before + "\n").toUtf8());
-    shown();
+    Shown();
     questions.AnswerChooseFolder(chosen);
-    click("suiImageButton_Browse");
+    Click("suiImageButton_Browse");
     EXPECT_EQ(questions.Asked().last().title, "Please select Output Folder:");
     EXPECT_EQ(options.outputFolder, chosen + "/");
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_OutputFolder")->text(), chosen + "/");
     EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
-    control("suiComboBox_AudLang")->setCurrentIndex(0);
-    ASSERT_TRUE(control<QCheckBox>("suiCheckBox_Notify")->isChecked()) << "notifications are on by default";
-    control<QCheckBox>("suiCheckBox_Notify")->click();
-    click("suiImageButton_Cancel");
+    Control("suiComboBox_AudLang")->setCurrentIndex(0);
+    ASSERT_TRUE(Control<QCheckBox>("suiCheckBox_Notify")->isChecked()) << "notifications are on by default";
+    Control<QCheckBox>("suiCheckBox_Notify")->click();
+    Click("suiImageButton_Cancel");
     EXPECT_EQ(options.outputFolder, before);
-    EXPECT_EQ(control("suiComboBox_AudLang")->currentText(), "English");
-    EXPECT_TRUE(control<QCheckBox>("suiCheckBox_Notify")->isChecked());
-    EXPECT_TRUE(stored().notify);
+    EXPECT_EQ(Control("suiComboBox_AudLang")->currentText(), "English");
+    EXPECT_TRUE(Control<QCheckBox>("suiCheckBox_Notify")->isChecked());
+    EXPECT_TRUE(Stored().notify);
     EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), before);
     EXPECT_EQ(platform::ReadIniInt(options.OptionFilePath(), "Option", "DefaultAudio", 0), 1);
-    EXPECT_FALSE(form->changed());
+    EXPECT_FALSE(form->Changed());
 
     // A cancelled folder dialog changes nothing; after OK the chosen folder stays.
-    shown();
+    Shown();
     questions.AnswerChooseFolder(QString());
-    click("suiImageButton_Browse");
+    Click("suiImageButton_Browse");
     EXPECT_EQ(options.outputFolder, before);
     questions.AnswerChooseFolder(chosen);
-    click("suiImageButton_Browse");
-    click("suiImageButton_OK");
+    Click("suiImageButton_Browse");
+    Click("suiImageButton_OK");
     EXPECT_EQ(options.outputFolder, chosen + "/");
     EXPECT_EQ(platform::ReadIniString(options.OptionFilePath(), "Option", "OutputFolder", ""), chosen + "/");
 }

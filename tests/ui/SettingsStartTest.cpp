@@ -26,7 +26,7 @@ protected:
 TEST_F(SettingsStartTest, FirstStartCopiesTheDefaultsIntoANewSettingsFolder)
 {
     ShipDefaults("[Option]\nTemplate=#Name_Shipped\n", "[iPod-Profile]\nCount=0\n");
-    start();
+    Start();
     EXPECT_EQ(windows->Options.SettingsFolder(), sandbox.SettingsFolder());
     EXPECT_TRUE(sandbox.SettingsFolder().endsWith("/Pelorin/Pelorin Video Converter/"));
     EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains("Template=#Name_Shipped"));
@@ -39,13 +39,13 @@ TEST_F(SettingsStartTest, LaterStartKeepsTheUsersFilesAndAMarkerReplacesOnlyItsF
     ShipDefaults("[Option]\nTemplate=#Shipped\n", "[Shipped]\n");
     sandbox.WriteSettingsFile("Option.ini", "[Option]\nTemplate=#Mine\n");
     sandbox.WriteSettingsFile("PfSetting.ini", "[Mine]\n");
-    start();
+    Start();
     EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Mine");
     EXPECT_TRUE(sandbox.ReadSettingsFile("PfSetting.ini").contains("[Mine]"));
-    finish();
+    Finish();
 
     sandbox.WriteProgramFile("ReplaceOption.ini", "");
-    start();
+    Start();
     EXPECT_EQ(windows->Options.renameSettings.nameTemplate, "#Shipped");
     EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains("Template=#Shipped"));
     EXPECT_TRUE(sandbox.ReadSettingsFile("PfSetting.ini").contains("[Mine]"));
@@ -57,19 +57,19 @@ TEST_F(SettingsStartTest, PfSettingMarkerReplacesTheProfilesOnlyOnce)
     ShipDefaults("[Option]\n", "[Shipped]\n");
     sandbox.WriteSettingsFile("PfSetting.ini", "[Mine]\n");
     sandbox.WriteProgramFile("ReplacePfSetting.ini", "anything");
-    start();
+    Start();
     EXPECT_TRUE(sandbox.ReadSettingsFile("PfSetting.ini").contains("[Shipped]"));
     EXPECT_FALSE(ProgramFileExists("ReplacePfSetting.ini"));
 }
 
 TEST_F(SettingsStartTest, WithoutAnOutputFolderTheVideosFolderGetsOneAndItIsWrittenWithASlash)
 {
-    start();
+    Start();
     const QString expected = sandbox.VideosFolder() + "OutputFolder/";
     EXPECT_EQ(windows->Options.outputFolder, expected);
     EXPECT_TRUE(QDir(expected).exists());
-    EXPECT_EQ(control<QLineEdit>("suiEdit_OutputFolder")->text(), expected + "iPod/");
-    click("suiImageButton_Close");
+    EXPECT_EQ(Control<QLineEdit>("suiEdit_OutputFolder")->text(), expected + "iPod/");
+    Click("suiImageButton_Close");
     EXPECT_TRUE(sandbox.ReadSettingsFile("Option.ini").contains(("OutputFolder=" + expected).toUtf8()));
 }
 
@@ -78,10 +78,10 @@ TEST_F(SettingsStartTest, AStoredFolderWithoutSlashGetsOneAndTheEndWritesTheWind
     const QString stored = sandbox.ConfigFolder() + "mine";
     QDir().mkpath(stored);
     sandbox.WriteSettingsFile("Option.ini", ("[Option]\nOutputFolder=" + stored + "\nFitDigi=5\nOpenFolder=0\n").toUtf8());
-    start();
+    Start();
     EXPECT_EQ(windows->Options.outputFolder, stored + "/");
-    click("suiImageButton_Close");
-    finish();
+    Click("suiImageButton_Close");
+    Finish();
     const QByteArray options = sandbox.ReadSettingsFile("Option.ini");
     EXPECT_TRUE(options.contains(("OutputFolder=" + stored + "/\n").toUtf8())) << options.constData();
     for (const char *written : {"Template=#Name", "FitDigi=5", "OpenFolder=0", "PowerOff=0", "Upload=0"})

@@ -9,7 +9,7 @@
 
 namespace {
 
-QVector<int> steps(int from, int to, int step)
+QVector<int> Steps(int from, int to, int step)
 {
     QVector<int> values;
     for (int value = from; step > 0 ? value <= to : value >= to; value += step)
@@ -24,8 +24,8 @@ TEST(SplashFade, FadesInTo255ThenOutTo0WithTheirPauses)
     const auto apply = [&](int alpha) { applied << alpha; };
     const auto pause = [&](int milliseconds) { pauses << milliseconds; };
 
-    fade.fade(apply, pause);
-    QVector<int> fadeIn = steps(10, 250, 10);
+    fade.Fade(apply, pause);
+    QVector<int> fadeIn = Steps(10, 250, 10);
     fadeIn << 255;
     EXPECT_EQ(applied, fadeIn);
     EXPECT_EQ(pauses, QVector<int>(25, 20));
@@ -33,11 +33,11 @@ TEST(SplashFade, FadesInTo255ThenOutTo0WithTheirPauses)
 
     applied.clear();
     pauses.clear();
-    fade.fade(apply, pause);
-    EXPECT_EQ(applied, steps(250, 0, -5));
+    fade.Fade(apply, pause);
+    EXPECT_EQ(applied, Steps(250, 0, -5));
     EXPECT_EQ(applied.size(), 51);
     EXPECT_EQ(pauses, QVector<int>(51, 10));
-    EXPECT_EQ(fade.alpha(), 0);
+    EXPECT_EQ(fade.Alpha(), 0);
 }
 
 TEST(SplashFade, TheSplashWindowAppliesEveryValueAsItsOpacity)

@@ -13,7 +13,7 @@
 
 namespace {
 
-void save(QWidget &window, const QString &path)
+void Save(QWidget &window, const QString &path)
 {
     window.show();
     QApplication::processEvents();
@@ -31,14 +31,14 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     const QDir folder(application.arguments().value(1, QStringLiteral(".")));
     ProgramWindows windows(platform::ProgramFolder());
-    save(*windows.MainForm, folder.filePath(QStringLiteral("main.png")));
-    save(*windows.Form_About, folder.filePath(QStringLiteral("about.png")));
-    save(*windows.OptionForm, folder.filePath(QStringLiteral("options.png")));
-    save(*windows.ProcessForm, folder.filePath(QStringLiteral("progress.png")));
-    save(*windows.RenameForm, folder.filePath(QStringLiteral("rename.png")));
-    save(*windows.FPSSelecteForm, folder.filePath(QStringLiteral("fps.png")));
+    Save(*windows.MainForm, folder.filePath(QStringLiteral("main.png")));
+    Save(*windows.Form_About, folder.filePath(QStringLiteral("about.png")));
+    Save(*windows.OptionForm, folder.filePath(QStringLiteral("options.png")));
+    Save(*windows.ProcessForm, folder.filePath(QStringLiteral("progress.png")));
+    Save(*windows.RenameForm, folder.filePath(QStringLiteral("rename.png")));
+    Save(*windows.FPSSelecteForm, folder.filePath(QStringLiteral("fps.png")));
     TStartForm splash;
     splash.setWindowOpacity(1.0);
-    save(splash, folder.filePath(QStringLiteral("splash.png")));
+    Save(splash, folder.filePath(QStringLiteral("splash.png")));
     return 0;
 }

@@ -13,7 +13,7 @@ constexpr QRgb kMagenta = 0xFFFF00FF;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
 // Rows of a picture: 'K' key colour (magenta), '.' white, 'B' blue.
-QImage picture(const QStringList &rows)
+QImage Picture(const QStringList &rows)
 {
     QImage image(int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < rows.size(); ++y)
@@ -25,7 +25,7 @@ QImage picture(const QStringList &rows)
 }
 
 // The region as rows of 'x' (inside the window) and '-' (cut away).
-QStringList drawn(const QRegion &region, QSize size)
+QStringList Drawn(const QRegion &region, QSize size)
 {
     QStringList rows;
     for (int y = 0; y < size.height(); ++y) {
@@ -49,8 +49,8 @@ class WindowShapeTest : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(WindowShapeTest, CutsOnlyKeyColouredCorners)
 {
     const ShapeCase &shapeCase = GetParam();
-    const QImage image = picture(shapeCase.picture);
-    EXPECT_EQ(drawn(skin::WindowShapeFromPicture(image, shapeCase.key), image.size()), shapeCase.shape)
+    const QImage image = Picture(shapeCase.picture);
+    EXPECT_EQ(Drawn(skin::WindowShapeFromPicture(image, shapeCase.key), image.size()), shapeCase.shape)
         << shapeCase.name;
 }
 
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WindowShape, WholeKeyPictureLeavesNothingAndNullPictureGivesEmptyRegion)
 {
-    EXPECT_TRUE(skin::WindowShapeFromPicture(picture({"KK", "KK"})).isEmpty());
+    EXPECT_TRUE(skin::WindowShapeFromPicture(Picture({"KK", "KK"})).isEmpty());
     EXPECT_TRUE(skin::WindowShapeFromPicture(QImage()).isEmpty());
 }
 

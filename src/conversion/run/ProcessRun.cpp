@@ -48,7 +48,7 @@ QList<int> ClipLengths(const ClipLookup &clipAt)
 
 ProcessRun::ProcessRun(TProcessForm &form, const ProgramOptions &options)
     : QObject(&form), form_(form), options_(options), engineWindow_(this),
-      run_(engineWindow_.handle(),
+      run_(engineWindow_.Handle(),
            {[this](int index) { ShowClip(index); }, [this] { OnWindowThread([this] { form_.repaint(); }); },
             [this](bool on) { OnWindowThread([this, on] { stopButton_->setEnabled(on); }); },
             [this](bool on) { OnWindowThread([this, on] { on ? timer_->start() : timer_->stop(); }); }}),
@@ -93,7 +93,7 @@ void ProcessRun::StartConversion(RunRequest request)
     run_.Start(request_.settings, request_.clipAt);
     const bool psp = target_ == targets::TargetPSP;
     form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setVisible(psp);
-    label("Label_Upload")->setVisible(psp);
+    Label("Label_Upload")->setVisible(psp);
     form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_OpenFolder"))->setVisible(!psp);
     FormShow();
     stopRequested_ = false;
@@ -102,23 +102,23 @@ void ProcessRun::StartConversion(RunRequest request)
     clipIndex_ = 0;
     runClock_.start();
     failedCount_ = 0;
-    platform::desktop().InhibitSleep(QStringLiteral("Converting %1 clip(s) to %2")
+    platform::CurrentDesktop().InhibitSleep(QStringLiteral("Converting %1 clip(s) to %2")
                                          .arg(clipLengths_.size())
                                          .arg(targets::TargetName(target_)));
-    platform::desktop().ShowTaskbarProgress(0);
+    platform::CurrentDesktop().ShowTaskbarProgress(0);
     worker_ = std::thread([this] { RunConversion(); });
-    platform::Questions().exec(form_);
+    platform::Questions().Exec(form_);
 }
 
 void ProcessRun::FormShow()
 {
     for (const char *name : {"Label_StartTime", "Label_StopTime", "Label_Length", "Label_CurrentTime"})
-        label(name)->setText(QStringLiteral("00:00:00"));
+        Label(name)->setText(QStringLiteral("00:00:00"));
     for (const char *name : {"Label_TitleName", "Label_DesName", "Label_CopyFile", "Label_RunProgress"})
-        label(name)->clear();
-    label("Label_FPS")->setText(QStringLiteral("0"));
-    label("Label_CurrentFrame")->setText(QStringLiteral("0"));
-    label("Label_Upload")->setEnabled(false);
+        Label(name)->clear();
+    Label("Label_FPS")->setText(QStringLiteral("0"));
+    Label("Label_CurrentFrame")->setText(QStringLiteral("0"));
+    Label("Label_Upload")->setEnabled(false);
     ShowProgress(ProgressForPosition(0, 0));
 }
 
@@ -175,11 +175,11 @@ void ProcessRun::ShowFailedClips(const QStringList &failed)
 void ProcessRun::OfferFailedClips(const QString &report, const QString &logFile)
 {
     if (logFile.isEmpty() || !QFileInfo::exists(logFile)) {
-        platform::Questions().information(&form_, QString(), report);
+        platform::Questions().Information(&form_, QString(), report);
         return;
     }
     if (platform::Questions().Confirm(&form_, QString(), report + kOpenLogQuestion))
-        platform::desktop().openUrl(QUrl::fromLocalFile(logFile).toString());
+        platform::CurrentDesktop().OpenUrl(QUrl::fromLocalFile(logFile).toString());
 }
 
 void ProcessRun::ShowClip(int clipIndex)
@@ -194,15 +194,15 @@ void ProcessRun::ShowClip(int clipIndex)
     OnWindowThread([=, this] {
         tickCount_ = 0;
         clipIndex_ = clipIndex;
-        label("Label_StartTime")->setText(TimeText(start));
-        label("Label_StopTime")->setText(TimeText(start + length));
-        label("Label_Length")->setText(TimeText(length));
-        label("Label_CurrentTime")->setText(TimeText(0));
-        label("Label_TitleName")->setText(title);
-        label("Label_DesName")->setText(outputName);
-        label("Label_FPS")->setText(QStringLiteral("0"));
-        label("Label_CurrentFrame")->setText(QStringLiteral("0"));
-        label("Label_CopyFile")->clear();
+        Label("Label_StartTime")->setText(TimeText(start));
+        Label("Label_StopTime")->setText(TimeText(start + length));
+        Label("Label_Length")->setText(TimeText(length));
+        Label("Label_CurrentTime")->setText(TimeText(0));
+        Label("Label_TitleName")->setText(title);
+        Label("Label_DesName")->setText(outputName);
+        Label("Label_FPS")->setText(QStringLiteral("0"));
+        Label("Label_CurrentFrame")->setText(QStringLiteral("0"));
+        Label("Label_CopyFile")->clear();
         ShowProgress(ProgressForPosition(0, length));
         ShowRunStanding(0);
         if (request_.storeTargetFile)
@@ -218,9 +218,9 @@ void ProcessRun::Timer_InfoTimer()
     if (!run_.QueryProgress(progress))
         return;
     const InfoTickFigures figures = FiguresOfTick(++tickCount_, progress);
-    label("Label_CurrentTime")->setText(figures.currentTime);
-    label("Label_FPS")->setText(figures.fps);
-    label("Label_CurrentFrame")->setText(figures.remaining);
+    Label("Label_CurrentTime")->setText(figures.currentTime);
+    Label("Label_FPS")->setText(figures.fps);
+    Label("Label_CurrentFrame")->setText(figures.remaining);
     if (figures.repaintNow)
         form_.repaint();
     ShowProgress(figures.progress);
@@ -233,14 +233,14 @@ void ProcessRun::ShowRunStanding(double secondsDoneInClip)
         return;
     const RunStanding standing =
         RunStandingOf(clipLengths_, clipIndex_, secondsDoneInClip, runClock_.elapsed() / 1000.0);
-    label("Label_RunProgress")->setText(RunStandingText(standing));
-    platform::desktop().ShowTaskbarProgress(standing.share);
+    Label("Label_RunProgress")->setText(RunStandingText(standing));
+    platform::CurrentDesktop().ShowTaskbarProgress(standing.share);
 }
 
 void ProcessRun::ShowProgress(const ProgressShown &shown)
 {
     form_.findChild<QProgressBar *>(QStringLiteral("Panel_Progress"))->setValue(shown.percent.toInt());
-    label("Label_Percent")->setText(shown.percent);
+    Label("Label_Percent")->setText(shown.percent);
 }
 
 void ProcessRun::suiImageButton_StopConvertClick()
@@ -273,14 +273,14 @@ bool ProcessRun::CloseQuery(bool explain)
     if (!running_)
         return true;
     if (explain)
-        platform::Questions().information(&form_, QString(), QStringLiteral("Please stop conversion process first!"));
+        platform::Questions().Information(&form_, QString(), QStringLiteral("Please stop conversion process first!"));
     return false;
 }
 
 void ProcessRun::FinishRun(int result)
 {
-    const CompletionChoices choices{checked("suiCheckBox_PowerOff"), checked("suiCheckBox_Upload"),
-                                    checked("suiCheckBox_OpenFolder")};
+    const CompletionChoices choices{Checked("suiCheckBox_PowerOff"), Checked("suiCheckBox_Upload"),
+                                    Checked("suiCheckBox_OpenFolder")};
     EndDesktopRunServices();
     NotifyDesktop(result);
     CarryOut(PlanFinish(result, target_, choices));
@@ -288,8 +288,8 @@ void ProcessRun::FinishRun(int result)
 
 void ProcessRun::EndDesktopRunServices()
 {
-    platform::desktop().ReleaseSleep();
-    platform::desktop().ShowTaskbarProgress(-1);
+    platform::CurrentDesktop().ReleaseSleep();
+    platform::CurrentDesktop().ShowTaskbarProgress(-1);
 }
 
 void ProcessRun::NotifyDesktop(int result)
@@ -299,27 +299,27 @@ void ProcessRun::NotifyDesktop(int result)
     const QString folder = QFileInfo(run_.Job().TargetFile).absolutePath();
     const RunNotice notice = NoticeOfRun(result, targets::TargetName(target_), int(clipLengths_.size()), failedCount_,
                                          result == RunComplete ? folder : QString());
-    platform::desktop().notify(notice.summary, notice.body, result == RunComplete ? folder : QString());
+    platform::CurrentDesktop().Notify(notice.summary, notice.body, result == RunComplete ? folder : QString());
 }
 
 void ProcessRun::CarryOut(const FinishPlan &plan)
 {
     if (plan.showFullPercent) {
         form_.findChild<QCheckBox *>(QStringLiteral("suiCheckBox_Upload"))->setEnabled(true);
-        label("Label_Upload")->setEnabled(true);
+        Label("Label_Upload")->setEnabled(true);
         ShowProgress(ProgressForPercent(100));
     }
     if (plan.action == FinishAction::ShutDown) {
         if (ShutdownConfirmed(&form_))
-            platform::desktop().PowerOff();
+            platform::CurrentDesktop().PowerOff();
     } else if (plan.action == FinishAction::OpenFolder) {
         OpenOutputFolder();
     } else if (plan.action == FinishAction::Upload)
         suiImageButton_CopyClick();
     if (plan.messageKind == FinishPlan::Message::Information)
-        platform::Questions().information(&form_, QString(), plan.message);
+        platform::Questions().Information(&form_, QString(), plan.message);
     else if (plan.messageKind == FinishPlan::Message::Error)
-        platform::Questions().error(&form_, QString(), plan.message);
+        platform::Questions().Error(&form_, QString(), plan.message);
     if (plan.closeWindow)
         form_.done(0);
 }
@@ -328,8 +328,8 @@ void ProcessRun::CarryOut(const FinishPlan &plan)
 void ProcessRun::OpenOutputFolder()
 {
     const QString file = run_.Job().TargetFile;
-    if (!platform::desktop().ShowFileInFolder(file))
-        platform::Questions().information(&form_, QString(),
+    if (!platform::CurrentDesktop().ShowFileInFolder(file))
+        platform::Questions().Information(&form_, QString(),
                                           QStringLiteral("Process Finished!\n\n") + QFileInfo(file).absolutePath());
 }
 
@@ -344,7 +344,7 @@ void ProcessRun::suiImageButton_CopyClick()
         return;
     const QString pspRoot = FindPspRoot(platform::MountedVolumes(), options_.psp.upload);
     if (pspRoot.isEmpty()) {
-        platform::Questions().information(&form_, QString(), kNoPspText);
+        platform::Questions().Information(&form_, QString(), kNoPspText);
         return;
     }
     const QList<UploadClip> clips = request_.uploadClips ? request_.uploadClips() : QList<UploadClip>();
@@ -356,20 +356,20 @@ void ProcessRun::suiImageButton_CopyClick()
         if (!clip.checked)
             continue;
         if (!QFileInfo::exists(clip.outputPath)) {
-            platform::Questions().error(&form_, QString(),
+            platform::Questions().Error(&form_, QString(),
                                         QStringLiteral("Can not find srcfile : \n") + clip.outputPath + QLatin1Char('\n'));
             continue;
         }
-        label("Label_CopyFile")->setText(QStringLiteral("Uploading : ") + clip.outputName + QStringLiteral(" to PSP."));
+        Label("Label_CopyFile")->setText(QStringLiteral("Uploading : ") + clip.outputName + QStringLiteral(" to PSP."));
         const QString name = QFileInfo(clip.outputPath).fileName();
         allCopied = CopyWithProgress(clip.outputPath, PspDestination(pspRoot, name, options_.psp.avc, options_.psp.mp4));
         if (!allCopied)
             break;   // most likely the device is gone: the next files would fail alike
     }
     EnableUploadControls(true);
-    label("Label_CopyFile")->clear();
+    Label("Label_CopyFile")->clear();
     if (allCopied)
-        platform::Questions().information(&form_, QString(), QStringLiteral("Upload to PSP finish!"));
+        platform::Questions().Information(&form_, QString(), QStringLiteral("Upload to PSP finish!"));
 }
 
 bool ProcessRun::CopyWithProgress(const QString &source, const QString &destination)
@@ -379,14 +379,14 @@ bool ProcessRun::CopyWithProgress(const QString &source, const QString &destinat
         QCoreApplication::processEvents();
     });
     if (!result.copied)
-        platform::Questions().error(&form_, QString(), result.error);
+        platform::Questions().Error(&form_, QString(), result.error);
     return result.copied;
 }
 
 void ProcessRun::EnableUploadControls(bool enabled)
 {
     uploading_ = !enabled;
-    label("Label_Upload")->setEnabled(enabled);
+    Label("Label_Upload")->setEnabled(enabled);
     form_.findChild<QAbstractButton *>(QStringLiteral("suiImageButton_Close"))->setEnabled(enabled);
     stopButton_->setEnabled(enabled);
     if (enabled)
@@ -395,7 +395,7 @@ void ProcessRun::EnableUploadControls(bool enabled)
 
 bool ProcessRun::event(QEvent *event)
 {
-    if (event->type() != platform::EngineMessageEvent::eventType())
+    if (event->type() != platform::EngineMessageEvent::EventType())
         return QObject::event(event);
     if (static_cast<platform::EngineMessageEvent *>(event)->message == KORVID_MSG_READY)
         stopButton_->setEnabled(true);
@@ -407,12 +407,12 @@ void ProcessRun::OnWindowThread(std::function<void()> work)
     QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
 }
 
-QLabel *ProcessRun::label(const char *name) const
+QLabel *ProcessRun::Label(const char *name) const
 {
     return form_.findChild<QLabel *>(QLatin1String(name));
 }
 
-bool ProcessRun::checked(const char *name) const
+bool ProcessRun::Checked(const char *name) const
 {
     return form_.findChild<QCheckBox *>(QLatin1String(name))->isChecked();
 }

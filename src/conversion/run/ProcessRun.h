@@ -94,8 +94,8 @@ private:
     void EnableUploadControls(bool enabled);
     bool CloseQuery(bool explain);
     void OnWindowThread(std::function<void()> work);
-    QLabel *label(const char *name) const;
-    bool checked(const char *name) const;
+    QLabel *Label(const char *name) const;
+    bool Checked(const char *name) const;
 
     TProcessForm &form_;
     const ProgramOptions &options_;

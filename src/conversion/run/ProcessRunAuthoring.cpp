@@ -15,10 +15,10 @@ namespace conversion {
 int ProcessRun::AuthorShowingProgress()
 {
     OnWindowThread([this] {
-        label("Label_TitleName")->setText(QStringLiteral("Authoring DVD\u2026"));
-        label("Label_DesName")->clear();
-        label("Label_FPS")->clear();
-        label("Label_CurrentFrame")->clear();
+        Label("Label_TitleName")->setText(QStringLiteral("Authoring DVD\u2026"));
+        Label("Label_DesName")->clear();
+        Label("Label_FPS")->clear();
+        Label("Label_CurrentFrame")->clear();
         ShowProgress(ProgressForPercent(0));
         stopButton_->setEnabled(true);
         authorTimer_->start();

@@ -57,7 +57,7 @@ void ShutdownCountdown::ShowSecondsLeft()
 bool ShutdownConfirmed(QWidget *parent)
 {
     ShutdownCountdown countdown(parent);
-    return platform::Questions().exec(countdown) == QDialog::Accepted;
+    return platform::Questions().Exec(countdown) == QDialog::Accepted;
 }
 
 } // namespace conversion

@@ -22,7 +22,7 @@ bool ClipsWithoutPictureAccepted(QWidget *parent, const StartState &state)
         return true;
     const QString target = targets::TargetName(state.target);
     if (state.clipsWithoutPicture.size() >= state.clipCount) {
-        platform::Questions().information(
+        platform::Questions().Information(
             parent, QString(),
             QStringLiteral("The clips in the list have no video, so they cannot be converted to %1.\n"
                            "Choose a music format such as MP3 to convert their sound.").arg(target));
@@ -55,11 +55,11 @@ bool StartChecksPass(QWidget *parent, const StartState &state)
     if (state.busy)
         return false;
     if (state.seeking) {
-        questions.information(parent, QString(), QStringLiteral("Seeking disc, please waiting."));
+        questions.Information(parent, QString(), QStringLiteral("Seeking disc, please waiting."));
         return false;
     }
     if (!state.anyClipChecked) {
-        questions.information(parent, QString(), QStringLiteral("No clip to convert!"));
+        questions.Information(parent, QString(), QStringLiteral("No clip to convert!"));
         return false;
     }
     if (IsDiscTarget(state.target) && state.clipCount >= kDvdClipLimit

@@ -100,7 +100,7 @@ void PutProfile(PanelState &state, const ProfileValues &values, const ProfileDef
     Select(state.audioBitrate, values.AudioBitrateIndex());
     Select(state.audioSampleRate, values.AudioSampleRateIndex());
     SetVolumePosition(state, values.VolumeStep());
-    SetValue(state.videoBitRate, values.videoBitRate());
+    SetValue(state.videoBitRate, values.VideoBitRate());
     Select(state.frameRate, values.FrameRateIndex());
     Select(state.aspect, values.AspectIndex());
     Select(state.resolution, values.ResolutionIndex());
@@ -117,7 +117,7 @@ std::optional<ProfileValues> ProfileOfEntry(const PanelState &state, int entry, 
         return std::nullopt;
     const std::optional<ProfileEntry> profile =
         inputs.profileStore->MainWindowEntry(state.profiles.section, state.profiles.entries[entry].slot);
-    return profile ? std::optional(profile->values()) : std::nullopt;
+    return profile ? std::optional(profile->Values()) : std::nullopt;
 }
 
 int ResolveAspectMode(const PanelState &state, const ProfileDefinitions &reader)
@@ -235,7 +235,7 @@ namespace {
 void SelectTargetPutting(PanelState &state, int target, const PanelInputs &inputs,
                          const std::function<std::optional<ProfileValues>(const PanelState &)> &profileOf)
 {
-    state.remembered.store(state.target, CurrentPanel(state));
+    state.remembered.Store(state.target, CurrentPanel(state));
     state.target = target;
     FillFromDefinitions(state, inputs.definitions);
     BuildProfileList(state, inputs);

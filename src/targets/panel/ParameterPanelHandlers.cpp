@@ -175,7 +175,7 @@ void ParameterPanel::suiTrackBar_VolumeChange()
 void ParameterPanel::NoticeWhenChecked(const QCheckBox &box, EngineSwitch engineSwitch)
 {
     if (box.isChecked())
-        platform::Questions().information(&form_, kDisplayTitle, EngineSwitchNotice(engineSwitch));
+        platform::Questions().Information(&form_, kDisplayTitle, EngineSwitchNotice(engineSwitch));
 }
 
 void ParameterPanel::suiCheckBox_HQEClick()

@@ -15,7 +15,7 @@ using namespace targets;
 // The entry last chosen on this target is shown again, without putting its profile on.
 void ParameterPanel::ShowRememberedProfileEntry()
 {
-    const QVector<TTargetType> &targetTypes = form_.targetSelector()->TargetTypes();
+    const QVector<TTargetType> &targetTypes = form_.TargetSelectorControl()->TargetTypes();
     if (state_.target >= 0 && state_.target < targetTypes.size())
         SelectProfileEntry(state_, targetTypes[state_.target].ProfileIndex);
 }
@@ -32,7 +32,7 @@ void ParameterPanel::suiComboBox_PFChange()
 // The target buttons put this entry back when the target is chosen again.
 void ParameterPanel::RememberProfileIndex(int entry)
 {
-    QVector<TTargetType> &targetTypes = form_.targetSelector()->TargetTypes();
+    QVector<TTargetType> &targetTypes = form_.TargetSelectorControl()->TargetTypes();
     if (form_.CurTargetType >= 0 && form_.CurTargetType < targetTypes.size())
         targetTypes[form_.CurTargetType].ProfileIndex = entry;
 }
@@ -41,7 +41,7 @@ namespace {
 
 ProfileQuestions QuestionsOver(QWidget *parent)
 {
-    return {[parent](const QString &text) { platform::Questions().information(parent, kDisplayTitle, text); },
+    return {[parent](const QString &text) { platform::Questions().Information(parent, kDisplayTitle, text); },
             [parent](const QString &text) { return platform::Questions().Confirm(parent, kDisplayTitle, text); }};
 }
 

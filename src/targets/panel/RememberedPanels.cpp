@@ -20,7 +20,7 @@ QVector<RestoreValue> RestoreOrder(const RememberedPanel &panel)
     };
 }
 
-void RememberedPanels::store(int target, RememberedPanel panel)
+void RememberedPanels::Store(int target, RememberedPanel panel)
 {
     if (!HasRememberedPanel(target))
         return;

@@ -53,7 +53,7 @@ QVector<RestoreValue> RestoreOrder(const RememberedPanel &panel);
 class RememberedPanels {
 public:
     // Marks the slot filled; targets without a remembered panel are ignored.
-    void store(int target, RememberedPanel panel);
+    void Store(int target, RememberedPanel panel);
     // The target's filled slot, or nullptr.
     const RememberedPanel *FilledSlot(int target) const;
 

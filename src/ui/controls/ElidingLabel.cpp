@@ -9,7 +9,7 @@ ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
 
 ElidingLabel::ElidingLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
 
-bool ElidingLabel::isElided() const
+bool ElidingLabel::IsElided() const
 {
     return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
 }
@@ -21,7 +21,7 @@ QString ElidingLabel::ShownText() const
 
 void ElidingLabel::paintEvent(QPaintEvent *event)
 {
-    if (!isElided())
+    if (!IsElided())
         return QLabel::paintEvent(event);
     QPainter painter(this);
     style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), ShownText(),
@@ -31,7 +31,7 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
 // A cut text shows whole in the tool tip, unless the label has a tool tip of its own.
 bool ElidingLabel::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isElided()) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && IsElided()) {
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
         return true;
     }

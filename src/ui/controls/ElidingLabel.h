@@ -11,9 +11,9 @@ public:
     ElidingLabel(const QString &text, QWidget *parent);
 
     // Where the text is cut: at its end (the default), or in its middle (paths).
-    void setElideMode(Qt::TextElideMode mode) { elideMode_ = mode; update(); }
+    void SetElideMode(Qt::TextElideMode mode) { elideMode_ = mode; update(); }
 
-    bool isElided() const;
+    bool IsElided() const;
     // The text as drawn: whole, or cut with "…" to the label's width.
     QString ShownText() const;
 

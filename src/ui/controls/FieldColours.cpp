@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-FieldColours *FieldColours::instance()
+FieldColours *FieldColours::Instance()
 {
     static FieldColours *follower = new FieldColours(QCoreApplication::instance());
     return follower;
@@ -18,19 +18,19 @@ void FieldColours::Follow(QWidget *form)
 
 void FieldColours::FollowList(QWidget *list)
 {
-    list->installEventFilter(instance());
-    apply(list);
+    list->installEventFilter(Instance());
+    Apply(list);
 }
 
 bool FieldColours::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
-        apply(static_cast<QWidget *>(watched));
+        Apply(static_cast<QWidget *>(watched));
     return QObject::eventFilter(watched, event);
 }
 
 // Only a differing colour is set, so the change this causes ends here.
-void FieldColours::apply(QWidget *list)
+void FieldColours::Apply(QWidget *list)
 {
     QPalette palette = list->palette();
     bool changed = false;

@@ -19,6 +19,6 @@ protected:
 
 private:
     using QObject::QObject;
-    static FieldColours *instance();
-    static void apply(QWidget *list);
+    static FieldColours *Instance();
+    static void Apply(QWidget *list);
 };

@@ -8,7 +8,7 @@ ImagePanel::ImagePanel(QWidget *parent, const QString &objectName, const QPixmap
     setObjectName(objectName);
 }
 
-void ImagePanel::setPicture(const QPixmap &picture)
+void ImagePanel::SetPicture(const QPixmap &picture)
 {
     picture_ = picture;
     update();

@@ -10,8 +10,8 @@ class ImagePanel : public QWidget {
 public:
     ImagePanel(QWidget *parent, const QString &objectName, const QPixmap &picture = {});
 
-    void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return picture_; }
+    void SetPicture(const QPixmap &picture);
+    const QPixmap &Picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -12,8 +12,8 @@ class PictureButton : public QAbstractButton {
 public:
     PictureButton(const QString &pictureSet, QWidget *parent, const QString &objectName);
 
-    int tag() const { return tag_; }
-    void setTag(int tag) { tag_ = tag; }
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
     void SetPictureSet(const QString &pictureSet);
     // Tiles draw their caption in the band from `top` down, under their glyph,
     // instead of centred over the whole face.

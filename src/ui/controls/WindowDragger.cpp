@@ -16,12 +16,12 @@ bool WindowDragger::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        press(mouse->button(), mouse->globalPosition().toPoint());
+        Press(mouse->button(), mouse->globalPosition().toPoint());
         break;
     }
     case QEvent::MouseMove: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        move(mouse->buttons(), mouse->globalPosition().toPoint());
+        Move(mouse->buttons(), mouse->globalPosition().toPoint());
         break;
     }
     case QEvent::MouseButtonRelease:
@@ -34,7 +34,7 @@ bool WindowDragger::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void WindowDragger::press(Qt::MouseButton button, QPoint cursor)
+void WindowDragger::Press(Qt::MouseButton button, QPoint cursor)
 {
     dragging_ = false;
     if (button != Qt::LeftButton)
@@ -49,7 +49,7 @@ void WindowDragger::press(Qt::MouseButton button, QPoint cursor)
     pressWindowPosition_ = window_->pos();
 }
 
-void WindowDragger::move(Qt::MouseButtons buttons, QPoint cursor)
+void WindowDragger::Move(Qt::MouseButtons buttons, QPoint cursor)
 {
     if (!dragging_ || !(buttons & Qt::LeftButton))
         return;

@@ -22,8 +22,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void press(Qt::MouseButton button, QPoint cursor);
-    void move(Qt::MouseButtons buttons, QPoint cursor);
+    void Press(Qt::MouseButton button, QPoint cursor);
+    void Move(Qt::MouseButtons buttons, QPoint cursor);
 
     QWidget *window_;
     Mode mode_;

@@ -6,7 +6,7 @@
 namespace {
 
 template <typename Form>
-void create(std::unique_ptr<Form> &slot, const std::function<void()> &afterEach, auto &&...arguments)
+void Create(std::unique_ptr<Form> &slot, const std::function<void()> &afterEach, auto &&...arguments)
 {
     slot = std::make_unique<Form>(arguments...);
     if (afterEach)
@@ -19,13 +19,13 @@ ProgramWindows::ProgramWindows(const QString &programFolder, const std::function
     : Options(ProgramOptions::StartProgram(programFolder))
 {
     skin::ApplyProgramLook();
-    create(MainForm, afterEach, Options, this);
-    create(OptionForm, afterEach, Options);
-    create(ProcessForm, afterEach, Options);
-    create(Form_About, afterEach, Options.ProgramFolder());
-    create(RenameForm, afterEach, Options);
-    create(FPSSelecteForm, afterEach);
-    create(NoticeForm, afterEach);
+    Create(MainForm, afterEach, Options, this);
+    Create(OptionForm, afterEach, Options);
+    Create(ProcessForm, afterEach, Options);
+    Create(Form_About, afterEach, Options.ProgramFolder());
+    Create(RenameForm, afterEach, Options);
+    Create(FPSSelecteForm, afterEach);
+    Create(NoticeForm, afterEach);
     for (QWidget *window : std::initializer_list<QWidget *>{MainForm.get(), OptionForm.get(), ProcessForm.get(),
                                                             Form_About.get(), RenameForm.get(), FPSSelecteForm.get()})
         NameFieldsByTheirCaptions(*window);

@@ -1,6 +1,6 @@
 #include "forms/SplashFade.h"
 
-void SplashFade::fade(const ApplyOpacity &apply, const Pause &pause)
+void SplashFade::Fade(const ApplyOpacity &apply, const Pause &pause)
 {
     if (fadingIn_)
         FadeIn(apply, pause);

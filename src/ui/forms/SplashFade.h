@@ -11,10 +11,10 @@ public:
     using Pause = std::function<void(int milliseconds)>;
 
     // `pause` runs between steps (sleep and let windows repaint), not after the last.
-    void fade(const ApplyOpacity &apply, const Pause &pause);
+    void Fade(const ApplyOpacity &apply, const Pause &pause);
 
     bool FadingIn() const { return fadingIn_; }
-    int alpha() const { return alpha_; }
+    int Alpha() const { return alpha_; }
 
 private:
     void FadeIn(const ApplyOpacity &apply, const Pause &pause);

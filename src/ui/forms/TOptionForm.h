@@ -2,7 +2,7 @@
 // The options dialog: the video profile editor, the music profile editor (beside the
 // visible area) and the general group with the default audio language and the output
 // folder. It loads the general options when it is created and each time it is shown;
-// the main window also uses its load and save. After a modal showing, changed() tells
+// the main window also uses its load and save. After a modal showing, Changed() tells
 // the main window to refresh: set by OK and by every profile saved or removed.
 // Cancel and Close put back the general settings in effect when the dialog was shown.
 
@@ -20,7 +20,7 @@ public:
 
     void LoadGeneralSettings();
     void SaveGeneralSettings();
-    bool changed() const { return changed_; }
+    bool Changed() const { return changed_; }
 
     void FormShow();
     void suiImageButton_OKClick();

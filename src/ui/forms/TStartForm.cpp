@@ -23,14 +23,14 @@ TStartForm::TStartForm(QWidget *parent)
 
 void TStartForm::Fade()
 {
-    fade_.fade([this](int alpha) { applyOpacity(alpha); },
+    fade_.Fade([this](int alpha) { ShowAtOpacity(alpha); },
                [](int milliseconds) {
                    QThread::msleep(milliseconds);
                    QApplication::processEvents();
                });
 }
 
-void TStartForm::applyOpacity(int alpha)
+void TStartForm::ShowAtOpacity(int alpha)
 {
     setWindowOpacity(alpha / 255.0);
     emit OpacityApplied(alpha);

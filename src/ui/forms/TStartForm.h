@@ -19,6 +19,6 @@ signals:
     void OpacityApplied(int alpha);
 
 private:
-    void applyOpacity(int alpha);
+    void ShowAtOpacity(int alpha);
     SplashFade fade_;
 };

@@ -164,7 +164,7 @@ void TMainForm::SaveOptions()
 void TMainForm::suiImageButton_CloseClick()
 {
     if (PreviewIsSeeking()) {
-        platform::Questions().information(this, kDisplayTitle, QStringLiteral("Seeking disc, please waiting."));
+        platform::Questions().Information(this, kDisplayTitle, QStringLiteral("Seeking disc, please waiting."));
         return;
     }
     SaveOptions();
@@ -205,13 +205,13 @@ void TMainForm::suiImageButton_BrowseClick()
 
 void TMainForm::suiImageButton_OpenClick()
 {
-    platform::desktop().OpenFolder(outputFolderEdit_->text());
+    platform::CurrentDesktop().OpenFolder(outputFolderEdit_->text());
 }
 
 void TMainForm::suiImageButton_AboutClick()
 {
     if (windows_ && windows_->Form_About)
-        platform::Questions().exec(*windows_->Form_About);
+        platform::Questions().Exec(*windows_->Form_About);
 }
 
 void TMainForm::suiImageButton_HomeClick()
@@ -231,12 +231,12 @@ void TMainForm::Timer_UpdateTimer()
 
 KorvidWindow *TMainForm::EngineWindowHandle() const
 {
-    return engineWindow_->handle();
+    return engineWindow_->Handle();
 }
 
 bool TMainForm::event(QEvent *event)
 {
-    if (event->type() != platform::EngineMessageEvent::eventType())
+    if (event->type() != platform::EngineMessageEvent::EventType())
         return QWidget::event(event);
     const auto *message = static_cast<platform::EngineMessageEvent *>(event);
     emit EngineMessage(message->message, message->wparam, message->lparam);

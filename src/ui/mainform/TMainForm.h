@@ -41,8 +41,8 @@ public:
     // "Seeking please wait..." is shown: row clicks and closing are refused.
     bool PreviewIsSeeking() const;
 
-    TargetSelector *targetSelector() const { return targetSelector_; }
-    ProgramWindows *windows() const { return windows_; }
+    TargetSelector *TargetSelectorControl() const { return targetSelector_; }
+    ProgramWindows *Windows() const { return windows_; }
 
     int CurTargetType = -1;
     QString LocaleLanguage;      // English name of the user's language, upper case

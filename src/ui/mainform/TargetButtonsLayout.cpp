@@ -73,7 +73,7 @@ void BuildTargetButton(QWidget *row, int target)
     if (look.accessibleName)
         button->setAccessibleName(QLatin1String(look.accessibleName));
     button->setGeometry(QRect(QPoint(info.rowOffset, 0), kTile));
-    button->setTag(target);
+    button->SetTag(target);
     button->setVisible(!info.hidden && targets::IsRegisteredTarget(target));
 }
 
@@ -101,7 +101,7 @@ void BuildCategoryBar(QWidget *form)
                                          QLatin1String(info.buttonName));
         button->setText(QLatin1String(info.caption));
         button->setGeometry(QRect(QPoint(info.barOffset, 0), QSize(width, kCategoryButtonHeight)));
-        button->setTag(category);
+        button->SetTag(category);
     }
 }
 

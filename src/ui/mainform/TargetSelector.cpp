@@ -8,12 +8,12 @@
 
 TargetSelector::TargetSelector(const Wiring &wiring) : QObject(wiring.form), wiring_(wiring) {}
 
-PictureButton *TargetSelector::button(const char *name) const
+PictureButton *TargetSelector::Button(const char *name) const
 {
     return wiring_.form->findChild<PictureButton *>(QLatin1String(name));
 }
 
-QWidget *TargetSelector::row(const char *name) const
+QWidget *TargetSelector::Row(const char *name) const
 {
     return wiring_.form->findChild<QWidget *>(QLatin1String(name));
 }
@@ -23,29 +23,29 @@ void TargetSelector::RegisterTypes()
     for (int category = 0; category < targets::CategoryCount; ++category) {
         const targets::CategoryInfo &info = targets::Category(category);
         const char *defaultButton = targets::TargetButton(info.defaultTarget).buttonName;
-        AddConverterType(button(info.buttonName), row(info.rowName), button(defaultButton));
+        AddConverterType(Button(info.buttonName), Row(info.rowName), Button(defaultButton));
     }
     for (int target = 0; target < targets::RegisteredTargetCount; ++target)
-        AddTargetType(button(targets::TargetButton(target).buttonName), target);
+        AddTargetType(Button(targets::TargetButton(target).buttonName), target);
 }
 
 void TargetSelector::AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget)
 {
-    categoryButton->setTag(int(converterTypes_.size()));
+    categoryButton->SetTag(int(converterTypes_.size()));
     converterTypes_.append({categoryButton, row, defaultTarget});
     connect(categoryButton, &PictureButton::clicked, this, [this, categoryButton] { ConverterTypeClick(categoryButton); });
 }
 
 void TargetSelector::AddTargetType(PictureButton *targetButton, int target)
 {
-    targetButton->setTag(target);
+    targetButton->SetTag(target);
     targetTypes_.append({targetButton, -1});
     connect(targetButton, &PictureButton::clicked, this, [this, targetButton] { TargetTypeClick(targetButton); });
 }
 
 void TargetSelector::ConverterTypeClick(PictureButton *sender)
 {
-    const int category = sender->tag();
+    const int category = sender->Tag();
     for (const TConverterType &type : converterTypes_) {
         type.CategoryButton->setEnabled(true);
         type.Row->hide();
@@ -67,7 +67,7 @@ void TargetSelector::ConverterTypeClick(PictureButton *sender)
 
 void TargetSelector::TargetTypeClick(PictureButton *sender)
 {
-    const int target = sender->tag();
+    const int target = sender->Tag();
     for (const TTargetType &type : targetTypes_)
         type.TargetButton->setEnabled(true);
     wiring_.form->update();

@@ -54,8 +54,8 @@ private:
     void AddConverterType(PictureButton *categoryButton, QWidget *row, PictureButton *defaultTarget);
     void AddTargetType(PictureButton *targetButton, int target);
     void RestoreProfileIndex(int target);
-    PictureButton *button(const char *name) const;
-    QWidget *row(const char *name) const;
+    PictureButton *Button(const char *name) const;
+    QWidget *Row(const char *name) const;
 
     Wiring wiring_;
     QVector<TConverterType> converterTypes_;

@@ -8,7 +8,7 @@
 namespace skin {
 namespace {
 
-QHash<int, QCursor> &registry()
+QHash<int, QCursor> &Registry()
 {
     static QHash<int, QCursor> cursors;
     return cursors;
@@ -41,15 +41,15 @@ void RegisterCursors(const QString &programFolder)
     const std::pair<int, const char *> files[] = {{kDragCursor, "DragWE.cur"}, {kPressCursor, "Press.cur"}};
     for (const auto &[number, name] : files) {
         if (auto cursor = LoadCursorFile(programFolder + QStringLiteral("Cursor/") + QLatin1String(name)))
-            registry().insert(number, *cursor);
+            Registry().insert(number, *cursor);
         else
-            registry().remove(number);
+            Registry().remove(number);
     }
 }
 
 QCursor RegisteredCursor(int number)
 {
-    return registry().value(number, QCursor(Qt::ArrowCursor));
+    return Registry().value(number, QCursor(Qt::ArrowCursor));
 }
 
 } // namespace skin

@@ -26,7 +26,7 @@ struct Records {
     std::condition_variable stopSignal;
 };
 
-Records &records()
+Records &SharedRecords()
 {
     static Records instance;
     return instance;
@@ -46,7 +46,7 @@ extern "C" {
 
 DVDAUTHORING_API int32_t author_main(const char *authorXmlPath)
 {
-    Records &r = records();
+    Records &r = SharedRecords();
     std::unique_lock lock(r.mutex);
     ++r.calls;
     r.path = authorXmlPath ? authorXmlPath : "";
@@ -71,13 +71,13 @@ DVDAUTHORING_API int32_t author_main(const char *authorXmlPath)
 
 DVDAUTHORING_API int32_t author_progress(void)
 {
-    std::lock_guard lock(records().mutex);
-    return records().running ? records().holdPercent : -1;
+    std::lock_guard lock(SharedRecords().mutex);
+    return SharedRecords().running ? SharedRecords().holdPercent : -1;
 }
 
 DVDAUTHORING_API int32_t author_stop(void)
 {
-    Records &r = records();
+    Records &r = SharedRecords();
     std::lock_guard lock(r.mutex);
     if (!r.running)
         return -1;
@@ -89,14 +89,14 @@ DVDAUTHORING_API int32_t author_stop(void)
 // From now on author_main reports `percent` and waits until author_stop ends it.
 DVDAUTHORING_API void TestAuthoring_Hold(int32_t percent)
 {
-    std::lock_guard lock(records().mutex);
-    records().holdPercent = percent;
+    std::lock_guard lock(SharedRecords().mutex);
+    SharedRecords().holdPercent = percent;
 }
 
 // Waits up to `milliseconds` for a held author_main to be running; returns whether it is.
 DVDAUTHORING_API int32_t TestAuthoring_WaitRunning(int32_t milliseconds)
 {
-    Records &r = records();
+    Records &r = SharedRecords();
     std::unique_lock lock(r.mutex);
     return r.stopSignal.wait_for(lock, std::chrono::milliseconds(milliseconds), [&r] { return r.running; }) ? 1 : 0;
 }
@@ -108,7 +108,7 @@ DVDAUTHORING_API int32_t getVOBsMB(const char *)
 
 DVDAUTHORING_API void TestAuthoring_Reset()
 {
-    Records &r = records();
+    Records &r = SharedRecords();
     std::lock_guard lock(r.mutex);
     r.result = 0;
     r.calls = 0;
@@ -119,22 +119,22 @@ DVDAUTHORING_API void TestAuthoring_Reset()
 
 DVDAUTHORING_API void TestAuthoring_SetResult(int32_t result)
 {
-    std::lock_guard lock(records().mutex);
-    records().result = result;
+    std::lock_guard lock(SharedRecords().mutex);
+    SharedRecords().result = result;
 }
 
 DVDAUTHORING_API int32_t TestAuthoring_Calls()
 {
-    std::lock_guard lock(records().mutex);
-    return records().calls;
+    std::lock_guard lock(SharedRecords().mutex);
+    return SharedRecords().calls;
 }
 
 // Copies the last call's path (which = 0) or description (which = 1) into buffer,
 // cut to size - 1 bytes; returns its full length.
 DVDAUTHORING_API int32_t TestAuthoring_Last(int32_t which, char *buffer, int32_t size)
 {
-    std::lock_guard lock(records().mutex);
-    const std::string &text = which == 0 ? records().path : records().description;
+    std::lock_guard lock(SharedRecords().mutex);
+    const std::string &text = which == 0 ? SharedRecords().path : SharedRecords().description;
     if (buffer && size > 0)
         buffer[text.copy(buffer, size_t(size - 1))] = '\0';
     return int32_t(text.size());

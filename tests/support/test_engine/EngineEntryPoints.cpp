@@ -19,8 +19,8 @@ namespace {
 
 int32_t Answer(const char *name, std::string call, KorvidWindow *postTo)
 {
-    State &state = State::instance();
-    state.record(std::move(call));
+    State &state = State::Instance();
+    state.Record(std::move(call));
     state.SchedulePosts(name, postTo);
     state.WaitDelay(name, false);
     return state.ResultOf(name);
@@ -40,9 +40,9 @@ void WriteTargetFile(const char *targetFile)
 // success leaves a file behind at targetFile.
 int32_t Convert(const char *name, std::string call, KorvidWindow *window, const char *targetFile)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     state.BeginTarget();
-    state.record(std::move(call));
+    state.Record(std::move(call));
     state.SchedulePosts(name, window);
     if (state.WaitDelay(name, true))
         return 0;
@@ -92,15 +92,15 @@ extern "C" {
 int32_t X_Get_CPU_Core_Number(void)
 {
     Answer(__func__, CallText(__func__), nullptr);
-    std::lock_guard lock(State::instance().mutex);
-    return State::instance().coreCount;
+    std::lock_guard lock(State::Instance().mutex);
+    return State::Instance().coreCount;
 }
 
 int32_t X_Get_Last_Error(char *buffer, int32_t size)
 {
     Answer(__func__, CallText(__func__, static_cast<const void *>(buffer), size), nullptr);
-    std::lock_guard lock(State::instance().mutex);
-    const std::string &reason = State::instance().lastError;
+    std::lock_guard lock(State::Instance().mutex);
+    const std::string &reason = State::Instance().lastError;
     if (buffer && size > 0) {
         const size_t copied = std::min(reason.size(), static_cast<size_t>(size - 1));
         std::memcpy(buffer, reason.data(), copied);
@@ -116,7 +116,7 @@ int32_t X_Global_CMD(const char *workFile, const char *frameRateText, int32_t on
 
 int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFileInfo, int32_t transportStream)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     Answer(__func__, CallText(__func__, path, ten, engineFileInfo, transportStream), nullptr);
     std::lock_guard lock(state.mutex);
     const auto found = path ? state.probes.find(path) : state.probes.end();
@@ -131,7 +131,7 @@ int32_t X_GetFileinfo_GetPic(char *path, int32_t ten, void *engineFileInfo, int3
 
 int32_t X_Get_Frame(int32_t width, int32_t height, const char *bmpName, uint8_t **pixels, int32_t *result)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     const int32_t answer = Answer(__func__, CallText(__func__, width, height, bmpName, pixels, result), nullptr);
     static thread_local std::vector<uint8_t> frameBuffer;   // read by the caller until its next call
     std::lock_guard lock(state.mutex);
@@ -152,7 +152,7 @@ int32_t X_Get_Frame(int32_t width, int32_t height, const char *bmpName, uint8_t 
 
 int32_t X_Get_Frame_JPEG(int32_t width, int32_t height, const char *jpegName)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     const int32_t answer = Answer(__func__, CallText(__func__, width, height, jpegName), nullptr);
     std::lock_guard lock(state.mutex);
     if (!ValidFrameSize(width, height))
@@ -164,7 +164,7 @@ int32_t X_Get_Frame_JPEG(int32_t width, int32_t height, const char *jpegName)
 
 int32_t X_GetFrame_Init(KorvidWindow *w, int32_t two, const char *path, const char *unused, const char *startSecondsText)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     {
         std::lock_guard lock(state.mutex);
         state.frameWindow = w;
@@ -178,7 +178,7 @@ int32_t X_GetFrame_Init(KorvidWindow *w, int32_t two, const char *path, const ch
 
 int32_t X_Set_NextFrame_Time(int32_t seconds)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     KorvidWindow *window = nullptr;
     {
         std::lock_guard lock(state.mutex);
@@ -190,7 +190,7 @@ int32_t X_Set_NextFrame_Time(int32_t seconds)
 
 int32_t X_GetFrame_UnInit(void)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     KorvidWindow *window = nullptr;
     {
         std::lock_guard lock(state.mutex);
@@ -207,7 +207,7 @@ int32_t X_SetPar_Global(int32_t threads, int32_t deinterlace, int32_t zero, int3
 
 int32_t X_Get_Info(int32_t *record)
 {
-    State &state = State::instance();
+    State &state = State::Instance();
     const int32_t answer = Answer(__func__, CallText(__func__, record), nullptr);
     std::lock_guard lock(state.mutex);
     if (!state.progress.empty()) {
@@ -224,7 +224,7 @@ int32_t X_Get_Info(int32_t *record)
 
 int32_t X_StopConvert(void)
 {
-    State::instance().requestStop();
+    State::Instance().RequestStop();
     return Answer(__func__, CallText(__func__), nullptr);
 }
 

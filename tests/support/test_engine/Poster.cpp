@@ -14,11 +14,11 @@ Poster::~Poster()
         thread_.join();
 }
 
-void Poster::schedule(KorvidWindow *window, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds)
+void Poster::Schedule(KorvidWindow *window, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds)
 {
     std::lock_guard lock(mutex_);
     if (!thread_.joinable())
-        thread_ = std::thread(&Poster::run, this);
+        thread_ = std::thread(&Poster::Run, this);
     const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(delayMilliseconds);
     pending_.emplace(due, Post{window, message, wparam, lparam});
     changed_.notify_all();
@@ -31,7 +31,7 @@ void Poster::CancelAll()
     changed_.notify_all();
 }
 
-bool Poster::waitIdle(int timeoutMilliseconds)
+bool Poster::WaitIdle(int timeoutMilliseconds)
 {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMilliseconds), [this] { return pending_.empty(); });
@@ -39,7 +39,7 @@ bool Poster::waitIdle(int timeoutMilliseconds)
 
 // The window's post() only queues, so calling it under the lock is safe and lets
 // CancelAll() guarantee that nothing reaches a window after it returns.
-void Poster::run()
+void Poster::Run()
 {
     std::unique_lock lock(mutex_);
     while (!quit_) {

@@ -15,10 +15,10 @@ namespace testengine {
 class Poster {
 public:
     ~Poster();
-    void schedule(KorvidWindow *window, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds);
+    void Schedule(KorvidWindow *window, uint32_t message, uintptr_t wparam, intptr_t lparam, int delayMilliseconds);
     // Drops pending posts; when it returns, no post is being delivered.
     void CancelAll();
-    bool waitIdle(int timeoutMilliseconds);
+    bool WaitIdle(int timeoutMilliseconds);
 
 private:
     struct Post {
@@ -27,7 +27,7 @@ private:
         uintptr_t wparam;
         intptr_t lparam;
     };
-    void run();
+    void Run();
 
     std::mutex mutex_;
     std::condition_variable changed_;

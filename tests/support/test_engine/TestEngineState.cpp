@@ -16,7 +16,7 @@ const char *const kTargetEntryPoints[] = {
 
 } // namespace
 
-State &State::instance()
+State &State::Instance()
 {
     static State state;
     return state;
@@ -36,7 +36,7 @@ void State::SetDefaults()
         postRules[name] = {{KORVID_MSG_READY, 0, 0, 0}};
 }
 
-void State::reset()
+void State::Reset()
 {
     poster.CancelAll();
     std::lock_guard lock(mutex);
@@ -61,7 +61,7 @@ void State::reset()
     changed_.notify_all();
 }
 
-void State::record(std::string call)
+void State::Record(std::string call)
 {
     std::lock_guard lock(mutex);
     calls.push_back(std::move(call));
@@ -82,7 +82,7 @@ void State::SchedulePosts(const std::string &name, KorvidWindow *window)
         return;
     lastWindow = window;
     for (const PostRule &rule : postRules[name])
-        poster.schedule(window, rule.message, rule.wparam, rule.lparam, rule.delayMilliseconds);
+        poster.Schedule(window, rule.message, rule.wparam, rule.lparam, rule.delayMilliseconds);
 }
 
 void State::BeginTarget()
@@ -107,7 +107,7 @@ bool State::WaitDelay(const std::string &name, bool interruptible)
     return stopRequested_ && interruptible;
 }
 
-void State::requestStop()
+void State::RequestStop()
 {
     std::lock_guard lock(mutex);
     stopRequested_ = true;

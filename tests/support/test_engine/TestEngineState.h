@@ -34,16 +34,16 @@ struct PostRule {
 
 class State {
 public:
-    static State &instance();
+    static State &Instance();
 
-    void reset();
-    void record(std::string call);
+    void Reset();
+    void Record(std::string call);
     int32_t ResultOf(const std::string &name);
     // Schedules the posts of `name` to `window` (none for a null window).
     void SchedulePosts(const std::string &name, KorvidWindow *window);
     // Blocks for the delay of `name`; true when a stop or finish request ended it early.
     bool WaitDelay(const std::string &name, bool interruptible);
-    void requestStop();
+    void RequestStop();
     void FinishRunning();
     void BeginTarget();
     bool WaitForCalls(const std::string &name, int count, int timeoutMilliseconds);

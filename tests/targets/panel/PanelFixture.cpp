@@ -11,7 +11,7 @@
 
 PanelFixture::~PanelFixture()
 {
-    finish();
+    Finish();
     platform::SetProgramFolderForTesting({});
 }
 
@@ -33,24 +33,24 @@ void PanelFixture::StartWithProgramParts()
 {
     windows = std::make_unique<ProgramWindows>(sandbox.ProgramFolder());
     AttachProgramParts(*windows);
-    panel = form().findChild<ParameterPanel *>();
-    clipList = form().findChild<ClipListPanel *>();
+    panel = Form().findChild<ParameterPanel *>();
+    clipList = Form().findChild<ClipListPanel *>();
     ASSERT_NE(panel, nullptr);
     ASSERT_NE(clipList, nullptr);
-    form().show();
+    Form().show();
     QApplication::processEvents();
 }
 
-QStringList PanelFixture::items(const char *name)
+QStringList PanelFixture::Items(const char *name)
 {
-    return ItemTexts(*list(name));
+    return ItemTexts(*List(name));
 }
 
 void PanelFixture::TypeAndLeave(const char *fieldName, int value)
 {
-    auto *field = control<QSpinBox>(fieldName);
-    form().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    auto *field = Control<QSpinBox>(fieldName);
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     field->setFocus();
     ASSERT_TRUE(field->hasFocus());
     field->selectAll();

@@ -18,9 +18,9 @@ protected:
     void StartWithShippedDefinitions();
     void StartWithDefinitions(const QByteArray &iniText);
 
-    QComboBox *list(const char *name) { return control<QComboBox>(name); }
-    QStringList items(const char *name);
-    bool shown(const char *name) { return control(name)->isVisibleTo(&form()); }
+    QComboBox *List(const char *name) { return Control<QComboBox>(name); }
+    QStringList Items(const char *name);
+    bool Shown(const char *name) { return Control(name)->isVisibleTo(&Form()); }
     // Leaves a size field as the user does after typing `value`.
     void TypeAndLeave(const char *fieldName, int value);
     // A clip of that size becomes the one shown in the detail area.

@@ -52,75 +52,75 @@ AudioCodecText=mp3
 
 class PanelHandlersTest : public PanelFixture {
 protected:
-    QSpinBox *width() { return control<QSpinBox>("suiSpinEdit_VideoWidth"); }
-    QSpinBox *height() { return control<QSpinBox>("suiSpinEdit_VideoHeight"); }
-    QSize fields() { return {width()->value(), height()->value()}; }
-    QCheckBox *box(const char *name) { return control<QCheckBox>(name); }
+    QSpinBox *Width() { return Control<QSpinBox>("suiSpinEdit_VideoWidth"); }
+    QSpinBox *Height() { return Control<QSpinBox>("suiSpinEdit_VideoHeight"); }
+    QSize Fields() { return {Width()->value(), Height()->value()}; }
+    QCheckBox *Box(const char *name) { return Control<QCheckBox>(name); }
 };
 
 TEST_F(PanelHandlersTest, SizeFieldsRoundToMultiplesOf4WhenLeft)
 {
     StartWithDefinitions(SmallDefinitions);
-    form().SelectTarget(TargetAVI);
+    Form().SelectTarget(TargetAVI);
     TypeAndLeave("suiSpinEdit_VideoWidth", 642);
     TypeAndLeave("suiSpinEdit_VideoHeight", -6);
-    EXPECT_EQ(fields(), QSize(640, -4));
+    EXPECT_EQ(Fields(), QSize(640, -4));
     TypeAndLeave("suiSpinEdit_VideoWidth", 640);
-    EXPECT_EQ(width()->value(), 640);
+    EXPECT_EQ(Width()->value(), 640);
 }
 
 TEST_F(PanelHandlersTest, OriginalSizeShowsTheClipAndCustomSizeComesBack)
 {
     StartWithDefinitions(SmallDefinitions);
-    form().SelectTarget(TargetAVI);
+    Form().SelectTarget(TargetAVI);
     TypeAndLeave("suiSpinEdit_VideoWidth", 720);
     TypeAndLeave("suiSpinEdit_VideoHeight", 400);
 
-    list("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1 with no clip shown
+    List("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1 with no clip shown
     EXPECT_EQ(panel->AspectMode(), 1);
-    EXPECT_FALSE(width()->isEnabled());
-    EXPECT_FALSE(height()->isEnabled());
-    EXPECT_EQ(fields(), QSize(720, 400)) << "no clip: the fields keep their values";
+    EXPECT_FALSE(Width()->isEnabled());
+    EXPECT_FALSE(Height()->isEnabled());
+    EXPECT_EQ(Fields(), QSize(720, 400)) << "no clip: the fields keep their values";
 
-    list("suiComboBox_Profile")->setCurrentIndex(1);
+    List("suiComboBox_Profile")->setCurrentIndex(1);
     ShowClip(1280, 720);
-    list("suiComboBox_Profile")->setCurrentIndex(0);
-    EXPECT_EQ(fields(), QSize(1280, 720));
-    list("suiComboBox_Profile")->setCurrentIndex(2);   // mode 0
-    EXPECT_TRUE(width()->isEnabled());
-    EXPECT_EQ(fields(), QSize(720, 400));
+    List("suiComboBox_Profile")->setCurrentIndex(0);
+    EXPECT_EQ(Fields(), QSize(1280, 720));
+    List("suiComboBox_Profile")->setCurrentIndex(2);   // mode 0
+    EXPECT_TRUE(Width()->isEnabled());
+    EXPECT_EQ(Fields(), QSize(720, 400));
 
     TypeAndLeave("suiSpinEdit_VideoWidth", 6);   // becomes 4: no custom size
-    list("suiComboBox_Profile")->setCurrentIndex(0);
-    list("suiComboBox_Profile")->setCurrentIndex(1);
-    EXPECT_EQ(fields(), QSize(1280, 720));
+    List("suiComboBox_Profile")->setCurrentIndex(0);
+    List("suiComboBox_Profile")->setCurrentIndex(1);
+    EXPECT_EQ(Fields(), QSize(1280, 720));
 }
 
 TEST_F(PanelHandlersTest, AspectAndSizeControlsStayGreen)
 {
     StartWithDefinitions(SmallDefinitions);
-    form().SelectTarget(TargetAVI);
-    list("suiComboBox_Profile")->setCurrentIndex(0);
+    Form().SelectTarget(TargetAVI);
+    List("suiComboBox_Profile")->setCurrentIndex(0);
     for (const char *name : {"suiComboBox_Profile", "suiComboBox_Resolution", "suiSpinEdit_VideoWidth",
                              "suiSpinEdit_VideoHeight"})
-        EXPECT_EQ(control(name)->palette().color(QPalette::Base), AspectControlColour()) << name;
-    EXPECT_EQ(list("suiComboBox_VideoCodec")->palette().color(QPalette::Base), ParameterControlColour(false));
+        EXPECT_EQ(Control(name)->palette().color(QPalette::Base), AspectControlColour()) << name;
+    EXPECT_EQ(List("suiComboBox_VideoCodec")->palette().color(QPalette::Base), ParameterControlColour(false));
 }
 
 TEST_F(PanelHandlersTest, HdTargetInOriginalSizeOffersOneDisabledResolution)
 {
     StartWithShippedDefinitions();
-    form().SelectTarget(TargetHDAVI);
-    const QStringList resolutions = items("suiComboBox_Resolution");
+    Form().SelectTarget(TargetHDAVI);
+    const QStringList resolutions = Items("suiComboBox_Resolution");
     ASSERT_GT(resolutions.size(), 1);
-    list("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1
-    EXPECT_EQ(items("suiComboBox_Resolution"), QStringList{OriginalSizeItem});
-    EXPECT_EQ(list("suiComboBox_Resolution")->currentIndex(), 0);
-    EXPECT_FALSE(list("suiComboBox_Resolution")->isEnabled());
-    EXPECT_TRUE(shown("suiComboBox_Resolution"));
-    list("suiComboBox_Profile")->setCurrentIndex(1);
-    EXPECT_EQ(items("suiComboBox_Resolution"), resolutions);
-    EXPECT_TRUE(list("suiComboBox_Resolution")->isEnabled());
+    List("suiComboBox_Profile")->setCurrentIndex(0);   // mode 1
+    EXPECT_EQ(Items("suiComboBox_Resolution"), QStringList{OriginalSizeItem});
+    EXPECT_EQ(List("suiComboBox_Resolution")->currentIndex(), 0);
+    EXPECT_FALSE(List("suiComboBox_Resolution")->isEnabled());
+    EXPECT_TRUE(Shown("suiComboBox_Resolution"));
+    List("suiComboBox_Profile")->setCurrentIndex(1);
+    EXPECT_EQ(Items("suiComboBox_Resolution"), resolutions);
+    EXPECT_TRUE(List("suiComboBox_Resolution")->isEnabled());
 }
 
 // The rules of MPEG's aspect modes are the panel state's (PanelStateTest); here the
@@ -128,11 +128,11 @@ TEST_F(PanelHandlersTest, HdTargetInOriginalSizeOffersOneDisabledResolution)
 TEST_F(PanelHandlersTest, MpegAspectChoicesReachTheStateAndTheControlsShowIt)
 {
     StartWithShippedDefinitions();
-    form().SelectTarget(TargetMPEG);
+    Form().SelectTarget(TargetMPEG);
     const PanelState &state = panel->State();
     for (int aspect : {3, 2}) {   // DVD NTSC 16:9 (mode 11, its own section), then mode 0
         SCOPED_TRACE(aspect);
-        list("suiComboBox_Profile")->setCurrentIndex(aspect);
+        List("suiComboBox_Profile")->setCurrentIndex(aspect);
         EXPECT_EQ(state.aspect.selectedIndex, aspect);
         EXPECT_EQ(panel->AspectMode(), aspect == 3 ? 11 : 0);
         const std::pair<const char *, const ChoiceList *> lists[] = {
@@ -141,34 +141,34 @@ TEST_F(PanelHandlersTest, MpegAspectChoicesReachTheStateAndTheControlsShowIt)
             {"suiComboBox_AudioBitRate", &state.audioBitrate}, {"suiComboBox_AudioSampleRate", &state.audioSampleRate},
             {"suiComboBox_AudioChannel", &state.audioChannel}, {"suiComboBox_Volume", &state.volumeList}};
         for (const auto &[name, choices] : lists) {
-            EXPECT_EQ(items(name), choices->items) << name;
-            EXPECT_EQ(list(name)->currentIndex(), choices->selectedIndex) << name;
+            EXPECT_EQ(Items(name), choices->items) << name;
+            EXPECT_EQ(List(name)->currentIndex(), choices->selectedIndex) << name;
         }
-        EXPECT_EQ(fields(), QSize(state.videoWidth.value, state.videoHeight.value));
-        EXPECT_EQ(width()->isEnabled(), state.videoWidth.enabled);
-        EXPECT_EQ(control<QSpinBox>("suiSpinEdit_VideoBitRate")->value(), state.videoBitRate.value);
-        EXPECT_EQ(control<QSlider>("suiTrackBar_Volume")->value(), state.volume.position);
+        EXPECT_EQ(Fields(), QSize(state.videoWidth.value, state.videoHeight.value));
+        EXPECT_EQ(Width()->isEnabled(), state.videoWidth.enabled);
+        EXPECT_EQ(Control<QSpinBox>("suiSpinEdit_VideoBitRate")->value(), state.videoBitRate.value);
+        EXPECT_EQ(Control<QSlider>("suiTrackBar_Volume")->value(), state.volume.position);
         for (const char *name : {"suiSpinEdit_VideoWidth", "suiSpinEdit_VideoHeight", "Label21"})
-            EXPECT_EQ(shown(name), state.shown.sizeFields) << name;
-        EXPECT_EQ(shown("Label3"), state.shown.resolutionLabel);
-        EXPECT_EQ(shown("suiCheckBox_AddLetterBox"), state.shown.letterBox);
+            EXPECT_EQ(Shown(name), state.shown.sizeFields) << name;
+        EXPECT_EQ(Shown("Label3"), state.shown.resolutionLabel);
+        EXPECT_EQ(Shown("suiCheckBox_AddLetterBox"), state.shown.letterBox);
     }
-    EXPECT_TRUE(shown("suiSpinEdit_VideoWidth")) << "mode 0 takes a custom size again";
+    EXPECT_TRUE(Shown("suiSpinEdit_VideoWidth")) << "mode 0 takes a custom size again";
 }
 
 TEST_F(PanelHandlersTest, VolumeTrackBarFollowsTheVolumeList)
 {
     StartWithDefinitions(SmallDefinitions);
-    auto *track = control<QSlider>("suiTrackBar_Volume");
+    auto *track = Control<QSlider>("suiTrackBar_Volume");
     EXPECT_EQ(track->minimum(), 0) << "iPod has no volume list here";
     EXPECT_EQ(track->maximum(), 0);
-    EXPECT_EQ(control<QLabel>("Label_DB")->text(), "+ 0 db.");
-    form().SelectTarget(TargetAVI);
+    EXPECT_EQ(Control<QLabel>("Label_DB")->text(), "+ 0 db.");
+    Form().SelectTarget(TargetAVI);
     EXPECT_EQ(track->minimum(), -6);
     EXPECT_EQ(track->maximum(), 6);
     EXPECT_EQ(track->value(), 2) << "the selected item's index, not its value";
     track->setValue(-3);
-    EXPECT_EQ(control<QLabel>("Label_DB")->text(), "+ -3 db.");
+    EXPECT_EQ(Control<QLabel>("Label_DB")->text(), "+ -3 db.");
 }
 
 TEST_F(PanelHandlersTest, EngineSwitchesExplainThemselvesWhenChecked)
@@ -178,9 +178,9 @@ TEST_F(PanelHandlersTest, EngineSwitchesExplainThemselvesWhenChecked)
                                                                {"suiCheckBox_DeInterlace", EngineSwitch::Deinterlace},
                                                                {"suiCheckBox_ForceSync", EngineSwitch::ForceSync}};
     for (const auto &[name, engineSwitch] : switches) {
-        box(name)->click();
-        box(name)->click();
-        EXPECT_FALSE(box(name)->isChecked());
+        Box(name)->click();
+        Box(name)->click();
+        EXPECT_FALSE(Box(name)->isChecked());
         ASSERT_FALSE(questions.Asked().isEmpty());
         EXPECT_EQ(questions.Asked().last().text, EngineSwitchNotice(engineSwitch)) << name;
     }
@@ -190,29 +190,29 @@ TEST_F(PanelHandlersTest, EngineSwitchesExplainThemselvesWhenChecked)
 TEST_F(PanelHandlersTest, DvdPairsActAsRadioButtonsAndTheSelectorSetsThem)
 {
     StartWithShippedDefinitions();
-    EXPECT_EQ(list("suiComboBox_DVDPF")->currentIndex(), 0);
-    EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked()) << "the boxes start as the selector's first setting";
-    EXPECT_FALSE(box("suiCheckBox_DVD_PAL")->isChecked());
-    EXPECT_TRUE(box("suiCheckBox_DVD_43")->isChecked());
-    EXPECT_FALSE(box("suiCheckBox_DVD_169")->isChecked());
+    EXPECT_EQ(List("suiComboBox_DVDPF")->currentIndex(), 0);
+    EXPECT_TRUE(Box("suiCheckBox_DVD_NTSC")->isChecked()) << "the boxes start as the selector's first setting";
+    EXPECT_FALSE(Box("suiCheckBox_DVD_PAL")->isChecked());
+    EXPECT_TRUE(Box("suiCheckBox_DVD_43")->isChecked());
+    EXPECT_FALSE(Box("suiCheckBox_DVD_169")->isChecked());
 
-    list("suiComboBox_DVDPF")->setCurrentIndex(3);
-    EXPECT_FALSE(box("suiCheckBox_DVD_NTSC")->isChecked());
-    EXPECT_TRUE(box("suiCheckBox_DVD_PAL")->isChecked());
-    EXPECT_FALSE(box("suiCheckBox_DVD_43")->isChecked());
-    EXPECT_TRUE(box("suiCheckBox_DVD_169")->isChecked());
+    List("suiComboBox_DVDPF")->setCurrentIndex(3);
+    EXPECT_FALSE(Box("suiCheckBox_DVD_NTSC")->isChecked());
+    EXPECT_TRUE(Box("suiCheckBox_DVD_PAL")->isChecked());
+    EXPECT_FALSE(Box("suiCheckBox_DVD_43")->isChecked());
+    EXPECT_TRUE(Box("suiCheckBox_DVD_169")->isChecked());
 
-    box("suiCheckBox_DVD_PAL")->click();   // clicking the checked box keeps it checked
-    EXPECT_TRUE(box("suiCheckBox_DVD_PAL")->isChecked());
-    EXPECT_FALSE(box("suiCheckBox_DVD_NTSC")->isChecked());
-    box("suiCheckBox_DVD_NTSC")->click();
-    EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked());
-    EXPECT_FALSE(box("suiCheckBox_DVD_PAL")->isChecked());
-    box("suiCheckBox_DVD_43")->click();
-    EXPECT_TRUE(box("suiCheckBox_DVD_43")->isChecked());
-    EXPECT_FALSE(box("suiCheckBox_DVD_169")->isChecked());
-    EXPECT_TRUE(box("suiCheckBox_DVD_NTSC")->isChecked()) << "the other pair is left alone";
-    EXPECT_EQ(list("suiComboBox_DVDPF")->currentIndex(), 3) << "the boxes do not change the selector";
+    Box("suiCheckBox_DVD_PAL")->click();   // clicking the checked box keeps it checked
+    EXPECT_TRUE(Box("suiCheckBox_DVD_PAL")->isChecked());
+    EXPECT_FALSE(Box("suiCheckBox_DVD_NTSC")->isChecked());
+    Box("suiCheckBox_DVD_NTSC")->click();
+    EXPECT_TRUE(Box("suiCheckBox_DVD_NTSC")->isChecked());
+    EXPECT_FALSE(Box("suiCheckBox_DVD_PAL")->isChecked());
+    Box("suiCheckBox_DVD_43")->click();
+    EXPECT_TRUE(Box("suiCheckBox_DVD_43")->isChecked());
+    EXPECT_FALSE(Box("suiCheckBox_DVD_169")->isChecked());
+    EXPECT_TRUE(Box("suiCheckBox_DVD_NTSC")->isChecked()) << "the other pair is left alone";
+    EXPECT_EQ(List("suiComboBox_DVDPF")->currentIndex(), 3) << "the boxes do not change the selector";
 }
 
 TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
@@ -223,9 +223,9 @@ TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
     clipList->RefreshOutputNames();
     EXPECT_EQ(clip.OutputName, "Holiday-640x480.mp4");
 
-    list("suiComboBox_OutputFormat")->setCurrentIndex(1);
+    List("suiComboBox_OutputFormat")->setCurrentIndex(1);
     EXPECT_EQ(clip.OutputName, "Holiday-640x480.m4v") << "an output-format change renames the outputs";
-    list("suiComboBox_Resolution")->setCurrentIndex(0);
+    List("suiComboBox_Resolution")->setCurrentIndex(0);
     EXPECT_EQ(clip.OutputName, "Holiday-320x240.m4v");
 
     const naming::OutputPanelValues naming = panel->OutputValues();
@@ -235,21 +235,21 @@ TEST_F(PanelHandlersTest, JobAndNamingReadThePanel)
     EXPECT_EQ(naming.outputFormatIndex, 1);
     EXPECT_EQ(naming.outputFormatValue, "m4v");
 
-    box("suiCheckBox_DVD_169")->click();
-    control<QSlider>("suiTrackBar_Volume")->setValue(7);
+    Box("suiCheckBox_DVD_169")->click();
+    Control<QSlider>("suiTrackBar_Volume")->setValue(7);
     const conversion::JobPanelValues job = panel->JobValues();
     EXPECT_EQ(job.outputFormatIndex, 1);
     EXPECT_EQ(job.outputFormatText, "m4v");
     EXPECT_TRUE(job.resolutionListVisible);
     EXPECT_EQ(job.resolutionText, "320:240");
-    EXPECT_EQ(job.audioBitRateIndex, list("suiComboBox_AudioBitRate")->currentIndex());
+    EXPECT_EQ(job.audioBitRateIndex, List("suiComboBox_AudioBitRate")->currentIndex());
     EXPECT_EQ(job.videoBitRateText, "1000");
     EXPECT_EQ(job.volumePosition, 7);
     EXPECT_TRUE(job.dvdNtsc);
     EXPECT_TRUE(job.dvdWide);
     EXPECT_EQ(panel->JobValues().volumePosition, 7);
 
-    click("sb_MP3");
+    Click("sb_MP3");
     EXPECT_FALSE(panel->JobValues().resolutionListVisible);
     EXPECT_TRUE(clip.OutputName.endsWith(".mp3")) << clip.OutputName.toStdString();
 }

@@ -22,18 +22,18 @@ TEST_F(PanelLayoutTest, DvdSettingsShowInThePanelForTheDvdTargetsOnly)
                                      "suiCheckBox_DVD_43", "suiComboBox_DVDPF"};
     const auto dvdControlsVisible = [&](bool expected) {
         for (const QString &name : dvdControls)
-            EXPECT_EQ(control(name.toLatin1().constData())->isVisible(), expected) << name.toStdString();
+            EXPECT_EQ(Control(name.toLatin1().constData())->isVisible(), expected) << name.toStdString();
     };
     dvdControlsVisible(false);
-    click("sb_DVD");
+    Click("sb_DVD");
     dvdControlsVisible(true);
-    click("sb_DVD_Folder");
+    Click("sb_DVD_Folder");
     dvdControlsVisible(true);
-    EXPECT_TRUE(control("suiEdit_DVDName")->isHidden());   // the panel takes the device names' place
-    click("sb_HD_Video");
+    EXPECT_TRUE(Control("suiEdit_DVDName")->isHidden());   // the panel takes the device names' place
+    Click("sb_HD_Video");
     dvdControlsVisible(false);
-    click("sb_Apple");
-    EXPECT_TRUE(control("suiEdit_DVDName")->isVisible());
+    Click("sb_Apple");
+    EXPECT_TRUE(Control("suiEdit_DVDName")->isVisible());
     dvdControlsVisible(false);
 }
 
@@ -42,10 +42,10 @@ TEST_F(PanelLayoutTest, DvdSettingsShowInThePanelForTheDvdTargetsOnly)
 TEST_F(PanelLayoutTest, EveryTargetShowsItsControlsInsideTheWindowWithoutOverlap)
 {
     StartWithShippedDefinitions();
-    const QRect window(QPoint(), form().size());
+    const QRect window(QPoint(), Form().size());
     const auto checkLayout = [&](const QString &state) {
         QVector<QPair<QString, QRect>> shown;
-        for (QWidget *widget : form().findChildren<QWidget *>()) {
+        for (QWidget *widget : Form().findChildren<QWidget *>()) {
             const auto *label = qobject_cast<QLabel *>(widget);
             const bool isControl = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
                                    qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget) ||
@@ -55,7 +55,7 @@ TEST_F(PanelLayoutTest, EveryTargetShowsItsControlsInsideTheWindowWithoutOverlap
             // Inner parts of composite controls (a combo's line edit, a spin box's editor) go with their control.
             if (qobject_cast<QComboBox *>(widget->parentWidget()) || qobject_cast<QAbstractSpinBox *>(widget->parentWidget()))
                 continue;
-            const QRect area(widget->mapTo(&form(), QPoint()), widget->size());
+            const QRect area(widget->mapTo(&Form(), QPoint()), widget->size());
             if (!window.intersects(area))
                 continue;   // kept out of sight on purpose (the audio channel list, the MPEG letter box)
             EXPECT_TRUE(window.contains(area)) << state.toStdString() << ": " << widget->objectName().toStdString();
@@ -68,9 +68,9 @@ TEST_F(PanelLayoutTest, EveryTargetShowsItsControlsInsideTheWindowWithoutOverlap
                     << shown[j].first.toStdString();
     };
     for (int category = 0; category < targets::CategoryCount; ++category) {
-        click(targets::Category(category).buttonName);
+        Click(targets::Category(category).buttonName);
         for (int target : targets::TargetsInRow(category)) {
-            auto *button = control<QAbstractButton>(targets::TargetButton(target).buttonName);
+            auto *button = Control<QAbstractButton>(targets::TargetButton(target).buttonName);
             if (!button->isVisible())
                 continue;
             if (button->isEnabled())

@@ -95,11 +95,11 @@ TEST(RememberedPanels, OnlyTargetsUpTo38AreRemembered)
     RememberedPanel panel;
     panel.videoWidth = 642;
     for (int target : {-1, 39, 40, 42, 43})
-        panels.store(target, panel);
+        panels.Store(target, panel);
     for (int target : {-1, 0, 38, 39, 42})
         EXPECT_EQ(panels.FilledSlot(target), nullptr) << target;
-    panels.store(0, panel);
-    panels.store(38, panel);
+    panels.Store(0, panel);
+    panels.Store(38, panel);
     ASSERT_NE(panels.FilledSlot(38), nullptr);
     EXPECT_TRUE(panels.FilledSlot(38)->filled);
     EXPECT_EQ(panels.FilledSlot(0)->videoWidth, 642);

@@ -18,7 +18,7 @@ namespace {
 
 const ProfileDefinitions &Shipped()
 {
-    static const ProfileDefinitions definitions = ProfileDefinitions::load(PELORIN_SHIPPED_DEFINITIONS);
+    static const ProfileDefinitions definitions = ProfileDefinitions::Load(PELORIN_SHIPPED_DEFINITIONS);
     return definitions;
 }
 
@@ -31,7 +31,7 @@ protected:
         QFile::setPermissions(SettingsPath(), QFile::ReadOwner | QFile::WriteOwner);
     }
     QString SettingsPath() const { return folder_.filePath(QStringLiteral("PfSetting.ini")); }
-    PanelInputs inputs() const { return {Shipped(), &store, clipSize, QStringLiteral("/out/")}; }
+    PanelInputs Inputs() const { return {Shipped(), &store, clipSize, QStringLiteral("/out/")}; }
 
     QTemporaryDir folder_;
     ProfileStore store{SettingsPath()};
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(PanelStateTest, TargetSelectionPutsThePreselectedProfileOn)
 {
-    SelectTarget(panel, TargetiPod, inputs());
+    SelectTarget(panel, TargetiPod, Inputs());
     EXPECT_EQ(panel.targetSection, QStringLiteral("Ostrel-iPod"));
     EXPECT_EQ(panel.outputFolder, QStringLiteral("/out/") + TargetFolder(TargetiPod));
     EXPECT_EQ(ProfileNames(panel), QStringList({"Standard", "High Quality", "Small Size"}));
@@ -54,12 +54,12 @@ TEST_F(PanelStateTest, TargetSelectionPutsThePreselectedProfileOn)
     EXPECT_FALSE(panel.shown.sizeFields);
     EXPECT_FALSE(panel.shown.dvdSetting);
 
-    ASSERT_FALSE(ApplyProfileNamed(panel, QStringLiteral(" small size"), inputs()));
+    ASSERT_FALSE(ApplyProfileNamed(panel, QStringLiteral(" small size"), Inputs()));
     EXPECT_EQ(panel.profileIndex, 2);
     EXPECT_EQ(panel.videoBitRate.value, 500);
     EXPECT_EQ(panel.resolution.selectedIndex, 0);
 
-    const std::optional<QString> unknown = ApplyProfileNamed(panel, QStringLiteral("Tiny"), inputs());
+    const std::optional<QString> unknown = ApplyProfileNamed(panel, QStringLiteral("Tiny"), Inputs());
     ASSERT_TRUE(unknown);
     EXPECT_EQ(*unknown, QStringLiteral("unknown profile \"Tiny\" for iPod; profiles: Standard, High Quality, Small Size"));
     EXPECT_EQ(panel.videoBitRate.value, 500) << "a refused profile changes nothing";
@@ -67,44 +67,44 @@ TEST_F(PanelStateTest, TargetSelectionPutsThePreselectedProfileOn)
     PanelState withoutStore;
     SelectTarget(withoutStore, TargetiPod, {Shipped(), nullptr, clipSize, QString()});
     EXPECT_FALSE(withoutStore.shown.profileList);
-    EXPECT_EQ(ApplyProfileNamed(withoutStore, QStringLiteral("Standard"), inputs()),
+    EXPECT_EQ(ApplyProfileNamed(withoutStore, QStringLiteral("Standard"), Inputs()),
               QStringLiteral("iPod has no saved profiles"));
 }
 
 TEST_F(PanelStateTest, EachTargetGetsBackWhatTheUserLeftButNotTheResolution)
 {
-    SelectTarget(panel, TargetAVI, inputs());
+    SelectTarget(panel, TargetAVI, Inputs());
     const int filledResolution = panel.resolution.selectedIndex;
-    ChooseAspect(panel, 2, inputs());
+    ChooseAspect(panel, 2, Inputs());
     SetVideoBitRate(panel, 1234);
     SelectChoice(panel, PanelList::FrameRate, 3);
     SelectChoice(panel, PanelList::Resolution, filledResolution + 1);
 
-    SelectTarget(panel, TargetMP3, inputs());
+    SelectTarget(panel, TargetMP3, Inputs());
     EXPECT_FALSE(panel.shown.videoSettings);
     EXPECT_FALSE(panel.shown.resolutionList);
-    SelectTarget(panel, TargetAVI, inputs());
+    SelectTarget(panel, TargetAVI, Inputs());
     EXPECT_EQ(panel.videoBitRate.value, 1234);
     EXPECT_EQ(panel.frameRate.selectedIndex, 3);
     EXPECT_EQ(panel.aspect.selectedIndex, 2);
     EXPECT_EQ(panel.resolution.selectedIndex, filledResolution) << "the resolution is not remembered";
 
-    SelectTarget(panel, TargetMP3, inputs());
+    SelectTarget(panel, TargetMP3, Inputs());
     SelectChoice(panel, PanelList::AudioBitrate, 0);
-    SelectTarget(panel, TargetAVI, inputs());
-    SelectTarget(panel, TargetMP3, inputs());
+    SelectTarget(panel, TargetAVI, Inputs());
+    SelectTarget(panel, TargetMP3, Inputs());
     PanelState fresh;
-    SelectTarget(fresh, TargetMP3, inputs());
+    SelectTarget(fresh, TargetMP3, Inputs());
     ASSERT_NE(fresh.audioBitrate.selectedIndex, 0);
     EXPECT_EQ(panel.audioBitrate, fresh.audioBitrate) << "the music target is filled fresh every time";
 }
 
 TEST_F(PanelStateTest, MpegAspectModesAboveTenReadTheirOwnSection)
 {
-    SelectTarget(panel, TargetMPEG, inputs());
+    SelectTarget(panel, TargetMPEG, Inputs());
     EXPECT_FALSE(panel.shown.letterBox);
     EXPECT_TRUE(panel.shown.sizeFields);
-    ASSERT_FALSE(SetByKey(panel, QStringLiteral("VideoAspect"), QStringLiteral("DVD NTSC 16:9 (720 x 480)"), inputs()));
+    ASSERT_FALSE(SetByKey(panel, QStringLiteral("VideoAspect"), QStringLiteral("DVD NTSC 16:9 (720 x 480)"), Inputs()));
     EXPECT_EQ(panel.aspectMode, 11);
     EXPECT_TRUE(panel.shown.letterBox);
     EXPECT_FALSE(panel.shown.sizeFields);
@@ -114,7 +114,7 @@ TEST_F(PanelStateTest, MpegAspectModesAboveTenReadTheirOwnSection)
     EXPECT_EQ(QSize(panel.videoWidth.value, panel.videoHeight.value), QSize(720, 480));
     EXPECT_FALSE(panel.videoWidth.enabled);
 
-    ChooseAspect(panel, 1, inputs());   // mode 2: the target section again
+    ChooseAspect(panel, 1, Inputs());   // mode 2: the target section again
     EXPECT_EQ(panel.videoCodec.items, QStringList({"MPEG-2", "MPEG-1"}));
     EXPECT_FALSE(panel.shown.letterBox);
     EXPECT_TRUE(panel.shown.sizeFields);
@@ -123,19 +123,19 @@ TEST_F(PanelStateTest, MpegAspectModesAboveTenReadTheirOwnSection)
 
 TEST_F(PanelStateTest, AProfileSavedFromThePanelPutsThePanelBack)
 {
-    SelectTarget(panel, TargetiPod, inputs());
-    ASSERT_FALSE(SetByKey(panel, QStringLiteral("OutputFormat"), QStringLiteral("m4v"), inputs()));
-    ASSERT_FALSE(SetByKey(panel, QStringLiteral("VideoCodec"), QStringLiteral("MPEG-4"), inputs()));
-    ASSERT_FALSE(SetByKey(panel, QStringLiteral("VideoBitRate"), QStringLiteral("768"), inputs()));
-    ASSERT_FALSE(SetByKey(panel, QStringLiteral("AudioVolume"), QStringLiteral("4"), inputs()));
+    SelectTarget(panel, TargetiPod, Inputs());
+    ASSERT_FALSE(SetByKey(panel, QStringLiteral("OutputFormat"), QStringLiteral("m4v"), Inputs()));
+    ASSERT_FALSE(SetByKey(panel, QStringLiteral("VideoCodec"), QStringLiteral("MPEG-4"), Inputs()));
+    ASSERT_FALSE(SetByKey(panel, QStringLiteral("VideoBitRate"), QStringLiteral("768"), Inputs()));
+    ASSERT_FALSE(SetByKey(panel, QStringLiteral("AudioVolume"), QStringLiteral("4"), Inputs()));
     const PanelState saved = panel;
     const ProfileQuestions silent{[](const QString &) {}, [](const QString &) { return true; }};
     ASSERT_TRUE(store.SaveProfile(panel.profiles.section, QStringLiteral("Mine"),
                                   PanelProfileValueList(ProfileChoiceOf(panel)), silent));
 
     PanelState fresh;
-    SelectTarget(fresh, TargetiPod, inputs());
-    ASSERT_FALSE(ApplyProfileNamed(fresh, QStringLiteral("Mine"), inputs()));
+    SelectTarget(fresh, TargetiPod, Inputs());
+    ASSERT_FALSE(ApplyProfileNamed(fresh, QStringLiteral("Mine"), Inputs()));
     for (const auto &[name, list] : {std::pair("outputFormat", &PanelState::outputFormat),
                                      std::pair("videoCodec", &PanelState::videoCodec),
                                      std::pair("audioBitrate", &PanelState::audioBitrate),
@@ -170,9 +170,9 @@ TEST_F(PanelStateTest, EditsByKeyAreTakenOrRefusedWithTheReason)
     for (const KeyEdit &edit : edits) {
         SCOPED_TRACE(std::string(edit.key) + "=" + edit.value);
         PanelState state;
-        SelectTarget(state, edit.target, inputs());
+        SelectTarget(state, edit.target, Inputs());
         const PanelState before = state;
-        const std::optional<QString> error = SetByKey(state, QLatin1String(edit.key), QLatin1String(edit.value), inputs());
+        const std::optional<QString> error = SetByKey(state, QLatin1String(edit.key), QLatin1String(edit.value), Inputs());
         if (*edit.error) {
             ASSERT_TRUE(error);
             EXPECT_TRUE(error->startsWith(QLatin1String(edit.error))) << error->toStdString();

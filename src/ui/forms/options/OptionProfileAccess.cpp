@@ -23,7 +23,7 @@ targets::ProfileDefinitions ReadDefinitions()
 targets::ProfileQuestions QuestionsShownOver(QWidget *parent)
 {
     return targets::ProfileQuestions{
-        [parent](const QString &text) { platform::Questions().information(parent, kDisplayTitle, text); },
+        [parent](const QString &text) { platform::Questions().Information(parent, kDisplayTitle, text); },
         [parent](const QString &text) { return platform::Questions().Confirm(parent, kDisplayTitle, text); }};
 }
 

@@ -131,12 +131,12 @@ void VideoProfileEditor::SelectFormat(int formatIndex)
         ClearList(list, chosen);
     ClearList(suiComboBox_VideoCodec, suiComboBox_VideoCodec->isEnabled());
     const targets::ProfileDefinitions reader = options::ReadDefinitions();
-    const int formatCount = reader.integer(definitionSection_, QStringLiteral("OutputFormatCount"), 0);
+    const int formatCount = reader.Integer(definitionSection_, QStringLiteral("OutputFormatCount"), 0);
     if (!chosen || formatIndex >= formatCount)
         return;
     const QString section = formatCount > 1
         ? targets::JoinSection(definitionSection_,
-                               reader.text(definitionSection_, QStringLiteral("OutputFormatText") + QString::number(formatIndex)))
+                               reader.Text(definitionSection_, QStringLiteral("OutputFormatText") + QString::number(formatIndex)))
         : definitionSection_;
     const struct { QComboBox *list; const char *family; } lists[] = {
         {suiComboBox_Resolution, "VideoResolution"}, {suiComboBox_VideoFrameRate, "VideoFrameRate"},
@@ -183,7 +183,7 @@ void VideoProfileEditor::suiComboBox_ProfileChange()
     SelectFormat(suiComboBox_VideoFormat->currentIndex());
     suiComboBox_Resolution->setCurrentIndex(values.ResolutionIndex());
     suiComboBox_VideoFrameRate->setCurrentIndex(values.FrameRateIndex());
-    suiSpinEdit_VideoBitRate->setValue(values.videoBitRate());
+    suiSpinEdit_VideoBitRate->setValue(values.VideoBitRate());
     suiComboBox_AudioBitRate->setCurrentIndex(values.AudioBitrateIndex());
     suiComboBox_AudioSampleRate->setCurrentIndex(values.AudioSampleRateIndex());
     suiComboBox_Volume->setCurrentIndex(values.VolumeStep());
