@@ -78,6 +78,12 @@ TEST(AudioChoiceRules, OptionThenLocaleThenEnglishThenFirst)
 {
     const struct { QStringList languages; const char *option; const char *locale; int chosen; } cases[] = {
         {{"German", "English", "French"}, "french", "German", 2},    // the saved language wins
+        {{"English", "French", "Spanish"}, "Francais", "", 1},       // saved in its own name, named in English
+        {{"English", "Spanish"}, "Espanol", "", 1},
+        {{"English", "German"}, "Deutsch", "", 1},
+        {{"English", "Portuguese"}, "Portugues", "", 1},
+        {{"English", "Italian"}, "Italiano", "", 1},
+        {{"English", "Deutsch"}, "Deutsch", "", 1},                  // or in the same name
         {{"German", "English", "german"}, "Spanish", "GERMAN", 2},   // the last locale match
         {{"French", "English", "English"}, "Spanish", "German", 2},  // the last English one
         {{"French", "", "Italian"}, "Spanish", "German", 0},         // the first
