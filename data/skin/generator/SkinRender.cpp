@@ -32,7 +32,7 @@ struct StateColours {
 // for white text.
 using Palette = std::array<StateColours, 4>;
 
-const std::map<QString, Palette> &palettes()
+const std::map<QString, Palette> &Palettes()
 {
     static const std::map<QString, Palette> table = {
         {"chrome", {{{"#00ffffff", "#00ffffff", "#00ffffff", "#aeb9c7", "#6f7b8c"},
@@ -67,7 +67,7 @@ const std::map<QString, Palette> &palettes()
     return table;
 }
 
-QByteArray readSource(const QString &path)
+QByteArray ReadSource(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -77,7 +77,7 @@ QByteArray readSource(const QString &path)
     return file.readAll();
 }
 
-QByteArray withColours(QByteArray svg, const StateColours &colours)
+QByteArray WithColours(QByteArray svg, const StateColours &colours)
 {
     svg.replace("@INK@", colours.ink.name(QColor::HexRgb).toLatin1());
     svg.replace("@SUB@", colours.sub.name(QColor::HexRgb).toLatin1());
@@ -85,7 +85,7 @@ QByteArray withColours(QByteArray svg, const StateColours &colours)
     return svg;
 }
 
-QImage renderSvg(const QByteArray &svg, QSize size)
+QImage RenderSvg(const QByteArray &svg, QSize size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -97,7 +97,7 @@ QImage renderSvg(const QByteArray &svg, QSize size)
 
 // Half-covered edge pixels become opaque artwork or key colour, so the window
 // shape cuts a clean outline without a pink fringe.
-QImage keyedBackground(const QImage &artwork)
+QImage KeyedBackground(const QImage &artwork)
 {
     QImage image = artwork.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -108,7 +108,7 @@ QImage keyedBackground(const QImage &artwork)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-void paintPlate(QPainter &painter, const QString &plate, QSize size, const StateColours &colours)
+void PaintPlate(QPainter &painter, const QString &plate, QSize size, const StateColours &colours)
 {
     if (plate == "none")
         return;
@@ -127,7 +127,7 @@ void paintPlate(QPainter &painter, const QString &plate, QSize size, const State
         painter.strokePath(path, QPen(colours.edge, 1));
 }
 
-QImage dialogArtwork(QSize size, int headerHeight, const QString &overlay)
+QImage DialogArtwork(QSize size, int headerHeight, const QString &overlay)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -148,24 +148,24 @@ QImage dialogArtwork(QSize size, int headerHeight, const QString &overlay)
     painter.setClipping(false);
     painter.strokePath(outline, QPen(QColor("#394355"), 1));
     if (!overlay.isEmpty())
-        QSvgRenderer(readSource(overlay)).render(&painter, QRectF(QPointF(0, 0), size));
+        QSvgRenderer(ReadSource(overlay)).render(&painter, QRectF(QPointF(0, 0), size));
     return image;
 }
 
-bool writeButton(const QString &out, QSize size, const QString &plate, const QString &palette, const QString &glyph)
+bool WriteButton(const QString &out, QSize size, const QString &plate, const QString &palette, const QString &glyph)
 {
-    const auto found = palettes().find(palette);
-    if (found == palettes().end())
+    const auto found = Palettes().find(palette);
+    if (found == Palettes().end())
         return false;
-    const QByteArray source = readSource(glyph);
+    const QByteArray source = ReadSource(glyph);
     const char *suffixes[] = {"_normal.png", "_hover.png", "_pressed.png", "_disabled.png"};
     for (int state = 0; state < 4; ++state) {
         const StateColours &colours = found->second[state];
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        paintPlate(painter, plate, size, colours);
-        QSvgRenderer(withColours(source, colours)).render(&painter, QRectF(QPointF(0, 0), size));
+        PaintPlate(painter, plate, size, colours);
+        QSvgRenderer(WithColours(source, colours)).render(&painter, QRectF(QPointF(0, 0), size));
         painter.end();
         if (!image.save(out + suffixes[state]))
             return false;
@@ -173,29 +173,29 @@ bool writeButton(const QString &out, QSize size, const QString &plate, const QSt
     return true;
 }
 
-void appendLittleEndian(QByteArray &bytes, quint32 value, int width)
+void AppendLittleEndian(QByteArray &bytes, quint32 value, int width)
 {
     for (int i = 0; i < width; ++i)
         bytes.append(char((value >> (8 * i)) & 0xFF));
 }
 
 // A .cur file: one 32-bit bottom-up bitmap with its AND mask, hot spot in the directory entry.
-bool writeCursor(const QString &out, const QImage &artwork, int hotX, int hotY)
+bool WriteCursor(const QString &out, const QImage &artwork, int hotX, int hotY)
 {
     const QImage image = artwork.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width(), h = image.height();
     const int maskStride = ((w + 31) / 32) * 4;
     QByteArray bitmap;
-    appendLittleEndian(bitmap, 40, 4);
-    appendLittleEndian(bitmap, w, 4);
-    appendLittleEndian(bitmap, h * 2, 4);
-    appendLittleEndian(bitmap, 1, 2);
-    appendLittleEndian(bitmap, 32, 2);
+    AppendLittleEndian(bitmap, 40, 4);
+    AppendLittleEndian(bitmap, w, 4);
+    AppendLittleEndian(bitmap, h * 2, 4);
+    AppendLittleEndian(bitmap, 1, 2);
+    AppendLittleEndian(bitmap, 32, 2);
     for (int i = 0; i < 6; ++i)
-        appendLittleEndian(bitmap, 0, 4);
+        AppendLittleEndian(bitmap, 0, 4);
     for (int y = h - 1; y >= 0; --y)
         for (int x = 0; x < w; ++x)
-            appendLittleEndian(bitmap, image.pixel(x, y), 4);
+            AppendLittleEndian(bitmap, image.pixel(x, y), 4);
     for (int y = h - 1; y >= 0; --y) {
         QByteArray row(maskStride, '\0');
         for (int x = 0; x < w; ++x)
@@ -204,36 +204,36 @@ bool writeCursor(const QString &out, const QImage &artwork, int hotX, int hotY)
         bitmap.append(row);
     }
     QByteArray file;
-    appendLittleEndian(file, 0, 2);
-    appendLittleEndian(file, 2, 2);
-    appendLittleEndian(file, 1, 2);
+    AppendLittleEndian(file, 0, 2);
+    AppendLittleEndian(file, 2, 2);
+    AppendLittleEndian(file, 1, 2);
     file.append(char(w)).append(char(h)).append(char(0)).append(char(0));
-    appendLittleEndian(file, hotX, 2);
-    appendLittleEndian(file, hotY, 2);
-    appendLittleEndian(file, bitmap.size(), 4);
-    appendLittleEndian(file, 22, 4);
+    AppendLittleEndian(file, hotX, 2);
+    AppendLittleEndian(file, hotY, 2);
+    AppendLittleEndian(file, bitmap.size(), 4);
+    AppendLittleEndian(file, 22, 4);
     file.append(bitmap);
     QFile output(out);
     return output.open(QIODevice::WriteOnly) && output.write(file) == file.size();
 }
 
-bool run(const QStringList &args)
+bool Run(const QStringList &args)
 {
     const QString kind = args.value(0), out = args.value(1);
     const QSize size(args.value(2).toInt(), args.value(3).toInt());
     if (kind == "button")
-        return writeButton(out, size, args.value(4), args.value(5), args.value(6));
+        return WriteButton(out, size, args.value(4), args.value(5), args.value(6));
     if (kind == "dialog")
-        return keyedBackground(dialogArtwork(size, args.value(4).toInt(), args.value(5))).save(out);
-    const QImage artwork = renderSvg(readSource(args.value(4)), size);
+        return KeyedBackground(DialogArtwork(size, args.value(4).toInt(), args.value(5))).save(out);
+    const QImage artwork = RenderSvg(ReadSource(args.value(4)), size);
     if (kind == "background")
-        return keyedBackground(artwork).save(out);
+        return KeyedBackground(artwork).save(out);
     if (kind == "picture")
         return artwork.convertToFormat(QImage::Format_RGB32).save(out, nullptr, 92);
     if (kind == "image")
         return artwork.save(out);
     if (kind == "cursor")
-        return writeCursor(out, artwork, args.value(5).toInt(), args.value(6).toInt());
+        return WriteCursor(out, artwork, args.value(5).toInt(), args.value(6).toInt());
     return false;
 }
 
@@ -245,7 +245,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
-    if (!run(args)) {
+    if (!Run(args)) {
         std::fprintf(stderr, "skin render failed: %s\n", qPrintable(args.join(' ')));
         return 1;
     }
