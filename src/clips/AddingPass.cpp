@@ -1,10 +1,10 @@
 #include "AddingPass.h"
 
 #include "AddingReport.h"
+#include "TaskThreads.h"
 
 #include <QEventLoop>
 #include <QThread>
-#include <QThreadPool>
 #include <algorithm>
 #include <atomic>
 #include <mutex>
@@ -30,9 +30,9 @@ namespace {
 
 // One pool for every pass: a pass that ends while probes still run leaves them to
 // finish here rather than making anyone wait for them.
-QThreadPool &ProbePool()
+TaskThreads &ProbePool()
 {
-    static QThreadPool pool;
+    static TaskThreads pool;
     return pool;
 }
 
@@ -63,9 +63,9 @@ void AddingPass::Start()
     if (started_)
         return;
     started_ = true;
-    ProbePool().setMaxThreadCount(std::max(workerCount_, 1));
+    ProbePool().SetMaxThreadCount(std::max(workerCount_, 1));
     for (qsizetype position = 0; position < files_.size(); ++position) {
-        ProbePool().start([shared = shared_, position, file = files_[position], folder = services_.settingsFolder] {
+        ProbePool().Start([shared = shared_, position, file = files_[position], folder = services_.settingsFolder] {
             if (shared->cancelled)
                 return;
             ProbedFile probed = ProbeFile(file, folder);
@@ -132,7 +132,7 @@ void AddingPass::WaitForEnd()
 
 void AddingPass::WaitForAbandonedProbes()
 {
-    ProbePool().waitForDone();
+    ProbePool().WaitForDone();
 }
 
 void AddingPass::End()
