@@ -48,8 +48,8 @@ bool ClipListPanel::AdoptControls(QWidget *form)
     Button_CancelAdding = Named<QAbstractButton>(form, "Button_CancelAdding");
     Panel_Progress1 = Named(form, "Panel_Progress1");
     Label_Percent = Named<QLabel>(form, "Label_Percent");
-    const QWidget *controls[] = {Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar,
-                                 Panel_Intro, Panel_AddProgress, Panel_Progress1, Label_Percent};
+    const QWidget *controls[] = {Panel_Info, suiImagePanel_InfoMove, Panel_Bar, Image_Bar, Panel_Intro,
+                                 Panel_AddProgress, Button_CancelAdding, Panel_Progress1, Label_Percent};
     const bool complete = std::all_of(std::begin(controls), std::end(controls), [](const QWidget *w) { return w; });
     if (!complete)
         return false;
@@ -107,6 +107,11 @@ void ClipListPanel::BuildProgressPanel()
     Label_Percent = new QLabel(QStringLiteral("0"), Panel_AddProgress);
     Label_Percent->setObjectName(QStringLiteral("Label_Percent"));
     Label_Percent->setGeometry(14, 42, 60, 16);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), Panel_AddProgress);
+    cancel->setObjectName(QStringLiteral("Button_CancelAdding"));
+    cancel->setAccessibleName(QStringLiteral("Cancel adding clips"));
+    cancel->setGeometry(206, 56, 80, 28);
+    Button_CancelAdding = cancel;
     Panel_AddProgress->hide();
 }
 
@@ -148,17 +153,10 @@ void ClipListPanel::AttachTrimEdits(QLineEdit *start, QLineEdit *stop, const QCo
     });
 }
 
-// The progress panel's Cancel button (the form's, or one of the panel's own) and
-// Escape anywhere in the window, which answers only while a pass runs.
+// The progress panel's Cancel button and Escape anywhere in the window, which
+// answers only while a pass runs.
 void ClipListPanel::ConnectCancelControls(QWidget *form)
 {
-    if (!Button_CancelAdding) {
-        auto *cancel = new QPushButton(QStringLiteral("Cancel"), Panel_AddProgress);
-        cancel->setObjectName(QStringLiteral("Button_CancelAdding"));
-        cancel->setAccessibleName(QStringLiteral("Cancel adding clips"));
-        cancel->setGeometry(Panel_AddProgress->width() - 94, Panel_AddProgress->height() - 34, 80, 28);
-        Button_CancelAdding = cancel;
-    }
     connect(Button_CancelAdding, &QAbstractButton::clicked, this, &ClipListPanel::CancelAdding);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), form ? form : this, this, &ClipListPanel::CancelAdding);
     escape->setContext(Qt::WindowShortcut);

@@ -52,6 +52,7 @@ std::unique_ptr<QWidget> MainWindowLike()
     QWidget *progress = NamedPanel(form.get(), "Panel_AddProgress", QRect(128, 136, 350, 76));
     NamedPanel(NamedPanel(progress, "Panel_AddTrack", QRect(20, 42, 271, 14)), "Panel_Progress1", QRect(0, 3, 0, 8));
     Named<QLabel>(progress, "Label_Percent");
+    Named<QPushButton>(progress, "Button_CancelAdding");
     for (const char *button : {"suiImageButton_OpenDir", "suiImageButton_OpenFile", "suiImageButton_Clear"})
         Named<QPushButton>(form.get(), button);
     for (const char *edit : {"suiEdit_Start", "suiEdit_Stop", "suiEdit_OutputFolder", "suiEdit_DVDName"})
