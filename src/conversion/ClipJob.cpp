@@ -74,18 +74,23 @@ int EngineStreamId(const JobClip &clip)
     return clip.videoStreamId == 0 ? -1 : clip.videoStreamId;
 }
 
+void FillClipJob(ConvertJob &job, int clipIndex, const RunSettings &settings, const JobClip &clip)
+{
+    FillClipRange(job, clip, settings.minDurationSeconds);
+    FillClipStreams(job, clip);
+    job.TitleName = TitleNameText(job.SourceFile, settings.panel.dvdName);
+    ApplySizeRules(job, settings.target, settings.panel, clip);
+    job.ClipIndex = clipIndex;
+}
+
 bool PrepareClipJob(ConvertJob &job, int clipIndex, const RunSettings &settings, const ClipLookup &clipAt)
 {
     const std::optional<JobClip> clip = clipAt(clipIndex);
     if (!clip)
         return false;
-    FillClipRange(job, *clip, settings.minDurationSeconds);
-    FillClipStreams(job, *clip);
+    FillClipJob(job, clipIndex, settings, *clip);
     // A name that cleans to nothing still lands inside the folder.
     job.TargetFile = naming::FinalOutputPathIn(job.JobFolder, clip->outputName, QStringLiteral("Clip%1").arg(clipIndex));
-    job.TitleName = TitleNameText(job.SourceFile, settings.panel.dvdName);
-    ApplySizeRules(job, settings.target, settings.panel, *clip);
-    job.ClipIndex = clipIndex;
     return true;
 }
 

@@ -31,9 +31,13 @@ QString TitleNameText(const QString &sourceFile, const QString &displayName);
 // StreamID: 0 for Matroska, else the source's video stream, or -1 when that is 0.
 int EngineStreamId(const JobClip &clip);
 
+// Fills the per-clip fields of `job` for `clip` except its output file; enough to
+// predict the output's size without touching the disk.
+void FillClipJob(ConvertJob &job, int clipIndex, const RunSettings &settings, const JobClip &clip);
+
 // Fills the per-clip fields of `job` for clip `clipIndex`, its output file a new path in
-// JobFolder (TargetFile, which the caller stores as the clip's OutputPath). False when
-// the list has no clip at that index.
+// JobFolder (TargetFile, which the caller stores as the clip's OutputPath), which it
+// creates. False when the list has no clip at that index.
 bool PrepareClipJob(ConvertJob &job, int clipIndex, const RunSettings &settings, const ClipLookup &clipAt);
 
 } // namespace conversion

@@ -118,8 +118,9 @@ RunPrediction PredictRun(const RunSettings &settings, const ClipLookup &clipAt)
     const bool soundOnly = targets::IsMusicTarget(settings.target);
     for (int index = 0;; ++index) {
         const std::optional<JobClip> clip = clipAt(index);
-        if (!clip || !PrepareClipJob(job, index, settings, clipAt))
+        if (!clip)
             break;
+        FillClipJob(job, index, settings, *clip);
         const PredictedSize size = PredictedOutputSize(job, soundOnly, ConvertedSeconds(job, *clip));
         prediction.clips.append(size);
         prediction.total += size;

@@ -8,6 +8,7 @@
 #include "TargetPanel.h"
 #include "TestHelpers.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -168,6 +169,31 @@ TEST(RunSize, WholeRunAddsItsClips)
     EXPECT_EQ(run.clips[1].bytes, BytesAt(1128, 120));
     EXPECT_EQ(run.total.bytes, run.clips[0].bytes + run.clips[1].bytes + run.clips[2].bytes);
     EXPECT_TRUE(PredictRun(settings, {}).clips.isEmpty());
+}
+
+// The list refreshes its predictions on every change: they name no output file, so they
+// make no folder and look at no file (making one for an empty folder name was warned of).
+QStringList messagesSeen;
+
+TEST(RunSize, PredictingTouchesNoFileAndWarnsOfNothing)
+{
+    const JobPanelValues panel = TargetPanel(Shipped(), targets::TargetiPod, QSize(640, 360)).JobValues();
+    QTemporaryDir root;
+    RunSettings settings = SettingsFor(targets::TargetiPod, panel);
+    settings.outputFolder = root.path() + QStringLiteral("/out/");
+    messagesSeen.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+        messagesSeen << text;
+    });
+    const RunPrediction run = PredictRun(settings, [](int index) -> std::optional<JobClip> {
+        if (index >= 2)
+            return std::nullopt;
+        return VideoClip(QStringLiteral("/nowhere/%1.mp4").arg(index), 640, 360, 60);
+    });
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(run.clips.size(), 2);
+    EXPECT_EQ(messagesSeen, QStringList());
+    EXPECT_TRUE(QDir(root.path()).isEmpty());
 }
 
 TEST(RunSize, Texts)
